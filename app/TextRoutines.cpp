@@ -1,0 +1,153 @@
+#include "app/TextRoutines.h"
+
+#include "platform/files/WindowsPath.h"
+
+#include <QFile>
+#include <cmath>
+#include <stdexcept>
+#include <utility>
+
+QString ReplaceAll(const QString& s, const QString& oldText, const QString& newText)
+{
+    if (oldText.isEmpty())
+        return s;
+    if (newText.contains(oldText)) {
+        QString r = s;
+        return r.replace(oldText, newText);
+    }
+    QString r = s;
+    for (qsizetype i = r.indexOf(oldText); i >= 0; i = r.indexOf(oldText))
+        r.replace(i, oldText.size(), newText);
+    return r;
+}
+
+QString RemoveAccents(const QString& s)
+{
+    static const QString from = QStringLiteral(
+        "ÀÁÂÃÄÅàáâãäåÒÓÔÕÖØòóôõöøÈÉÊËèéêëÇçÌÍÎÏìíîïÙÚÛÜùúûüÿÑñ");
+    static const QString to = QStringLiteral(
+        "AAAAAAaaaaaaOOOOOOooooooEEEEeeeeCcIIIIiiiiUUUUuuuuyNn");
+    QString r = s;
+    for (QChar& c : r) {
+        const qsizetype i = from.indexOf(c);
+        if (i >= 0)
+            c = to[i];
+    }
+    return r;
+}
+
+QString RemoveFrenchAccents(const QString& s)
+{
+    static const std::pair<const char16_t*, const char16_t*> steps[] = {
+        {u"é", u"e"}, {u"è", u"e"}, {u"ê", u"e"}, {u"ë", u"e"}, {u"à", u"a"}, {u"â", u"a"},
+        {u"ä", u"a"}, {u"ç", u"c"}, {u"î", u"i"}, {u"Î", u"I"}, {u"Ï", u"I"}, {u"ï", u"i"},
+        {u"ô", u"o"}, {u"ö", u"o"}, {u"Ö", u"O"}, {u"Ô", u"O"}, {u"œ", u"oe"}, {u"ù", u"u"},
+        {u"û", u"u"}, {u"ü", u"u"}, {u"Ù", u"U"}, {u"À", u"A"}, {u"Ç", u"C"}, {u"É", u"E"},
+        {u"È", u"E"}, {u"Ê", u"E"}, {u"Ë", u"E"}, {u"Â", u"A"}, {u"Ãª", u"e"}, {u"Ã©", u"e"},
+        {u"Ã¨", u"e"}, {u"Ã«", u"e"}, {u"°", u""},
+    };
+    QString r = s;
+    for (const auto& [from, to] : steps)
+        r = ReplaceAll(r, QString::fromUtf16(from), QString::fromUtf16(to));
+    return r;
+}
+
+QString ToSafeFileName(const QString& s)
+{
+    static const char16_t unsafe[] = u" '[]():-?,!%/\\.\";";
+    QString r = s;
+    for (const char16_t* c = unsafe; *c; ++c)
+        r = ReplaceAll(r, QString(QChar(*c)), QStringLiteral("_"));
+    return RemoveFrenchAccents(r);
+}
+
+QString ControlCharsToSpaces(const QString& s)
+{
+    QString r = s;
+    for (QChar& c : r)
+        if (c.unicode() < 32)
+            c = u' ';
+    return r;
+}
+
+QString FixAzertyDigits(const QString& s)
+{
+    static const char16_t row[] = u"à&é\"'(-è_ç";
+    QString r = s;
+    for (int digit = 0; digit < 10; ++digit)
+        r = ReplaceAll(r, QString(QChar(row[digit])), QString(QChar(u'0' + digit)));
+    return r;
+}
+
+QString FixAzertyDigitsByChar(const QString& s)
+{
+    QString r;
+    r.reserve(s.size());
+    for (const QChar c : s)
+        r += FixAzertyDigits(QString(c));
+    return r;
+}
+
+static QString keepOnly(const QString& s, bool (*keep)(QChar))
+{
+    QString r;
+    for (const QChar c : s)
+        if (keep(c))
+            r += c;
+    return r;
+}
+
+static bool isAsciiDigit(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
+
+QString KeepDigitsAndComma(const QString& s)
+{
+    return keepOnly(s, [](QChar c) { return isAsciiDigit(c) || c == u','; });
+}
+
+QString KeepDigitsAndX(const QString& s)
+{
+    return keepOnly(s, [](QChar c) { return isAsciiDigit(c) || c == u'X'; });
+}
+
+QString Spaces(int count) { return count > 0 ? QString(count, u' ') : QString(); }
+
+QString CarriageReturns(int count) { return count > 0 ? QString(count, u'\r') : QString(); }
+
+QString TextAfter(const QString& delim, const QString& s)
+{
+    if (delim.isEmpty())
+        return {};
+    const qsizetype i = s.indexOf(delim);
+    return i < 0 ? QString() : s.mid(i + delim.size());
+}
+
+QString TextBefore(const QString& delim, const QString& s)
+{
+    if (delim.isEmpty())
+        return {};
+    const qsizetype i = s.indexOf(delim);
+    return i <= 0 ? QString() : s.left(i);
+}
+
+// A number pattern of "0"s with an optional ".00…"; halves round away from zero as the
+// program's number formatting always did (printf would round 2.5 to 2).
+static QString formatNumber(const QString& pattern, double value)
+{
+    const qsizetype dot = pattern.indexOf(u'.');
+    const int decimals = dot < 0 ? 0 : int(pattern.size() - dot - 1);
+    const double scale = std::pow(10.0, decimals);
+    return QString::number(std::round(value * scale) / scale, 'f', decimals);
+}
+
+QString FileSizeText(const QString& pattern, const QString& fileName)
+{
+    if (fileName.isEmpty())
+        return {};
+    QFile f(files::nativePath(fileName));
+    if (!f.open(QIODevice::ReadOnly))
+        throw std::runtime_error(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(fileName).toStdString());
+    const qint64 size = f.size();
+    if (size / 1024 < 1024)
+        return formatNumber(pattern, double(size));
+    return formatNumber(pattern, double(size) / 1048576.0);
+}

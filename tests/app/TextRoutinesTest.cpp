@@ -1,0 +1,100 @@
+#include "app/TextRoutines.h"
+
+#include "platform/files/WindowsPath.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+TEST(TextRoutines, ReplaceAllRescansFromTheStart)
+{
+    struct Case { QString s, oldText, newText, expected; };
+    const Case cases[] = {
+        {"a___b", "__", "_", "a_b"},
+        {"a     b  c", "  ", " ", "a b c"},
+        {"Ete", "e", "E", "EtE"},
+        {"abc", "", "x", "abc"},
+        {"", "a", "b", ""},
+        // A new text holding the old one would never end: each occurrence is replaced once.
+        {"a.b.c", ".", "..", "a..b..c"},
+        {"xx", "x", "xy", "xyxy"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ReplaceAll(c.s, c.oldText, c.newText), c.expected) << c.s.toStdString();
+}
+
+TEST(TextRoutines, AccentRemoval)
+{
+    EXPECT_EQ(RemoveAccents("Ñandú"), "Nandu");
+    EXPECT_EQ(RemoveAccents("ÀÁÂÃÄÅàáâãäåÒÓÔÕÖØòóôõöøÈÉÊËèéêëÇçÌÍÎÏìíîïÙÚÛÜùúûüÿÑñ"),
+              "AAAAAAaaaaaaOOOOOOooooooEEEEeeeeCcIIIIiiiiUUUUuuuuyNn");
+    EXPECT_EQ(RemoveAccents("Œœ"), "Œœ");
+
+    struct Case { QString s, expected; };
+    const Case french[] = {
+        {"cœur", "coeur"}, {"Œuvre", "Œuvre"}, {"N°12", "N12"}, {"Â°", "A"}, {"Ã©tÃ©", "ete"},
+        {"éèêëàâäçîÎÏïôöÖÔùûüÙÀÇÉÈÊËÂ", "eeeeaaaciIIiooOOuuuUACEEEEA"},
+        {"áóÛÜŸ", "áóÛÜŸ"}, {"Ãª Ã¨ Ã«", "e e e"},
+    };
+    for (const Case& c : french)
+        EXPECT_EQ(RemoveFrenchAccents(c.s), c.expected) << c.s.toStdString();
+}
+
+TEST(TextRoutines, SafeFileNames)
+{
+    EXPECT_EQ(ToSafeFileName("L'été: 1/2"), "L_ete__1_2");
+    EXPECT_EQ(ToSafeFileName(" '[]():-?,!%/\\.\";"), QString(17, u'_'));
+    EXPECT_EQ(ToSafeFileName("Le Petit Prince (tome 1).jpg"), "Le_Petit_Prince__tome_1__jpg");
+}
+
+TEST(TextRoutines, CharacterFilters)
+{
+    EXPECT_EQ(ControlCharsToSpaces("a\r\nb\t\x01"), "a  b  ");
+    EXPECT_EQ(KeepDigitsAndX("2-07-x"), "207");
+    EXPECT_EQ(KeepDigitsAndX("2-07-X ١"), "207X");
+    EXPECT_EQ(KeepDigitsAndComma("12,50 €"), "12,50");
+    EXPECT_EQ(Spaces(3), "   ");
+    EXPECT_EQ(CarriageReturns(2), "\r\r");
+    for (int n : {0, -1}) {
+        EXPECT_EQ(Spaces(n), "");
+        EXPECT_EQ(CarriageReturns(n), "");
+    }
+}
+
+TEST(TextRoutines, AzertyDigits)
+{
+    EXPECT_EQ(FixAzertyDigits("à&é\"'(-è_ç"), "0123456789");
+    for (const QString& s : QStringList{"à&é\"'(-è_ç", "978abcXYZ09", "", "é-é_"}) {
+        EXPECT_EQ(FixAzertyDigitsByChar(s), FixAzertyDigits(s));
+    }
+    EXPECT_EQ(FixAzertyDigits("E12A"), "E12A");
+}
+
+TEST(TextRoutines, TextAfterAndBefore)
+{
+    EXPECT_EQ(TextAfter(".", "a.b.c"), "b.c");
+    EXPECT_EQ(TextBefore(".", "a.b.c"), "a");
+    EXPECT_EQ(TextAfter(".", "abc"), "");
+    EXPECT_EQ(TextBefore(".", "abc"), "");
+    EXPECT_EQ(TextBefore(".", ".abc"), "");
+    EXPECT_EQ(TextAfter("", "a.b"), "");
+    EXPECT_EQ(TextBefore("", "a.b"), "");
+}
+
+TEST(TextRoutines, FileSizeText)
+{
+    QTemporaryDir dir;
+    files::setProgramFolder(dir.path());
+    struct Case { qint64 size; QString expected; };
+    const Case cases[] = {{0, "0"}, {1048575, "1048575"}, {1048576, "1"}, {2000000, "2"}, {2621440, "3"}};
+    for (const Case& c : cases) {
+        const QString path = dir.filePath("f.bin");
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(c.size));
+        f.close();
+        EXPECT_EQ(FileSizeText("0", files::windowsPath(path)), c.expected) << c.size;
+    }
+    EXPECT_EQ(FileSizeText("0", ""), "");
+    EXPECT_THROW(FileSizeText("0", files::windowsPath(dir.filePath("missing.bin"))), std::runtime_error);
+}
