@@ -1,0 +1,90 @@
+#include "app/LanguageFile.h"
+
+#include "app/SettingsFile.h"
+#include "platform/files/WindowsPath.h"
+#include "platform/text/TextLines.h"
+
+#include <functional>
+
+namespace app {
+
+namespace {
+
+class LineReader {
+public:
+    explicit LineReader(const QStringList& lines) : m_lines(lines) {}
+    bool next(QString& line)
+    {
+        if (m_index >= m_lines.size())
+            return false;
+        line = m_lines[m_index++];
+        return true;
+    }
+
+private:
+    const QStringList& m_lines;
+    qsizetype m_index = 0;
+};
+
+void readTable(LineReader& reader, QStringList& table, int firstEntry,
+               const std::function<bool(const QString&)>& isMarker)
+{
+    int entry = firstEntry;
+    QString line;
+    while (reader.next(line)) {
+        if (entry < table.size())
+            table[entry++] = line;
+        if (isMarker(line))
+            return;
+    }
+}
+
+}  // namespace
+
+LanguageTables parseLanguageLines(const QStringList& lines)
+{
+    LanguageTables tables;
+    LineReader reader(lines);
+    QString line;
+    for (int i = 0; i < LanguageTables::MenuLineCount && reader.next(line); ++i)
+        tables.MenuCaptions[i] = line;
+    readTable(reader, tables.MessageTable, 0,
+              [](const QString& l) { return l.contains(QLatin1String("XXXXXXXXXX")); });
+    readTable(reader, tables.DialogTable, 1,
+              [](const QString& l) { return l.contains(QLatin1String("YYYYYYYYYY")); });
+    readTable(reader, tables.CaptionTable, 0,
+              [](const QString& l) { return l == QLatin1String("ZZZZZZZZZZ"); });
+    return tables;
+}
+
+QString LanguageLoad::errorText() const
+{
+    return QStringLiteral("Le fichier de langue ") + path + QStringLiteral(" est introuvable ou illisible.");
+}
+
+LanguageLoad loadLanguage(SettingsFile& settings, QString& languageText, LanguageTables& tables)
+{
+    LanguageLoad result;
+    if (!settings.exists())
+        return result;
+    languageText = settings.readLanguage(languageText);
+    if (languageText.isEmpty())
+        languageText = settings.writeDefaultLanguage();
+    result.path = files::appDir() + QStringLiteral("Languages/") + languageText;
+    QStringList lines;
+    bool read = false;
+    try {
+        read = text::readTextLines(files::nativePath(result.path), lines);
+    } catch (const files::PathError&) {
+        read = false;  // a name climbing out of the drive is no language file
+    }
+    if (!read) {
+        result.status = LanguageLoad::Status::FileNotRead;
+        return result;
+    }
+    tables = parseLanguageLines(lines);
+    result.status = LanguageLoad::Status::Loaded;
+    return result;
+}
+
+}  // namespace app

@@ -1,0 +1,116 @@
+// The files the installation delivers and start-up reads.
+#include "app/LanguageFile.h"
+#include "app/SettingsFile.h"
+
+#include "platform/text/TextLines.h"
+#include "platform/text/Windows1252.h"
+#include "tests/platform/files/ProgramFolderFixture.h"
+
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <QtEndian>
+
+namespace {
+
+QByteArray delivered(const QString& relative)
+{
+    QFile f(QStringLiteral(QVL_SOURCE_DIR "/data/") + relative);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Every line ends with CR LF and no CR or LF stands alone.
+void expectCrLfLines(const QByteArray& bytes)
+{
+    ASSERT_TRUE(bytes.endsWith("\r\n"));
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const bool lineEnd = bytes[i] == '\r' || bytes[i] == '\n';
+        const bool inPair = bytes.mid(i, 2) == "\r\n" || bytes.mid(i - 1, 2) == "\r\n";
+        ASSERT_TRUE(!lineEnd || inPair) << "lone line end at byte " << i;
+    }
+}
+
+}  // namespace
+
+using DeliveredLanguageFile = ProgramFolderTest;
+
+TEST_F(DeliveredLanguageFile, LoadsWithEveryTableAtItsSize)
+{
+    const QByteArray bytes = delivered("Languages/francais.txt");
+    expectCrLfLines(bytes);
+    EXPECT_EQ(text::splitLines(text::decodeWindows1252(bytes)).size(), 56 + 301 + 100 + 301);
+
+    makeFile("Qvlzantor/Languages/francais.txt", bytes);
+    app::SettingsFile settings;
+    ASSERT_TRUE(settings.createFirstRun());
+    QString languageText;
+    app::LanguageTables t;
+    ASSERT_EQ(app::loadLanguage(settings, languageText, t).status, app::LanguageLoad::Status::Loaded);
+
+    for (int line = 1; line <= 56; ++line) {
+        if (line != 44) {  // read and not used
+            EXPECT_FALSE(t.menuCaption(line).isEmpty()) << line;
+        }
+    }
+    EXPECT_EQ(t.menuCaption(1), "Fichier");
+    EXPECT_EQ(t.menuCaption(32), "Voir tous les livres d\u00e9j\u00e0 emprumt\u00e9s");
+    EXPECT_EQ(t.menuCaption(56), "A propos");
+
+    // Each marker closes the full table, so later texts only fill entries in.
+    EXPECT_EQ(t.message(300), "XXXXXXXXXX");
+    EXPECT_EQ(t.dialog(100), "YYYYYYYYYY");
+    EXPECT_EQ(t.caption(300), "ZZZZZZZZZZ");
+    for (int i = 0; i < 300; ++i) {
+        EXPECT_FALSE(t.message(i).contains("XXXXXXXXXX")) << i;
+        EXPECT_FALSE(t.caption(i) == "ZZZZZZZZZZ") << i;
+    }
+
+    for (int entry : {4, 5, 6, 7, 8, 231, 232, 233})
+        EXPECT_FALSE(t.message(entry).isEmpty()) << "message " << entry;
+    for (int entry : {1, 2})
+        EXPECT_FALSE(t.dialog(entry).isEmpty()) << "dialog " << entry;
+    for (int entry = 95; entry <= 104; ++entry)
+        EXPECT_FALSE(t.caption(entry).isEmpty()) << "toolbar hint " << entry;
+    EXPECT_EQ(t.caption(95), "Rendre");
+    EXPECT_EQ(t.caption(93), "Rangement");
+}
+
+TEST(DeliveredThesaurus, SortedCapitalsEndingWithTheMarker)
+{
+    const QByteArray bytes = delivered("Thesaurus.txt");
+    expectCrLfLines(bytes);
+    const QStringList lines = text::splitLines(text::decodeWindows1252(bytes));
+    ASSERT_GE(lines.size(), 300);
+    ASSERT_LE(lines.size(), 2297);
+    EXPECT_EQ(lines.last(), "ZZZZZ");
+    const QRegularExpression word(QStringLiteral("^[A-Z]{2,20}$"));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        EXPECT_TRUE(word.match(lines[i]).hasMatch()) << lines[i].toStdString();
+        if (i > 0) {
+            EXPECT_LT(lines[i - 1], lines[i]) << lines[i].toStdString();
+        }
+    }
+}
+
+TEST(DeliveredPictures, PlaceholderIsAJpegOfTheCheckedSize)
+{
+    const QByteArray picture = delivered("Reserve/No_picture.jpg");
+    ASSERT_EQ(picture.size(), 2795);  // start-up recopies a placeholder of any other size
+    QImage image;
+    ASSERT_TRUE(image.loadFromData(picture, "JPEG"));
+    EXPECT_GT(image.width(), 0);
+    for (const char* folder : {"livres", "Photo_Asupport", "Photo_emprunteur", "Photo_Inventaire"})
+        EXPECT_EQ(delivered(QString::fromLatin1(folder) + "/Jaquettes/No_picture.jpg"), picture) << folder;
+}
+
+TEST(DeliveredSound, StartUpSoundIsAShortPcmWave)
+{
+    const QByteArray wav = delivered("Commentaires/King_henru_march.wma.Wav");
+    ASSERT_GT(wav.size(), 44);
+    EXPECT_EQ(wav.left(4), "RIFF");
+    EXPECT_EQ(wav.mid(8, 8), "WAVEfmt ");
+    EXPECT_EQ(qFromLittleEndian<quint16>(wav.constData() + 20), 1);  // PCM
+    const quint32 byteRate = qFromLittleEndian<quint32>(wav.constData() + 28);
+    ASSERT_GT(byteRate, 0u);
+    EXPECT_LT(double(wav.size()) / byteRate, 5.0);
+}
