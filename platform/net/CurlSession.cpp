@@ -1,0 +1,174 @@
+#include "platform/net/CurlSession.h"
+
+#include "platform/net/Error.h"
+
+#include <QIODevice>
+#include <QScopeGuard>
+
+namespace net {
+
+namespace {
+
+constexpr int kMessageInterval = 50;  // ms between two calls of processMessages
+
+void initialiseLibraryOnce()
+{
+    static const CURLcode code = curl_global_init(CURL_GLOBAL_DEFAULT);
+    if (code != CURLE_OK)
+        throw Error(QStringLiteral("network library: %1").arg(curl_easy_strerror(code)));
+}
+
+curl_off_t bytesMoved(CURL* easy)
+{
+    curl_off_t down = 0;
+    curl_off_t up = 0;
+    curl_easy_getinfo(easy, CURLINFO_SIZE_DOWNLOAD_T, &down);
+    curl_easy_getinfo(easy, CURLINFO_SIZE_UPLOAD_T, &up);
+    return down + up;
+}
+
+}  // namespace
+
+CurlSession::CurlSession(Waiting waiting) : waiting_(std::move(waiting))
+{
+    initialiseLibraryOnce();
+    open();
+}
+
+CurlSession::~CurlSession()
+{
+    close();
+}
+
+void CurlSession::open()
+{
+    easy_ = curl_easy_init();
+    multi_ = curl_multi_init();
+    if (!easy_ || !multi_) {
+        close();
+        throw Error(QStringLiteral("network library: cannot create a connection handle"));
+    }
+}
+
+void CurlSession::close()
+{
+    if (multi_)
+        curl_multi_cleanup(multi_);
+    if (easy_)
+        curl_easy_cleanup(easy_);
+    multi_ = nullptr;
+    easy_ = nullptr;
+}
+
+void CurlSession::closeConnections()
+{
+    if (running_)
+        throw Error(QStringLiteral("cannot close a connection while a request is running on it"));
+    close();
+    open();
+}
+
+CURL* CurlSession::prepare(const QString& what, const QByteArray& url, const char* protocols)
+{
+    if (running_)
+        throw Error(QStringLiteral("%1: another request is running on this connection").arg(what));
+    what_ = what;
+    curl_easy_reset(easy_);
+    sink_ = nullptr;
+    errorText_[0] = '\0';
+    curl_easy_setopt(easy_, CURLOPT_URL, url.constData());
+    curl_easy_setopt(easy_, CURLOPT_PROTOCOLS_STR, protocols);
+    curl_easy_setopt(easy_, CURLOPT_ERRORBUFFER, errorText_);
+    curl_easy_setopt(easy_, CURLOPT_NOSIGNAL, 1L);
+    return easy_;
+}
+
+void CurlSession::receiveInto(QIODevice& sink)
+{
+    sink_ = &sink;
+    curl_easy_setopt(easy_, CURLOPT_WRITEFUNCTION, &CurlSession::write);
+    curl_easy_setopt(easy_, CURLOPT_WRITEDATA, &sink);
+}
+
+void CurlSession::sendFrom(QIODevice& source, qint64 size)
+{
+    curl_easy_setopt(easy_, CURLOPT_UPLOAD, 1L);
+    curl_easy_setopt(easy_, CURLOPT_READFUNCTION, &CurlSession::read);
+    curl_easy_setopt(easy_, CURLOPT_READDATA, &source);
+    curl_easy_setopt(easy_, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(size));
+}
+
+void CurlSession::collectReplies(QByteArrayList& lines)
+{
+    curl_easy_setopt(easy_, CURLOPT_HEADERFUNCTION, &CurlSession::reply);
+    curl_easy_setopt(easy_, CURLOPT_HEADERDATA, &lines);
+}
+
+size_t CurlSession::write(char* data, size_t size, size_t count, void* device)
+{
+    const qint64 written = static_cast<QIODevice*>(device)->write(data, qint64(size * count));
+    return written < 0 ? 0 : size_t(written);
+}
+
+size_t CurlSession::read(char* data, size_t size, size_t count, void* device)
+{
+    const qint64 got = static_cast<QIODevice*>(device)->read(data, qint64(size * count));
+    return got < 0 ? CURL_READFUNC_ABORT : size_t(got);
+}
+
+size_t CurlSession::reply(char* data, size_t size, size_t count, void* lines)
+{
+    static_cast<QByteArrayList*>(lines)->append(QByteArray(data, qsizetype(size * count)).trimmed());
+    return size * count;
+}
+
+void CurlSession::run()
+{
+    if (curl_multi_add_handle(multi_, easy_) != CURLM_OK)
+        throw Error(QStringLiteral("%1: cannot start the request").arg(what_));
+    running_ = true;
+    const auto finish = qScopeGuard([this] {
+        curl_multi_remove_handle(multi_, easy_);
+        running_ = false;
+    });
+
+    curl_off_t lastBytes = 0;
+    qint64 lastMove = waiting_.now();
+    for (;;) {
+        int stillRunning = 0;
+        curl_multi_perform(multi_, &stillRunning);
+        int queued = 0;
+        while (CURLMsg* message = curl_multi_info_read(multi_, &queued)) {
+            if (message->msg == CURLMSG_DONE && message->easy_handle == easy_) {
+                check(message->data.result);
+                return;
+            }
+        }
+        const curl_off_t bytes = bytesMoved(easy_);
+        if (bytes != lastBytes) {
+            lastBytes = bytes;
+            lastMove = waiting_.now();
+        } else if (waiting_.now() - lastMove >= waiting_.limit.count()) {
+            throw Error(QStringLiteral("%1: no answer within %2 s")
+                            .arg(what_)
+                            .arg(double(waiting_.limit.count()) / 1000.0));
+        }
+        if (waiting_.processMessages)
+            waiting_.processMessages();
+        curl_multi_poll(multi_, nullptr, 0, kMessageInterval, nullptr);
+    }
+}
+
+void CurlSession::check(CURLcode code) const
+{
+    if (code == CURLE_OK)
+        return;
+    QString reason = QString::fromUtf8(errorText_).trimmed();
+    if (code == CURLE_WRITE_ERROR && sink_ && !sink_->errorString().isEmpty())
+        reason = sink_->errorString();
+    if (reason.isEmpty())
+        reason = QString::fromUtf8(curl_easy_strerror(code));
+    throw Error(QStringLiteral("%1: %2").arg(what_, reason));
+}
+
+}  // namespace net
