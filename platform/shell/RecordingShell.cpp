@@ -1,0 +1,34 @@
+#include "platform/shell/RecordingShell.h"
+
+namespace shell {
+
+bool RecordingShell::open(const QString& target)
+{
+    records_ << QStringLiteral("open: ") + target;
+    return true;
+}
+
+bool RecordingShell::start(const QString& program, const QStringList& arguments)
+{
+    records_ << QStringLiteral("start: ") + (QStringList{program} + arguments).join(u' ');
+    return true;
+}
+
+void RecordingShell::endProcess()
+{
+    records_ << QStringLiteral("exit");
+    processEnded_ = true;
+    runCleanUp();
+}
+
+const QStringList& RecordingShell::records() const
+{
+    return records_;
+}
+
+bool RecordingShell::processEnded() const
+{
+    return processEnded_;
+}
+
+}  // namespace shell

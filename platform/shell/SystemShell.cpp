@@ -1,0 +1,32 @@
+#include "platform/shell/SystemShell.h"
+
+#include <QProcess>
+#include <cstdio>
+#include <cstdlib>
+
+namespace shell {
+
+bool SystemShell::open(const QString& target)
+{
+    return start(QStringLiteral("xdg-open"), {target});
+}
+
+bool SystemShell::start(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    return process.startDetached();
+}
+
+void SystemShell::endProcess()
+{
+    runCleanUp();
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+}  // namespace shell
