@@ -164,7 +164,7 @@ void CurlSession::check(CURLcode code) const
     if (code == CURLE_OK)
         return;
     QString reason = QString::fromUtf8(errorText_).trimmed();
-    if (code == CURLE_WRITE_ERROR && sink_ && !sink_->errorString().isEmpty())
+    if (code == CURLE_WRITE_ERROR && sink_)
         reason = sink_->errorString();
     if (reason.isEmpty())
         reason = QString::fromUtf8(curl_easy_strerror(code));

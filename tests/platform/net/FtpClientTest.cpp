@@ -1,6 +1,7 @@
 #include "platform/net/Error.h"
 #include "platform/net/FtpClient.h"
 
+#include "NetTestSupport.h"
 #include "TestServers.h"
 
 #include <QDir>
@@ -14,31 +15,6 @@ namespace {
 
 const QString kUser = QStringLiteral("ecole");
 const QString kPassword = QStringLiteral("abcde123");
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-template <typename Body>
-QString errorOf(Body body)
-{
-    try {
-        body();
-    } catch (const Error& e) {
-        return e.message();
-    }
-    ADD_FAILURE() << "no error";
-    return {};
-}
 
 class FtpClientTest : public ::testing::Test {
 protected:
@@ -203,18 +179,10 @@ TEST(FtpClientFailure, RefusedConnectionIsAnError)
 TEST(FtpClientFailure, SilentServerIsGivenUpAfterTheLimitWhileMessagesFlow)
 {
     DeadPort silent(DeadPort::Silent);
-    qint64 clock = 0;
-    int messageRounds = 0;
-    Waiting waiting;
-    waiting.limit = std::chrono::milliseconds(500);
-    waiting.clockMs = [&] { return clock; };
-    waiting.processMessages = [&] {
-        ++messageRounds;
-        clock += 100;
-    };
-    FtpClient ftp(waiting);
+    SteppedClock clock;
+    FtpClient ftp(clock.waiting(std::chrono::milliseconds(500)));
     EXPECT_TRUE(errorOf([&] { ftp.connect({QStringLiteral("127.0.0.1"), silent.port(), "u", "p", true}); })
                     .contains("no answer within 0.5 s"));
-    EXPECT_EQ(messageRounds, 5);
+    EXPECT_EQ(clock.rounds, 5);
     EXPECT_FALSE(ftp.isConnected());
 }

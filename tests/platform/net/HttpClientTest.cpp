@@ -1,6 +1,7 @@
 #include "platform/net/Error.h"
 #include "platform/net/HttpClient.h"
 
+#include "NetTestSupport.h"
 #include "TestServers.h"
 
 #include <QDir>
@@ -12,19 +13,6 @@ using namespace net;
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Every byte value, and long enough to arrive in several pieces.
 QByteArray binaryPicture()
 {
@@ -32,19 +20,6 @@ QByteArray binaryPicture()
     for (int i = 0; i < 300000; ++i)
         bytes += char((i * 7) & 0xff);
     return bytes;
-}
-
-// Runs `body`, which must throw Error, and returns the error's text.
-template <typename Body>
-QString errorOf(Body body)
-{
-    try {
-        body();
-    } catch (const Error& e) {
-        return e.message();
-    }
-    ADD_FAILURE() << "no error";
-    return {};
 }
 
 class HttpClientTest : public ::testing::Test {
@@ -118,44 +93,28 @@ TEST(HttpClientFailure, RefusedConnectionIsAnError)
         << message.toStdString();
 }
 
-// The clock moves only when messages are processed, so the count of calls before the
-// limit is known whatever the machine's speed.
 TEST(HttpClientFailure, SilentServerIsGivenUpAfterTheLimitWhileMessagesFlow)
 {
     DeadPort silent(DeadPort::Silent);
-    qint64 clock = 0;
-    int messageRounds = 0;
-    Waiting waiting;
-    waiting.limit = std::chrono::milliseconds(1000);
-    waiting.clockMs = [&] { return clock; };
-    waiting.processMessages = [&] {
-        ++messageRounds;
-        clock += 100;
-    };
-    HttpClient client(waiting);
+    SteppedClock clock;
+    HttpClient client(clock.waiting(std::chrono::milliseconds(1000)));
     const QString message =
         errorOf([&] { client.get(QStringLiteral("http://127.0.0.1:%1/").arg(silent.port())); });
     EXPECT_TRUE(message.contains("no answer within 1 s")) << message.toStdString();
-    EXPECT_EQ(messageRounds, 10);
+    EXPECT_EQ(clock.rounds, 10);
 }
 
 TEST(HttpClientFailure, RequestStartedInsideAWaitOfTheSameClientIsRefused)
 {
     DeadPort silent(DeadPort::Silent);
-    qint64 clock = 0;
+    const QString address = QStringLiteral("http://127.0.0.1:%1/").arg(silent.port());
+    SteppedClock clock;
+    HttpClient client(clock.waiting(std::chrono::milliseconds(300)));
     QString nested;
-    HttpClient* client = nullptr;
-    Waiting waiting;
-    waiting.limit = std::chrono::milliseconds(300);
-    waiting.clockMs = [&] { return clock; };
-    waiting.processMessages = [&] {
-        clock += 100;
+    clock.onRound = [&] {
         if (nested.isEmpty())
-            nested = errorOf([&] { client->get(QStringLiteral("http://127.0.0.1:%1/again").arg(silent.port())); });
+            nested = errorOf([&] { client.get(address + "again"); });
     };
-    HttpClient owner(waiting);
-    client = &owner;
-    EXPECT_TRUE(errorOf([&] { owner.get(QStringLiteral("http://127.0.0.1:%1/").arg(silent.port())); })
-                    .contains("no answer"));
+    EXPECT_TRUE(errorOf([&] { client.get(address); }).contains("no answer"));
     EXPECT_TRUE(nested.contains("another request is running")) << nested.toStdString();
 }
