@@ -1,0 +1,58 @@
+#include "tools/drive/ScenarioScript.h"
+
+#include <gtest/gtest.h>
+
+using namespace drive;
+
+TEST(ScenarioScript, ParsesEveryAction)
+{
+    const auto actions = parseScript(
+        "# a comment\n"
+        "scan 9782070612758\n"
+        "type  deux  mots\n"
+        "key Enter\n"
+        "\n"
+        "click Button41\n"
+        "clickat 50 500\n"
+        "menu Fichier > Language\n"
+        "answer OK\n"
+        "answer\n"
+        "wait 250\n"
+        "expect-visible Panel13\n"
+        "expect-hidden Panel14\n"
+        "expect-text Edit39 E12 A\n"
+        "expect-text Edit40\n"
+        "expect-focus Button40\n"
+        "show Panel13\n"
+        "screenshot out.png\n"
+        "quit\n");
+    ASSERT_EQ(actions.size(), 17u);
+    EXPECT_EQ(actions[0].kind, ActionKind::Scan);
+    EXPECT_EQ(actions[0].text, "9782070612758");
+    EXPECT_EQ(actions[0].line, 2);
+    EXPECT_EQ(actions[1].text, " deux  mots");
+    EXPECT_EQ(actions[4].x, 50);
+    EXPECT_EQ(actions[4].y, 500);
+    EXPECT_EQ(actions[5].path, QStringList({"Fichier", "Language"}));
+    EXPECT_EQ(actions[7].text, "");
+    EXPECT_EQ(actions[8].milliseconds, 250);
+    EXPECT_EQ(actions[11].control, "Edit39");
+    EXPECT_EQ(actions[11].text, "E12 A");
+    EXPECT_EQ(actions[12].text, "");
+    EXPECT_EQ(actions[15].kind, ActionKind::Screenshot);
+    EXPECT_EQ(actions[16].kind, ActionKind::Quit);
+}
+
+TEST(ScenarioScript, MalformedLinesNameTheirLine)
+{
+    const char* bad[] = {"jump Panel1", "clickat 50", "clickat a b", "wait", "click", "click two words",
+                         "menu Fichier >", "key"};
+    for (const char* line : bad) {
+        try {
+            parseScript(QString("scan 1\n") + line);
+            ADD_FAILURE() << line;
+        } catch (const ScriptError& e) {
+            EXPECT_TRUE(QString(e.what()).startsWith("line 2:")) << e.what();
+        }
+    }
+}
