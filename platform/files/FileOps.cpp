@@ -105,4 +105,35 @@ QStringList listDirectories(const QString& folder)
     return sortedEntries(folder, QStringLiteral("*"), QDir::Dirs);
 }
 
+static bool copyTree(const QString& from, const QString& to)
+{
+    if (!QDir().mkpath(to))
+        return false;
+    const QDir dir(from);
+    bool ok = true;
+    for (const QFileInfo& entry : dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)) {
+        const QString target = to + u'/' + entry.fileName();
+        if (entry.isDir())
+            ok = copyTree(entry.filePath(), target) && ok;
+        else
+            ok = copyFile(windowsPath(entry.filePath()), windowsPath(target)) && ok;
+    }
+    return ok;
+}
+
+bool copyFolder(const QString& source, const QString& dest)
+{
+    const QString from = nativePath(source);
+    QString to = nativePath(dest);
+    if (!QFileInfo(from).isDir())
+        return false;
+    if (QFileInfo(to).isDir())
+        to = to + u'/' + QFileInfo(from).fileName();
+    // Copying a folder into itself would never end.
+    const QString canonicalFrom = QFileInfo(from).canonicalFilePath();
+    if ((QDir::cleanPath(to) + u'/').startsWith(canonicalFrom + u'/'))
+        return false;
+    return copyTree(from, to);
+}
+
 }  // namespace files

@@ -22,5 +22,9 @@ bool forceDirectories(const QString& path); // every missing level
 // sorted without regard to case.
 QStringList listFiles(const QString& folder, const QString& pattern = QStringLiteral("*"));
 QStringList listDirectories(const QString& folder);
+// Copies a folder tree as the shell's copy does: into Dest as a subfolder of the same name when
+// Dest exists, as Dest itself otherwise; existing files are replaced, folders merged, missing
+// parents created. False when Source is no folder or anything fails to copy.
+bool copyFolder(const QString& source, const QString& dest);
 
 }  // namespace files

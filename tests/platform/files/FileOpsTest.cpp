@@ -61,3 +61,21 @@ TEST_F(FileOps, ReadOnlyFiles)
     }
     EXPECT_FALSE(isReadOnly("C:\\Qvlzantor\\missing.txt"));
 }
+
+TEST_F(FileOps, CopyFolderIntoAnExistingFolderOrAsANewOne)
+{
+    makeFile("Qvlzantor/livres/Jaquettes/a.jpg", "new");
+    makeFile("Qvlzantor/livres/b.txt", "b");
+    makeFile("Cible/livres/Jaquettes/a.jpg", "old");
+    makeFile("Cible/livres/Jaquettes/keep.jpg", "k");
+    // Into an existing folder: merged under the source's own name, files replaced.
+    EXPECT_TRUE(copyFolder("C:\\Qvlzantor\\livres", "C:\\Cible"));
+    EXPECT_EQ(fileContent("Cible/livres/Jaquettes/a.jpg"), "new");
+    EXPECT_EQ(fileContent("Cible/livres/Jaquettes/keep.jpg"), "k");
+    EXPECT_EQ(fileContent("Cible/livres/b.txt"), "b");
+    // To a folder that does not exist: the copy takes that name, parents created.
+    EXPECT_TRUE(copyFolder("C:\\Qvlzantor\\livres\\Jaquettes", "C:\\Page\\livres\\Jaquettes"));
+    EXPECT_EQ(fileContent("Page/livres/Jaquettes/a.jpg"), "new");
+    EXPECT_FALSE(copyFolder("C:\\Qvlzantor\\absent", "C:\\Cible"));
+    EXPECT_FALSE(copyFolder("C:\\Qvlzantor", "C:\\Qvlzantor\\livres"));
+}
