@@ -1,0 +1,173 @@
+#include "platform/db/JetCollation.h"
+
+#include "platform/db/Error.h"
+
+#include <QString>
+#include <memory>
+#include <sqlite3.h>
+#include <vector>
+
+namespace db::jet {
+
+namespace {
+
+// Per UTF-16 unit: its case folding, and its base letter (accents stripped, then folded).
+struct Folding {
+    char16_t fold[0x10000];
+    char16_t base[0x10000];
+
+    Folding()
+    {
+        for (char32_t c = 0; c < 0x10000; ++c) {
+            fold[c] = char16_t(QChar::toCaseFolded(c));
+            char32_t b = c;
+            while (QChar::decompositionTag(b) == QChar::Canonical)
+                b = QChar::decomposition(b).at(0).unicode();
+            base[c] = char16_t(QChar::toCaseFolded(b));
+        }
+    }
+};
+
+const Folding& folding()
+{
+    static const std::unique_ptr<Folding> tables = std::make_unique<Folding>();
+    return *tables;
+}
+
+int compareBy(const char16_t* table, QStringView a, QStringView b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t x = table[a[i].unicode()];
+        const char16_t y = table[b[i].unicode()];
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+// A LIKE pattern read once per statement: folded characters and the two wildcards.
+struct Pattern {
+    enum Kind : char { Literal, One, Any };
+    std::vector<char16_t> chars;
+    std::vector<Kind> kinds;
+
+    Pattern(QStringView text, QChar escape)
+    {
+        const auto& f = folding();
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text[i];
+            if (!escape.isNull() && c == escape && i + 1 < text.size()) {
+                add(Literal, f.fold[text[++i].unicode()]);
+            } else if (c == u'%') {
+                add(Any, 0);
+            } else if (c == u'_') {
+                add(One, 0);
+            } else {
+                add(Literal, f.fold[c.unicode()]);
+            }
+        }
+    }
+
+    void add(Kind kind, char16_t c)
+    {
+        kinds.push_back(kind);
+        chars.push_back(c);
+    }
+
+    bool matches(QStringView value) const
+    {
+        const auto& f = folding();
+        const size_t m = kinds.size();
+        size_t p = 0;
+        qsizetype v = 0;
+        size_t starP = SIZE_MAX;
+        qsizetype starV = 0;
+        while (v < value.size()) {
+            if (p < m && (kinds[p] == One || (kinds[p] == Literal && chars[p] == f.fold[value[v].unicode()]))) {
+                ++p;
+                ++v;
+            } else if (p < m && kinds[p] == Any) {
+                starP = p++;
+                starV = v;
+            } else if (starP != SIZE_MAX) {
+                p = starP + 1;
+                v = ++starV;
+            } else {
+                return false;
+            }
+        }
+        while (p < m && kinds[p] == Any)
+            ++p;
+        return p == m;
+    }
+};
+
+QStringView textArgument(sqlite3_value* value)
+{
+    const auto* data = static_cast<const QChar*>(sqlite3_value_text16(value));
+    return QStringView(data, sqlite3_value_bytes16(value) / 2);
+}
+
+int collate(void*, int lengthA, const void* a, int lengthB, const void* b)
+{
+    return compare(QStringView(static_cast<const QChar*>(a), lengthA / 2),
+                   QStringView(static_cast<const QChar*>(b), lengthB / 2));
+}
+
+void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
+    for (int i = 0; i < argc; ++i) {
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL)
+            return;  // no value: no match
+    }
+    if (const auto* cached = static_cast<const Pattern*>(sqlite3_get_auxdata(context, 0))) {
+        sqlite3_result_int(context, cached->matches(textArgument(argv[1])) ? 1 : 0);
+        return;
+    }
+    QChar escape;
+    if (argc == 3) {
+        const QStringView e = textArgument(argv[2]);
+        if (e.size() != 1) {
+            sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
+            return;
+        }
+        escape = e[0];
+    }
+    auto pattern = std::make_unique<Pattern>(textArgument(argv[0]), escape);
+    sqlite3_result_int(context, pattern->matches(textArgument(argv[1])) ? 1 : 0);
+    // Kept for the next rows of the statement, as long as SQLite sees fit.
+    sqlite3_set_auxdata(context, 0, pattern.release(), [](void* p) { delete static_cast<Pattern*>(p); });
+}
+
+void check(sqlite3* handle, int rc)
+{
+    if (rc != SQLITE_OK)
+        throw Error(Error::Kind::Engine, QString::fromUtf8(sqlite3_errmsg(handle)));
+}
+
+}  // namespace
+
+int compare(QStringView a, QStringView b)
+{
+    const auto& f = folding();
+    const int primary = compareBy(f.base, a, b);
+    return primary != 0 ? primary : compareBy(f.fold, a, b);
+}
+
+bool like(QStringView pattern, QStringView value, QChar escape)
+{
+    return Pattern(pattern, escape).matches(value);
+}
+
+void registerOn(sqlite3* handle)
+{
+    folding();
+    check(handle, sqlite3_create_collation_v2(handle, "JET", SQLITE_UTF16_ALIGNED, nullptr, collate, nullptr));
+    for (int argc : {2, 3}) {
+        check(handle, sqlite3_create_function_v2(handle, "like", argc, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
+                                                 likeFunction, nullptr, nullptr, nullptr));
+    }
+}
+
+}  // namespace db::jet
