@@ -1,0 +1,54 @@
+#pragma once
+// Lists: an editable drop-down combo box and a list box. The combo box's text is edited like an
+// edit field's, but OnChange reports only the user's changes (typing, choosing an item), never a
+// text set from code.
+#include "platform/ui/Edit.h"
+
+#include <QStringList>
+
+namespace ui {
+
+class ComboBox : public CustomEdit {
+public:
+    ComboBox(Form& form, const QString& name);
+
+    const QStringList& items() const { return m_items; }
+    void setItems(const QStringList& items);
+    void addItem(const QString& item);
+    void clearItems() { setItems({}); }
+    // The item equal to the text, -1 when none is.
+    int itemIndex() const { return int(m_items.indexOf(text())); }
+    // Shows item index (-1: empty text), as code does: no OnChange.
+    void setItemIndex(int index);
+    // The user chose an item from the list: its text, then OnChange.
+    void userSelectItem(int index);
+
+protected:
+    void textSetByCode() override {}
+
+private:
+    QStringList m_items;
+};
+
+class ListBox : public WinControl {
+public:
+    ListBox(Form& form, const QString& name);
+
+    const QStringList& items() const { return m_items; }
+    void setItems(const QStringList& items);
+    void addItem(const QString& item);
+    void clearItems() { setItems({}); }
+    int itemIndex() const { return m_itemIndex; }
+    void setItemIndex(int index);
+    // The user clicked an item: it is selected, then OnClick runs.
+    void userSelectItem(int index);
+
+protected:
+    bool takesFocusOnClick() const override { return true; }
+
+private:
+    QStringList m_items;
+    int m_itemIndex = -1;
+};
+
+}  // namespace ui

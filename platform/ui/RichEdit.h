@@ -1,0 +1,52 @@
+#pragma once
+// A rich text field, as content: the text in runs of one font each. Text inserted at the caret
+// takes the insertion font (selAttributes); text set from code takes the control's font.
+// The document format (RTF) and printing live with the rich-text layer.
+#include "platform/ui/Edit.h"
+
+#include <vector>
+
+namespace ui {
+
+struct TextRun {
+    QString text;
+    Font font;
+    friend bool operator==(const TextRun&, const TextRun&) = default;
+};
+
+class RichEdit : public CustomEdit {
+public:
+    RichEdit(Form& form, const QString& name);
+
+    // Never empty runs; neighbours with the same font are merged.
+    const std::vector<TextRun>& runs() const { return m_runs; }
+    // Replaces the whole content (a loaded document); OnChange runs.
+    void setRuns(const std::vector<TextRun>& runs);
+
+    const Font& selAttributes() const { return m_selAttributes; }
+    void setSelAttributes(const Font& font) { m_selAttributes = font; }
+
+    // Lines.Add: the line and CR LF at the end of the text, in the insertion font.
+    void addLine(const QString& line);
+
+    bool wantTabs() const { return m_wantTabs; }
+    void setWantTabs(bool wantTabs) { m_wantTabs = wantTabs; }
+    bool plainText() const { return m_plainText; }
+    void setPlainText(bool plainText) { m_plainText = plainText; }
+
+protected:
+    bool wantsReturn() const override { return true; }
+    void keyPress(QChar ch) override;
+    void textChanged() override;
+    void replaceText(int start, int length, const QString& inserted) override;
+
+private:
+    void storeRuns();
+
+    std::vector<TextRun> m_runs;
+    Font m_selAttributes;
+    bool m_wantTabs = false;
+    bool m_plainText = false;
+};
+
+}  // namespace ui
