@@ -78,6 +78,8 @@ void Application::setActiveForm(Form* form)
         m_notifications.notify(*form, Property::Active);
 }
 
+void Application::beginMoveDrag(Control& control) { m_router->beginMoveDrag(control); }
+
 void Application::post(std::function<void()> work)
 {
     m_queue.push(WorkMessage{std::move(work)});

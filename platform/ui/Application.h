@@ -101,9 +101,11 @@ public:
     std::function<void()> onMessageQueued;
 
 private:
+    friend class Control;
     friend class Form;
     friend class Input;
 
+    void beginMoveDrag(Control& control);
     void registerForm(Form& form);
     void unregisterForm(Form& form);
     void formShown(Form& form);

@@ -29,6 +29,32 @@ void ComboBox::userSelectItem(int index)
         change();
 }
 
+void ComboBox::keyPress(QChar ch)
+{
+    if (!m_autoComplete || ch.unicode() < u' ') {
+        CustomEdit::keyPress(ch);
+        return;
+    }
+    // What the user has typed so far: the text before a selected completion, else all of it.
+    const QString typed = (selLength() > 0 ? text().left(selStart()) : text()) + ch;
+    int found = -1;
+    for (int i = 0; i < m_items.size() && found < 0; ++i)
+        if (m_items[i].startsWith(typed, Qt::CaseInsensitive))
+            found = i;
+    if (found < 0) {
+        CustomEdit::keyPress(ch);
+        return;
+    }
+    const bool otherItem = found != itemIndex();
+    storeText(typed + m_items[found].mid(typed.size()));
+    setSelStart(int(typed.size()));
+    setSelLength(int(text().size() - typed.size()));
+    if (otherItem) {
+        click();
+        change();
+    }
+}
+
 ListBox::ListBox(Form& form, const QString& name) : WinControl(form, name) { setColor(colors::window); }
 
 void ListBox::setItems(const QStringList& items)

@@ -1,7 +1,8 @@
 #pragma once
 // Lists: an editable drop-down combo box and a list box. The combo box's text is edited like an
 // edit field's, but OnChange reports only the user's changes (typing, choosing an item), never a
-// text set from code.
+// text set from code. Typing completes the text with the first item that begins with what was
+// typed (without regard to case), the completion selected, as the library's auto-complete does.
 #include "platform/ui/Edit.h"
 
 #include <QStringList>
@@ -23,11 +24,16 @@ public:
     // The user chose an item from the list: its text, then OnChange.
     void userSelectItem(int index);
 
+    bool autoComplete() const { return m_autoComplete; }
+    void setAutoComplete(bool autoComplete) { m_autoComplete = autoComplete; }
+
 protected:
     void textSetByCode() override {}
+    void keyPress(QChar ch) override;
 
 private:
     QStringList m_items;
+    bool m_autoComplete = true;
 };
 
 class ListBox : public WinControl {

@@ -180,6 +180,8 @@ QRect Control::screenRect() const
     return QRect(topLeft, m_bounds.size());
 }
 
+void Control::beginMoveDrag() { application().beginMoveDrag(*this); }
+
 void Control::click()
 {
     if (onClick)

@@ -90,6 +90,11 @@ public:
     // Runs OnClick as a call of the library's Click does: an exception reaches the caller.
     virtual void click();
 
+    // The system's move command, given while a mouse button is down on the control: the
+    // control follows the pointer, which stays inside the parent's client area, until the
+    // button is released (no click follows).
+    void beginMoveDrag();
+
     NotifyEvent onClick;
     NotifyEvent onDblClick;
     MouseEvent onMouseDown;

@@ -37,6 +37,7 @@ void CustomEdit::textChanged()
 
 void CustomEdit::change()
 {
+    contentChanged();
     if (onChange)
         guarded(onChange);
 }

@@ -42,7 +42,10 @@ protected:
     virtual void replaceText(int start, int length, const QString& inserted);
     // Replaces the selection as the user's typing does: caret after the new text, OnChange.
     void editSelection(const QString& inserted);
+    // The text changed: contentChanged(), then OnChange.
     void change();
+    // Reacts to a change before OnChange runs (data-aware fields mark their text modified).
+    virtual void contentChanged() {}
 
 private:
     void setSelection(int start, int length);

@@ -138,8 +138,12 @@ void Form::changeFocus(WinControl* control)
     WinControl* previous = m_activeControl;
     m_activeControl = control;
     notify(Property::ActiveControl);
-    if (previous && previous->onExit)
-        guarded(previous->onExit);
+    if (previous)
+        guarded([previous] {
+            previous->focusLeft();
+            if (previous->onExit)
+                previous->onExit();
+        });
     if (control && control->onEnter)
         guarded(control->onEnter);
 }

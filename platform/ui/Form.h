@@ -130,6 +130,8 @@ template <class T>
 T* Form::create(const QString& name, WinControl* parent)
 {
     static_assert(std::is_base_of_v<Control, T>);
+    if (parent && &parent->form() != this)
+        throw std::invalid_argument("a control's parent must belong to the same form");
     auto owned = std::unique_ptr<T>(new T(*this, name));
     T* control = owned.get();
     adopt(std::move(owned));

@@ -5,6 +5,8 @@
 #include "platform/ui/HitTest.h"
 #include "platform/ui/Menu.h"
 
+#include <algorithm>
+
 namespace ui {
 
 Control* InputRouter::target(QPoint screenPos) const
@@ -17,8 +19,27 @@ Control* InputRouter::target(QPoint screenPos) const
     return hit;
 }
 
+void InputRouter::beginMoveDrag(Control& control)
+{
+    m_drag = MoveDrag{&control, m_pointer, control.bounds().topLeft()};
+    m_captured = nullptr;
+}
+
 void InputRouter::mouse(const MouseMessage& message)
 {
+    m_pointer = message.pos;
+    if (m_drag) {
+        Control& control = *m_drag->control;
+        QPoint pos = message.pos;
+        if (const WinControl* parent = control.parent()) {
+            const QRect area(parent->clientToScreen(QPoint(0, 0)), parent->bounds().size());
+            pos = QPoint(std::clamp(pos.x(), area.left(), area.right()), std::clamp(pos.y(), area.top(), area.bottom()));
+        }
+        control.setBounds(QRect(m_drag->controlStart + pos - m_drag->pointerStart, control.bounds().size()));
+        if (message.action == MouseAction::LeftUp || message.action == MouseAction::RightUp)
+            m_drag.reset();
+        return;
+    }
     Control* hit = target(message.pos);
     switch (message.action) {
     case MouseAction::Move: {
@@ -99,6 +120,8 @@ void InputRouter::forget(const Form& form)
         m_hovered = nullptr;
     if (m_captured && &m_captured->form() == &form)
         m_captured = nullptr;
+    if (m_drag && &m_drag->control->form() == &form)
+        m_drag.reset();
 }
 
 }  // namespace ui

@@ -6,6 +6,8 @@
 // OnMouseLeave.
 #include "platform/ui/MessageQueue.h"
 
+#include <optional>
+
 namespace ui {
 
 class Application;
@@ -20,6 +22,9 @@ public:
     void menu(const MenuMessage& message);
     // The form is going away: forget its controls.
     void forget(const Form& form);
+    // The control follows the pointer, from where the message being handled put it, until the
+    // button is released.
+    void beginMoveDrag(Control& control);
 
 private:
     Control* target(QPoint screenPos) const;
@@ -28,6 +33,13 @@ private:
     void release(const MouseMessage& message, MouseButton button);
 
     Application& m_application;
+    struct MoveDrag {
+        Control* control;
+        QPoint pointerStart;
+        QPoint controlStart;
+    };
+    std::optional<MoveDrag> m_drag;
+    QPoint m_pointer;  // of the mouse message being handled
     Control* m_hovered = nullptr;
     Control* m_captured = nullptr;
     bool m_captureFromDoubleClick = false;

@@ -65,6 +65,8 @@ protected:
     virtual void keyPress(QChar ch) {}
     // A child was added, removed, shown or hidden (tool bars lay their buttons out again).
     virtual void childrenChanged() {}
+    // The control lost the focus, before OnExit runs (data-aware fields write their text).
+    virtual void focusLeft() {}
 
 private:
     friend class Control;

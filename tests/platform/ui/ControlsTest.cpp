@@ -88,6 +88,26 @@ TEST_F(ControlsTest, ComboBoxReportsOnlyTheUsersChanges)
     EXPECT_EQ(combo->itemIndex(), -1);
 }
 
+TEST_F(ControlsTest, ComboBoxCompletesTypedTextWithTheFirstMatchingItem)
+{
+    auto* combo = add<ComboBox>("ComboBox1", QRect(10, 10, 143, 21));
+    combo->setItems({"Animaux", "Arbres", "art"});
+    int changes = 0;
+    combo->onChange = [&changes] { ++changes; };
+    combo->setFocus();
+
+    input.type(QStringLiteral("a"));
+    EXPECT_EQ(combo->text(), QStringLiteral("animaux"));
+    EXPECT_EQ(combo->selText(), QStringLiteral("nimaux"));
+    input.type(QStringLiteral("R"));
+    EXPECT_EQ(combo->text(), QStringLiteral("aRbres"));
+    input.type(QStringLiteral("t"));
+    EXPECT_EQ(combo->text(), QStringLiteral("aRt"));
+    input.type(QStringLiteral("s"));  // no item begins so: typed as is
+    EXPECT_EQ(combo->text(), QStringLiteral("aRts"));
+    EXPECT_EQ(changes, 4);
+}
+
 TEST_F(ControlsTest, CheckedStateChangesRunOnClickAndRadioButtonsExcludeTheirSiblings)
 {
     auto* box = add<CheckBox>("CheckBox16", QRect(10, 563, 150, 17));

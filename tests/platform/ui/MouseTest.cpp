@@ -172,6 +172,27 @@ TEST_F(MouseTest, PressReleaseRightClickDoubleClickAndHoverReachTheirEvents)
                                             "click", "double", "down L " + mid, "up L " + mid, "leave"}));
 }
 
+TEST_F(MouseTest, APanelGivenTheMoveCommandFollowsThePointerInsideItsParentUntilRelease)
+{
+    auto* screen = add<Panel>("Panel4", QRect(8, 51, 1265, 834));
+    auto* search = add<Panel>("Panel19", QRect(100, 100, 200, 80), screen);
+    search->onMouseDown = [search](MouseButton, ShiftState, int, int) { search->beginMoveDrag(); };
+    int clicks = 0;
+    search->onClick = [&clicks] { ++clicks; };
+
+    const QPoint start = Input::centreOf(*search);
+    app.input().setCursorPos(start);
+    app.input().leftDown();
+    app.input().setCursorPos(start + QPoint(30, -20));
+    app.input().setCursorPos(start + QPoint(-5000, 40));  // held at the parent's left edge
+    app.input().leftUp();
+    app.input().setCursorPos(start + QPoint(300, 300));
+    input.process();
+
+    EXPECT_EQ(search->bounds(), QRect(100 - (start.x() - screen->screenRect().left()), 140, 200, 80));
+    EXPECT_EQ(clicks, 0);
+}
+
 TEST_F(MouseTest, TheDriverRefusesToClickAControlThatCannotBeSeen)
 {
     buildLoanScreen();
