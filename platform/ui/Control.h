@@ -114,6 +114,8 @@ protected:
     void storeText(const QString& text);
     // What a completed left click does (a check box toggles before its OnClick).
     virtual void userClick() { click(); }
+    // A completed left click at a point of the control (a navigator picks its button by it).
+    virtual void userClickAt(QPoint local) { userClick(); }
     // Visible was switched; the stored flag is already the new one.
     virtual void visibilityChanged();
     // The bounds changed (page controls lay their sheets out again).

@@ -105,7 +105,7 @@ void InputRouter::release(const MouseMessage& message, MouseButton button)
         control->onMouseUp(button, message.shift, local.x(), local.y());
     if (button == MouseButton::Left && pressedHere && !wasDoubleClick && control->showing() && control->enabled()
         && control->screenRect().contains(message.pos))
-        control->userClick();
+        control->userClickAt(local);
 }
 
 void InputRouter::menu(const MenuMessage& message)

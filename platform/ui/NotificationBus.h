@@ -34,6 +34,7 @@ enum class Property {
     BalloonHint,
     Menu,           // a menu item's caption, visibility or enabled state, or a form's menu
     RichText,       // runs of a rich edit
+    Data,           // rows, current row or selected cell of a grid; enabled buttons of a navigator
 };
 
 struct Notification {

@@ -1,0 +1,58 @@
+#pragma once
+// The record navigator: a row of buttons, each running one operation of its data source's data
+// set, enabled as the library enables them (nothing while the data set is closed; First and
+// Prior off at the first row, Next and Last at the last; Post and Cancel only while the row is
+// edited). Delete asks first.
+#include "platform/ui/WinControl.h"
+
+#include <vector>
+
+namespace db {
+class DataSet;
+class DataSource;
+}  // namespace db
+
+namespace ui {
+
+class DBNavigator : public WinControl {
+public:
+    enum class Button { First, Prior, Next, Last, Insert, Delete, Edit, Post, Cancel, Refresh };
+
+    // The question Delete asks, and its caption.
+    static inline const QString kDeleteQuestion = QStringLiteral("Delete record?");
+    static inline const QString kDeleteCaption = QStringLiteral("Confirm");
+
+    DBNavigator(Form& form, const QString& name);
+    ~DBNavigator() override;
+
+    // The data source must outlive the navigator or be unset first.
+    db::DataSource* dataSource() const { return m_source; }
+    void setDataSource(db::DataSource* source);
+
+    // Shown from left to right, sharing the width equally; all of them at first.
+    const std::vector<Button>& visibleButtons() const { return m_buttons; }
+    void setVisibleButtons(const std::vector<Button>& buttons);
+    bool buttonEnabled(Button button) const;
+
+    bool confirmDelete() const { return m_confirmDelete; }
+    void setConfirmDelete(bool confirm) { m_confirmDelete = confirm; }
+
+    // A click on a button: its operation when it is shown and enabled, then OnClick.
+    void userClickButton(Button button);
+
+    std::function<void(Button button)> onClick;
+
+protected:
+    void userClickAt(QPoint local) override;
+
+private:
+    class Link;
+    db::DataSet* activeDataSet() const;
+
+    std::unique_ptr<Link> m_link;
+    db::DataSource* m_source = nullptr;
+    std::vector<Button> m_buttons;
+    bool m_confirmDelete = true;
+};
+
+}  // namespace ui
