@@ -15,8 +15,9 @@ class DataEditField : public Base {
 public:
     DataEditField(Form& form, const QString& name);
 
-    db::DataSource* dataSource() const { return m_link.dataSource(); }
-    void setDataSource(db::DataSource* source) { m_link.setDataSource(source); }
+    // The data source must outlive the control or be unset first.
+    db::DataSource* dataSource() const { return m_link.source(); }
+    void setDataSource(db::DataSource* source) { m_link.setSource(source); }
     const QString& dataField() const { return m_link.fieldName(); }
     void setDataField(const QString& name) { m_link.setFieldName(name); }
     std::optional<db::Field> field() const { return m_link.field(); }
@@ -54,8 +55,9 @@ class DBCheckBox : public CheckBox {
 public:
     DBCheckBox(Form& form, const QString& name);
 
-    db::DataSource* dataSource() const { return m_link.dataSource(); }
-    void setDataSource(db::DataSource* source) { m_link.setDataSource(source); }
+    // The data source must outlive the control or be unset first.
+    db::DataSource* dataSource() const { return m_link.source(); }
+    void setDataSource(db::DataSource* source) { m_link.setSource(source); }
     const QString& dataField() const { return m_link.fieldName(); }
     void setDataField(const QString& name) { m_link.setFieldName(name); }
     std::optional<db::Field> field() const { return m_link.field(); }

@@ -1,56 +1,19 @@
 #include "platform/ui/DBGrid.h"
 
 #include "platform/db/DataSet.h"
-#include "platform/db/DataSource.h"
 
 namespace ui {
 
-// Any change of the data shown is one notification to observers.
-class DBGrid::Link : public db::DataLink {
-public:
-    explicit Link(DBGrid& grid) : m_grid(grid) {}
-    void dataSetChanged() override { m_grid.notify(Property::Data); }
-    void currentRowChanged() override { m_grid.notify(Property::Data); }
-    void fieldChanged(const db::Field&) override { m_grid.notify(Property::Data); }
-    void stateChanged() override { m_grid.notify(Property::Data); }
-
-private:
-    DBGrid& m_grid;
-};
-
-DBGrid::DBGrid(Form& form, const QString& name) : WinControl(form, name), m_link(std::make_unique<Link>(*this))
+DBGrid::DBGrid(Form& form, const QString& name)
+    : WinControl(form, name), m_watch([this] { notify(Property::Data); })
 {
     setColor(colors::window);
-}
-
-DBGrid::~DBGrid()
-{
-    if (m_source)
-        m_source->removeLink(m_link.get());
-}
-
-void DBGrid::setDataSource(db::DataSource* source)
-{
-    if (source == m_source)
-        return;
-    if (m_source)
-        m_source->removeLink(m_link.get());
-    m_source = source;
-    if (m_source)
-        m_source->addLink(m_link.get());
-    notify(Property::Data);
 }
 
 void DBGrid::setColumns(const QStringList& fieldNames)
 {
     m_columns = fieldNames;
     notify(Property::Data);
-}
-
-db::DataSet* DBGrid::activeDataSet() const
-{
-    db::DataSet* dataSet = m_source ? m_source->dataSet() : nullptr;
-    return dataSet && dataSet->active() ? dataSet : nullptr;
 }
 
 QStringList DBGrid::columns() const

@@ -2,24 +2,24 @@
 // A grid over a data source: one row per row of the data set, one column per field shown; the
 // data set's current row is the grid's current row. The grid reads the rows without moving
 // the data set; the user's choice of a cell moves it.
-#include "platform/ui/FieldLink.h"
+#include "platform/ui/DataWatch.h"
 #include "platform/ui/Picture.h"
 #include "platform/ui/WinControl.h"
 
 #include "platform/db/Value.h"
 
 #include <QStringList>
+#include <optional>
 
 namespace ui {
 
 class DBGrid : public WinControl {
 public:
     DBGrid(Form& form, const QString& name);
-    ~DBGrid() override;
 
     // The data source must outlive the grid or be unset first.
-    db::DataSource* dataSource() const { return m_source; }
-    void setDataSource(db::DataSource* source);
+    db::DataSource* dataSource() const { return m_watch.source(); }
+    void setDataSource(db::DataSource* source) { m_watch.setSource(source); }
     // Field names in the order shown; empty shows every field of the data set.
     void setColumns(const QStringList& fieldNames);
     QStringList columns() const;
@@ -60,12 +60,10 @@ protected:
     bool takesFocusOnClick() const override { return true; }
 
 private:
-    class Link;
-    db::DataSet* activeDataSet() const;
+    db::DataSet* activeDataSet() const { return m_watch.activeDataSet(); }
     int fieldIndex(int column) const;
 
-    std::unique_ptr<Link> m_link;
-    db::DataSource* m_source = nullptr;
+    DataWatch m_watch;
     QStringList m_columns;
     int m_selectedColumn = 0;
     bool m_readOnly = false;

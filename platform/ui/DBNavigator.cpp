@@ -1,7 +1,6 @@
 #include "platform/ui/DBNavigator.h"
 
 #include "platform/db/DataSet.h"
-#include "platform/db/DataSource.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
 
@@ -9,42 +8,12 @@
 
 namespace ui {
 
-// The enabled buttons follow the data set's position and state.
-class DBNavigator::Link : public db::DataLink {
-public:
-    explicit Link(DBNavigator& navigator) : m_navigator(navigator) {}
-    void dataSetChanged() override { m_navigator.notify(Property::Data); }
-    void currentRowChanged() override { m_navigator.notify(Property::Data); }
-    void stateChanged() override { m_navigator.notify(Property::Data); }
-
-private:
-    DBNavigator& m_navigator;
-};
-
 DBNavigator::DBNavigator(Form& form, const QString& name)
     : WinControl(form, name),
-      m_link(std::make_unique<Link>(*this)),
+      m_watch([this] { notify(Property::Data); }),
       m_buttons{Button::First, Button::Prior, Button::Next, Button::Last, Button::Insert,
                 Button::Delete, Button::Edit, Button::Post, Button::Cancel, Button::Refresh}
 {
-}
-
-DBNavigator::~DBNavigator()
-{
-    if (m_source)
-        m_source->removeLink(m_link.get());
-}
-
-void DBNavigator::setDataSource(db::DataSource* source)
-{
-    if (source == m_source)
-        return;
-    if (m_source)
-        m_source->removeLink(m_link.get());
-    m_source = source;
-    if (m_source)
-        m_source->addLink(m_link.get());
-    notify(Property::Data);
 }
 
 void DBNavigator::setVisibleButtons(const std::vector<Button>& buttons)
@@ -53,15 +22,9 @@ void DBNavigator::setVisibleButtons(const std::vector<Button>& buttons)
     notify(Property::Data);
 }
 
-db::DataSet* DBNavigator::activeDataSet() const
-{
-    db::DataSet* dataSet = m_source ? m_source->dataSet() : nullptr;
-    return dataSet && dataSet->active() ? dataSet : nullptr;
-}
-
 bool DBNavigator::buttonEnabled(Button button) const
 {
-    const db::DataSet* dataSet = enabled() ? activeDataSet() : nullptr;
+    const db::DataSet* dataSet = enabled() ? m_watch.activeDataSet() : nullptr;
     if (!dataSet)
         return false;
     const bool editing = dataSet->state() == db::DataSetState::Edit || dataSet->state() == db::DataSetState::Insert;
@@ -84,7 +47,7 @@ void DBNavigator::userClickButton(Button button)
 {
     if (std::find(m_buttons.begin(), m_buttons.end(), button) == m_buttons.end() || !buttonEnabled(button))
         return;
-    db::DataSet& dataSet = *activeDataSet();
+    db::DataSet& dataSet = *m_watch.activeDataSet();
     switch (button) {
     case Button::First: dataSet.first(); break;
     case Button::Prior: dataSet.prior(); break;

@@ -3,14 +3,10 @@
 // set, enabled as the library enables them (nothing while the data set is closed; First and
 // Prior off at the first row, Next and Last at the last; Post and Cancel only while the row is
 // edited). Delete asks first.
+#include "platform/ui/DataWatch.h"
 #include "platform/ui/WinControl.h"
 
 #include <vector>
-
-namespace db {
-class DataSet;
-class DataSource;
-}  // namespace db
 
 namespace ui {
 
@@ -23,11 +19,10 @@ public:
     static inline const QString kDeleteCaption = QStringLiteral("Confirm");
 
     DBNavigator(Form& form, const QString& name);
-    ~DBNavigator() override;
 
     // The data source must outlive the navigator or be unset first.
-    db::DataSource* dataSource() const { return m_source; }
-    void setDataSource(db::DataSource* source);
+    db::DataSource* dataSource() const { return m_watch.source(); }
+    void setDataSource(db::DataSource* source) { m_watch.setSource(source); }
 
     // Shown from left to right, sharing the width equally; all of them at first.
     const std::vector<Button>& visibleButtons() const { return m_buttons; }
@@ -46,11 +41,7 @@ protected:
     void userClickAt(QPoint local) override;
 
 private:
-    class Link;
-    db::DataSet* activeDataSet() const;
-
-    std::unique_ptr<Link> m_link;
-    db::DataSource* m_source = nullptr;
+    DataWatch m_watch;
     std::vector<Button> m_buttons;
     bool m_confirmDelete = true;
 };

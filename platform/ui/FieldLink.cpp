@@ -1,31 +1,12 @@
 #include "platform/ui/FieldLink.h"
 
 #include "platform/db/DataSet.h"
-#include "platform/db/DataSource.h"
 
 namespace ui {
 
 FieldLink::FieldLink(std::function<void(const db::Field*)> show, std::function<void(db::Field&)> write)
     : m_show(std::move(show)), m_write(std::move(write))
 {
-}
-
-FieldLink::~FieldLink()
-{
-    if (m_source)
-        m_source->removeLink(this);
-}
-
-void FieldLink::setDataSource(db::DataSource* source)
-{
-    if (source == m_source)
-        return;
-    if (m_source)
-        m_source->removeLink(this);
-    m_source = source;
-    if (m_source)
-        m_source->addLink(this);
-    reset();
 }
 
 void FieldLink::setFieldName(const QString& name)
@@ -36,8 +17,8 @@ void FieldLink::setFieldName(const QString& name)
 
 std::optional<db::Field> FieldLink::field() const
 {
-    db::DataSet* dataSet = m_source ? m_source->dataSet() : nullptr;
-    if (!dataSet || !dataSet->active() || m_fieldName.isEmpty())
+    db::DataSet* dataSet = activeDataSet();
+    if (!dataSet || m_fieldName.isEmpty())
         return std::nullopt;
     return dataSet->findField(m_fieldName);
 }

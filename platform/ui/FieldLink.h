@@ -5,31 +5,21 @@
 // focus, if the row is being edited then; when the row moves or the data is read again the
 // control shows the row's own value and forgets its change. Typing first puts the row in edit
 // mode (auto-edit); a control whose row cannot be edited takes no typing.
-#include "platform/db/DataLink.h"
 #include "platform/db/Field.h"
+#include "platform/ui/SourceLink.h"
 
 #include <QString>
 #include <functional>
 #include <optional>
 
-namespace db {
-class DataSource;
-}
-
 namespace ui {
 
-class FieldLink : private db::DataLink {
+class FieldLink : public SourceLink {
 public:
     // show puts the field's value into the control (nullptr: no field to show); write stores
     // the control's value into the field.
     FieldLink(std::function<void(const db::Field*)> show, std::function<void(db::Field&)> write);
-    ~FieldLink() override;
-    FieldLink(const FieldLink&) = delete;
-    FieldLink& operator=(const FieldLink&) = delete;
 
-    // The data source must outlive the control or be unset first.
-    db::DataSource* dataSource() const { return m_source; }
-    void setDataSource(db::DataSource* source);
     const QString& fieldName() const { return m_fieldName; }
     void setFieldName(const QString& name);
     // The field of the open data set's current row; none while the data set is closed.
@@ -47,6 +37,7 @@ public:
     void reset();
 
 private:
+    void sourceChanged() override { reset(); }
     void dataSetChanged() override { reset(); }
     void currentRowChanged() override { reset(); }
     void fieldChanged(const db::Field& field) override;
@@ -55,7 +46,6 @@ private:
 
     std::function<void(const db::Field*)> m_show;
     std::function<void(db::Field&)> m_write;
-    db::DataSource* m_source = nullptr;
     QString m_fieldName;
     bool m_modified = false;
     bool m_showing = false;
