@@ -2,32 +2,33 @@
 
 namespace layout {
 
-using namespace colour;
+using namespace ui::colors;
+using colour::kLightGreen;
 
 const std::vector<ScreenPanel>& screenPanels()
 {
     static const std::vector<ScreenPanel> panels = {
-        {"Panel13", QRect(6, 41, 1075, 818), kNavy},
-        {"Panel4", QRect(8, 51, 1265, 834), kCream},
-        {"Panel14", QRect(8, 38, 927, 811), kRed},
-        {"Panel15", QRect(-4, 39, 1037, 784), kGreen},
-        {"Panel2", QRect(5, 44, 1072, 786), kCream},
+        {"Panel13", QRect(6, 41, 1075, 818), navy},
+        {"Panel4", QRect(8, 51, 1265, 834), cream},
+        {"Panel14", QRect(8, 38, 927, 811), red},
+        {"Panel15", QRect(-4, 39, 1037, 784), green},
+        {"Panel2", QRect(5, 44, 1072, 786), cream},
         {"Panel1", QRect(60, 42, 933, 703), kLightGreen},
-        {"Panel3", QRect(1, 49, 1024, 753), kYellow, "Inventaire"},
-        {"Panel7", QRect(-8, 51, 1073, 729), kButtonFace},
-        {"Recherche", QRect(0, 39, 1073, 760), kGrey},
-        {"Panel17", QRect(8, 40, 1065, 748), kSkyBlue},
-        {"Panel18", QRect(0, 49, 1144, 764), kCream},
-        {"Panel16", QRect(102, 35, 861, 753), kTeal},
-        {"Identification", QRect(325, 166, 470, 385), kGreen},
-        {"Panel24", QRect(217, 271, 311, 140), kCream, "", "Message d'attente"},
-        {"Panel8", QRect(0, 41, 1161, 774), kButtonFace},
-        {"Panel5", QRect(0, 68, 1142, 787), kSkyBlue},
-        {"Panel9", QRect(-1, 43, 1033, 569), kButtonFace},
-        {"Panel12", QRect(-1, 46, 689, 660), kTeal},
-        {"Liste", QRect(0, 49, 1017, 761), kOlive},
-        {"Panel26", QRect(0, 41, 1072, 811), kButtonFace, "Livres les plus lus dans une classe"},
-        {"Panel21", QRect(1, 54, 1264, 786), kCream},
+        {"Panel3", QRect(1, 49, 1024, 753), yellow, "Inventaire"},
+        {"Panel7", QRect(-8, 51, 1073, 729), buttonFace},
+        {"Recherche", QRect(0, 39, 1073, 760), gray},
+        {"Panel17", QRect(8, 40, 1065, 748), skyBlue},
+        {"Panel18", QRect(0, 49, 1144, 764), cream},
+        {"Panel16", QRect(102, 35, 861, 753), teal},
+        {"Identification", QRect(325, 166, 470, 385), green},
+        {"Panel24", QRect(217, 271, 311, 140), cream, "", "Message d'attente"},
+        {"Panel8", QRect(0, 41, 1161, 774), buttonFace},
+        {"Panel5", QRect(0, 68, 1142, 787), skyBlue},
+        {"Panel9", QRect(-1, 43, 1033, 569), buttonFace},
+        {"Panel12", QRect(-1, 46, 689, 660), teal},
+        {"Liste", QRect(0, 49, 1017, 761), olive},
+        {"Panel26", QRect(0, 41, 1072, 811), buttonFace, "Livres les plus lus dans une classe"},
+        {"Panel21", QRect(1, 54, 1264, 786), cream},
     };
     return panels;
 }

@@ -1,33 +1,24 @@
 #pragma once
 // The designed layout of the main window: its screens, toolbar and menu tree. Simulated clicks
 // elsewhere in the program land on controls by position, so these places are behaviour.
+#include "platform/ui/Color.h"
+
 #include <QRect>
 #include <QString>
 #include <vector>
 
 namespace layout {
 
-// Colours as RGB values.
+// Colours of the designed layout that the control model does not name.
 namespace colour {
-constexpr unsigned kWindow = 0x00002D;     // dark blue of the main window
-constexpr unsigned kNavy = 0x000080;
-constexpr unsigned kCream = 0xFFFBF0;
-constexpr unsigned kRed = 0xFF0000;
-constexpr unsigned kGreen = 0x008000;
-constexpr unsigned kLightGreen = 0xC0DCC0;
-constexpr unsigned kYellow = 0xFFFF00;
-constexpr unsigned kGrey = 0x808080;
-constexpr unsigned kSkyBlue = 0xA6CAF0;
-constexpr unsigned kTeal = 0x008080;
-constexpr unsigned kOlive = 0x808000;
-constexpr unsigned kSilver = 0xC0C0C0;
-constexpr unsigned kButtonFace = 0xF0F0F0;
+constexpr ui::Color kWindow = ui::Color::rgb(0, 0, 45);  // dark blue of the main window
+constexpr ui::Color kLightGreen = ui::Color::fromBgr(0xC0DCC0);
 }  // namespace colour
 
 struct ScreenPanel {
     const char* name;
     QRect place;
-    unsigned colour;
+    ui::Color colour;
     const char* caption = "";
     const char* hint = "";
 };

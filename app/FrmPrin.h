@@ -1,0 +1,96 @@
+#pragma once
+// The main window. It owns every control of every screen, the data objects and the network
+// clients for the whole run. Its own layout (screens, toolbar, menus) is built here; each
+// screen adds its controls inside its panel and binds its handlers by name.
+#include "app/DatabaseObjects.h"
+#include "app/HandlerTable.h"
+#include "app/LanguageTables.h"
+#include "app/ProgramServices.h"
+#include "app/Settings.h"
+#include "app/Thesaurus.h"
+#include "platform/net/FtpClient.h"
+#include "platform/net/HttpClient.h"
+#include "platform/ui/Form.h"
+
+#include <QSize>
+#include <memory>
+
+namespace ui {
+class Control;
+class Panel;
+}  // namespace ui
+
+namespace app {
+
+class TFrmPrin : public ui::Form {
+    // First, so that the members below can use it while they are built.
+    ProgramServices& m_services;
+
+public:
+    explicit TFrmPrin(ProgramServices& services);
+
+    ProgramServices& services() const { return m_services; }
+    HandlerTable handlers;
+
+    // Values set at start and read everywhere.
+    QString AppDir;
+    QString AppDrive;
+    QString BackupDateText;
+    QString ProgramVersion;
+    QString AmazonSite;
+    QString LanguageText;
+    int LastNumLivre = 0;
+    QSize CoverFrameSize;
+    bool InventoryMode = false;
+    Settings settings;
+    LanguageTables tables;
+    Thesaurus ThesaurusTable;
+    DatabaseObjects db;
+
+    // The window's HTTP client: the one the version check created, once it succeeded.
+    std::unique_ptr<net::HttpClient> IdHTTP1;
+    net::FtpClient IdFTP1;
+    // How network calls wait: letting the window's messages through.
+    net::Waiting networkWaiting();
+
+    // Start-up, in its fixed order (OnCreate).
+    void FormCreate();
+    void StartupQuestion();
+
+    // Window routines shared by every screen.
+    void HideAllScreens();
+    void Delay(int milliseconds);
+    void FlushKeyboardInput();
+    void ShowBalloonHint(ui::WinControl& control, int icon, const QString& title, const QString& text,
+                         ui::Color backColor, ui::Color textColor);
+    bool CopyFolder(const QString& source, const QString& dest);
+    // Ends the program when the name is the program's own executable; nothing else is ever ended.
+    bool KillProcessByName(const QString& exeName);
+    // Moves the pointer to an offset from the active window's outer top-left corner.
+    void MovePointer(int x, int y);
+    // Slides a screen in from above (14 pixels a step) until its top reaches `until`.
+    void SlideIn(ui::Control& panel, int until);
+
+    // A message-table text in the standard message box.
+    void ShowMessageEntry(int entry);
+    // Where the window's own controls are looked up by their designed names; nullptr for a
+    // control whose screen is not built.
+    ui::Control* control(const QString& name) const;
+    void setVisibleIfBuilt(const QString& name, bool visible);
+
+    static QString programExeName();
+
+private:
+    void buildScreens();
+    void buildToolbar();
+    void buildMenu();
+    // A copy of the open database; a failure is ignored.
+    void copyDatabaseTo(const QString& windowsPath);
+    void registerFont(const QString& windowsPath);
+    void applyLanguage();
+    void applySettingsToControls();
+    void repairCoverNames();
+    void loadThesaurus();
+};
+
+}  // namespace app

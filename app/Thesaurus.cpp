@@ -1,0 +1,26 @@
+#include "app/Thesaurus.h"
+
+#include "platform/files/WindowsPath.h"
+#include "platform/text/PascalText.h"
+#include "platform/text/TextLines.h"
+
+#include <stdexcept>
+
+namespace app {
+
+Thesaurus loadThesaurusFile(const QString& path)
+{
+    Thesaurus t;
+    if (!text::readTextLines(files::nativePath(path), t.lines))
+        throw std::runtime_error(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path).toStdString());
+    if (t.lines.isEmpty())
+        t.lines << QString();
+    for (const QString& line : std::as_const(t.lines)) {
+        if (t.entries.size() == Thesaurus::kMaxEntries)
+            break;
+        t.entries << text::Copy(line, 1, Thesaurus::kEntryLength);
+    }
+    return t;
+}
+
+}  // namespace app

@@ -1,0 +1,173 @@
+#include "platform/picture/PictureFile.h"
+
+#include <QFile>
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <gif_lib.h>
+#include <jpeglib.h>
+#include <png.h>
+#include <webp/decode.h>
+
+namespace picture {
+
+namespace {
+
+quint32 argb(int r, int g, int b, int a = 255) { return quint32(a) << 24 | quint32(r) << 16 | quint32(g) << 8 | quint32(b); }
+
+struct JpegError {
+    jpeg_error_mgr manager;
+    std::jmp_buf jump;
+};
+
+void jpegFail(j_common_ptr info)
+{
+    std::longjmp(reinterpret_cast<JpegError*>(info->err)->jump, 1);
+}
+
+ui::PicturePtr decodeJpeg(const QByteArray& bytes)
+{
+    jpeg_decompress_struct info;
+    JpegError error;
+    info.err = jpeg_std_error(&error.manager);
+    error.manager.error_exit = jpegFail;
+    error.manager.output_message = [](j_common_ptr) {};
+    std::vector<quint32> pixels;
+    int width = 0, height = 0;
+    if (setjmp(error.jump)) {
+        jpeg_destroy_decompress(&info);
+        return nullptr;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    width = int(info.output_width);
+    height = int(info.output_height);
+    pixels.resize(size_t(width) * size_t(height));
+    std::vector<unsigned char> row(size_t(width) * 3);
+    while (info.output_scanline < info.output_height) {
+        const int y = int(info.output_scanline);
+        unsigned char* rowPointer = row.data();
+        jpeg_read_scanlines(&info, &rowPointer, 1);
+        for (int x = 0; x < width; ++x)
+            pixels[size_t(y) * size_t(width) + size_t(x)] = argb(row[size_t(x) * 3], row[size_t(x) * 3 + 1], row[size_t(x) * 3 + 2]);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return std::make_shared<ui::Picture>(width, height, std::move(pixels));
+}
+
+ui::PicturePtr decodePng(const QByteArray& bytes)
+{
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, bytes.constData(), size_t(bytes.size())))
+        return nullptr;
+    image.format = PNG_FORMAT_BGRA;  // little-endian ARGB words
+    std::vector<quint32> pixels(size_t(image.width) * size_t(image.height));
+    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) {
+        png_image_free(&image);
+        return nullptr;
+    }
+    return std::make_shared<ui::Picture>(int(image.width), int(image.height), std::move(pixels));
+}
+
+struct GifSource {
+    const QByteArray* bytes;
+    int offset = 0;
+};
+
+int readGif(GifFileType* gif, GifByteType* buffer, int length)
+{
+    auto* source = static_cast<GifSource*>(gif->UserData);
+    const int n = std::min(length, int(source->bytes->size()) - source->offset);
+    std::memcpy(buffer, source->bytes->constData() + source->offset, size_t(std::max(n, 0)));
+    source->offset += std::max(n, 0);
+    return std::max(n, 0);
+}
+
+ui::PicturePtr decodeGif(const QByteArray& bytes)
+{
+    GifSource source{&bytes};
+    int error = 0;
+    GifFileType* gif = DGifOpen(&source, readGif, &error);
+    if (!gif)
+        return nullptr;
+    ui::PicturePtr result;
+    if (DGifSlurp(gif) == GIF_OK && gif->ImageCount > 0 && gif->SWidth > 0 && gif->SHeight > 0) {
+        const SavedImage& frame = gif->SavedImages[0];
+        const ColorMapObject* map = frame.ImageDesc.ColorMap ? frame.ImageDesc.ColorMap : gif->SColorMap;
+        GraphicsControlBlock control{};
+        control.TransparentColor = NO_TRANSPARENT_COLOR;
+        DGifSavedExtensionToGCB(gif, 0, &control);
+        const int width = gif->SWidth, height = gif->SHeight;
+        std::vector<quint32> pixels(size_t(width) * size_t(height), argb(255, 255, 255));
+        const GifImageDesc& d = frame.ImageDesc;
+        for (int y = 0; map && y < d.Height; ++y)
+            for (int x = 0; x < d.Width; ++x) {
+                const int px = d.Left + x, py = d.Top + y;
+                if (px < 0 || py < 0 || px >= width || py >= height)
+                    continue;
+                const int index = frame.RasterBits[y * d.Width + x];
+                if (index == control.TransparentColor || index >= map->ColorCount)
+                    continue;
+                const GifColorType c = map->Colors[index];
+                pixels[size_t(py) * size_t(width) + size_t(px)] = argb(c.Red, c.Green, c.Blue);
+            }
+        result = std::make_shared<ui::Picture>(width, height, std::move(pixels));
+    }
+    DGifCloseFile(gif, &error);
+    return result;
+}
+
+ui::PicturePtr decodeWebp(const QByteArray& bytes)
+{
+    int width = 0, height = 0;
+    uint8_t* data = WebPDecodeBGRA(reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()), &width, &height);
+    if (!data)
+        return nullptr;
+    std::vector<quint32> pixels(size_t(width) * size_t(height));
+    std::memcpy(pixels.data(), data, pixels.size() * 4);
+    WebPFree(data);
+    return std::make_shared<ui::Picture>(width, height, std::move(pixels));
+}
+
+}  // namespace
+
+Format detectFormat(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xFF\xD8\xFF"))
+        return Format::Jpeg;
+    if (bytes.startsWith("\x89PNG\r\n\x1A\n"))
+        return Format::Png;
+    if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a"))
+        return Format::Gif;
+    if (bytes.size() >= 12 && bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WEBP")
+        return Format::Webp;
+    return Format::Unknown;
+}
+
+ui::PicturePtr decodePicture(const QByteArray& bytes)
+{
+    switch (detectFormat(bytes)) {
+    case Format::Jpeg: return decodeJpeg(bytes);
+    case Format::Png: return decodePng(bytes);
+    case Format::Gif: return decodeGif(bytes);
+    case Format::Webp: return decodeWebp(bytes);
+    case Format::Unknown: break;
+    }
+    return nullptr;
+}
+
+ui::PicturePtr loadPictureFile(const QString& nativePath)
+{
+    QFile f(nativePath);
+    if (!f.open(QIODevice::ReadOnly))
+        return nullptr;
+    return decodePicture(f.readAll());
+}
+
+}  // namespace picture
