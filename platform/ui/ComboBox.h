@@ -21,7 +21,8 @@ public:
     int itemIndex() const { return int(m_items.indexOf(text())); }
     // Shows item index (-1: empty text), as code does: no OnChange.
     void setItemIndex(int index);
-    // The user chose an item from the list: its text, then OnChange.
+    // The user chose an item from the list: its text, then OnChange. Called from the message
+    // loop: the renderer and the test driver post it as input.
     void userSelectItem(int index);
 
     bool autoComplete() const { return m_autoComplete; }
@@ -46,7 +47,7 @@ public:
     void clearItems() { setItems({}); }
     int itemIndex() const { return m_itemIndex; }
     void setItemIndex(int index);
-    // The user clicked an item: it is selected, then OnClick runs.
+    // The user clicked an item: it is selected, then OnClick runs (posted as input).
     void userSelectItem(int index);
 
 protected:

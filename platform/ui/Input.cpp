@@ -85,11 +85,16 @@ static quint16 keyOf(QChar ch)
     }
 }
 
-void Input::keyDown(quint16 vk, bool extended, ShiftState shift)
+void Input::press(quint16 vk)
 {
     if (vk == vk::Capital && !m_keysDown.contains(vk))
         m_capsLock = !m_capsLock;
     m_keysDown.insert(vk);
+}
+
+void Input::keyDown(quint16 vk, bool extended, ShiftState shift)
+{
+    press(vk);
     m_queue.push(KeyMessage{vk, translate(vk, shift, m_capsLock), true, extended, shift});
     m_application.queued();
 }
@@ -101,13 +106,19 @@ void Input::keyUp(quint16 vk, bool extended)
     m_application.queued();
 }
 
+void Input::typedKeyDown(quint16 vk, QChar typed, ShiftState shift)
+{
+    press(vk);
+    m_queue.push(KeyMessage{vk, typed, true, false, shift});
+    m_application.queued();
+}
+
 void Input::typeChar(QChar ch)
 {
     const quint16 vk = keyOf(ch);
     const bool upper = ch.unicode() >= u'A' && ch.unicode() <= u'Z';
-    m_queue.push(KeyMessage{vk, ch, true, false, upper ? shift::Shift : shift::None});
-    m_queue.push(KeyMessage{vk, QChar(), false, false, shift::None});
-    m_application.queued();
+    typedKeyDown(vk, ch, upper ? shift::Shift : shift::None);
+    keyUp(vk);
 }
 
 qint16 Input::keyState(quint16 vk) const

@@ -37,8 +37,11 @@ public:
     // toggles its state at once.
     void keyDown(quint16 vk, bool extended = false, ShiftState shift = shift::None);
     void keyUp(quint16 vk, bool extended = false);
-    // A key press that types the given character (what a keyboard or a scanner sends), then its
-    // release.
+    // A key press that types the given character (the renderer's real keys); the release
+    // comes with keyUp.
+    void typedKeyDown(quint16 vk, QChar typed, ShiftState shift = shift::None);
+    // A key press that types the given character, then its release (what a keyboard wedge such
+    // as a barcode scanner sends).
     void typeChar(QChar ch);
     bool capsLock() const { return m_capsLock; }
     // GetKeyState: bit 0 is the toggle state (Caps Lock), bit 15 set while the key is down.
@@ -54,6 +57,8 @@ public:
 
 private:
     void queueMouse(MouseAction action);
+    // Key state at the press (Caps Lock toggles at once).
+    void press(quint16 vk);
 
     Application& m_application;
     MessageQueue& m_queue;

@@ -27,7 +27,8 @@ public:
     const std::vector<TabSheet*>& pages() const { return m_pages; }
     TabSheet* activePage() const { return m_activePage; }
     void setActivePage(TabSheet* page);
-    // The user chose a tab: the page changes and OnChange runs (once per real change).
+    // The user chose a tab: the page changes and OnChange runs (once per real change). Called
+    // from the message loop: the renderer and the test driver post it as input.
     void userSelectPage(TabSheet* page);
 
     // Runs after the user changed the page. An exception leaving it shows in the standard error
