@@ -2,7 +2,9 @@
 
 #include "app/MainWindowLayout.h"
 #include "platform/files/WindowsPath.h"
+#include "platform/picture/PictureFile.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/ToolBar.h"
@@ -35,6 +37,10 @@ void TFrmPrin::buildScreens()
         panel->setCaption(QString::fromUtf8(s.caption));
         panel->setHint(QString::fromUtf8(s.hint));
     }
+    auto* home = create<ui::Image>(QStringLiteral("Image29"), &get<ui::Panel>(QStringLiteral("Panel13")));
+    home->setBounds(layout::kHomePicture);
+    home->setStretch(true);
+    home->setPicture(picture::loadPictureFile(files::nativePath(files::appDir() + QStringLiteral("Reserve\\Accueil.jpg"))));
 }
 
 void TFrmPrin::buildToolbar()
@@ -57,6 +63,8 @@ void TFrmPrin::buildToolbar()
         button->setCaption(hint);
         button->setHint(hint);
         button->setShowHint(true);
+        button->setIcon(picture::loadPictureFile(
+            files::nativePath(files::appDir() + QStringLiteral("Reserve\\Icones\\") + button->name() + QStringLiteral(".png"))));
         const QString handler = QString::fromUtf8(b.handler);
         button->onClick = [this, handler] { handlers.run(handler); };
     }

@@ -58,5 +58,7 @@ const std::vector<Menu>& mainMenu();
 constexpr QRect kMainWindow(0, 0, 1378, 1080);
 constexpr QRect kCoolBar(0, 0, 1362, 43);
 constexpr int kToolButtonSize = 39;
+// The program picture on the home panel, inside Panel13.
+constexpr QRect kHomePicture(8, 8, 1059, 802);
 
 }  // namespace layout

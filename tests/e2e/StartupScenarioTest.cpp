@@ -1,0 +1,181 @@
+// Start-up of the program as a librarian meets it, played by the driver on a copy of the
+// assembled program folder.
+#include "DriverRun.h"
+#include "QtPrinters.h"
+#include "TestServers.h"
+
+#include "app/DatabaseObjects.h"
+#include "app/LanguageFile.h"
+#include "platform/files/WindowsPath.h"
+#include "platform/text/DateText.h"
+#include "platform/text/PascalText.h"
+#include "platform/text/TextLines.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+const app::LanguageTables& french()
+{
+    static const app::LanguageTables tables = [] {
+        QStringList lines;
+        text::readTextLines(QStringLiteral(QVL_SOURCE_DIR "/data/Languages/francais.txt"), lines);
+        return app::parseLanguageLines(lines);
+    }();
+    return tables;
+}
+
+QString messageLine(int entry)
+{
+    return QStringLiteral("dialog: QvlZantor | ") + french().message(entry) + QStringLiteral(" | OK");
+}
+
+QString questionLine()
+{
+    return QStringLiteral("dialog: ") + french().dialog(2) + QStringLiteral(" | ") + french().dialog(1) +
+           QStringLiteral(" | OK,Cancel");
+}
+
+QString today() { return text::shortDateText(QDate::currentDate()).replace(u'/', u'-'); }
+
+// A web host serving the given version page.
+class VersionHost {
+public:
+    explicit VersionHost(const QByteArray& page)
+    {
+        QDir(m_root.path()).mkpath(QStringLiteral("file"));
+        QFile f(m_root.filePath(QStringLiteral("file/version.html")));
+        f.open(QIODevice::WriteOnly);
+        f.write(page);
+        f.close();
+        m_server = std::make_unique<ScriptServer>(QStringLiteral("http_server.py"), QStringList{m_root.path()});
+    }
+    QString url() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_server->port()); }
+
+private:
+    QTemporaryDir m_root;
+    std::unique_ptr<ScriptServer> m_server;
+};
+
+// A program folder that has run once, so that its settings file exists, with the maker's web
+// host set.
+void firstStart(const ProgramCopy& program, const QString& webSite = {})
+{
+    ASSERT_EQ(program.play(QStringLiteral("answer Cancel\n")).exitCode, 0);
+    if (!webSite.isEmpty()) {
+        QByteArray ini = program.read(QStringLiteral("Fichier.ini"));
+        ini += "[Hebergeur]\r\nSiteWeb=" + webSite.toUtf8() + "\r\n";
+        program.write(QStringLiteral("Fichier.ini"), ini);
+    }
+}
+
+void addBook(const ProgramCopy& program, const QString& title)
+{
+    files::setProgramFolder(program.folder());
+    db::Connection connection(app::buildConnectionString(files::appDir()),
+                              [](const QString& p) { return files::nativePath(p); });
+    connection.execute(QStringLiteral("Insert into Table1 (Titre, Isbn13, Images) Values (%1, '9782070612758', 'x.JPG')")
+                           .arg(text::QuotedStr(title)));
+}
+
+}  // namespace
+
+TEST(StartupScenario, FirstStartCreatesTheSettingsAndShowsTheHomeScreen)
+{
+    ProgramCopy program;
+    ASSERT_FALSE(QFileInfo::exists(program.folder("Fichier.ini")));
+    const DriverResult run = program.play(QStringLiteral(
+        "answer Cancel\n"
+        "expect-visible Panel13\n"
+        "expect-visible Image29\n"
+        "expect-hidden Panel4\n"
+        "expect-hidden Panel14\n"
+        "expect-visible ToolButton8\n"
+        "expect-hidden ToolButton4\n"));
+    EXPECT_EQ(run.exitCode, 0) << run.joined().toStdString();
+    // No language file was read before the settings existed: the question is empty.
+    EXPECT_EQ(run.lines.value(0), "dialog:  |  | OK,Cancel") << run.joined().toStdString();
+    EXPECT_TRUE(run.has("screen: Panel13"));
+    const QByteArray ini = program.read(QStringLiteral("Fichier.ini"));
+    EXPECT_TRUE(ini.startsWith("[Mots de passe]\r\nMDP_Administrateur=\r\nMDP_Enseignant=\r\n[Animation]\r\n"));
+    EXPECT_TRUE(ini.endsWith("[language]\r\nlanguage=francais.txt\r\n")) << ini.toStdString();
+    // An empty books table: no entry copy.
+    EXPECT_FALSE(QFileInfo::exists(program.drive("Sauvegardes_journalieres/Test1_" + today() + "_entree.bib")));
+}
+
+TEST(StartupScenario, MenusBeforeAnyLogin)
+{
+    ProgramCopy program;
+    firstStart(program);
+    // Fichier, Emprunts and Aide are open, with their captions from the language file.
+    const DriverResult open = program.play(QStringLiteral(
+        "answer Cancel\n"
+        "menu Emprunts > Emprunter\n"
+        "menu Aide > A propos\n"
+        "menu Fichier > Info base\n"));
+    EXPECT_EQ(open.exitCode, 0) << open.joined().toStdString();
+    // The menus that need a login are hidden.
+    for (const char* entry : {"Livres > Rechercher", "Outils > Configuration", "Emprunteurs > Nouvel emprunteur"}) {
+        const DriverResult hidden = program.play(QStringLiteral("answer Cancel\nmenu %1\n").arg(entry));
+        EXPECT_NE(hidden.exitCode, 0) << entry;
+        EXPECT_TRUE(hidden.joined().contains("failed: line 2")) << hidden.joined().toStdString();
+    }
+}
+
+TEST(StartupScenario, EntryCopyWhenTheBooksTableHasRows)
+{
+    ProgramCopy program;
+    firstStart(program);
+    addBook(program, QStringLiteral("L'école des loisirs"));
+    const DriverResult run = program.play(QStringLiteral("answer Cancel\n"));
+    EXPECT_EQ(run.exitCode, 0) << run.joined().toStdString();
+    EXPECT_TRUE(QFileInfo::exists(program.drive("Sauvegardes_journalieres/Test1_" + today() + "_entree.bib")));
+}
+
+TEST(StartupScenario, NoReachableHostOkShowsTheFailureAndCancelNothing)
+{
+    ProgramCopy program;
+    DeadPort refusing(DeadPort::Refusing);
+    firstStart(program, QStringLiteral("http://127.0.0.1:%1").arg(refusing.port()));
+    const DriverResult ok = program.play(QStringLiteral("answer OK\nanswer OK\n"));
+    EXPECT_EQ(ok.lines, QStringList({questionLine(), messageLine(4), "screen: Panel13"}));
+    const DriverResult cancel = program.play(QStringLiteral("answer Cancel\n"));
+    EXPECT_EQ(cancel.lines, QStringList({questionLine(), "screen: Panel13"}));
+}
+
+TEST(StartupScenario, SameVersionSaysSo)
+{
+    ProgramCopy program;
+    VersionHost host("<html><body><p>version 5.05</p></body></html>");
+    firstStart(program, host.url());
+    const DriverResult run = program.play(QStringLiteral("answer OK\nanswer OK\n"));
+    EXPECT_EQ(run.lines, QStringList({questionLine(), messageLine(8), "screen: Panel13"}));
+}
+
+TEST(StartupScenario, NewerVersionOpensTheDownloadPageCopiesTheDatabaseAndEnds)
+{
+    ProgramCopy program;
+    VersionHost host("<p>version 5.06</p>");
+    firstStart(program, host.url());
+    const DriverResult run = program.play(QStringLiteral("answer OK\nanswer OK\nexpect-visible Panel13\n"));
+    const QString news = QStringLiteral("dialog: QvlZantor | ") + french().message(5) + "version 5.05\\r" +
+                         french().message(6) + "version 5.06\\r" + french().message(7) + " | OK";
+    EXPECT_EQ(run.lines, QStringList({questionLine(), news, "open: " + host.url() + "/download.php?lng=fr", "exit"}))
+        << run.joined().toStdString();
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(QFileInfo::exists(program.drive("Sauvegardes_journalieres/Test1_" + today() + "_.bib")));
+}
+
+TEST(StartupScenario, AVersionPageWithoutVersionTextIsAFailedCheck)
+{
+    ProgramCopy program;
+    VersionHost host("<html>maintenance</html>");
+    firstStart(program, host.url());
+    const DriverResult run = program.play(QStringLiteral("answer OK\nanswer OK\n"));
+    EXPECT_EQ(run.lines, QStringList({questionLine(), messageLine(4), "screen: Panel13"}));
+    EXPECT_FALSE(QFileInfo::exists(program.drive("Sauvegardes_journalieres/Test1_" + today() + "_.bib")));
+}

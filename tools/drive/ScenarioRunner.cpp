@@ -1,0 +1,213 @@
+#include "tools/drive/ScenarioRunner.h"
+
+#include "app/FrmPrin.h"
+#include "app/MainWindowLayout.h"
+#include "app/Program.h"
+#include "platform/files/WindowsPath.h"
+#include "platform/media/SoundCommands.h"
+#include "platform/shell/RecordingShell.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Clock.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/ScriptedDialogs.h"
+#include "platform/ui/testing/InputDriver.h"
+
+#include <QHash>
+
+namespace drive {
+
+namespace {
+
+const QHash<QString, quint16>& keyNames()
+{
+    static const QHash<QString, quint16> names = {
+        {"enter", ui::vk::Return}, {"return", ui::vk::Return}, {"tab", ui::vk::Tab},
+        {"escape", ui::vk::Escape}, {"backspace", ui::vk::Back}, {"delete", ui::vk::Delete},
+        {"left", ui::vk::Left}, {"right", ui::vk::Right}, {"up", ui::vk::Up}, {"down", ui::vk::Down},
+        {"home", ui::vk::Home}, {"end", ui::vk::End}, {"capslock", ui::vk::Capital}, {"space", ui::vk::Space},
+    };
+    return names;
+}
+
+QString describe(const ui::DialogRecord& record)
+{
+    return record.caption + QStringLiteral(" | ") + QString(record.text).replace(u'\r', QStringLiteral("\\r")) +
+           QStringLiteral(" | ") + record.buttons.join(u',');
+}
+
+// The program ending itself ends the scenario: nothing after it may run.
+class ProgramEnded : public ui::Unguarded {
+public:
+    ProgramEnded() : ui::Unguarded(QStringLiteral("the program ended itself")) {}
+};
+
+class DriverShell : public shell::RecordingShell {
+public:
+    void endProcess() override
+    {
+        shell::RecordingShell::endProcess();
+        throw ProgramEnded();
+    }
+};
+
+}  // namespace
+
+// The program and the stand-ins of the outside world it runs against.
+struct ScenarioRunner::Host {
+    ui::VirtualClock clock{QDateTime::currentDateTime()};
+    ui::ScriptedDialogs dialogs;
+    ui::Application application{clock, dialogs};
+    DriverShell shell;
+    media::SoundCommands sound{[](const QString& path) { return files::nativePath(path); }, QString()};
+    app::ProgramServices services{application, shell, sound, {}};
+    app::Program program{services};
+    ui::testing::InputDriver input{application};
+};
+
+ScenarioRunner::ScenarioRunner(QTextStream& out) : m_out(out) {}
+
+ScenarioRunner::~ScenarioRunner() = default;
+
+int ScenarioRunner::run(const std::vector<Action>& actions)
+{
+    m_host = std::make_unique<Host>();
+    m_host->dialogs.onShown = [this](const ui::DialogRecord& record) {
+        if (record.kind == ui::DialogRecord::Kind::Error)
+            m_out << "error: " << record.text << Qt::endl;
+        else
+            m_out << "dialog: " << describe(record) << Qt::endl;
+    };
+    // Answers before the first other action are there for the dialogs of start-up.
+    size_t next = 0;
+    for (; next < actions.size() && actions[next].kind == ActionKind::Answer; ++next)
+        m_host->dialogs.answer(actions[next].text);
+    try {
+        m_host->program.start();
+        m_host->application.processMessages();
+    } catch (const ProgramEnded&) {
+        reportChanges();
+        return 0;
+    } catch (const ui::ScriptFailure& failure) {
+        m_out << "failed: start-up: " << failure.message() << Qt::endl;
+        return 1;
+    }
+    reportChanges();
+    for (; next < actions.size(); ++next) {
+        bool ok = false;
+        try {
+            ok = perform(actions[next]);
+        } catch (const ProgramEnded&) {
+            reportChanges();
+            return 0;
+        } catch (const ui::ScriptFailure& failure) {
+            ok = fail(actions[next], failure.message());
+        }
+        reportChanges();
+        if (!ok)
+            return 1;
+        if (actions[next].kind == ActionKind::Quit)
+            break;
+    }
+    return 0;
+}
+
+bool ScenarioRunner::perform(const Action& a)
+{
+    Host& h = *m_host;
+    switch (a.kind) {
+    case ActionKind::Scan:
+        h.input.scan(a.text);
+        return true;
+    case ActionKind::Type:
+        h.input.type(a.text);
+        return true;
+    case ActionKind::Key: {
+        const auto it = keyNames().find(a.text.toLower());
+        if (it == keyNames().end())
+            return fail(a, QStringLiteral("unknown key %1").arg(a.text));
+        h.input.key(*it);
+        return true;
+    }
+    case ActionKind::Click:
+        h.input.click(a.control);
+        return true;
+    case ActionKind::ClickAt:
+        h.input.clickAt(QPoint(a.x, a.y));
+        return true;
+    case ActionKind::Menu:
+        h.input.menu(a.path.join(QStringLiteral(" > ")));
+        return true;
+    case ActionKind::Answer:
+        h.dialogs.answer(a.text);
+        return true;
+    case ActionKind::Wait:
+        h.application.delay(a.milliseconds);
+        return true;
+    case ActionKind::ExpectVisible:
+    case ActionKind::ExpectHidden: {
+        const bool want = a.kind == ActionKind::ExpectVisible;
+        const bool showing = h.input.control(a.control).showing();
+        if (showing != want)
+            return fail(a, QStringLiteral("%1 is %2").arg(a.control, showing ? "visible" : "hidden"));
+        return true;
+    }
+    case ActionKind::ExpectText: {
+        const QString actual = h.input.control(a.control).text();
+        if (actual != a.text)
+            return fail(a, QStringLiteral("%1 shows \"%2\", not \"%3\"").arg(a.control, actual, a.text));
+        return true;
+    }
+    case ActionKind::ExpectFocus: {
+        ui::Form* form = h.application.activeForm();
+        ui::WinControl* focused = form ? form->activeControl() : nullptr;
+        if (!focused || focused->name().compare(a.control, Qt::CaseInsensitive) != 0)
+            return fail(a, QStringLiteral("the focus is on %1").arg(focused ? focused->name() : QStringLiteral("nothing")));
+        return true;
+    }
+    case ActionKind::Show: {
+        const ui::Control& c = h.input.control(a.control);
+        const QRect r = c.bounds();
+        m_out << "show: " << c.name() << (c.showing() ? " visible" : " hidden") << (c.enabled() ? "" : " disabled")
+              << " at " << r.x() << "," << r.y() << " " << r.width() << "x" << r.height() << " text \"" << c.text()
+              << "\"" << Qt::endl;
+        return true;
+    }
+    case ActionKind::Screenshot:
+        if (!m_screenshot)
+            return fail(a, QStringLiteral("screenshots need --render"));
+        if (!m_screenshot(a.text))
+            return fail(a, QStringLiteral("cannot write %1").arg(a.text));
+        return true;
+    case ActionKind::Quit:
+        h.program.mainWindow().close();
+        h.application.processMessages();
+        return true;
+    }
+    return true;
+}
+
+void ScenarioRunner::reportChanges()
+{
+    Host& h = *m_host;
+    const QStringList& records = h.shell.records();
+    for (; m_reportedRecords < records.size(); ++m_reportedRecords)
+        m_out << records[m_reportedRecords] << Qt::endl;
+    for (const layout::ScreenPanel& s : layout::screenPanels()) {
+        const QString name = QString::fromUtf8(s.name);
+        const bool showing = h.program.mainWindow().get<ui::Control>(name).showing();
+        if (showing && !m_shownScreens.contains(name))
+            m_out << "screen: " << name << Qt::endl;
+        if (showing)
+            m_shownScreens.insert(name);
+        else
+            m_shownScreens.remove(name);
+    }
+}
+
+bool ScenarioRunner::fail(const Action& action, const QString& message)
+{
+    m_out << "failed: line " << action.line << ": " << message << Qt::endl;
+    return false;
+}
+
+}  // namespace drive
