@@ -71,6 +71,10 @@ void Connection::open()
 {
     if (handle_)
         return;
+    // Memory statistics cost a global lock on every allocation; nothing reads them. Only
+    // possible before SQLite's first use, so a later call changes nothing.
+    static const int unused = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+    Q_UNUSED(unused);
     const QString path = nativePath();
     if (path.isEmpty())
         throw Error(Error::Kind::Open, QStringLiteral("the connection string names no database file"));

@@ -90,14 +90,14 @@ void DataSet::readRows(qint64 keepKey)
     {
         Prepared statement(*connection_, sql.text, sql.binds);
         while (statement.step()) {
-            const int slot = rows.addSlot();
-            rows.read(slot, statement.statement(), 1);
+            const int slot = rows.addSlot(statement.statement(), 1);
             keys.push_back(sqlite3_column_int64(statement.statement(), 0));
             view.push_back(slot);
         }
     }
 
     table_.emplace(table);
+    updateColumns_.clear();
     rows_ = std::move(rows);
     keys_ = std::move(keys);
     view_ = std::move(view);
@@ -146,26 +146,23 @@ void DataSet::next() { moveBy(1); }
 
 void DataSet::prior() { moveBy(-1); }
 
+// As Delphi: a step towards an end already reached changes nothing; otherwise both flags clear
+// and the end the steps ran into is flagged.
 int DataSet::moveBy(int distance)
 {
     requireActive();
     checkBrowseMode();
-    if (distance == 0)
+    if ((distance > 0 && eof_) || (distance < 0 && bof_) || distance == 0)
         return 0;
-    if (view_.empty()) {
-        bof_ = eof_ = true;
-        return 0;
-    }
+    bof_ = eof_ = false;
     const int target = std::clamp(current_ + distance, 0, int(view_.size()) - 1);
     const int moved = target - current_;
-    if (moved != 0) {
-        current_ = target;
-        bof_ = eof_ = false;
-    }
     if (moved != distance)
         (distance > 0 ? eof_ : bof_) = true;
-    if (moved != 0)
-        notifyCurrentRowChanged();
+    if (moved == 0)
+        return 0;
+    current_ = target;
+    notifyCurrentRowChanged();
     return moved < 0 ? -moved : moved;
 }
 
@@ -243,7 +240,7 @@ Value DataSet::valueAt(int row, int column) const
 {
     if (!active() || row < 0 || row >= int(view_.size()) || column < 0 || column >= table_->columnCount())
         return Value();
-    if (row == current_ && (state_ == DataSetState::Edit || state_ == DataSetState::Insert))
+    if (row == current_ && changed_.size() > size_t(column) && changed_[size_t(column)])
         return buffer_[size_t(column)];
     return rows_.value(view_[size_t(row)], column);
 }
@@ -302,10 +299,12 @@ void DataSet::checkBrowseMode()
         cancel();
 }
 
+// The edit buffer holds the fields assigned since; the others read from the row.
 void DataSet::startEditing(DataSetState state)
 {
-    const int columns = table_->columnCount();
-    changed_.assign(size_t(columns), false);
+    const size_t columns = size_t(table_->columnCount());
+    buffer_.assign(columns, Value());
+    changed_.assign(columns, false);
     modified_ = false;
     setState(state);
 }
@@ -315,9 +314,6 @@ void DataSet::edit()
     if (state_ == DataSetState::Edit || state_ == DataSetState::Insert)
         return;
     requireRow();
-    buffer_.clear();
-    for (int column = 0; column < table_->columnCount(); ++column)
-        buffer_.push_back(rows_.value(view_[size_t(current_)], column));
     startEditing(DataSetState::Edit);
 }
 
@@ -336,7 +332,6 @@ void DataSet::insertAt(bool atEnd)
     view_.insert(view_.begin() + position, slot);
     current_ = position;
     bof_ = eof_ = false;
-    buffer_.assign(size_t(table_->columnCount()), Value());
     startEditing(DataSetState::Insert);
     notifyDataSetChanged();
 }
@@ -349,27 +344,21 @@ void DataSet::post()
     const TableSchema& t = *table_;
     const int slot = view_[size_t(current_)];
     std::vector<Value> binds;
-    QString assignments;
-    QString names;
-    QString marks;
     for (int column = 0; column < t.columnCount(); ++column) {
-        if (!changed_[size_t(column)])
-            continue;
-        const QString name = quotedIdentifier(t.column(column).name);
-        const QString separator = binds.empty() ? QString() : QStringLiteral(", ");
-        assignments += separator + name + QStringLiteral(" = ?");
-        names += separator + name;
-        marks += separator + u'?';
-        binds.push_back(buffer_[size_t(column)]);
+        if (changed_[size_t(column)])
+            binds.push_back(buffer_[size_t(column)]);
     }
-    const QString table = quotedIdentifier(t.name());
 
     if (state_ == DataSetState::Edit) {
         if (!binds.empty()) {
             const qint64 key = keys_[size_t(slot)];
             binds.push_back(Value(key));
-            const int changed =
-                connection_->run(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(table, assignments), binds);
+            if (changed_ != updateColumns_) {
+                updateColumns_ = changed_;
+                updateSql_ = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                                 .arg(quotedIdentifier(t.name()), changedNames(QStringLiteral(" = ?")));
+            }
+            const int changed = connection_->run(updateSql_, binds);
             connection_->noteWrite();
             if (changed == 0) {
                 throw Error(Error::Kind::RowGone,
@@ -389,9 +378,12 @@ void DataSet::post()
         return;
     }
 
+    const QString table = quotedIdentifier(t.name());
     const QString insert = binds.empty()
         ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
-        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, names, marks);
+        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+              .arg(table, changedNames(QString()),
+                   QStringLiteral("?, ").repeated(qsizetype(binds.size()) - 1) + u'?');
     connection_->run(insert, binds);
     connection_->noteWrite();
     const qint64 key = connection_->lastInsertKey();
@@ -406,10 +398,20 @@ void DataSet::post()
     notifyDataSetChanged();
 }
 
+// The changed columns as native SQL names, each followed by the suffix: "a" = ?, "b" = ?
+QString DataSet::changedNames(const QString& suffix) const
+{
+    QStringList names;
+    for (size_t column = 0; column < changed_.size(); ++column) {
+        if (changed_[column])
+            names << quotedIdentifier(table_->column(int(column)).name) + suffix;
+    }
+    return names.join(QStringLiteral(", "));
+}
+
 void DataSet::endEditing()
 {
-    buffer_.clear();
-    changed_.clear();
+    changed_.assign(changed_.size(), false);
     modified_ = false;
     setState(DataSetState::Browse);
 }
@@ -499,6 +501,8 @@ void DataSet::setFilter(const QString& criteria)
 
 void DataSet::setFiltered(bool filtered)
 {
+    if (filtered == filtered_)
+        return;
     if (!active()) {
         filtered_ = filtered;
         return;

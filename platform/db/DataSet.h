@@ -119,6 +119,7 @@ private:
     void startEditing(DataSetState state);
     void insertAt(bool atEnd);
     void endEditing();
+    QString changedNames(const QString& suffix) const;
     bool matchesFilter(qint64 key);
     void dropCurrentFromView();
     void closeCursor();
@@ -140,7 +141,7 @@ private:
     int current_ = -1;
     bool bof_ = true;
     bool eof_ = true;
-    std::vector<Value> buffer_;  // the current row while edited or inserted
+    std::vector<Value> buffer_;  // fields of the current row assigned while edited or inserted
     std::vector<bool> changed_;
     bool modified_ = false;
     int beforeInsert_ = -1;
@@ -148,6 +149,8 @@ private:
     bool filtered_ = false;
     QString sort_;
     std::optional<NativeSql> filterSql_;  // does one row still match the filter
+    std::vector<bool> updateColumns_;     // the columns updateSql_ sets, kept for the next post
+    QString updateSql_;
     std::vector<DataLink*> links_;
 };
 

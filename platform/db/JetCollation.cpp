@@ -3,6 +3,7 @@
 #include "platform/db/Error.h"
 
 #include <QString>
+#include <QVarLengthArray>
 #include <memory>
 #include <sqlite3.h>
 #include <vector>
@@ -103,16 +104,46 @@ struct Pattern {
     }
 };
 
-QStringView textArgument(sqlite3_value* value)
+// UTF-16 units of stored UTF-8 text, on the stack for all but long texts: SQLite keeps text
+// in UTF-8 and would otherwise convert (and allocate) for every comparison.
+using Units = QVarLengthArray<char16_t, 256>;
+
+void decodeUtf8(const unsigned char* p, int size, Units& out)
 {
-    const auto* data = static_cast<const QChar*>(sqlite3_value_text16(value));
-    return QStringView(data, sqlite3_value_bytes16(value) / 2);
+    out.clear();
+    const unsigned char* end = p + size;
+    while (p < end) {
+        char32_t c = *p++;
+        int more = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+        if (more > 0) {
+            c &= 0x3F >> more;
+            for (; more > 0 && p < end && (*p & 0xC0) == 0x80; --more)
+                c = (c << 6) | (*p++ & 0x3F);
+        }
+        if (c >= 0x10000) {
+            out.append(QChar::highSurrogate(c));
+            out.append(QChar::lowSurrogate(c));
+        } else {
+            out.append(char16_t(c));
+        }
+    }
+}
+
+QStringView view(const Units& units) { return QStringView(units.constData(), units.size()); }
+
+QStringView textArgument(sqlite3_value* value, Units& units)
+{
+    decodeUtf8(sqlite3_value_text(value), sqlite3_value_bytes(value), units);
+    return view(units);
 }
 
 int collate(void*, int lengthA, const void* a, int lengthB, const void* b)
 {
-    return compare(QStringView(static_cast<const QChar*>(a), lengthA / 2),
-                   QStringView(static_cast<const QChar*>(b), lengthB / 2));
+    Units unitsA;
+    Units unitsB;
+    decodeUtf8(static_cast<const unsigned char*>(a), lengthA, unitsA);
+    decodeUtf8(static_cast<const unsigned char*>(b), lengthB, unitsB);
+    return compare(view(unitsA), view(unitsB));
 }
 
 void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
@@ -121,21 +152,24 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
         if (sqlite3_value_type(argv[i]) == SQLITE_NULL)
             return;  // no value: no match
     }
+    Units value;
     if (const auto* cached = static_cast<const Pattern*>(sqlite3_get_auxdata(context, 0))) {
-        sqlite3_result_int(context, cached->matches(textArgument(argv[1])) ? 1 : 0);
+        sqlite3_result_int(context, cached->matches(textArgument(argv[1], value)) ? 1 : 0);
         return;
     }
     QChar escape;
     if (argc == 3) {
-        const QStringView e = textArgument(argv[2]);
+        Units escapeUnits;
+        const QStringView e = textArgument(argv[2], escapeUnits);
         if (e.size() != 1) {
             sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
             return;
         }
         escape = e[0];
     }
-    auto pattern = std::make_unique<Pattern>(textArgument(argv[0]), escape);
-    sqlite3_result_int(context, pattern->matches(textArgument(argv[1])) ? 1 : 0);
+    Units patternUnits;
+    auto pattern = std::make_unique<Pattern>(textArgument(argv[0], patternUnits), escape);
+    sqlite3_result_int(context, pattern->matches(textArgument(argv[1], value)) ? 1 : 0);
     // Kept for the next rows of the statement, as long as SQLite sees fit.
     sqlite3_set_auxdata(context, 0, pattern.release(), [](void* p) { delete static_cast<Pattern*>(p); });
 }
@@ -163,9 +197,9 @@ bool like(QStringView pattern, QStringView value, QChar escape)
 void registerOn(sqlite3* handle)
 {
     folding();
-    check(handle, sqlite3_create_collation_v2(handle, "JET", SQLITE_UTF16_ALIGNED, nullptr, collate, nullptr));
+    check(handle, sqlite3_create_collation_v2(handle, "JET", SQLITE_UTF8, nullptr, collate, nullptr));
     for (int argc : {2, 3}) {
-        check(handle, sqlite3_create_function_v2(handle, "like", argc, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
+        check(handle, sqlite3_create_function_v2(handle, "like", argc, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                                  likeFunction, nullptr, nullptr, nullptr));
     }
 }

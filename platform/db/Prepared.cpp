@@ -9,6 +9,7 @@ namespace db {
 Prepared::Prepared(Connection& connection, const QString& nativeSql, const std::vector<Value>& binds)
     : connection_(connection), statement_(connection.prepare(nativeSql))
 {
+    texts_.reserve(binds.size());
     for (size_t i = 0; i < binds.size(); ++i) {
         const Value& value = binds[i];
         const int index = int(i) + 1;
@@ -24,8 +25,8 @@ Prepared::Prepared(Connection& connection, const QString& nativeSql, const std::
             rc = sqlite3_bind_double(statement_, index, value.number());
             break;
         case Value::Kind::Text: {
-            const QString text = value.text();
-            rc = sqlite3_bind_text16(statement_, index, text.utf16(), int(text.size() * 2), SQLITE_TRANSIENT);
+            const QByteArray& utf8 = texts_.emplace_back(value.text().toUtf8());
+            rc = sqlite3_bind_text(statement_, index, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
             break;
         }
         }

@@ -3,6 +3,7 @@
 // statement when it goes, so that no statement stays open between uses.
 #include "platform/db/Value.h"
 
+#include <QByteArray>
 #include <QString>
 #include <vector>
 
@@ -26,6 +27,7 @@ public:
 private:
     Connection& connection_;
     sqlite3_stmt* statement_;
+    std::vector<QByteArray> texts_;  // the bound texts, kept until the statement is reset
 };
 
 }  // namespace db

@@ -1,0 +1,150 @@
+// The database layer against bare SQLite on a 50,000-copy catalogue: a bulk walk posting one
+// field per row against one UPDATE, and the filtered book table walked against one SELECT.
+#include "platform/db/BulkScope.h"
+#include "platform/db/JetCollation.h"
+#include "platform/db/Query.h"
+#include "platform/db/Table.h"
+#include "tools/bench/Benchmark.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <sqlite3.h>
+
+namespace {
+
+constexpr int kCopies = 50000;
+
+// The empty template the build delivers into the program folder beside this binary.
+QString templateFile()
+{
+    const QString binaryDir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(u'/', 0, -2);
+    return binaryDir + QStringLiteral("/Qvlzantor/Reserve/Test1.bib");
+}
+
+QString connectionStringFor(const QString& path) { return QStringLiteral("Data Source=") + path; }
+
+// A catalogue of kCopies copies, four in five of them books, with the columns a save fills.
+void makeCatalogue(const QString& path)
+{
+    if (!QFile::copy(templateFile(), path))
+        qFatal("no database template at %s", qPrintable(templateFile()));
+    db::Connection c(connectionStringFor(path));
+    db::BulkScope scope(c);
+    const QStringList types{"LIVRE", "LIVRE", "LIVRE", "LIVRE", "DVD"};
+    for (int i = 1; i <= kCopies; ++i) {
+        const QString code = QStringLiteral("978207%1").arg(i % 9000 + 1000000, 7, 10, QChar(u'0'));
+        c.execute(QStringLiteral("Insert into Table1 (Titre,Isbn13,Isbn10,Auteur,Editeur,Type,Genre,Empruntable,"
+                                 "NbrExemplaire,MaxExemplaire,Images,Pages,CodeBarres,IMP_CodeBarres,Descripteur,"
+                                 "Proprio,NbreFoisEmprunte,Prix_Client,Langue) Values ('Élément de titre n°%1',"
+                                 "'%2','2070%3','Auteur %4','Éditeur %5','%6','Roman',True,'1',True,'%2.jpg',"
+                                 "'Broché 128','*%2*',True,'.Dewey 843 .AVENTURE','BCD','00000','12,50','francais.txt')")
+                      .arg(i)
+                      .arg(code)
+                      .arg(i % 100000, 6, 10, QChar(u'0'))
+                      .arg(i % 700)
+                      .arg(i % 90)
+                      .arg(types[i % 5]));
+    }
+}
+
+class BareSqlite {
+public:
+    explicit BareSqlite(const QString& path)
+    {
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &handle_, SQLITE_OPEN_READWRITE, nullptr);
+        db::jet::registerOn(handle_);
+    }
+    ~BareSqlite() { sqlite3_close_v2(handle_); }
+    sqlite3* handle() const { return handle_; }
+
+private:
+    sqlite3* handle_ = nullptr;
+};
+
+}  // namespace
+
+// Every row of Table1 walked in a query, one field set and posted per row, in one bulk scope;
+// against one UPDATE of the same field on every row.
+QVL_BENCHMARK(db_bulk_edit_post)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Test1.bib"));
+    makeCatalogue(path);
+    int pass = 0;
+    const double layerMs = bench::timeMs(
+        [&] {
+            db::Connection c(connectionStringFor(path));
+            db::Query ars(c);
+            ars.addSql(QStringLiteral("Select * From table1"));
+            ars.open();
+            const QString value = QStringLiteral("Relié %1").arg(++pass);
+            db::BulkScope scope(c);
+            for (ars.first(); !ars.eof(); ars.next()) {
+                ars.edit();
+                ars.fieldByName(QStringLiteral("Pages")).setAsString(value);
+                ars.post();
+            }
+        },
+        5);
+    const double bareMs = bench::timeMs(
+        [&] {
+            BareSqlite bare(path);
+            const QByteArray update = QStringLiteral("UPDATE Table1 SET Pages = 'Relié %1'").arg(++pass).toUtf8();
+            sqlite3_exec(bare.handle(), update.constData(), nullptr, nullptr, nullptr);
+        },
+        5);
+    bench::print(QStringLiteral("db_bulk_edit_post layer_ms"), layerMs, "ms");
+    bench::print(QStringLiteral("db_bulk_edit_post single_update_ms"), bareMs, "ms");
+    bench::printRatio(QStringLiteral("db_bulk_edit_post"), layerMs / bareMs);
+}
+
+// ADOTable1 as the book screens open it (Type="LIVRE", NumLivre order) walked reading the
+// fields a list or search reads per copy; against the same rows and fields read by a bare SELECT.
+QVL_BENCHMARK(db_filtered_table_walk)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Test1.bib"));
+    makeCatalogue(path);
+    const QStringList fields{QStringLiteral("Titre"), QStringLiteral("Auteur"), QStringLiteral("Isbn13"),
+                             QStringLiteral("Genre")};
+    qint64 layerChars = 0;
+    qint64 bareChars = 0;
+    const double layerMs = bench::timeMs(
+        [&] {
+            db::Connection c(connectionStringFor(path));
+            db::Table books(c, QStringLiteral("Table1"), QStringLiteral("NumLivre"));
+            books.setFilter(QStringLiteral("Type=\"LIVRE\""));
+            books.setFiltered(true);
+            books.open();
+            layerChars = 0;
+            for (books.first(); !books.eof(); books.next()) {
+                for (const QString& field : fields)
+                    layerChars += books.fieldByName(field).asString().size();
+            }
+        },
+        5);
+    const double bareMs = bench::timeMs(
+        [&] {
+            BareSqlite bare(path);
+            sqlite3_stmt* select = nullptr;
+            sqlite3_prepare_v2(bare.handle(), "SELECT * FROM Table1 WHERE Type = 'LIVRE' ORDER BY numlivre", -1,
+                               &select, nullptr);
+            // Titre, Auteur, Isbn13, Genre
+            const int columns[] = {1, 4, 2, 7};
+            bareChars = 0;
+            while (sqlite3_step(select) == SQLITE_ROW) {
+                for (int column : columns) {
+                    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(select, column));
+                    bareChars += QString::fromUtf8(text, sqlite3_column_bytes(select, column)).size();
+                }
+            }
+            sqlite3_finalize(select);
+        },
+        5);
+    if (layerChars != bareChars)
+        std::fprintf(stderr, "db_filtered_table_walk: the two walks read different rows\n");
+    bench::print(QStringLiteral("db_filtered_table_walk layer_ms"), layerMs, "ms");
+    bench::print(QStringLiteral("db_filtered_table_walk bare_select_ms"), bareMs, "ms");
+    bench::printRatio(QStringLiteral("db_filtered_table_walk"), layerMs / bareMs);
+}
