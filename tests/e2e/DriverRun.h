@@ -1,9 +1,8 @@
 #pragma once
-// A fresh copy of the assembled program folder in a temporary drive, and runs of the scenario
-// driver against it.
-#include <QString>
+// Runs of the scenario driver against a copy of the program folder.
+#include "ProgramFolder.h"
+
 #include <QStringList>
-#include <QTemporaryDir>
 
 struct DriverResult {
     int exitCode = -1;
@@ -13,16 +12,4 @@ struct DriverResult {
     QString joined() const { return lines.join(u'\n'); }
 };
 
-class ProgramCopy {
-public:
-    ProgramCopy();
-    // The drive root (C:\) and the program folder inside it, native paths.
-    QString drive(const QString& relative = {}) const;
-    QString folder(const QString& relative = {}) const;
-    DriverResult play(const QString& script) const;
-    QByteArray read(const QString& relativeToFolder) const;
-    void write(const QString& relativeToFolder, const QByteArray& bytes) const;
-
-private:
-    QTemporaryDir m_drive;
-};
+DriverResult play(const ProgramFolder& program, const QString& script);

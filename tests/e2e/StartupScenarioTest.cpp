@@ -63,9 +63,9 @@ private:
 
 // A program folder that has run once, so that its settings file exists, with the maker's web
 // host set.
-void firstStart(const ProgramCopy& program, const QString& webSite = {})
+void firstStart(const ProgramFolder& program, const QString& webSite = {})
 {
-    ASSERT_EQ(program.play(QStringLiteral("answer Cancel\n")).exitCode, 0);
+    ASSERT_EQ(play(program, QStringLiteral("answer Cancel\n")).exitCode, 0);
     if (!webSite.isEmpty()) {
         QByteArray ini = program.read(QStringLiteral("Fichier.ini"));
         ini += "[Hebergeur]\r\nSiteWeb=" + webSite.toUtf8() + "\r\n";
@@ -73,7 +73,7 @@ void firstStart(const ProgramCopy& program, const QString& webSite = {})
     }
 }
 
-void addBook(const ProgramCopy& program, const QString& title)
+void addBook(const ProgramFolder& program, const QString& title)
 {
     files::setProgramFolder(program.folder());
     db::Connection connection(app::buildConnectionString(files::appDir()),
@@ -86,9 +86,9 @@ void addBook(const ProgramCopy& program, const QString& title)
 
 TEST(StartupScenario, FirstStartCreatesTheSettingsAndShowsTheHomeScreen)
 {
-    ProgramCopy program;
+    ProgramFolder program;
     ASSERT_FALSE(QFileInfo::exists(program.folder("Fichier.ini")));
-    const DriverResult run = program.play(QStringLiteral(
+    const DriverResult run = play(program, QStringLiteral(
         "answer Cancel\n"
         "expect-visible Panel13\n"
         "expect-visible Image29\n"
@@ -109,10 +109,10 @@ TEST(StartupScenario, FirstStartCreatesTheSettingsAndShowsTheHomeScreen)
 
 TEST(StartupScenario, MenusBeforeAnyLogin)
 {
-    ProgramCopy program;
+    ProgramFolder program;
     firstStart(program);
     // Fichier, Emprunts and Aide are open, with their captions from the language file.
-    const DriverResult open = program.play(QStringLiteral(
+    const DriverResult open = play(program, QStringLiteral(
         "answer Cancel\n"
         "menu Emprunts > Emprunter\n"
         "menu Aide > A propos\n"
@@ -120,7 +120,7 @@ TEST(StartupScenario, MenusBeforeAnyLogin)
     EXPECT_EQ(open.exitCode, 0) << open.joined().toStdString();
     // The menus that need a login are hidden.
     for (const char* entry : {"Livres > Rechercher", "Outils > Configuration", "Emprunteurs > Nouvel emprunteur"}) {
-        const DriverResult hidden = program.play(QStringLiteral("answer Cancel\nmenu %1\n").arg(entry));
+        const DriverResult hidden = play(program, QStringLiteral("answer Cancel\nmenu %1\n").arg(entry));
         EXPECT_NE(hidden.exitCode, 0) << entry;
         EXPECT_TRUE(hidden.joined().contains("failed: line 2")) << hidden.joined().toStdString();
     }
@@ -128,40 +128,40 @@ TEST(StartupScenario, MenusBeforeAnyLogin)
 
 TEST(StartupScenario, EntryCopyWhenTheBooksTableHasRows)
 {
-    ProgramCopy program;
+    ProgramFolder program;
     firstStart(program);
     addBook(program, QStringLiteral("L'école des loisirs"));
-    const DriverResult run = program.play(QStringLiteral("answer Cancel\n"));
+    const DriverResult run = play(program, QStringLiteral("answer Cancel\n"));
     EXPECT_EQ(run.exitCode, 0) << run.joined().toStdString();
     EXPECT_TRUE(QFileInfo::exists(program.drive("Sauvegardes_journalieres/Test1_" + today() + "_entree.bib")));
 }
 
 TEST(StartupScenario, NoReachableHostOkShowsTheFailureAndCancelNothing)
 {
-    ProgramCopy program;
+    ProgramFolder program;
     DeadPort refusing(DeadPort::Refusing);
     firstStart(program, QStringLiteral("http://127.0.0.1:%1").arg(refusing.port()));
-    const DriverResult ok = program.play(QStringLiteral("answer OK\nanswer OK\n"));
+    const DriverResult ok = play(program, QStringLiteral("answer OK\nanswer OK\n"));
     EXPECT_EQ(ok.lines, QStringList({questionLine(), messageLine(4), "screen: Panel13"}));
-    const DriverResult cancel = program.play(QStringLiteral("answer Cancel\n"));
+    const DriverResult cancel = play(program, QStringLiteral("answer Cancel\n"));
     EXPECT_EQ(cancel.lines, QStringList({questionLine(), "screen: Panel13"}));
 }
 
 TEST(StartupScenario, SameVersionSaysSo)
 {
-    ProgramCopy program;
+    ProgramFolder program;
     VersionHost host("<html><body><p>version 5.05</p></body></html>");
     firstStart(program, host.url());
-    const DriverResult run = program.play(QStringLiteral("answer OK\nanswer OK\n"));
+    const DriverResult run = play(program, QStringLiteral("answer OK\nanswer OK\n"));
     EXPECT_EQ(run.lines, QStringList({questionLine(), messageLine(8), "screen: Panel13"}));
 }
 
 TEST(StartupScenario, NewerVersionOpensTheDownloadPageCopiesTheDatabaseAndEnds)
 {
-    ProgramCopy program;
+    ProgramFolder program;
     VersionHost host("<p>version 5.06</p>");
     firstStart(program, host.url());
-    const DriverResult run = program.play(QStringLiteral("answer OK\nanswer OK\nexpect-visible Panel13\n"));
+    const DriverResult run = play(program, QStringLiteral("answer OK\nanswer OK\nexpect-visible Panel13\n"));
     const QString news = QStringLiteral("dialog: QvlZantor | ") + french().message(5) + "version 5.05\\r" +
                          french().message(6) + "version 5.06\\r" + french().message(7) + " | OK";
     EXPECT_EQ(run.lines, QStringList({questionLine(), news, "open: " + host.url() + "/download.php?lng=fr", "exit"}))
@@ -172,10 +172,10 @@ TEST(StartupScenario, NewerVersionOpensTheDownloadPageCopiesTheDatabaseAndEnds)
 
 TEST(StartupScenario, AVersionPageWithoutVersionTextIsAFailedCheck)
 {
-    ProgramCopy program;
+    ProgramFolder program;
     VersionHost host("<html>maintenance</html>");
     firstStart(program, host.url());
-    const DriverResult run = program.play(QStringLiteral("answer OK\nanswer OK\n"));
+    const DriverResult run = play(program, QStringLiteral("answer OK\nanswer OK\n"));
     EXPECT_EQ(run.lines, QStringList({questionLine(), messageLine(4), "screen: Panel13"}));
     EXPECT_FALSE(QFileInfo::exists(program.drive("Sauvegardes_journalieres/Test1_" + today() + "_.bib")));
 }

@@ -1,0 +1,39 @@
+#include "ProgramFolder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+ProgramFolder::ProgramFolder()
+{
+    const QString from = QStringLiteral(QVL_PROGRAM_DIR);
+    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = folder() + file.mid(from.size() + 1);
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(file, target);
+    }
+}
+
+QString ProgramFolder::drive(const QString& relative) const { return m_drive.path() + u'/' + relative; }
+
+QString ProgramFolder::folder(const QString& relative) const { return drive(QStringLiteral("Qvlzantor/")) + relative; }
+
+QByteArray ProgramFolder::read(const QString& relativeToFolder) const
+{
+    QFile f(folder(relativeToFolder));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void ProgramFolder::write(const QString& relativeToFolder, const QByteArray& bytes) const
+{
+    QDir().mkpath(QFileInfo(folder(relativeToFolder)).path());
+    QFile f(folder(relativeToFolder));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+bool ProgramFolder::exists(const QString& relativeToDrive) const { return QFileInfo::exists(drive(relativeToDrive)); }
