@@ -7,6 +7,7 @@
 #include "platform/db/Prepared.h"
 #include "platform/db/SqlCompiler.h"
 #include "platform/db/SqlParser.h"
+#include "platform/text/PascalText.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -63,7 +64,7 @@ QString Connection::nativePath() const
     static const QRegularExpression source(QStringLiteral("(?:^|;)\\s*Data Source\\s*=([^;]*)"),
                                            QRegularExpression::CaseInsensitiveOption);
     const auto m = source.match(connectionString_);
-    const QString path = m.hasMatch() ? m.captured(1).trimmed() : QString();
+    const QString path = m.hasMatch() ? text::Trim(m.captured(1)) : QString();
     return pathMapper_ && !path.isEmpty() ? pathMapper_(path) : path;
 }
 
@@ -123,12 +124,6 @@ void Connection::close()
     sqlite3_close_v2(handle_);
     handle_ = nullptr;
     schema_.reset();
-}
-
-sqlite3* Connection::handle()
-{
-    open();
-    return handle_;
 }
 
 const Schema& Connection::schema()
@@ -201,7 +196,8 @@ void Connection::fail(int resultCode) const
 
 void Connection::exec(const char* nativeSql)
 {
-    const int rc = sqlite3_exec(handle(), nativeSql, nullptr, nullptr, nullptr);
+    open();
+    const int rc = sqlite3_exec(handle_, nativeSql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
         fail(rc);
 }

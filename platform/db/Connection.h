@@ -9,7 +9,6 @@
 #include <QHash>
 #include <QString>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -40,7 +39,8 @@ public:
     QString nativePath() const;
 
     void open();
-    // Closes every data set on the connection first and commits pending work.
+    // Closes every data set on the connection first and commits pending work (a bulk scope
+    // still open goes on without a transaction).
     void close();
     bool connected() const { return handle_ != nullptr; }
 
@@ -60,9 +60,8 @@ public:
     void setClock(Clock clock) { clock_ = std::move(clock); }
 
     // ---- used by the layer's own classes ----
-    sqlite3* handle();
     // A prepared statement of native SQLite text, cached by its text; reset after use by
-    // the Statement that runs it.
+    // the Prepared that runs it.
     sqlite3_stmt* prepare(const QString& nativeSql);
     // Binds the values to ?1..?n and runs the statement to its end; returns the rows changed.
     int run(const QString& nativeSql, const std::vector<Value>& binds);

@@ -7,7 +7,6 @@
 #include "platform/db/SqlCompiler.h"
 #include "platform/db/SqlParser.h"
 #include "platform/db/TextForm.h"
-#include "platform/text/PascalText.h"
 
 #include <algorithm>
 #include <sqlite3.h>
@@ -80,7 +79,9 @@ void DataSet::readRows(qint64 keepKey)
     const SelectStatement select = selectStatement();
     const TableSchema& table = connection_->table(select.table);
     const std::optional<Condition> filter = filtered_ ? parseFilter(filter_) : std::nullopt;
-    const std::vector<OrderTerm> order = sort_.trimmed().isEmpty() ? select.order : parseSort(sort_);
+    std::vector<OrderTerm> order = parseSort(sort_);
+    if (order.empty())
+        order = select.order;
     const NativeSql sql = compileSelect(table, select.where, filter, order);
 
     RowStore rows;
@@ -276,7 +277,7 @@ void DataSet::requireActive() const
 
 void DataSet::requireEditing() const
 {
-    if (state_ != DataSetState::Edit && state_ != DataSetState::Insert)
+    if (!editing())
         throw Error(Error::Kind::State, QStringLiteral("Dataset not in edit or insert mode"));
 }
 
@@ -290,7 +291,7 @@ void DataSet::requireRow() const
 // Before the current row is left: a changed row is posted, an untouched one given up.
 void DataSet::checkBrowseMode()
 {
-    if (state_ != DataSetState::Edit && state_ != DataSetState::Insert)
+    if (!editing())
         return;
     notifyUpdateRecord();
     if (modified_)
@@ -311,7 +312,7 @@ void DataSet::startEditing(DataSetState state)
 
 void DataSet::edit()
 {
-    if (state_ == DataSetState::Edit || state_ == DataSetState::Insert)
+    if (editing())
         return;
     requireRow();
     startEditing(DataSetState::Edit);
@@ -338,7 +339,7 @@ void DataSet::insertAt(bool atEnd)
 
 void DataSet::post()
 {
-    if (state_ != DataSetState::Edit && state_ != DataSetState::Insert)
+    if (!editing())
         return;
     notifyUpdateRecord();
     const TableSchema& t = *table_;
@@ -472,14 +473,17 @@ void DataSet::dropCurrentFromView()
 
 // ---- filter and sort -----------------------------------------------------------------------
 
-void DataSet::reapply(QString& setting, const QString& value, bool keepRow)
+// Changes a setting of the view and reads the rows again; a setting the rows cannot be read
+// with is refused, and the view stays as it was.
+template <typename Setting>
+void DataSet::reapply(Setting& setting, const Setting& value, bool keepRow)
 {
     if (!active()) {
         setting = value;
         return;
     }
     checkBrowseMode();
-    const QString previous = setting;
+    const Setting previous = setting;
     setting = value;
     try {
         readRows(keepRow ? currentKey() : 0);
@@ -492,31 +496,16 @@ void DataSet::reapply(QString& setting, const QString& value, bool keepRow)
 
 void DataSet::setFilter(const QString& criteria)
 {
-    if (!filtered_) {
+    if (filtered_)
+        reapply(filter_, criteria, false);
+    else
         filter_ = criteria;
-        return;
-    }
-    reapply(filter_, criteria, false);
 }
 
 void DataSet::setFiltered(bool filtered)
 {
-    if (filtered == filtered_)
-        return;
-    if (!active()) {
-        filtered_ = filtered;
-        return;
-    }
-    checkBrowseMode();
-    const bool previous = filtered_;
-    filtered_ = filtered;
-    try {
-        readRows(0);
-    } catch (...) {
-        filtered_ = previous;
-        throw;
-    }
-    notifyDataSetChanged();
+    if (filtered != filtered_)
+        reapply(filtered_, filtered, false);
 }
 
 void DataSet::setSort(const QString& sort) { reapply(sort_, sort, true); }

@@ -83,10 +83,13 @@ public:
     // it was the last).
     void remove();
     DataSetState state() const { return state_; }
+    bool editing() const { return state_ == DataSetState::Edit || state_ == DataSetState::Insert; }
     bool modified() const { return modified_; }
 
-    // ADO criteria ("Type='LIVRE' and Numemprunteur<>'0'"); the filter applies while
-    // filtered is on; setting either, while open, moves to the first row of the new view.
+    // ADO criteria ("Type='LIVRE' and Numemprunteur<>'0'"), applied while filtered is on.
+    // While open, setting the filter (filtered on) or switching filtering on or off posts a
+    // pending edit and moves to the first row of the new view; text that cannot be read is
+    // refused with an Error and leaves the view as it was. Both survive close and open.
     void setFilter(const QString& criteria);
     const QString& filter() const { return filter_; }
     void setFiltered(bool filtered);
@@ -115,7 +118,8 @@ private:
     void requireRow() const;
     void checkBrowseMode();
     void readRows(qint64 keepKey);
-    void reapply(QString& setting, const QString& value, bool keepRow);
+    template <typename Setting>
+    void reapply(Setting& setting, const Setting& value, bool keepRow);
     void startEditing(DataSetState state);
     void insertAt(bool atEnd);
     void endEditing();
