@@ -135,7 +135,7 @@ void TFrmPrin::FormCreate()
     ProgramVersion = QStringLiteral("version 5.05");
     applySettingsToControls();
 
-    repairCoverNames();
+    RepairCoverNames();
     loadThesaurus();
 
     if (auto* home = find<ui::Panel>(QStringLiteral("Panel13"))) {
@@ -227,7 +227,7 @@ void TFrmPrin::applySettingsToControls()
     setText("Edit151", settings.SMTPQVL);
 }
 
-void TFrmPrin::repairCoverNames()
+void TFrmPrin::RepairCoverNames()
 {
     db::Query& q = db.ars;
     q.clearSql();

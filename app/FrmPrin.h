@@ -56,6 +56,9 @@ public:
     // Start-up, in its fixed order (OnCreate).
     void FormCreate();
     void StartupQuestion();
+    // Every start: cover file names follow the book's 13-character code (and issue number for
+    // press codes). The picture files are not touched.
+    void RepairCoverNames();
 
     // Window routines shared by every screen.
     void HideAllScreens();
@@ -89,7 +92,6 @@ private:
     void registerFont(const QString& windowsPath);
     void applyLanguage();
     void applySettingsToControls();
-    void repairCoverNames();
     void loadThesaurus();
 };
 

@@ -1,0 +1,43 @@
+#include "tools/bench/Catalogue.h"
+
+#include "platform/db/BulkScope.h"
+#include "platform/db/Connection.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace bench {
+
+QString programFolder()
+{
+    const QString binaryDir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(u'/', 0, -2);
+    return binaryDir + QStringLiteral("/Qvlzantor");
+}
+
+void makeCatalogue(const QString& path)
+{
+    const QString templateFile = programFolder() + QStringLiteral("/Reserve/Test1.bib");
+    QFile::remove(path);
+    if (!QFile::copy(templateFile, path))
+        qFatal("no database template at %s", qPrintable(templateFile));
+    db::Connection c(QStringLiteral("Data Source=") + path);
+    db::BulkScope scope(c);
+    const QStringList types{"LIVRE", "LIVRE", "LIVRE", "LIVRE", "DVD"};
+    for (int i = 1; i <= kCatalogueCopies; ++i) {
+        const QString code = QStringLiteral("978207%1").arg(i % 9000 + 1000000, 7, 10, QChar(u'0'));
+        c.execute(QStringLiteral("Insert into Table1 (Titre,Isbn13,Isbn10,Auteur,Editeur,Type,Genre,Empruntable,"
+                                 "NbrExemplaire,MaxExemplaire,Images,Pages,CodeBarres,IMP_CodeBarres,Descripteur,"
+                                 "Proprio,NbreFoisEmprunte,Prix_Client,Langue) Values ('Élément de titre n°%1',"
+                                 "'%2','2070%3','Auteur %4','Éditeur %5','%6','Roman',True,'1',True,'%2.JPG',"
+                                 "'Broché 128','*%2*',True,'.Dewey 843 .AVENTURE','BCD','00000','12,50','francais.txt')")
+                      .arg(i)
+                      .arg(code)
+                      .arg(i % 100000, 6, 10, QChar(u'0'))
+                      .arg(i % 700)
+                      .arg(i % 90)
+                      .arg(types[i % 5]));
+    }
+}
+
+}  // namespace bench

@@ -1,0 +1,15 @@
+#pragma once
+// The 50,000-copy catalogue the benchmarks measure against.
+#include <QString>
+
+namespace bench {
+
+constexpr int kCatalogueCopies = 50000;
+
+// The assembled program folder beside the benchmark binary.
+QString programFolder();
+// Fills a copy of the empty database template at `path` with the catalogue; every cover name
+// is written with a capital extension, as older versions of the program stored some.
+void makeCatalogue(const QString& path);
+
+}  // namespace bench
