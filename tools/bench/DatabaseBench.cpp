@@ -5,6 +5,7 @@
 #include "platform/db/Query.h"
 #include "platform/db/Table.h"
 #include "tools/bench/Benchmark.h"
+#include "tools/bench/Catalogue.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,40 +14,7 @@
 
 namespace {
 
-constexpr int kCopies = 50000;
-
-// The empty template the build delivers into the program folder beside this binary.
-QString templateFile()
-{
-    const QString binaryDir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(u'/', 0, -2);
-    return binaryDir + QStringLiteral("/Qvlzantor/Reserve/Test1.bib");
-}
-
 QString connectionStringFor(const QString& path) { return QStringLiteral("Data Source=") + path; }
-
-// A catalogue of kCopies copies, four in five of them books, with the columns a save fills.
-void makeCatalogue(const QString& path)
-{
-    if (!QFile::copy(templateFile(), path))
-        qFatal("no database template at %s", qPrintable(templateFile()));
-    db::Connection c(connectionStringFor(path));
-    db::BulkScope scope(c);
-    const QStringList types{"LIVRE", "LIVRE", "LIVRE", "LIVRE", "DVD"};
-    for (int i = 1; i <= kCopies; ++i) {
-        const QString code = QStringLiteral("978207%1").arg(i % 9000 + 1000000, 7, 10, QChar(u'0'));
-        c.execute(QStringLiteral("Insert into Table1 (Titre,Isbn13,Isbn10,Auteur,Editeur,Type,Genre,Empruntable,"
-                                 "NbrExemplaire,MaxExemplaire,Images,Pages,CodeBarres,IMP_CodeBarres,Descripteur,"
-                                 "Proprio,NbreFoisEmprunte,Prix_Client,Langue) Values ('Élément de titre n°%1',"
-                                 "'%2','2070%3','Auteur %4','Éditeur %5','%6','Roman',True,'1',True,'%2.jpg',"
-                                 "'Broché 128','*%2*',True,'.Dewey 843 .AVENTURE','BCD','00000','12,50','francais.txt')")
-                      .arg(i)
-                      .arg(code)
-                      .arg(i % 100000, 6, 10, QChar(u'0'))
-                      .arg(i % 700)
-                      .arg(i % 90)
-                      .arg(types[i % 5]));
-    }
-}
 
 class BareSqlite {
 public:
@@ -70,7 +38,7 @@ QVL_BENCHMARK(db_bulk_edit_post)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Test1.bib"));
-    makeCatalogue(path);
+    bench::makeCatalogue(path);
     int pass = 0;
     const double layerMs = bench::timeMs(
         [&] {
@@ -105,7 +73,7 @@ QVL_BENCHMARK(db_filtered_table_walk)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Test1.bib"));
-    makeCatalogue(path);
+    bench::makeCatalogue(path);
     const QStringList fields{QStringLiteral("Titre"), QStringLiteral("Auteur"), QStringLiteral("Isbn13"),
                              QStringLiteral("Genre")};
     qint64 layerChars = 0;
