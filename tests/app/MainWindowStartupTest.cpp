@@ -1,5 +1,6 @@
 // Start-up of the main window step by step, in this process.
 #include "MainWindowFixture.h"
+#include "DeliveredLanguage.h"
 #include "TestServers.h"
 
 #include "app/LanguageFile.h"
@@ -12,20 +13,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-
-namespace {
-
-const app::LanguageTables& french()
-{
-    static const app::LanguageTables tables = [] {
-        QStringList lines;
-        text::readTextLines(QStringLiteral(QVL_SOURCE_DIR "/data/Languages/francais.txt"), lines);
-        return app::parseLanguageLines(lines);
-    }();
-    return tables;
-}
-
-}  // namespace
 
 using MainWindowStartup = MainWindowTest;
 
@@ -127,10 +114,10 @@ TEST_F(MainWindowStartup, LanguageFileGivesMenuCaptionsAndTables)
 {
     program.write("Fichier.ini", "[Language]\r\nLanguage=francais.txt\r\n");
     app::TFrmPrin& w = start();
-    EXPECT_EQ(w.get<ui::MenuItem>("Emprunt1").caption(), french().menuCaption(7));
-    EXPECT_EQ(w.get<ui::Control>("ToolButton9").hint(), french().caption(104));
-    EXPECT_EQ(dialogs.log().front().text, french().dialog(1));
-    EXPECT_EQ(dialogs.log().front().caption, french().dialog(2));
+    EXPECT_EQ(w.get<ui::MenuItem>("Emprunt1").caption(), deliveredFrench().menuCaption(7));
+    EXPECT_EQ(w.get<ui::Control>("ToolButton9").hint(), deliveredFrench().caption(104));
+    EXPECT_EQ(dialogs.log().front().text, deliveredFrench().dialog(1));
+    EXPECT_EQ(dialogs.log().front().caption, deliveredFrench().dialog(2));
 }
 
 TEST_F(MainWindowStartup, SmallScreenIsWarnedAbout)
@@ -139,7 +126,7 @@ TEST_F(MainWindowStartup, SmallScreenIsWarnedAbout)
     application.setScreenSize(QSize(1280, 720));
     start({"OK", "Cancel"});
     EXPECT_EQ(dialogTexts().value(0),
-              french().message(231) + "1280" + french().message(232) + "720" + french().message(233));
+              deliveredFrench().message(231) + "1280" + deliveredFrench().message(232) + "720" + deliveredFrench().message(233));
 }
 
 TEST_F(MainWindowStartup, CoverPlaceholders)

@@ -2,6 +2,7 @@
 // assembled program folder.
 #include "DriverRun.h"
 #include "QtPrinters.h"
+#include "DeliveredLanguage.h"
 #include "TestServers.h"
 
 #include "app/DatabaseObjects.h"
@@ -19,24 +20,14 @@
 
 namespace {
 
-const app::LanguageTables& french()
-{
-    static const app::LanguageTables tables = [] {
-        QStringList lines;
-        text::readTextLines(QStringLiteral(QVL_SOURCE_DIR "/data/Languages/francais.txt"), lines);
-        return app::parseLanguageLines(lines);
-    }();
-    return tables;
-}
-
 QString messageLine(int entry)
 {
-    return QStringLiteral("dialog: QvlZantor | ") + french().message(entry) + QStringLiteral(" | OK");
+    return QStringLiteral("dialog: QvlZantor | ") + deliveredFrench().message(entry) + QStringLiteral(" | OK");
 }
 
 QString questionLine()
 {
-    return QStringLiteral("dialog: ") + french().dialog(2) + QStringLiteral(" | ") + french().dialog(1) +
+    return QStringLiteral("dialog: ") + deliveredFrench().dialog(2) + QStringLiteral(" | ") + deliveredFrench().dialog(1) +
            QStringLiteral(" | OK,Cancel");
 }
 
@@ -162,8 +153,8 @@ TEST(StartupScenario, NewerVersionOpensTheDownloadPageCopiesTheDatabaseAndEnds)
     VersionHost host("<p>version 5.06</p>");
     firstStart(program, host.url());
     const DriverResult run = play(program, QStringLiteral("answer OK\nanswer OK\nexpect-visible Panel13\n"));
-    const QString news = QStringLiteral("dialog: QvlZantor | ") + french().message(5) + "version 5.05\\r" +
-                         french().message(6) + "version 5.06\\r" + french().message(7) + " | OK";
+    const QString news = QStringLiteral("dialog: QvlZantor | ") + deliveredFrench().message(5) + "version 5.05\\r" +
+                         deliveredFrench().message(6) + "version 5.06\\r" + deliveredFrench().message(7) + " | OK";
     EXPECT_EQ(run.lines, QStringList({questionLine(), news, "open: " + host.url() + "/download.php?lng=fr", "exit"}))
         << run.joined().toStdString();
     EXPECT_EQ(run.exitCode, 0);
