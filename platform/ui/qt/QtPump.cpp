@@ -1,0 +1,72 @@
+#include "platform/ui/qt/QtPump.h"
+
+#include "platform/ui/Application.h"
+#include "platform/ui/qt/FormWindow.h"
+
+#include <QApplication>
+
+namespace uiqt {
+
+namespace {
+// How often timed work is looked for while nothing else happens.
+constexpr int kDueWorkIntervalMs = 20;
+}  // namespace
+
+QtPump::QtPump(ui::Application& application) : m_application(application), m_context(std::make_unique<QObject>())
+{
+    m_application.setPlatformPump(this);
+    m_application.onMessageQueued = [this] { schedule(); };
+    m_dueWork.setInterval(kDueWorkIntervalMs);
+    QObject::connect(&m_dueWork, &QTimer::timeout, m_context.get(), [this] { handleMessages(); });
+    m_dueWork.start();
+}
+
+QtPump::~QtPump()
+{
+    m_application.onMessageQueued = nullptr;
+    m_application.setPlatformPump(nullptr);
+}
+
+void QtPump::processEvents()
+{
+    ++m_pumping;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    --m_pumping;
+}
+
+void QtPump::schedule()
+{
+    if (m_scheduled)
+        return;
+    m_scheduled = true;
+    QMetaObject::invokeMethod(m_context.get(), [this] { handleMessages(); }, Qt::QueuedConnection);
+}
+
+void QtPump::handleMessages()
+{
+    m_scheduled = false;
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (m_pumping > 0 || (modal && !dynamic_cast<const FormWindow*>(modal)) || m_failure)
+        return;
+    try {
+        m_application.processMessages();
+    } catch (...) {
+        m_failure = std::current_exception();
+        QCoreApplication::exit(1);
+        return;
+    }
+    if (m_application.terminated())
+        QCoreApplication::exit(0);
+}
+
+int QtPump::exec()
+{
+    if (m_application.terminated())
+        return 0;
+    const int code = QCoreApplication::exec();
+    if (m_failure)
+        std::rethrow_exception(std::exchange(m_failure, nullptr));
+    return code;
+}
+
+}  // namespace uiqt

@@ -1,0 +1,111 @@
+// The grid and the navigator over a small table of books.
+#define QTEST_QPA_MOUSE_HANDLING
+#include "QtFixture.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/DataSource.h"
+#include "platform/db/DatabaseFile.h"
+#include "platform/db/Table.h"
+#include "platform/ui/DBGrid.h"
+#include "platform/ui/DBNavigator.h"
+#include "platform/ui/qt/DataViews.h"
+
+#include <QHeaderView>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace uiqt {
+namespace {
+
+class DataViewsTest : public QtFixture {
+protected:
+    DataViewsTest()
+    {
+        const QString path = dir.filePath(QStringLiteral("Test1.bib"));
+        db::createDatabase(path, QStringLiteral("CREATE TABLE Table1 (numlivre INTEGER PRIMARY KEY AUTOINCREMENT,"
+                                                " Titre TEXT(80) COLLATE JET CHECK (length(Titre) <= 80));"));
+        connection = std::make_unique<db::Connection>("Provider=x;Data Source=" + path + ";");
+        for (const char* title : {"Alice", "Babar", "Caillou"})
+            connection->execute(QStringLiteral("Insert into Table1 (Titre) Values ('%1')").arg(title));
+        table = std::make_unique<db::Table>(*connection, QStringLiteral("Table1"), QStringLiteral("numlivre"));
+        source.setDataSet(table.get());
+        table->open();
+        form.setBounds(QRect(0, 0, 500, 300));
+        grid = add<ui::DBGrid>("DBGrid3", QRect(10, 10, 400, 150));
+        grid->setDataSource(&source);
+        grid->setColumns({QStringLiteral("numlivre"), QStringLiteral("Titre")});
+        form.show();
+    }
+
+    ~DataViewsTest() override { grid->setDataSource(nullptr); }
+
+    QTableView* view()
+    {
+        auto& gridView = static_cast<DBGridView&>(renderer().viewOf(*grid));
+        gridView.refresh();
+        return gridView.table();
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<db::Connection> connection;
+    std::unique_ptr<db::Table> table;
+    db::DataSource source;
+    ui::DBGrid* grid;
+    QStringList events;
+};
+
+TEST_F(DataViewsTest, TheGridShowsTheRowsAndItsCurrentCell)
+{
+    QTableView* rows = view();
+    ASSERT_EQ(rows->model()->rowCount(), 3);
+    EXPECT_EQ(rows->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Titre"));
+    EXPECT_EQ(rows->model()->index(1, 1).data().toString(), QStringLiteral("Babar"));
+    table->last();
+    EXPECT_EQ(view()->currentIndex().row(), 2);
+}
+
+TEST_F(DataViewsTest, PressesInACellAndOnATitleAreTheUsersActionsOnTheGrid)
+{
+    grid->onTitleClick = [this](int column) { events.push_back(QStringLiteral("title %1").arg(column)); };
+    grid->onDblClick = [this] { events.push_back(QStringLiteral("double click")); };
+    QTableView* rows = view();
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualRect(rows->model()->index(1, 1)).center());
+    app.processMessages();
+    EXPECT_EQ(grid->currentRow(), 1);
+    EXPECT_EQ(grid->selectedColumn(), 1);
+    EXPECT_EQ(form.activeControl(), grid);
+
+    QHeaderView* titles = rows->horizontalHeader();
+    QTest::mouseClick(titles, Qt::LeftButton, {}, QPoint(titles->sectionViewportPosition(1) + 5, 5));
+    QTest::mouseDClick(rows->viewport(), Qt::LeftButton, {}, rows->visualRect(rows->model()->index(2, 0)).center());
+    app.processMessages();
+    EXPECT_EQ(events, (QStringList{"title 1", "double click"}));
+    EXPECT_EQ(grid->currentRow(), 2);
+}
+
+TEST_F(DataViewsTest, TextTypedIntoACellEditsTheRow)
+{
+    QTableView* rows = view();
+    rows->model()->setData(rows->model()->index(0, 1), QStringLiteral("Astérix"));
+    app.processMessages();
+    EXPECT_EQ(grid->cellText(0, 1), QStringLiteral("Astérix"));
+}
+
+TEST_F(DataViewsTest, TheNavigatorsButtonsAreWhereTheModelLooksForThem)
+{
+    auto* navigator = add<ui::DBNavigator>("DBNavigator5", QRect(10, 170, 240, 25));
+    navigator->setDataSource(&source);
+    navigator->setVisibleButtons({ui::DBNavigator::Button::First, ui::DBNavigator::Button::Prior,
+                                  ui::DBNavigator::Button::Next, ui::DBNavigator::Button::Last});
+    QTest::mouseClick(widget(*navigator), Qt::LeftButton, {}, QPoint(200, 12));
+    app.processMessages();
+    EXPECT_EQ(table->recNo(), 3);
+    QTest::mouseClick(widget(*navigator), Qt::LeftButton, {}, QPoint(10, 12));
+    app.processMessages();
+    EXPECT_EQ(table->recNo(), 1);
+    navigator->setDataSource(nullptr);
+}
+
+}  // namespace
+}  // namespace uiqt

@@ -1,0 +1,181 @@
+// The dialog service shows real Qt dialogs with the program's captions, texts, icons and buttons.
+#include "QtFixture.h"
+
+#include "platform/files/WindowsPath.h"
+#include "platform/ui/qt/QtDialogs.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace uiqt {
+namespace {
+
+class DialogsTest : public ::testing::Test {
+protected:
+    DialogsTest() { ensureQtApplication(); }
+
+    // Runs act on the next modal dialog once it is open (polling, as it opens inside exec()).
+    void whenShown(std::function<void(QWidget*)> act)
+    {
+        auto poll = std::make_shared<std::function<void()>>();
+        *poll = [act, poll] {
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                act(dialog);
+            else
+                QTimer::singleShot(5, *poll);
+        };
+        QTimer::singleShot(0, *poll);
+    }
+
+    QtDialogs dialogs;
+};
+
+TEST_F(DialogsTest, AMessageBoxHasTheCaptionTextIconAndButtonsAsked)
+{
+    QString shownCaption, shownText;
+    QStringList buttons;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool noIsDefault = false;
+    whenShown([&](QWidget* dialog) {
+        auto* box = dynamic_cast<QMessageBox*>(dialog);
+        ASSERT_NE(box, nullptr);
+        shownCaption = box->windowTitle();
+        shownText = box->text();
+        icon = box->icon();
+        for (QAbstractButton* button : box->buttons())
+            buttons.append(QString::number(box->standardButton(button)));
+        noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
+        box->button(QMessageBox::No)->click();
+    });
+    const ui::ModalResult answer = dialogs.message(ui::MessageRequest{
+        QStringLiteral("QvlZantor"), QStringLiteral("Voulez-vous <vraiment> quitter ?"), ui::MessageIcon::Question,
+        ui::MessageButtons::YesNoCancel, 2});
+    EXPECT_EQ(answer, ui::ModalResult::No);
+    EXPECT_EQ(shownCaption, QStringLiteral("QvlZantor"));
+    EXPECT_EQ(shownText, QStringLiteral("Voulez-vous <vraiment> quitter ?"));
+    EXPECT_EQ(icon, QMessageBox::Question);
+    buttons.sort();
+    QStringList expected{QString::number(QMessageBox::Yes), QString::number(QMessageBox::No),
+                         QString::number(QMessageBox::Cancel)};
+    expected.sort();
+    EXPECT_EQ(buttons, expected);
+    EXPECT_TRUE(noIsDefault);
+}
+
+TEST_F(DialogsTest, AMessageBoxClosedWithEscapeAnswersCancel)
+{
+    whenShown([](QWidget* dialog) { static_cast<QMessageBox*>(dialog)->reject(); });
+    EXPECT_EQ(dialogs.message(ui::MessageRequest{QStringLiteral("QvlZantor"), QStringLiteral("Sauvegarder ?"),
+                                                 ui::MessageIcon::Warning, ui::MessageButtons::OkCancel, 1}),
+              ui::ModalResult::Cancel);
+}
+
+TEST_F(DialogsTest, TheErrorBoxShowsTheErrorWithOneButton)
+{
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString text;
+    qsizetype buttons = 0;
+    whenShown([&](QWidget* dialog) {
+        auto* box = static_cast<QMessageBox*>(dialog);
+        icon = box->icon();
+        text = box->text();
+        buttons = box->buttons().size();
+        box->button(QMessageBox::Ok)->click();
+    });
+    dialogs.exceptionBox(QStringLiteral("QvlZantor"), QStringLiteral("Cannot focus a disabled or invisible window."));
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_EQ(text, QStringLiteral("Cannot focus a disabled or invisible window."));
+    EXPECT_EQ(buttons, 1);
+}
+
+TEST_F(DialogsTest, AnInputBoxMasksAPasswordAndGivesWhatWasTyped)
+{
+    QString prompt;
+    QLineEdit::EchoMode echo = QLineEdit::Normal;
+    whenShown([&](QWidget* dialog) {
+        auto* box = static_cast<QInputDialog*>(dialog);
+        prompt = box->labelText();
+        echo = box->textEchoMode();
+        box->setTextValue(QStringLiteral("secret"));
+        box->accept();
+    });
+    EXPECT_EQ(dialogs.input(ui::InputRequest{QStringLiteral("Identification"), QStringLiteral("Mot de passe"),
+                                             QString(), true}),
+              QStringLiteral("secret"));
+    EXPECT_EQ(prompt, QStringLiteral("Mot de passe"));
+    EXPECT_EQ(echo, QLineEdit::Password);
+
+    whenShown([](QWidget* dialog) { static_cast<QInputDialog*>(dialog)->reject(); });
+    EXPECT_EQ(dialogs.input(ui::InputRequest{QStringLiteral("Classe"), QStringLiteral("Classe ?"), QStringLiteral("CP"),
+                                             false}),
+              std::nullopt);
+}
+
+TEST_F(DialogsTest, FileDialogsTakeAndGiveThePathsAsTheProgramWritesThem)
+{
+    QTemporaryDir root;
+    QDir(root.path()).mkpath(QStringLiteral("Qvlzantor/Listes"));
+    QFile(root.filePath(QStringLiteral("Qvlzantor/Listes/eleves.txt"))).open(QIODevice::WriteOnly);
+    files::setProgramFolder(root.filePath(QStringLiteral("Qvlzantor")));
+    QString shownDirectory;
+    QStringList shownFilters;
+    whenShown([&](QWidget* dialog) {
+        auto* chooser = static_cast<QFileDialog*>(dialog);
+        shownDirectory = chooser->directory().absolutePath();
+        shownFilters = chooser->nameFilters();
+        chooser->selectFile(QStringLiteral("eleves.txt"));
+        static_cast<QDialog*>(chooser)->accept();
+    });
+    const auto chosen = dialogs.openFile(ui::OpenFileRequest{QStringLiteral("Importer"),
+                                                             QStringLiteral("Texte|*.txt;*.csv|Tous|*.*"),
+                                                             QStringLiteral("C:\\Qvlzantor\\Listes\\"), QString()});
+    EXPECT_EQ(shownDirectory, root.filePath(QStringLiteral("Qvlzantor/Listes")));
+    EXPECT_EQ(shownFilters, (QStringList{"Texte (*.txt *.csv)", "Tous (*.*)"}));
+    EXPECT_EQ(chosen, QStringLiteral("C:\\Qvlzantor\\Listes\\eleves.txt"));
+}
+
+TEST_F(DialogsTest, FiltersBecomeQtNameFilters)
+{
+    const struct {
+        const char* filter;
+        QStringList expected;
+    } cases[] = {
+        {"", {}},
+        {"Images (*.jpg)|*.jpg", {"Images (*.jpg) (*.jpg)"}},
+        {"Bases|*.bib|Tous les fichiers|*.*", {"Bases (*.bib)", "Tous les fichiers (*.*)"}},
+        {"Texte|*.txt; *.csv", {"Texte (*.txt *.csv)"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(nameFilters(QString::fromUtf8(c.filter)), c.expected) << c.filter;
+}
+
+TEST_F(DialogsTest, TheFontDialogStartsFromTheGivenFontAndKeepsTheNamedFaceWhenUnchanged)
+{
+    QFont shown;
+    whenShown([&](QWidget* dialog) {
+        auto* chooser = static_cast<QFontDialog*>(dialog);
+        shown = chooser->currentFont();
+        chooser->accept();
+    });
+    ui::Font initial;
+    initial.name = QStringLiteral("Arial");
+    initial.size = 12;
+    initial.color = ui::colors::red;
+    const auto chosen = dialogs.chooseFont(initial);
+    EXPECT_EQ(shown.family(), QStringLiteral("Liberation Sans"));
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->name, QStringLiteral("Arial"));
+    EXPECT_EQ(chosen->size, 12);
+    EXPECT_EQ(chosen->color, ui::colors::red);
+}
+
+}  // namespace
+}  // namespace uiqt
