@@ -72,9 +72,16 @@ QStringList nameFilters(const QString& filter)
     return filters;
 }
 
-QtDialogs::QtDialogs() : m_printer(std::make_unique<QPrinter>()) {}
+QtDialogs::QtDialogs() = default;
 
 QtDialogs::~QtDialogs() = default;
+
+QPrinter& QtDialogs::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>();
+    return *m_printer;
+}
 
 ui::ModalResult QtDialogs::message(const ui::MessageRequest& request)
 {
@@ -147,7 +154,7 @@ std::optional<QString> QtDialogs::browseFolder(const ui::FolderRequest& request)
 
 std::optional<ui::PrintChoice> QtDialogs::print(const ui::PrintRequest& request)
 {
-    QPrintDialog dialog(m_printer.get(), owner());
+    QPrintDialog dialog(&printer(), owner());
     dialog.setMinMax(request.minPage, request.maxPage);
     dialog.setFromTo(request.minPage, request.maxPage);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, request.selectionAllowed);
@@ -167,7 +174,7 @@ std::optional<ui::PrintChoice> QtDialogs::print(const ui::PrintRequest& request)
         choice.toPage = request.maxPage;
         break;
     }
-    choice.copies = m_printer->copyCount();
+    choice.copies = printer().copyCount();
     return choice;
 }
 

@@ -29,7 +29,7 @@ public:
     void modalFormShown(ui::Form&) override {}
 
     // The printer the print dialog set up, for the printing that follows it.
-    QPrinter& printer() { return *m_printer; }
+    QPrinter& printer();
 
 private:
     std::unique_ptr<QPrinter> m_printer;
