@@ -20,6 +20,17 @@ namespace {
 constexpr QColor kActiveCaption[] = {QColor(0, 0, 128), QColor(16, 132, 208)};
 constexpr QColor kInactiveCaption[] = {QColor(128, 128, 128), QColor(192, 192, 192)};
 constexpr QSize kCloseBox(16, 14);
+
+// A raised edge: light on the top and left, shadow on the bottom and right.
+void drawRaisedEdge(QPainter& painter, const QRect& box)
+{
+    painter.setPen(QColor(255, 255, 255));
+    painter.drawLine(box.topLeft(), box.topRight());
+    painter.drawLine(box.topLeft(), box.bottomLeft());
+    painter.setPen(QColor(64, 64, 64));
+    painter.drawLine(box.bottomLeft(), box.bottomRight());
+    painter.drawLine(box.topRight(), box.bottomRight());
+}
 }  // namespace
 
 FormWindow::FormWindow(ui::Form& form)
@@ -96,13 +107,7 @@ void FormWindow::paintNonClient(QPainter& painter, QSize outer) const
     const QColor face = toQColor(ui::colors::buttonFace);
     const QRect all(QPoint(0, 0), outer);
     painter.fillRect(all, face);
-    // A raised frame: light on the top and left edges, shadow on the others.
-    painter.setPen(QColor(255, 255, 255));
-    painter.drawLine(all.topLeft(), all.topRight());
-    painter.drawLine(all.topLeft(), all.bottomLeft());
-    painter.setPen(QColor(64, 64, 64));
-    painter.drawLine(all.bottomLeft(), all.bottomRight());
-    painter.drawLine(all.topRight(), all.bottomRight());
+    drawRaisedEdge(painter, all);
 
     const QRect bar = captionBar(outer);
     const QColor* colours = m_form.active() ? kActiveCaption : kInactiveCaption;
@@ -120,12 +125,7 @@ void FormWindow::paintNonClient(QPainter& painter, QSize outer) const
                      m_form.caption());
 
     painter.fillRect(box, face);
-    painter.setPen(QColor(255, 255, 255));
-    painter.drawLine(box.topLeft(), box.topRight());
-    painter.drawLine(box.topLeft(), box.bottomLeft());
-    painter.setPen(QColor(64, 64, 64));
-    painter.drawLine(box.bottomLeft(), box.bottomRight());
-    painter.drawLine(box.topRight(), box.bottomRight());
+    drawRaisedEdge(painter, box);
     painter.setPen(QPen(Qt::black, 1.5));
     const QRect cross = box.adjusted(5, 4, -5, -4);
     painter.drawLine(cross.topLeft(), cross.bottomRight());
