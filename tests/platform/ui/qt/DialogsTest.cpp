@@ -11,7 +11,10 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -140,6 +143,31 @@ TEST_F(DialogsTest, FileDialogsTakeAndGiveThePathsAsTheProgramWritesThem)
     EXPECT_EQ(shownDirectory, root.filePath(QStringLiteral("Qvlzantor/Listes")));
     EXPECT_EQ(shownFilters, (QStringList{"Texte (*.txt *.csv)", "Tous (*.*)"}));
     EXPECT_EQ(chosen, QStringLiteral("C:\\Qvlzantor\\Listes\\eleves.txt"));
+}
+
+TEST_F(DialogsTest, ThePrintDialogOffersThePagesAndGivesTheRangeChosen)
+{
+    int minPage = 0, maxPage = 0;
+    whenShown([&](QWidget* dialog) {
+        auto* chooser = static_cast<QPrintDialog*>(dialog);
+        minPage = chooser->minPage();
+        maxPage = chooser->maxPage();
+        // The user picks pages 2 to 3.
+        chooser->findChild<QRadioButton*>(QStringLiteral("printRange"))->setChecked(true);
+        chooser->findChild<QSpinBox*>(QStringLiteral("from"))->setValue(2);
+        chooser->findChild<QSpinBox*>(QStringLiteral("to"))->setValue(3);
+        static_cast<QDialog*>(chooser)->accept();
+    });
+    const auto choice = dialogs.print(ui::PrintRequest{1, 4, false});
+    EXPECT_EQ(minPage, 1);
+    EXPECT_EQ(maxPage, 4);
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->range, ui::PrintChoice::Range::Pages);
+    EXPECT_EQ(choice->fromPage, 2);
+    EXPECT_EQ(choice->toPage, 3);
+
+    whenShown([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+    EXPECT_EQ(dialogs.print(ui::PrintRequest{1, 1, false}), std::nullopt);
 }
 
 TEST_F(DialogsTest, FiltersBecomeQtNameFilters)

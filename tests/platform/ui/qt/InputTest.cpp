@@ -11,6 +11,8 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/qt/Appearance.h"
+#include "platform/ui/qt/BalloonTip.h"
 #include "platform/ui/qt/FormWindow.h"
 #include "platform/ui/qt/PageControlView.h"
 
@@ -19,11 +21,16 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTabBar>
+#include <QTextBlock>
 #include <QTest>
 
 namespace uiqt {
@@ -123,6 +130,19 @@ TEST_F(InputTest, TheCaretPlacedWithTheMouseIsTheModelsSelection)
     EXPECT_EQ(edit->selLength(), 0);
 }
 
+TEST_F(InputTest, TheCaretPlacedInAMemoCountsItsLineEnds)
+{
+    auto* memo = add<ui::Memo>("Memo1", QRect(10, 10, 200, 100), panel);
+    memo->setLines({QStringLiteral("Alice"), QStringLiteral("Babar")});
+    auto* editor = widget<QPlainTextEdit>(*memo);
+    QTextCursor second(editor->document()->findBlockByNumber(1));
+    second.movePosition(QTextCursor::EndOfBlock);
+    const QPoint endOfBabar = editor->cursorRect(second).center() + QPoint(30, 0);
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, endOfBabar);
+    handle();
+    EXPECT_EQ(memo->selStart(), 12);  // "Alice" CR LF "Babar"
+}
+
 TEST_F(InputTest, PastingIntoAnEditIsTheUsersEdit)
 {
     auto* edit = add<ui::Edit>("Edit1", QRect(10, 10, 200, 21), panel);
@@ -201,7 +221,7 @@ TEST_F(InputTest, ThePointerMovingOverControlsGivesEnterAndLeave)
     EXPECT_EQ(events, (QStringList{"enter", "leave"}));
 }
 
-TEST_F(InputTest, TheCloseBoxClosesTheFormThroughTheModel)
+TEST_F(InputTest, TheCloseBoxAndTheWindowManagersCloseCloseTheFormThroughTheModel)
 {
     form.onCloseQuery = [this](bool& canClose) {
         events.push_back(QStringLiteral("close query"));
@@ -210,7 +230,35 @@ TEST_F(InputTest, TheCloseBoxClosesTheFormThroughTheModel)
     QTest::mouseClick(renderer().windowFor(form), Qt::LeftButton, {}, QPoint(form.width() - 16, 18));
     handle();
     EXPECT_EQ(events, (QStringList{"close query"}));
+    renderer().windowFor(form)->close();
+    handle();
+    EXPECT_EQ(events, (QStringList{"close query", "close query"}));
     EXPECT_TRUE(renderer().windowFor(form)->isVisible());
+}
+
+TEST_F(InputTest, ABalloonHintShowsWhileThePointerRestsOnItsControl)
+{
+    auto* button = add<ui::Button>("Button87", QRect(10, 10, 80, 25), panel);
+    ui::BalloonHint hint;
+    hint.icon = 1;
+    hint.title = QStringLiteral("Astuce");
+    hint.text = QStringLiteral("Scannez le livre");
+    button->setBalloonHint(hint);
+    QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), widget(*button)->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(widget(*button), &rest);
+    QPointer<QWidget> shown = balloon::shown();
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_EQ(shown->palette().color(QPalette::Window), toQColor(ui::colors::cream));
+    QStringList texts;
+    for (const QLabel* label : shown->findChildren<QLabel*>())
+        texts << label->text();
+    EXPECT_TRUE(texts.join(u' ').contains(QStringLiteral("Astuce")));
+    EXPECT_TRUE(texts.join(u' ').contains(QStringLiteral("Scannez le livre")));
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(widget(*button), &leave);
+    EXPECT_TRUE(!shown || !shown->isVisible());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "QtFixture.h"
 
 #include "platform/ui/Button.h"
+#include "platform/ui/qt/FormWindow.h"
 #include "platform/ui/qt/QtPump.h"
 
 #include <QApplication>
@@ -58,6 +59,24 @@ TEST_F(PumpTest, TheQueueWaitsWhileAQtDialogIsOpen)
     });
     QTest::qWait(80);
     EXPECT_EQ(events, (QStringList{"box closed", "work"}));
+}
+
+TEST_F(PumpTest, AModalFormTakesTheUsersInputWhileItsLoopRuns)
+{
+    ui::Form box(app, QStringLiteral("Form2"));
+    box.setBounds(QRect(100, 100, 200, 120));
+    auto* ok = box.create<ui::Button>(QStringLiteral("Button1"));
+    ok->setBounds(QRect(10, 10, 75, 25));
+    ok->setModalResult(ui::ModalResult::Ok);
+    dialogs.answer(ui::DialogAnswer::action([](ui::Form&) {}));
+    Qt::WindowModality modality = Qt::NonModal;
+    QTimer::singleShot(0, [&] {
+        modality = renderer().windowFor(box)->windowModality();
+        QTest::mouseClick(widget(*ok), Qt::LeftButton);
+    });
+    EXPECT_EQ(box.showModal(), ui::ModalResult::Ok);
+    EXPECT_EQ(modality, Qt::ApplicationModal);
+    EXPECT_TRUE(renderer().windowFor(box)->isHidden());
 }
 
 TEST_F(PumpTest, TheLoopEndsWhenTheMainFormCloses)

@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -234,6 +235,17 @@ TEST_F(RendererTest, PicturesAndToolBarIconsAreShown)
     EXPECT_FALSE(widget<QToolButton>(*button)->icon().isNull());
     EXPECT_EQ(widget<QToolButton>(*button)->toolButtonStyle(), Qt::ToolButtonIconOnly);
     EXPECT_EQ(widget(*button)->geometry(), QRect(0, 0, 39, 39));
+}
+
+TEST_F(RendererTest, AMemoShowsItsLinesAndSelectionAcrossLineEnds)
+{
+    auto* memo = add<ui::Memo>("Memo1", QRect(0, 0, 200, 100));
+    memo->setLines({QStringLiteral("Alice"), QStringLiteral("Babar")});
+    memo->setSelStart(9);
+    memo->setSelLength(3);
+    auto* editor = widget<QPlainTextEdit>(*memo);
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("Alice\nBabar\n"));
+    EXPECT_EQ(editor->textCursor().selectedText(), QStringLiteral("bar"));
 }
 
 TEST_F(RendererTest, RichEditShowsItsRunsWithTheirFonts)
