@@ -3,8 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
-program=build/Qvlzantor/Qvl_eZantor
+# The program's working folder is its own folder, as when it is started from its shortcut.
+cd build/Qvlzantor
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-  exec "$program"
+  exec ./Qvl_eZantor
 fi
-exec xvfb-run -a -s "-screen 0 1400x1100x24" "$program"
+exec xvfb-run -a -s "-screen 0 1400x1100x24" ./Qvl_eZantor

@@ -4,7 +4,7 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
-DriverResult play(const ProgramFolder& program, const QString& script)
+DriverResult play(const ProgramFolder& program, const QString& script, const QStringList& options)
 {
     const QString scriptFile = program.drive(QStringLiteral("scenario.txt"));
     QFile f(scriptFile);
@@ -13,7 +13,7 @@ DriverResult play(const ProgramFolder& program, const QString& script)
     f.close();
     QProcess driver;
     driver.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    driver.start(QStringLiteral(QVL_DRIVER), {program.folder(), scriptFile});
+    driver.start(QStringLiteral(QVL_DRIVER), options + QStringList{program.folder(), scriptFile});
     DriverResult result;
     if (!driver.waitForFinished(120000)) {
         ADD_FAILURE() << "the driver did not finish";

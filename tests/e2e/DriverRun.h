@@ -12,4 +12,4 @@ struct DriverResult {
     QString joined() const { return lines.join(u'\n'); }
 };
 
-DriverResult play(const ProgramFolder& program, const QString& script);
+DriverResult play(const ProgramFolder& program, const QString& script, const QStringList& options = {});

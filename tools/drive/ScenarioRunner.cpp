@@ -62,6 +62,8 @@ struct ScenarioRunner::Host {
     app::ProgramServices services{application, shell, sound, {}};
     app::Program program{services};
     ui::testing::InputDriver input{application};
+    // Last, so that it ends before the windows it shows.
+    std::shared_ptr<void> attachment;
 };
 
 ScenarioRunner::ScenarioRunner(QTextStream& out) : m_out(out) {}
@@ -71,6 +73,8 @@ ScenarioRunner::~ScenarioRunner() = default;
 int ScenarioRunner::run(const std::vector<Action>& actions)
 {
     m_host = std::make_unique<Host>();
+    if (m_attach)
+        m_host->attachment = m_attach(m_host->application);
     m_host->dialogs.onShown = [this](const ui::DialogRecord& record) {
         if (record.kind == ui::DialogRecord::Kind::Error)
             m_out << "error: " << record.text << Qt::endl;

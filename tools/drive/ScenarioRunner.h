@@ -10,8 +10,8 @@
 #include <functional>
 #include <memory>
 
-namespace app {
-class Program;
+namespace ui {
+class Application;
 }
 
 namespace drive {
@@ -25,6 +25,10 @@ public:
     ~ScenarioRunner();
 
     void setScreenshot(Screenshot screenshot) { m_screenshot = std::move(screenshot); }
+    // Called once the program's application exists, before start-up; what it returns lives
+    // until the program's windows end (a renderer).
+    using Attach = std::function<std::shared_ptr<void>(ui::Application&)>;
+    void setAttach(Attach attach) { m_attach = std::move(attach); }
     // Runs the script; returns the exit status: 0 when every expectation held and every
     // dialog found its answer, 1 otherwise.
     int run(const std::vector<Action>& actions);
@@ -37,6 +41,7 @@ private:
 
     QTextStream& m_out;
     Screenshot m_screenshot;
+    Attach m_attach;
     std::unique_ptr<Host> m_host;
     QSet<QString> m_shownScreens;
     int m_reportedRecords = 0;

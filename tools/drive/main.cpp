@@ -1,20 +1,31 @@
-// qvl-drive PROGRAM_FOLDER SCRIPT: runs the program headless in PROGRAM_FOLDER and plays SCRIPT.
+// qvl-drive [--render] PROGRAM_FOLDER SCRIPT: runs the program headless in PROGRAM_FOLDER and
+// plays SCRIPT. With --render the windows are also drawn (on the offscreen platform unless
+// another is chosen), so that `screenshot` can write pictures of them.
 #include "platform/files/WindowsPath.h"
-#include "platform/text/TextLines.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/qt/Renderer.h"
 #include "tools/drive/ScenarioRunner.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv)
 {
-    QCoreApplication qt(argc, argv);
-    const QStringList args = qt.arguments().mid(1);
+    const bool render = argc > 1 && QByteArray(argv[1]) == "--render";
+    if (render && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> qt = render ? std::make_unique<QApplication>(argc, argv)
+                                                  : std::make_unique<QCoreApplication>(argc, argv);
+    QStringList args = qt->arguments().mid(1);
+    if (render)
+        args.removeFirst();
     if (args.size() != 2) {
-        std::fprintf(stderr, "usage: qvl-drive PROGRAM_FOLDER SCRIPT\n");
+        std::fprintf(stderr, "usage: qvl-drive [--render] PROGRAM_FOLDER SCRIPT\n");
         return 2;
     }
     QFile scriptFile(args[1]);
@@ -39,5 +50,17 @@ int main(int argc, char** argv)
 
     QTextStream out(stdout);
     drive::ScenarioRunner runner(out);
+    if (render) {
+        runner.setAttach([&runner](ui::Application& application) {
+            auto renderer = std::make_shared<uiqt::Renderer>(application);
+            std::weak_ptr<uiqt::Renderer> weak = renderer;
+            runner.setScreenshot([weak, &application](const QString& file) {
+                const auto shown = weak.lock();
+                const ui::Form* form = application.activeForm() ? application.activeForm() : application.mainForm();
+                return shown && form && shown->grab(*form).save(file, "PNG");
+            });
+            return std::shared_ptr<void>(renderer);
+        });
+    }
     return runner.run(actions);
 }

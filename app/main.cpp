@@ -1,0 +1,42 @@
+// The program: one instance per user, its windows on the screen, the message loop.
+#include "app/Program.h"
+#include "platform/files/WindowsPath.h"
+#include "platform/media/SoundCommands.h"
+#include "platform/shell/SingleInstance.h"
+#include "platform/shell/SystemShell.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Clock.h"
+#include "platform/ui/qt/QtDialogs.h"
+#include "platform/ui/qt/QtPump.h"
+#include "platform/ui/qt/Renderer.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QScreen>
+
+int main(int argc, char** argv)
+{
+    // A second start ends at once, silently, before any window.
+    shell::SingleInstance instance(shell::SingleInstance::lockPathFor(app::Program::kInstanceName));
+    if (!instance.acquire())
+        return 0;
+
+    QApplication qt(argc, argv);
+    files::setProgramFolder(QCoreApplication::applicationDirPath());
+
+    ui::SystemClock clock;
+    uiqt::QtDialogs dialogs;
+    ui::Application application(clock, dialogs);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        application.setScreenSize(screen->size());
+    uiqt::Renderer renderer(application);
+    uiqt::QtPump pump(application);
+
+    shell::SystemShell shell;
+    media::SoundCommands sound([](const QString& path) { return files::nativePath(path); });
+    app::ProgramServices services{application, shell, sound,
+                                  [](const QString& path) { return QFontDatabase::addApplicationFont(path) >= 0; }};
+    app::Program program(services);
+    program.start();
+    return pump.exec();
+}
