@@ -80,10 +80,6 @@ void ListBox::setItemIndex(int index)
     notify(Property::ItemIndex);
 }
 
-void ListBox::userSelectItem(int index)
-{
-    setItemIndex(index);
-    click();
-}
+void ListBox::userSelectItem(int index) { setItemIndex(index); }
 
 }  // namespace ui

@@ -47,7 +47,8 @@ public:
     void clearItems() { setItems({}); }
     int itemIndex() const { return m_itemIndex; }
     void setItemIndex(int index);
-    // The user clicked an item: it is selected, then OnClick runs (posted as input).
+    // The user pressed on an item: it is selected. OnClick follows with the click itself, as for
+    // any control, so one click runs it once.
     void userSelectItem(int index);
 
 protected:

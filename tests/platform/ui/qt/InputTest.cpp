@@ -186,11 +186,14 @@ TEST_F(InputTest, APressOnAListItemChoosesIt)
 {
     auto* list = add<ui::ListBox>("ListBox2", QRect(10, 10, 120, 100), panel);
     list->setItems({QStringLiteral("Alice"), QStringLiteral("Babar")});
+    list->onClick = [this, list] { events.push_back(QStringLiteral("click %1").arg(list->itemIndex())); };
     auto* items = widget<QListWidget>(*list);
     QTest::mouseClick(items->viewport(), Qt::LeftButton, {}, items->visualItemRect(items->item(1)).center());
     handle();
     EXPECT_EQ(list->itemIndex(), 1);
     EXPECT_EQ(items->currentRow(), 1);
+    // One click, one OnClick, with the item already chosen.
+    EXPECT_EQ(events, (QStringList{"click 1"}));
 }
 
 TEST_F(InputTest, MenuEntriesChosenInTheMenuBarRunAsMenuCommands)
