@@ -1,21 +1,16 @@
 #include "ProgramFolder.h"
 
+#include "tools/PristineProgramFolder.h"
+
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
 ProgramFolder::ProgramFolder()
 {
-    const QString from = QStringLiteral(QVL_PROGRAM_DIR);
-    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = folder() + file.mid(from.size() + 1);
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(file, target);
-    }
+    EXPECT_TRUE(tools::copyPristineProgramFolder(QStringLiteral(QVL_SOURCE_DIR), QStringLiteral(QVL_PROGRAM_DIR),
+                                                 folder()));
 }
 
 QString ProgramFolder::drive(const QString& relative) const { return m_drive.path() + u'/' + relative; }

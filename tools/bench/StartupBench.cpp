@@ -11,9 +11,9 @@
 #include "platform/ui/ScriptedDialogs.h"
 #include "tools/bench/Benchmark.h"
 #include "tools/bench/Catalogue.h"
+#include "tools/PristineProgramFolder.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <sqlite3.h>
@@ -25,14 +25,7 @@ class BenchProgramFolder {
 public:
     BenchProgramFolder()
     {
-        const QString from = bench::programFolder();
-        QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString file = it.next();
-            const QString target = folder() + file.mid(from.size());
-            QDir().mkpath(QFileInfo(target).path());
-            QFile::copy(file, target);
-        }
+        tools::copyPristineProgramFolder(QStringLiteral(QVL_SOURCE_DIR), bench::programFolder(), folder());
         m_catalogue = m_drive.filePath(QStringLiteral("catalogue.bib"));
         bench::makeCatalogue(m_catalogue);
         reset();

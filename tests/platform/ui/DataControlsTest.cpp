@@ -1,4 +1,5 @@
 // Data-aware controls over a small table of books.
+#include "SmallBookTable.h"
 #include "UiFixture.h"
 
 #include "platform/db/Connection.h"
@@ -15,23 +16,10 @@
 namespace ui {
 namespace {
 
-class DataControlsTest : public UiFixture {
+class DataControlsTest : protected SmallBookTable, public UiFixture {
 protected:
     DataControlsTest()
     {
-        const QString path = dir.filePath(QStringLiteral("Test1.bib"));
-        db::createDatabase(path, QStringLiteral(
-            "CREATE TABLE Table1 (numlivre INTEGER PRIMARY KEY AUTOINCREMENT,"
-            " Titre TEXT(80) COLLATE JET CHECK (length(Titre) <= 80),"
-            " Empruntable BIT NOT NULL DEFAULT 1 CHECK (Empruntable IN (0, 1)),"
-            " IMP_CodeBarres BIT NOT NULL DEFAULT 0 CHECK (IMP_CodeBarres IN (0, 1)));"));
-        connection = std::make_unique<db::Connection>("Provider=x;Data Source=" + path + ";");
-        for (const char* title : {"Alice", "Babar", "Caillou"})
-            connection->execute(QStringLiteral("Insert into Table1 (Titre) Values ('%1')").arg(title));
-        table = std::make_unique<db::Table>(*connection, QStringLiteral("Table1"), QStringLiteral("numlivre"));
-        source.setDataSet(table.get());
-        table->open();
-
         title = add<DBEdit>("DBEdit1", QRect(10, 10, 200, 21));
         title->setDataSource(&source);
         title->setDataField(QStringLiteral("Titre"));
@@ -46,10 +34,6 @@ protected:
         return check.fieldByName(QStringLiteral("Titre")).asString();
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<db::Connection> connection;
-    std::unique_ptr<db::Table> table;
-    db::DataSource source;
     DBEdit* title;
     Button* other;
 };

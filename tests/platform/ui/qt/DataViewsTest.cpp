@@ -1,6 +1,7 @@
 // The grid and the navigator over a small table of books.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "QtFixture.h"
+#include "SmallBookTable.h"
 
 #include "platform/db/Connection.h"
 #include "platform/db/DataSource.h"
@@ -18,19 +19,10 @@
 namespace uiqt {
 namespace {
 
-class DataViewsTest : public QtFixture {
+class DataViewsTest : protected SmallBookTable, public QtFixture {
 protected:
     DataViewsTest()
     {
-        const QString path = dir.filePath(QStringLiteral("Test1.bib"));
-        db::createDatabase(path, QStringLiteral("CREATE TABLE Table1 (numlivre INTEGER PRIMARY KEY AUTOINCREMENT,"
-                                                " Titre TEXT(80) COLLATE JET CHECK (length(Titre) <= 80));"));
-        connection = std::make_unique<db::Connection>("Provider=x;Data Source=" + path + ";");
-        for (const char* title : {"Alice", "Babar", "Caillou"})
-            connection->execute(QStringLiteral("Insert into Table1 (Titre) Values ('%1')").arg(title));
-        table = std::make_unique<db::Table>(*connection, QStringLiteral("Table1"), QStringLiteral("numlivre"));
-        source.setDataSet(table.get());
-        table->open();
         form.setBounds(QRect(0, 0, 500, 300));
         grid = add<ui::DBGrid>("DBGrid3", QRect(10, 10, 400, 150));
         grid->setDataSource(&source);
@@ -47,10 +39,6 @@ protected:
         return gridView.table();
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<db::Connection> connection;
-    std::unique_ptr<db::Table> table;
-    db::DataSource source;
     ui::DBGrid* grid;
     QStringList events;
 };
