@@ -12,10 +12,13 @@ namespace app {
 
 namespace {
 
-// The text from the first "version " up to the "</p>" after it; empty without "</p>".
+// The text from the first "version " up to the "</p>" after it. Empty when either is missing: a
+// page without them (a proxy's or a host's own notice) is no version page, whatever it holds.
 QString versionText(const QString& page)
 {
-    const int start = std::max(text::Pos(QStringLiteral("version "), page), 1);
+    const int start = text::Pos(QStringLiteral("version "), page);
+    if (start == 0)
+        return {};
     const QString rest = text::Copy(page, start, int(page.size()));
     const int end = text::Pos(QStringLiteral("</p>"), rest);
     return end == 0 ? QString() : text::Copy(rest, 1, end - 1);

@@ -163,10 +163,14 @@ TEST(StartupScenario, NewerVersionOpensTheDownloadPageCopiesTheDatabaseAndEnds)
 
 TEST(StartupScenario, AVersionPageWithoutVersionTextIsAFailedCheck)
 {
-    ProgramFolder program;
-    VersionHost host("<html>maintenance</html>");
-    firstStart(program, host.url());
-    const DriverResult run = play(program, QStringLiteral("answer OK\nanswer OK\n"));
-    EXPECT_EQ(run.lines, QStringList({questionLine(), messageLine(4), "screen: Panel13"}));
-    EXPECT_FALSE(QFileInfo::exists(program.drive("Sauvegardes_journalieres/Test1_" + today() + "_.bib")));
+    // Neither a page without "</p>" nor one without "version " (a host's or a proxy's notice)
+    // may end the program.
+    for (const QByteArray page : {QByteArray("<html>maintenance</html>"), QByteArray("<p>Site en maintenance</p>")}) {
+        ProgramFolder program;
+        VersionHost host(page);
+        firstStart(program, host.url());
+        const DriverResult run = play(program, QStringLiteral("answer OK\nanswer OK\n"));
+        EXPECT_EQ(run.lines, QStringList({questionLine(), messageLine(4), "screen: Panel13"})) << page.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(program.drive("Sauvegardes_journalieres/Test1_" + today() + "_.bib")));
+    }
 }
