@@ -23,13 +23,6 @@ struct ScreenPanel {
     const char* hint = "";
 };
 
-// A sub-panel or page control that other screens rely on from the start.
-struct ScreenPart {
-    const char* parent;
-    const char* name;
-    QRect place;
-};
-
 struct ToolbarButton {
     const char* name;
     const char* hint;     // also its text; replaced from the caption table at start

@@ -1,42 +1,9 @@
 #include "app/SettingsFile.h"
+#include "tests/app/FirstRunSettings.h"
 
 #include "tests/platform/files/ProgramFolderFixture.h"
 
 using namespace app;
-
-namespace {
-
-const QByteArray kFirstRunFile =
-    "[Mots de passe]\r\nMDP_Administrateur=\r\nMDP_Enseignant=\r\n"
-    "[Animation]\r\nAnimConfig=\r\n"
-    "[Coordonnees]\r\nRNE=\r\nNOM_Ecole=\r\nVILLE_Ecole=\r\nMailEcole=\r\nAcademie=\r\n"
-    "[Editeur code barres]\r\nNbreColCB=0\r\nEspaceInterCol=0\r\nEspaceInterLigne=0\r\nNbCouleur=\r\n"
-    "[Pr\xEAt]\r\nPretDefautTexte=\r\n"
-    "[Acc\xE8s Internet IE]\r\nAccesIE=False\r\n"
-    "[AmazonPHPbool]\r\nAmazonPHPbool=true\r\n"
-    "[Amazonbool]\r\nAmazonbool=true\r\n"
-    "[ChasseLivrebool]\r\nChasseLivrebool=true\r\n"
-    "[Rakutenbool]\r\nRakutenbool=true\r\n"
-    "[Worldcatbool]\r\nWorldcatbool=true\r\n"
-    "[Qvlbool]\r\nQvlbool=true\r\n"
-    "[mollatbool]\r\nmollatbool=false\r\n"
-    "[bookbutlerbool]\r\nbookbutlerbool=true\r\n"
-    "[bookfinderbool]\r\nbookfinderbool=true\r\n"
-    "[kleberbool]\r\nkleberbool=true\r\n"
-    "[editstatbool]\r\neditstatbool=true\r\n"
-    "[bnfbool]\r\nbnfbool=False\r\n"
-    "[fnacbool]\r\nfnacbool=False\r\n"
-    "[chapitrebool]\r\nchapitrebool=False\r\n"
-    "[dialoguebool]\r\ndialoguebool=true\r\n"
-    "[pricebool]\r\npricebool=False\r\n"
-    "[decitrebool]\r\ndecitrebool=False\r\n"
-    "[france_loisirsbool]\r\nfrance_loisirsbool=False\r\n"
-    "[cinquieme]\r\ncinquieme=0\r\n"
-    "[ValideBool]\r\nValideBool=False\r\n"
-    "[ValideRetourBool]\r\nValideRetourBool=False\r\n"
-    "[language]\r\nlanguage=francais.txt\r\n";
-
-}  // namespace
 
 class SettingsFileTest : public ProgramFolderTest {
 protected:

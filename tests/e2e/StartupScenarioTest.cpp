@@ -4,6 +4,7 @@
 #include "QtPrinters.h"
 #include "DeliveredLanguage.h"
 #include "TestServers.h"
+#include "tests/app/FirstRunSettings.h"
 
 #include "app/DatabaseObjects.h"
 #include "app/LanguageFile.h"
@@ -92,8 +93,7 @@ TEST(StartupScenario, FirstStartCreatesTheSettingsAndShowsTheHomeScreen)
     EXPECT_EQ(run.lines.value(0), "dialog:  |  | OK,Cancel") << run.joined().toStdString();
     EXPECT_TRUE(run.has("screen: Panel13"));
     const QByteArray ini = program.read(QStringLiteral("Fichier.ini"));
-    EXPECT_TRUE(ini.startsWith("[Mots de passe]\r\nMDP_Administrateur=\r\nMDP_Enseignant=\r\n[Animation]\r\n"));
-    EXPECT_TRUE(ini.endsWith("[language]\r\nlanguage=francais.txt\r\n")) << ini.toStdString();
+    EXPECT_EQ(ini, kFirstRunFile) << ini.toStdString();
     // An empty books table: no entry copy.
     EXPECT_FALSE(QFileInfo::exists(program.drive("Sauvegardes_journalieres/Test1_" + today() + "_entree.bib")));
 }
