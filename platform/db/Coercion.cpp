@@ -161,4 +161,11 @@ Value coerceLiteral(const Literal& literal, const Column& column)
     return Value();
 }
 
+Value coerceComparand(const Literal& literal, const Column& column)
+{
+    Column unbounded = column;
+    unbounded.size = 0;
+    return coerceLiteral(literal, unbounded);
+}
+
 }  // namespace db

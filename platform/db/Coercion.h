@@ -13,5 +13,8 @@ namespace db {
 Value coerce(const Value& value, const Column& column);
 // A number written unquoted stays the text as written for a text column ("00012").
 Value coerceLiteral(const Literal& literal, const Column& column);
+// As coerceLiteral, for the value a column is compared with: a text longer than the column
+// holds is no error there, it just matches nothing the column can hold.
+Value coerceComparand(const Literal& literal, const Column& column);
 
 }  // namespace db

@@ -72,7 +72,7 @@ void appendCondition(NativeSql& out, const Condition& c, const TableSchema& tabl
     const Column& column = table.column(table.require(c.column));
     out.text += quotedIdentifier(column.name) + QLatin1String(operatorText(c.op));
     out.binds.push_back(c.op == CompareOp::Like ? Value(likePattern(c.value, column, style))
-                                                : coerceLiteral(c.value, column));
+                                                : coerceComparand(c.value, column));
 }
 
 QString orderText(const TableSchema& table, const std::vector<OrderTerm>& order)

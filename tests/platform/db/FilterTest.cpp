@@ -58,6 +58,7 @@ TEST_F(Filters, CriteriaTextsSelectTheRowsAdoWould)
         {"IMP_CodeBarres = 'Faux'", {1, 3, 4, 5}},
         {"DateEmprunt = '08/12/2025'", {1}},
         {"EmpNom like 'DUP*'AND Titre like 'l''*'", {1}},
+        {"EmpNom='DUPONT AU NOM TROP LONG'AND EmpPrenom='x'", {}},
         {"Type = 'DVD' or (Genre = 'Roman' AND NbrExemplaire = 1)", {1, 3}},
         {"", {1, 2, 3, 4, 5}},
     };

@@ -73,6 +73,9 @@ TEST_F(Statements, SelectShapesFindTheRowsJetWould)
         {"SELECT * FROM table1 WHERE Prix_Client = '12,50'", {4}},
         {"SELECT * FROM table1 WHERE Titre >= 'z'", {3}},
         {"SELECT * FROM table1 WHERE Type = ''", {}},
+        // Longer than the column holds: compared, never refused as a stored value would be.
+        {"SELECT * FROM table1 WHERE Isbn10 ='123456789012345678901'", {}},
+        {"SELECT * FROM table1 WHERE Isbn13 >='00012 suivi de bien plus de cinquante caractères encore'", {1}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(db.keys(QString::fromUtf8(c.sql)), c.expected) << c.sql;
