@@ -81,6 +81,93 @@ TEST_F(Statements, SelectShapesFindTheRowsJetWould)
         EXPECT_EQ(db.keys(QString::fromUtf8(c.sql)), c.expected) << c.sql;
 }
 
+// The remaining shapes of the program's statements, over a few borrowers and the books with
+// places, loan counts, issue numbers and label marks.
+TEST_F(Statements, EveryOtherShapeTheProgramWritesRunsAsJetWould)
+{
+    db.run({"UPDATE table1 SET LieuRangement ='B.jpg',NbreFoisEmprunte='00003',IMP_CodeBarres = True WHERE NumLivre = 2",
+            "UPDATE table1 SET LieuRangement ='a.jpg',NbreFoisEmprunte='00012',Mot_Cle='Contes',Proprio='BCD' "
+            "WHERE NumLivre = 4",
+            "UPDATE table1 SET Isbn10 ='*00012*',IMP_CodeBarres = True WHERE NumLivre = 3",
+            "UPDATE table1 SET Isbn13 ='00000' WHERE NumLivre = 5",
+            "Insert into Emprunteurs (EmpNom,EmpPrenom,Classe) Values ('ROSSI','Léa','CM1')",
+            "Insert into Emprunteurs (EmpNom,EmpPrenom,Classe) Values ('MARTIN','Paul','cm1')",
+            "Insert into Emprunteurs (EmpNom,EmpPrenom,Classe) Values ('ROUX','Ana','CE2')"});
+    const SelectCase selects[] = {
+        {"SELECT * FROM table1 WHERE NbrExemplaire = 1 ORDER BY Titre", {2, 1}},
+        {"SELECT * FROM table1 WHERE Type = 'LIVRE' AND NbrExemplaire = 1 ORDER BY titre", {2, 1}},
+        {"SELECT * FROM table1 ORDER BY Isbn13", {4, 5, 2, 3, 1}},
+        {"SELECT * FROM table1 ORDER BY LieuRangement", {1, 3, 5, 4, 2}},
+        {"SELECT * FROM table1 \r\nORDER BY NbreFoisEmprunte DESC", {4, 2, 1, 3, 5}},
+        {"SELECT * FROM table1 WHERE Isbn13 ='00012' AND Isbn10 ='*00012*'\r\nORDER BY NumLivre", {3}},
+        {"SELECT * FROM table1 WHERE Isbn13 ='00012'AND Isbn10 ='*00012*'", {3}},
+        {"SELECT * FROM table1 WHERE Isbn13 ='9782070612758'AND NumEmprunteur = 5", {1}},
+        {"SELECT * FROM table1 WHERE Isbn13 ='9782070612758' AND NumEmprunteur <> 0", {1}},
+        {"SELECT * FROM table1 WHERE Isbn13 ='00012'AND NumEmprunteur <> 0", {}},
+        {"SELECT * FROM table1 WHERE Titre ='ecole' ORDER BY NbrExemplaire", {2}},
+        {"Select * From table1 WHERE titre = '@' ", {}},
+        {"SELECT * FROM table1  WHERE Isbn13 ='00000'", {5}},
+        {"SELECT * FROM table1 WHERE Type = 'LIVRE' AND Mot_Cle = 'contes' AND Proprio = 'BCD'ORDER BY NumLivre", {4}},
+        {"SELECT * FROM table1 WHERE Type = 'LIVRE' AND Proprio = 'bcd' ORDER BY NumLivre", {4}},
+        {"SELECT * FROM table1 WHERE Type <> '' and IMP_CodeBarres = True", {2, 3}},
+        {"SELECT * FROM table1 WHERE Type = 'LIVRE' and IMP_CodeBarres = True ORDER BY Titre", {2}},
+        {"SELECT * FROM table1 WHERE Type <> 'LIVRE' and IMP_CodeBarres = True", {3}},
+        {"SELECT * FROM table1 WHERE Type = '' and IMP_CodeBarres = True", {}},
+        {"SELECT * FROM Emprunteurs WHERE NumEmprunteur = 2", {2}},
+        {"SELECT * FROM Emprunteurs WHERE EmpNom >='ros' ORDER BY EmpNom", {1, 3}},
+        {"Select * From Emprunteurs ORDER BY EmpNom", {2, 1, 3}},
+        {"Select * From Emprunteurs ORDER BY Classe,EmpNom", {3, 2, 1}},
+        {"Select * From Emprunteurs ORDER BY Classe,EmpPreNom,EmpNom", {3, 1, 2}},
+        {"Select * From Emprunteurs ORDER BY Classe,EmpNom,EmpPreNom", {3, 2, 1}},
+        {"Select * FROM Emprunteurs WHERE classe ='CM1'", {1, 2}},
+    };
+    for (const auto& c : selects)
+        EXPECT_EQ(db.keys(QString::fromUtf8(c.sql)), c.expected) << c.sql;
+
+    struct WriteCase {
+        const char* sql;
+        int changed;
+        const char* row;  // the row to read back
+        const char* field;
+        const char* text;
+    };
+    const WriteCase writes[] = {
+        {"UPDATE table1 SET MaxExemplaire = False WHERE Isbn13 ='00012'", 2, "SELECT * FROM table1 WHERE NumLivre = 3",
+         "MaxExemplaire", "Faux"},
+        {"UPDATE table1 SET Isbn13 ='00005',CodeBarres ='*00005*',Images ='00005.jpg',IMP_CodeBarres = True "
+         "WHERE numlivre = 5",
+         1, "SELECT * FROM table1 WHERE Isbn13 ='00005'AND CodeBarres ='*00005*'AND Images ='00005.jpg'", "IMP_CodeBarres",
+         "Vrai"},
+        {"UPDATE table1 SET Emprunte = True WHERE NumLivre = 4", 1, "SELECT * FROM table1 WHERE NumLivre = 4", "Emprunte",
+         "Vrai"},
+        {"UPDATE Emprunteurs SET NbrEmpruntsTotal =1,NbrEmpruntsEnCours=1,NumINE='08/12/2025' WHERE NumEmprunteur = 1", 1,
+         "SELECT * FROM Emprunteurs WHERE NumINE ='08/12/2025'", "NbrEmpruntsEnCours", "1"},
+        {"UPDATE Emprunteurs SET NbrEmpruntsEnCours=0\r\nWHERE NumEmprunteur = 1", 1,
+         "SELECT * FROM Emprunteurs WHERE NumEmprunteur = 1", "NbrEmpruntsEnCours", "0"},
+        {"UPDATE Emprunteurs SET NimImage ='ROSSI_Léa.jpg' WHERE NumEmprunteur = 1", 1,
+         "SELECT * FROM Emprunteurs WHERE NumEmprunteur = 1", "NimImage", "ROSSI_Léa.jpg"},
+        {"Insert into table1 (Titre,Isbn13,Type,Imp_Codebarres,NbrExemplaire,Maxexemplaire,Prix_Client) "
+         "Values ('Disque','00007','CD',False,'1',True,'0,00')",
+         1, "SELECT * FROM table1 WHERE Isbn13 ='00007'", "Prix_Client", "0"},
+        {"Insert into Emprunteurs (EmpNom,EmpPrenom,Classe,Etablissement,Mail,NumRNE,NumINE_EAN13,RNE,Niveau,"
+         "NbrEmpruntsMax) Values ('DURAND','Jean','CM1','École','j@x.fr','','','','',0)",
+         1, "SELECT * FROM Emprunteurs WHERE EmpNom ='DURAND'", "NbrEmpruntsMax", "0"},
+        {"Insert into Emprunteurs (EmpNom,EmpPrenom,NumINE,Classe) Values ('NOUVEAU','Ali','0','CE1')", 1,
+         "SELECT * FROM Emprunteurs WHERE NumINE ='0'", "EmpNom", "NOUVEAU"},
+        {"Insert into Table1 (Titre,Type,NumEmprunteur,Empruntable,MaxExemplaire,IMP_CodeBarres,NbrExemplaire) "
+         "Values ('Repris','LIVRE',0,False,True,False,'2')",
+         1, "SELECT * FROM table1 WHERE Titre ='Repris'", "Empruntable", "Faux"},
+        {"Insert into Table1 (Titre,NumEmprunteur,NbrExemplaire) Values ('Importé','0','')", 1,
+         "SELECT * FROM table1 WHERE Titre ='Importé'", "NbrExemplaire", ""},
+        {"Insert into Table1 (Titre,Prix_Client) Values ('Prix importé','12,50 €')", 1,
+         "SELECT * FROM table1 WHERE Titre ='Prix importé'", "Prix_Client", "12,5"},
+    };
+    for (const auto& w : writes) {
+        EXPECT_EQ(db.connection().execute(QString::fromUtf8(w.sql)), w.changed) << w.sql;
+        EXPECT_EQ(cell(w.row, w.field), QString::fromUtf8(w.text)) << w.sql;
+    }
+}
+
 TEST_F(Statements, LikeFoldsCaseKeepsAccentsAndReadsOnlyPercentAndUnderscore)
 {
     const SelectCase cases[] = {
