@@ -6,6 +6,7 @@
 #include "app/SettingsFile.h"
 #include "platform/db/BulkScope.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/TextFileRecord.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/media/SoundCommands.h"
 #include "platform/text/DateText.h"
@@ -128,8 +129,7 @@ void TFrmPrin::FormCreate()
         registerFont(kSystemFonts + QString::fromLatin1(font));
 
     if (!settingsFile.exists() && !settingsFile.createFirstRun())
-        throw std::runtime_error(
-            QStringLiteral("Impossible d'écrire le fichier %1").arg(settingsFile.path()).toStdString());
+        throw files::FileError(QStringLiteral("Erreur d'E/S : impossible d'écrire le fichier %1").arg(settingsFile.path()));
     settings = settingsFile.readAll(LanguageText);
     LanguageText = settings.LanguageText;
     ProgramVersion = QStringLiteral("version 5.05");

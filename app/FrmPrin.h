@@ -8,6 +8,7 @@
 #include "app/ProgramServices.h"
 #include "app/Settings.h"
 #include "app/Thesaurus.h"
+#include "platform/files/TextFileRecord.h"
 #include "platform/net/FtpClient.h"
 #include "platform/net/HttpClient.h"
 #include "platform/ui/Form.h"
@@ -46,6 +47,8 @@ public:
     LanguageTables tables;
     Thesaurus ThesaurusTable;
     DatabaseObjects db;
+    // The window's one text file, taken in turn by every writer of journals, lists and pages.
+    files::TextFileRecord OutputFile;
 
     // The window's HTTP client: the one the version check created, once it succeeded.
     std::unique_ptr<net::HttpClient> IdHTTP1;

@@ -1,10 +1,10 @@
 #include "app/TextRoutines.h"
 
+#include "platform/files/TextFileRecord.h"
 #include "platform/files/WindowsPath.h"
 
 #include <QFile>
 #include <cmath>
-#include <stdexcept>
 #include <utility>
 
 QString ReplaceAll(const QString& s, const QString& oldText, const QString& newText)
@@ -145,7 +145,7 @@ QString FileSizeText(const QString& pattern, const QString& fileName)
         return {};
     QFile f(files::nativePath(fileName));
     if (!f.open(QIODevice::ReadOnly))
-        throw std::runtime_error(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(fileName).toStdString());
+        throw files::FileError(QStringLiteral("Erreur d'E/S : impossible d'ouvrir le fichier %1").arg(fileName));
     const qint64 size = f.size();
     if (size / 1024 < 1024)
         return formatNumber(pattern, double(size));

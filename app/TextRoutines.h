@@ -25,6 +25,6 @@ QString TextAfter(const QString& delim, const QString& s);
 QString TextBefore(const QString& delim, const QString& s);
 
 // Size of a file formatted with a number pattern ("0" is the only one used): bytes below
-// 1 MiB, mebibytes above. Empty for an empty name; throws std::runtime_error when the file
+// 1 MiB, mebibytes above. Empty for an empty name; throws files::FileError when the file
 // cannot be opened.
 QString FileSizeText(const QString& pattern, const QString& fileName);

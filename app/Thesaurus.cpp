@@ -1,10 +1,10 @@
 #include "app/Thesaurus.h"
 
+#include "platform/files/TextFileRecord.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/text/PascalText.h"
 #include "platform/text/TextLines.h"
 
-#include <stdexcept>
 
 namespace app {
 
@@ -12,7 +12,7 @@ Thesaurus loadThesaurusFile(const QString& path)
 {
     Thesaurus t;
     if (!text::readTextLines(files::nativePath(path), t.lines))
-        throw std::runtime_error(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path).toStdString());
+        throw files::FileError(QStringLiteral("Erreur d'E/S : impossible d'ouvrir le fichier %1").arg(path));
     if (t.lines.isEmpty())
         t.lines << QString();
     for (const QString& line : std::as_const(t.lines)) {

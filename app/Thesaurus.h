@@ -14,7 +14,7 @@ struct Thesaurus {
 };
 
 // Reads the file (Windows path text). An empty file gives one empty entry. Throws
-// std::runtime_error when the file cannot be read. Lines beyond the table's room still reach
+// files::FileError when the file cannot be read. Lines beyond the table's room still reach
 // the combos but not the table.
 Thesaurus loadThesaurusFile(const QString& path);
 

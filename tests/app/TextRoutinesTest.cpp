@@ -1,5 +1,6 @@
 #include "app/TextRoutines.h"
 
+#include "platform/files/TextFileRecord.h"
 #include "platform/files/WindowsPath.h"
 
 #include <QFile>
@@ -96,5 +97,5 @@ TEST(TextRoutines, FileSizeText)
         EXPECT_EQ(FileSizeText("0", files::windowsPath(path)), c.expected) << c.size;
     }
     EXPECT_EQ(FileSizeText("0", ""), "");
-    EXPECT_THROW(FileSizeText("0", files::windowsPath(dir.filePath("missing.bin"))), std::runtime_error);
+    EXPECT_THROW(FileSizeText("0", files::windowsPath(dir.filePath("missing.bin"))), files::FileError);
 }

@@ -165,7 +165,7 @@ TEST(StartupScenario, AVersionPageWithoutVersionTextIsAFailedCheck)
 {
     // Neither a page without "</p>" nor one without "version " (a host's or a proxy's notice)
     // may end the program.
-    for (const QByteArray page : {QByteArray("<html>maintenance</html>"), QByteArray("<p>Site en maintenance</p>")}) {
+    for (const QByteArray& page : {QByteArray("<html>maintenance</html>"), QByteArray("<p>Site en maintenance</p>")}) {
         ProgramFolder program;
         VersionHost host(page);
         firstStart(program, host.url());
