@@ -6,7 +6,7 @@
 #include "app/SettingsFile.h"
 #include "platform/db/BulkScope.h"
 #include "platform/files/FileOps.h"
-#include "platform/files/TextFileRecord.h"
+#include "platform/files/FileError.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/media/SoundCommands.h"
 #include "platform/text/DateText.h"

@@ -1,6 +1,6 @@
 #include "app/Thesaurus.h"
 
-#include "platform/files/TextFileRecord.h"
+#include "platform/files/FileError.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/text/PascalText.h"
 #include "platform/text/TextLines.h"

@@ -2,19 +2,14 @@
 // A text file used the Pascal way: assigned a name, then opened to write (Rewrite), to add
 // (Append) or to read (Reset), used line by line and closed. Windows-1252, lines ended by CR LF.
 // The program's writers and readers share one such record and take turns with it.
+#include "platform/files/FileError.h"
+
 #include <QFile>
 #include <QString>
 #include <QStringList>
 #include <memory>
-#include <stdexcept>
 
 namespace files {
-
-// The input/output error of the file routines; handlers show it in the standard error box.
-class FileError : public std::runtime_error {
-public:
-    explicit FileError(const QString& message) : std::runtime_error(message.toStdString()) {}
-};
 
 class TextFileRecord {
 public:

@@ -1,6 +1,6 @@
 #include "app/TextRoutines.h"
 
-#include "platform/files/TextFileRecord.h"
+#include "platform/files/FileError.h"
 #include "platform/files/WindowsPath.h"
 
 #include <QFile>
