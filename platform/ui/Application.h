@@ -17,6 +17,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace ui {
@@ -58,6 +59,9 @@ public:
     void post(std::function<void()> work);
     // Work that joins the queue when the clock has moved ms further.
     void postAfter(qint64 ms, std::function<void()> work);
+    // When the earliest timed work falls due, on the clock's millisecond counter; none when no
+    // work is timed.
+    std::optional<qint64> nextDue() const { return m_queue.nextDue(); }
 
     // Handles every queued message, those queued meanwhile included, then returns
     // (ProcessMessages). The platform pump runs first.

@@ -26,6 +26,7 @@ public:
 protected:
     bool isButton() const override { return true; }
     bool takesFocusOnClick() const override { return true; }
+    bool clicksOnDoublePress() const override { return true; }
 
 private:
     bool m_default = false;

@@ -15,6 +15,7 @@ public:
 
 protected:
     bool takesFocusOnClick() const override { return true; }
+    bool clicksOnDoublePress() const override { return true; }
     void userClick() override { setChecked(!m_checked); }
     // Space toggles the focused box.
     void keyPress(QChar ch) override;

@@ -116,6 +116,9 @@ protected:
     virtual void userClick() { click(); }
     // A completed left click at a point of the control (a navigator picks its button by it).
     virtual void userClickAt(QPoint local) { userClick(); }
+    // Whether the second press of a double click is one more press that clicks on release, so
+    // that a double click clicks twice (buttons, check boxes), besides OnDblClick.
+    virtual bool clicksOnDoublePress() const { return false; }
     // Visible was switched; the stored flag is already the new one.
     virtual void visibilityChanged();
     // The bounds changed (page controls lay their sheets out again).

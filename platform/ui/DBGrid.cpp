@@ -95,13 +95,6 @@ void DBGrid::userClickTitle(int column)
         onTitleClick(column);
 }
 
-void DBGrid::userDoubleClickCell(int row, int column)
-{
-    userSelectCell(row, column);
-    if (onDblClick)
-        onDblClick();
-}
-
 void DBGrid::userEditCell(int row, int column, const QString& text)
 {
     userSelectCell(row, column);

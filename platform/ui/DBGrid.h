@@ -41,12 +41,12 @@ public:
 
     // The user's actions, called from the message loop (the renderer and the test driver post
     // them as input).
-    // A click in a cell: that row becomes current, that column selected, the grid focused.
+    // A press in a cell: that row becomes current, that column selected, the grid focused. The
+    // press itself comes as mouse input (a double click's second press runs OnDblClick on the
+    // cell the first one chose).
     void userSelectCell(int row, int column);
     // A click on a column title: OnTitleClick.
     void userClickTitle(int column);
-    // A double click in a cell: the cell is selected, then OnDblClick.
-    void userDoubleClickCell(int row, int column);
     // Text typed into a cell: the row goes into edit mode and the field takes the text
     // (nothing happens when the grid or the field is read-only).
     void userEditCell(int row, int column, const QString& text);

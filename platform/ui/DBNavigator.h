@@ -39,6 +39,7 @@ public:
 
 protected:
     void userClickAt(QPoint local) override;
+    bool clicksOnDoublePress() const override { return true; }
 
 private:
     DataWatch m_watch;

@@ -28,11 +28,13 @@ void Input::rightClick()
 void Input::leftDoubleClick()
 {
     leftClick();
-    queueMouse(MouseAction::LeftDoubleClick);
-    queueMouse(MouseAction::LeftUp);
+    leftDoubleDown();
+    leftUp();
 }
 
 void Input::leftDown() { queueMouse(MouseAction::LeftDown); }
+
+void Input::leftDoubleDown() { queueMouse(MouseAction::LeftDoubleDown); }
 
 void Input::leftUp() { queueMouse(MouseAction::LeftUp); }
 

@@ -25,8 +25,12 @@ public:
     // Queues a left click (press and release) at the pointer's current position.
     void leftClick();
     void rightClick();
+    // A left click, then the second press of a double click and its release.
     void leftDoubleClick();
     void leftDown();
+    // The second press of a double click (the release comes with leftUp()): OnDblClick, and
+    // for buttons and check boxes one more press that clicks on release.
+    void leftDoubleDown();
     void leftUp();
     // The pointer's display counter; shown while it is 0 or more. Returns the new counter.
     int showCursor(bool show);

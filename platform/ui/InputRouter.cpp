@@ -52,7 +52,7 @@ void InputRouter::mouse(const MouseMessage& message)
         break;
     }
     case MouseAction::LeftDown: press(hit, message, MouseButton::Left, false); break;
-    case MouseAction::LeftDoubleClick: press(hit, message, MouseButton::Left, true); break;
+    case MouseAction::LeftDoubleDown: press(hit, message, MouseButton::Left, true); break;
     case MouseAction::RightDown: press(hit, message, MouseButton::Right, false); break;
     case MouseAction::LeftUp: release(message, MouseButton::Left); break;
     case MouseAction::RightUp: release(message, MouseButton::Right); break;
@@ -77,7 +77,7 @@ void InputRouter::press(Control* control, const MouseMessage& message, MouseButt
     if (!control || control == &control->form())
         return;
     m_captured = control;
-    m_captureFromDoubleClick = doubleClick;
+    m_clickOnRelease = !doubleClick || control->clicksOnDoublePress();
     if (control->isWindowed()) {
         auto* windowed = static_cast<WinControl*>(control);
         if (button == MouseButton::Left && windowed->takesFocusOnClick() && windowed->canFocus() && !windowed->focused())
@@ -94,16 +94,14 @@ void InputRouter::press(Control* control, const MouseMessage& message, MouseButt
 void InputRouter::release(const MouseMessage& message, MouseButton button)
 {
     Control* control = m_captured ? m_captured : target(message.pos);
-    const bool wasDoubleClick = m_captureFromDoubleClick;
-    const bool pressedHere = m_captured != nullptr;
+    const bool clicks = m_captured != nullptr && m_clickOnRelease;
     m_captured = nullptr;
-    m_captureFromDoubleClick = false;
     if (!control || control == &control->form())
         return;
     const QPoint local = message.pos - control->screenRect().topLeft();
     if (control->onMouseUp)
         control->onMouseUp(button, message.shift, local.x(), local.y());
-    if (button == MouseButton::Left && pressedHere && !wasDoubleClick && control->showing() && control->enabled()
+    if (button == MouseButton::Left && clicks && control->showing() && control->enabled()
         && control->screenRect().contains(message.pos))
         control->userClickAt(local);
 }

@@ -2,8 +2,8 @@
 // Internal to the control model: delivers queued mouse input and menu commands to controls.
 // The control under the pointer is found when the message is handled; the control that took a
 // button press receives its release (mouse capture) and is clicked when the release falls
-// inside it; the control under a moving pointer gets OnMouseEnter, the one it left
-// OnMouseLeave.
+// inside it; the second press of a double click runs OnDblClick; the control under a moving
+// pointer gets OnMouseEnter, the one it left OnMouseLeave.
 #include "platform/ui/MessageQueue.h"
 
 #include <optional>
@@ -42,7 +42,9 @@ private:
     QPoint m_pointer;  // of the mouse message being handled
     Control* m_hovered = nullptr;
     Control* m_captured = nullptr;
-    bool m_captureFromDoubleClick = false;
+    // Whether releasing the captured control's press clicks it (not after the second press of
+    // a double click, except on buttons and check boxes).
+    bool m_clickOnRelease = false;
 };
 
 }  // namespace ui

@@ -24,7 +24,8 @@ struct KeyMessage {
     ShiftState shift = shift::None;
 };
 
-enum class MouseAction { Move, LeftDown, LeftUp, LeftDoubleClick, RightDown, RightUp };
+// LeftDoubleDown is the second press of a double click.
+enum class MouseAction { Move, LeftDown, LeftUp, LeftDoubleDown, RightDown, RightUp };
 
 // pos is the screen point the pointer had when the input was queued; the control under it is
 // found when the message is handled.

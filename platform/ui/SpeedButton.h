@@ -13,6 +13,9 @@ public:
     const PicturePtr& glyph() const { return m_glyph; }
     void setGlyph(PicturePtr glyph);
 
+protected:
+    bool clicksOnDoublePress() const override { return true; }
+
 private:
     PicturePtr m_glyph;
 };

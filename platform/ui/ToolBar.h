@@ -27,6 +27,9 @@ public:
     const PicturePtr& icon() const { return m_icon; }
     void setIcon(PicturePtr icon);
 
+protected:
+    bool clicksOnDoublePress() const override { return true; }
+
 private:
     Style m_style = Style::Button;
     int m_separatorWidth = 8;

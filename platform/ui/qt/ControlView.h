@@ -57,7 +57,8 @@ public:
     // and lists report the choice the press makes.
     virtual void userPressed(QWidget* receiver, QPoint pos) {}
     virtual void userReleased() {}
-    virtual void userDoubleClicked(QWidget* receiver, QPoint pos) {}
+    // The second press of a double click: a press again, unless the view says otherwise.
+    virtual void userDoublePressed(QWidget* receiver, QPoint pos) { userPressed(receiver, pos); }
     // Whether a key typed while receiver has Qt's focus stays with the widget instead of going
     // to the model (a grid's cell navigation and editors); event is null for text composed by
     // an input method.

@@ -195,17 +195,6 @@ void DBGridView::userPressed(QWidget* receiver, QPoint pos)
     }
 }
 
-void DBGridView::userDoubleClicked(QWidget* receiver, QPoint pos)
-{
-    if (receiver != table()->viewport())
-        return;
-    const QModelIndex cell = table()->indexAt(pos);
-    if (!cell.isValid())
-        return;
-    auto& grid = static_cast<ui::DBGrid&>(control());
-    postUserAction([&grid, row = cell.row(), column = cell.column()] { grid.userDoubleClickCell(row, column); });
-}
-
 namespace {
 
 // The navigator's buttons share its width as the model divides it (see DBNavigator::userClickAt).

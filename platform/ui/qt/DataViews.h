@@ -31,7 +31,9 @@ public:
     void apply(ui::Property property) override;
     MouseRouting mouseRouting(const QWidget* receiver) const override;
     void userPressed(QWidget* receiver, QPoint pos) override;
-    void userDoubleClicked(QWidget* receiver, QPoint pos) override;
+    // The first press chose the cell; the second runs only the model's OnDblClick, never a
+    // second title click.
+    void userDoublePressed(QWidget*, QPoint) override {}
     bool keyToWidget(const QWidget* receiver, const QKeyEvent* event) const override;
 
     QTableView* table() const;

@@ -100,13 +100,15 @@ bool InputBridge::mouse(QWidget* receiver, QMouseEvent* event)
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
         balloon::hide();
         if (routing != MouseRouting::WidgetOnly && event->button() == Qt::LeftButton) {
-            input.leftDown();
             m_pressedView = view;
             m_pressedWidget = receiver;
-            if (type == QEvent::MouseButtonDblClick)
-                view->userDoubleClicked(receiver, local);
-            else
+            if (type == QEvent::MouseButtonDblClick) {
+                input.leftDoubleDown();
+                view->userDoublePressed(receiver, local);
+            } else {
+                input.leftDown();
                 view->userPressed(receiver, local);
+            }
         }
         if (routing != MouseRouting::WidgetOnly && event->button() == Qt::RightButton)
             m_rightPressed = true;

@@ -4,21 +4,23 @@
 #include "platform/ui/qt/FormWindow.h"
 
 #include <QApplication>
+#include <algorithm>
+#include <limits>
 
 namespace uiqt {
 
 namespace {
-// How often timed work is looked for while nothing else happens.
-constexpr int kDueWorkIntervalMs = 20;
+// How soon the queue is looked at again when it could not be handled.
+constexpr int kRetryMs = 20;
 }  // namespace
 
 QtPump::QtPump(ui::Application& application) : m_application(application), m_context(std::make_unique<QObject>())
 {
     m_application.setPlatformPump(this);
     m_application.onMessageQueued = [this] { schedule(); };
-    m_dueWork.setInterval(kDueWorkIntervalMs);
+    m_dueWork.setSingleShot(true);
     QObject::connect(&m_dueWork, &QTimer::timeout, m_context.get(), [this] { handleMessages(); });
-    m_dueWork.start();
+    wakeForDueWork();
 }
 
 QtPump::~QtPump()
@@ -45,9 +47,13 @@ void QtPump::schedule()
 void QtPump::handleMessages()
 {
     m_scheduled = false;
-    const QWidget* modal = QApplication::activeModalWidget();
-    if (m_pumping > 0 || (modal && !dynamic_cast<const FormWindow*>(modal)) || m_failure)
+    if (m_failure)
         return;
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (m_pumping > 0 || (modal && !dynamic_cast<const FormWindow*>(modal))) {
+        m_dueWork.start(kRetryMs);
+        return;
+    }
     try {
         m_application.processMessages();
     } catch (...) {
@@ -57,6 +63,19 @@ void QtPump::handleMessages()
     }
     if (m_application.terminated())
         QCoreApplication::exit(0);
+    else
+        wakeForDueWork();
+}
+
+void QtPump::wakeForDueWork()
+{
+    const std::optional<qint64> due = m_application.nextDue();
+    if (!due) {
+        m_dueWork.stop();
+        return;
+    }
+    const qint64 wait = std::max<qint64>(*due - m_application.clock().milliseconds(), 0);
+    m_dueWork.start(int(std::min<qint64>(wait, std::numeric_limits<int>::max())));
 }
 
 int QtPump::exec()

@@ -6,7 +6,8 @@
 //
 // The model's queue is not handled from inside Qt's event handling while the model itself is
 // waiting (its own loop handles it), nor while a Qt dialog of the dialog service is open (the
-// program is inside the call that asked for it).
+// program is inside the call that asked for it); the queue is then looked at again a little
+// later.
 #include "platform/ui/PlatformPump.h"
 
 #include <QTimer>
@@ -36,6 +37,8 @@ public:
 private:
     void schedule();
     void handleMessages();
+    // Wakes the loop when the next timed work falls due.
+    void wakeForDueWork();
 
     ui::Application& m_application;
     std::unique_ptr<QObject> m_context;

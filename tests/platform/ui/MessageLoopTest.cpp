@@ -104,6 +104,35 @@ TEST_F(MessageLoopTest, FocusingAHiddenControlShowsTheLibraryErrorAndEndsOnlyTha
     EXPECT_EQ(dialogs.log()[0].text, QStringLiteral("Cannot focus a disabled or invisible window."));
 }
 
+TEST_F(MessageLoopTest, AControlThatIsDisabledOrInsideAHiddenOrDisabledPanelCannotTakeTheFocus)
+{
+    auto* panel = add<Panel>("Panel23", QRect(300, 10, 300, 100), screen);
+    auto* field = add<Edit>("Edit49", QRect(10, 10, 100, 30), panel);
+    const std::vector<std::pair<const char*, std::function<void()>>> cases = {
+        {"disabled", [field] { field->setEnabled(false); }},
+        {"panel hidden", [panel] { panel->hide(); }},
+        {"panel disabled", [panel] { panel->setEnabled(false); }},
+    };
+    for (const auto& [state, arrange] : cases) {
+        SCOPED_TRACE(state);
+        field->setEnabled(true);
+        panel->show();
+        panel->setEnabled(true);
+        arrange();
+        events.clear();
+        dialogs.clearLog();
+        quick->onClick = [this, field] {
+            field->setFocus();
+            events.push_back("never reached");
+        };
+        input.click(*quick);
+
+        EXPECT_TRUE(events.empty());
+        EXPECT_EQ(dialogs.errors(), QStringList{"Cannot focus a disabled or invisible window."});
+        EXPECT_EQ(form.activeControl(), quick);
+    }
+}
+
 TEST_F(MessageLoopTest, AnErrorInOnChangeEndsOnlyTheChangeHandlerNotTheCodeThatSetTheText)
 {
     auto* field = add<Edit>("Edit1", QRect(200, 10, 100, 30), screen);

@@ -2,6 +2,7 @@
 #include "UiFixture.h"
 
 #include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
@@ -44,6 +45,31 @@ TEST_F(MouseTest, LoanScreenOffsetsLandOnTheirButtons)
         {{2, 300}, ""},            // the window frame
         {{20, 120}, "Panel14"},
     });
+    // Once the search has hidden "Rechercher", its offset falls on the panel.
+    form.get<Button>(QStringLiteral("Button41")).hide();
+    testing::expectOffsetsLand(form, {{{50, 500}, "Panel14"}});
+}
+
+TEST_F(MouseTest, ReturnScreenOffsetsLandOnChercherAndRangement)
+{
+    // The return screen at its opened place; its two buttons where the offsets of its simulated
+    // input need them ("Chercher" around panel (46..106, 456..486), "Rangement" at (66, 576)).
+    auto* screen = add<Panel>("Panel15", QRect(-4, 44, 1037, 784));
+    add<Image>("Image45", QRect(460, 145, 400, 550), screen);
+    auto* search = add<Button>("Button46", QRect(16, 440, 120, 60), screen);
+    auto* tidy = add<Button>("Button48", QRect(16, 556, 120, 60), screen);
+    const std::vector<testing::OffsetCase> rows = {
+        {{50, 570}, "Button46"},   // the screen opens; Enter in the borrower field
+        {{70, 550}, "Button46"},   // press code without its issue; ClickReturnSearch
+        {{110, 580}, "Button46"},  // Enter on a copy label
+        {{70, 670}, "Button48"},   // after a complete code, or Enter with a borrower
+    };
+    testing::expectOffsetsLand(form, rows);
+
+    // Hidden, a button takes no click: the automatic return's click falls on the panel.
+    tidy->hide();
+    search->hide();
+    testing::expectOffsetsLand(form, {{{70, 670}, "Panel15"}, {{70, 550}, "Panel15"}});
 }
 
 TEST_F(MouseTest, HitTestingFollowsZOrderClippingTabsVisibilityAndEnabledState)
@@ -170,6 +196,32 @@ TEST_F(MouseTest, PressReleaseRightClickDoubleClickAndHoverReachTheirEvents)
     EXPECT_EQ(events, (std::vector<QString>{"enter", "down L 10,10", "leave", "up L 1260,10", "enter",
                                             "down R 20,20", "up R 20,20", "down L " + mid, "up L " + mid,
                                             "click", "double", "down L " + mid, "up L " + mid, "leave"}));
+}
+
+TEST_F(MouseTest, ADoubleClickRunsOnDblClickAndClicksButtonsAndBoxesTwice)
+{
+    struct Case {
+        Control* control;
+        std::vector<QString> events;
+    };
+    auto* box = add<CheckBox>("CheckBox39", QRect(10, 10, 150, 17));
+    const std::vector<Case> cases = {
+        {add<Image>("Image101", QRect(10, 40, 100, 100)), {"click", "double"}},
+        {add<Label>("Label198", QRect(10, 150, 100, 13)), {"click", "double"}},
+        {add<Panel>("Panel23", QRect(200, 10, 100, 100)), {"click", "double"}},
+        {add<Button>("Button48", QRect(200, 150, 100, 30)), {"click", "double", "click"}},
+        {add<SpeedButton>("SpeedButton20", QRect(200, 200, 100, 30)), {"click", "double", "click"}},
+        {box, {"click", "double", "click"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control->name().toStdString());
+        events.clear();
+        c.control->onClick = [this] { events.push_back("click"); };
+        c.control->onDblClick = [this] { events.push_back("double"); };
+        input.doubleClick(*c.control);
+        EXPECT_EQ(events, c.events);
+    }
+    EXPECT_FALSE(box->checked());  // ticked and unticked again
 }
 
 TEST_F(MouseTest, APanelGivenTheMoveCommandFollowsThePointerInsideItsParentUntilRelease)

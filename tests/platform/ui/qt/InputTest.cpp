@@ -83,6 +83,23 @@ TEST_F(InputTest, TheModelDecidesWhatLiesUnderThePointer)
     EXPECT_EQ(events, (QStringList{"Panel14 click"}));
 }
 
+TEST_F(InputTest, ARealDoubleClickRunsOnDblClickAndClicksAButtonTwice)
+{
+    auto* picture = add<ui::Image>("Image101", QRect(10, 10, 80, 80), panel);
+    auto* button = add<ui::Button>("Button40", QRect(100, 10, 80, 25), panel);
+    for (ui::Control* control : {static_cast<ui::Control*>(picture), static_cast<ui::Control*>(button)}) {
+        const QString name = control->name();
+        control->onClick = [this, name] { events.push_back(name + " click"); };
+        control->onDblClick = [this, name] { events.push_back(name + " double"); };
+    }
+
+    QTest::mouseDClick(widget(*picture), Qt::LeftButton);
+    QTest::mouseDClick(widget(*button), Qt::LeftButton);
+    handle();
+    EXPECT_EQ(events, (QStringList{"Image101 click", "Image101 double", "Button40 click", "Button40 double",
+                                   "Button40 click"}));
+}
+
 TEST_F(InputTest, KeysGoToTheFocusedEditWithItsChangeEventsAndEnterPressesTheDefaultButton)
 {
     auto* edit = add<ui::Edit>("Edit1", QRect(10, 10, 120, 21), panel);

@@ -48,6 +48,23 @@ TEST_F(PumpTest, TimedWorkRunsWhenDueWithoutAnyInput)
     EXPECT_EQ(events, (QStringList{"due"}));
 }
 
+TEST_F(PumpTest, TimedWorkPostedWhileTheModelWaitsRunsWhenDueAfterTheWait)
+{
+    auto* button = add<ui::Button>("Button41", QRect(10, 10, 80, 25));
+    button->onClick = [this] {
+        app.postAfter(40, [this] { events.push_back(QStringLiteral("due")); });
+        app.delay(10);
+        events.push_back(QStringLiteral("waited"));
+    };
+    QTest::mouseClick(widget(*button), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(events, (QStringList{"waited"}));
+
+    clock.advance(30);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return events.size() == 2; }, 5000));
+    EXPECT_EQ(events, (QStringList{"waited", "due"}));
+}
+
 TEST_F(PumpTest, TheQueueWaitsWhileAQtDialogIsOpen)
 {
     QTimer::singleShot(0, [this] {
