@@ -92,15 +92,18 @@ TEST_F(KeyboardTest, DefaultButtonTakesEnterFromAnyEditOnlyWhileItCanTakeTheFocu
         tidy->show();
         tidy->setEnabled(true);
         c.arrange();
-        events.clear();
-        code->onKeyPress = [this](QChar& key) {
-            if (key == u'\r')
-                events.push_back("Edit39 Enter");
-        };
+        for (Edit* field : {code, borrower}) {
+            events.clear();
+            field->onKeyPress = [this, field](QChar& key) {
+                if (key == u'\r')
+                    events.push_back(field->name() + " Enter");
+            };
+            field->setFocus();
 
-        input.key(vk::Return);
+            input.key(vk::Return);
 
-        EXPECT_EQ(events, (std::vector<QString>{c.pressesDefault ? "Button48 click" : "Edit39 Enter"}));
+            EXPECT_EQ(events, (std::vector<QString>{c.pressesDefault ? "Button48 click" : field->name() + " Enter"}));
+        }
     }
 }
 
