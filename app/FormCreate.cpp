@@ -17,7 +17,6 @@
 #include "platform/ui/Image.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Panel.h"
-#include "platform/ui/RichEdit.h"
 
 #include <QFileInfo>
 
