@@ -120,6 +120,14 @@ std::optional<int> ParseInt(const QString& s)
 
 int StrToIntDef(const QString& s, int defaultValue) { return ParseInt(s).value_or(defaultValue); }
 
+int StrToInt(const QString& s)
+{
+    const auto v = ParseInt(s);
+    if (!v)
+        throw ConversionError(QStringLiteral("'%1' n'est pas une valeur entière correcte").arg(s));
+    return *v;
+}
+
 QString IntToStr(qint64 value) { return QString::number(value); }
 
 QString QuotedStr(const QString& s)

@@ -3,6 +3,7 @@
 // program's stored formats were defined with them.
 #include <QString>
 #include <optional>
+#include <stdexcept>
 
 namespace text {
 
@@ -27,6 +28,13 @@ bool SameText(const QString& a, const QString& b);
 std::optional<qint64> ParseInt64(const QString& s);
 std::optional<int> ParseInt(const QString& s);
 int StrToIntDef(const QString& s, int defaultValue);
+// The error of the standard text-to-integer conversion, with the library's own French message.
+class ConversionError : public std::runtime_error {
+public:
+    explicit ConversionError(const QString& message) : std::runtime_error(message.toStdString()) {}
+};
+// As ParseInt; anything it refuses throws ConversionError.
+int StrToInt(const QString& s);
 QString IntToStr(qint64 value);
 
 // Single-quoted SQL literal with inner quotes doubled.

@@ -60,6 +60,21 @@ TEST(PascalText, IntegerParsing)
     EXPECT_EQ(StrToIntDef("abc", 9), 9);
 }
 
+TEST(PascalText, StrToIntRefusesWhatParseIntRefusesWithTheLibraryMessage)
+{
+    EXPECT_EQ(StrToInt("7"), 7);
+    EXPECT_EQ(StrToInt(" -12"), -12);
+    EXPECT_EQ(StrToInt("$1F"), 31);
+    for (const QString s : {"", " ", "X", "1 ", "1.5", "2147483648", "-"}) {
+        try {
+            StrToInt(s);
+            ADD_FAILURE() << "no error for '" << s.toStdString() << "'";
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(QString::fromStdString(e.what()), "'" + s + "' n'est pas une valeur entière correcte");
+        }
+    }
+}
+
 TEST(PascalText, QuotedStrDoublesQuotes)
 {
     EXPECT_EQ(QuotedStr("L'école"), "'L''école'");
