@@ -1,5 +1,6 @@
 #include "app/FrmPrin.h"
 
+#include "app/JournalCommand.h"
 #include "app/MainWindowLayout.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/picture/PictureFile.h"
@@ -26,6 +27,7 @@ TFrmPrin::TFrmPrin(ProgramServices& services)
     buildScreens();
     buildToolbar();
     buildMenu();
+    bindJournalCommand(*this);
 }
 
 void TFrmPrin::buildScreens()
