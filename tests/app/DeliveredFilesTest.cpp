@@ -2,6 +2,7 @@
 #include "app/LanguageFile.h"
 #include "app/SettingsFile.h"
 
+#include "platform/text/PascalText.h"
 #include "platform/text/TextLines.h"
 #include "platform/text/Windows1252.h"
 #include "tests/platform/files/ProgramFolderFixture.h"
@@ -75,6 +76,53 @@ TEST_F(DeliveredLanguageFile, LoadsWithEveryTableAtItsSize)
     EXPECT_EQ(t.caption(93), "Rangement");
 }
 
+TEST(DeliveredLanguageTexts, CatalogueAndLoginEntriesAreFilled)
+{
+    const QByteArray bytes = delivered("Languages/francais.txt");
+    const app::LanguageTables t = app::parseLanguageLines(text::splitLines(text::decodeWindows1252(bytes)));
+    for (int entry : {17, 18, 20, 22, 55, 56, 85, 86})
+        EXPECT_FALSE(text::Trim(t.message(entry)).isEmpty()) << "message " << entry;
+    for (int entry : {3, 4, 5, 6, 7, 10, 33, 34})
+        EXPECT_FALSE(text::Trim(t.dialog(entry)).isEmpty()) << "dialog " << entry;
+    // Texts shown around a value: the path of a file, then a line break; a number of copies.
+    EXPECT_TRUE(t.message(55).endsWith(u' '));
+    EXPECT_TRUE(t.message(85).endsWith(u' '));
+    EXPECT_TRUE(t.message(86).startsWith(u' '));
+    EXPECT_EQ(t.message(85) + "3" + t.message(86), QString::fromUtf8("Vous allez enregistrer 3 exemplaires de ce livre."));
+}
+
+TEST(DeliveredLists, OneEntryALineWithoutEmptyEntries)
+{
+    struct List { const char* file; std::vector<const char*> expected; };
+    const List lists[] = {
+        {"TYPE.txt", {"LIVRE"}},
+        {"GENRE.txt", {"Album", "Roman", "Bande dessinée", "Documentaire", "Conte", "Poésie", "Théâtre",
+                       "Premières lectures", "Manga", "Revue"}},
+        // The other-media screen's designed types stay first, in their order, so rows stored with them
+        // keep finding their entry.
+        {"TYPE_AUTRE_SUPPORT.txt", {"Musique", "DVD", "Video", "Logiciels", "Jeux vidéo", "LIVRE", "Classique",
+                                    "JOURNAL", "JEU", "DOSSIER", "KIT PEDAGOGIQUE", "MATERIEL EPS", "PATITION"}},
+    };
+    for (const List& list : lists) {
+        const QByteArray bytes = delivered(QString::fromLatin1(list.file));
+        SCOPED_TRACE(list.file);
+        expectCrLfLines(bytes);
+        const QStringList entries = text::splitLines(text::decodeWindows1252(bytes));
+        EXPECT_EQ(text::encodeWindows1252(text::decodeWindows1252(bytes)), bytes);
+        EXPECT_EQ(QStringList(entries).removeDuplicates(), 0);
+        for (const QString& e : entries) {
+            EXPECT_FALSE(e.isEmpty());
+            EXPECT_EQ(text::Trim(e), e);
+        }
+        for (const char* e : list.expected)
+            EXPECT_TRUE(entries.contains(QString::fromUtf8(e))) << e;
+    }
+    const QStringList otherMedia = text::splitLines(text::decodeWindows1252(delivered("TYPE_AUTRE_SUPPORT.txt")));
+    EXPECT_EQ(otherMedia.indexOf("PATITION"), 12);
+    // The book screens work on the rows typed "LIVRE": it comes first among the book types.
+    EXPECT_EQ(text::splitLines(text::decodeWindows1252(delivered("TYPE.txt"))).value(0), "LIVRE");
+}
+
 TEST(DeliveredThesaurus, SortedCapitalsEndingWithTheMarker)
 {
     const QByteArray bytes = delivered("Thesaurus.txt");
@@ -101,6 +149,16 @@ TEST(DeliveredPictures, PlaceholderIsAJpegOfTheCheckedSize)
     EXPECT_GT(image.width(), 0);
     for (const char* folder : {"livres", "Photo_Asupport", "Photo_emprunteur", "Photo_Inventaire"})
         EXPECT_EQ(delivered(QString::fromLatin1(folder) + "/Jaquettes/No_picture.jpg"), picture) << folder;
+}
+
+TEST(DeliveredPictures, StoragePlacePlaceholderIsAJpeg)
+{
+    const QByteArray picture = delivered("Photo_Rangement/No_place.jpg");
+    ASSERT_TRUE(picture.startsWith("\xFF\xD8\xFF"));
+    QImage image;
+    ASSERT_TRUE(image.loadFromData(picture, "JPEG"));
+    EXPECT_GT(image.width(), 0);
+    EXPECT_GT(image.height(), 0);
 }
 
 TEST(DeliveredSound, StartUpSoundIsAShortPcmWave)
