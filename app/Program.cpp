@@ -2,7 +2,9 @@
 
 #include "app/FrmPrin.h"
 #include "app/LanguageForm.h"
+#include "app/Login.h"
 #include "app/SplashForm.h"
+#include "app/TipsForm.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/shell/Shell.h"
 #include "platform/ui/Application.h"
@@ -31,6 +33,8 @@ void Program::start(const std::vector<ScreenInstaller>& screens)
     m_services.shell.setCleanUp([&main] { main.db.ADOConnection1.close(); });
     application.guard([&main] { main.FormCreate(); });
 
+    m_tips = std::make_unique<TForm2>(application);
+    bindLogin(main, *m_tips);
     m_language = std::make_unique<TForm4>(application, main.LanguageText);
     main.handlers.bind(QStringLiteral("Language1Click"), [this] { m_language->showModal(); });
     m_splash->close();
