@@ -15,6 +15,8 @@
 
 #include <QSize>
 #include <memory>
+#include <typeindex>
+#include <unordered_map>
 
 namespace ui {
 class Control;
@@ -43,6 +45,17 @@ public:
     int LastNumLivre = 0;
     QSize CoverFrameSize;
     bool InventoryMode = false;
+    // An ISBN list is being looked up and saved one code after the other.
+    bool IsbnListMode = false;
+
+    // What the last look-up of a book code left for the save: the cover file a source stored,
+    // whether the cover was scanned ("True"/"False", empty until known), the book's language
+    // (kept apart from the interface's language file), and whether a source found the book.
+    QString LookupCoverName;
+    QString CoverScanned;
+    QString BookLanguage;
+    bool BookDataFound = false;
+    bool LookupFound = false;
     Settings settings;
     LanguageTables tables;
     Thesaurus ThesaurusTable;
@@ -86,6 +99,22 @@ public:
 
     static QString programExeName();
 
+    // The objects of the screens, owned by the window for its whole run, one of each type, so
+    // that a screen of a later subsystem reaches the screens it builds on.
+    template <class T, class... Args>
+    T& addPart(Args&&... args)
+    {
+        auto part = std::make_shared<T>(std::forward<Args>(args)...);
+        m_parts[std::type_index(typeid(T))] = part;
+        return *part;
+    }
+    template <class T>
+    T* findPart() const
+    {
+        const auto it = m_parts.find(std::type_index(typeid(T)));
+        return it == m_parts.end() ? nullptr : static_cast<T*>(it->second.get());
+    }
+
 private:
     void buildScreens();
     void buildToolbar();
@@ -96,6 +125,8 @@ private:
     void applyLanguage();
     void applySettingsToControls();
     void loadThesaurus();
+
+    std::unordered_map<std::type_index, std::shared_ptr<void>> m_parts;
 };
 
 }  // namespace app

@@ -22,6 +22,8 @@ struct ProgramServices {
     media::SoundCommands& sound;
     // Makes a font file (native path) available to the windows; false when it cannot.
     std::function<bool(const QString& nativePath)> registerFont;
+    // The text on the desktop's clipboard; unset: the clipboard is empty.
+    std::function<QString()> clipboardText = {};
 };
 
 }  // namespace app

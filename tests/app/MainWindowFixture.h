@@ -21,13 +21,14 @@ class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() { files::setProgramFolder(program.folder()); }
 
-    // Starts the program as its entry does; answers are taken by the dialogs of start-up.
-    app::TFrmPrin& start(const QStringList& answers = {"Cancel"})
+    // Starts the program as its entry does, with the given screens; answers are taken by the
+    // dialogs of start-up.
+    app::TFrmPrin& start(const QStringList& answers = {"Cancel"}, const std::vector<app::ScreenInstaller>& screens = {})
     {
         for (const QString& a : answers)
             dialogs.answer(a);
         entry = std::make_unique<app::Program>(services);
-        entry->start();
+        entry->start(screens);
         application.processMessages();
         return entry->mainWindow();
     }

@@ -1,67 +1,16 @@
 // Start-up of the main window, headless and without network, over a 50,000-copy catalogue; and
 // its cover-name repair against the same change made by one SQLite statement.
 #include "app/FrmPrin.h"
-#include "app/Program.h"
 #include "platform/db/JetCollation.h"
-#include "platform/files/WindowsPath.h"
-#include "platform/media/SoundCommands.h"
-#include "platform/shell/RecordingShell.h"
-#include "platform/ui/Application.h"
-#include "platform/ui/Clock.h"
-#include "platform/ui/ScriptedDialogs.h"
+#include "tools/bench/BenchProgram.h"
 #include "tools/bench/Benchmark.h"
-#include "tools/bench/Catalogue.h"
-#include "tools/PristineProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <sqlite3.h>
 
-namespace {
-
-// A program folder with the catalogue, inside a temporary drive.
-class BenchProgramFolder {
-public:
-    BenchProgramFolder()
-    {
-        tools::copyPristineProgramFolder(QStringLiteral(QVL_SOURCE_DIR), bench::programFolder(), folder());
-        m_catalogue = m_drive.filePath(QStringLiteral("catalogue.bib"));
-        bench::makeCatalogue(m_catalogue);
-        reset();
-    }
-    QString folder() const { return m_drive.filePath(QStringLiteral("Qvlzantor")); }
-    // The catalogue as it was made, before any repair.
-    void reset() const
-    {
-        QFile::remove(folder() + QStringLiteral("/Test1.bib"));
-        QFile::copy(m_catalogue, folder() + QStringLiteral("/Test1.bib"));
-    }
-
-private:
-    QTemporaryDir m_drive;
-    QString m_catalogue;
-};
-
-// The program started as its entry starts it, answering Cancel to the start-up question
-// (with no maker's host set, the FTP test fails at once).
-struct HeadlessProgram {
-    ui::VirtualClock clock;
-    ui::ScriptedDialogs dialogs;
-    ui::Application application{clock, dialogs};
-    shell::RecordingShell shell;
-    media::SoundCommands sound{[](const QString& p) { return files::nativePath(p); }, QString()};
-    app::ProgramServices services{application, shell, sound, {}};
-    app::Program program{services};
-
-    void start()
-    {
-        dialogs.answer(QStringLiteral("Cancel"));
-        program.start();
-    }
-};
-
-}  // namespace
+using bench::BenchProgramFolder;
+using bench::HeadlessProgram;
 
 QVL_BENCHMARK(startup)
 {

@@ -3,6 +3,7 @@
 #include "app/FrmPrin.h"
 #include "app/MainWindowLayout.h"
 #include "app/Program.h"
+#include "program/ProgramScreens.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/media/SoundCommands.h"
 #include "platform/shell/RecordingShell.h"
@@ -86,7 +87,7 @@ int ScenarioRunner::run(const std::vector<Action>& actions)
     for (; next < actions.size() && actions[next].kind == ActionKind::Answer; ++next)
         m_host->dialogs.answer(actions[next].text);
     try {
-        m_host->program.start();
+        m_host->program.start(program::programScreens());
         m_host->application.processMessages();
     } catch (const ProgramEnded&) {
         reportChanges();

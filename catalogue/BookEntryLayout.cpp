@@ -1,0 +1,192 @@
+#include "catalogue/BookEntryLayout.h"
+
+#include "app/FrmPrin.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/DBControls.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Gauge.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/PageControl.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/RichEdit.h"
+#include "platform/ui/SpeedButton.h"
+
+namespace catalogue {
+
+namespace {
+
+const QString kPersistsHint = QStringLiteral("Cette info persiste en changeant de livre");
+
+class Builder {
+public:
+    explicit Builder(app::TFrmPrin& frm) : m_frm(frm) {}
+
+    template <class T>
+    T* add(const char* name, ui::WinControl* parent, const QRect& place, const QString& text = {})
+    {
+        T* c = m_frm.create<T>(QString::fromLatin1(name), parent);
+        c->setBounds(place);
+        if (!text.isEmpty())
+            c->setText(text);
+        return c;
+    }
+    ui::Label* label(const char* name, ui::WinControl* parent, QPoint at, const QString& caption, int width = 110)
+    {
+        return add<ui::Label>(name, parent, QRect(at, QSize(width, 16)), caption);
+    }
+    // A caption and its field on one row of the entry tab.
+    ui::Edit* row(const char* labelName, const char* editName, ui::WinControl* tab, int top, const QString& caption,
+                  int width = 330)
+    {
+        label(labelName, tab, QPoint(16, top + 3), caption);
+        return add<ui::Edit>(editName, tab, QRect(130, top, width, 22));
+    }
+    ui::DBEdit* dbEdit(const char* name, ui::WinControl* parent, const QRect& place, const char* field)
+    {
+        auto* e = add<ui::DBEdit>(name, parent, place);
+        e->setDataSource(&m_frm.db.DataSource1);
+        e->setDataField(QString::fromLatin1(field));
+        return e;
+    }
+    ui::DBComboBox* dbCombo(const char* name, ui::WinControl* parent, const QRect& place, const char* field)
+    {
+        auto* c = add<ui::DBComboBox>(name, parent, place);
+        c->setDataSource(&m_frm.db.DataSource1);
+        c->setDataField(QString::fromLatin1(field));
+        return c;
+    }
+
+private:
+    app::TFrmPrin& m_frm;
+};
+
+void buildEntryTab(Builder& b, ui::TabSheet* tab)
+{
+    b.label("Label12", tab, QPoint(16, 10), QStringLiteral("N° ISBN + touche Entrée"), 200);
+    auto* code = b.add<ui::Edit>("Edit1", tab, QRect(16, 28, 200, 24));
+    code->setColor(ui::colors::yellow);
+    b.add<ui::SpeedButton>("SpeedButton4", tab, QRect(220, 28, 24, 24), QStringLiteral("?"));
+    b.add<ui::SpeedButton>("SpeedButton18", tab, QRect(260, 26, 110, 28), QStringLiteral("Saisie manuelle"));
+    b.add<ui::SpeedButton>("SpeedButton19", tab, QRect(260, 26, 110, 28), QStringLiteral("Saisie par code"))->hide();
+    b.add<ui::SpeedButton>("SpeedButton22", tab, QRect(376, 26, 110, 28), QStringLiteral("Nouvelle saisie"));
+    b.add<ui::SpeedButton>("SpeedButton21", tab, QRect(492, 26, 90, 28), QStringLiteral("Corriger"));
+    b.add<ui::SpeedButton>("SpeedButton2", tab, QRect(588, 26, 150, 28), QStringLiteral("Recherche sur titre"));
+    b.add<ui::Button>("Button31", tab, layout::kNextIsbnButton, QStringLiteral("ISBN Suivant"))->hide();
+
+    b.row("Label3", "Edit4", tab, 68, QStringLiteral("Titre"));
+    b.row("Label4", "Edit5", tab, 96, QStringLiteral("Auteur"));
+    b.row("Label5", "Edit12", tab, 124, QStringLiteral("Editeur"));
+    b.row("Label8", "Edit6", tab, 152, QStringLiteral("Parution"), 150);
+    b.row("Label9", "Edit7", tab, 180, QStringLiteral("Pages"), 80);
+    b.label("Label149", tab, QPoint(230, 183), QStringLiteral("Reliure"), 55);
+    b.add<ui::Edit>("Edit91", tab, QRect(290, 180, 170, 22));
+    b.row("Label150", "Edit92", tab, 208, QStringLiteral("Prix"), 80);
+    b.row("Label6", "Edit10", tab, 236, QStringLiteral("Isbn 13/ N° Livre"), 200);
+    b.row("Label2", "Edit2", tab, 264, QStringLiteral("Isbn 10"), 200);
+    b.add<ui::SpeedButton>("SpeedButton43", tab, QRect(16, 291, 110, 24), QStringLiteral("Recherche Dewey"));
+    b.add<ui::Edit>("Edit95", tab, QRect(130, 292, 120, 22));
+    b.row("Label106", "Edit61", tab, 320, QStringLiteral("Nom Image"));
+    auto* barcode = b.add<ui::Edit>("Edit84", tab, QRect(130, 350, 330, 40));
+    barcode->setFont(ui::Font{QStringLiteral("Code EAN13"), 28});
+    barcode->setHint(QStringLiteral("Code barre du livre actuel"));
+    barcode->setShowHint(true);
+
+    auto* summary = b.add<ui::RichEdit>("RichEdit4", tab, QRect(480, 68, 190, 250));
+    summary->setHint(QStringLiteral("Résumé"));
+    summary->setShowHint(true);
+    b.label("Label45", tab, QPoint(480, 326), QStringLiteral(" Nombre d'exemplaires à enregistrer"), 190);
+    b.add<ui::Edit>("Edit15", tab, QRect(480, 344, 50, 22), QStringLiteral("1"));
+    b.add<ui::CheckBox>("CheckBox1", tab, QRect(480, 374, 300, 20),
+                        QStringLiteral("Prévoir d'imprimer le code barre de ce livre"));
+    b.label("Label10", tab, QPoint(480, 398), QStringLiteral("Nombre d'exemplaires de ce livre"), 210);
+    b.label("Label183", tab, QPoint(700, 398), QString(), 60);
+    b.label("Label174", tab, QPoint(480, 416), QStringLiteral("N° dernier livre"), 210);
+    b.label("Label182", tab, QPoint(700, 416), QString(), 60);
+    b.add<ui::SpeedButton>("SpeedButton20", tab, layout::kSaveButton, QStringLiteral("Enregistrer"));
+    b.add<ui::Image>("Image99", tab, QRect(800, 110, 170, 230))->setStretch(true);
+    b.add<ui::Gauge>("Gauge2", tab, QRect(800, 350, 170, 16))->hide();
+    b.add<ui::Memo>("MemoSource", tab, QRect(800, 372, 170, 24))->hide();
+    // The page readers of the web look-up.
+    b.add<ui::Panel>("WebBrowserSniff", tab, QRect(800, 400, 80, 40))->hide();
+    b.add<ui::Panel>("WebBrowser1", tab, QRect(890, 400, 80, 40))->hide();
+
+    auto* searching = b.add<ui::Panel>("Panel19", tab, QRect(300, 150, 360, 110), QStringLiteral("Recherche en cours"));
+    searching->hide();
+    b.label("Label155", searching, QPoint(10, 10), QString(), 340);
+    b.add<ui::SpeedButton>("SpeedButton41", searching, QRect(10, 72, 120, 28), QStringLiteral("Stop recherche"));
+
+    auto* issue = b.add<ui::Panel>("NumJourno", tab, QRect(480, 130, 190, 100));
+    issue->hide();
+    b.label("Label200", issue, QPoint(8, 8), QStringLiteral("Entrez le N° du journal"), 170);
+    b.add<ui::Edit>("Edit97", issue, QRect(8, 32, 100, 22));
+    b.add<ui::Button>("Button90", issue, QRect(116, 30, 60, 26), QStringLiteral("OK"));
+}
+
+void buildComplementsTab(Builder& b, ui::TabSheet* tab)
+{
+    b.dbEdit("DBEdit39", tab, QRect(16, 20, 300, 22), "Images")->setHint(QStringLiteral("Nom Image"));
+    b.dbCombo("DBComboBox6", tab, QRect(16, 56, 300, 22), "LieuRangement")->setHint(QStringLiteral("LieuRangement"));
+    b.dbCombo("DBComboBox7", tab, QRect(16, 92, 300, 22), "Type")->setHint(QStringLiteral("Type"));
+    b.dbCombo("DBComboBox8", tab, QRect(16, 128, 300, 22), "Genre")->setHint(QStringLiteral("Genre"));
+    b.add<ui::Image>("Image2", tab, QRect(340, 10, 300, 200))->setStretch(true);
+    b.add<ui::Image>("Image3", tab, layout::kLargeCover)->setStretch(true);
+}
+
+void buildBelowTabs(Builder& b, ui::Panel* screen)
+{
+    const char* const strip[] = {"Image20", "Image21", "Image22", "Image23", "Image24", "Image25"};
+    for (int k = 0; k < 6; ++k)
+        b.add<ui::Image>(strip[k], screen,
+                         QRect(QPoint(layout::kStripLefts[k], layout::kStripTop), layout::kStripCover))
+            ->setStretch(true);
+    struct Persistent {
+        const char* label;
+        const char* field;
+        const char* caption;
+        bool combo;
+    };
+    const Persistent fields[] = {
+        {"Label160", "ComboBox11", "LieuRangement", true},
+        {"Label165", "ComboBox12", "Genre", true},
+        {"Label70", "Edit25", "Propriétaire de la biblothèque", false},
+        {"Label71", "Edit26", "Thème / Collection / Regroupement", false},
+    };
+    int top = 482;
+    for (const Persistent& p : fields) {
+        b.label(p.label, screen, QPoint(640, top + 3), QString::fromUtf8(p.caption), 200);
+        const QRect place(845, top, 150, 22);
+        ui::Control* field = p.combo ? static_cast<ui::Control*>(b.add<ui::ComboBox>(p.field, screen, place))
+                                     : b.add<ui::Edit>(p.field, screen, place);
+        field->setHint(kPersistsHint);
+        field->setShowHint(true);
+        top += 30;
+    }
+}
+
+}  // namespace
+
+void buildBookEntryControls(app::TFrmPrin& frm)
+{
+    Builder b(frm);
+    auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel4"));
+    screen->setShowHint(true);
+    auto* pages = b.add<ui::PageControl>("PageControl1", screen, layout::kPageControl);
+    auto* entry = b.add<ui::TabSheet>("TabSheet7", pages, {}, QStringLiteral("Essentiel"));
+    auto* complements = b.add<ui::TabSheet>("TabSheet2", pages, {}, QStringLiteral("Compléments"));
+    b.add<ui::TabSheet>("TabSheet1", pages, {}, QStringLiteral("Tableau"));
+    pages->setActivePage(entry);
+    buildEntryTab(b, entry);
+    buildComplementsTab(b, complements);
+    buildBelowTabs(b, screen);
+
+    // The other-media screen's type and place lists, filled at every login.
+    auto* otherMedia = &frm.get<ui::Panel>(QStringLiteral("Panel7"));
+    b.add<ui::ComboBox>("ComboBox6", otherMedia, QRect(20, 40, 200, 22), QStringLiteral("Musique"));
+    b.dbCombo("DBComboBox9", otherMedia, QRect(20, 72, 200, 22), "Type");
+    b.dbCombo("DBComboBox10", otherMedia, QRect(20, 104, 200, 22), "LieuRangement");
+}
+
+}  // namespace catalogue

@@ -1,0 +1,69 @@
+#pragma once
+// The book screen (Panel4) and its entry tab "Essentiel": its three openers, the code field's
+// control words, the entry-mode buttons, the Dewey classification, the hover hints and the
+// cover strip. The save of the tab is BookSave; the look-up of a code is the web look-up's.
+#include <QSizeF>
+#include <QString>
+
+namespace app {
+class TFrmPrin;
+}
+namespace ui {
+class Image;
+}
+
+namespace catalogue {
+
+class BookEntryScreen {
+public:
+    // Builds the screen's controls and binds its handlers on the main window.
+    explicit BookEntryScreen(app::TFrmPrin& frm);
+
+    // Menu Livres > "Nouveaux livres" and the toolbar's "Ajouter des livres".
+    void Nouveaux3Click();
+    // The end of a login.
+    void OpenBookScreen();
+    // The loan screen's way in for a book the catalogue does not hold: its code is looked up at
+    // once, and the next save returns to the loan screen.
+    void OpenBookScreenWithCode();
+
+    void Edit1Change();
+    void SpeedButton18Click();
+    void SpeedButton19Click();
+    void SpeedButton21Click();
+    void SpeedButton22Click();
+    void Button72Click();
+    void SpeedButton43Click();
+
+    // The six covers below the tabs, from the table's current row backwards; afterwards the
+    // current row is the one it started from.
+    void CoverStripRefresh();
+
+    // Manual entry is on while "Saisie par code" is offered.
+    bool manualEntry() const;
+
+    // State the screen keeps between its handlers.
+    int ActiveBookTab = 0;
+    bool ReturnToLoanScreen = false;
+    int CarryOverForward = 0;
+    // Pixel size of the large cover and its ratios to the cover frame, for the cover crop.
+    QSize CoverCropSize;
+    QSizeF CoverCropScale;
+
+private:
+    enum class Opener { Menu, Login, LoanScreen };
+    void open(Opener opener);
+    void showLargeCover(bool storeCropScale);
+    void showStoragePlace();
+    void bindHoverHints();
+
+    app::TFrmPrin& m_frm;
+};
+
+// Loads a cover into a picture, as every cover of the screen is shown: a file that is no picture
+// is deleted and the placeholder shown instead. The placeholders are never deleted; when one of
+// them cannot be read the picture is left empty. Returns the name finally shown.
+QString showCoverFile(app::TFrmPrin& frm, ui::Image& image, const QString& folder, const QString& name,
+                      const QString& placeholder);
+
+}  // namespace catalogue

@@ -1,0 +1,483 @@
+#include "catalogue/BookSave.h"
+
+#include "app/FrmPrin.h"
+#include "app/Journal.h"
+#include "app/TextRoutines.h"
+#include "catalogue/BookCodes.h"
+#include "catalogue/BookEntryScreen.h"
+#include "catalogue/CleanWebText.h"
+#include "catalogue/DescriptorExtraction.h"
+#include "catalogue/Ean13FontText.h"
+#include "catalogue/IsbnConversions.h"
+#include "catalogue/PriceText.h"
+#include "platform/db/Transaction.h"
+#include "platform/files/FileOps.h"
+#include "platform/text/DateText.h"
+#include "platform/text/PascalText.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/PageControl.h"
+#include "platform/ui/Panel.h"
+
+#include <utility>
+#include <vector>
+
+namespace catalogue {
+
+namespace {
+
+const QString& kCovers = kCoversFolder;
+constexpr int kLongestCode39Code = 18;  // "*" + code + "*" fills the 20-character barcode column
+
+QString cut(const QString& s, int n) { return s.left(n); }
+
+// Semicolons, tildes and double quotes would break the journal and the exports.
+QString separatorsToSpaces(QString s)
+{
+    for (QChar& c : s)
+        if (c == u';' || c == u'~' || c == u'"')
+            c = u' ';
+    return s;
+}
+
+QString q(const QString& value) { return text::QuotedStr(text::Trim(value)); }
+
+bool startsWithAny(const QString& code, std::initializer_list<const char*> prefixes)
+{
+    for (const char* p : prefixes)
+        if (code.startsWith(QLatin1String(p)))
+            return true;
+    return false;
+}
+
+// The ISBN-13 that a typed ISBN-10 stands for, when its first nine characters are digits.
+QString isbn13Of(const QString& isbn10)
+{
+    if (isbn10.size() != 10 || !isAllDigits(isbn10.left(9)))
+        return {};
+    return Isbn10To13(isbn10);
+}
+
+}  // namespace
+
+// What one press of the save button works with besides the screen's fields.
+struct BookSave::Press {
+    QString code;           // the code field as saved, trimmed once
+    QString labelFlag;      // "True" or "False"
+    qint64 lastNumLivre = 0;
+    int inserted = 0;
+    // Cover files renamed once the rows are committed: from, to.
+    std::vector<std::pair<QString, QString>> renames;
+};
+
+BookSave::BookSave(app::TFrmPrin& frm, BookEntryScreen& screen) : m_frm(frm), m_screen(screen)
+{
+    frm.get<ui::Control>(QStringLiteral("SpeedButton20")).onClick = [this] { SpeedButton20Click(); };
+}
+
+namespace {
+
+class Fields {
+public:
+    explicit Fields(app::TFrmPrin& frm) : m_frm(frm) {}
+    ui::CustomEdit& operator[](const char* name) const { return m_frm.get<ui::CustomEdit>(QString::fromLatin1(name)); }
+    QString text(const char* name) const { return (*this)[name].text(); }
+    void set(const char* name, const QString& value) const { (*this)[name].setText(value); }
+
+private:
+    app::TFrmPrin& m_frm;
+};
+
+}  // namespace
+
+void BookSave::SpeedButton20Click()
+{
+    app::TFrmPrin& f = m_frm;
+    const Fields fields(f);
+    auto& screen = f.get<ui::Panel>(QStringLiteral("Panel4"));
+    auto& title = fields["Edit4"];
+    screen.setCursor(ui::Cursor::HourGlass);
+    fields["Edit1"].setColor(ui::colors::window);
+
+    if (m_screen.manualEntry()) {
+        if (title.text().isEmpty()) {
+            title.setColor(ui::colors::red);
+            title.setFocus();
+            screen.setCursor(ui::Cursor::Default);
+            return;
+        }
+        const QString typed = fields.text("Edit10");
+        if (!typed.isEmpty() && typed.size() <= 5) {
+            fields.set("Edit10", (QStringLiteral("00000") + typed).right(5));
+            fields.set("Edit61", fields.text("Edit10") + QStringLiteral(".jpg"));
+        } else if (typed.isEmpty()) {
+            fields.set("Edit10", QStringLiteral("00000"));
+        }
+    }
+    Press press;
+    press.code = text::Trim(fields.text("Edit10"));
+    if (fields.text("Edit2").startsWith(u'B'))
+        fields.set("Edit61", press.code + QStringLiteral(".jpg"));
+    if (press.code.isEmpty() && !title.text().isEmpty())
+        press.code = QStringLiteral("00000");
+    fields.set("Edit10", press.code);
+    // A code whose barcode text would not fit its column is refused before anything is written.
+    const bool code39 = !startsWithAny(press.code, {"978", "378", "379"}) || press.code.size() < 5;
+    if ((code39 && press.code.size() > kLongestCode39Code) || press.code.size() > 20) {
+        screen.setCursor(ui::Cursor::Default);
+        f.application().messageBox(QStringLiteral("Ce code a plus de %1 caractères : son code barre ne tiendrait pas "
+                                                  "sur l'étiquette. Raccourcissez le code puis enregistrez.")
+                                       .arg(code39 ? kLongestCode39Code : 20),
+                                   f.application().title(), ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+        fields["Edit10"].setFocus();
+        return;
+    }
+    if (press.code.startsWith(QLatin1String("978")) && press.code.size() == 13 && !title.text().isEmpty())
+        fields.set("Edit84", Ean13ToFontText(press.code));
+    const int copies = text::StrToInt(fields.text("Edit15"));
+
+    if (title.text().isEmpty()) {
+        title.setColor(ui::colors::red);
+        finalReset();
+        backToLoanScreen();
+        return;
+    }
+    fields["Edit1"].setColor(ui::colors::window);
+    title.setColor(ui::colors::window);
+    f.get<ui::Control>(QStringLiteral("SpeedButton20")).hide();
+    if (copies > 3)
+        f.application().showMessage(f.tables.message(85) + QString::number(copies) + f.tables.message(86));
+
+    {
+        db::Transaction transaction(f.db.ADOConnection1);
+        for (int i = 1; i <= copies; ++i)
+            insertCopy(press, i);
+        transaction.commit();
+    }
+    for (const auto& [from, to] : press.renames)
+        files::renameFile(f.AppDir + kCovers + from, f.AppDir + kCovers + to);
+
+    f.db.ADOTable1.close();
+    f.db.ADOTable1.open();
+    f.db.ADOTable1.last();
+    // A save that inserted nothing is no new book for the journal.
+    if (press.inserted > 0)
+        writeJournal(fields.text("Edit10"));
+    resetTab();
+    CoverStripRefreshAfterSave();
+    if (f.settings.ValideBool && f.get<ui::Control>(QStringLiteral("Button31")).visible() == f.IsbnListMode) {
+        f.Delay(100);
+        f.application().input().leftClick();
+    }
+    finalReset();
+    backToLoanScreen();
+}
+
+void BookSave::insertCopy(Press& press, int copyNumber)
+{
+    app::TFrmPrin& f = m_frm;
+    const Fields fields(f);
+    db::Query& ars = f.db.ars;
+    const QString& code = press.code;
+
+    ars.clearSql();
+    ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + q(code) + QStringLiteral("ORDER BY NbrExemplaire"));
+    ars.open();
+    int count = ars.recordCount();
+    ars.close();
+    f.get<ui::Control>(QStringLiteral("Label183")).setCaption(QString::number(count + 1));
+    // A 5-character code is a group of its own per copy: every such copy is the last.
+    ars.clearSql();
+    ars.addSql(code.size() == 5 ? QStringLiteral("UPDATE table1 SET MaxExemplaire = True")
+                                : QStringLiteral("UPDATE table1 SET MaxExemplaire = False"));
+    ars.addSql(QStringLiteral("WHERE Isbn13 =") + text::QuotedStr(code));
+    ars.execSql();
+    ++count;
+
+    press.labelFlag = f.get<ui::CheckBox>(QStringLiteral("CheckBox1")).checked() || code.size() < 13
+                          ? QStringLiteral("True")
+                          : QStringLiteral("False");
+    if (isPressCode(code)) {
+        press.labelFlag = QStringLiteral("True");
+        fields.set("Edit84", fields.text("Edit2"));
+    }
+    cleanFields(copyNumber == 1);
+    cleanSummary();
+    fields.set("Edit92", priceForStorage(fields.text("Edit92")));
+    if (m_screen.ReturnToLoanScreen)
+        if (auto* loanCode = f.find<ui::CustomEdit>(QStringLiteral("Edit39")))
+            loanCode->setText(code);
+    fields.set("Edit26", cut(fields.text("Edit26"), 50));
+    ExtractDescriptors();
+    if (f.CoverScanned.isEmpty())
+        f.CoverScanned = QStringLiteral("False");
+    fields.set("Edit61", coverName(press));
+    if (!startsWithAny(code, {"978", "378", "379"}) || code.size() < 5 ||
+        (code.startsWith(QLatin1String("978")) && code.size() != 13))
+        fields.set("Edit84", QStringLiteral("*") + code + QStringLiteral("*"));
+
+    const QString language = ControlCharsToSpaces(
+        cut(QString(f.BookLanguage.isEmpty() ? f.LanguageText : f.BookLanguage).remove(u'\r').remove(u'\n'), 30));
+    const QString copy = QString::number(code.size() == 5 ? 1 : count);
+    const QStringList values = {
+        q(fields.text("Edit2")), q(fields.text("Edit5")), q(fields.text("ComboBox12")),
+        text::QuotedStr(QStringLiteral("LIVRE")), q(fields.text("Edit12")), QStringLiteral("True"),
+        QStringLiteral("True"), press.labelFlag, q(DescriptorText), text::QuotedStr(copy),
+        q(fields.text("Edit61")), q(fields.text("Edit4")), q(fields.text("Edit7")), q(fields.text("Edit6")),
+        q(code), q(fields.text("Edit84")), q(fields.text("Edit26")), q(SummaryText), q(language),
+        q(fields.text("Edit92")), q(fields.text("ComboBox11")), q(fields.text("Edit25")), f.CoverScanned,
+    };
+    ars.clearSql();
+    ars.addSql(QStringLiteral("Insert into table1 (Isbn10,Auteur,Genre,type,Editeur,Maxexemplaire,Empruntable,"
+                              "IMP_CodeBarres,Descripteur,NbrExemplaire,Images,Titre,Pages,Date_parution,Isbn13,"
+                              "CodeBarres,Mot_Cle,Resume,Langue,Prix_Client,LieuRangement,Proprio,Emprunte) Values (") +
+               values.join(u',') + u')');
+    ars.execSql();
+    ++press.inserted;
+
+    // The new row is the last by number: the database's key of the insert says which.
+    press.lastNumLivre = f.db.ADOConnection1.lastInsertKey();
+    f.get<ui::Control>(QStringLiteral("Label182")).setCaption(QString::number(press.lastNumLivre));
+    if (code.size() <= 5 && !fields.text("Edit2").startsWith(u'B'))
+        AssignInternalCode(press);
+    SummaryText.clear();
+    DescriptorText.clear();
+}
+
+void BookSave::cleanFields(bool firstCopy)
+{
+    const Fields fields(m_frm);
+    auto clean = [](const QString& s) { return ControlCharsToSpaces(separatorsToSpaces(s)); };
+    fields.set("Edit2", cut(fields.text("Edit2"), 20));
+    fields.set("Edit5", clean(cut(fields.text("Edit5"), 50)));
+    fields.set("Edit12", clean(cut(fields.text("Edit12"), 50)));
+    fields.set("ComboBox12", cut(fields.text("ComboBox12"), 50));
+    fields.set("Edit4",
+               clean(separatorsToSpaces(CleanWebText(cut(fields.text("Edit4"), 80))).replace(u',', u' ')));
+    fields.set("Edit7", clean(cut(fields.text("Edit7"), 20)));
+    fields.set("Edit92", cut(fields.text("Edit92"), 20));
+    if (firstCopy)
+        fields.set("Edit7", fields.text("Edit91") + u' ' + fields.text("Edit7"));
+    fields.set("Edit7", cut(fields.text("Edit7"), 20));
+    fields.set("Edit6", clean(cut(fields.text("Edit6"), 40)));
+    fields.set("Edit84", cut(fields.text("Edit84"), 20));
+    for (const char* name : {"Edit25", "ComboBox11", "Edit26"})
+        fields.set(name, cut(fields.text(name), 50));
+    // The cover name is stored as it came; only its column bounds it.
+    fields.set("Edit61", cut(fields.text("Edit61"), 255));
+}
+
+void BookSave::cleanSummary()
+{
+    QString s = m_frm.get<ui::CustomEdit>(QStringLiteral("RichEdit4")).text();
+    s = ReplaceAll(s, QStringLiteral("Ã©"), QStringLiteral("é"));
+    s = ReplaceAll(s, QStringLiteral("Présentation de l'éditeur"), QString());
+    s = ReplaceAll(s, QStringLiteral("Amazon.fr"), QString());
+    for (QChar& c : s)
+        if (c == u';' || c == u':' || c == u'~' || c == u'"' || c == u'\n')
+            c = u' ';
+    s.remove(u'\r');
+    SummaryText = cut(ControlCharsToSpaces(s), 2500);
+}
+
+void BookSave::ExtractDescriptors()
+{
+    const Fields fields(m_frm);
+    DescriptorText = extractDescriptorText(m_frm.ThesaurusTable,
+                                           fields.text("Edit4") + u' ' + cut(SummaryText, 3000));
+    const QString dewey = text::Trim(fields.text("Edit95"));
+    fields.set("Edit95", dewey);
+    if (!dewey.isEmpty())
+        DescriptorText = QStringLiteral(".Dewey ") + dewey + DescriptorText;
+    DescriptorText = cut(DescriptorText, 255);
+}
+
+QString BookSave::coverName(Press& press)
+{
+    app::TFrmPrin& f = m_frm;
+    const Fields fields(f);
+    const QString& code = press.code;
+    const QString own = code + QStringLiteral(".jpg");
+    // A cover stored while the code was still empty takes the code's name, once the rows are in.
+    const QString stray = QStringLiteral(".jpg");
+    if (files::fileExists(f.AppDir + kCovers + stray) && !files::fileExists(f.AppDir + kCovers + own) &&
+        press.renames.empty())
+        press.renames.emplace_back(stray, own);
+    auto coverExists = [&](const QString& name) {
+        if (files::fileExists(f.AppDir + kCovers + name))
+            return true;
+        for (const auto& rename : press.renames)
+            if (rename.second.compare(name, Qt::CaseInsensitive) == 0)
+                return true;
+        return false;
+    };
+
+    QString name = fields.text("Edit61");
+    QString candidate = own;
+    if (coverExists(own))
+        name = own;
+    if (name.isEmpty())
+        if (const QString isbn13 = isbn13Of(fields.text("Edit2")); !isbn13.isEmpty())
+            candidate = isbn13 + QStringLiteral(".jpg");
+    if (coverExists(candidate))
+        name = own;
+    else
+        name = f.LookupCoverName.isEmpty() ? own : f.LookupCoverName;
+    if (fields.text("Edit2").startsWith(u'B'))
+        name = own;
+    if (isPressCode(code)) {
+        const QString issue = (QStringLiteral("00000") + KeepDigitsAndX(fields.text("Edit97"))).right(5);
+        fields.set("Edit97", issue);
+        name = code + u'_' + issue + QStringLiteral(".jpg");
+    }
+    return name;
+}
+
+void BookSave::AssignInternalCode(Press& press)
+{
+    app::TFrmPrin& f = m_frm;
+    const Fields fields(f);
+    db::Query& ars = f.db.ars;
+    ars.clearSql();
+    ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre = ") + QString::number(press.lastNumLivre));
+    ars.open();
+    const bool unnumbered = !ars.isEmpty() && ars.fieldByName(QStringLiteral("Isbn13")).asString() == QStringLiteral("00000");
+    ars.close();
+    if (!unnumbered)
+        return;
+    const QString code = QString::number(press.lastNumLivre).rightJustified(5, u'0');
+    fields.set("Edit10", code);
+    const QString isbn10 = fields.text("Edit2");
+    QString cover = code + QStringLiteral(".jpg");
+    if (!isbn10.startsWith(u'B'))
+        if (const QString isbn13 = isbn13Of(isbn10); !isbn13.isEmpty())
+            cover = isbn13 + QStringLiteral(".jpg");
+    ars.clearSql();
+    ars.addSql(QStringLiteral("UPDATE table1 SET Isbn13 =") + q(code) + QStringLiteral(",CodeBarres =") +
+               q(QStringLiteral("*") + code + QStringLiteral("*")) + QStringLiteral(",Images =") + q(cover) +
+               QStringLiteral(",IMP_CodeBarres = True"));
+    ars.addSql(QStringLiteral("WHERE numlivre =") + QString::number(press.lastNumLivre));
+    ars.execSql();
+    // The next copy of the same save gets a number of its own.
+    fields.set("Edit10", QStringLiteral("00000"));
+    press.renames.emplace_back(QStringLiteral("00000.jpg"), cover);
+}
+
+void BookSave::writeJournal(const QString& code)
+{
+    app::TFrmPrin& f = m_frm;
+    const Fields fields(f);
+    const QString line = journal::newBookLine(f.application().clock().currentDateTime().date(), text::Trim(code),
+                                              text::Trim(fields.text("Edit4")), text::Trim(fields.text("Edit5")),
+                                              text::Trim(fields.text("Edit12")), text::Trim(fields.text("ComboBox12")));
+    if (!journal::appendJournalLine(f.OutputFile, f.AppDir, line))
+        f.application().messageBox(QStringLiteral("Le livre est enregistré, mais la ligne du journal n'a pas pu être "
+                                                  "ajoutée au fichier ") +
+                                       f.AppDir + QStringLiteral("Journal.csv"),
+                                   f.application().title(), ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+}
+
+void BookSave::resetTab()
+{
+    app::TFrmPrin& f = m_frm;
+    const Fields fields(f);
+    for (const char* name : {"Edit2", "Edit5", "Edit12", "Edit10", "Edit4", "Edit7", "Edit6", "Edit91", "Edit92",
+                             "Edit95", "Edit61", "RichEdit4", "MemoSource"})
+        fields[name].clear();
+    f.LookupCoverName.clear();
+    f.CoverScanned.clear();
+    f.BookLanguage.clear();
+    SummaryText.clear();
+    fields.set("Edit15", QStringLiteral("1"));
+    fields["Edit1"].show();
+    fields["Edit1"].setFocus();
+    f.get<ui::Control>(QStringLiteral("SpeedButton20")).hide();
+    f.get<ui::Control>(QStringLiteral("SpeedButton21")).hide();
+    f.get<ui::Control>(QStringLiteral("SpeedButton22")).show();
+    f.get<ui::Control>(QStringLiteral("SpeedButton18")).show();
+    f.db.ADOTable1.last();
+}
+
+void BookSave::CoverStripRefreshAfterSave()
+{
+    app::TFrmPrin& f = m_frm;
+    db::Table& books = f.db.ADOTable1;
+    auto& nameBox = f.get<ui::CustomEdit>(QStringLiteral("Edit61"));
+    static const char* const stripImages[] = {"Image20", "Image21", "Image22", "Image23", "Image24", "Image25"};
+    for (int k = 0; k < 6; ++k) {
+        auto& image = f.get<ui::Image>(QString::fromLatin1(stripImages[k]));
+        QString name = text::Trim(text::Copy(books.fieldByName(QStringLiteral("Images")).asString(), 1, 30));
+        if (!files::fileExists(f.AppDir + kCovers + name)) {
+            name = kNoPicture;
+            nameBox.setText(kNoPicture);
+        }
+        if (k == 0 && f.settings.AnimationOn) {
+            // The newest cover flies from the tab into its place in the strip.
+            f.get<ui::Control>(QStringLiteral("PageControl1")).hide();
+            image.setBounds(QRect(14, 122, 370, 470));
+            showCoverFile(f, image, kCovers, name, kNoPicture);
+            while (image.height() > 130 || image.left() < 515 || image.top() < 476 || image.width() > 109) {
+                QRect r = image.bounds();
+                if (r.height() > 130)
+                    r.setHeight(r.height() - 4);
+                if (r.left() < 515)
+                    r.moveLeft(r.left() + 5);
+                if (r.top() < 594)
+                    r.moveTop(r.top() + 6);
+                if (r.width() > 110)
+                    r.setWidth(r.width() - 11);
+                image.setBounds(r);
+                f.Delay(1);
+            }
+        } else {
+            showCoverFile(f, image, kCovers, name, kNoPicture);
+        }
+        if (k == 0)
+            image.setBounds(QRect(655, 594, 115, 170));
+        books.prior();
+    }
+    books.moveBy(6);
+}
+
+void BookSave::finalReset()
+{
+    app::TFrmPrin& f = m_frm;
+    f.get<ui::Control>(QStringLiteral("PageControl1")).show();
+    f.get<ui::Control>(QStringLiteral("Panel4")).setCursor(ui::Cursor::Default);
+    auto& code = f.get<ui::Edit>(QStringLiteral("Edit1"));
+    code.setColor(ui::colors::yellow);
+    code.clear();
+    code.show();
+    code.setFocus();
+}
+
+void BookSave::backToLoanScreen()
+{
+    if (!m_screen.ReturnToLoanScreen)
+        return;
+    m_screen.ReturnToLoanScreen = false;
+    app::TFrmPrin& f = m_frm;
+    for (const char* name : {"Image109", "Panel1", "Panel2", "Panel3", "Panel4", "Panel5", "Panel6", "Panel7",
+                             "Panel8", "Panel9", "Panel12", "Panel13", "Panel15", "Panel16", "Panel17", "Panel18",
+                             "Panel21", "Panel26", "Edit100"})
+        f.setVisibleIfBuilt(QString::fromLatin1(name), false);
+    for (const char* name : {"Image31", "Image105", "Image106", "Image107", "Image108"})
+        if (auto* image = f.find<ui::Image>(QString::fromLatin1(name)))
+            image->clearPicture();
+    f.setVisibleIfBuilt(QStringLiteral("Panel14"), true);
+    for (const char* name : {"Recherche", "Identification", "Liste"})
+        f.setVisibleIfBuilt(QString::fromLatin1(name), false);
+    if (auto* borrower = f.find<ui::Edit>(QStringLiteral("Edit41")); borrower && borrower->canFocus())
+        borrower->setFocus();
+    for (const char* name : {"Edit40", "Edit136", "Edit42", "Edit43", "Edit44", "Image33", "Image34", "Button40",
+                             "Button43", "Button44", "Edit45", "Edit47"})
+        f.setVisibleIfBuilt(QString::fromLatin1(name), false);
+    for (const char* name : {"Button39", "Button41", "Button46"})
+        f.setVisibleIfBuilt(QString::fromLatin1(name), true);
+    if (auto* today = f.find<ui::CustomEdit>(QStringLiteral("Edit46")))
+        today->setText(text::shortDateText(f.application().clock().currentDateTime().date()));
+}
+
+}  // namespace catalogue

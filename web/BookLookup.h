@@ -1,0 +1,52 @@
+#pragma once
+// The look-up of a book code typed or scanned into the entry tab's code field: the code is
+// cleaned (French-keyboard digits, hyphens, ISBN-10 to ISBN-13), looked up in the catalogue, and
+// when the library does not hold the book yet, asked of the outside sources one after the other
+// until one finds it. Codes that nobody knows go to Isbn_non_trouves.csv.
+#include "web/BookSource.h"
+
+#include <QChar>
+#include <memory>
+#include <vector>
+
+namespace app {
+class TFrmPrin;
+}
+
+namespace web {
+
+class BookLookup {
+public:
+    explicit BookLookup(app::TFrmPrin& frm);
+
+    // The code field's key-press handler: every key cleans the code, Enter (or a code of 13
+    // characters or more) starts the look-up.
+    void EditKeyPress(QChar& key);
+    // "Stop recherche": the source under way finishes, the others are skipped.
+    void SpeedButton41Click();
+
+    // The outside sources in the order they are asked.
+    void addSource(std::unique_ptr<BookSource> source) { m_sources.push_back(std::move(source)); }
+
+    // The code was taken as a 10-character product number.
+    bool AsinEntry = false;
+    bool StopRequested = false;
+
+private:
+    void startLookup();
+    void NormaliseBookCode();
+    void lookUpLocally();
+    void askSources();
+    // True when the title is to be typed next (the focus is on it).
+    bool RecordIsbnNotFound();
+    void closingStep();
+    void AutoValidateBook();
+    // Fills the tab from the first row of the scratch query and shows its cover.
+    void showCatalogueRow();
+    void showCover(const QString& name);
+
+    app::TFrmPrin& m_frm;
+    std::vector<std::unique_ptr<BookSource>> m_sources;
+};
+
+}  // namespace web
