@@ -1,5 +1,6 @@
 // The program: one instance per user, its windows on the screen, the message loop.
 #include "app/Program.h"
+#include "program/ProgramScreens.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/media/SoundCommands.h"
 #include "platform/shell/SingleInstance.h"
@@ -11,6 +12,7 @@
 #include "platform/ui/qt/Renderer.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QScreen>
 
@@ -35,8 +37,9 @@ int main(int argc, char** argv)
     shell::SystemShell shell;
     media::SoundCommands sound([](const QString& path) { return files::nativePath(path); });
     app::ProgramServices services{application, shell, sound,
-                                  [](const QString& path) { return QFontDatabase::addApplicationFont(path) >= 0; }};
+                                  [](const QString& path) { return QFontDatabase::addApplicationFont(path) >= 0; },
+                                  [] { return QGuiApplication::clipboard()->text(); }};
     app::Program program(services);
-    program.start();
+    program.start(program::programScreens());
     return pump.exec();
 }
