@@ -6,6 +6,7 @@
 #include <cstring>
 #include <gif_lib.h>
 #include <jpeglib.h>
+#include <jerror.h>
 #include <png.h>
 #include <webp/decode.h>
 
@@ -25,6 +26,21 @@ void jpegFail(j_common_ptr info)
     std::longjmp(reinterpret_cast<JpegError*>(info->err)->jump, 1);
 }
 
+// A file cut short decodes with grey filler rows: it is no picture.
+void jpegWarn(j_common_ptr info, int level)
+{
+    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF)
+        jpegFail(info);
+}
+
+// Four-channel JPEGs come from print software, with the channels stored inverted (the
+// Adobe convention every writer follows).
+quint32 cmykToArgb(const unsigned char* p)
+{
+    const int k = p[3];
+    return argb(p[0] * k / 255, p[1] * k / 255, p[2] * k / 255);
+}
+
 ui::PicturePtr decodeJpeg(const QByteArray& bytes)
 {
     jpeg_decompress_struct info;
@@ -32,6 +48,7 @@ ui::PicturePtr decodeJpeg(const QByteArray& bytes)
     info.err = jpeg_std_error(&error.manager);
     error.manager.error_exit = jpegFail;
     error.manager.output_message = [](j_common_ptr) {};
+    error.manager.emit_message = jpegWarn;
     std::vector<quint32> pixels;
     int width = 0, height = 0;
     if (setjmp(error.jump)) {
@@ -41,18 +58,22 @@ ui::PicturePtr decodeJpeg(const QByteArray& bytes)
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
+    const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
     jpeg_start_decompress(&info);
     width = int(info.output_width);
     height = int(info.output_height);
     pixels.resize(size_t(width) * size_t(height));
-    std::vector<unsigned char> row(size_t(width) * 3);
+    const size_t channels = cmyk ? 4 : 3;
+    std::vector<unsigned char> row(size_t(width) * channels);
     while (info.output_scanline < info.output_height) {
         const int y = int(info.output_scanline);
         unsigned char* rowPointer = row.data();
         jpeg_read_scanlines(&info, &rowPointer, 1);
-        for (int x = 0; x < width; ++x)
-            pixels[size_t(y) * size_t(width) + size_t(x)] = argb(row[size_t(x) * 3], row[size_t(x) * 3 + 1], row[size_t(x) * 3 + 2]);
+        for (int x = 0; x < width; ++x) {
+            const unsigned char* p = row.data() + size_t(x) * channels;
+            pixels[size_t(y) * size_t(width) + size_t(x)] = cmyk ? cmykToArgb(p) : argb(p[0], p[1], p[2]);
+        }
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
