@@ -12,6 +12,10 @@ namespace app {
 
 namespace {
 
+// The maker's page is a few lines: a longer answer is no version page, and its text never
+// reaches a message box.
+constexpr qint64 kVersionPageLimit = 64 * 1024;
+
 // The text from the first "version " up to the "</p>" after it. Empty when either is missing: a
 // page without them (a proxy's or a host's own notice) is no version page, whatever it holds.
 QString versionText(const QString& page)
@@ -44,7 +48,7 @@ void TFrmPrin::StartupQuestion()
         try {
             if (site.isEmpty())
                 throw net::Error(QStringLiteral("no web host configured"));
-            found = versionText(QString::fromUtf8(client->get(site + QStringLiteral("/file/version.html"))));
+            found = versionText(QString::fromUtf8(client->get(site + QStringLiteral("/file/version.html"), kVersionPageLimit)));
         } catch (const net::Error&) {
             found.clear();
         }

@@ -75,6 +75,14 @@ CURL* CurlSession::prepare(const QString& what, const QByteArray& url, const cha
     what_ = what;
     curl_easy_reset(easy_);
     sink_ = nullptr;
+    source_ = nullptr;
+    maxBytes_ = 0;
+    received_ = 0;
+    tooLarge_ = false;
+    replies_ = nullptr;
+    replyBytes_ = 0;
+    repliesTooLong_ = false;
+    callbackFailure_ = nullptr;
     errorText_[0] = '\0';
     curl_easy_setopt(easy_, CURLOPT_URL, url.constData());
     curl_easy_setopt(easy_, CURLOPT_PROTOCOLS_STR, protocols);
@@ -83,43 +91,80 @@ CURL* CurlSession::prepare(const QString& what, const QByteArray& url, const cha
     return easy_;
 }
 
-void CurlSession::receiveInto(QIODevice& sink)
+void CurlSession::receiveInto(QIODevice& sink, qint64 maxBytes)
 {
     sink_ = &sink;
+    maxBytes_ = maxBytes;
+    // A size announced beyond the limit fails before the body starts.
+    curl_easy_setopt(easy_, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(maxBytes));
     curl_easy_setopt(easy_, CURLOPT_WRITEFUNCTION, &CurlSession::write);
-    curl_easy_setopt(easy_, CURLOPT_WRITEDATA, &sink);
+    curl_easy_setopt(easy_, CURLOPT_WRITEDATA, this);
 }
 
 void CurlSession::sendFrom(QIODevice& source, qint64 size)
 {
+    source_ = &source;
     curl_easy_setopt(easy_, CURLOPT_UPLOAD, 1L);
     curl_easy_setopt(easy_, CURLOPT_READFUNCTION, &CurlSession::read);
-    curl_easy_setopt(easy_, CURLOPT_READDATA, &source);
+    curl_easy_setopt(easy_, CURLOPT_READDATA, this);
     curl_easy_setopt(easy_, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(size));
 }
 
 void CurlSession::collectReplies(QByteArrayList& lines)
 {
+    replies_ = &lines;
     curl_easy_setopt(easy_, CURLOPT_HEADERFUNCTION, &CurlSession::reply);
-    curl_easy_setopt(easy_, CURLOPT_HEADERDATA, &lines);
+    curl_easy_setopt(easy_, CURLOPT_HEADERDATA, this);
 }
 
-size_t CurlSession::write(char* data, size_t size, size_t count, void* device)
+size_t CurlSession::write(char* data, size_t size, size_t count, void* session) noexcept
 {
-    const qint64 written = static_cast<QIODevice*>(device)->write(data, qint64(size * count));
-    return written < 0 ? 0 : size_t(written);
+    auto* self = static_cast<CurlSession*>(session);
+    const qint64 bytes = qint64(size * count);
+    if (bytes > self->maxBytes_ - self->received_) {
+        self->tooLarge_ = true;
+        return 0;
+    }
+    try {
+        const qint64 written = self->sink_->write(data, bytes);
+        if (written != bytes)
+            return 0;
+        self->received_ += bytes;
+        return size_t(bytes);
+    } catch (...) {
+        self->callbackFailure_ = std::current_exception();
+        return 0;
+    }
 }
 
-size_t CurlSession::read(char* data, size_t size, size_t count, void* device)
+size_t CurlSession::read(char* data, size_t size, size_t count, void* session) noexcept
 {
-    const qint64 got = static_cast<QIODevice*>(device)->read(data, qint64(size * count));
-    return got < 0 ? CURL_READFUNC_ABORT : size_t(got);
+    auto* self = static_cast<CurlSession*>(session);
+    try {
+        const qint64 got = self->source_->read(data, qint64(size * count));
+        return got < 0 ? CURL_READFUNC_ABORT : size_t(got);
+    } catch (...) {
+        self->callbackFailure_ = std::current_exception();
+        return CURL_READFUNC_ABORT;
+    }
 }
 
-size_t CurlSession::reply(char* data, size_t size, size_t count, void* lines)
+size_t CurlSession::reply(char* data, size_t size, size_t count, void* session) noexcept
 {
-    static_cast<QByteArrayList*>(lines)->append(QByteArray(data, qsizetype(size * count)).trimmed());
-    return size * count;
+    auto* self = static_cast<CurlSession*>(session);
+    const qint64 bytes = qint64(size * count);
+    if (bytes > kReplyLimit - self->replyBytes_) {
+        self->repliesTooLong_ = true;
+        return 0;
+    }
+    try {
+        self->replies_->append(QByteArray(data, qsizetype(bytes)).trimmed());
+        self->replyBytes_ += bytes;
+        return size_t(bytes);
+    } catch (...) {
+        self->callbackFailure_ = std::current_exception();
+        return 0;
+    }
 }
 
 void CurlSession::run()
@@ -159,10 +204,16 @@ void CurlSession::run()
     }
 }
 
-void CurlSession::check(CURLcode code) const
+void CurlSession::check(CURLcode code)
 {
+    if (callbackFailure_)
+        std::rethrow_exception(std::exchange(callbackFailure_, nullptr));
     if (code == CURLE_OK)
         return;
+    if (tooLarge_ || code == CURLE_FILESIZE_EXCEEDED)
+        throw Error(QStringLiteral("%1: the answer is larger than the %2 bytes expected at most").arg(what_).arg(maxBytes_));
+    if (repliesTooLong_)
+        throw Error(QStringLiteral("%1: the server's replies pass %2 bytes").arg(what_).arg(kReplyLimit));
     QString reason = QString::fromUtf8(errorText_).trimmed();
     if (code == CURLE_WRITE_ERROR && sink_)
         reason = sink_->errorString();

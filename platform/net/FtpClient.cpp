@@ -145,7 +145,7 @@ void FtpClient::put(const QString& localPath, const QString& remotePath)
     run(what);
 }
 
-void FtpClient::get(const QString& remotePath, const QString& localPath)
+void FtpClient::get(const QString& remotePath, const QString& localPath, qint64 maxBytes)
 {
     const QString target = absolute(remotePath);
     const QString what = QStringLiteral("FTP get %1 to %2").arg(target, localPath);
@@ -154,7 +154,7 @@ void FtpClient::get(const QString& remotePath, const QString& localPath)
     if (!file.open(QIODevice::WriteOnly))
         throw Error(QStringLiteral("%1: %2").arg(what, file.errorString()));
     prepareRequest(*session_, account_, what, urlOf(target));
-    session_->receiveInto(file);
+    session_->receiveInto(file, maxBytes);
     run(what);
     if (!file.commit())
         throw Error(QStringLiteral("%1: %2").arg(what, file.errorString()));

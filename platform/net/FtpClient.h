@@ -45,8 +45,9 @@ public:
     qint64 size(const QString& path);
     // Replaces the remote file.
     void put(const QString& localPath, const QString& remotePath);
-    // Replaces the local file (a native path) once the whole file has arrived.
-    void get(const QString& remotePath, const QString& localPath);
+    // Replaces the local file (a native path) once the whole file has arrived; a file larger
+    // than maxBytes is not fetched (an Error).
+    void get(const QString& remotePath, const QString& localPath, qint64 maxBytes);
 
 private:
     void requireConnection(const QString& what) const;

@@ -28,26 +28,26 @@ HttpClient::HttpClient(Waiting waiting) : session_(std::make_unique<CurlSession>
 
 HttpClient::~HttpClient() = default;
 
-QByteArray HttpClient::get(const QString& url, const HttpOptions& options)
+QByteArray HttpClient::get(const QString& url, qint64 maxBytes, const HttpOptions& options)
 {
     QByteArray body;
     QBuffer sink(&body);
     sink.open(QIODevice::WriteOnly);
-    fetch(url, sink, options);
+    fetch(url, sink, maxBytes, options);
     return body;
 }
 
-void HttpClient::download(const QString& url, const QString& localPath, const HttpOptions& options)
+void HttpClient::download(const QString& url, const QString& localPath, qint64 maxBytes, const HttpOptions& options)
 {
     QSaveFile file(localPath);
     if (!file.open(QIODevice::WriteOnly))
         throw Error(QStringLiteral("cannot write %1: %2").arg(localPath, file.errorString()));
-    fetch(url, file, options);
+    fetch(url, file, maxBytes, options);
     if (!file.commit())
         throw Error(QStringLiteral("cannot write %1: %2").arg(localPath, file.errorString()));
 }
 
-void HttpClient::fetch(const QString& url, QIODevice& sink, const HttpOptions& options)
+void HttpClient::fetch(const QString& url, QIODevice& sink, qint64 maxBytes, const HttpOptions& options)
 {
     const QUrl address = webAddress(url);
     const QString what = QStringLiteral("GET %1").arg(address.toDisplayString(QUrl::RemovePassword));
@@ -55,7 +55,7 @@ void HttpClient::fetch(const QString& url, QIODevice& sink, const HttpOptions& o
     curl_easy_setopt(easy, CURLOPT_HTTPGET, 1L);
     curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, options.followRedirects ? 1L : 0L);
     curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, kWebProtocols);
-    session_->receiveInto(sink);
+    session_->receiveInto(sink, maxBytes);
     session_->run();
 
     long status = 0;

@@ -85,7 +85,7 @@ TEST_F(FtpClientTest, PutReplacesTheRemoteFileAndGetFetchesIt)
 
     const QString fetched = local.filePath("fetched.zip");
     writeFile(fetched, "old");
-    ftp.get("Test1.zip", fetched);
+    ftp.get("Test1.zip", fetched, 70000);
     EXPECT_EQ(readFile(fetched), second);
 }
 
@@ -96,10 +96,23 @@ TEST_F(FtpClientTest, MissingRemoteFileHasNoSizeAndCannotBeFetched)
     EXPECT_EQ(ftp.size("/no/such/folder/nothing.txt"), -1);
     const QString target = local.filePath("kept.txt");
     writeFile(target, "kept");
-    EXPECT_FALSE(errorOf([&] { ftp.get("nothing.txt", target); }).isEmpty());
+    EXPECT_FALSE(errorOf([&] { ftp.get("nothing.txt", target, 1000); }).isEmpty());
     EXPECT_EQ(readFile(target), QByteArray("kept"));
     EXPECT_TRUE(ftp.isConnected());
     EXPECT_EQ(ftp.size("nothing.txt"), -1);
+}
+
+TEST_F(FtpClientTest, AFileLargerThanItsLimitIsNotFetched)
+{
+    ftp.connect(account());
+    ftp.put(localFile("big.bin", QByteArray(70001, 'x')), "Test1.zip");
+    const QString target = local.filePath("fetched.zip");
+    writeFile(target, "old");
+    EXPECT_TRUE(errorOf([&] { ftp.get("Test1.zip", target, 70000); }).contains("larger than the 70000 bytes"));
+    EXPECT_EQ(readFile(target), QByteArray("old"));
+    EXPECT_TRUE(ftp.isConnected());
+    ftp.get("Test1.zip", target, 70001);
+    EXPECT_EQ(readFile(target).size(), 70001);
 }
 
 TEST_F(FtpClientTest, FoldersAreMadeAndEnteredRelativeOrAbsolute)
@@ -156,7 +169,7 @@ TEST_F(FtpClientTest, ActiveModeTransfersToo)
 {
     ftp.connect(account(false));
     ftp.put(localFile("a.txt", "active"), "a.txt");
-    ftp.get("a.txt", local.filePath("b.txt"));
+    ftp.get("a.txt", local.filePath("b.txt"), 1000);
     EXPECT_EQ(readFile(local.filePath("b.txt")), QByteArray("active"));
 }
 
