@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QtDebug>
 #include <algorithm>
 #include <sqlite3.h>
@@ -30,6 +31,8 @@ qint64 steadyMilliseconds()
 
 // Cached statements beyond this many are dropped (those not running) before a new one.
 constexpr int kStatementCacheLimit = 200;
+// How long a statement waits for a lock another program holds on the file.
+constexpr int kBusyTimeoutMs = 2000;
 
 }  // namespace
 
@@ -83,29 +86,31 @@ void Connection::open()
     // Never SQLITE_OPEN_CREATE: a missing file is an error, not a new empty database.
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
-    const auto refuse = [&](const QString& why) {
-        sqlite3_close_v2(handle);
+    // Every way out but success closes the handle, or each failed open keeps a file open.
+    auto closeHandle = qScopeGuard([&handle] { sqlite3_close_v2(handle); });
+    const auto refuse = [&path](const QString& why) {
         throw Error(Error::Kind::Open, QStringLiteral("%1: %2").arg(why, path));
     };
     if (rc != SQLITE_OK)
         refuse(QString::fromUtf8(handle ? sqlite3_errmsg(handle) : sqlite3_errstr(rc)));
+    // Before the first statement: a file another program holds locked at this moment is waited
+    // for, as a lock met later is.
+    sqlite3_busy_timeout(handle, kBusyTimeoutMs);
     try {
         jet::registerOn(handle);
         Schema schema = Schema::read(handle);
         if (schema.tableNames().isEmpty())
-            refuse(QString::fromUtf8(sqlite3_errstr(SQLITE_NOTADB)));
-        sqlite3_busy_timeout(handle, 2000);
+            throw Error(Error::Kind::Open, QString::fromUtf8(sqlite3_errstr(SQLITE_NOTADB)));
         // A rollback journal keeps the file whole whenever no transaction is open.
         for (const char* pragma : {"PRAGMA journal_mode = DELETE", "PRAGMA cache_size = -32000"}) {
             if (sqlite3_exec(handle, pragma, nullptr, nullptr, nullptr) != SQLITE_OK)
-                refuse(QString::fromUtf8(sqlite3_errmsg(handle)));
+                throw Error(Error::Kind::Engine, QString::fromUtf8(sqlite3_errmsg(handle)));
         }
         schema_ = std::move(schema);
     } catch (const Error& e) {
-        if (e.kind() == Error::Kind::Open)
-            throw;
         refuse(e.message());
     }
+    closeHandle.dismiss();
     handle_ = handle;
 }
 

@@ -7,11 +7,15 @@
 #include "platform/db/Table.h"
 #include "tests/platform/db/TestDatabase.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 using dbtest::TestDatabase;
@@ -34,9 +38,14 @@ void expectOpenError(db::Connection& c)
         FAIL() << "opened";
     } catch (const db::Error& e) {
         EXPECT_EQ(e.kind(), db::Error::Kind::Open);
-        EXPECT_FALSE(e.message().isEmpty());
+        EXPECT_TRUE(e.message().endsWith(": " + c.nativePath())) << e.message().toStdString();
     }
     EXPECT_FALSE(c.connected());
+}
+
+int openFileCount()
+{
+    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size());
 }
 
 TEST(Connection, AMissingFileIsReportedAndNeverCreated)
@@ -63,6 +72,53 @@ TEST(Connection, AFileThatIsNotADatabaseIsReported)
         expectOpenError(c);
         EXPECT_EQ(QFileInfo(file.fileName()).size(), content.size());
     }
+}
+
+TEST(Connection, AFolderOrAPipeIsNoDatabase)
+{
+    TestDatabase db;
+    ASSERT_TRUE(QDir(db.pathOf("")).mkdir("folder.bib"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(db.pathOf("pipe.bib")).constData(), 0600), 0);
+    for (const char* name : {"folder.bib", "pipe.bib"}) {
+        db::Connection c(TestDatabase::connectionStringFor(db.pathOf(name)));
+        expectOpenError(c);
+    }
+}
+
+// A failed open closes what it opened: a program asked again and again keeps no file open.
+TEST(Connection, AFailedOpenKeepsNoFileOpen)
+{
+    TestDatabase db;
+    QFile text(db.pathOf("Test1.bib"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    text.write("Titre;Auteur\r\n");
+    text.close();
+    db::Connection c(TestDatabase::connectionStringFor(text.fileName()));
+    expectOpenError(c);
+    const int before = openFileCount();
+    for (int i = 0; i < 1000; ++i)
+        expectOpenError(c);
+    EXPECT_EQ(openFileCount(), before);
+}
+
+// Another program holding the file locked at the moment it opens makes the open wait, as any
+// later statement would, instead of failing at once.
+TEST(Connection, ADatabaseLockedWhenItOpensIsWaitedFor)
+{
+    TestDatabase db;
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(QFile::encodeName(db.path()).constData(), &other, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    std::thread holder([other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    });
+    db::Connection c(TestDatabase::connectionStringFor(db.path()));
+    EXPECT_NO_THROW(c.open());
+    holder.join();
+    EXPECT_TRUE(c.connected());
+    EXPECT_EQ(c.execute("Insert into Emprunteurs (EmpNom) Values ('DUPONT')"), 1);
+    sqlite3_close(other);
 }
 
 TEST(Connection, TheProgramPathIsMappedToTheNativeFile)
