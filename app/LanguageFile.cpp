@@ -1,8 +1,8 @@
 #include "app/LanguageFile.h"
 
 #include "app/SettingsFile.h"
+#include "platform/files/TextFile.h"
 #include "platform/files/WindowsPath.h"
-#include "platform/text/TextLines.h"
 
 #include <functional>
 
@@ -74,7 +74,7 @@ LanguageLoad loadLanguage(SettingsFile& settings, QString& languageText, Languag
     QStringList lines;
     bool read = false;
     try {
-        read = text::readTextLines(files::nativePath(result.path), lines);
+        read = files::readTextFileLines(files::nativePath(result.path), lines);
     } catch (const files::PathError&) {
         read = false;  // a name climbing out of the drive is no language file
     }

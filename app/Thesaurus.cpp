@@ -1,9 +1,9 @@
 #include "app/Thesaurus.h"
 
 #include "platform/files/FileError.h"
+#include "platform/files/TextFile.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/text/PascalText.h"
-#include "platform/text/TextLines.h"
 
 
 namespace app {
@@ -11,7 +11,7 @@ namespace app {
 Thesaurus loadThesaurusFile(const QString& path)
 {
     Thesaurus t;
-    if (!text::readTextLines(files::nativePath(path), t.lines))
+    if (!files::readTextFileLines(files::nativePath(path), t.lines))
         throw files::FileError(QStringLiteral("Erreur d'E/S : impossible d'ouvrir le fichier %1").arg(path));
     if (t.lines.isEmpty())
         t.lines << QString();

@@ -1,10 +1,13 @@
 #include "platform/files/IniFile.h"
 
+#include "platform/files/TextFile.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/text/PascalText.h"
 #include "platform/text/TextLines.h"
+#include "platform/text/Windows1252.h"
 
-#include <QFileInfo>
+#include <QDateTime>
+#include <QHash>
 #include <optional>
 
 namespace files {
@@ -86,17 +89,74 @@ Location locate(const QStringList& lines, const QString& section, const QString&
     return loc;
 }
 
+// The program reads its settings some fifty times while it starts. Each file is parsed once and
+// kept while it stays as it was read: a read still sees whatever another program wrote since, as
+// on Windows. The stamp proves a file unchanged only once its modification time lies well behind
+// the moment it was read, since a change in the same tick of the file system's clock keeps the
+// time (and maybe the size); until then the bytes are read again and compared.
+struct Snapshot {
+    FileStamp stamp;
+    QByteArray bytes;
+    QStringList lines;
+    bool settled = false;
+};
+
+constexpr qint64 kSettleNs = 3'000'000'000;  // beyond any file system's time granularity
+constexpr qsizetype kMaxSnapshots = 16;
+
+QHash<QString, Snapshot>& snapshots()
+{
+    static QHash<QString, Snapshot> cache;
+    return cache;
+}
+
+qint64 nowNs()
+{
+    return QDateTime::currentMSecsSinceEpoch() * 1000000;
+}
+
+// The lines of the file as it is now; none when it is missing or no regular file.
+QStringList currentLines(const QString& native)
+{
+    QHash<QString, Snapshot>& cache = snapshots();
+    const std::optional<FileStamp> stamp = regularFileStamp(native);
+    auto kept = cache.find(native);
+    if (!stamp) {
+        if (kept != cache.end())
+            cache.erase(kept);
+        return {};
+    }
+    if (kept != cache.end() && kept->settled && kept->stamp == *stamp)
+        return kept->lines;
+
+    const qint64 readAt = nowNs();
+    Snapshot fresh;
+    if (!readRegularFile(native, fresh.bytes, &fresh.stamp)) {
+        if (kept != cache.end())
+            cache.erase(kept);
+        return {};
+    }
+    fresh.settled = readAt - fresh.stamp.modifiedNs > kSettleNs;
+    if (kept != cache.end() && kept->bytes == fresh.bytes) {
+        fresh.lines = kept->lines;
+    } else {
+        fresh.lines = text::splitLines(text::decodeWindows1252(fresh.bytes));
+        if (kept == cache.end() && cache.size() >= kMaxSnapshots)
+            cache.clear();
+    }
+    cache.insert(native, fresh);
+    return fresh.lines;
+}
+
 }  // namespace
 
 IniFile::IniFile(const QString& path) : m_path(path) {}
 
-bool IniFile::exists() const { return QFileInfo(nativePath(m_path)).isFile(); }
+bool IniFile::exists() const { return regularFileStamp(nativePath(m_path)).has_value(); }
 
 static QStringList readLines(const QString& path)
 {
-    QStringList lines;
-    text::readTextLines(nativePath(path), lines);
-    return lines;
+    return currentLines(nativePath(path));
 }
 
 bool IniFile::sectionExists(const QString& section) const
@@ -131,8 +191,7 @@ bool IniFile::readBool(const QString& section, const QString& key, bool defaultV
 bool IniFile::writeString(const QString& section, const QString& key, const QString& value)
 {
     const QString native = nativePath(m_path);
-    QStringList lines;
-    text::readTextLines(native, lines);
+    QStringList lines = currentLines(native);
     const Location loc = locate(lines, section, key);
     if (loc.keyLine >= 0) {
         lines[loc.keyLine] = keyLine(lines[loc.keyLine])->key + u'=' + value;
@@ -141,6 +200,8 @@ bool IniFile::writeString(const QString& section, const QString& key, const QStr
     } else {
         lines << u'[' + section + u']' << key + u'=' + value;
     }
+    // The next read takes the file as it is on the disk.
+    snapshots().remove(native);
     return text::writeTextLines(native, lines);
 }
 

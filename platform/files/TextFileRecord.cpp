@@ -1,5 +1,6 @@
 #include "platform/files/TextFileRecord.h"
 
+#include "platform/files/TextFile.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/text/TextLines.h"
 #include "platform/text/Windows1252.h"
@@ -22,7 +23,12 @@ void TextFileRecord::fail(const char* what) const
 void TextFileRecord::openForWriting(QIODevice::OpenMode mode, const char* what)
 {
     close();
-    m_file = std::make_unique<QFile>(nativePath(m_path));
+    const QString native = nativePath(m_path);
+    // Opening a pipe to write waits for a reader, for ever.
+    const QFileInfo info(native);
+    if (info.exists() && !info.isFile())
+        fail(what);
+    m_file = std::make_unique<QFile>(native);
     if (!m_file->open(mode)) {
         m_file.reset();
         fail(what);
@@ -44,7 +50,7 @@ void TextFileRecord::reset()
 {
     close();
     QString content;
-    if (!text::readText(nativePath(m_path), content))
+    if (!readTextFile(nativePath(m_path), content))
         fail("de lire");
     m_lines = text::splitLines(content);
     m_next = 0;
