@@ -1,5 +1,6 @@
 // The program: one instance per user, its windows on the screen, the message loop.
 #include "app/Program.h"
+#include "app/SingleStart.h"
 #include "program/ProgramScreens.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/media/SoundCommands.h"
@@ -18,17 +19,16 @@
 
 int main(int argc, char** argv)
 {
-    // A second start ends at once, silently, before any window.
-    shell::SingleInstance instance(shell::SingleInstance::lockPathFor(app::Program::kInstanceName));
-    if (!instance.acquire())
-        return 0;
-
     QApplication qt(argc, argv);
-    files::setProgramFolder(QCoreApplication::applicationDirPath());
-
     ui::SystemClock clock;
     uiqt::QtDialogs dialogs;
     ui::Application application(clock, dialogs);
+    // A second start ends before any window; a lock that cannot be taken is reported first.
+    shell::SingleInstance instance(shell::SingleInstance::lockPathFor(app::Program::kInstanceName));
+    if (!app::claimSingleStart(instance, application))
+        return instance.errorString().isEmpty() ? 0 : 1;
+
+    files::setProgramFolder(QCoreApplication::applicationDirPath());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         application.setScreenSize(screen->size());
     uiqt::Renderer renderer(application);

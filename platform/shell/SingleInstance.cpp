@@ -2,8 +2,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace shell {
@@ -23,21 +26,48 @@ SingleInstance::~SingleInstance()
     release();
 }
 
-bool SingleInstance::acquire()
+SingleInstance::Claim SingleInstance::fail(const QString& reason)
 {
+    error_ = QStringLiteral("Le fichier de verrou %1 ne peut pas servir : %2.").arg(lockPath_, reason);
+    return Claim::Failed;
+}
+
+SingleInstance::Claim SingleInstance::acquire()
+{
+    error_.clear();
     if (descriptor_ >= 0)
-        return true;
-    // Close-on-exec: a program started from here (the archiver outlives us) must not
-    // inherit the lock and block the next start.
-    const int fd = ::open(QFile::encodeName(lockPath_).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        return Claim::Held;
+    // Close-on-exec: a program started from here (the archiver outlives us) must not inherit
+    // the lock and block the next start. Non-blocking: a pipe under the name must not hold the
+    // start until someone reads it.
+    const int fd = ::open(QFile::encodeName(lockPath_).constData(),
+                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0600);
     if (fd < 0)
-        return false;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        const int error = errno;
         ::close(fd);
-        return false;
+        return fail(QString::fromLocal8Bit(std::strerror(error)));
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return fail(QStringLiteral("ce n'est pas un fichier ordinaire"));
+    }
+    // Someone else's file could be locked by its owner at will.
+    if (st.st_uid != ::geteuid()) {
+        ::close(fd);
+        return fail(QStringLiteral("il appartient à un autre utilisateur"));
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        ::close(fd);
+        if (error == EWOULDBLOCK)
+            return Claim::HeldElsewhere;
+        return fail(QString::fromLocal8Bit(std::strerror(error)));
     }
     descriptor_ = fd;
-    return true;
+    return Claim::Held;
 }
 
 void SingleInstance::release()
