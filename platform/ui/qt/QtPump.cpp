@@ -4,6 +4,7 @@
 #include "platform/ui/qt/FormWindow.h"
 
 #include <QApplication>
+#include <QThread>
 #include <algorithm>
 #include <limits>
 
@@ -50,7 +51,10 @@ void QtPump::handleMessages()
     if (m_failure)
         return;
     const QWidget* modal = QApplication::activeModalWidget();
-    if (m_pumping > 0 || (modal && !dynamic_cast<const FormWindow*>(modal))) {
+    // A Qt dialog runs an event loop of its own: until it returns, the program is still inside
+    // the call that asked for the dialog, even once the dialog has closed.
+    const bool insideADialog = QThread::currentThread()->loopLevel() > (m_running ? 1 : 0);
+    if (m_pumping > 0 || insideADialog || (modal && !dynamic_cast<const FormWindow*>(modal))) {
         m_dueWork.start(kRetryMs);
         return;
     }
@@ -82,7 +86,9 @@ int QtPump::exec()
 {
     if (m_application.terminated())
         return 0;
+    m_running = true;
     const int code = QCoreApplication::exec();
+    m_running = false;
     if (m_failure)
         std::rethrow_exception(std::exchange(m_failure, nullptr));
     return code;

@@ -44,6 +44,7 @@ private:
     std::unique_ptr<QObject> m_context;
     QTimer m_dueWork;
     int m_pumping = 0;
+    bool m_running = false;  // inside exec()
     bool m_scheduled = false;
     std::exception_ptr m_failure;
 };

@@ -28,17 +28,23 @@ protected:
     // Runs act on the next modal dialog once it is open (polling, as it opens inside exec()).
     void whenShown(std::function<void(QWidget*)> act)
     {
-        auto poll = std::make_shared<std::function<void()>>();
-        *poll = [act, poll] {
-            if (QWidget* dialog = QApplication::activeModalWidget())
-                act(dialog);
-            else
-                QTimer::singleShot(5, *poll);
-        };
-        QTimer::singleShot(0, *poll);
+        m_act = std::move(act);
+        QTimer::singleShot(0, &m_polls, [this] { poll(); });
     }
 
     QtDialogs dialogs;
+
+private:
+    void poll()
+    {
+        if (QWidget* dialog = QApplication::activeModalWidget())
+            m_act(dialog);
+        else
+            QTimer::singleShot(5, &m_polls, [this] { poll(); });
+    }
+
+    std::function<void(QWidget*)> m_act;
+    QObject m_polls;  // polls still pending end with the test
 };
 
 TEST_F(DialogsTest, AMessageBoxHasTheCaptionTextIconAndButtonsAsked)
