@@ -3,6 +3,8 @@
 #include "app/FrmPrin.h"
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/BookSave.h"
+#include "catalogue/BooksGrid.h"
+#include "catalogue/SearchScreen.h"
 #include "web/BookLookup.h"
 
 namespace program {
@@ -13,8 +15,10 @@ std::vector<app::ScreenInstaller> programScreens()
         [](app::TFrmPrin& frm) {
             auto& entry = frm.addPart<catalogue::BookEntryScreen>(frm);
             frm.addPart<catalogue::BookSave>(frm, entry);
+            frm.addPart<catalogue::BooksGrid>(frm);
         },
         [](app::TFrmPrin& frm) { frm.addPart<web::BookLookup>(frm); },
+        [](app::TFrmPrin& frm) { frm.addPart<catalogue::SearchScreen>(frm); },
     };
 }
 

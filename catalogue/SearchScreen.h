@@ -1,0 +1,39 @@
+#pragma once
+// The search screen (panel "Recherche"): six searches of the catalogue by words of the title, the
+// descriptors, the summary, the author, the theme or the genre. Each writes its page of answers
+// into the program folder, replacing the last one of its kind, and hands it to the desktop's
+// browser.
+#include <QString>
+
+namespace app {
+class TFrmPrin;
+}
+
+namespace catalogue {
+
+class SearchScreen {
+public:
+    // Builds the screen's controls and binds its handlers on the main window.
+    explicit SearchScreen(app::TFrmPrin& frm);
+
+    // Menu Livres > "Rechercher" and the toolbar's "Recherche".
+    void Rechercher1Click();
+    void Button50Click();
+    void Button51Click();
+    void Button52Click();
+    void Button75Click();
+    void SpeedButton7Click();
+    void SpeedButton8Click();
+    // Opens the last page shown again, where the browser prints it.
+    void Image100Click();
+
+    struct Kind;
+
+private:
+    void search(const Kind& kind);
+
+    app::TFrmPrin& m_frm;
+    QString m_lastPage;
+};
+
+}  // namespace catalogue

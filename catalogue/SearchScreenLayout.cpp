@@ -1,0 +1,112 @@
+#include "catalogue/SearchScreenLayout.h"
+
+#include "app/FrmPrin.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/SpeedButton.h"
+
+namespace catalogue {
+
+namespace {
+
+constexpr int kRowHeight = 44;
+constexpr int kTermLeft = 250;
+constexpr int kTermWidth = 150;
+constexpr int kAndWidth = 20;
+constexpr int kButtonLeft = 790;
+
+struct SearchRow {
+    const char* label;
+    const char* caption;
+    std::vector<const char*> terms;
+    const char* button;
+    bool speedButton;
+};
+
+template <class T>
+T* add(app::TFrmPrin& frm, const QString& name, ui::WinControl* parent, const QRect& place, const QString& text = {})
+{
+    T* c = frm.create<T>(name, parent);
+    c->setBounds(place);
+    if (!text.isEmpty())
+        c->setText(text);
+    return c;
+}
+
+}  // namespace
+
+void buildSearchScreenControls(app::TFrmPrin& frm)
+{
+    auto* screen = &frm.get<ui::Panel>(QStringLiteral("Recherche"));
+    const SearchRow rows[] = {
+        {"Label97", " Recherche sur le titre  ", {"Edit55", "Edit118"}, "Button50", false},
+        {"Label98", " Recherche sur les descripteurs ", {"Edit56", "Edit113", "Edit114"}, "Button51", false},
+        {"Label99", " Recherche sur le résumé ", {"Edit57"}, "Button52", false},
+        {"Label109", " Recherche Auteurs ", {"Edit85"}, "Button75", false},
+        {"Label163", " Recherche Thèmes ", {"Edit103"}, "SpeedButton7", true},
+        {"Label164", " Recherche Genre ", {"Edit104"}, "SpeedButton8", true},
+    };
+    int top = 24;
+    int andLabel = 0;
+    for (const SearchRow& row : rows) {
+        add<ui::Label>(frm, QString::fromLatin1(row.label), screen, QRect(16, top + 3, 225, 18),
+                       QString::fromUtf8(row.caption));
+        if (row.terms.size() == 1) {
+            // A single term gets the whole width of the row's terms.
+            add<ui::Edit>(frm, QString::fromLatin1(row.terms[0]), screen,
+                          QRect(kTermLeft, top, 3 * kTermWidth + 2 * kAndWidth, 24));
+        } else {
+            int left = kTermLeft;
+            for (size_t k = 0; k < row.terms.size(); ++k) {
+                if (k > 0) {
+                    add<ui::Label>(frm, QStringLiteral("SearchAndLabel%1").arg(++andLabel), screen,
+                                   QRect(left + 5, top + 3, kAndWidth - 10, 18), QStringLiteral("&"));
+                    left += kAndWidth;
+                }
+                add<ui::Edit>(frm, QString::fromLatin1(row.terms[k]), screen, QRect(left, top, kTermWidth, 24));
+                left += kTermWidth;
+            }
+        }
+        const QRect buttonPlace(kButtonLeft, top - 2, 100, 28);
+        const QString buttonName = QString::fromLatin1(row.button);
+        if (row.speedButton)
+            add<ui::SpeedButton>(frm, buttonName, screen, buttonPlace, QStringLiteral("Chercher"));
+        else
+            add<ui::Button>(frm, buttonName, screen, buttonPlace, QStringLiteral("Chercher"));
+        top += kRowHeight;
+    }
+
+    // The page settings, on the right of the rows.
+    const int left = 920;
+    add<ui::Label>(frm, QStringLiteral("SearchCoverWidthLabel"), screen, QRect(left, 26, 70, 18),
+                   QStringLiteral("Largeur"));
+    add<ui::Edit>(frm, QStringLiteral("Edit107"), screen, QRect(left + 75, 24, 50, 24), QStringLiteral("80"));
+    add<ui::Label>(frm, QStringLiteral("SearchCoverHeightLabel"), screen, QRect(left, 58, 70, 18),
+                   QStringLiteral("Hauteur"));
+    add<ui::Edit>(frm, QStringLiteral("Edit108"), screen, QRect(left + 75, 56, 50, 24), QStringLiteral("120"));
+    add<ui::Label>(frm, QStringLiteral("SearchAnswersPerPageLabel"), screen, QRect(left, 90, 145, 34),
+                   QStringLiteral("Nombre de  réponses par page"));
+    add<ui::Edit>(frm, QStringLiteral("Edit86"), screen, QRect(left, 126, 50, 24), QStringLiteral("4"));
+    const std::pair<const char*, const char*> options[] = {
+        {"CheckBox6", "Résumé ? "},
+        {"CheckBox28", "Descripteurs"},
+        {"CheckBox9", "Lieu de Rangement"},
+        {"CheckBox10", "1 exemplaire par livre"},
+    };
+    int optionTop = 166;
+    for (const auto& [name, caption] : options) {
+        auto* box = add<ui::CheckBox>(frm, QString::fromLatin1(name), screen, QRect(left, optionTop, 150, 20),
+                                      QString::fromUtf8(caption));
+        box->setChecked(true);
+        optionTop += 26;
+    }
+    auto* print = add<ui::Image>(frm, QStringLiteral("Image100"), screen, QRect(left, optionTop + 10, 48, 48));
+    print->setHint(QStringLiteral("Imprimer"));
+    print->setShowHint(true);
+}
+
+}  // namespace catalogue
