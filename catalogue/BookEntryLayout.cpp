@@ -176,7 +176,8 @@ void buildBookEntryControls(app::TFrmPrin& frm)
     auto* pages = b.add<ui::PageControl>("PageControl1", screen, layout::kPageControl);
     auto* entry = b.add<ui::TabSheet>("TabSheet7", pages, {}, QStringLiteral("Essentiel"));
     auto* complements = b.add<ui::TabSheet>("TabSheet2", pages, {}, QStringLiteral("Compléments"));
-    b.add<ui::TabSheet>("TabSheet1", pages, {}, QStringLiteral("Tableau"));
+    // Placed by the page control, as the last sheet added.
+    frm.create<ui::TabSheet>(QStringLiteral("TabSheet1"), pages)->setCaption(QStringLiteral("Tableau"));
     pages->setActivePage(entry);
     buildEntryTab(b, entry);
     buildComplementsTab(b, complements);
