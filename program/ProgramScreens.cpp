@@ -5,7 +5,7 @@
 #include "catalogue/BookSave.h"
 #include "catalogue/BooksGrid.h"
 #include "catalogue/SearchScreen.h"
-#include "web/BookLookup.h"
+#include "web/BookLookupInstaller.h"
 
 namespace program {
 
@@ -17,7 +17,7 @@ std::vector<app::ScreenInstaller> programScreens()
             frm.addPart<catalogue::BookSave>(frm, entry);
             frm.addPart<catalogue::BooksGrid>(frm);
         },
-        [](app::TFrmPrin& frm) { frm.addPart<web::BookLookup>(frm); },
+        [](app::TFrmPrin& frm) { web::installBookLookup(frm); },
         [](app::TFrmPrin& frm) { frm.addPart<catalogue::SearchScreen>(frm); },
     };
 }

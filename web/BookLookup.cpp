@@ -16,6 +16,7 @@
 #include "platform/ui/Image.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/SpeedButton.h"
+#include "web/AmazonReader.h"
 
 namespace web {
 
@@ -42,10 +43,12 @@ void BookLookup::EditKeyPress(QChar& key)
     code.setText(text::Trim(code.text()));
     QString c = code.text();
     if (c.size() == 10 && c.startsWith(QLatin1String("B0")) && !f.InventoryMode) {
-        // A product number: only the product page can know it; no such reader is plugged in yet.
+        // A product number: only the product page can know it.
         f.get<ui::CustomEdit>(QStringLiteral("Edit10")).setText(c);
         f.get<ui::CustomEdit>(QStringLiteral("Edit2")).setText(c);
         f.get<ui::CustomEdit>(QStringLiteral("Edit91")).setText(QStringLiteral("EBOOK"));
+        if (AmazonReader* amazon = f.findPart<AmazonReader>())
+            amazon->ReadAmazonPage(f);
         for (const char* name : {"SpeedButton20", "SpeedButton22", "SpeedButton21"})
             f.get<ui::Control>(QString::fromLatin1(name)).show();
         f.get<ui::Control>(QStringLiteral("Panel4")).setCursor(ui::Cursor::Default);
@@ -87,7 +90,9 @@ void BookLookup::startLookup()
         code.clear();
         return;
     }
-    for (const char* name : {"Edit4", "Edit5", "Edit6", "Edit12", "Edit7", "Edit91", "Edit92", "Edit97"})
+    // The summary and the Dewey class of the book thrown away go with it.
+    for (const char* name :
+         {"Edit4", "Edit5", "Edit6", "Edit12", "Edit7", "Edit91", "Edit92", "Edit97", "Edit95", "RichEdit4"})
         f.get<ui::CustomEdit>(QString::fromLatin1(name)).clear();
     f.get<ui::CheckBox>(QStringLiteral("CheckBox1")).setChecked(false);
     AsinEntry = false;
@@ -181,7 +186,11 @@ void BookLookup::lookUpLocally()
     f.get<ui::CheckBox>(QStringLiteral("CheckBox1")).setChecked(true);
     showCatalogueRow();
     f.get<ui::CustomEdit>(QStringLiteral("RichEdit4")).setSelText(ars.fieldByName(QStringLiteral("Resume")).asString());
-    showCover(bookCode.text() + QStringLiteral(".jpg"));
+    const QString cover = bookCode.text() + QStringLiteral(".jpg");
+    if (!files::fileExists(f.AppDir + kCoversFolder + cover) && f.settings.Amazonbool)
+        if (AmazonReader* amazon = f.findPart<AmazonReader>())
+            amazon->FetchMissingCover(f);
+    showCover(cover);
     for (const char* name : {"SpeedButton20", "SpeedButton22", "SpeedButton21"})
         f.get<ui::Control>(QString::fromLatin1(name)).show();
     closingStep();

@@ -26,6 +26,7 @@ class PageViewTest : public testing::Test {
 protected:
     void SetUp() override
     {
+        browser::setTestRouting({});
         writeFile(site.filePath(QStringLiteral("livre.html")),
                   "<html><head><title>Le Petit Prince</title></head><body><h1>Le Petit Prince</h1>"
                   "<p>Auteur : Antoine de Saint-Exup\xE9ry</p></body></html>");
@@ -34,6 +35,8 @@ protected:
         writeFile(site.filePath(QStringLiteral("cover.jpg")), QByteArray("\xFF\xD8\xFF\xE0") + QByteArray(2000, 'x'));
         writeFile(site.filePath(QStringLiteral("big.html")), "<p>" + QByteArray(5000, 'x') + "</p>");
     }
+
+    void TearDown() override { browser::clearTestRouting(); }
 
     QString page(const QString& path) const { return QStringLiteral("http://127.0.0.1:%1/%2").arg(server.port()).arg(path); }
 
@@ -45,7 +48,7 @@ protected:
     }
 
     QTemporaryDir site;
-    ScriptServer server{QStringLiteral("../web/web_server.py"), {site.path()}};
+    ScriptServer server{QStringLiteral("../web/web_server.py"), {site.path(), site.filePath(QStringLiteral("log"))}};
     int rounds = 0;
 };
 
@@ -155,7 +158,8 @@ TEST(PageViewRouting, TestRoutingSendsEveryHostToTheFixtureServerOverTls)
     QTemporaryDir certificates;
     writeFile(site.filePath(QStringLiteral("dp.html")), "<title>Produit</title><p>ok</p>");
     ScriptServer server{QStringLiteral("../web/web_server.py"),
-                        {site.path(), QStringLiteral("--tls"), certificates.path(), QStringLiteral("www.librairie.fr")}};
+                        {site.path(), site.filePath(QStringLiteral("log")), QStringLiteral("--tls"),
+                         certificates.path(), QStringLiteral("www.librairie.fr")}};
     PageView view{net::Waiting{}};
 
     browser::setTestRouting({{QStringLiteral(":443:127.0.0.1:%1").arg(server.port()).toLatin1()},

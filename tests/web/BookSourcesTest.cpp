@@ -1,0 +1,163 @@
+// The web sources of the look-up, asked in their order against the book sites served locally:
+// what each fills in when it finds the book, and how the chain goes on when a site has nothing.
+#include "BookSites.h"
+#include "tests/catalogue/BookScreenFixture.h"
+
+#include "platform/picture/PictureFile.h"
+#include "program/ProgramScreens.h"
+
+namespace {
+
+const QString kCode = QStringLiteral("9782070612758");
+
+class BookSourcesTest : public BookScreenTest {
+protected:
+    void SetUp() override
+    {
+        start({"Cancel"}, program::programScreens());
+        logIn();
+        app::Settings& settings = frm().settings;
+        settings.dialoguebool = settings.bookfinderbool = settings.decitrebool = settings.Amazonbool = true;
+        settings.ChasseLivrebool = false;
+    }
+    app::TFrmPrin& frm() const { return entry->mainWindow(); }
+
+    // The pages of a site that has not got the book.
+    void serveNotFound(const char* site)
+    {
+        const QString s = QString::fromLatin1(site);
+        if (s == u"dialogues")
+            sites().serveFixture(QStringLiteral("livre/") + kCode, QStringLiteral("dialogues/notfound.html"));
+        else if (s == u"bookfinder")
+            sites().serveFixture(QStringLiteral("search/index.html"), QStringLiteral("bookfinder/notfound.html"));
+        else if (s == u"amazon")
+            sites().serveFixture(QStringLiteral("dp/2070612759"), QStringLiteral("amazon/notfound.html"));
+        // Decitre answers its own 404 page.
+    }
+    void serveFound(const char* site)
+    {
+        const QString s = QString::fromLatin1(site);
+        if (s == u"dialogues") {
+            sites().serveFixture(QStringLiteral("livre/") + kCode, QStringLiteral("dialogues/found.html"));
+            sites().serve(QStringLiteral("cover/") + kCode + QStringLiteral(".webp"), BookSites::cover("WEBP"));
+        } else if (s == u"bookfinder") {
+            sites().serveFixture(QStringLiteral("search/index.html"), QStringLiteral("bookfinder/found.html"));
+            sites().serve(QStringLiteral("isbn/") + kCode + QStringLiteral(".jpg"), BookSites::cover("JPEG"));
+        } else if (s == u"decitre") {
+            sites().serveFixture(QStringLiteral("livres/") + kCode + QStringLiteral(".html"), QStringLiteral("decitre/found.html"));
+            sites().serve(QStringLiteral("image/") + kCode + QStringLiteral("-475x500-1.jpg"), BookSites::cover("PNG"));
+        } else {
+            sites().serveFixture(QStringLiteral("dp/2070612759"), QStringLiteral("amazon/found.html"));
+            sites().serve(QStringLiteral("images/I/51AbCdEf.jpg"), BookSites::cover("JPEG"));
+        }
+    }
+    QString coverFile() const { return QStringLiteral("livres/Jaquettes/") + kCode + QStringLiteral(".jpg"); }
+
+    BookSites& sites() { return *m_sites; }
+    // A site of its own for each case: nothing served before is served now.
+    void freshSites()
+    {
+        m_sites.reset();
+        m_sites = std::make_unique<BookSites>();
+    }
+    bool coverExists() const { return QFile::exists(program.folder(coverFile())); }
+
+    std::unique_ptr<BookSites> m_sites = std::make_unique<BookSites>();
+};
+
+struct FoundCase {
+    const char* site;
+    std::vector<const char*> sitesBefore;
+    std::map<std::string, const char*> fields;
+    const char* summary;
+    std::vector<const char*> hosts;
+};
+
+const char* const kFields[] = {"Edit4", "Edit5", "Edit12", "Edit6", "Edit7", "Edit91", "Edit92", "Edit95"};
+
+}  // namespace
+
+TEST_F(BookSourcesTest, EachSiteFillsTheFieldsItGivesAndTheCoverAfterTheSitesBeforeItHadNothing)
+{
+    const FoundCase cases[] = {
+        {"dialogues",
+         {},
+         {{"Edit4", "Le Petit Prince "}, {"Edit5", "Saint-Exupéry, Antoine de"}, {"Edit12", "Saint-Exupéry"},
+          {"Edit6", "01/03/1999"}, {"Edit7", "96"}, {"Edit91", "18 x 11 cm"}, {"Edit92", "7,50 "}, {"Edit95", "843"}},
+         "J'ai ainsi vécu seul, sans personne avec qui parler véritablement.",
+         {"www.librairiedialogues.fr", "images.librairiedialogues.fr"}},
+        {"bookfinder",
+         {"dialogues"},
+         {{"Edit4", "Le Petit Prince"}, {"Edit5", "Antoine de Saint-Exupéry"}, {"Edit12", "Gallimard"}},
+         "",
+         {"www.librairiedialogues.fr", "www.bookfinder.com", "pictures.abebooks.com"}},
+        {"decitre",
+         {"dialogues", "bookfinder"},
+         {{"Edit4", "Le Petit Prince Édition illustrée"}, {"Edit5", "Antoine de Saint-Exupéry"},
+          {"Edit12", "Gallimard Jeunesse"}},
+         "Un pilote tombé en panne dans le désert rencontre un petit prince.",
+         {"www.librairiedialogues.fr", "www.bookfinder.com", "www.decitre.fr", "products-images.di-static.com"}},
+        {"amazon",
+         {"dialogues", "bookfinder", "decitre"},
+         {{"Edit4", "Le Petit Prince "}, {"Edit5", "Saint-Exupéry, Antoine de "}, {"Edit12", "Gallimard"},
+          {"Edit6", "1 mars 1999"}, {"Edit7", "96 pages"}, {"Edit91", "Broché"}},
+         "Quatrième de couverture\r\nLe premier soir, je me suis donc endormi sur le sable.",
+         {"www.librairiedialogues.fr", "www.bookfinder.com", "www.decitre.fr", "www.amazon.fr", "m.media-amazon.com"}},
+    };
+    for (const FoundCase& c : cases) {
+        SCOPED_TRACE(c.site);
+        freshSites();
+        for (const char* before : c.sitesBefore)
+            serveNotFound(before);
+        serveFound(c.site);
+        QFile::remove(program.folder(coverFile()));
+        if (!edit("Edit4").text().isEmpty())
+            dialogs.answer(QStringLiteral("OK"));  // the previous book goes
+
+        input.scan(kCode);
+
+        for (const char* name : kFields) {
+            const auto expected = c.fields.find(name);
+            EXPECT_EQ(edit(name).text(), QString::fromUtf8(expected == c.fields.end() ? "" : expected->second)) << name;
+        }
+        EXPECT_TRUE(edit("RichEdit4").text().contains(QString::fromUtf8(c.summary))) << edit("RichEdit4").text().toStdString();
+        QStringList hosts;
+        for (const char* host : c.hosts)
+            hosts << QString::fromLatin1(host);
+        EXPECT_EQ(sites().hostsAsked(), hosts);
+        const QByteArray cover = program.read(coverFile());
+        EXPECT_EQ(picture::detectFormat(cover), picture::Format::Jpeg);
+        EXPECT_TRUE(image("Image99").picture());
+        EXPECT_EQ(frm().LookupCoverName, kCode + QStringLiteral(".jpg"));
+        EXPECT_TRUE(control("SpeedButton20").visible());
+        EXPECT_FALSE(QFile::exists(program.folder(QStringLiteral("Isbn_non_trouves.csv"))));
+    }
+}
+
+TEST_F(BookSourcesTest, NoSiteHasTheBook)
+{
+    for (const char* site : {"dialogues", "bookfinder", "amazon"})
+        serveNotFound(site);
+    dialogs.answer(QStringLiteral("OK"));
+    input.scan(kCode);
+    for (const char* name : kFields)
+        EXPECT_EQ(edit(name).text(), QString()) << name;
+    EXPECT_EQ(sites().hostsAsked(), (QStringList{QStringLiteral("www.librairiedialogues.fr"), QStringLiteral("www.bookfinder.com"),
+                                               QStringLiteral("www.decitre.fr"), QStringLiteral("www.amazon.fr")}));
+    EXPECT_EQ(program.read(QStringLiteral("Isbn_non_trouves.csv")), kCode.toLatin1() + "\r\n");
+    EXPECT_FALSE(coverExists());
+    EXPECT_EQ(dialogs.log().back().text, frm().tables.dialog(5));
+}
+
+TEST_F(BookSourcesTest, AFailedCoverDownloadLeavesTheExistingCover)
+{
+    serveFound("bookfinder");
+    serveNotFound("dialogues");
+    sites().serve(QStringLiteral("isbn/") + kCode + QStringLiteral(".jpg"), QByteArray("<html>ERREUR</html>").repeated(100));
+    program.write(coverFile(), BookSites::cover("JPEG"));
+    const QByteArray before = program.read(coverFile());
+    input.scan(kCode);
+    EXPECT_EQ(edit("Edit4").text(), QStringLiteral("Le Petit Prince"));
+    EXPECT_EQ(program.read(coverFile()), before);
+    EXPECT_FALSE(QFile::exists(program.folder(coverFile() + QStringLiteral(".download"))));
+}

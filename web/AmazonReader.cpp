@@ -1,0 +1,228 @@
+#include "web/AmazonReader.h"
+
+#include "app/FrmPrin.h"
+#include "app/TextRoutines.h"
+#include "platform/text/PascalText.h"
+#include "platform/ui/Edit.h"
+#include "web/BookLookup.h"
+#include "web/CoverDownload.h"
+#include "web/PageFetch.h"
+#include "web/ReaderScreen.h"
+#include "web/SiteAddresses.h"
+
+namespace web {
+
+namespace {
+
+constexpr int kLongestSummary = 3000;
+
+// The legacy browser wrote tag names in upper case; the page view writes them in lower case.
+QString withLowerTags(const QString& marker)
+{
+    QString out = marker;
+    bool inTag = false;
+    for (QChar& c : out) {
+        if (c == u'<')
+            inTag = true;
+        else if (c == u'>')
+            inTag = false;
+        else if (inTag)
+            c = c.toLower();
+    }
+    return out;
+}
+
+int posOfTag(const QString& marker, const QString& text)
+{
+    const int asWritten = text::Pos(marker, text);
+    return asWritten > 0 ? asWritten : text::Pos(withLowerTags(marker), text);
+}
+
+QString afterTag(const QString& text, const QString& marker)
+{
+    const int at = posOfTag(marker, text);
+    return at > 0 ? text.mid(at - 1 + int(marker.size())) : text;
+}
+
+}  // namespace
+
+bool AmazonReader::enabled(const app::Settings& settings) const
+{
+    return settings.Amazonbool;
+}
+
+bool AmazonReader::isMissingProduct(const QString& site, const QString& pageTitle)
+{
+    QStringList markers;
+    if (site == u"de")
+        markers = {QStringLiteral("ergab leider keine Produkttreffer"), QStringLiteral("404")};
+    else if (site == u"com")
+        markers = {QStringLiteral("did not match any products"), QStringLiteral("404")};
+    else
+        markers = {QStringLiteral("ne correspond à aucun produit"), QStringLiteral("cette page n’existe pas"),
+                   QStringLiteral("Page introuvable"),           QStringLiteral("page non trouvée"),
+                   QStringLiteral("pas une page fonctionnelle"), QStringLiteral("404"),
+                   QStringLiteral("Navigation annulée")};
+    for (const QString& marker : markers)
+        if (pageTitle.contains(marker))
+            return true;
+    return false;
+}
+
+void AmazonReader::ReadAmazonPage(app::TFrmPrin& frm)
+{
+    if (BookLookup* lookup = frm.findPart<BookLookup>())
+        lookup->AsinEntry = false;
+    showStep(frm, QStringLiteral("Amazon data"));
+    const QString code = fieldText(frm, "Edit10");
+    m_pages.NavigateSniffAndWait(kAmazonSite + QStringLiteral("/dp/") + fieldText(frm, "Edit2"));
+    auto& summary = frm.get<ui::CustomEdit>(QStringLiteral("RichEdit4"));
+    summary.clear();
+    const browser::PageView& page = m_pages.page();
+    const QString pageTitle = page.title();
+    QString html = page.innerHtml();
+    if (const int results = text::Pos(QStringLiteral("résultat pour"), html); results > 0)
+        html = html.mid(results - 1);
+    m_pages.dump(QStringLiteral("dialogue_InnerHTML.txt"), html);
+    if (code.startsWith(QLatin1String("979")))
+        if (const int product = text::Pos(QStringLiteral("dp/B0"), html); product > 0)
+            setFieldText(frm, "Edit2", html.mid(product - 1 + 3, 10));
+
+    const QString site = frm.AmazonSite;
+    if (isMissingProduct(site, pageTitle) || pageTitle.isEmpty()) {
+        setFieldText(frm, "Edit4", QString());
+        frm.BookDataFound = false;
+        setFieldText(frm, "Edit10", code);
+        return;
+    }
+    frm.BookDataFound = true;
+    setFieldText(frm, "Edit61", QStringLiteral("amazonpage"));
+    const bool french = site != u"de" && site != u"com";
+    if (french) {
+        QString bodyText = page.innerText();
+        if (const int shops = text::Pos(QStringLiteral("Parcourir les boutiques"), bodyText); shops > 0)
+            bodyText = bodyText.mid(shops - 1);
+        summary.setSelText(summaryOf(bodyText));
+    }
+    QString title;
+    QString author;
+    splitTitle(pageTitle, title, author);
+    setFieldText(frm, "Edit4", title);
+    setFieldText(frm, "Edit5", author);
+    if (french) {
+        if (!frm.LookupFound)
+            readCover(frm, page.innerHtml(), code);
+        m_pages.dump(QStringLiteral("dialogue_InnerHTML.txt"), page.innerHtml());
+        readDetails(frm, page.innerHtml());
+    }
+    setFieldText(frm, "Edit10", code);
+}
+
+void AmazonReader::FetchMissingCover(app::TFrmPrin& frm)
+{
+    showStep(frm, QStringLiteral("Amazon image"));
+    m_pages.NavigateSniffAndWait(kAmazonSite + QStringLiteral("/dp/") + fieldText(frm, "Edit2"));
+    const browser::PageView& page = m_pages.page();
+    const QString site = frm.AmazonSite;
+    if (site == u"de" || site == u"com" || page.title().isEmpty() || isMissingProduct(site, page.title()))
+        return;
+    readCover(frm, page.innerHtml(), fieldText(frm, "Edit10"));
+}
+
+QString AmazonReader::summaryOf(const QString& bodyText)
+{
+    int start = text::Pos(QStringLiteral("Quatrième de couverture"), bodyText);
+    if (start == 0)
+        start = text::Pos(QStringLiteral("Présentation de l'éditeur"), bodyText);
+    if (start == 0)
+        return {};
+    const QString rest = bodyText.mid(start - 1);
+    int end = text::Pos(QStringLiteral("Biographie"), rest);
+    if (end == 0)
+        end = text::Pos(QStringLiteral("Détails sur le produit"), rest);
+    if (end == 0)
+        return {};
+    const QString summary = text::Trim(rest.left(end - 1));
+    return summary.size() > kLongestSummary ? QString() : summary;
+}
+
+void AmazonReader::splitTitle(const QString& pageTitle, QString& title, QString& author)
+{
+    QString t = pageTitle;
+    for (const char* storeName : {"Amazon.fr -", "Amazon.fr", "- Livres"})
+        t = ReplaceAll(t, QString::fromLatin1(storeName), QString());
+    // A colon wins over a dash between blanks; a dash inside a name is no separator.
+    QString separator;
+    if (t.contains(QStringLiteral(" - ")))
+        separator = QStringLiteral(" - ");
+    if (t.contains(u':'))
+        separator = QStringLiteral(":");
+    if (separator.isEmpty()) {
+        title = text::Trim(t);
+        author.clear();
+        return;
+    }
+    const int at = text::Pos(separator, t);
+    const QString spaced = separator.size() > 1 ? QStringLiteral(" ") : QString();
+    author = text::TrimLeft(ReplaceAll(t.mid(at - 1 + int(separator.size())), separator, spaced));
+    title = text::TrimLeft(t.left(at - 1 + (separator.size() > 1 ? 1 : 0)));
+}
+
+void AmazonReader::readCover(app::TFrmPrin& frm, const QString& bodyHtml, const QString& code)
+{
+    QString html = bodyHtml;
+    if (const int video = text::Pos(QStringLiteral("main-video-container"), html); video > 0)
+        html = html.mid(video - 1);
+    for (const QString& prefix : kAmazonPicturePrefixes) {
+        const int at = text::Pos(prefix, html);
+        if (at == 0)
+            continue;
+        html = html.mid(at - 1);
+        const int jpg = text::Pos(QStringLiteral(".jpg"), html);
+        if (jpg == 0)
+            return;
+        const QString cover = code + QStringLiteral(".jpg");
+        if (m_covers.DownloadCover(html.left(jpg + 3), cover))
+            showStoredCover(frm, cover);
+        return;
+    }
+}
+
+void AmazonReader::readDetails(app::TFrmPrin& frm, const QString& bodyHtml)
+{
+    const QString details = QStringLiteral("Détails sur le produit");
+    QString h = bodyHtml;
+    if (const int at = text::Pos(details, h); at > 0)
+        h = h.mid(at - 1);
+    const QString item = QStringLiteral("<LI><B>");
+    const QString bold = QStringLiteral("</B>");
+    if (posOfTag(item, h) > 0) {
+        h = afterTag(h, item);
+        const int end = posOfTag(bold, h);
+        if (end > 0)
+            setFieldText(frm, "Edit91", h.left(qMax(0, end - 2)));
+    }
+    if (posOfTag(bold, h) > 0) {
+        h = afterTag(h, bold);
+        const int pages = text::Pos(QStringLiteral("pages"), h);
+        setFieldText(frm, "Edit7", text::Trim(pages > 0 ? h.left(pages - 1 + 5) : h.left(4)));
+    }
+    for (const char* publisher : {"<LI><B>Editeur&nbsp;:</B>", "<li><b>Editeur :</b>"}) {
+        const QString marker = QString::fromLatin1(publisher);
+        if (posOfTag(marker, h) == 0)
+            continue;
+        h = afterTag(h, marker);
+        int end = text::Pos(QStringLiteral("("), h);
+        const int semicolon = text::Pos(QStringLiteral(";"), h);
+        if (semicolon > 0 && (end == 0 || semicolon < end))
+            end = semicolon;
+        setFieldText(frm, "Edit12", end > 0 && text::Pos(QStringLiteral("("), h) > 0 ? text::Trim(h.left(end - 1)) : QString());
+        break;
+    }
+    if (const int open = text::Pos(QStringLiteral("("), h); open > 0) {
+        h = h.mid(open);
+        setFieldText(frm, "Edit6", textBefore(h, QStringLiteral(")")));
+    }
+}
+
+}  // namespace web

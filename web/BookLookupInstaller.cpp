@@ -1,0 +1,28 @@
+#include "web/BookLookupInstaller.h"
+
+#include "app/FrmPrin.h"
+#include "web/AmazonReader.h"
+#include "web/BookFinderReader.h"
+#include "web/BookLookup.h"
+#include "web/CoverDownload.h"
+#include "web/DecitreReader.h"
+#include "web/DialoguesReader.h"
+#include "web/PageFetch.h"
+
+namespace web {
+
+void installBookLookup(app::TFrmPrin& frm)
+{
+    auto& lookup = frm.addPart<BookLookup>(frm);
+    auto& pages = frm.addPart<PageFetch>(frm);
+    auto& covers = frm.addPart<CoverDownload>(frm);
+    // The look-up also asks the Amazon page outside the chain: for a product number, and for
+    // the cover of a catalogue book that has none.
+    frm.addPart<AmazonReader>(pages, covers);
+    lookup.addSource(std::make_unique<DialoguesReader>(pages, covers));
+    lookup.addSource(std::make_unique<BookFinderReader>(pages, covers));
+    lookup.addSource(std::make_unique<DecitreReader>(pages, covers));
+    lookup.addSource(std::make_unique<AmazonReader>(pages, covers));
+}
+
+}  // namespace web

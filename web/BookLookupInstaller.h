@@ -1,0 +1,12 @@
+#pragma once
+// Joins the look-up of book codes to the main window, with the web sources in the order the
+// chain asks them, the hidden browser they read pages with and the cover downloads.
+namespace app {
+class TFrmPrin;
+}
+
+namespace web {
+
+void installBookLookup(app::TFrmPrin& frm);
+
+}  // namespace web

@@ -1,0 +1,52 @@
+#include "web/ReaderScreen.h"
+
+#include "app/FrmPrin.h"
+#include "catalogue/BookCodes.h"
+#include "platform/files/WindowsPath.h"
+#include "platform/picture/PictureFile.h"
+#include "platform/text/PascalText.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Image.h"
+
+namespace web {
+
+QString fieldText(const app::TFrmPrin& frm, const char* name)
+{
+    return frm.get<ui::CustomEdit>(QString::fromLatin1(name)).text();
+}
+
+void setFieldText(app::TFrmPrin& frm, const char* name, const QString& text)
+{
+    frm.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(text);
+}
+
+void showStep(app::TFrmPrin& frm, const QString& text)
+{
+    frm.get<ui::Control>(QStringLiteral("Label155")).setCaption(text);
+}
+
+void showStoredCover(app::TFrmPrin& frm, const QString& fileName)
+{
+    const QString path = frm.AppDir + catalogue::kCoversFolder + fileName;
+    frm.get<ui::Image>(QStringLiteral("Image99")).setPicture(picture::loadPictureFile(files::nativePath(path)));
+    frm.LookupCoverName = fileName;
+    frm.LookupFound = true;
+}
+
+QString textAfter(const QString& text, const QString& marker, int skip)
+{
+    const int at = text::Pos(marker, text);
+    if (at == 0)
+        return {};
+    return text.mid(at - 1 + int(marker.size()) + skip);
+}
+
+QString textBefore(const QString& text, const QString& marker, int drop)
+{
+    const int at = text::Pos(marker, text);
+    if (at == 0)
+        return {};
+    return text.left(qMax(0, at - 1 - drop));
+}
+
+}  // namespace web

@@ -1,0 +1,27 @@
+#pragma once
+// What every page reader does on the book-entry screen: read the code, write the fields, say
+// which step runs, show the cover it stored.
+#include <QString>
+
+namespace app {
+class TFrmPrin;
+}
+
+namespace web {
+
+QString fieldText(const app::TFrmPrin& frm, const char* name);
+void setFieldText(app::TFrmPrin& frm, const char* name, const QString& text);
+// The step text of the "Recherche en cours" panel.
+void showStep(app::TFrmPrin& frm, const QString& text);
+// Shows the stored cover `fileName` of the covers folder and records it as the look-up's cover.
+void showStoredCover(app::TFrmPrin& frm, const QString& fileName);
+
+// Cutting page texts at markers; positions count from 1 as the readers' rules do.
+// The text after the end of the marker's first occurrence, `skip` characters further; empty
+// when the marker is missing.
+QString textAfter(const QString& text, const QString& marker, int skip = 0);
+// The text before the first occurrence of the marker, less `drop` characters at its end; empty
+// when the marker is missing.
+QString textBefore(const QString& text, const QString& marker, int drop = 0);
+
+}  // namespace web
