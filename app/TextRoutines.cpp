@@ -6,6 +6,7 @@
 #include <QFile>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 QString ReplaceAll(const QString& s, const QString& oldText, const QString& newText)
 {
@@ -46,9 +47,17 @@ QString RemoveFrenchAccents(const QString& s)
         {u"È", u"E"}, {u"Ê", u"E"}, {u"Ë", u"E"}, {u"Â", u"A"}, {u"Ãª", u"e"}, {u"Ã©", u"e"},
         {u"Ã¨", u"e"}, {u"Ã«", u"e"}, {u"°", u""},
     };
+    // Made once: searches call this on every title of the catalogue.
+    static const std::vector<std::pair<QString, QString>> texts = [] {
+        std::vector<std::pair<QString, QString>> t;
+        for (const auto& [from, to] : steps)
+            t.emplace_back(QString::fromUtf16(from), QString::fromUtf16(to));
+        return t;
+    }();
     QString r = s;
-    for (const auto& [from, to] : steps)
-        r = ReplaceAll(r, QString::fromUtf16(from), QString::fromUtf16(to));
+    for (const auto& [from, to] : texts)
+        if (r.contains(from))
+            r = ReplaceAll(r, from, to);
     return r;
 }
 

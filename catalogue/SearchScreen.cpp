@@ -132,10 +132,15 @@ void SearchScreen::search(const Kind& kind)
     }
     int perPage = kind.pageBreaks ? text::StrToInt(edit("Edit86").text()) : 0;
 
+    // The book table is left on its last book. Already filtered so, it is not read again: the book
+    // screen reads it afresh whenever it opens.
     db::Table& books = f.db.ADOTable1;
+    const QString booksOnly = QStringLiteral("Type='LIVRE'");
     books.open();
-    books.setFilter(QStringLiteral("Type='LIVRE'"));
-    books.setFiltered(true);
+    if (!books.filtered() || books.filter() != booksOnly) {
+        books.setFilter(booksOnly);
+        books.setFiltered(true);
+    }
     books.last();
 
     const SearchScreenPage::RowLayout layout{edit("Edit107").text(), edit("Edit108").text(), checked("CheckBox9")};

@@ -8,6 +8,8 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/ScriptedDialogs.h"
+#include "platform/ui/testing/InputDriver.h"
+#include "program/ProgramScreens.h"
 
 #include <QTemporaryDir>
 
@@ -42,6 +44,22 @@ struct HeadlessProgram {
         dialogs.answer(QStringLiteral("Cancel"));
         program.start(screens);
     }
+};
+
+// The program started and logged in as administrator, the tips window closed: the book screen
+// is open on the catalogue's last book.
+struct LoggedInProgram {
+    HeadlessProgram p;
+    ui::testing::InputDriver input{p.application};
+
+    LoggedInProgram()
+    {
+        p.start(program::programScreens());
+        p.dialogs.answer(QString());
+        p.dialogs.answer(QStringLiteral("Terminer"));
+        input.menu(QStringLiteral("Fichier > Administrateur"));
+    }
+    app::TFrmPrin& frm() { return p.program.mainWindow(); }
 };
 
 }  // namespace bench
