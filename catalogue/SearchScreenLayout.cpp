@@ -14,10 +14,10 @@ namespace catalogue {
 namespace {
 
 constexpr int kRowHeight = 44;
-constexpr int kTermLeft = 250;
-constexpr int kTermWidth = 150;
+constexpr int kTermLeft = 240;
+constexpr int kTermWidth = 140;
 constexpr int kAndWidth = 20;
-constexpr int kButtonLeft = 790;
+constexpr int kButtonLeft = 715;
 
 struct SearchRow {
     const char* label;
@@ -53,7 +53,7 @@ void buildSearchScreenControls(app::TFrmPrin& frm)
     int top = 24;
     int andLabel = 0;
     for (const SearchRow& row : rows) {
-        add<ui::Label>(frm, QString::fromLatin1(row.label), screen, QRect(16, top + 3, 225, 18),
+        add<ui::Label>(frm, QString::fromLatin1(row.label), screen, QRect(16, top + 3, 215, 18),
                        QString::fromUtf8(row.caption));
         if (row.terms.size() == 1) {
             // A single term gets the whole width of the row's terms.
@@ -64,7 +64,7 @@ void buildSearchScreenControls(app::TFrmPrin& frm)
             for (size_t k = 0; k < row.terms.size(); ++k) {
                 if (k > 0) {
                     add<ui::Label>(frm, QStringLiteral("SearchAndLabel%1").arg(++andLabel), screen,
-                                   QRect(left + 5, top + 3, kAndWidth - 10, 18), QStringLiteral("&"));
+                                   QRect(left + 6, top + 3, kAndWidth - 8, 18), QStringLiteral("&&"));
                     left += kAndWidth;
                 }
                 add<ui::Edit>(frm, QString::fromLatin1(row.terms[k]), screen, QRect(left, top, kTermWidth, 24));
@@ -81,25 +81,25 @@ void buildSearchScreenControls(app::TFrmPrin& frm)
     }
 
     // The page settings, on the right of the rows.
-    const int left = 920;
+    const int left = 850;
     add<ui::Label>(frm, QStringLiteral("SearchCoverWidthLabel"), screen, QRect(left, 26, 70, 18),
                    QStringLiteral("Largeur"));
     add<ui::Edit>(frm, QStringLiteral("Edit107"), screen, QRect(left + 75, 24, 50, 24), QStringLiteral("80"));
     add<ui::Label>(frm, QStringLiteral("SearchCoverHeightLabel"), screen, QRect(left, 58, 70, 18),
                    QStringLiteral("Hauteur"));
     add<ui::Edit>(frm, QStringLiteral("Edit108"), screen, QRect(left + 75, 56, 50, 24), QStringLiteral("120"));
-    add<ui::Label>(frm, QStringLiteral("SearchAnswersPerPageLabel"), screen, QRect(left, 90, 145, 34),
+    add<ui::Label>(frm, QStringLiteral("SearchAnswersPerPageLabel"), screen, QRect(left, 90, 215, 18),
                    QStringLiteral("Nombre de  réponses par page"));
-    add<ui::Edit>(frm, QStringLiteral("Edit86"), screen, QRect(left, 126, 50, 24), QStringLiteral("4"));
+    add<ui::Edit>(frm, QStringLiteral("Edit86"), screen, QRect(left, 112, 50, 24), QStringLiteral("4"));
     const std::pair<const char*, const char*> options[] = {
         {"CheckBox6", "Résumé ? "},
         {"CheckBox28", "Descripteurs"},
         {"CheckBox9", "Lieu de Rangement"},
         {"CheckBox10", "1 exemplaire par livre"},
     };
-    int optionTop = 166;
+    int optionTop = 152;
     for (const auto& [name, caption] : options) {
-        auto* box = add<ui::CheckBox>(frm, QString::fromLatin1(name), screen, QRect(left, optionTop, 150, 20),
+        auto* box = add<ui::CheckBox>(frm, QString::fromLatin1(name), screen, QRect(left, optionTop, 200, 20),
                                       QString::fromUtf8(caption));
         box->setChecked(true);
         optionTop += 26;
