@@ -27,20 +27,36 @@ QByteArray readFixture(const QString& name)
 
 }  // namespace
 
-BookSites::BookSites()
+BookSites::BookSites() : m_environmentBefore(qgetenv("QVL_TEST_CONNECT_TO"))
 {
     const QString log = m_root.filePath(QStringLiteral("requests.log"));
     m_http = std::make_unique<ScriptServer>(QStringLiteral("../web/web_server.py"), QStringList{m_root.path(), log});
     m_https = std::make_unique<ScriptServer>(QStringLiteral("../web/web_server.py"),
                                              QStringList{m_root.path(), log, QStringLiteral("--tls"),
                                                          m_certificates.path()} + kHttpsHosts);
-    browser::setTestRouting({{QStringLiteral(":80:127.0.0.1:%1").arg(m_http->port()).toLatin1(),
-                              QStringLiteral(":443:127.0.0.1:%1").arg(m_https->port()).toLatin1()},
-                             m_certificates.filePath(QStringLiteral("ca.pem"))});
+    route({});
+}
+
+void BookSites::route(const QByteArrayList& first)
+{
+    const browser::TestRouting routing{
+        first + QByteArrayList{QStringLiteral(":80:127.0.0.1:%1").arg(m_http->port()).toLatin1(),
+                               QStringLiteral(":443:127.0.0.1:%1").arg(m_https->port()).toLatin1()},
+        m_certificates.filePath(QStringLiteral("ca.pem"))};
+    browser::setTestRouting(routing);
+    qputenv("QVL_TEST_CONNECT_TO", routing.connectTo.join(','));
+    qputenv("QVL_TEST_CA_FILE", routing.caFile.toLocal8Bit());
+}
+
+void BookSites::routeHost(const QString& host, int port)
+{
+    route({QStringLiteral("%1:80:127.0.0.1:%2").arg(host).arg(port).toLatin1()});
 }
 
 BookSites::~BookSites()
 {
+    qputenv("QVL_TEST_CONNECT_TO", m_environmentBefore);
+    qunsetenv("QVL_TEST_CA_FILE");
     browser::clearTestRouting();
 }
 
@@ -56,6 +72,36 @@ void BookSites::serve(const QString& path, const QByteArray& bytes)
 void BookSites::serveFixture(const QString& path, const QString& fixture)
 {
     serve(path, readFixture(fixture));
+}
+
+void BookSites::serveFound(const char* site)
+{
+    const QString s = QString::fromLatin1(site);
+    if (s == u"dialogues") {
+        serveFixture(QStringLiteral("livre/") + kCode, QStringLiteral("dialogues/found.html"));
+        serve(QStringLiteral("cover/") + kCode + QStringLiteral(".webp"), cover("WEBP"));
+    } else if (s == u"bookfinder") {
+        serveFixture(QStringLiteral("search/index.html"), QStringLiteral("bookfinder/found.html"));
+        serve(QStringLiteral("isbn/") + kCode + QStringLiteral(".jpg"), cover("JPEG"));
+    } else if (s == u"decitre") {
+        serveFixture(QStringLiteral("livres/") + kCode + QStringLiteral(".html"), QStringLiteral("decitre/found.html"));
+        serve(QStringLiteral("image/") + kCode + QStringLiteral("-475x500-1.jpg"), cover("PNG"));
+    } else {
+        serveFixture(QStringLiteral("dp/") + kIsbn10, QStringLiteral("amazon/found.html"));
+        serve(QStringLiteral("images/I/51AbCdEf.jpg"), cover("JPEG"));
+    }
+}
+
+void BookSites::serveNotFound(const char* site)
+{
+    const QString s = QString::fromLatin1(site);
+    if (s == u"dialogues")
+        serveFixture(QStringLiteral("livre/") + kCode, QStringLiteral("dialogues/notfound.html"));
+    else if (s == u"bookfinder")
+        serveFixture(QStringLiteral("search/index.html"), QStringLiteral("bookfinder/notfound.html"));
+    else if (s == u"amazon")
+        serveFixture(QStringLiteral("dp/") + kIsbn10, QStringLiteral("amazon/notfound.html"));
+    // Decitre answers with its own 404 page.
 }
 
 QStringList BookSites::requests() const

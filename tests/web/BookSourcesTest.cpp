@@ -8,7 +8,7 @@
 
 namespace {
 
-const QString kCode = QStringLiteral("9782070612758");
+const QString kCode = BookSites::kCode;
 
 class BookSourcesTest : public BookScreenTest {
 protected:
@@ -22,35 +22,6 @@ protected:
     }
     app::TFrmPrin& frm() const { return entry->mainWindow(); }
 
-    // The pages of a site that has not got the book.
-    void serveNotFound(const char* site)
-    {
-        const QString s = QString::fromLatin1(site);
-        if (s == u"dialogues")
-            sites().serveFixture(QStringLiteral("livre/") + kCode, QStringLiteral("dialogues/notfound.html"));
-        else if (s == u"bookfinder")
-            sites().serveFixture(QStringLiteral("search/index.html"), QStringLiteral("bookfinder/notfound.html"));
-        else if (s == u"amazon")
-            sites().serveFixture(QStringLiteral("dp/2070612759"), QStringLiteral("amazon/notfound.html"));
-        // Decitre answers its own 404 page.
-    }
-    void serveFound(const char* site)
-    {
-        const QString s = QString::fromLatin1(site);
-        if (s == u"dialogues") {
-            sites().serveFixture(QStringLiteral("livre/") + kCode, QStringLiteral("dialogues/found.html"));
-            sites().serve(QStringLiteral("cover/") + kCode + QStringLiteral(".webp"), BookSites::cover("WEBP"));
-        } else if (s == u"bookfinder") {
-            sites().serveFixture(QStringLiteral("search/index.html"), QStringLiteral("bookfinder/found.html"));
-            sites().serve(QStringLiteral("isbn/") + kCode + QStringLiteral(".jpg"), BookSites::cover("JPEG"));
-        } else if (s == u"decitre") {
-            sites().serveFixture(QStringLiteral("livres/") + kCode + QStringLiteral(".html"), QStringLiteral("decitre/found.html"));
-            sites().serve(QStringLiteral("image/") + kCode + QStringLiteral("-475x500-1.jpg"), BookSites::cover("PNG"));
-        } else {
-            sites().serveFixture(QStringLiteral("dp/2070612759"), QStringLiteral("amazon/found.html"));
-            sites().serve(QStringLiteral("images/I/51AbCdEf.jpg"), BookSites::cover("JPEG"));
-        }
-    }
     QString coverFile() const { return QStringLiteral("livres/Jaquettes/") + kCode + QStringLiteral(".jpg"); }
 
     BookSites& sites() { return *m_sites; }
@@ -108,8 +79,8 @@ TEST_F(BookSourcesTest, EachSiteFillsTheFieldsItGivesAndTheCoverAfterTheSitesBef
         SCOPED_TRACE(c.site);
         freshSites();
         for (const char* before : c.sitesBefore)
-            serveNotFound(before);
-        serveFound(c.site);
+            sites().serveNotFound(before);
+        sites().serveFound(c.site);
         QFile::remove(program.folder(coverFile()));
         if (!edit("Edit4").text().isEmpty())
             dialogs.answer(QStringLiteral("OK"));  // the previous book goes
@@ -137,7 +108,7 @@ TEST_F(BookSourcesTest, EachSiteFillsTheFieldsItGivesAndTheCoverAfterTheSitesBef
 TEST_F(BookSourcesTest, NoSiteHasTheBook)
 {
     for (const char* site : {"dialogues", "bookfinder", "amazon"})
-        serveNotFound(site);
+        sites().serveNotFound(site);
     dialogs.answer(QStringLiteral("OK"));
     input.scan(kCode);
     for (const char* name : kFields)
@@ -151,8 +122,8 @@ TEST_F(BookSourcesTest, NoSiteHasTheBook)
 
 TEST_F(BookSourcesTest, AFailedCoverDownloadLeavesTheExistingCover)
 {
-    serveFound("bookfinder");
-    serveNotFound("dialogues");
+    sites().serveFound("bookfinder");
+    sites().serveNotFound("dialogues");
     sites().serve(QStringLiteral("isbn/") + kCode + QStringLiteral(".jpg"), QByteArray("<html>ERREUR</html>").repeated(100));
     program.write(coverFile(), BookSites::cover("JPEG"));
     const QByteArray before = program.read(coverFile());
@@ -160,4 +131,15 @@ TEST_F(BookSourcesTest, AFailedCoverDownloadLeavesTheExistingCover)
     EXPECT_EQ(edit("Edit4").text(), QStringLiteral("Le Petit Prince"));
     EXPECT_EQ(program.read(coverFile()), before);
     EXPECT_FALSE(QFile::exists(program.folder(coverFile() + QStringLiteral(".download"))));
+}
+
+TEST_F(BookSourcesTest, ASiteThatNeverAnswersIsLeftAfterItsTimeAndTheNextOneAsked)
+{
+    DeadPort silent(DeadPort::Silent);
+    sites().routeHost(QStringLiteral("www.librairiedialogues.fr"), silent.port());
+    sites().serveFound("bookfinder");
+    input.scan(kCode);
+    EXPECT_EQ(edit("Edit4").text(), QStringLiteral("Le Petit Prince"));
+    EXPECT_EQ(sites().hostsAsked(), (QStringList{QStringLiteral("www.bookfinder.com"), QStringLiteral("pictures.abebooks.com")}));
+    EXPECT_FALSE(control("Panel19").visible());
 }
