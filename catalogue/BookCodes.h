@@ -7,6 +7,9 @@ namespace catalogue {
 // The covers folder of the program folder, and the placeholder shown for a missing cover.
 inline const QString kCoversFolder = QStringLiteral("livres\\Jaquettes\\");
 inline const QString kNoPicture = QStringLiteral("No_picture.jpg");
+// The storage places' pictures, named after the places, and the placeholder for a place without one.
+inline const QString kPlacePicturesFolder = QStringLiteral("Photo_Rangement\\");
+inline const QString kNoPlacePicture = QStringLiteral("No_place.jpg");
 
 // The EAN of a periodical: "378" or "379", its issue number kept apart.
 inline bool isPressCode(const QString& code)

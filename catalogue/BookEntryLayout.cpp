@@ -1,6 +1,7 @@
 #include "catalogue/BookEntryLayout.h"
 
 #include "app/FrmPrin.h"
+#include "catalogue/ComplementsLayout.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
@@ -43,13 +44,6 @@ public:
     {
         label(labelName, tab, QPoint(16, top + 3), caption);
         return add<ui::Edit>(editName, tab, QRect(130, top, width, 22));
-    }
-    ui::DBEdit* dbEdit(const char* name, ui::WinControl* parent, const QRect& place, const char* field)
-    {
-        auto* e = add<ui::DBEdit>(name, parent, place);
-        e->setDataSource(&m_frm.db.DataSource1);
-        e->setDataField(QString::fromLatin1(field));
-        return e;
     }
     ui::DBComboBox* dbCombo(const char* name, ui::WinControl* parent, const QRect& place, const char* field)
     {
@@ -118,21 +112,14 @@ void buildEntryTab(Builder& b, ui::TabSheet* tab)
     b.label("Label155", searching, QPoint(10, 10), QString(), 340);
     b.add<ui::SpeedButton>("SpeedButton41", searching, QRect(10, 72, 120, 28), QStringLiteral("Stop recherche"));
 
-    auto* issue = b.add<ui::Panel>("NumJourno", tab, QRect(480, 130, 190, 100));
+    // The issue number of a periodical, asked over the fields once its code is known.
+    auto* issue = b.add<ui::Panel>("NumJourno", tab, QRect(87, 112, 241, 127));
+    issue->setColor(ui::Color::System::InfoBackground);
+    issue->setHint(QStringLiteral("périodiques"));
     issue->hide();
-    b.label("Label200", issue, QPoint(8, 8), QStringLiteral("Entrez le N° du journal"), 170);
-    b.add<ui::Edit>("Edit97", issue, QRect(8, 32, 100, 22));
-    b.add<ui::Button>("Button90", issue, QRect(116, 30, 60, 26), QStringLiteral("OK"));
-}
-
-void buildComplementsTab(Builder& b, ui::TabSheet* tab)
-{
-    b.dbEdit("DBEdit39", tab, QRect(16, 20, 300, 22), "Images")->setHint(QStringLiteral("Nom Image"));
-    b.dbCombo("DBComboBox6", tab, QRect(16, 56, 300, 22), "LieuRangement")->setHint(QStringLiteral("LieuRangement"));
-    b.dbCombo("DBComboBox7", tab, QRect(16, 92, 300, 22), "Type")->setHint(QStringLiteral("Type"));
-    b.dbCombo("DBComboBox8", tab, QRect(16, 128, 300, 22), "Genre")->setHint(QStringLiteral("Genre"));
-    b.add<ui::Image>("Image2", tab, QRect(340, 10, 300, 200))->setStretch(true);
-    b.add<ui::Image>("Image3", tab, layout::kLargeCover)->setStretch(true);
+    b.label("Label157", issue, QPoint(12, 14), QStringLiteral("Entrez le N° du journal"), 217);
+    b.add<ui::Edit>("Edit97", issue, QRect(12, 44, 120, 24));
+    b.add<ui::Button>("Button90", issue, QRect(148, 42, 75, 28), QStringLiteral("OK"));
 }
 
 void buildBelowTabs(Builder& b, ui::Panel* screen)
@@ -180,7 +167,7 @@ void buildBookEntryControls(app::TFrmPrin& frm)
     frm.create<ui::TabSheet>(QStringLiteral("TabSheet1"), pages)->setCaption(QStringLiteral("Tableau"));
     pages->setActivePage(entry);
     buildEntryTab(b, entry);
-    buildComplementsTab(b, complements);
+    buildComplementsTab(frm, complements);
     buildBelowTabs(b, screen);
 
     // The other-media screen's type and place lists, filled at every login.

@@ -24,8 +24,7 @@ namespace catalogue {
 namespace {
 
 const QString& kCovers = kCoversFolder;
-const QString kPlaces = QStringLiteral("Photo_Rangement\\");
-const QString kNoPlace = QStringLiteral("No_place.jpg");
+const QString& kPlaces = kPlacePicturesFolder;
 constexpr ui::Color kScreenColour = ui::Color::fromBgr(0xE8FFFF);
 constexpr ui::Color kHintColour = ui::Color::fromBgr(0xF0FBFF);
 
@@ -147,20 +146,22 @@ void BookEntryScreen::CoverStripRefresh()
     auto& nameBox = m_frm.get<ui::CustomEdit>(QStringLiteral("DBEdit39"));
     static const char* const stripImages[] = {"Image20", "Image21", "Image22", "Image23", "Image24", "Image25"};
     for (const char* image : stripImages) {
-        const QString name = text::Trim(text::Copy(books.fieldByName(QStringLiteral("Images")).asString(), 1, 30));
-        const QString path = m_frm.AppDir + kCovers + name;
-        QString shown = name;
-        // An empty cover file is what a failed download leaves.
-        if (files::fileExists(path) && FileSizeText(QStringLiteral("0"), path) == QStringLiteral("0"))
-            files::deleteFile(path);
-        if (!files::fileExists(path))
-            shown = kNoPicture;
-        if (showCoverFile(m_frm, m_frm.get<ui::Image>(QString::fromLatin1(image)), kCovers, shown, kNoPicture) !=
-            name)
+        const QString name = books.fieldByName(QStringLiteral("Images")).asString();
+        if (showStripCover(m_frm.get<ui::Image>(QString::fromLatin1(image)), name, true) !=
+            text::Trim(text::Copy(name, 1, 30)))
             nameBox.setText(kNoPicture);
         books.prior();
     }
     books.moveBy(6);
+}
+
+QString BookEntryScreen::showStripCover(ui::Image& slot, const QString& coverName, bool deleteEmptyFile)
+{
+    const QString name = text::Trim(text::Copy(coverName, 1, 30));
+    const QString path = m_frm.AppDir + kCovers + name;
+    if (deleteEmptyFile && files::fileExists(path) && FileSizeText(QStringLiteral("0"), path) == QStringLiteral("0"))
+        files::deleteFile(path);
+    return showCoverFile(m_frm, slot, kCovers, files::fileExists(path) ? name : kNoPicture, kNoPicture);
 }
 
 void BookEntryScreen::showLargeCover(bool storeCropScale)
@@ -186,8 +187,9 @@ void BookEntryScreen::showStoragePlace()
     auto& placeBox = m_frm.get<ui::CustomEdit>(QStringLiteral("DBComboBox6"));
     QString name = placeBox.text();
     if (!files::fileExists(m_frm.AppDir + kPlaces + name))
-        name = kNoPlace;
-    const QString shown = showCoverFile(m_frm, m_frm.get<ui::Image>(QStringLiteral("Image2")), kPlaces, name, kNoPlace);
+        name = kNoPlacePicture;
+    const QString shown =
+        showCoverFile(m_frm, m_frm.get<ui::Image>(QStringLiteral("Image2")), kPlaces, name, kNoPlacePicture);
     if (shown != placeBox.text())
         placeBox.setText(shown);
 }

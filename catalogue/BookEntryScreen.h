@@ -42,6 +42,14 @@ public:
     // Manual entry is on while "Saisie par code" is offered.
     bool manualEntry() const;
 
+    // The current copy's large cover on the Compléments tab; the crop scale is kept when asked.
+    void showLargeCover(bool storeCropScale);
+    // The picture of the current copy's storage place.
+    void showStoragePlace();
+    // A strip slot's cover for a copy's cover name (cut to 30 characters). An empty file, which
+    // a failed download leaves, is deleted when asked. Returns the name finally shown.
+    QString showStripCover(ui::Image& slot, const QString& coverName, bool deleteEmptyFile);
+
     // State the screen keeps between its handlers.
     int ActiveBookTab = 0;
     bool ReturnToLoanScreen = false;
@@ -53,8 +61,6 @@ public:
 private:
     enum class Opener { Menu, Login, LoanScreen };
     void open(Opener opener);
-    void showLargeCover(bool storeCropScale);
-    void showStoragePlace();
     void bindHoverHints();
 
     app::TFrmPrin& m_frm;

@@ -110,7 +110,44 @@ void BookLookup::startLookup()
         code.clear();
         return;
     }
+    if (isPressCode(code.text())) {
+        FindPeriodicalByCode();
+        return;
+    }
     lookUpLocally();
+}
+
+void BookLookup::FindPeriodicalByCode()
+{
+    app::TFrmPrin& f = m_frm;
+    auto& code = f.get<ui::Edit>(QStringLiteral("Edit1"));
+    auto& bookCode = f.get<ui::CustomEdit>(QStringLiteral("Edit10"));
+    f.get<ui::Control>(QStringLiteral("SpeedButton22")).show();
+    bookCode.setText(text::Trim(code.text()));
+    code.clear();
+    f.get<ui::CustomEdit>(QStringLiteral("Edit4")).clear();
+    f.get<ui::CustomEdit>(QStringLiteral("Edit5")).clear();
+    db::Query& ars = selectCopiesOf(bookCode.text());
+    if (ars.isEmpty()) {
+        f.ShowMessageEntry(20);
+    } else {
+        // The title's data; the issue number, its cover and its text are the issue's own.
+        const std::pair<const char*, const char*> fields[] = {
+            {"Edit4", "Titre"},    {"Edit10", "Isbn13"},       {"Edit5", "Auteur"},
+            {"Edit12", "Editeur"}, {"Edit6", "Date_parution"}, {"Edit7", "Pages"},
+        };
+        for (const auto& [control, field] : fields)
+            f.get<ui::CustomEdit>(QString::fromLatin1(control))
+                .setText(ars.fieldByName(QString::fromLatin1(field)).asString());
+        f.get<ui::CustomEdit>(QStringLiteral("Edit2")).setText(f.get<ui::CustomEdit>(QStringLiteral("Edit97")).text());
+        if (!showCover(bookCode.text() + QStringLiteral(".jpg"), false))
+            f.LookupFound = false;
+    }
+    f.get<ui::Control>(QStringLiteral("NumJourno")).show();
+    f.get<ui::Edit>(QStringLiteral("Edit97")).setFocus();
+    const QString stored = bookCode.text();
+    if (stored.size() == 13 && isAllDigits(stored))
+        f.get<ui::CustomEdit>(QStringLiteral("Edit84")).setText(catalogue::Ean13ToFontText(stored));
 }
 
 void BookLookup::NormaliseBookCode()
@@ -147,12 +184,7 @@ void BookLookup::NormaliseBookCode()
     set("Edit10", c);
     code.clear();
     set("Edit4", QString());
-    db::Query& ars = f.db.ars;
-    ars.clearSql();
-    ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(text::Trim(c)) +
-               QStringLiteral("ORDER BY NumLivre"));
-    ars.open();
-    f.get<ui::Control>(QStringLiteral("Label183")).setCaption(QString::number(ars.recordCount()));
+    db::Query& ars = selectCopiesOf(c);
     if (ars.isEmpty()) {
         f.ShowMessageEntry(17);
         code.clear();
@@ -173,12 +205,7 @@ void BookLookup::lookUpLocally()
     bookCode.setText(code.text());
     code.clear();
     f.get<ui::CustomEdit>(QStringLiteral("Edit4")).clear();
-    db::Query& ars = f.db.ars;
-    ars.clearSql();
-    ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(text::Trim(bookCode.text())) +
-               QStringLiteral("ORDER BY NumLivre"));
-    ars.open();
-    f.get<ui::Control>(QStringLiteral("Label183")).setCaption(QString::number(ars.recordCount()));
+    db::Query& ars = selectCopiesOf(bookCode.text());
     if (ars.isEmpty()) {
         askSources();
         return;
@@ -196,6 +223,17 @@ void BookLookup::lookUpLocally()
     closingStep();
 }
 
+db::Query& BookLookup::selectCopiesOf(const QString& code)
+{
+    db::Query& ars = m_frm.db.ars;
+    ars.clearSql();
+    ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(text::Trim(code)) +
+               QStringLiteral("ORDER BY NumLivre"));
+    ars.open();
+    m_frm.get<ui::Control>(QStringLiteral("Label183")).setCaption(QString::number(ars.recordCount()));
+    return ars;
+}
+
 void BookLookup::showCatalogueRow()
 {
     app::TFrmPrin& f = m_frm;
@@ -209,19 +247,22 @@ void BookLookup::showCatalogueRow()
             .setText(ars.fieldByName(QString::fromLatin1(field)).asString());
 }
 
-void BookLookup::showCover(const QString& name)
+bool BookLookup::showCover(const QString& name, bool placeholderWhenNone)
 {
     app::TFrmPrin& f = m_frm;
     // The two placeholder pictures of the web sources are no covers.
     QString path = f.AppDir + kCoversFolder + name;
-    if (!files::fileExists(path)) {
-        path = f.AppDir + kNoPicture;
-    } else {
+    bool found = files::fileExists(path);
+    if (found) {
         const QString size = FileSizeText(QStringLiteral("0"), path);
-        if (size == QStringLiteral("3241") || size == QStringLiteral("7794"))
-            path = f.AppDir + kNoPicture;
+        found = size != QStringLiteral("3241") && size != QStringLiteral("7794");
     }
+    if (!found && !placeholderWhenNone)
+        return false;
+    if (!found)
+        path = f.AppDir + kNoPicture;
     f.get<ui::Image>(QStringLiteral("Image99")).setPicture(picture::loadPictureFile(files::nativePath(path)));
+    return found;
 }
 
 void BookLookup::askSources()

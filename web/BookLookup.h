@@ -12,6 +12,9 @@
 namespace app {
 class TFrmPrin;
 }
+namespace db {
+class Query;
+}
 
 namespace web {
 
@@ -41,9 +44,15 @@ private:
     bool RecordIsbnNotFound();
     void closingStep();
     void AutoValidateBook();
+    // The copies of a code, on the scratch query, in book-number order; their count is shown.
+    db::Query& selectCopiesOf(const QString& code);
     // Fills the tab from the first row of the scratch query and shows its cover.
     void showCatalogueRow();
-    void showCover(const QString& name);
+    // Shows a cover of the covers folder unless it is missing or a source's placeholder, in which
+    // case the placeholder is shown when asked; whether it was shown.
+    bool showCover(const QString& name, bool placeholderWhenNone = true);
+    // A periodical's code: the title's data from its copies, then the issue panel asks the issue.
+    void FindPeriodicalByCode();
 
     app::TFrmPrin& m_frm;
     std::vector<std::unique_ptr<BookSource>> m_sources;

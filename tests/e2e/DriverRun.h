@@ -13,3 +13,15 @@ struct DriverResult {
 };
 
 DriverResult play(const ProgramFolder& program, const QString& script, const QStringList& options = {});
+
+// The way to the book screen: the start-up question answered Cancel, the administrator's empty
+// password, the tips window closed.
+inline QString logInScript()
+{
+    return QStringLiteral(
+        "answer Cancel\n"
+        "wait 10\n"
+        "answer \n"
+        "answer Terminer\n"
+        "menu Fichier > Administrateur\n");
+}

@@ -4,8 +4,6 @@
 #include "app/FrmPrin.h"
 #include "platform/db/JetCollation.h"
 #include "platform/ui/Edit.h"
-#include "platform/ui/testing/InputDriver.h"
-#include "program/ProgramScreens.h"
 #include "tools/bench/BenchProgram.h"
 #include "tools/bench/Benchmark.h"
 #include "tools/bench/Catalogue.h"
@@ -20,18 +18,7 @@ namespace {
 const QString kCode = QStringLiteral("9782071000001");
 constexpr int kCopies = 5;
 
-struct LoggedIn {
-    bench::HeadlessProgram p;
-    ui::testing::InputDriver input{p.application};
-
-    LoggedIn()
-    {
-        p.start(program::programScreens());
-        p.dialogs.answer(QString());
-        p.dialogs.answer(QStringLiteral("Terminer"));
-        input.menu(QStringLiteral("Fichier > Administrateur"));
-    }
-    app::TFrmPrin& frm() { return p.program.mainWindow(); }
+struct LoggedIn : bench::LoggedInProgram {
     void set(const char* name, const QString& value)
     {
         frm().get<ui::CustomEdit>(QString::fromLatin1(name)).setText(value);

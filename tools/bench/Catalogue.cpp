@@ -21,10 +21,15 @@ void makeCatalogue(const QString& path)
     QFile::remove(path);
     if (!QFile::copy(templateFile, path))
         qFatal("no database template at %s", qPrintable(templateFile));
+    addCatalogueCopies(path);
+}
+
+void addCatalogueCopies(const QString& path, int copies)
+{
     db::Connection c(QStringLiteral("Data Source=") + path);
     db::BulkScope scope(c);
     const QStringList types{"LIVRE", "LIVRE", "LIVRE", "LIVRE", "DVD"};
-    for (int i = 1; i <= kCatalogueCopies; ++i) {
+    for (int i = 1; i <= copies; ++i) {
         const QString code = QStringLiteral("978207%1").arg(i % 9000 + 1000000, 7, 10, QChar(u'0'));
         c.execute(QStringLiteral("Insert into Table1 (Titre,Isbn13,Isbn10,Auteur,Editeur,Type,Genre,Empruntable,"
                                  "NbrExemplaire,MaxExemplaire,Images,Pages,CodeBarres,IMP_CodeBarres,Descripteur,"

@@ -1,0 +1,24 @@
+#pragma once
+// The "Compléments" tab at its places: the current copy's fields, its summary and descriptors,
+// the keyword boxes, the large cover with the storage-place picture, and the navigation bar.
+#include <QRect>
+
+namespace app {
+class TFrmPrin;
+}
+namespace ui {
+class TabSheet;
+}
+
+namespace catalogue {
+
+namespace layout {
+// The navigation bar's buttons are square pictures on one row.
+constexpr int kNavigationTop = 370;
+constexpr int kNavigationButton = 36;
+}  // namespace layout
+
+// Creates the tab's controls; the data-aware ones follow the book screen's table.
+void buildComplementsTab(app::TFrmPrin& frm, ui::TabSheet* tab);
+
+}  // namespace catalogue

@@ -1,0 +1,144 @@
+// Walking through the copies on the Compléments tab: every button ends on the copy asked for,
+// with the strip of covers around it and its cover large.
+#include "ComplementsFixture.h"
+
+#include "platform/files/FileOps.h"
+
+#include <QFile>
+
+namespace {
+
+struct Move {
+    const char* button;
+    int from;
+    int current;
+    int stripFirst;
+    int message;  // the message-table entry shown, 0 for none
+};
+
+// Twelve copies; the strip shows six consecutive copies, the current one in the button's slot
+// where the ends of the list allow.
+const Move kMoves[] = {
+    {"SpeedButton16", 1, 2, 1, 0},   {"SpeedButton16", 6, 7, 3, 0},    {"SpeedButton16", 10, 11, 7, 0},
+    {"SpeedButton16", 11, 12, 7, 0}, {"SpeedButton16", 12, 12, 7, 158}, {"SpeedButton15", 12, 11, 7, 0},
+    {"SpeedButton15", 6, 5, 3, 0},   {"SpeedButton15", 2, 1, 1, 0},     {"SpeedButton15", 1, 1, 1, 0},
+    {"SpeedButton13", 1, 7, 4, 0},   {"SpeedButton13", 8, 12, 7, 0},    {"SpeedButton14", 12, 6, 3, 0},
+    {"SpeedButton14", 7, 1, 1, 0},   {"SpeedButton14", 5, 1, 1, 159},   {"SpeedButton6", 9, 1, 1, 0},
+    {"SpeedButton5", 3, 12, 7, 0},
+};
+
+}  // namespace
+
+class RecordNavigationTest : public ComplementsTest {};
+
+TEST_F(RecordNavigationTest, EveryButtonEndsOnTheCopyAskedForWithItsStripAndCover)
+{
+    openWithCopies(12);
+    for (const Move& m : kMoves) {
+        SCOPED_TRACE(QStringLiteral("%1 from %2").arg(m.button).arg(m.from).toStdString());
+        books().setRecNo(m.from);
+        const qsizetype shown = dialogs.log().size();
+        if (m.message)
+            dialogs.answer(QStringLiteral("OK"));
+        input.click(QString::fromLatin1(m.button));
+        EXPECT_EQ(currentField("Titre"), QStringLiteral("Livre %1").arg(m.current));
+        EXPECT_EQ(strip(), run(m.stripFirst));
+        EXPECT_EQ(copyShown("Image3"), m.current);
+        ASSERT_EQ(dialogs.log().size(), shown + (m.message ? 1 : 0));
+        if (m.message)
+            EXPECT_EQ(dialogs.log().back().text, frm().tables.message(m.message));
+    }
+}
+
+TEST_F(RecordNavigationTest, SelectingTheTabKeepsTheCopyChosenAndDeletesEmptyCovers)
+{
+    openWithCopies(12);
+    EXPECT_EQ(currentField("Titre"), "Livre 12");
+    EXPECT_EQ(strip(), run(7));
+
+    // A copy reached elsewhere (the grid) stays the one shown, even among the first six.
+    books().setRecNo(3);
+    program.write(QStringLiteral("livres/Jaquettes/c2.jpg"), "");
+    selectTab("TabSheet7");
+    EXPECT_TRUE(edit("Edit1").focused());
+    EXPECT_EQ(screen().ActiveBookTab, 1);
+    selectTab("TabSheet2");
+    EXPECT_EQ(screen().ActiveBookTab, 2);
+    EXPECT_EQ(currentField("Titre"), "Livre 3");
+    EXPECT_EQ(copyShown("Image3"), 3);
+    EXPECT_FALSE(QFile::exists(program.folder("livres/Jaquettes/c2.jpg")));
+    EXPECT_EQ(strip(), (std::vector<int>{1, 0, 3, 4, 5, 6}));
+    EXPECT_TRUE(frm().findPart<catalogue::RecordNavigation>()->BookTabChanged);
+}
+
+TEST_F(RecordNavigationTest, AClickOnTheStripMakesThatCopyCurrent)
+{
+    openWithCopies(12);
+    books().setRecNo(6);
+    input.click(QStringLiteral("SpeedButton16"));
+    ASSERT_EQ(strip(), run(3));
+    input.click(QStringLiteral("Image25"));
+    EXPECT_EQ(currentField("Titre"), "Livre 3");
+    EXPECT_EQ(copyShown("Image3"), 3);
+    // A second click without a move in between goes to the copy clicked, too.
+    input.click(QStringLiteral("Image20"));
+    EXPECT_EQ(currentField("Titre"), "Livre 8");
+    EXPECT_EQ(copyShown("Image3"), 8);
+    EXPECT_EQ(strip(), run(3));
+}
+
+TEST_F(RecordNavigationTest, MissingAndLongCoverNamesShowThePlaceholderWithoutChangingTheCopy)
+{
+    start({"Cancel"}, screens());
+    const QString longName = QStringLiteral("un-nom-de-couverture-bien-trop-long.jpg");
+    writeCover(longName, 21);
+    addBook(QStringLiteral("9782070000011"), QStringLiteral("Long"), longName);
+    addBook(QStringLiteral("9782070000012"), QStringLiteral("Absent"), QStringLiteral("absent.jpg"));
+    logIn();
+    selectTab("TabSheet2");
+    EXPECT_EQ(edit("DBEdit39").text(), "No_picture.jpg");
+    EXPECT_EQ(copyShown("Image3"), 0);
+
+    input.click(QStringLiteral("SpeedButton6"));
+    EXPECT_EQ(edit("DBEdit39").text(), longName);
+    // The strip reads 30 characters of the name; the large cover the whole name.
+    EXPECT_EQ(copyShown("Image25"), 0);
+    EXPECT_EQ(copyShown("Image3"), 1);
+    // Two copies: the strip repeats the last one.
+    EXPECT_EQ(strip(), (std::vector<int>{0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(booksColumn("Images"), (QStringList{longName, QStringLiteral("absent.jpg")}));
+}
+
+TEST_F(RecordNavigationTest, PreviousAndNextEndInAShortList)
+{
+    openWithCopies(3);
+    for (const char* button : {"SpeedButton15", "SpeedButton15", "SpeedButton15"})
+        input.click(QString::fromLatin1(button));
+    EXPECT_EQ(currentField("Titre"), "Livre 1");
+    EXPECT_EQ(strip(), (std::vector<int>{1, 2, 3, 3, 3, 3}));
+    input.click(QStringLiteral("SpeedButton16"));
+    input.click(QStringLiteral("SpeedButton16"));
+    EXPECT_EQ(currentField("Titre"), "Livre 3");
+    EXPECT_EQ(copyShown("Image3"), 3);
+}
+
+TEST_F(RecordNavigationTest, TheStoragePlaceListIsThePicturesOfThePlaces)
+{
+    openWithCopies(2);
+    program.write(QStringLiteral("Photo_Rangement/Etagere A.jpg"),
+                  program.read(QStringLiteral("Photo_Rangement/No_place.jpg")));
+    input.click(QStringLiteral("Image2"));
+    EXPECT_EQ(frm().get<ui::ComboBox>(QStringLiteral("DBComboBox6")).items(),
+              (QStringList{QStringLiteral("Etagere A.jpg"), QStringLiteral("No_place.jpg")}));
+}
+
+TEST_F(RecordNavigationTest, TheGridJumpsAThousandAndOneCopiesStoppingAtTheEnds)
+{
+    openWithCopies(4);
+    books().setRecNo(2);
+    frm().handlers.run(QStringLiteral("SpeedButton48Click"));
+    EXPECT_EQ(books().recNo(), 4);
+    frm().handlers.run(QStringLiteral("SpeedButton49Click"));
+    EXPECT_EQ(books().recNo(), 1);
+    EXPECT_EQ(strip(), (std::vector<int>{1, 2, 3, 4, 4, 4}));
+}
