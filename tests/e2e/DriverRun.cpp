@@ -1,5 +1,9 @@
 #include "DriverRun.h"
 
+#include "app/DatabaseObjects.h"
+#include "platform/db/Query.h"
+#include "platform/files/WindowsPath.h"
+
 #include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -23,4 +27,22 @@ DriverResult play(const ProgramFolder& program, const QString& script, const QSt
     result.exitCode = driver.exitCode();
     result.lines = QString::fromUtf8(driver.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     return result;
+}
+
+QStringList databaseRows(const ProgramFolder& program, const QString& sql, const QStringList& fields)
+{
+    files::setProgramFolder(program.folder());
+    db::Connection connection(app::buildConnectionString(files::appDir()),
+                              [](const QString& p) { return files::nativePath(p); });
+    db::Query q(connection);
+    q.setSql(sql);
+    q.open();
+    QStringList rows;
+    for (q.first(); !q.eof(); q.next()) {
+        QStringList values;
+        for (const QString& field : fields)
+            values << q.fieldByName(field).asString();
+        rows << values.join(u'|');
+    }
+    return rows;
 }

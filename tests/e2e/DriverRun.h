@@ -14,6 +14,10 @@ struct DriverResult {
 
 DriverResult play(const ProgramFolder& program, const QString& script, const QStringList& options = {});
 
+// The rows a statement reads from the program folder's database, each as its fields' texts
+// joined by "|".
+QStringList databaseRows(const ProgramFolder& program, const QString& sql, const QStringList& fields);
+
 // The way to the book screen: the start-up question answered Cancel, the administrator's empty
 // password, the tips window closed.
 inline QString logInScript()

@@ -2,33 +2,11 @@
 // issue panel, the title typed once; the next issue scanned finds the title already known.
 #include "DriverRun.h"
 
-#include "app/DatabaseObjects.h"
-#include "platform/db/Query.h"
-#include "platform/files/WindowsPath.h"
-
 #include <gtest/gtest.h>
 
 namespace {
 
 const QString kPressCode = QStringLiteral("3791234567892");
-
-QStringList issueRows(const ProgramFolder& program)
-{
-    files::setProgramFolder(program.folder());
-    db::Connection connection(app::buildConnectionString(files::appDir()),
-                              [](const QString& p) { return files::nativePath(p); });
-    db::Query q(connection);
-    q.setSql(QStringLiteral("SELECT * FROM Table1 ORDER BY NumLivre"));
-    q.open();
-    QStringList rows;
-    for (q.first(); !q.eof(); q.next()) {
-        QStringList fields;
-        for (const char* name : {"Isbn13", "Isbn10", "Titre", "Images", "CodeBarres"})
-            fields << q.fieldByName(QString::fromLatin1(name)).asString();
-        rows << fields.join(u'|');
-    }
-    return rows;
-}
 
 // The dialogs shown once the book screen was open.
 qsizetype messagesOnTheBookScreen(const DriverResult& run)
@@ -43,36 +21,37 @@ TEST(PeriodicalIssueScenario, EachIssueIsSavedUnderTheCodeWithItsNumber)
 {
     ProgramFolder program;
     DriverResult run = play(program, logInScript() + QStringLiteral("answer OK\n"
-                                                             "scan %1\n"
-                                                             "expect-visible NumJourno\n"
-                                                             "expect-focus Edit97\n"
-                                                             "expect-text Edit10 %1\n"
-                                                             "type 7\n"
-                                                             "click Button90\n"
-                                                             "expect-hidden NumJourno\n"
-                                                             "expect-text Edit97 00007\n"
-                                                             "expect-text Edit2 *00007*\n"
-                                                             "expect-focus Edit4\n"
-                                                             "type Le Journal des enfants\n"
-                                                             "click SpeedButton20\n")
-                                                  .arg(kPressCode));
+                                                                    "scan %1\n"
+                                                                    "expect-visible NumJourno\n"
+                                                                    "expect-focus Edit97\n"
+                                                                    "expect-text Edit10 %1\n"
+                                                                    "type 7\n"
+                                                                    "click Button90\n"
+                                                                    "expect-hidden NumJourno\n"
+                                                                    "expect-text Edit97 00007\n"
+                                                                    "expect-text Edit2 *00007*\n"
+                                                                    "expect-focus Edit4\n"
+                                                                    "type Le Journal des enfants\n"
+                                                                    "click SpeedButton20\n")
+                                                                   .arg(kPressCode));
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
     // The catalogue did not know the periodical yet: a message says so.
     EXPECT_EQ(messagesOnTheBookScreen(run), 1) << run.joined().toStdString();
 
     run = play(program, logInScript() + QStringLiteral("scan %1\n"
-                                                "expect-visible NumJourno\n"
-                                                "expect-text Edit4 Le Journal des enfants\n"
-                                                "expect-text Label183 1\n"
-                                                "type 12a\n"
-                                                "click Button90\n"
-                                                "expect-text Edit2 *00012*\n"
-                                                "click SpeedButton20\n")
-                                     .arg(kPressCode));
+                                                       "expect-visible NumJourno\n"
+                                                       "expect-text Edit4 Le Journal des enfants\n"
+                                                       "expect-text Label183 1\n"
+                                                       "type 12a\n"
+                                                       "click Button90\n"
+                                                       "expect-text Edit2 *00012*\n"
+                                                       "click SpeedButton20\n")
+                                                      .arg(kPressCode));
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
     EXPECT_EQ(messagesOnTheBookScreen(run), 0) << run.joined().toStdString();
 
-    EXPECT_EQ(issueRows(program),
+    EXPECT_EQ(databaseRows(program, QStringLiteral("SELECT * FROM Table1 ORDER BY NumLivre"),
+                           {"Isbn13", "Isbn10", "Titre", "Images", "CodeBarres"}),
               (QStringList{kPressCode + "|*00007*|Le Journal des enfants|" + kPressCode + "_00007.jpg|*00007*",
                            kPressCode + "|*00012*|Le Journal des enfants|" + kPressCode + "_00012.jpg|*00012*"}));
 }
