@@ -8,6 +8,7 @@
 #include "web/DecitreReader.h"
 #include "web/DialoguesReader.h"
 #include "web/PageFetch.h"
+#include "web/PublisherNameCheck.h"
 
 namespace web {
 
@@ -23,6 +24,7 @@ void installBookLookup(app::TFrmPrin& frm)
     lookup.addSource(std::make_unique<BookFinderReader>(pages, covers));
     lookup.addSource(std::make_unique<DecitreReader>(pages, covers));
     lookup.addSource(std::make_unique<AmazonReader>(pages, covers));
+    frm.addPart<PublisherNameCheck>(frm, pages);
 }
 
 }  // namespace web

@@ -1,6 +1,7 @@
 #pragma once
 // Joins the look-up of book codes to the main window, with the web sources in the order the
-// chain asks them, the hidden browser they read pages with and the cover downloads.
+// chain asks them, the hidden browser they read pages with and the cover downloads; and the
+// publisher-name check, which reads its service with the same hidden browser.
 namespace app {
 class TFrmPrin;
 }

@@ -21,7 +21,8 @@ Kind kindOfType(const QByteArray& contentType)
     // A server that names no type sends a page: the sites the readers know always do.
     if (type.isEmpty() || type == "text/html" || type == "application/xhtml+xml")
         return Kind::Html;
-    if (type == "text/plain")
+    // The old browser showed an XML answer as its text, which the readers search.
+    if (type == "text/plain" || type == "text/xml" || type == "application/xml")
         return Kind::PlainText;
     return Kind::Other;
 }
@@ -31,7 +32,7 @@ Kind kindOfFile(const QString& path)
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == u"htm" || suffix == u"html" || suffix == u"xhtml")
         return Kind::Html;
-    if (suffix == u"txt" || suffix == u"csv")
+    if (suffix == u"txt" || suffix == u"csv" || suffix == u"xml")
         return Kind::PlainText;
     return Kind::Other;
 }

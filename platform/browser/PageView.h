@@ -5,8 +5,9 @@
 //
 // Whatever the server answers is the page, an error page included: the readers recognise pages
 // by their own texts. No answer within the limits (no connection, the connect or whole-page
-// time, more bytes than the page may have) shows the cancelled-navigation page. Pictures and
-// other kinds of files give empty texts. file:// addresses are read from the disk.
+// time, more bytes than the page may have) shows the cancelled-navigation page. Plain text and
+// XML are shown as their text; pictures and other kinds of files give empty texts. file://
+// addresses are read from the disk.
 #include "platform/browser/PageDocument.h"
 #include "platform/browser/WebTransfer.h"
 
