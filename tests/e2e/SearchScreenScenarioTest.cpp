@@ -12,13 +12,6 @@
 
 namespace {
 
-const QString kLogIn = QStringLiteral(
-    "answer Cancel\n"
-    "wait 10\n"
-    "answer \n"
-    "answer Terminer\n"
-    "menu Fichier > Administrateur\n");
-
 void addCopy(db::Connection& c, const QString& title, const QString& type, int number, const QString& author)
 {
     c.execute(QStringLiteral("Insert into Table1 (Isbn13, Titre, Type, NbrExemplaire, Auteur, Images) "
@@ -34,7 +27,7 @@ TEST(SearchScreenScenario, ATitleWordTypedWithItsAccentFindsEveryTitleHoldingItO
 {
     ProgramFolder program;
     // The first start writes the settings; the language's messages are read from the second.
-    ASSERT_EQ(play(program, kLogIn).exitCode, 0);
+    ASSERT_EQ(play(program, logInScript()).exitCode, 0);
     {
         files::setProgramFolder(program.folder());
         db::Connection c(app::buildConnectionString(files::appDir()),
@@ -44,17 +37,17 @@ TEST(SearchScreenScenario, ATitleWordTypedWithItsAccentFindsEveryTitleHoldingItO
         addCopy(c, QStringLiteral("Un ete au cinema"), QStringLiteral("DVD"), 1, QStringLiteral("Jean Lété"));
         addCopy(c, QStringLiteral("Babar"), QStringLiteral("LIVRE"), 1, QStringLiteral("Jean de Brunhoff"));
     }
-    const DriverResult run = play(program, kLogIn + QStringLiteral("menu Livres > Rechercher\n"
-                                                                   "expect-visible Recherche\n"
-                                                                   "click Edit55\n"
-                                                                   "type été\n"
-                                                                   "answer OK\n"
-                                                                   "click Button50\n"
-                                                                   "expect-text Edit55 ETE\n"
-                                                                   "click Edit85\n"
-                                                                   "type jean\n"
-                                                                   "answer OK\n"
-                                                                   "click Button75\n"));
+    const DriverResult run = play(program, logInScript() + QStringLiteral("menu Livres > Rechercher\n"
+                                                                          "expect-visible Recherche\n"
+                                                                          "click Edit55\n"
+                                                                          "type été\n"
+                                                                          "answer OK\n"
+                                                                          "click Button50\n"
+                                                                          "expect-text Edit55 ETE\n"
+                                                                          "click Edit85\n"
+                                                                          "type jean\n"
+                                                                          "answer OK\n"
+                                                                          "click Button75\n"));
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
     EXPECT_TRUE(run.has("open: " + program.folder("Recherche_Titre.html"))) << run.joined().toStdString();
     EXPECT_TRUE(run.has("open: " + program.folder("Recherche_Auteur.html")));
