@@ -5,6 +5,7 @@
 #include "web/BookFinderReader.h"
 #include "web/BookLookup.h"
 #include "web/CoverDownload.h"
+#include "web/CoverFolderCheck.h"
 #include "web/DecitreReader.h"
 #include "web/DialoguesReader.h"
 #include "web/PageFetch.h"
@@ -25,6 +26,7 @@ void installBookLookup(app::TFrmPrin& frm)
     lookup.addSource(std::make_unique<DecitreReader>(pages, covers));
     lookup.addSource(std::make_unique<AmazonReader>(pages, covers));
     frm.addPart<PublisherNameCheck>(frm, pages);
+    frm.addPart<CoverFolderCheck>(frm);
 }
 
 }  // namespace web

@@ -1,7 +1,8 @@
 #pragma once
 // Joins the look-up of book codes to the main window, with the web sources in the order the
-// chain asks them, the hidden browser they read pages with and the cover downloads; and the
-// publisher-name check, which reads its service with the same hidden browser.
+// chain asks them, the hidden browser they read pages with and the cover downloads; the
+// publisher-name check, which reads its service with the same hidden browser; and the check of
+// the covers folder.
 namespace app {
 class TFrmPrin;
 }
