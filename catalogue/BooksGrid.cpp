@@ -237,9 +237,10 @@ void BooksGrid::Button59Click()
         deleteCurrentCopy(false);
     } else {
         renumberGroupOf(text("Isbn13"));
-        f.application().showMessage(QStringLiteral("Ce livre est le premier exemplaire d'un titre qui en a d'autres : "
-                                                   "il n'est pas effacé. Ses exemplaires sont renumérotés ; effacez "
-                                                   "plutôt le dernier."));
+        // Told, so that the renumbering is not taken for a deletion.
+        f.application().showMessage(QStringLiteral("Cet exemplaire n'est pas effacé : les exemplaires de ce titre "
+                                                   "viennent d'être renumérotés. Un titre garde son exemplaire n° 1 "
+                                                   "tant qu'il en a d'autres : effacez d'abord ceux-ci."));
     }
     books.close();
     books.open();

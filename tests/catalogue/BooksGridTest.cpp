@@ -271,6 +271,7 @@ TEST_F(BooksGridTest, EffacerDeletesFurtherCopiesAndOnlyCopiesWithTheirJournalLi
     EXPECT_EQ(column("Titre"), QStringList({"Trois", "Trois", "Prêté"}));
     EXPECT_EQ(column("NbrExemplaire"), QStringList({"1", "2", "1"}));
     EXPECT_EQ(column("MaxExemplaire"), QStringList({"Faux", "Vrai", "Vrai"}));
+    EXPECT_TRUE(dialogs.log().back().text.contains("renumérotés"));
     EXPECT_EQ(int(journal().size()), journalBefore + 2);
 }
 
