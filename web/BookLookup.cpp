@@ -8,6 +8,7 @@
 #include "platform/files/FileOps.h"
 #include "platform/files/FileError.h"
 #include "platform/files/WindowsPath.h"
+#include "platform/net/Error.h"
 #include "platform/picture/PictureFile.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
@@ -17,6 +18,8 @@
 #include "platform/ui/Keys.h"
 #include "platform/ui/SpeedButton.h"
 #include "web/AmazonReader.h"
+
+#include <QScopeGuard>
 
 namespace web {
 
@@ -76,6 +79,10 @@ void BookLookup::EditKeyPress(QChar& key)
         closingStep();
         return;
     }
+    if (m_lookingUp)
+        return;
+    m_lookingUp = true;
+    const auto done = qScopeGuard([this] { m_lookingUp = false; });
     startLookup();
 }
 
@@ -280,7 +287,13 @@ void BookLookup::askSources()
         if (!f.BookDataFound) {
             if (!source->labelAfter())
                 coverName.setText(source->label());
-            source->ask(f);
+            // A source that cannot be asked (its page view is busy with another command) has
+            // nothing; the others are asked all the same.
+            try {
+                source->ask(f);
+            } catch (const net::Error&) {
+                f.BookDataFound = false;
+            }
             if (source->labelAfter())
                 coverName.setText(source->label());
         }

@@ -56,6 +56,9 @@ private:
 
     app::TFrmPrin& m_frm;
     std::vector<std::unique_ptr<BookSource>> m_sources;
+    // The sources wait on the web with the queue running: a code entered meanwhile waits for
+    // the next Enter instead of resetting the look-up under way.
+    bool m_lookingUp = false;
 };
 
 }  // namespace web

@@ -143,3 +143,17 @@ TEST_F(BookSourcesTest, ASiteThatNeverAnswersIsLeftAfterItsTimeAndTheNextOneAske
     EXPECT_EQ(sites().hostsAsked(), (QStringList{QStringLiteral("www.bookfinder.com"), QStringLiteral("pictures.abebooks.com")}));
     EXPECT_FALSE(control("Panel19").visible());
 }
+
+TEST_F(BookSourcesTest, ACodeScannedDuringALookUpWaitsForItsOwnEnter)
+{
+    sites().serveFound("dialogues");
+    const QString next = QStringLiteral("9782070000005");
+    input.queueScan(kCode);
+    input.queueScan(next);
+    input.process();
+    EXPECT_EQ(edit("Edit10").text(), kCode);
+    EXPECT_EQ(edit("Edit4").text(), QStringLiteral("Le Petit Prince "));
+    EXPECT_EQ(edit("Edit1").text(), next);
+    EXPECT_EQ(sites().hostsAsked(),
+              (QStringList{QStringLiteral("www.librairiedialogues.fr"), QStringLiteral("images.librairiedialogues.fr")}));
+}
