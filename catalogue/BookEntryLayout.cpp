@@ -169,12 +169,6 @@ void buildBookEntryControls(app::TFrmPrin& frm)
     buildEntryTab(b, entry);
     buildComplementsTab(frm, complements);
     buildBelowTabs(b, screen);
-
-    // The other-media screen's type and place lists, filled at every login.
-    auto* otherMedia = &frm.get<ui::Panel>(QStringLiteral("Panel7"));
-    b.add<ui::ComboBox>("ComboBox6", otherMedia, QRect(20, 40, 200, 22), QStringLiteral("Musique"));
-    b.dbCombo("DBComboBox9", otherMedia, QRect(20, 72, 200, 22), "Type");
-    b.dbCombo("DBComboBox10", otherMedia, QRect(20, 104, 200, 22), "LieuRangement");
 }
 
 }  // namespace catalogue

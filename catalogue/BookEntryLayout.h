@@ -25,8 +25,7 @@ constexpr int kStripLefts[6] = {521, 419, 318, 215, 113, 12};
 constexpr QSize kStripCover(95, 135);
 }  // namespace layout
 
-// Creates every control of the book screen inside Panel4, and the other-media combos that the
-// login fills, inside Panel7.
+// Creates every control of the book screen inside Panel4.
 void buildBookEntryControls(app::TFrmPrin& frm);
 
 }  // namespace catalogue

@@ -3,6 +3,10 @@
 #include "app/FrmPrin.h"
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/BookSave.h"
+#include "catalogue/EquipmentInventoryScreen.h"
+#include "catalogue/OtherMediaGrid.h"
+#include "catalogue/OtherMediaSave.h"
+#include "catalogue/OtherMediaScreen.h"
 #include "catalogue/ComplementsTab.h"
 #include "catalogue/PeriodicalIssues.h"
 #include "catalogue/RecordNavigation.h"
@@ -23,6 +27,12 @@ std::vector<app::ScreenInstaller> programScreens()
             frm.addPart<catalogue::PeriodicalIssues>(frm);
             frm.addPart<catalogue::BooksGrid>(frm);
         },
+        [](app::TFrmPrin& frm) {
+            frm.addPart<catalogue::OtherMediaScreen>(frm);
+            frm.addPart<catalogue::OtherMediaSave>(frm);
+            frm.addPart<catalogue::OtherMediaGrid>(frm);
+        },
+        [](app::TFrmPrin& frm) { frm.addPart<catalogue::EquipmentInventoryScreen>(frm); },
         [](app::TFrmPrin& frm) { web::installBookLookup(frm); },
         [](app::TFrmPrin& frm) { frm.addPart<catalogue::SearchScreen>(frm); },
     };

@@ -10,6 +10,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/PageControl.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "platform/ui/testing/InputDriver.h"
 
@@ -139,6 +140,13 @@ bool ScenarioRunner::perform(const Action& a)
     case ActionKind::ClickAt:
         h.input.clickAt(QPoint(a.x, a.y));
         return true;
+    case ActionKind::Tab: {
+        auto* page = dynamic_cast<ui::TabSheet*>(&h.input.control(a.control));
+        if (!page)
+            return fail(a, QStringLiteral("%1 is no tab").arg(a.control));
+        h.input.selectTab(*page);
+        return true;
+    }
     case ActionKind::Menu:
         h.input.menu(a.path.join(QStringLiteral(" > ")));
         return true;

@@ -28,7 +28,8 @@ std::vector<Action> parseScript(const QString& script)
 {
     static const std::map<QString, ActionKind> verbs = {
         {"scan", ActionKind::Scan}, {"type", ActionKind::Type}, {"key", ActionKind::Key},
-        {"click", ActionKind::Click}, {"clickat", ActionKind::ClickAt}, {"menu", ActionKind::Menu},
+        {"click", ActionKind::Click}, {"clickat", ActionKind::ClickAt}, {"tab", ActionKind::Tab},
+        {"menu", ActionKind::Menu},
         {"answer", ActionKind::Answer}, {"wait", ActionKind::Wait},
         {"expect-visible", ActionKind::ExpectVisible}, {"expect-hidden", ActionKind::ExpectHidden},
         {"expect-text", ActionKind::ExpectText}, {"expect-focus", ActionKind::ExpectFocus},
@@ -69,6 +70,7 @@ std::vector<Action> parseScript(const QString& script)
             a.text = arg;
             break;
         case ActionKind::Click:
+        case ActionKind::Tab:
         case ActionKind::ExpectVisible:
         case ActionKind::ExpectHidden:
         case ActionKind::ExpectFocus:

@@ -56,6 +56,8 @@ int main(int argc, char** argv)
             std::weak_ptr<uiqt::Renderer> weak = renderer;
             runner.setScreenshot([weak, &application](const QString& file) {
                 const auto shown = weak.lock();
+                // Views that refresh through Qt's queue (the grids) show their rows first.
+                QCoreApplication::processEvents();
                 const ui::Form* form = application.activeForm() ? application.activeForm() : application.mainForm();
                 return shown && form && shown->grab(*form).save(file, "PNG");
             });

@@ -56,3 +56,13 @@ TEST(ScenarioScript, MalformedLinesNameTheirLine)
         }
     }
 }
+
+TEST(ScenarioScript, TabNamesOnePage)
+{
+    const auto actions = parseScript("tab TabSheet5\n");
+    ASSERT_EQ(actions.size(), 1u);
+    EXPECT_EQ(actions[0].kind, ActionKind::Tab);
+    EXPECT_EQ(actions[0].control, "TabSheet5");
+    for (const char* line : {"tab", "tab two pages"})
+        EXPECT_THROW(parseScript(line), ScriptError) << line;
+}

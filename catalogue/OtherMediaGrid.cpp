@@ -1,0 +1,107 @@
+#include "catalogue/OtherMediaGrid.h"
+
+#include "app/FrmPrin.h"
+#include "app/TextRoutines.h"
+#include "catalogue/BookCodes.h"
+#include "catalogue/OtherMediaScreen.h"
+#include "platform/db/Query.h"
+#include "platform/files/FileOps.h"
+#include "platform/text/PascalText.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/DBGrid.h"
+#include "platform/ui/DialogService.h"
+#include "platform/ui/Edit.h"
+
+namespace catalogue {
+
+OtherMediaGrid::OtherMediaGrid(app::TFrmPrin& frm) : m_frm(frm)
+{
+    frm.get<ui::Edit>(QStringLiteral("Edit128")).onKeyPress = [this](QChar& key) { Edit128KeyPress(key); };
+    frm.get<ui::Control>(QStringLiteral("Button10")).onClick = [this] { Button10Click(); };
+    frm.get<ui::Control>(QStringLiteral("DBGrid2")).onDblClick = [this] { DBGrid2DblClick(); };
+    frm.get<ui::Control>(QStringLiteral("Button37")).onClick = [this] { Button37Click(); };
+}
+
+void OtherMediaGrid::Edit128KeyPress(QChar&)
+{
+    auto& box = m_frm.get<ui::Edit>(QStringLiteral("Edit128"));
+    if (box.text().size() == 13)
+        box.setText(FixAzertyDigits(box.text()));
+}
+
+void OtherMediaGrid::Button10Click()
+{
+    auto& box = m_frm.get<ui::Edit>(QStringLiteral("Edit128"));
+    if (box.text().isEmpty()) {
+        db::Table& items = m_frm.db.ADOTable1;
+        items.setFilter(kOtherMediaFilter);
+        items.setFiltered(true);
+        items.setActive(true);
+        items.last();
+        return;
+    }
+    QString code = FixAzertyDigits(box.text());
+    if (code.size() < 5)
+        code = code.rightJustified(5, u'0');
+    if (code.size() != 13 && code.size() != 5)
+        return;
+    // The code is quoted: the column holds text, and whatever was typed stays a value.
+    applyFilter(QStringLiteral("ISBN13=") + text::QuotedStr(code));
+    box.clear();
+}
+
+void OtherMediaGrid::applyFilter(const QString& criteria)
+{
+    db::Table& items = m_frm.db.ADOTable1;
+    items.setFilter(criteria);
+    items.setFiltered(true);
+    items.setActive(true);
+    items.last();
+}
+
+void OtherMediaGrid::DBGrid2DblClick()
+{
+    auto& grid = m_frm.get<ui::DBGrid>(QStringLiteral("DBGrid2"));
+    std::optional<db::Field> field = grid.selectedField();
+    if (grid.readOnly() || !field || field->readOnly())
+        return;
+    const QString name = field->name();
+    if (name != QLatin1String("IMP_CodeBarres") && name != QLatin1String("Empruntable"))
+        return;
+    db::DataSet& items = field->dataSet();
+    items.edit();
+    field->setAsBoolean(!field->asBoolean());
+    items.post();
+}
+
+void OtherMediaGrid::Button37Click()
+{
+    app::TFrmPrin& f = m_frm;
+    ui::Application& app = f.application();
+    db::Table& items = f.db.ADOTable1;
+    if (app.messageBox(f.tables.dialog(31), f.tables.dialog(32), ui::MessageButtons::OkCancel,
+                       ui::MessageIcon::Warning) != ui::ModalResult::Ok) {
+        f.ShowMessageEntry(223);
+        return;
+    }
+    items.open();
+    if (items.isEmpty())
+        return;
+    if (!items.fieldByName(QStringLiteral("EmpNom")).asString().isEmpty()) {
+        f.ShowMessageEntry(224);
+        return;
+    }
+    const QString cover = items.fieldByName(QStringLiteral("Images")).asString();
+    items.remove();
+    // Other copies of the code show the same cover.
+    db::Query& ars = f.db.ars;
+    ars.clearSql();
+    ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE Images =") + text::QuotedStr(cover));
+    ars.open();
+    const bool shared = !ars.isEmpty();
+    ars.close();
+    if (!shared && !cover.isEmpty() && cover.compare(kNoPicture, Qt::CaseInsensitive) != 0)
+        files::deleteFile(f.AppDir + kCoversFolder + cover);
+}
+
+}  // namespace catalogue

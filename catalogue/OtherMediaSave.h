@@ -1,0 +1,30 @@
+#pragma once
+// "Accepter" of the other-media entry tab: the item typed or found is cleaned, stored as one more
+// copy of its code (numbered after the copies already there, from 1), an item without a code gets
+// the internal code of its number, and its cover flies away before the next entry. The row and
+// its numbering are written together or not at all.
+#include <QString>
+
+namespace app {
+class TFrmPrin;
+}
+
+namespace catalogue {
+
+class OtherMediaSave {
+public:
+    explicit OtherMediaSave(app::TFrmPrin& frm);
+
+    void Button33Click();
+
+private:
+    int listStoredCopies(const QString& code);
+    QString cleanFields();
+    void insertItem(const QString& code, int copyNumber);
+    void clearEntry();
+    void farewell(const QString& code);
+
+    app::TFrmPrin& m_frm;
+};
+
+}  // namespace catalogue
