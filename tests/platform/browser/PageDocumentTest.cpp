@@ -12,6 +12,11 @@ struct TextCase {
     const char16_t* text;
 };
 
+void PrintTo(const TextCase& c, std::ostream* out)
+{
+    *out << c.what;
+}
+
 class InnerTextCases : public testing::TestWithParam<TextCase> {};
 
 TEST_P(InnerTextCases, LaysOutTheBodyText)
