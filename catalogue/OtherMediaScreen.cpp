@@ -21,8 +21,6 @@ namespace catalogue {
 
 namespace {
 
-const QString kPlacePictures = QStringLiteral("Photo_Rangement\\");
-const QString kPlaceholderOfPlace = QStringLiteral("No_place.jpg");
 const QString kCode39Font = QStringLiteral("Code 39");
 
 }  // namespace
@@ -124,9 +122,9 @@ void OtherMediaScreen::showCover()
 void OtherMediaScreen::showStoragePlace()
 {
     QString name = m_frm.db.ADOTable1.fieldByName(QStringLiteral("LieuRangement")).asString();
-    if (!files::fileExists(m_frm.AppDir + kPlacePictures + name))
-        name = kPlaceholderOfPlace;
-    showCoverFile(m_frm, m_frm.get<ui::Image>(QStringLiteral("Image13")), kPlacePictures, name, kPlaceholderOfPlace);
+    if (!files::fileExists(m_frm.AppDir + kPlacePicturesFolder + name))
+        name = kNoPlacePicture;
+    showCoverFile(m_frm, m_frm.get<ui::Image>(QStringLiteral("Image13")), kPlacePicturesFolder, name, kNoPlacePicture);
 }
 
 void OtherMediaScreen::Button28Click()

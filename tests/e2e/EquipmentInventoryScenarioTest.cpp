@@ -1,10 +1,7 @@
 // A librarian registers the school's equipment: objects typed in through the record buttons,
 // one refused and corrected, walked with "<" and ">", and found again at the next start.
 #include "DriverRun.h"
-
-#include "app/DatabaseObjects.h"
-#include "platform/db/Query.h"
-#include "platform/files/WindowsPath.h"
+#include "StoredColumn.h"
 
 #include <gtest/gtest.h>
 
@@ -25,16 +22,7 @@ const QString kPost = QStringLiteral("clickat 257 721\n");
 
 QStringList objects(const ProgramFolder& program, const char* field)
 {
-    files::setProgramFolder(program.folder());
-    db::Connection connection(app::buildConnectionString(files::appDir()),
-                              [](const QString& p) { return files::nativePath(p); });
-    db::Query q(connection);
-    q.setSql(QStringLiteral("SELECT * FROM Inventaire ORDER BY [N°]"));
-    q.open();
-    QStringList values;
-    for (q.first(); !q.eof(); q.next())
-        values << q.fieldByName(QString::fromUtf8(field)).asString();
-    return values;
+    return storedColumn(program, QStringLiteral("SELECT * FROM Inventaire ORDER BY [N°]"), QString::fromUtf8(field));
 }
 
 }  // namespace

@@ -2,10 +2,8 @@
 // one by its code in the grid and deletes it; the input the accept must refuse leaves nothing
 // behind.
 #include "DriverRun.h"
+#include "StoredColumn.h"
 
-#include "app/DatabaseObjects.h"
-#include "platform/db/Query.h"
-#include "platform/files/WindowsPath.h"
 #include "platform/text/Windows1252.h"
 
 #include <gtest/gtest.h>
@@ -25,16 +23,8 @@ const QString kLogIn = QStringLiteral(
 // One column of the stored items, in the order of their numbers.
 QStringList items(const ProgramFolder& program, const char* field)
 {
-    files::setProgramFolder(program.folder());
-    db::Connection connection(app::buildConnectionString(files::appDir()),
-                              [](const QString& p) { return files::nativePath(p); });
-    db::Query q(connection);
-    q.setSql(QStringLiteral("SELECT * FROM Table1 WHERE Type <> 'LIVRE' ORDER BY NumLivre"));
-    q.open();
-    QStringList values;
-    for (q.first(); !q.eof(); q.next())
-        values << q.fieldByName(QString::fromLatin1(field)).asString();
-    return values;
+    return storedColumn(program, QStringLiteral("SELECT * FROM Table1 WHERE Type <> 'LIVRE' ORDER BY NumLivre"),
+                        QString::fromLatin1(field));
 }
 
 }  // namespace
