@@ -2,6 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "catalogue/BookEntryLayout.h"
+#include "catalogue/ControlPlacement.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DBControls.h"
 #include "platform/ui/Image.h"
@@ -14,17 +15,6 @@
 namespace catalogue {
 
 namespace {
-
-template <class T>
-T* placeControl(app::TFrmPrin& frm, const char* name, ui::WinControl* parent, const QRect& place,
-                const QString& text = {})
-{
-    T* c = frm.create<T>(QString::fromLatin1(name), parent);
-    c->setBounds(place);
-    if (!text.isEmpty())
-        c->setText(text);
-    return c;
-}
 
 template <class T>
 T* bound(app::TFrmPrin& frm, const char* name, ui::WinControl* parent, const QRect& place, const char* field)
