@@ -2,6 +2,8 @@
 
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
+#include "catalogue/BookCodes.h"
+#include "catalogue/IsbnConversions.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Edit.h"
 #include "web/BookLookup.h"
@@ -44,6 +46,18 @@ QString afterTag(const QString& text, const QString& marker)
     return at > 0 ? text.mid(at - 1 + int(marker.size())) : text;
 }
 
+// The product page's number: the ISBN-10 field, or for a catalogue row stored without one, the
+// ISBN-10 of its 978 code.
+QString productNumber(const app::TFrmPrin& frm)
+{
+    const QString isbn10 = fieldText(frm, "Edit2");
+    const QString code = fieldText(frm, "Edit10");
+    if (isbn10.isEmpty() && code.size() == 13 && code.startsWith(QLatin1String("978")) &&
+        catalogue::isAllDigits(code))
+        return catalogue::Isbn13To10(code);
+    return isbn10;
+}
+
 }  // namespace
 
 bool AmazonReader::enabled(const app::Settings& settings) const
@@ -75,7 +89,7 @@ void AmazonReader::ReadAmazonPage(app::TFrmPrin& frm)
         lookup->AsinEntry = false;
     showStep(frm, QStringLiteral("Amazon data"));
     const QString code = fieldText(frm, "Edit10");
-    m_pages.NavigateSniffAndWait(kAmazonSite + QStringLiteral("/dp/") + fieldText(frm, "Edit2"));
+    m_pages.NavigateSniffAndWait(kAmazonSite + QStringLiteral("/dp/") + productNumber(frm));
     auto& summary = frm.get<ui::CustomEdit>(QStringLiteral("RichEdit4"));
     summary.clear();
     const browser::PageView& page = m_pages.page();
@@ -121,7 +135,7 @@ void AmazonReader::ReadAmazonPage(app::TFrmPrin& frm)
 void AmazonReader::FetchMissingCover(app::TFrmPrin& frm)
 {
     showStep(frm, QStringLiteral("Amazon image"));
-    m_pages.NavigateSniffAndWait(kAmazonSite + QStringLiteral("/dp/") + fieldText(frm, "Edit2"));
+    m_pages.NavigateSniffAndWait(kAmazonSite + QStringLiteral("/dp/") + productNumber(frm));
     const browser::PageView& page = m_pages.page();
     const QString site = frm.AmazonSite;
     if (site == u"de" || site == u"com" || page.title().isEmpty() || isMissingProduct(site, page.title()))

@@ -157,3 +157,28 @@ TEST_F(BookSourcesTest, ACodeScannedDuringALookUpWaitsForItsOwnEnter)
     EXPECT_EQ(sites().hostsAsked(),
               (QStringList{QStringLiteral("www.librairiedialogues.fr"), QStringLiteral("images.librairiedialogues.fr")}));
 }
+
+TEST_F(BookSourcesTest, AProductNumberIsReadFromItsAmazonPage)
+{
+    const QString asin = QStringLiteral("B00ABCDEFG");
+    sites().serveFixture(QStringLiteral("dp/") + asin, QStringLiteral("amazon/found.html"));
+    sites().serve(QStringLiteral("images/I/51AbCdEf.jpg"), BookSites::cover("JPEG"));
+    input.scan(asin);
+    EXPECT_EQ(edit("Edit10").text(), asin);
+    EXPECT_EQ(edit("Edit4").text(), QStringLiteral("Le Petit Prince "));
+    EXPECT_EQ(edit("Edit12").text(), QStringLiteral("Gallimard"));
+    EXPECT_EQ(picture::detectFormat(program.read(QStringLiteral("livres/Jaquettes/") + asin + QStringLiteral(".jpg"))),
+              picture::Format::Jpeg);
+    EXPECT_EQ(sites().hostsAsked(), (QStringList{QStringLiteral("www.amazon.fr"), QStringLiteral("m.media-amazon.com")}));
+}
+
+TEST_F(BookSourcesTest, ACatalogueBookWithoutItsCoverTakesOnlyTheCoverFromAmazon)
+{
+    addBook(kCode, QStringLiteral("Le Petit Prince (édition de la bibliothèque)"), kCode + QStringLiteral(".jpg"));
+    sites().serveFound("amazon");
+    input.scan(kCode);
+    EXPECT_EQ(edit("Edit4").text(), QStringLiteral("Le Petit Prince (édition de la bibliothèque)"));
+    EXPECT_EQ(picture::detectFormat(program.read(coverFile())), picture::Format::Jpeg);
+    EXPECT_TRUE(image("Image99").picture());
+    EXPECT_EQ(sites().hostsAsked(), (QStringList{QStringLiteral("www.amazon.fr"), QStringLiteral("m.media-amazon.com")}));
+}
