@@ -142,3 +142,20 @@ TEST_F(RecordNavigationTest, TheGridJumpsAThousandAndOneCopiesStoppingAtTheEnds)
     EXPECT_EQ(books().recNo(), 1);
     EXPECT_EQ(strip(), (std::vector<int>{1, 2, 3, 4, 4, 4}));
 }
+
+TEST_F(RecordNavigationTest, TheSlideOfNextEndsInTheStripAndAClickOnTheStripMeanwhileIsKept)
+{
+    openWithCopies(12);
+    frm().settings.AnimationOn = true;
+    books().setRecNo(4);
+    const QRect slot = control("Image22").bounds();
+    // The strip click is handled while the slide waits between its steps, the page control hidden.
+    input.queueClick(control("SpeedButton16"));
+    input.queueClick(control("Image25"));
+    input.process();
+    EXPECT_EQ(currentField("Titre"), "Livre 1");
+    EXPECT_EQ(copyShown("Image3"), 1);
+    EXPECT_EQ(strip(), run(1));
+    EXPECT_EQ(control("Image22").bounds(), slot);
+    EXPECT_TRUE(control("PageControl1").visible());
+}
