@@ -69,33 +69,61 @@ QString escapedText(const QString& s)
 
 }  // namespace
 
+struct PageDocument::Parsed {
+    // Gumbo's tree points into the text it parsed.
+    QByteArray utf8;
+    GumboOutput* output = nullptr;
+
+    explicit Parsed(const QString& html) : utf8(html.toUtf8())
+    {
+        output = gumbo_parse_with_options(&kGumboDefaultOptions, utf8.constData(), size_t(utf8.size()));
+    }
+    ~Parsed() { gumbo_destroy_output(&kGumboDefaultOptions, output); }
+    Parsed(const Parsed&) = delete;
+    Parsed& operator=(const Parsed&) = delete;
+
+    const GumboNode* body() const { return childElement(output->root, GUMBO_TAG_BODY); }
+};
+
 PageDocument PageDocument::fromHtml(const QString& html)
 {
-    const QByteArray utf8 = html.toUtf8();
-    std::unique_ptr<GumboOutput, void (*)(GumboOutput*)> output(
-        gumbo_parse_with_options(&kGumboDefaultOptions, utf8.constData(), size_t(utf8.size())),
-        [](GumboOutput* o) { gumbo_destroy_output(&kGumboDefaultOptions, o); });
     PageDocument page;
-    if (const GumboNode* title = findElement(output->document, GUMBO_TAG_TITLE))
-        page.title = collapsedText(title);
-    const GumboNode* body = childElement(output->root, GUMBO_TAG_BODY);
-    page.innerText = browser::innerText(body);
-    page.innerHtml = browser::innerHtml(body);
+    auto parsed = std::make_shared<const Parsed>(html);
+    if (const GumboNode* title = findElement(parsed->output->document, GUMBO_TAG_TITLE))
+        page.m_title = collapsedText(title);
+    page.m_parsed = std::move(parsed);
     return page;
+}
+
+const QString& PageDocument::innerText() const
+{
+    if (!m_innerText)
+        m_innerText = m_parsed ? browser::innerText(m_parsed->body()) : QString();
+    return *m_innerText;
+}
+
+const QString& PageDocument::innerHtml() const
+{
+    if (!m_innerHtml)
+        m_innerHtml = m_parsed ? browser::innerHtml(m_parsed->body()) : QString();
+    return *m_innerHtml;
 }
 
 PageDocument PageDocument::fromPlainText(const QString& text)
 {
     PageDocument page;
-    page.innerText = text;
-    page.innerHtml = QStringLiteral("<pre>") + escapedText(text) + QStringLiteral("</pre>");
+    page.m_innerText = text;
+    page.m_innerHtml = QStringLiteral("<pre>") + escapedText(text) + QStringLiteral("</pre>");
     return page;
 }
 
 PageDocument PageDocument::cancelledNavigation()
 {
-    const QString text = QStringLiteral("Navigation annulée");
-    return {text, text, QStringLiteral("<h1>") + text + QStringLiteral("</h1>")};
+    PageDocument page;
+    page.m_title = QStringLiteral("Navigation annulée");
+    page.m_innerText = page.m_title;
+    page.m_innerHtml = QStringLiteral("<h1>") + page.m_title + QStringLiteral("</h1>");
+    return page;
 }
 
 }  // namespace browser

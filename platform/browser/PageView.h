@@ -21,9 +21,9 @@ public:
     // (a handler entered during the wait): its caller would otherwise read another page.
     void navigate(const QString& url);
 
-    const QString& title() const { return page_.title; }
-    const QString& innerText() const { return page_.innerText; }
-    const QString& innerHtml() const { return page_.innerHtml; }
+    const QString& title() const { return page_.title(); }
+    const QString& innerText() const { return page_.innerText(); }
+    const QString& innerHtml() const { return page_.innerHtml(); }
     // The address of the page shown, after redirects.
     const QString& address() const { return address_; }
 

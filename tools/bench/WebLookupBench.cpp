@@ -135,14 +135,9 @@ QVL_BENCHMARK(page_fetch)
     FixtureSite site;
     site.serve(QStringLiteral("livre/") + kCode, QStringLiteral("dialogues/found.html"));
     const QString address = QStringLiteral("http://www.librairiedialogues.fr/livre/") + kCode;
-    constexpr int kPages = 200;
+    constexpr int kPages = 100;
 
     browser::PageView view{net::Waiting{}};
-    const double pageMs = bench::timeMs([&] {
-        for (int i = 0; i < kPages; ++i)
-            view.navigate(address);
-    }, 3);
-
     CURL* easy = curl_easy_init();
     QByteArray body;
     const QByteArray url = address.toLatin1();
@@ -152,12 +147,24 @@ QVL_BENCHMARK(page_fetch)
     curl_easy_setopt(easy, CURLOPT_CONNECT_TO, connectTo);
     curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, collect);
     curl_easy_setopt(easy, CURLOPT_WRITEDATA, &body);
-    const double rawMs = bench::timeMs([&] {
-        for (int i = 0; i < kPages; ++i) {
-            body.clear();
-            curl_easy_perform(easy);
-        }
-    }, 3);
+
+    // The two ways take turns, so that a busy machine weighs on both alike; the best round counts.
+    double pageMs = -1;
+    double rawMs = -1;
+    for (int round = 0; round < 10; ++round) {
+        const double page = bench::timeMs([&] {
+            for (int i = 0; i < kPages; ++i)
+                view.navigate(address);
+        });
+        const double raw = bench::timeMs([&] {
+            for (int i = 0; i < kPages; ++i) {
+                body.clear();
+                curl_easy_perform(easy);
+            }
+        });
+        pageMs = pageMs < 0 ? page : std::min(pageMs, page);
+        rawMs = rawMs < 0 ? raw : std::min(rawMs, raw);
+    }
     curl_easy_cleanup(easy);
     curl_slist_free_all(connectTo);
 

@@ -24,7 +24,7 @@ TEST_P(InnerTextCases, LaysOutTheBodyText)
     const TextCase& c = GetParam();
     const PageDocument page = PageDocument::fromHtml(QStringLiteral("<html><head><title>t</title></head><body>") +
                                                      QString::fromUtf8(c.body) + QStringLiteral("</body></html>"));
-    EXPECT_EQ(page.innerText, QString::fromUtf16(c.text)) << c.what;
+    EXPECT_EQ(page.innerText(), QString::fromUtf16(c.text)) << c.what;
 }
 
 const TextCase kTextCases[] = {
@@ -50,7 +50,7 @@ TEST(PageDocument, TitleIsCollapsedTextOfTheTitle)
 {
     const PageDocument page =
         PageDocument::fromHtml(QStringLiteral("<title>\n  Le Petit Prince -\n Livres &amp; BD </title><p>x"));
-    EXPECT_EQ(page.title, QStringLiteral("Le Petit Prince - Livres & BD"));
+    EXPECT_EQ(page.title(), QStringLiteral("Le Petit Prince - Livres & BD"));
 }
 
 TEST(PageDocument, InnerHtmlIsTheHtml5SerialisationOfTheBody)
@@ -58,7 +58,7 @@ TEST(PageDocument, InnerHtmlIsTheHtml5SerialisationOfTheBody)
     const PageDocument page = PageDocument::fromHtml(QStringLiteral(
         "<HTML><BODY><LI><B>Editeur :</B> Gallimard&nbsp;(1999)<IMG SRC='a.jpg' ALT=\"x &quot;y&quot;\">"
         "<BR><p class=x>1 &lt; 2 &amp; 3</p><script>if (a < b) x();</script><!-- c --><foo-bar>z</foo-bar>"));
-    EXPECT_EQ(page.innerHtml,
+    EXPECT_EQ(page.innerHtml(),
               QStringLiteral("<li><b>Editeur :</b> Gallimard&nbsp;(1999)<img src=\"a.jpg\" alt=\"x &quot;y&quot;\">"
                              "<br><p class=\"x\">1 &lt; 2 &amp; 3</p><script>if (a < b) x();</script><!-- c -->"
                              "<foo-bar>z</foo-bar></li>"));
@@ -67,17 +67,17 @@ TEST(PageDocument, InnerHtmlIsTheHtml5SerialisationOfTheBody)
 TEST(PageDocument, PlainTextIsItsOwnTextAndAPreformattedHtml)
 {
     const PageDocument page = PageDocument::fromPlainText(QStringLiteral("a < b\r\nc & d"));
-    EXPECT_EQ(page.title, QString());
-    EXPECT_EQ(page.innerText, QStringLiteral("a < b\r\nc & d"));
-    EXPECT_EQ(page.innerHtml, QStringLiteral("<pre>a &lt; b\r\nc &amp; d</pre>"));
+    EXPECT_EQ(page.title(), QString());
+    EXPECT_EQ(page.innerText(), QStringLiteral("a < b\r\nc & d"));
+    EXPECT_EQ(page.innerHtml(), QStringLiteral("<pre>a &lt; b\r\nc &amp; d</pre>"));
 }
 
 TEST(PageDocument, CancelledNavigationNamesItselfInTitleAndText)
 {
     const PageDocument page = PageDocument::cancelledNavigation();
-    EXPECT_EQ(page.title, QStringLiteral("Navigation annulée"));
-    EXPECT_TRUE(page.innerText.contains(QStringLiteral("Navigation annulée")));
-    EXPECT_TRUE(page.innerHtml.contains(QStringLiteral("Navigation annulée")));
+    EXPECT_EQ(page.title(), QStringLiteral("Navigation annulée"));
+    EXPECT_TRUE(page.innerText().contains(QStringLiteral("Navigation annulée")));
+    EXPECT_TRUE(page.innerHtml().contains(QStringLiteral("Navigation annulée")));
 }
 
 }  // namespace
