@@ -11,7 +11,9 @@
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/WebBrowser.h"
 
+#include <QUrl>
 #include <vector>
 
 namespace catalogue {
@@ -111,8 +113,9 @@ void SearchScreen::SpeedButton8Click() { search(kGenre); }
 
 void SearchScreen::Image100Click()
 {
-    if (!m_lastPage.isEmpty())
-        m_frm.services().shell.open(files::nativePath(m_lastPage));
+    const QUrl page(m_frm.get<ui::WebBrowser>(QStringLiteral("WebBrowser7")).locationUrl());
+    if (page.isLocalFile())
+        m_frm.services().shell.open(page.toLocalFile());
 }
 
 void SearchScreen::search(const Kind& kind)
@@ -187,8 +190,7 @@ void SearchScreen::search(const Kind& kind)
     f.OutputFile.rewrite();
     f.OutputFile.writeln(page.finish());
     f.OutputFile.close();
-    m_lastPage = path;
-    f.services().shell.open(files::nativePath(path));
+    f.get<ui::WebBrowser>(QStringLiteral("WebBrowser7")).navigate(QStringLiteral("file:") + files::nativePath(path));
     f.application().showMessage(f.tables.message(kind.messageEntry) + QString::fromLatin1(kind.messageEnd));
 }
 

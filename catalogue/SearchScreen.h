@@ -1,9 +1,7 @@
 #pragma once
 // The search screen (panel "Recherche"): six searches of the catalogue by words of the title, the
 // descriptors, the summary, the author, the theme or the genre. Each writes its page of answers
-// into the program folder, replacing the last one of its kind, and hands it to the desktop's
-// browser.
-#include <QString>
+// into the program folder, replacing the last one of its kind, and shows it on the screen.
 
 namespace app {
 class TFrmPrin;
@@ -24,7 +22,7 @@ public:
     void Button75Click();
     void SpeedButton7Click();
     void SpeedButton8Click();
-    // Opens the last page shown again, where the browser prints it.
+    // Opens the page shown in the desktop's browser, which prints it.
     void Image100Click();
 
     struct Kind;
@@ -33,7 +31,6 @@ private:
     void search(const Kind& kind);
 
     app::TFrmPrin& m_frm;
-    QString m_lastPage;
 };
 
 }  // namespace catalogue

@@ -8,6 +8,7 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/SpeedButton.h"
+#include "platform/ui/WebBrowser.h"
 
 namespace catalogue {
 
@@ -104,6 +105,8 @@ void buildSearchScreenControls(app::TFrmPrin& frm)
         box->setChecked(true);
         optionTop += 26;
     }
+    // The page of the last search, below the rows.
+    add<ui::WebBrowser>(frm, QStringLiteral("WebBrowser7"), screen, QRect(16, top + 8, 1040, 740 - top - 8));
     auto* print = add<ui::Image>(frm, QStringLiteral("Image100"), screen, QRect(left, optionTop + 10, 48, 48));
     print->setHint(QStringLiteral("Imprimer"));
     print->setShowHint(true);

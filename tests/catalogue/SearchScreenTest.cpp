@@ -9,6 +9,7 @@
 #include "platform/text/Windows1252.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/WebBrowser.h"
 
 #include <QFile>
 #include <filesystem>
@@ -249,6 +250,10 @@ TEST_F(SearchScreenTest, AccentFreeTermsAreWrittenBackAndThePageHoldsEveryValueE
     EXPECT_TRUE(answer.contains("9782000000001"));
     EXPECT_TRUE(answer.contains("Hanna"));
     EXPECT_TRUE(answer.contains(".ANIMAUX"));
+    EXPECT_EQ(frm().get<ui::WebBrowser>("WebBrowser7").locationUrl(),
+              "file:" + files::nativePath(frm().AppDir + "Recherche_Titre.html"));
+    // The print picture hands the page to the desktop's browser.
+    input.click(QStringLiteral("Image100"));
     EXPECT_EQ(shell.records().back(), "open: " + files::nativePath(frm().AppDir + "Recherche_Titre.html"));
     EXPECT_EQ(dialogTexts().back(), frm().tables.message(219) + " ../Recherche_Titre.html");
 }

@@ -1,5 +1,5 @@
 // A librarian searches the catalogue by a word of the title typed with its accent, and by an
-// author: the page of answers is written into the program folder and handed to the browser.
+// author: each page of answers is written into the program folder and shown on the screen.
 #include "DriverRun.h"
 
 #include "app/DatabaseObjects.h"
@@ -49,8 +49,6 @@ TEST(SearchScreenScenario, ATitleWordTypedWithItsAccentFindsEveryTitleHoldingItO
                                                                           "answer OK\n"
                                                                           "click Button75\n"));
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
-    EXPECT_TRUE(run.has("open: " + program.folder("Recherche_Titre.html"))) << run.joined().toStdString();
-    EXPECT_TRUE(run.has("open: " + program.folder("Recherche_Auteur.html")));
     EXPECT_EQ(run.lines.filter("dialog: ").filter("Recherche_Titre.html").size(), 1);
 
     const QString titles = text::decodeWindows1252(program.read(QStringLiteral("Recherche_Titre.html")));

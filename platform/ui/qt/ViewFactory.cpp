@@ -15,6 +15,7 @@
 #include "platform/ui/SpeedButton.h"
 #include "platform/ui/StatusBar.h"
 #include "platform/ui/ToolBar.h"
+#include "platform/ui/WebBrowser.h"
 #include "platform/ui/qt/ButtonViews.h"
 #include "platform/ui/qt/ContainerViews.h"
 #include "platform/ui/qt/DataViews.h"
@@ -24,6 +25,7 @@
 #include "platform/ui/qt/ListBoxView.h"
 #include "platform/ui/qt/PageControlView.h"
 #include "platform/ui/qt/TextFieldViews.h"
+#include "platform/ui/qt/WebBrowserView.h"
 
 namespace uiqt {
 
@@ -68,6 +70,7 @@ ViewFactory::ViewFactory()
     add<ui::StatusBar, StatusBarView>();
     add<ui::DBGrid, DBGridView>();
     add<ui::DBNavigator, DBNavigatorView>();
+    add<ui::WebBrowser, WebBrowserView>();
 }
 
 std::unique_ptr<ControlView> ViewFactory::make(Renderer& renderer, ui::Control& control) const
