@@ -1,6 +1,7 @@
 #include "catalogue/BooksGridLayout.h"
 
 #include "app/FrmPrin.h"
+#include "catalogue/ControlPlacement.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DBGrid.h"
@@ -42,35 +43,29 @@ namespace {
 
 constexpr ui::Color kPaleYellow = ui::Color::fromBgr(0xE1FFFF);
 
-template <class T>
-T* add(app::TFrmPrin& frm, const char* name, ui::WinControl* parent, const QRect& place, const QString& text = {})
-{
-    T* c = frm.create<T>(QString::fromLatin1(name), parent);
-    c->setBounds(place);
-    if (!text.isEmpty())
-        c->setText(text);
-    return c;
-}
-
 void buildReplacePanel(app::TFrmPrin& frm, ui::WinControl* tab)
 {
-    auto* panel = add<ui::Panel>(frm, "RelativePanel1", tab, QRect(560, 24, 410, 250));
+    auto* panel = placeControl<ui::Panel>(frm, "RelativePanel1", tab, QRect(560, 24, 410, 250));
     panel->setColor(kPaleYellow);
     panel->hide();
-    add<ui::Label>(frm, "ReplaceTitleLabel", panel, QRect(10, 10, 390, 18), QStringLiteral("RECHERCHE / REMPLACEMENT"));
-    add<ui::Label>(frm, "ReplaceFieldLabel", panel, QRect(10, 43, 150, 18), QStringLiteral("Champ ?"));
-    add<ui::ComboBox>(frm, "ComboBox18", panel, QRect(170, 40, 230, 22))->setItems(layout::booksGridFieldList());
-    auto* op = add<ui::ComboBox>(frm, "ComboBox20", panel, QRect(170, 70, 110, 22));
+    placeControl<ui::Label>(frm, "ReplaceTitleLabel", panel, QRect(10, 10, 390, 18),
+                            QStringLiteral("RECHERCHE / REMPLACEMENT"));
+    placeControl<ui::Label>(frm, "ReplaceFieldLabel", panel, QRect(10, 43, 150, 18), QStringLiteral("Champ ?"));
+    placeControl<ui::ComboBox>(frm, "ComboBox18", panel, QRect(170, 40, 230, 22))
+        ->setItems(layout::booksGridFieldList());
+    auto* op = placeControl<ui::ComboBox>(frm, "ComboBox20", panel, QRect(170, 70, 110, 22));
     op->setItems({"=", "<>", ">", "<", "Contient", "Commence"});
     op->setText(QStringLiteral("="));
-    add<ui::Label>(frm, "ReplaceValueLabel", panel, QRect(10, 103, 150, 18), QStringLiteral("Valeur recherchée"));
-    add<ui::Edit>(frm, "Edit157", panel, QRect(170, 100, 230, 22));
-    add<ui::Label>(frm, "ReplacementLabel", panel, QRect(10, 133, 155, 18), QStringLiteral("Valeur de remplacement"));
-    add<ui::Edit>(frm, "Edit159", panel, QRect(170, 130, 230, 22));
-    add<ui::Button>(frm, "Button47", panel, QRect(10, 170, 120, 28), QStringLiteral("Chercher"));
-    add<ui::Button>(frm, "Button36", panel, QRect(145, 170, 120, 28), QStringLiteral("Remplacer"));
-    add<ui::Button>(frm, "Button98", panel, QRect(280, 170, 120, 28), QStringLiteral("Annuler"));
-    add<ui::Label>(frm, "Label242", panel, QRect(10, 214, 390, 18));
+    placeControl<ui::Label>(frm, "ReplaceValueLabel", panel, QRect(10, 103, 150, 18),
+                            QStringLiteral("Valeur recherchée"));
+    placeControl<ui::Edit>(frm, "Edit157", panel, QRect(170, 100, 230, 22));
+    placeControl<ui::Label>(frm, "ReplacementLabel", panel, QRect(10, 133, 155, 18),
+                            QStringLiteral("Valeur de remplacement"));
+    placeControl<ui::Edit>(frm, "Edit159", panel, QRect(170, 130, 230, 22));
+    placeControl<ui::Button>(frm, "Button47", panel, QRect(10, 170, 120, 28), QStringLiteral("Chercher"));
+    placeControl<ui::Button>(frm, "Button36", panel, QRect(145, 170, 120, 28), QStringLiteral("Remplacer"));
+    placeControl<ui::Button>(frm, "Button98", panel, QRect(280, 170, 120, 28), QStringLiteral("Annuler"));
+    placeControl<ui::Label>(frm, "Label242", panel, QRect(10, 214, 390, 18));
 }
 
 }  // namespace
@@ -79,30 +74,30 @@ void buildBooksGridControls(app::TFrmPrin& frm)
 {
     auto* tab = &frm.get<ui::TabSheet>(QStringLiteral("TabSheet1"));
     tab->setHint(QStringLiteral("Toutes les infos"));
-    auto* grid = add<ui::DBGrid>(frm, "DBGrid1", tab, layout::kGrid);
+    auto* grid = placeControl<ui::DBGrid>(frm, "DBGrid1", tab, layout::kGrid);
     grid->setDataSource(&frm.db.DataSource1);
     grid->setColumns(layout::booksGridColumns());
 
     using B = ui::DBNavigator::Button;
-    auto* navigator = add<ui::DBNavigator>(frm, "DBNavigator6", tab, QRect(4, 310, 272, 25));
+    auto* navigator = placeControl<ui::DBNavigator>(frm, "DBNavigator6", tab, QRect(4, 310, 272, 25));
     // Copies are deleted by "Effacer" only, which refuses a lent copy and writes the journal.
     navigator->setVisibleButtons({B::First, B::Prior, B::Next, B::Last, B::Edit, B::Post, B::Cancel, B::Refresh});
     navigator->setDataSource(&frm.db.DataSource1);
-    auto* erase = add<ui::Button>(frm, "Button59", tab, QRect(286, 308, 100, 28), QStringLiteral("Effacer"));
+    auto* erase = placeControl<ui::Button>(frm, "Button59", tab, QRect(286, 308, 100, 28), QStringLiteral("Effacer"));
     erase->setHint(QStringLiteral("Opération longue sur une grande base"));
-    add<ui::Button>(frm, "Button89", tab, QRect(396, 308, 150, 28), QStringLiteral("Chercher/Remplacer"));
+    placeControl<ui::Button>(frm, "Button89", tab, QRect(396, 308, 150, 28), QStringLiteral("Chercher/Remplacer"));
 
-    add<ui::ComboBox>(frm, "ComboBox15", tab, QRect(4, 346, 150, 22))->setItems(layout::booksGridFieldList());
-    auto* op = add<ui::ComboBox>(frm, "ComboBox19", tab, QRect(160, 346, 90, 22));
+    placeControl<ui::ComboBox>(frm, "ComboBox15", tab, QRect(4, 346, 150, 22))->setItems(layout::booksGridFieldList());
+    auto* op = placeControl<ui::ComboBox>(frm, "ComboBox19", tab, QRect(160, 346, 90, 22));
     op->setItems({"=", "<>", "<", ">", "Contient", "Commence"});
     op->setText(QStringLiteral("= "));
-    add<ui::Edit>(frm, "Edit160", tab, QRect(256, 346, 180, 22));
-    add<ui::Button>(frm, "Button38", tab, QRect(442, 343, 180, 28), QStringLiteral("Chercher dans le champ"));
-    add<ui::Label>(frm, "Label245", tab, QRect(632, 349, 250, 18));
+    placeControl<ui::Edit>(frm, "Edit160", tab, QRect(256, 346, 180, 22));
+    placeControl<ui::Button>(frm, "Button38", tab, QRect(442, 343, 180, 28), QStringLiteral("Chercher dans le champ"));
+    placeControl<ui::Label>(frm, "Label245", tab, QRect(632, 349, 250, 18));
 
-    add<ui::Edit>(frm, "Edit67", tab, QRect(4, 382, 200, 24));
-    auto* direct = add<ui::Button>(frm, "Button96", tab, layout::kDirectAccessButton,
-                                   QStringLiteral("Accés direct au N° ou ISBN / Début du titre"));
+    placeControl<ui::Edit>(frm, "Edit67", tab, QRect(4, 382, 200, 24));
+    auto* direct = placeControl<ui::Button>(frm, "Button96", tab, layout::kDirectAccessButton,
+                                            QStringLiteral("Accés direct au N° ou ISBN / Début du titre"));
     direct->setHint(QStringLiteral("champ vide pour rétablir affichage"));
     direct->setShowHint(true);
 

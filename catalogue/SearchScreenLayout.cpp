@@ -1,6 +1,7 @@
 #include "catalogue/SearchScreenLayout.h"
 
 #include "app/FrmPrin.h"
+#include "catalogue/ControlPlacement.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
@@ -28,16 +29,6 @@ struct SearchRow {
     bool speedButton;
 };
 
-template <class T>
-T* add(app::TFrmPrin& frm, const QString& name, ui::WinControl* parent, const QRect& place, const QString& text = {})
-{
-    T* c = frm.create<T>(name, parent);
-    c->setBounds(place);
-    if (!text.isEmpty())
-        c->setText(text);
-    return c;
-}
-
 }  // namespace
 
 void buildSearchScreenControls(app::TFrmPrin& frm)
@@ -54,44 +45,41 @@ void buildSearchScreenControls(app::TFrmPrin& frm)
     int top = 24;
     int andLabel = 0;
     for (const SearchRow& row : rows) {
-        add<ui::Label>(frm, QString::fromLatin1(row.label), screen, QRect(16, top + 3, 215, 18),
-                       QString::fromUtf8(row.caption));
+        placeControl<ui::Label>(frm, row.label, screen, QRect(16, top + 3, 215, 18), QString::fromUtf8(row.caption));
         if (row.terms.size() == 1) {
             // A single term gets the whole width of the row's terms.
-            add<ui::Edit>(frm, QString::fromLatin1(row.terms[0]), screen,
-                          QRect(kTermLeft, top, 3 * kTermWidth + 2 * kAndWidth, 24));
+            placeControl<ui::Edit>(frm, row.terms[0], screen,
+                                   QRect(kTermLeft, top, 3 * kTermWidth + 2 * kAndWidth, 24));
         } else {
             int left = kTermLeft;
             for (size_t k = 0; k < row.terms.size(); ++k) {
                 if (k > 0) {
-                    add<ui::Label>(frm, QStringLiteral("SearchAndLabel%1").arg(++andLabel), screen,
-                                   QRect(left + 6, top + 3, kAndWidth - 8, 18), QStringLiteral("&&"));
+                    const QByteArray name = "SearchAndLabel" + QByteArray::number(++andLabel);
+                    placeControl<ui::Label>(frm, name.constData(), screen, QRect(left + 6, top + 3, kAndWidth - 8, 18),
+                                            QStringLiteral("&&"));
                     left += kAndWidth;
                 }
-                add<ui::Edit>(frm, QString::fromLatin1(row.terms[k]), screen, QRect(left, top, kTermWidth, 24));
+                placeControl<ui::Edit>(frm, row.terms[k], screen, QRect(left, top, kTermWidth, 24));
                 left += kTermWidth;
             }
         }
         const QRect buttonPlace(kButtonLeft, top - 2, 100, 28);
-        const QString buttonName = QString::fromLatin1(row.button);
         if (row.speedButton)
-            add<ui::SpeedButton>(frm, buttonName, screen, buttonPlace, QStringLiteral("Chercher"));
+            placeControl<ui::SpeedButton>(frm, row.button, screen, buttonPlace, QStringLiteral("Chercher"));
         else
-            add<ui::Button>(frm, buttonName, screen, buttonPlace, QStringLiteral("Chercher"));
+            placeControl<ui::Button>(frm, row.button, screen, buttonPlace, QStringLiteral("Chercher"));
         top += kRowHeight;
     }
 
     // The page settings, on the right of the rows.
     const int left = 850;
-    add<ui::Label>(frm, QStringLiteral("SearchCoverWidthLabel"), screen, QRect(left, 26, 70, 18),
-                   QStringLiteral("Largeur"));
-    add<ui::Edit>(frm, QStringLiteral("Edit107"), screen, QRect(left + 75, 24, 50, 24), QStringLiteral("80"));
-    add<ui::Label>(frm, QStringLiteral("SearchCoverHeightLabel"), screen, QRect(left, 58, 70, 18),
-                   QStringLiteral("Hauteur"));
-    add<ui::Edit>(frm, QStringLiteral("Edit108"), screen, QRect(left + 75, 56, 50, 24), QStringLiteral("120"));
-    add<ui::Label>(frm, QStringLiteral("SearchAnswersPerPageLabel"), screen, QRect(left, 90, 215, 18),
-                   QStringLiteral("Nombre de  réponses par page"));
-    add<ui::Edit>(frm, QStringLiteral("Edit86"), screen, QRect(left, 112, 50, 24), QStringLiteral("4"));
+    placeControl<ui::Label>(frm, "SearchCoverWidthLabel", screen, QRect(left, 26, 70, 18), QStringLiteral("Largeur"));
+    placeControl<ui::Edit>(frm, "Edit107", screen, QRect(left + 75, 24, 50, 24), QStringLiteral("80"));
+    placeControl<ui::Label>(frm, "SearchCoverHeightLabel", screen, QRect(left, 58, 70, 18), QStringLiteral("Hauteur"));
+    placeControl<ui::Edit>(frm, "Edit108", screen, QRect(left + 75, 56, 50, 24), QStringLiteral("120"));
+    placeControl<ui::Label>(frm, "SearchAnswersPerPageLabel", screen, QRect(left, 90, 215, 18),
+                            QStringLiteral("Nombre de  réponses par page"));
+    placeControl<ui::Edit>(frm, "Edit86", screen, QRect(left, 112, 50, 24), QStringLiteral("4"));
     const std::pair<const char*, const char*> options[] = {
         {"CheckBox6", "Résumé ? "},
         {"CheckBox28", "Descripteurs"},
@@ -100,14 +88,14 @@ void buildSearchScreenControls(app::TFrmPrin& frm)
     };
     int optionTop = 152;
     for (const auto& [name, caption] : options) {
-        auto* box = add<ui::CheckBox>(frm, QString::fromLatin1(name), screen, QRect(left, optionTop, 200, 20),
-                                      QString::fromUtf8(caption));
+        auto* box = placeControl<ui::CheckBox>(frm, name, screen, QRect(left, optionTop, 200, 20),
+                                               QString::fromUtf8(caption));
         box->setChecked(true);
         optionTop += 26;
     }
     // The page of the last search, below the rows.
-    add<ui::WebBrowser>(frm, QStringLiteral("WebBrowser7"), screen, QRect(16, top + 8, 1040, 740 - top - 8));
-    auto* print = add<ui::Image>(frm, QStringLiteral("Image100"), screen, QRect(left, optionTop + 10, 48, 48));
+    placeControl<ui::WebBrowser>(frm, "WebBrowser7", screen, QRect(16, top + 8, 1040, 740 - top - 8));
+    auto* print = placeControl<ui::Image>(frm, "Image100", screen, QRect(left, optionTop + 10, 48, 48));
     print->setHint(QStringLiteral("Imprimer"));
     print->setShowHint(true);
 }
