@@ -15,6 +15,7 @@
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/RichEdit.h"
+#include "platform/ui/WebBrowser.h"
 
 #include <cstdlib>
 #include <vector>
@@ -162,8 +163,7 @@ void buildOtherMediaControls(app::TFrmPrin& frm)
     buildEntryTab(p, entry);
     buildComplementsTab(p, complements, &frm.db.DataSource1);
     buildTableTab(p, table, &frm.db.DataSource1);
-    // The cover page is written to a file; the tab shows where it lies.
-    p.add<ui::Panel>("WebBrowser14", covers, QRect(8, 8, 756, 640));
+    p.add<ui::WebBrowser>("WebBrowser14", covers, QRect(8, 8, 756, 640));
 
     p.add<ui::RichEdit>("RichEdit5", screen, QRect(810, 40, 250, 300));
     auto* farewell = p.add<ui::Image>("Image26", screen, otherMediaLayout::kFarewellStart);

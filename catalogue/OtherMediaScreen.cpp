@@ -9,6 +9,7 @@
 #include "catalogue/OtherMediaLayout.h"
 #include "platform/db/Query.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/WindowsPath.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
@@ -16,6 +17,7 @@
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/RichEdit.h"
+#include "platform/ui/WebBrowser.h"
 
 namespace catalogue {
 
@@ -168,7 +170,7 @@ void OtherMediaScreen::writeCoverPage()
     f.OutputFile.rewrite();
     f.OutputFile.writeln(otherMediaCoverPage(covers));
     f.OutputFile.close();
-    f.get<ui::Control>(QStringLiteral("WebBrowser14")).setCaption(QStringLiteral("file:") + path);
+    f.get<ui::WebBrowser>(QStringLiteral("WebBrowser14")).navigate(QStringLiteral("file:") + files::nativePath(path));
 }
 
 }  // namespace catalogue

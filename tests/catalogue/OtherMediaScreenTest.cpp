@@ -11,6 +11,7 @@
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/PageControl.h"
+#include "platform/ui/WebBrowser.h"
 
 #include <QFile>
 
@@ -240,6 +241,8 @@ TEST_F(OtherMediaTest, EveryTabChangeWritesTheCoverPageWithItsNamesEscaped)
     EXPECT_GT(second, first);
     EXPECT_FALSE(page.contains(QStringLiteral("<script>")));
     EXPECT_FALSE(page.contains(QStringLiteral("livre.jpg")));
+    EXPECT_EQ(frm().get<ui::WebBrowser>(QStringLiteral("WebBrowser14")).locationUrl(),
+              QStringLiteral("file:") + program.folder("livres/Biblio_zantor.html"));
 }
 
 TEST_F(OtherMediaTest, DirectAccessQuotesTheCodeItFilters)
