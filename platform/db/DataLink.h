@@ -4,6 +4,7 @@
 namespace db {
 
 class DataSet;
+class DataSource;
 class Field;
 
 class DataLink {
@@ -24,6 +25,8 @@ public:
     virtual void updateRecord() {}
     // The data set is being destroyed; forget it.
     virtual void dataSetDestroyed(DataSet& dataSet) {}
+    // The data source this link is bound to is being destroyed; forget it.
+    virtual void dataSourceDestroyed(DataSource& source) {}
 };
 
 }  // namespace db

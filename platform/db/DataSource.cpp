@@ -3,6 +3,7 @@
 #include "platform/db/DataSet.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace db {
 
@@ -12,6 +13,9 @@ DataSource::~DataSource()
 {
     if (dataSet_)
         dataSet_->removeLink(this);
+    // A window's sources may go before its controls do.
+    for (DataLink* link : std::exchange(links_, {}))
+        link->dataSourceDestroyed(*this);
 }
 
 void DataSource::setDataSet(DataSet* dataSet)

@@ -73,6 +73,10 @@ CURL* CurlSession::prepare(const QString& what, const QByteArray& url, const cha
     if (running_)
         throw Error(QStringLiteral("%1: another request is running on this connection").arg(what));
     what_ = what;
+    // libcurl 7.88 loses the list of cookie files at a reset (a leak on every request of a
+    // cookie-keeping caller). Dropping it first keeps the cookies of a share, where the program
+    // keeps them.
+    curl_easy_setopt(easy_, CURLOPT_COOKIEFILE, nullptr);
     curl_easy_reset(easy_);
     sink_ = nullptr;
     source_ = nullptr;

@@ -41,7 +41,10 @@ quint32 cmykToArgb(const unsigned char* p)
     return argb(p[0] * k / 255, p[1] * k / 255, p[2] * k / 255);
 }
 
-ui::PicturePtr decodeJpeg(const QByteArray& bytes)
+// A failed decode leaves through longjmp, which skips destructors and leaves this frame's
+// locals changed since setjmp undefined: the pixels belong to the caller and the row to
+// libjpeg's pool.
+bool decodeJpegInto(const QByteArray& bytes, std::vector<quint32>& pixels, int& width, int& height)
 {
     jpeg_decompress_struct info;
     JpegError error;
@@ -49,11 +52,9 @@ ui::PicturePtr decodeJpeg(const QByteArray& bytes)
     error.manager.error_exit = jpegFail;
     error.manager.output_message = [](j_common_ptr) {};
     error.manager.emit_message = jpegWarn;
-    std::vector<quint32> pixels;
-    int width = 0, height = 0;
     if (setjmp(error.jump)) {
         jpeg_destroy_decompress(&info);
-        return nullptr;
+        return false;
     }
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<unsigned long>(bytes.size()));
@@ -64,19 +65,29 @@ ui::PicturePtr decodeJpeg(const QByteArray& bytes)
     width = int(info.output_width);
     height = int(info.output_height);
     pixels.resize(size_t(width) * size_t(height));
-    const size_t channels = cmyk ? 4 : 3;
-    std::vector<unsigned char> row(size_t(width) * channels);
+    const JDIMENSION channels = cmyk ? 4 : 3;
+    JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
+                                                info.output_width * channels, 1);
     while (info.output_scanline < info.output_height) {
         const int y = int(info.output_scanline);
-        unsigned char* rowPointer = row.data();
-        jpeg_read_scanlines(&info, &rowPointer, 1);
+        jpeg_read_scanlines(&info, row, 1);
         for (int x = 0; x < width; ++x) {
-            const unsigned char* p = row.data() + size_t(x) * channels;
+            const unsigned char* p = row[0] + size_t(x) * channels;
             pixels[size_t(y) * size_t(width) + size_t(x)] = cmyk ? cmykToArgb(p) : argb(p[0], p[1], p[2]);
         }
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
+    return true;
+}
+
+ui::PicturePtr decodeJpeg(const QByteArray& bytes)
+{
+    std::vector<quint32> pixels;
+    int width = 0;
+    int height = 0;
+    if (!decodeJpegInto(bytes, pixels, width, height))
+        return nullptr;
     return std::make_shared<ui::Picture>(width, height, std::move(pixels));
 }
 

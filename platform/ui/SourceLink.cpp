@@ -23,6 +23,12 @@ void SourceLink::setSource(db::DataSource* source)
     sourceChanged();
 }
 
+void SourceLink::dataSourceDestroyed(db::DataSource& source)
+{
+    if (&source == m_source)
+        m_source = nullptr;
+}
+
 db::DataSet* SourceLink::activeDataSet() const
 {
     db::DataSet* dataSet = m_source ? m_source->dataSet() : nullptr;

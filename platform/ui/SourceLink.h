@@ -1,6 +1,7 @@
 #pragma once
 // A data link attached to one data source at a time, the base of the links of data-aware
-// controls. The data source must outlive the link or be unset first.
+// controls. A source destroyed first leaves the link without a source, unannounced: that
+// happens only while its window is being taken down.
 #include "platform/db/DataLink.h"
 
 namespace db {
@@ -27,6 +28,8 @@ protected:
     virtual void sourceChanged() = 0;
 
 private:
+    void dataSourceDestroyed(db::DataSource& source) override;
+
     db::DataSource* m_source = nullptr;
 };
 

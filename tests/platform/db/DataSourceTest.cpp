@@ -13,10 +13,21 @@ namespace {
 // updateRecord, as an edit control does.
 class Recorder : public db::DataLink {
 public:
+    ~Recorder() override
+    {
+        if (source)
+            source->removeLink(this);
+    }
     void dataSetChanged() override { heard << "data"; }
     void currentRowChanged() override { heard << "row"; }
     void fieldChanged(const db::Field& field) override { heard << "field " + field.name(); }
     void stateChanged() override { heard << "state"; }
+    void dataSourceDestroyed(db::DataSource& gone) override
+    {
+        heard << "source gone";
+        if (&gone == source)
+            source = nullptr;
+    }
     void updateRecord() override
     {
         heard << "update";
@@ -88,6 +99,20 @@ TEST_F(DataSourceLinks, ASourceFollowsTheDataSetItIsGivenAndForgetsADestroyedOne
     other.reset();
     EXPECT_EQ(source.dataSet(), nullptr);
     EXPECT_EQ(control.take(), (QStringList{"data", "state"}));
+}
+
+TEST_F(DataSourceLinks, ASourceDestroyedBeforeItsControlsTellsThem)
+{
+    auto early = std::make_unique<db::DataSource>(&borrowers);
+    Recorder other;
+    other.source = early.get();
+    early->addLink(&other);
+    early->addLink(&control);
+    early->removeLink(&control);
+    early.reset();
+    EXPECT_EQ(other.take(), QStringList{"source gone"});
+    EXPECT_EQ(other.source, nullptr);
+    EXPECT_EQ(control.take(), QStringList{});
 }
 
 }  // namespace

@@ -89,3 +89,25 @@ TEST_F(CurlSessionTest, RepliesWithoutEndStopAtTheirLimit)
     EXPECT_LE(lines.join().size(), CurlSession::kReplyLimit);
     expectAWorkingRequest();
 }
+
+// Cookies kept in a share last from one request of the session to the next, and nothing of
+// them is lost on the way (the sanitizer build checks that).
+TEST_F(CurlSessionTest, CookiesOfAShareLastFromOneRequestToTheNext)
+{
+    CURLSH* share = curl_share_init();
+    curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_COOKIE);
+    QByteArray body;
+    for (const char* path : {"/cookie/set", "/cookie/echo", "/cookie/echo"}) {
+        body.clear();
+        QBuffer sink(&body);
+        sink.open(QIODevice::WriteOnly);
+        CURL* easy = session.prepare(QStringLiteral("GET"), url(path), "http");
+        curl_easy_setopt(easy, CURLOPT_SHARE, share);
+        curl_easy_setopt(easy, CURLOPT_COOKIEFILE, "");
+        session.receiveInto(sink, 1000);
+        session.run();
+    }
+    EXPECT_EQ(body, QByteArray("lecteur=1"));
+    curl_easy_setopt(session.prepare(QStringLiteral("GET"), url("/"), "http"), CURLOPT_SHARE, nullptr);
+    EXPECT_EQ(curl_share_cleanup(share), CURLSHE_OK);
+}

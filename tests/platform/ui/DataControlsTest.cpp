@@ -53,6 +53,21 @@ TEST_F(DataControlsTest, FieldFollowsTheCurrentRowAndTypingEditsAndPostsIt)
     EXPECT_FALSE(title->modified());
 }
 
+// A window's data sources may be destroyed before its controls, as a main window's members go
+// before the controls its form owns: the controls forget the source and go without touching it.
+TEST_F(DataControlsTest, AControlOutlivingItsDataSourceForgetsIt)
+{
+    auto early = std::make_unique<db::DataSource>(table.get());
+    auto* author = add<DBEdit>("DBEdit2", QRect(10, 70, 200, 21));
+    author->setDataSource(early.get());
+    author->setDataField(QStringLiteral("Titre"));
+    EXPECT_EQ(author->text(), QStringLiteral("Alice"));
+    early.reset();
+    EXPECT_EQ(author->dataSource(), nullptr);
+    table->next();
+    EXPECT_EQ(title->text(), QStringLiteral("Babar"));
+}
+
 TEST_F(DataControlsTest, TextSetFromCodeIsDisplayOnlyUntilARowIsEditedThenWrittenByThePost)
 {
     table->next();
