@@ -28,7 +28,6 @@ namespace catalogue {
 
 namespace {
 
-const QString& kCovers = kCoversFolder;
 constexpr int kLongestCode39Code = 18;  // "*" + code + "*" fills the 20-character barcode column
 
 QString cut(const QString& s, int n) { return s.left(n); }
@@ -157,7 +156,7 @@ void BookSave::SpeedButton20Click()
         transaction.commit();
     }
     for (const auto& [from, to] : press.renames)
-        files::renameFile(f.AppDir + kCovers + from, f.AppDir + kCovers + to);
+        files::renameFile(f.AppDir + kCoversFolder + from, f.AppDir + kCoversFolder + to);
 
     f.db.ADOTable1.close();
     f.db.ADOTable1.open();
@@ -302,11 +301,11 @@ QString BookSave::coverName(Press& press)
     const QString own = code + QStringLiteral(".jpg");
     // A cover stored while the code was still empty takes the code's name, once the rows are in.
     const QString stray = QStringLiteral(".jpg");
-    if (files::fileExists(f.AppDir + kCovers + stray) && !files::fileExists(f.AppDir + kCovers + own) &&
+    if (files::fileExists(f.AppDir + kCoversFolder + stray) && !files::fileExists(f.AppDir + kCoversFolder + own) &&
         press.renames.empty())
         press.renames.emplace_back(stray, own);
     auto coverExists = [&](const QString& name) {
-        if (files::fileExists(f.AppDir + kCovers + name))
+        if (files::fileExists(f.AppDir + kCoversFolder + name))
             return true;
         for (const auto& rename : press.renames)
             if (rename.second.compare(name, Qt::CaseInsensitive) == 0)
@@ -409,7 +408,7 @@ void BookSave::CoverStripRefreshAfterSave()
     for (int k = 0; k < 6; ++k) {
         auto& image = f.get<ui::Image>(QString::fromLatin1(stripImages[k]));
         QString name = text::Trim(text::Copy(books.fieldByName(QStringLiteral("Images")).asString(), 1, 30));
-        if (!files::fileExists(f.AppDir + kCovers + name)) {
+        if (!files::fileExists(f.AppDir + kCoversFolder + name)) {
             name = kNoPicture;
             nameBox.setText(kNoPicture);
         }
@@ -417,7 +416,7 @@ void BookSave::CoverStripRefreshAfterSave()
             // The newest cover flies from the tab into its place in the strip.
             f.get<ui::Control>(QStringLiteral("PageControl1")).hide();
             image.setBounds(QRect(14, 122, 370, 470));
-            showCoverFile(f, image, kCovers, name, kNoPicture);
+            showCoverFile(f, image, kCoversFolder, name, kNoPicture);
             while (image.height() > 130 || image.left() < 515 || image.top() < 476 || image.width() > 109) {
                 QRect r = image.bounds();
                 if (r.height() > 130)
@@ -432,7 +431,7 @@ void BookSave::CoverStripRefreshAfterSave()
                 f.Delay(1);
             }
         } else {
-            showCoverFile(f, image, kCovers, name, kNoPicture);
+            showCoverFile(f, image, kCoversFolder, name, kNoPicture);
         }
         if (k == 0)
             image.setBounds(QRect(655, 594, 115, 170));

@@ -7,7 +7,7 @@
 
 namespace {
 
-const QString kLogIn = QStringLiteral(
+const QString kToNewObject = QStringLiteral(
     "answer Cancel\n"
     "wait 10\n"
     "answer \n"
@@ -30,7 +30,7 @@ QStringList objects(const ProgramFolder& program, const char* field)
 TEST(EquipmentInventoryScenario, ObjectsAreRegisteredCorrectedAndWalked)
 {
     ProgramFolder program;
-    DriverResult run = play(program, kLogIn + kInsert + QStringLiteral(
+    DriverResult run = play(program, kToNewObject + kInsert + QStringLiteral(
         "click DBEdit8\n"
         "type Ordinateur portable\n"
         "click DBEdit6\n"
@@ -65,7 +65,7 @@ TEST(EquipmentInventoryScenario, ObjectsAreRegisteredCorrectedAndWalked)
     EXPECT_EQ(objects(program, "FichierPhoto"), (QStringList{"pc.jpg", ""}));
 
     // At the next start the register opens on its first object, with the labels of the language.
-    run = play(program, kLogIn + QStringLiteral(
+    run = play(program, kToNewObject + QStringLiteral(
         "expect-text DBEdit8 Ordinateur portable\n"
         "expect-text Label19 N°\n"
         "expect-text Label24 Lieu d'usage\n"));

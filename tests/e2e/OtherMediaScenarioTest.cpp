@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString kLogIn = QStringLiteral(
+const QString kToNewItem = QStringLiteral(
     "answer Cancel\n"
     "wait 10\n"
     "answer \n"
@@ -32,7 +32,7 @@ QStringList items(const ProgramFolder& program, const char* field)
 TEST(OtherMediaScenario, ItemsAreEnteredBrowsedCorrectedFoundAndDeleted)
 {
     ProgramFolder program;
-    const DriverResult run = play(program, kLogIn + QStringLiteral(
+    const DriverResult run = play(program, kToNewItem + QStringLiteral(
         "type ABC123\n"
         "click Edit31\n"
         "type Le Carnaval des animaux\n"
@@ -88,7 +88,7 @@ TEST(OtherMediaScenario, ItemsAreEnteredBrowsedCorrectedFoundAndDeleted)
 TEST(OtherMediaScenario, RefusedInputLeavesNothingHalfDone)
 {
     ProgramFolder program;
-    const DriverResult run = play(program, kLogIn + QStringLiteral(
+    const DriverResult run = play(program, kToNewItem + QStringLiteral(
         // No title: refused, the title field waits for it.
         "type XYZ\n"
         "click Button33\n"

@@ -32,7 +32,7 @@ QString questionLine()
            QStringLiteral(" | OK,Cancel");
 }
 
-QString today() { return text::shortDateText(QDate::currentDate()).replace(u'/', u'-'); }
+QString backupDate() { return text::shortDateText(QDate::currentDate()).replace(u'/', u'-'); }
 
 // A web host serving the given version page.
 class VersionHost {
@@ -95,7 +95,7 @@ TEST(StartupScenario, FirstStartCreatesTheSettingsAndShowsTheHomeScreen)
     const QByteArray ini = program.read(QStringLiteral("Fichier.ini"));
     EXPECT_EQ(ini, kFirstRunFile) << ini.toStdString();
     // An empty books table: no entry copy.
-    EXPECT_FALSE(QFileInfo::exists(program.drive("Sauvegardes_journalieres/Test1_" + today() + "_entree.bib")));
+    EXPECT_FALSE(QFileInfo::exists(program.drive("Sauvegardes_journalieres/Test1_" + backupDate() + "_entree.bib")));
 }
 
 TEST(StartupScenario, MenusBeforeAnyLogin)
@@ -124,7 +124,7 @@ TEST(StartupScenario, EntryCopyWhenTheBooksTableHasRows)
     addBook(program, QStringLiteral("L'école des loisirs"));
     const DriverResult run = play(program, QStringLiteral("answer Cancel\n"));
     EXPECT_EQ(run.exitCode, 0) << run.joined().toStdString();
-    EXPECT_TRUE(QFileInfo::exists(program.drive("Sauvegardes_journalieres/Test1_" + today() + "_entree.bib")));
+    EXPECT_TRUE(QFileInfo::exists(program.drive("Sauvegardes_journalieres/Test1_" + backupDate() + "_entree.bib")));
 }
 
 TEST(StartupScenario, NoReachableHostOkShowsTheFailureAndCancelNothing)
@@ -158,7 +158,7 @@ TEST(StartupScenario, NewerVersionOpensTheDownloadPageCopiesTheDatabaseAndEnds)
     EXPECT_EQ(run.lines, QStringList({questionLine(), news, "open: " + host.url() + "/download.php?lng=fr", "exit"}))
         << run.joined().toStdString();
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(QFileInfo::exists(program.drive("Sauvegardes_journalieres/Test1_" + today() + "_.bib")));
+    EXPECT_TRUE(QFileInfo::exists(program.drive("Sauvegardes_journalieres/Test1_" + backupDate() + "_.bib")));
 }
 
 TEST(StartupScenario, AVersionPageWithoutVersionTextIsAFailedCheck)
@@ -171,6 +171,6 @@ TEST(StartupScenario, AVersionPageWithoutVersionTextIsAFailedCheck)
         firstStart(program, host.url());
         const DriverResult run = play(program, QStringLiteral("answer OK\nanswer OK\n"));
         EXPECT_EQ(run.lines, QStringList({questionLine(), messageLine(4), "screen: Panel13"})) << page.toStdString();
-        EXPECT_FALSE(QFileInfo::exists(program.drive("Sauvegardes_journalieres/Test1_" + today() + "_.bib")));
+        EXPECT_FALSE(QFileInfo::exists(program.drive("Sauvegardes_journalieres/Test1_" + backupDate() + "_.bib")));
     }
 }

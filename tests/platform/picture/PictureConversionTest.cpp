@@ -18,7 +18,7 @@ namespace {
 
 // A 40 x 30 picture, orange with a blue lower-right quarter; alpha gives its left eight
 // columns a transparent edge.
-QImage sample(bool transparentEdge = false)
+QImage photo(bool transparentEdge = false)
 {
     QImage image(40, 30, QImage::Format_ARGB32);
     image.fill(QColor(230, 120, 20));
@@ -92,7 +92,7 @@ QByteArray cmykJpeg(const QImage& image)
 }
 
 // A 2 x 1 GIF: a red pixel and a transparent one.
-const QByteArray kGif = QByteArray::fromHex(
+const QByteArray kTwoPixelGif = QByteArray::fromHex(
     "474946383961" "0200" "0100" "800000" "ff0000" "ffffff" "21f9040100000100"
     "2c00000000020001000002" "02440a00" "3b");
 
@@ -124,18 +124,18 @@ struct ConversionCase {
 
 TEST(PictureConversion, EveryKnownFormatBecomesABaselineJpegAndBrokenFilesNothing)
 {
-    const QByteArray progressive = written(sample(), "JPEG", true);
+    const QByteArray progressive = written(photo(), "JPEG", true);
     ASSERT_TRUE(progressive.contains("\xFF\xC2"));
     const ConversionCase cases[] = {
-        {"cover.gif", kGif, QSize(2, 1)},
-        {"cover.png", written(sample(true), "PNG"), QSize(40, 30)},
-        {"cover.webp", webp(sample(true)), QSize(40, 30)},
+        {"cover.gif", kTwoPixelGif, QSize(2, 1)},
+        {"cover.png", written(photo(true), "PNG"), QSize(40, 30)},
+        {"cover.webp", webp(photo(true)), QSize(40, 30)},
         {"progressive.jpg", progressive, QSize(40, 30)},
-        {"cmyk.jpg", cmykJpeg(sample()), QSize(40, 30)},
-        {"named-wrong.jpg", written(sample(), "PNG"), QSize(40, 30)},
-        {"truncated.jpg", written(sample(), "JPEG").chopped(200), {}},
-        {"truncated.png", written(sample(), "PNG").chopped(40), {}},
-        {"truncated.webp", webp(sample()).chopped(30), {}},
+        {"cmyk.jpg", cmykJpeg(photo()), QSize(40, 30)},
+        {"named-wrong.jpg", written(photo(), "PNG"), QSize(40, 30)},
+        {"truncated.jpg", written(photo(), "JPEG").chopped(200), {}},
+        {"truncated.png", written(photo(), "PNG").chopped(40), {}},
+        {"truncated.webp", webp(photo()).chopped(30), {}},
         {"zero.jpg", QByteArray(), {}},
         {"page.jpg", QByteArray("<html><body>ERREUR 404</body></html>"), {}},
     };
@@ -169,7 +169,7 @@ TEST(PictureConversion, EveryKnownFormatBecomesABaselineJpegAndBrokenFilesNothin
 TEST(PictureConversion, TransparencyBecomesWhite)
 {
     QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("a.png")), written(sample(true), "PNG"));
+    writeFile(dir.filePath(QStringLiteral("a.png")), written(photo(true), "PNG"));
     ASSERT_TRUE(convertToJpeg(dir.filePath(QStringLiteral("a.png")), dir.filePath(QStringLiteral("a.jpg"))));
     const ui::PicturePtr picture = loadPictureFile(dir.filePath(QStringLiteral("a.jpg")));
     ASSERT_TRUE(picture);
@@ -204,7 +204,7 @@ TEST(PictureConversion, ScaledSizeKeepsTheLongerSideAtMaxAndRoundsHalvesToEven)
 
 TEST(PictureConversion, ScaledPictureAveragesTheSource)
 {
-    const ui::PicturePtr source = decodePicture(written(sample(), "PNG"));
+    const ui::PicturePtr source = decodePicture(written(photo(), "PNG"));
     ASSERT_TRUE(source);
     const ui::PicturePtr half = scaledPicture(*source, 20);
     ASSERT_EQ(half->size(), QSize(20, 15));
