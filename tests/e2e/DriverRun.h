@@ -17,6 +17,11 @@ DriverResult play(const ProgramFolder& program, const QString& script, const QSt
 // The rows a statement reads from the program folder's database, each as its fields' texts
 // joined by "|".
 QStringList databaseRows(const ProgramFolder& program, const QString& sql, const QStringList& fields);
+// One column of the rows a statement gives, as text, in the statement's order.
+inline QStringList storedColumn(const ProgramFolder& program, const QString& sql, const QString& field)
+{
+    return databaseRows(program, sql, {field});
+}
 
 // The way to the book screen: the start-up question answered Cancel, the administrator's empty
 // password, the tips window closed.

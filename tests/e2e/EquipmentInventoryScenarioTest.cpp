@@ -1,7 +1,6 @@
 // A librarian registers the school's equipment: objects typed in through the record buttons,
 // one refused and corrected, walked with "<" and ">", and found again at the next start.
 #include "DriverRun.h"
-#include "StoredColumn.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,6 @@
 // one by its code in the grid and deletes it; the input the accept must refuse leaves nothing
 // behind.
 #include "DriverRun.h"
-#include "StoredColumn.h"
 
 #include "platform/text/Windows1252.h"
 
