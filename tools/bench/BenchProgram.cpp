@@ -3,6 +3,7 @@
 #include "tools/PristineProgramFolder.h"
 #include "tools/bench/Catalogue.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace bench {
@@ -13,6 +14,12 @@ BenchProgramFolder::BenchProgramFolder()
     m_catalogue = m_drive.filePath(QStringLiteral("catalogue.bib"));
     makeCatalogue(m_catalogue);
     reset();
+}
+
+void BenchProgramFolder::enter() const
+{
+    files::setProgramFolder(folder());
+    QDir::setCurrent(folder());
 }
 
 void BenchProgramFolder::reset() const

@@ -22,6 +22,8 @@ public:
     QString folder() const { return m_drive.filePath(QStringLiteral("Qvlzantor")); }
     // The catalogue as it was made.
     void reset() const;
+    // Makes it the program folder of this process and its working folder, as the program runs.
+    void enter() const;
 
 private:
     QTemporaryDir m_drive;

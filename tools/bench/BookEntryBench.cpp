@@ -84,8 +84,7 @@ double rawSaveMs(const QString& database, NumberOfTheNewRow numbering)
 QVL_BENCHMARK(entry_save)
 {
     bench::BenchProgramFolder folder;
-    files::setProgramFolder(folder.folder());
-    QDir::setCurrent(folder.folder());
+    folder.enter();
 
     LoggedIn program;
     auto& save = program.frm().get<ui::Control>(QStringLiteral("SpeedButton20"));
@@ -118,8 +117,7 @@ QVL_BENCHMARK(entry_save)
 QVL_BENCHMARK(local_lookup)
 {
     bench::BenchProgramFolder folder;
-    files::setProgramFolder(folder.folder());
-    QDir::setCurrent(folder.folder());
+    folder.enter();
 
     LoggedIn program;
     auto& newEntry = program.frm().get<ui::Control>(QStringLiteral("SpeedButton22"));

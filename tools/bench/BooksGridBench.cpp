@@ -12,8 +12,7 @@
 QVL_BENCHMARK(books_grid_open)
 {
     bench::BenchProgramFolder folder;
-    files::setProgramFolder(folder.folder());
-    QDir::setCurrent(folder.folder());
+    folder.enter();
 
     bench::LoggedInProgram program;
     auto& frm = program.frm();

@@ -28,8 +28,7 @@ void writeCovers(const QString& folder)
 QVL_BENCHMARK(record_navigation)
 {
     bench::BenchProgramFolder folder;
-    files::setProgramFolder(folder.folder());
-    QDir::setCurrent(folder.folder());
+    folder.enter();
     writeCovers(folder.folder());
 
     bench::LoggedInProgram program;

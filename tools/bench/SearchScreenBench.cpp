@@ -37,8 +37,7 @@ double rawStatementMs(const QString& database)
 QVL_BENCHMARK(title_search)
 {
     bench::BenchProgramFolder folder;
-    files::setProgramFolder(folder.folder());
-    QDir::setCurrent(folder.folder());
+    folder.enter();
 
     bench::LoggedInProgram program;
     program.input.menu(QStringLiteral("Livres > Rechercher"));

@@ -15,8 +15,7 @@ using bench::HeadlessProgram;
 QVL_BENCHMARK(startup)
 {
     BenchProgramFolder folder;
-    files::setProgramFolder(folder.folder());
-    QDir::setCurrent(folder.folder());
+    folder.enter();
 
     const double startupMs = bench::timeMs([&] {
         folder.reset();

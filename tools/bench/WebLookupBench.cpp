@@ -108,8 +108,7 @@ size_t collect(char* data, size_t size, size_t count, void* body)
 QVL_BENCHMARK(web_lookup)
 {
     bench::BenchProgramFolder folder;
-    files::setProgramFolder(folder.folder());
-    QDir::setCurrent(folder.folder());
+    folder.enter();
     FixtureSite site;
     bench::LoggedInProgram program;
     app::Settings& settings = program.frm().settings;
