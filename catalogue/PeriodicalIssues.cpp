@@ -6,6 +6,7 @@
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/Ean13FontText.h"
 #include "catalogue/IssueSharedBase.h"
+#include "catalogue/StockTakeScan.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/ComboBox.h"
@@ -42,10 +43,12 @@ bool PeriodicalIssues::sharedBaseOn() const { return m_frm.settings.Qvlbool && m
 void PeriodicalIssues::Button90Click()
 {
     app::TFrmPrin& f = m_frm;
-    // During the stock-take an issue is marked found on the shelf, which is the stock-take's own
-    // branch: nothing is entered then.
-    if (f.InventoryMode)
+    // During the stock-take the issue is one found on the shelf: nothing is entered then.
+    if (f.InventoryMode) {
+        if (auto* scan = f.findPart<StockTakeScan>())
+            scan->RecordIssueScan();
         return;
+    }
     auto& issue = f.get<ui::CustomEdit>(QStringLiteral("Edit97"));
     issue.setText(normalisedIssueNumber(issue.text()));
     FetchIssueFromSharedBase();

@@ -12,6 +12,9 @@
 #include "catalogue/RecordNavigation.h"
 #include "catalogue/BooksGrid.h"
 #include "catalogue/SearchScreen.h"
+#include "catalogue/StockTakeEnding.h"
+#include "catalogue/StockTakeScan.h"
+#include "catalogue/StockTakeScreen.h"
 #include "web/BookLookupInstaller.h"
 
 namespace program {
@@ -26,6 +29,9 @@ std::vector<app::ScreenInstaller> programScreens()
             frm.addPart<catalogue::RecordNavigation>(frm, entry, complements);
             frm.addPart<catalogue::PeriodicalIssues>(frm);
             frm.addPart<catalogue::BooksGrid>(frm);
+            frm.addPart<catalogue::StockTakeScreen>(frm);
+            frm.addPart<catalogue::StockTakeScan>(frm);
+            frm.addPart<catalogue::StockTakeEnding>(frm);
         },
         [](app::TFrmPrin& frm) {
             frm.addPart<catalogue::OtherMediaScreen>(frm);

@@ -5,6 +5,7 @@
 #include "catalogue/BookCodes.h"
 #include "catalogue/Ean13FontText.h"
 #include "catalogue/IsbnConversions.h"
+#include "catalogue/StockTakeScan.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/FileError.h"
 #include "platform/files/WindowsPath.h"
@@ -109,6 +110,10 @@ void BookLookup::startLookup()
     code.setText(text::Trim(code.text()));
     if (f.IsbnListMode)
         f.get<ui::Control>(QStringLiteral("Button31")).hide();
+    if (f.InventoryMode) {
+        routeStockTakeCode();
+        return;
+    }
 
     if (!isPressCode(code.text()))
         NormaliseBookCode();
@@ -122,6 +127,27 @@ void BookLookup::startLookup()
         return;
     }
     lookUpLocally();
+}
+
+void BookLookup::routeStockTakeCode()
+{
+    app::TFrmPrin& f = m_frm;
+    auto& code = f.get<ui::Edit>(QStringLiteral("Edit1"));
+    f.get<ui::Control>(QStringLiteral("Panel4")).setCursor(ui::Cursor::Default);
+    code.setText(FixAzertyDigits(code.text()));
+    // A copy's five-digit internal code, scanned from a label that prints it with a leading zero.
+    const QString c = code.text();
+    if (c.size() == 6 && (c.startsWith(u'0') || c.startsWith(u'\u00e0')))
+        code.setText(c.mid(1));
+    if (isPressCode(code.text())) {
+        f.get<ui::Control>(QStringLiteral("NumJourno")).show();
+        f.get<ui::Edit>(QStringLiteral("Edit97")).setFocus();
+        return;
+    }
+    if (auto* scan = f.findPart<catalogue::StockTakeScan>())
+        scan->RecordInventoryScan();
+    if (f.IsbnListMode)
+        f.get<ui::Control>(QStringLiteral("Button31")).show();
 }
 
 void BookLookup::FindPeriodicalByCode()

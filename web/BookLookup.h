@@ -53,6 +53,8 @@ private:
     bool showCover(const QString& name, bool placeholderWhenNone = true);
     // A periodical's code: the title's data from its copies, then the issue panel asks the issue.
     void FindPeriodicalByCode();
+    // During the stock-take a code marks a copy found; a periodical's waits for its issue.
+    void routeStockTakeCode();
 
     app::TFrmPrin& m_frm;
     std::vector<std::unique_ptr<BookSource>> m_sources;

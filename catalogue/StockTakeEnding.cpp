@@ -1,0 +1,209 @@
+#include "catalogue/StockTakeEnding.h"
+
+#include "app/FrmPrin.h"
+#include "app/TextRoutines.h"
+#include "catalogue/StockTakeScope.h"
+#include "catalogue/StockTakeStateFile.h"
+#include "platform/db/BulkScope.h"
+#include "platform/files/WindowsPath.h"
+#include "platform/shell/Shell.h"
+#include "platform/text/DateText.h"
+#include "platform/text/PascalText.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/Edit.h"
+
+#include <vector>
+
+namespace catalogue {
+
+namespace {
+
+const QString kListName = QStringLiteral("Inventaire_Annuel_");
+
+QString fieldText(db::DataSet& rows, const QString& name) { return rows.fieldByName(name).asString(); }
+
+// One missing copy on the printed list: its cover, its place's picture, what it is, and who
+// has it when it is out.
+QString pageRow(db::DataSet& rows)
+{
+    auto v = [&rows](const char* name) { return fieldText(rows, QString::fromLatin1(name)); };
+    return QStringLiteral("<tr><td width=\"130\"><img src=\"livres/Jaquettes/") + v("Images") +
+           QStringLiteral("\" width=\"150\"height=\"200\"></td>") +
+           QStringLiteral("<td width=\"130\"><img src=\"Photo_Rangement/") + v("LieuRangement") +
+           QStringLiteral("\" width=\"80\"height=\"120\"></td>") + QStringLiteral("</td><td width=\"600\"><p><b>") +
+           v("Titre") + QStringLiteral("</b></p><p>") + v("Isbn13") + QStringLiteral("</p><p>") + v("Auteur") +
+           QStringLiteral("</p><p>") + v("Editeur") + QStringLiteral("</p><p>Actuellement emprunté par :") +
+           QStringLiteral("</p><p>") + v("EmpNom") + u' ' + v("EmpPrenom") + u' ' + v("EmpClasse") + u' ' +
+           v("NumEmprunteur") + QStringLiteral("</p></td></tr>");
+}
+
+void writeTextFile(app::TFrmPrin& frm, const QString& name, const QStringList& lines)
+{
+    files::TextFileRecord& file = frm.OutputFile;
+    file.assign(frm.AppDir + name);
+    file.rewrite();
+    for (const QString& line : lines)
+        file.writeln(line);
+    file.close();
+}
+
+}  // namespace
+
+QString libraryCsvValue(const QString& value)
+{
+    return ControlCharsToSpaces(value).replace(u';', u'/').replace(u'~', u' ');
+}
+
+StockTakeEnding::StockTakeEnding(app::TFrmPrin& frm) : m_frm(frm)
+{
+    frm.get<ui::Control>(QStringLiteral("SpeedButton31")).onClick = [this] { SpeedButton31Click(); };
+    frm.get<ui::Control>(QStringLiteral("SpeedButton50")).onClick = [this] { SpeedButton50Click(); };
+    frm.get<ui::Control>(QStringLiteral("SpeedButton53")).onClick = [this] { SpeedButton53Click(); };
+}
+
+bool StockTakeEnding::confirmEnding()
+{
+    app::TFrmPrin& f = m_frm;
+    return f.application().messageBox(f.tables.dialog(27), f.tables.dialog(28), ui::MessageButtons::OkCancel,
+                                      ui::MessageIcon::Question, 2) == ui::ModalResult::Ok;
+}
+
+void StockTakeEnding::selectCandidates(const int (&messages)[4][2])
+{
+    app::TFrmPrin& f = m_frm;
+    StockTakeScope scope(f);
+    const QString genre = scope.boxText();
+    const bool lentKept = f.get<ui::CheckBox>(QStringLiteral("CheckBox41")).checked();
+    const int(&entries)[2] = messages[(lentKept ? 0 : 2) + (scope.genre().isEmpty() ? 1 : 0)];
+    f.application().showMessage(scope.genre().isEmpty() ? f.tables.message(entries[0])
+                                                        : f.tables.message(entries[0]) + genre +
+                                                              f.tables.message(entries[1]));
+    scope.selectAll();
+}
+
+void StockTakeEnding::SpeedButton31Click()
+{
+    app::TFrmPrin& f = m_frm;
+    f.InventoryMode = false;
+    f.get<ui::Control>(QStringLiteral("Panel25")).hide();
+    f.get<ui::Control>(QStringLiteral("Panel4")).hide();
+    if (!stockTakePasswordGiven(f) || !confirmEnding())
+        return;
+    StockTakeScope scope(f);
+    selectCandidates({{162, 163}, {164, -1}, {165, -1}, {166, -1}});
+    db::Query& rows = f.db.ars;
+    auto shown = [&f](const char* edit) { return f.get<ui::CustomEdit>(QString::fromLatin1(edit)).text(); };
+    f.application().showMessage(QString::number(rows.recordCount()) + QStringLiteral(" Candidats \r") +
+                                shown("Edit148") + QStringLiteral(" livres à supprimer"));
+
+    const QString csvName = kListName + scope.boxText() + QStringLiteral(".csv");
+    const QString pageName = kListName + scope.boxText() + QStringLiteral(".html");
+    QStringList csv;
+    QString page = QStringLiteral("<HTML><HEAD><TITLE>Inventaire annuel</TITLE><style type=\"text/css\">"
+                                  "<!--.Style1 {font-size: 36px}--></style></HEAD><BODY>") +
+                   QStringLiteral("<p class=\"Style1\">Livres absents (Voir aussi : ") + csvName +
+                   QStringLiteral("</p><table width=\"600\" border=\"1\">");
+    for (rows.first(); !rows.eof(); rows.next()) {
+        if (!scope.isMissing(rows))
+            continue;
+        auto v = [&rows](const char* name) { return fieldText(rows, QString::fromLatin1(name)); };
+        csv << v("NumLivre") + u';' + v("Titre") + QStringLiteral(";'") + v("Isbn13") + u';' + v("Auteur") + u';' +
+                   v("Editeur");
+        page += pageRow(rows);
+    }
+    page += QStringLiteral("</table></BODY></HTML>");
+    writeTextFile(f, csvName, csv);
+    files::TextFileRecord& file = f.OutputFile;
+    file.assign(f.AppDir + pageName);
+    file.rewrite();
+    file.write(page);
+    file.close();
+
+    writeStockTakeState(f, {kStockTakeFinished, text::shortDateText(f.application().clock().currentDateTime().date()),
+                            scope.name(), shown("Edit147"), shown("Edit148")});
+    f.application().showMessage(f.tables.message(167) + pageName + f.tables.message(168) +
+                                QString::number(csv.size()) + f.tables.message(169));
+    f.application().showMessage(f.tables.message(170) + f.AppDir + pageName + QStringLiteral(" \r\n") +
+                                f.tables.message(171));
+    if (f.application().messageBox(f.tables.message(172), QStringLiteral("Navigateur"), ui::MessageButtons::OkCancel,
+                                   ui::MessageIcon::Question, 2) == ui::ModalResult::Ok)
+        f.services().shell.open(files::nativePath(f.AppDir + pageName));
+}
+
+void StockTakeEnding::SpeedButton50Click()
+{
+    app::TFrmPrin& f = m_frm;
+    if (!stockTakePasswordGiven(f))
+        return;
+    f.ShowMessageEntry(181);
+    StockTakeScope scope(f);
+    if (f.application().messageBox(f.tables.message(182) + scope.boxText() + f.tables.message(183),
+                                   QStringLiteral("Inventaire"), ui::MessageButtons::OkCancel,
+                                   ui::MessageIcon::Question, 2) != ui::ModalResult::Ok) {
+        f.ShowMessageEntry(184);
+        f.get<ui::Control>(QStringLiteral("Panel25")).hide();
+        return;
+    }
+    selectCandidates({{188, 189}, {190, -1}, {191, -1}, {192, -1}});
+    db::Query& rows = f.db.ars;
+    f.application().showMessage(QString::number(rows.recordCount()) + f.tables.message(193));
+
+    // The file is the only record of the copies about to go: it is written whole before any
+    // copy number changes.
+    const QStringList columns = kLibraryCsvHeader.split(u';');
+    QStringList lines{kLibraryCsvHeader};
+    std::vector<qint64> missing;
+    for (rows.first(); !rows.eof(); rows.next()) {
+        if (!scope.isMissing(rows))
+            continue;
+        QStringList values;
+        for (const QString& column : columns)
+            values << libraryCsvValue(fieldText(rows, column));
+        lines << values.join(u';');
+        missing.push_back(rows.currentKey());
+    }
+    writeTextFile(f, QStringLiteral("Bibliotheque.csv"), lines);
+    {
+        db::BulkScope bulk(f.db.ADOConnection1);
+        for (qint64 key : missing) {
+            rows.goToKey(key);
+            rows.edit();
+            rows.fieldByName(QStringLiteral("NbrExemplaire")).setAsInteger(0);
+            rows.post();
+        }
+    }
+    f.application().showMessage(f.tables.message(194) + f.AppDir + QStringLiteral("Bibliotheque.csv \r\n") +
+                                f.tables.message(195));
+    f.application().showMessage(QStringLiteral("Les livres à supprimer ont 0 comme nbre exemplaire. Il faut les "
+                                               "supprimer manuellement dans l'onglet tableau."));
+    f.get<ui::Control>(QStringLiteral("Panel25")).hide();
+}
+
+void StockTakeEnding::SpeedButton53Click()
+{
+    app::TFrmPrin& f = m_frm;
+    if (!stockTakePasswordGiven(f) || !confirmEnding())
+        return;
+    StockTakeScope scope(f);
+    const QString genre = scope.genre();
+    f.application().showMessage(
+        QStringLiteral("les livres repérés comme absents de la Qvl vont être effacés sans retours possibles pour :") +
+        scope.boxText());
+    db::Table& table = f.db.ADOTable1;
+    table.setActive(true);
+    table.setFilter((genre.isEmpty() ? QString() : QStringLiteral("Genre =") + text::QuotedStr(genre) +
+                                                       QStringLiteral("And  ")) +
+                    QStringLiteral("NbrExemplaire = ") + text::QuotedStr(QStringLiteral("0")));
+    table.setFiltered(true);
+    table.first();
+    table.refresh();
+    {
+        db::BulkScope bulk(f.db.ADOConnection1);
+        while (!table.isEmpty())
+            table.remove();
+    }
+    table.setFiltered(false);
+}
+
+}  // namespace catalogue

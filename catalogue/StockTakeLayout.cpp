@@ -1,0 +1,79 @@
+#include "catalogue/StockTakeLayout.h"
+
+#include "app/FrmPrin.h"
+#include "catalogue/ControlPlacement.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/SpeedButton.h"
+
+namespace catalogue {
+
+namespace {
+
+// The counters' captions have no designed names of their own.
+struct CounterRow {
+    const char* label;
+    const char* edit;
+    const char* caption;
+    int width;
+};
+
+struct StepButton {
+    const char* name;
+    const char* caption;
+    const char* hint;
+};
+
+// The steps in the order the librarian takes them; each hint says which step it is.
+const StepButton kSteps[] = {
+    {"SpeedButton52", "Nouvel inventaire", "1 début"},
+    {"SpeedButton32", "Suspendre et continuer plus tard", "2 autant de fois qu'il le faut"},
+    {"SpeedButton31", "Inventaire terminé", "3 Permet d'éditer la liste des livres manquants"},
+    {"SpeedButton50", "Mettre à 0 les exemplaires absents", "4 met des 0 dans nombre d'exemplaires"},
+    {"SpeedButton53", "Effacement définitif", "5 les lignes ayant 0 comme nbrexemplaire sont effacées"},
+};
+
+}  // namespace
+
+void buildStockTakeControls(app::TFrmPrin& frm)
+{
+    auto* tab = &frm.get<ui::WinControl>(QStringLiteral("TabSheet7"));
+    auto* panel = placeControl<ui::Panel>(frm, "Panel25", tab, layout::kStockTakePanel);
+    panel->setColor(ui::Color::System::InfoBackground);
+    panel->hide();
+
+    placeControl<ui::Label>(frm, "Label211", panel, QRect(8, 11, 160, 16), QStringLiteral("Inventaire partiel par genre "));
+    // A plain box: choosing the genre of a stock-take never writes into the book shown.
+    placeControl<ui::ComboBox>(frm, "DBComboBox1", panel, QRect(170, 8, 142, 22));
+
+    const CounterRow counters[] = {
+        {"StockTakeKindLabel", "Edit146", "Type d'inventaire", 142},
+        {"StockTakeFoundLabel", "Edit147", "Nombre de livres inventoriés", 70},
+        {"StockTakeMissingLabel", "Edit148", "Nombre de livres NON inventoriés", 70},
+    };
+    int top = 36;
+    for (const CounterRow& row : counters) {
+        placeControl<ui::Label>(frm, row.label, panel, QRect(8, top + 3, 160, 16), QString::fromUtf8(row.caption));
+        // Nothing counted yet reads as 0.
+        placeControl<ui::Edit>(frm, row.edit, panel, QRect(170, top, row.width, 22),
+                               QLatin1String(row.edit) == QLatin1String("Edit146") ? QString() : QStringLiteral("0"));
+        top += 26;
+    }
+    auto* lent = placeControl<ui::CheckBox>(frm, "CheckBox41", panel, QRect(8, top + 2, 304, 20),
+                                            QStringLiteral("Les livres en cours d'emprunt considérés comme existants ?"));
+    lent->setChecked(true);
+
+    top += 30;
+    for (const StepButton& step : kSteps) {
+        auto* button = placeControl<ui::SpeedButton>(frm, step.name, panel, QRect(8, top, 304, 24),
+                                                     QString::fromUtf8(step.caption));
+        button->setHint(QString::fromUtf8(step.hint));
+        button->setShowHint(true);
+        top += 28;
+    }
+}
+
+}  // namespace catalogue

@@ -1,0 +1,84 @@
+#include "catalogue/StockTakeScope.h"
+
+#include "app/FrmPrin.h"
+#include "platform/text/PascalText.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
+
+namespace catalogue {
+
+QString StockTakeScope::boxText()
+{
+    auto& box = m_frm.get<ui::ComboBox>(QStringLiteral("DBComboBox1"));
+    if (text::Trim(box.text()) == kWholeTableWord)
+        box.setText(QString());
+    return box.text();
+}
+
+QString StockTakeScope::genre() { return text::Trim(boxText()); }
+
+QString StockTakeScope::name()
+{
+    const QString box = boxText();
+    return box.isEmpty() ? kWholeTableName : box;
+}
+
+QString StockTakeScope::where(const QString& more)
+{
+    const QString g = genre();
+    if (g.isEmpty())
+        return more.isEmpty() ? QString() : QStringLiteral(" WHERE ") + more;
+    return QStringLiteral(" WHERE ") + (more.isEmpty() ? QString() : more + QStringLiteral(" AND ")) +
+           QStringLiteral("Genre =") + text::QuotedStr(g);
+}
+
+db::DataSet& StockTakeScope::select(const QString& sql)
+{
+    db::Query& ars = m_frm.db.ars;
+    ars.setSql(sql);
+    ars.open();
+    return ars;
+}
+
+int StockTakeScope::countAll() { return selectAll().recordCount(); }
+
+int StockTakeScope::countFound() { return selectFound().recordCount(); }
+
+db::DataSet& StockTakeScope::selectAll() { return select(QStringLiteral("SELECT * FROM table1") + where()); }
+
+db::DataSet& StockTakeScope::selectFound()
+{
+    return select(QStringLiteral("SELECT * FROM table1") + where(QStringLiteral("DateEmprunt>=0")));
+}
+
+bool StockTakeScope::isMissing(db::DataSet& rows) const
+{
+    if (!rows.fieldByName(QStringLiteral("DateEmprunt")).asString().isEmpty())
+        return false;
+    return !m_frm.get<ui::CheckBox>(QStringLiteral("CheckBox41")).checked() ||
+           rows.fieldByName(QStringLiteral("EmpNom")).asString().isEmpty();
+}
+
+int counterValue(app::TFrmPrin& frm, const char* edit)
+{
+    return text::Trim(frm.get<ui::CustomEdit>(QString::fromLatin1(edit)).text()).toInt();
+}
+
+void setCounter(app::TFrmPrin& frm, const char* edit, int value)
+{
+    frm.get<ui::CustomEdit>(QString::fromLatin1(edit)).setText(QString::number(value));
+}
+
+bool stockTakePasswordGiven(app::TFrmPrin& frm)
+{
+    const QString answer = frm.application().inputBox(frm.tables.dialog(33), frm.tables.dialog(34), QString(), true);
+    if (answer.isEmpty()) {
+        frm.application().showMessage(QStringLiteral("Le mot de passe ne peut être vide"));
+        return false;
+    }
+    return answer == frm.settings.MDP_Administrateur;
+}
+
+}  // namespace catalogue

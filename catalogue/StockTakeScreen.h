@@ -1,0 +1,28 @@
+#pragma once
+// The yearly stock-take's panel on the book screen: opening it switches the stock-take mode on
+// (the codes scanned into the entry tab then mark copies as found) and reports the stock-take
+// under way; a new stock-take clears the marks of its scope; suspending keeps the counters for
+// another day. The ending steps are StockTakeEnding's.
+namespace app {
+class TFrmPrin;
+}
+
+namespace catalogue {
+
+class StockTakeScreen {
+public:
+    // Builds the panel and binds its handlers on the main window.
+    explicit StockTakeScreen(app::TFrmPrin& frm);
+
+    // Tools menu "Inventaire complet et inventaire partiel".
+    void Inventaireannuel1Click();
+    // "Nouvel inventaire".
+    void SpeedButton52Click();
+    // "Suspendre et continuer plus tard".
+    void SpeedButton32Click();
+
+private:
+    app::TFrmPrin& m_frm;
+};
+
+}  // namespace catalogue

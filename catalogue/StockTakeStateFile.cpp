@@ -1,0 +1,35 @@
+#include "catalogue/StockTakeStateFile.h"
+
+#include "app/FrmPrin.h"
+#include "platform/files/FileOps.h"
+#include "platform/files/TextFile.h"
+#include "platform/files/WindowsPath.h"
+
+namespace catalogue {
+
+namespace {
+
+QString statePath(const app::TFrmPrin& frm) { return frm.AppDir + QStringLiteral("Inventaire.txt"); }
+
+}  // namespace
+
+std::optional<StockTakeState> readStockTakeState(app::TFrmPrin& frm)
+{
+    QStringList lines;
+    if (!files::fileExists(statePath(frm)) || !files::readTextFileLines(files::nativePath(statePath(frm)), lines))
+        return std::nullopt;
+    lines.resize(std::max<qsizetype>(lines.size(), 5));
+    return StockTakeState{lines[0], lines[1], lines[2], lines[3], lines[4]};
+}
+
+void writeStockTakeState(app::TFrmPrin& frm, const QStringList& lines)
+{
+    files::TextFileRecord& file = frm.OutputFile;
+    file.assign(statePath(frm));
+    file.rewrite();
+    for (const QString& line : lines)
+        file.writeln(line);
+    file.close();
+}
+
+}  // namespace catalogue
