@@ -10,6 +10,7 @@ packages=(
   libsqlite3-dev libcurl4-openssl-dev libgumbo-dev
   libjpeg-dev libgif-dev libwebp-dev libpng-dev zlib1g-dev
   p7zip-full fonts-liberation2 adwaita-icon-theme
+  pulseaudio-utils alsa-utils
   libgtest-dev python3 python3-pyftpdlib
   xvfb xauth
 )

@@ -1,6 +1,5 @@
 #include "platform/media/SoundCommands.h"
 
-#include <QFile>
 #include <QStringList>
 
 namespace media {
@@ -33,19 +32,10 @@ QStringList wordsOf(const QString& command)
     return words;
 }
 
-bool isWaveFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray header = file.read(12);
-    return header.size() == 12 && header.startsWith("RIFF") && header.endsWith("WAVE");
-}
-
 }  // namespace
 
-SoundCommands::SoundCommands(PathMapper nativePath, const QString& playerProgram)
-    : nativePath_(std::move(nativePath)), playerProgram_(playerProgram)
+SoundCommands::SoundCommands(PathMapper nativePath, const QString& playerProgram, const QString& recorderProgram)
+    : nativePath_(std::move(nativePath)), playerProgram_(playerProgram), recorderProgram_(recorderProgram)
 {
 }
 
@@ -70,12 +60,17 @@ Status SoundCommands::send(const QString& command)
         return Status::UnknownCommand;
     if (device == devices_.end())
         return Status::NotOpen;
-    if (verb == u"play")
-        device->second.player->play(device->second.file);
-    else if (verb == u"stop")
-        device->second.player->stop();
-    else if (verb == u"record" || verb == u"save")
-        return Status::NotAvailable;
+    Device& d = device->second;
+    if (verb == u"set")
+        set(d, words);
+    else if (verb == u"save")
+        return save(d, words);
+    else if (verb == u"record")
+        return d.recorder && d.recorder->start(d.format) ? Status::Ok : Status::NotAvailable;
+    else if (verb == u"play" && d.player)
+        d.player->play(d.file);
+    else if (verb == u"stop" && d.player)
+        d.player->stop();
     return Status::Ok;
 }
 
@@ -86,11 +81,13 @@ Status SoundCommands::open(const QStringList& words)
         ++aliasAt;
     if (aliasAt + 1 >= words.size())
         return Status::UnknownCommand;
-    if (words[1].compare(u"new", Qt::CaseInsensitive) == 0)
-        return Status::NotAvailable;
     const QString alias = words[aliasAt + 1].toLower();
     if (devices_.count(alias))
         return Status::AliasInUse;
+    if (words[1].compare(u"new", Qt::CaseInsensitive) == 0) {
+        devices_[alias] = Device{QString(), nullptr, std::make_unique<SoundRecorder>(recorderProgram_), WaveFormat()};
+        return Status::Ok;
+    }
     QString file;
     try {
         file = nativePath_ ? nativePath_(words[1]) : words[1];
@@ -99,8 +96,40 @@ Status SoundCommands::open(const QStringList& words)
     }
     if (!isWaveFile(file))
         return Status::FileNotPlayable;
-    devices_[alias] = Device{file, std::make_unique<SoundPlayer>(playerProgram_)};
+    devices_[alias] = Device{file, std::make_unique<SoundPlayer>(playerProgram_), nullptr, WaveFormat()};
     return Status::Ok;
+}
+
+void SoundCommands::set(Device& device, const QStringList& words)
+{
+    if (words.size() < 4)
+        return;
+    const QString item = words[2].toLower();
+    const int value = words[3].toInt();
+    if (value <= 0)
+        return;
+    if (item == u"samplespersec")
+        device.format.samplesPerSec = value;
+    else if (item == u"bitspersample")
+        device.format.bitsPerSample = value;
+    else if (item == u"channels")
+        device.format.channels = value;
+}
+
+Status SoundCommands::save(Device& device, const QStringList& words)
+{
+    if (!device.recorder || words.size() < 3)
+        return Status::UnknownCommand;
+    const std::optional<QByteArray> samples = device.recorder->finish();
+    if (!samples)
+        return Status::NotAvailable;
+    QString file;
+    try {
+        file = nativePath_ ? nativePath_(words[2]) : words[2];
+    } catch (const std::exception&) {
+        return Status::FileNotWritable;
+    }
+    return writeWaveFile(file, device.format, *samples) ? Status::Ok : Status::FileNotWritable;
 }
 
 Status SoundCommands::close(const QString& alias)

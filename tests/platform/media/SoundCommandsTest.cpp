@@ -14,6 +14,7 @@ using namespace media;
 namespace {
 
 const QString kPlayer = QStringLiteral(QVL_FIXTURES_DIR "/media/player");
+const QString kRecorder = QStringLiteral(QVL_FIXTURES_DIR "/media/recorder");
 
 // The smallest WAV file: a header and no samples.
 QByteArray emptyWave()
@@ -35,8 +36,13 @@ protected:
         QDir(program.path()).mkpath("Commentaires");
         writeFile(program.filePath("Commentaires/King_henru_march.wma.Wav"), emptyWave());
         qputenv("QVL_PLAYER_LOG", QFile::encodeName(log));
+        qputenv("QVL_RECORDER_LOG", QFile::encodeName(recorderLog));
     }
-    ~SoundCommandsTest() override { qunsetenv("QVL_PLAYER_LOG"); }
+    ~SoundCommandsTest() override
+    {
+        qunsetenv("QVL_PLAYER_LOG");
+        qunsetenv("QVL_RECORDER_LOG");
+    }
 
     // The program's folder is C:\Qvlzantor\ in its own path text.
     QString nativePath(const QString& windowsPath) const
@@ -62,11 +68,27 @@ protected:
         return {pid_t(line.section(u' ', 0, 0).toInt()), line.section(u' ', 1)};
     }
 
+    // The arguments the stand-in recorder was given, once it has written its samples.
+    QString recorderArguments() const
+    {
+        for (int i = 0; i < 1000 && !QFile::exists(recorderLog); ++i)
+            QThread::msleep(10);
+        QFile file(recorderLog);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
+    }
+
+    QByteArray fileBytes(const QString& relative) const
+    {
+        QFile file(program.filePath(relative));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     static bool alive(pid_t pid) { return ::kill(pid, 0) == 0 || errno != ESRCH; }
 
     QTemporaryDir program;
     QTemporaryDir work;
     const QString log = work.filePath("player.log");
+    const QString recorderLog = work.filePath("recorder.log");
 };
 
 }  // namespace
@@ -124,29 +146,76 @@ TEST_F(SoundCommandsTest, OnlyWaveFilesOpen)
               Status::AliasInUse);
 }
 
-// A voice comment is recorded with these commands; recording is not available, so each
-// fails quietly and no file appears.
-TEST_F(SoundCommandsTest, RecordingIsReportedNotAvailable)
+// A voice comment is recorded with these commands, in this order.
+const char* const kRecordingCommands[] = {"close all",
+                                          "open new type Waveaudio alias capture",
+                                          "seek capture to start",
+                                          "set capture samplespersec 11100",
+                                          "set capture bitspersample 8",
+                                          "set capture channels 1",
+                                          "record capture"};
+
+TEST_F(SoundCommandsTest, RecordingIsSavedAsAWaveFileOfTheFormatSet)
 {
-    SoundCommands sound(mapper(), kPlayer);
-    const std::pair<const char*, Status> steps[] = {
-        {"close all", Status::Ok},
-        {"open new type Waveaudio alias capture", Status::NotAvailable},
-        {"seek capture to start", Status::NotOpen},
-        {"set capture samplespersec 11100", Status::NotOpen},
-        {"set capture bitspersample 8", Status::NotOpen},
-        {"set capture channels 1", Status::NotOpen},
-        {"record capture", Status::NotOpen},
-        {"save capture \"C:\\Qvlzantor\\Commentaires\\9782070612758.Wav\"", Status::NotOpen},
-        {"stop capture", Status::NotOpen},
-        {"close capture", Status::NotOpen},
-    };
-    for (const auto& [command, status] : steps)
-        EXPECT_EQ(sound.send(command), status) << command;
-    ASSERT_EQ(sound.send("open \"C:\\Qvlzantor\\Commentaires\\King_henru_march.wma.Wav\" alias capture"), Status::Ok);
-    EXPECT_EQ(sound.send("record capture"), Status::NotAvailable);
-    EXPECT_EQ(sound.send("save capture \"C:\\Qvlzantor\\Commentaires\\9782070612758.Wav\""), Status::NotAvailable);
+    writeFile(program.filePath("Commentaires/9782070612758.Wav"), "an earlier comment");
+    SoundCommands sound(mapper(), kPlayer, kRecorder);
+    for (const char* command : kRecordingCommands)
+        EXPECT_EQ(sound.send(command), Status::Ok) << command;
+    EXPECT_EQ(recorderArguments(), "-q -t raw -f U8 -r 11100 -c 1");
+    EXPECT_EQ(sound.send("save capture \"C:\\Qvlzantor\\Commentaires\\9782070612758.Wav\""), Status::Ok);
+    EXPECT_EQ(sound.send("stop capture"), Status::Ok);
+    EXPECT_EQ(sound.send("close capture"), Status::Ok);
+
+    const QByteArray header("RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x5c\x2b\0\0\x5c\x2b\0\0\x01\0\x08\0data\x04\0\0\0",
+                            44);
+    EXPECT_EQ(fileBytes("Commentaires/9782070612758.Wav"), header + QByteArray("\x80\x7f\x81\x7e"));
+
+    // The new comment plays back.
+    ASSERT_EQ(sound.send("open \"C:\\Qvlzantor\\Commentaires\\9782070612758.Wav\" alias capture"), Status::Ok);
+}
+
+TEST_F(SoundCommandsTest, ARecordingClosedBeforeItsSaveIsLost)
+{
+    SoundCommands sound(mapper(), kPlayer, kRecorder);
+    for (const char* command : kRecordingCommands)
+        ASSERT_EQ(sound.send(command), Status::Ok) << command;
+    ASSERT_FALSE(recorderArguments().isEmpty());
+    EXPECT_EQ(sound.send("close all"), Status::Ok);
+    EXPECT_EQ(sound.send("save capture \"C:\\Qvlzantor\\Commentaires\\9782070612758.Wav\""), Status::NotOpen);
     EXPECT_FALSE(QFile::exists(program.filePath("Commentaires/9782070612758.Wav")));
+}
+
+// No recorder installed, or one that finds no device and ends without a sample: the save says
+// so and writes nothing.
+TEST_F(SoundCommandsTest, WithoutARecordingDeviceNothingIsWritten)
+{
+    const struct {
+        QString recorder;
+        Status record;
+    } cases[] = {{QString(), Status::NotAvailable}, {QStringLiteral("/bin/false"), Status::Ok}};
+    for (const auto& c : cases) {
+        SoundCommands sound(mapper(), kPlayer, c.recorder);
+        for (const char* command : kRecordingCommands) {
+            if (QByteArray(command) != "record capture") {
+                EXPECT_EQ(sound.send(command), Status::Ok) << command;
+            }
+        }
+        EXPECT_EQ(sound.send("record capture"), c.record) << c.recorder.toStdString();
+        EXPECT_EQ(sound.send("save capture \"C:\\Qvlzantor\\Commentaires\\9782070612758.Wav\""), Status::NotAvailable)
+            << c.recorder.toStdString();
+        EXPECT_EQ(sound.send("close capture"), Status::Ok);
+        EXPECT_FALSE(QFile::exists(program.filePath("Commentaires/9782070612758.Wav")));
+    }
+}
+
+TEST_F(SoundCommandsTest, ARecordingThatCannotBeSavedThereSaysSo)
+{
+    SoundCommands sound(mapper(), kPlayer, kRecorder);
+    for (const char* command : kRecordingCommands)
+        ASSERT_EQ(sound.send(command), Status::Ok) << command;
+    ASSERT_FALSE(recorderArguments().isEmpty());
+    EXPECT_EQ(sound.send("save capture \"C:\\Qvlzantor\\Missing\\9782070612758.Wav\""), Status::FileNotWritable);
+    EXPECT_FALSE(QFile::exists(program.filePath("Missing")));
 }
 
 TEST_F(SoundCommandsTest, OtherTextIsNoCommand)
