@@ -15,6 +15,7 @@
 #include "catalogue/StockTakeEnding.h"
 #include "catalogue/StockTakeScan.h"
 #include "catalogue/StockTakeScreen.h"
+#include "pupils/PupilsInstaller.h"
 #include "web/BookLookupInstaller.h"
 
 namespace program {
@@ -41,6 +42,7 @@ std::vector<app::ScreenInstaller> programScreens()
         [](app::TFrmPrin& frm) { frm.addPart<catalogue::EquipmentInventoryScreen>(frm); },
         [](app::TFrmPrin& frm) { web::installBookLookup(frm); },
         [](app::TFrmPrin& frm) { frm.addPart<catalogue::SearchScreen>(frm); },
+        [](app::TFrmPrin& frm) { pupils::installPupilScreens(frm); },
     };
 }
 

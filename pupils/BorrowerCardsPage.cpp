@@ -1,0 +1,76 @@
+#include "pupils/BorrowerCardsPage.h"
+
+#include "catalogue/SearchScreenPage.h"
+#include "platform/text/PascalText.h"
+
+namespace pupils {
+
+namespace {
+
+using catalogue::htmlText;
+
+const QString kLine = QStringLiteral("<br>   ");
+
+}  // namespace
+
+QString cardCode(const QString& number)
+{
+    return u'E' + number.rightJustified(3, u'0');
+}
+
+QString cardPhotoName(const CardBorrower& borrower)
+{
+    return QStringLiteral("Photo_emprunteur/") + text::UpperCase(text::Trim(borrower.surname)) + u'_' +
+           text::Trim(borrower.firstName) + QStringLiteral(".jpg");
+}
+
+BorrowerCardsPage::BorrowerCardsPage(Kind kind, CardOptions options)
+    : m_kind(kind), m_options(std::move(options)), m_cardsLeft(m_options.cardsPerPage)
+{
+    m_text = head();
+}
+
+QString BorrowerCardsPage::head() const
+{
+    return QStringLiteral("<HTML><HEAD><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--.Style1 {font-size: 36px}"
+                          "--></style></HEAD><BODY><p class=\"Style1\"></p><table width=\"%1\" border=\"1\" "
+                          "cellspacing=\"10\" >")
+        .arg(m_kind == Kind::AllCards ? 600 : 500);
+}
+
+void BorrowerCardsPage::addCard(const CardBorrower& b)
+{
+    const CardOptions& o = m_options;
+    QString& t = m_text;
+    t += QStringLiteral("<tr><td width=\"130\"><img src=\"") + htmlText(cardPhotoName(b)) + QStringLiteral("\" width=\"") +
+         htmlText(o.photoWidth) + QStringLiteral("\"height=\"") + htmlText(o.photoHeight) + QStringLiteral("\"></td>");
+    if (m_kind == Kind::NewCards) {
+        t += QStringLiteral("</td><td width=\"800\"><p><span style='font-size:48.0pt;font-family:c39hrp48dhtt'>"
+                            "<span style='mso-tab-count:1'>\u00a0 </span><FONT COLOR=\"#000000\">*") +
+             htmlText(b.number) + QStringLiteral("*</font></span></p></td></td><td width=\"800\"><br><b>   ") +
+             htmlText(b.surname) + QStringLiteral(" </b>   ") + htmlText(b.firstName) + kLine + htmlText(b.sex) + kLine +
+             htmlText(b.level) + kLine + htmlText(b.number) + kLine + htmlText(o.schoolYear) + kLine +
+             htmlText(o.schoolName) + QStringLiteral("</td></tr>");
+        return;
+    }
+    t += QStringLiteral("</td><td width=\"200\"><p>");
+    t += o.barsWithoutDigits
+             ? QStringLiteral("<span style='font-size:36.0pt;font-family:Bar-Code 39'><span style='mso-tab-count:1'>")
+             : QStringLiteral("<span style='font-size:48.0pt;font-family:c39hrp48dhtt'><span style='mso-tab-count:1'>");
+    t += QStringLiteral("<div align=\"center\"></span><FONT COLOR=\"#000000\">*") + htmlText(cardCode(b.number)) +
+         QStringLiteral("*</font></span></div></p></td></td><td width=\"300\"><b>   ") + htmlText(b.surname) +
+         QStringLiteral(" </b>   ") + htmlText(b.firstName) + kLine + (o.showClass ? htmlText(b.className) : QString()) +
+         kLine + htmlText(o.schoolYear) + kLine + htmlText(o.schoolName) + QStringLiteral("</td></tr>");
+    if (--m_cardsLeft == 0) {
+        t += QStringLiteral("  </td> </tr> </table> <STYLE> BR.page { page-break-after: always } </STYLE> <BR CLASS=page>") +
+             head();
+        m_cardsLeft = o.cardsPerPage;
+    }
+}
+
+QString BorrowerCardsPage::finish() const
+{
+    return m_text + QStringLiteral("</table></BODY></HTML>");
+}
+
+}  // namespace pupils

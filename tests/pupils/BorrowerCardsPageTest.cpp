@@ -1,0 +1,47 @@
+#include "pupils/BorrowerCardsPage.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using pupils::BorrowerCardsPage;
+
+TEST(BorrowerCards, CardCodesHaveThreeDigitsAtLeast)
+{
+    const std::pair<const char*, const char*> cases[] = {{"5", "E005"}, {"42", "E042"}, {"123", "E123"}, {"4711", "E4711"}};
+    for (const auto& [number, code] : cases)
+        EXPECT_EQ(pupils::cardCode(QString::fromLatin1(number)), QString::fromLatin1(code)) << number;
+}
+
+TEST(BorrowerCards, ThePageBreaksAfterEachGroupOfCardsAndEscapesValues)
+{
+    pupils::CardOptions options{QStringLiteral("2025/2026"), QStringLiteral("École <Jules & Ferry>"),
+                                QStringLiteral("100"), QStringLiteral("120")};
+    BorrowerCardsPage page(BorrowerCardsPage::Kind::AllCards, options);
+    for (int n = 1; n <= 13; ++n)
+        page.addCard({QString::number(n), QStringLiteral("NOM<%1>").arg(n), QStringLiteral("Léa"), QStringLiteral("CM1")});
+    const QString html = page.finish();
+    EXPECT_EQ(html.count(QStringLiteral("<BR CLASS=page>")), 2);
+    EXPECT_LT(html.indexOf(QStringLiteral("*E006*")), html.indexOf(QStringLiteral("<BR CLASS=page>")));
+    EXPECT_GT(html.indexOf(QStringLiteral("*E007*")), html.indexOf(QStringLiteral("<BR CLASS=page>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("NOM&lt;13&gt;")));
+    EXPECT_TRUE(html.contains(QStringLiteral("École &lt;Jules &amp; Ferry&gt;")));
+    EXPECT_FALSE(html.contains(QStringLiteral("<Jules")));
+    EXPECT_TRUE(html.endsWith(QStringLiteral("</table></BODY></HTML>")));
+}
+
+TEST(BorrowerCards, NewCardsCarryTheBareNumberAndHiddenClassLeavesItsLine)
+{
+    BorrowerCardsPage fresh(BorrowerCardsPage::Kind::NewCards, {QStringLiteral("2025/2026")});
+    fresh.addCard({QStringLiteral("5"), QStringLiteral("ROUX"), QStringLiteral("Anna"), QStringLiteral("CP")});
+    EXPECT_TRUE(fresh.finish().contains(QStringLiteral(">*5*</font>")));
+    EXPECT_TRUE(fresh.finish().contains(QStringLiteral("width=\"500\"")));
+
+    pupils::CardOptions options{QStringLiteral("2025/2026"), QStringLiteral("Ecole")};
+    options.showClass = false;
+    BorrowerCardsPage all(BorrowerCardsPage::Kind::AllCards, options);
+    all.addCard({QStringLiteral("5"), QStringLiteral("ROUX"), QStringLiteral("Anna"), QStringLiteral("CP")});
+    EXPECT_TRUE(all.finish().contains(QStringLiteral("Anna<br>   <br>   2025/2026")));
+}
+
+}  // namespace

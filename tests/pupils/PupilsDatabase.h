@@ -1,0 +1,75 @@
+#pragma once
+// An empty database as the installation delivers it, with helpers that write borrowers and
+// copies straight into it and read rows back.
+#include "QtPrinters.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/Query.h"
+#include "platform/text/PascalText.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+class PupilsDatabase : public ::testing::Test {
+protected:
+    PupilsDatabase()
+    {
+        EXPECT_TRUE(QFile::copy(QStringLiteral(QVL_PROGRAM_DIR "/Reserve/Test1.bib"), path()));
+        QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        connection = std::make_unique<db::Connection>(QStringLiteral("Data Source=") + path());
+    }
+
+    QString path() const { return dir.filePath(QStringLiteral("Test1.bib")); }
+
+    void addBorrower(const QString& surname, const QString& firstName, const QString& className,
+                     const QString& mark = {})
+    {
+        connection->execute(QStringLiteral("Insert into Emprunteurs (EmpNom,EmpPrenom,Classe,NumINE) Values (%1,%2,%3,%4)")
+                                .arg(text::QuotedStr(surname), text::QuotedStr(firstName), text::QuotedStr(className),
+                                     text::QuotedStr(mark)));
+    }
+    // A copy; lent when `borrower` is not 0, to that borrower's names as stored.
+    void addCopy(const QString& title, const QString& code, int borrower = 0, const QString& due = {},
+                 const QString& mail = {})
+    {
+        QString surname, firstName, className;
+        if (borrower != 0) {
+            const QStringList b = rows(QStringLiteral("Select * From Emprunteurs WHERE NumEmprunteur=%1").arg(borrower),
+                                       {"EmpNom", "EmpPrenom", "Classe"}).value(0).split(u'|');
+            surname = b.value(0);
+            firstName = b.value(1);
+            className = b.value(2);
+        }
+        connection->execute(
+            QStringLiteral("Insert into Table1 (Titre,Isbn13,Type,EmpNom,EmpPrenom,EmpClasse,NumEmprunteur,DateRetour,"
+                           "Photo_rangement,Images) Values (%1,%2,'LIVRE',%3,%4,%5,%6,%7,%8,%9)")
+                .arg(text::QuotedStr(title), text::QuotedStr(code), text::QuotedStr(surname), text::QuotedStr(firstName),
+                     text::QuotedStr(className), QString::number(borrower), text::QuotedStr(due),
+                     text::QuotedStr(mail), text::QuotedStr(code + QStringLiteral(".jpg"))));
+    }
+    // Each row's fields joined by "|".
+    QStringList rows(const QString& sql, const QStringList& fields)
+    {
+        db::Query q(*connection);
+        q.setSql(sql);
+        q.open();
+        QStringList result;
+        for (q.first(); !q.eof(); q.next()) {
+            QStringList values;
+            for (const QString& f : fields)
+                values << q.fieldByName(f).asString();
+            result << values.join(u'|');
+        }
+        return result;
+    }
+    QStringList borrowers()
+    {
+        return rows(QStringLiteral("Select * From Emprunteurs ORDER BY NumEmprunteur"),
+                    {"NumEmprunteur", "EmpNom", "EmpPrenom", "Classe", "NumINE"});
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<db::Connection> connection;
+};
