@@ -45,34 +45,38 @@ void buildStockTakeControls(app::TFrmPrin& frm)
     panel->setColor(ui::Color::System::InfoBackground);
     panel->hide();
 
-    placeControl<ui::Label>(frm, "Label211", panel, QRect(8, 11, 160, 16), QStringLiteral("Inventaire partiel par genre "));
+    placeControl<ui::Label>(frm, "Label211", panel, QRect(8, 13, 180, 16), QStringLiteral("Inventaire partiel par genre "));
     // A plain box: choosing the genre of a stock-take never writes into the book shown.
-    placeControl<ui::ComboBox>(frm, "DBComboBox1", panel, QRect(170, 8, 142, 22));
+    placeControl<ui::ComboBox>(frm, "DBComboBox1", panel, QRect(192, 10, 114, 22));
 
     const CounterRow counters[] = {
-        {"StockTakeKindLabel", "Edit146", "Type d'inventaire", 142},
-        {"StockTakeFoundLabel", "Edit147", "Nombre de livres inventoriés", 70},
-        {"StockTakeMissingLabel", "Edit148", "Nombre de livres NON inventoriés", 70},
+        {"StockTakeKindLabel", "Edit146", "Type d'inventaire", 114},
+        {"StockTakeFoundLabel", "Edit147", "Nombre de livres inventoriés", 60},
+        {"StockTakeMissingLabel", "Edit148", "Nombre de livres NON inventoriés", 60},
     };
-    int top = 36;
+    int top = 40;
     for (const CounterRow& row : counters) {
-        placeControl<ui::Label>(frm, row.label, panel, QRect(8, top + 3, 160, 16), QString::fromUtf8(row.caption));
+        placeControl<ui::Label>(frm, row.label, panel, QRect(8, top + 3, 180, 16), QString::fromUtf8(row.caption));
         // Nothing counted yet reads as 0.
-        placeControl<ui::Edit>(frm, row.edit, panel, QRect(170, top, row.width, 22),
+        placeControl<ui::Edit>(frm, row.edit, panel, QRect(192, top, row.width, 22),
                                QLatin1String(row.edit) == QLatin1String("Edit146") ? QString() : QStringLiteral("0"));
-        top += 26;
+        top += 28;
     }
-    auto* lent = placeControl<ui::CheckBox>(frm, "CheckBox41", panel, QRect(8, top + 2, 304, 20),
+    auto* lent = placeControl<ui::CheckBox>(frm, "CheckBox41", panel, QRect(8, top + 4, 298, 20),
                                             QStringLiteral("Les livres en cours d'emprunt considérés comme existants ?"));
     lent->setChecked(true);
+    // A point smaller, so that the whole question fits the panel's width.
+    ui::Font small = lent->font();
+    small.size = 7;
+    lent->setFont(small);
 
-    top += 30;
+    top += 38;
     for (const StepButton& step : kSteps) {
-        auto* button = placeControl<ui::SpeedButton>(frm, step.name, panel, QRect(8, top, 304, 24),
+        auto* button = placeControl<ui::SpeedButton>(frm, step.name, panel, QRect(8, top, 298, 28),
                                                      QString::fromUtf8(step.caption));
         button->setHint(QString::fromUtf8(step.hint));
         button->setShowHint(true);
-        top += 28;
+        top += 34;
     }
 }
 

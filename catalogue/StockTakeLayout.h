@@ -1,7 +1,7 @@
 #pragma once
 // The stock-take panel (Panel25) on the book screen's entry tab, beside the code field the
-// copies are scanned into. It lies over the entry tab's summary column, which the stock-take
-// does not use, and leaves the fields that a scan fills in view.
+// copies are scanned into. It covers the entry tab's summary column and save button, which the
+// stock-take does not use, and leaves the fields that a scan fills and the cover in view.
 #include <QRect>
 
 namespace app {
@@ -11,7 +11,7 @@ class TFrmPrin;
 namespace catalogue {
 
 namespace layout {
-constexpr QRect kStockTakePanel(476, 100, 320, 294);
+constexpr QRect kStockTakePanel(476, 58, 314, 336);
 }  // namespace layout
 
 // Creates the panel and its controls inside TabSheet7, hidden.
