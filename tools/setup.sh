@@ -11,7 +11,7 @@ packages=(
   libjpeg-dev libgif-dev libwebp-dev libpng-dev zlib1g-dev
   p7zip-full fonts-liberation2 adwaita-icon-theme
   pulseaudio-utils alsa-utils
-  libgtest-dev python3 python3-pyftpdlib
+  libgtest-dev python3 python3-pyftpdlib python3-aiosmtpd
   xvfb xauth
 )
 missing=()

@@ -5,7 +5,6 @@
 
 #include <QBuffer>
 #include <QDateTime>
-#include <QLocale>
 #include <QUrl>
 #include <algorithm>
 
@@ -97,7 +96,7 @@ SmtpSender::~SmtpSender() = default;
 QByteArray SmtpSender::compose(const QString& from, const MailMessage& message, const QDateTime& date)
 {
     QByteArray mail;
-    mail += "Date: " + QLocale::c().toString(date, QStringLiteral("ddd, dd MMM yyyy hh:mm:ss t")).toLatin1() + "\r\n";
+    mail += "Date: " + date.toString(Qt::RFC2822Date).toLatin1() + "\r\n";
     mail += "From: <" + from.toUtf8() + ">\r\n";
     mail += "To: <" + message.to.toUtf8() + ">\r\n";
     mail += "Subject: " + headerText(message.subject) + "\r\n";
