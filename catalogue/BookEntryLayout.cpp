@@ -151,6 +151,8 @@ void buildBelowTabs(Builder& b, ui::Panel* screen)
         field->setShowHint(true);
         top += 30;
     }
+    // The log of the page fetches and of the books table repair.
+    b.add<ui::RichEdit>("RichEdit7", screen, QRect(1109, 496, 74, 82))->hide();
 }
 
 }  // namespace

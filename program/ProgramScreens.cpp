@@ -1,6 +1,10 @@
 #include "program/ProgramScreens.h"
 
+#include "app/BackupCommands.h"
+#include "app/BooksTableRepair.h"
+#include "app/DatabaseSummary.h"
 #include "app/FrmPrin.h"
+#include "app/ShutDown.h"
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/BookSave.h"
 #include "catalogue/EquipmentInventoryScreen.h"
@@ -8,6 +12,8 @@
 #include "catalogue/OtherMediaSave.h"
 #include "catalogue/OtherMediaScreen.h"
 #include "catalogue/ComplementsTab.h"
+#include "catalogue/CopyRenumbering.h"
+#include "catalogue/Ean13FontText.h"
 #include "catalogue/PeriodicalIssues.h"
 #include "catalogue/RecordNavigation.h"
 #include "catalogue/BooksGrid.h"
@@ -42,6 +48,12 @@ std::vector<app::ScreenInstaller> programScreens()
         [](app::TFrmPrin& frm) { frm.addPart<catalogue::EquipmentInventoryScreen>(frm); },
         [](app::TFrmPrin& frm) { web::installBookLookup(frm); },
         [](app::TFrmPrin& frm) { frm.addPart<catalogue::SearchScreen>(frm); },
+        [](app::TFrmPrin& frm) {
+            frm.addPart<app::ShutDown>(frm, catalogue::RenumberCopies);
+            frm.addPart<app::BackupCommands>(frm);
+            frm.addPart<app::BooksTableRepair>(frm, catalogue::Ean13ToFontText);
+            frm.addPart<app::DatabaseSummary>(frm);
+        },
         [](app::TFrmPrin& frm) { pupils::installPupilScreens(frm); },
     };
 }

@@ -1,4 +1,5 @@
 // The program: one instance per user, its windows on the screen, the message loop.
+#include "app/FrmPrin.h"
 #include "app/Program.h"
 #include "app/SingleStart.h"
 #include "program/ProgramScreens.h"
@@ -16,6 +17,7 @@
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QScreen>
+#include <QSessionManager>
 
 int main(int argc, char** argv)
 {
@@ -41,5 +43,8 @@ int main(int argc, char** argv)
                                   [] { return QGuiApplication::clipboard()->text(); }};
     app::Program program(services);
     program.start(program::programScreens());
+    // The end of the desktop session closes the main window, whose way out keeps the day's copies.
+    QObject::connect(&qt, &QGuiApplication::commitDataRequest,
+                     [&program](QSessionManager&) { program.mainWindow().close(); });
     return pump.exec();
 }

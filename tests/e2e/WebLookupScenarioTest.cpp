@@ -16,7 +16,7 @@ const QString kCoverFile = QStringLiteral("livres/Jaquettes/9782070612758.jpg");
 // screen writes them (the first start's "true" reads as off).
 void startOnce(const ProgramFolder& program)
 {
-    ASSERT_EQ(play(program, logInScript() + QStringLiteral("quit\n")).exitCode, 0);
+    ASSERT_EQ(play(program, logInScript() + QStringLiteral("answer OK\nquit\n")).exitCode, 0);
     QByteArray settings = program.read(QStringLiteral("Fichier.ini"));
     settings.replace("dialoguebool=true", "dialoguebool=1");
     settings.replace("bookfinderbool=true", "bookfinderbool=1");
