@@ -106,8 +106,11 @@ private:
     }
     void showLog()
     {
-        if (m_log)
-            m_log->setText(m_logText);
+        if (!m_log)
+            return;
+        // Kept scrolled to its last line, as the log of the page fetches is.
+        m_log->setText(m_logText);
+        m_log->setSelStart(int(m_logText.size()));
     }
 
     TFrmPrin& m_frm;

@@ -45,8 +45,9 @@ TEST_F(BackupCommandsTest, RestaurationCopiesTheChosenBackupsCovers)
 
     EXPECT_EQ(program.read("livres/Jaquettes/9782070612758.jpg"), "cover");
     const QStringList texts = dialogTexts();
-    EXPECT_EQ(texts.mid(texts.size() - 3),
-              QStringList({w.tables.message(145), "C:\\Qvlzantor", w.tables.message(146)}));
+    // The folder dialog, with no folder to start from, stands between the first two.
+    EXPECT_EQ(texts.mid(texts.size() - 4),
+              QStringList({w.tables.message(145), "", "C:\\Qvlzantor", w.tables.message(146)}));
 }
 
 TEST_F(BackupCommandsTest, ACancelledFolderChoiceChangesNothing)
@@ -59,7 +60,8 @@ TEST_F(BackupCommandsTest, ACancelledFolderChoiceChangesNothing)
         input.menu(QString::fromLatin1(menu));
         EXPECT_TRUE(w.db.ADOTable1.active()) << menu;
     }
-    EXPECT_EQ(dialogTexts().last(), w.tables.message(155));
+    const QStringList texts = dialogTexts();
+    EXPECT_EQ(texts[texts.size() - 2], w.tables.message(155));
 }
 
 TEST_F(BackupCommandsTest, SauvegardeCopiesTheDatabaseIntoTheChosenFolder)
