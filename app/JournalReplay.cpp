@@ -1,6 +1,5 @@
 #include "app/JournalReplay.h"
 
-#include "platform/db/BulkScope.h"
 #include "platform/db/Query.h"
 #include "platform/text/DateText.h"
 #include "platform/text/PascalText.h"
@@ -170,7 +169,6 @@ void JournalReplay::replayLoan(const QStringList& fields, qint64 borrower)
                   .join(kSeparator));
         db::Field timesLent = q.fieldByName(QStringLiteral("NbreFoisEmprunte"));
         const qint64 lent = wholeNumber(timesLent.asString()).value_or(0);
-        db::BulkScope bulk(m_connection);
         q.edit();
         q.fieldByName(QStringLiteral("EmpNom")).setAsString(text::Trim(field(fields, 6)));
         q.fieldByName(QStringLiteral("EmpPrenom")).setAsString(text::Trim(field(fields, 7)));

@@ -3,6 +3,7 @@
 #include "app/DatabaseObjects.h"
 #include "app/FrmPrin.h"
 #include "app/JournalReplay.h"
+#include "platform/db/BulkScope.h"
 #include "platform/files/TextFileRecord.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/text/DateText.h"
@@ -94,6 +95,7 @@ void TForm3::Button1Click()
     const QDate today = application().clock().currentDateTime().date();
     JournalReplay replay(ADOConnection1, today, m_frm.settings.PretDefautTexte,
                          [this](const QString& text) { appendLog(text); });
+    db::BulkScope bulk(ADOConnection1);
     while (!journal.eof())
         replay.replayLine(journal.readln(), m_startDate, m_endDate);
     journal.close();
