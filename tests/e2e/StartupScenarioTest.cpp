@@ -107,6 +107,7 @@ TEST(StartupScenario, MenusBeforeAnyLogin)
         "answer Cancel\n"
         "menu Emprunts > Emprunter\n"
         "menu Aide > A propos\n"
+        "answer OK\n"
         "menu Fichier > Info base\n"));
     EXPECT_EQ(open.exitCode, 0) << open.joined().toStdString();
     // The menus that need a login are hidden.
