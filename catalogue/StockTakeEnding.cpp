@@ -2,6 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
+#include "catalogue/SearchScreenPage.h"
 #include "catalogue/StockTakeScope.h"
 #include "catalogue/StockTakeStateFile.h"
 #include "platform/db/BulkScope.h"
@@ -24,10 +25,10 @@ const QString kListName = QStringLiteral("Inventaire_Annuel_");
 QString fieldText(db::DataSet& rows, const QString& name) { return rows.fieldByName(name).asString(); }
 
 // One missing copy on the printed list: its cover, its place's picture, what it is, and who
-// has it when it is out.
+// has it when it is out. Values are escaped, so that no title can hide the rows after it.
 QString pageRow(db::DataSet& rows)
 {
-    auto v = [&rows](const char* name) { return fieldText(rows, QString::fromLatin1(name)); };
+    auto v = [&rows](const char* name) { return htmlText(fieldText(rows, QString::fromLatin1(name))); };
     return QStringLiteral("<tr><td width=\"130\"><img src=\"livres/Jaquettes/") + v("Images") +
            QStringLiteral("\" width=\"150\"height=\"200\"></td>") +
            QStringLiteral("<td width=\"130\"><img src=\"Photo_Rangement/") + v("LieuRangement") +
@@ -36,16 +37,6 @@ QString pageRow(db::DataSet& rows)
            QStringLiteral("</p><p>") + v("Editeur") + QStringLiteral("</p><p>Actuellement emprunté par :") +
            QStringLiteral("</p><p>") + v("EmpNom") + u' ' + v("EmpPrenom") + u' ' + v("EmpClasse") + u' ' +
            v("NumEmprunteur") + QStringLiteral("</p></td></tr>");
-}
-
-void writeTextFile(app::TFrmPrin& frm, const QString& name, const QStringList& lines)
-{
-    files::TextFileRecord& file = frm.OutputFile;
-    file.assign(frm.AppDir + name);
-    file.rewrite();
-    for (const QString& line : lines)
-        file.writeln(line);
-    file.close();
 }
 
 }  // namespace
@@ -102,7 +93,7 @@ void StockTakeEnding::SpeedButton31Click()
     QStringList csv;
     QString page = QStringLiteral("<HTML><HEAD><TITLE>Inventaire annuel</TITLE><style type=\"text/css\">"
                                   "<!--.Style1 {font-size: 36px}--></style></HEAD><BODY>") +
-                   QStringLiteral("<p class=\"Style1\">Livres absents (Voir aussi : ") + csvName +
+                   QStringLiteral("<p class=\"Style1\">Livres absents (Voir aussi : ") + htmlText(csvName) +
                    QStringLiteral("</p><table width=\"600\" border=\"1\">");
     for (rows.first(); !rows.eof(); rows.next()) {
         if (!scope.isMissing(rows))
@@ -113,7 +104,7 @@ void StockTakeEnding::SpeedButton31Click()
         page += pageRow(rows);
     }
     page += QStringLiteral("</table></BODY></HTML>");
-    writeTextFile(f, csvName, csv);
+    writeStockTakeFile(f, csvName, csv);
     files::TextFileRecord& file = f.OutputFile;
     file.assign(f.AppDir + pageName);
     file.rewrite();
@@ -163,7 +154,7 @@ void StockTakeEnding::SpeedButton50Click()
         lines << values.join(u';');
         missing.push_back(rows.currentKey());
     }
-    writeTextFile(f, QStringLiteral("Bibliotheque.csv"), lines);
+    writeStockTakeFile(f, QStringLiteral("Bibliotheque.csv"), lines);
     {
         db::BulkScope bulk(f.db.ADOConnection1);
         for (qint64 key : missing) {

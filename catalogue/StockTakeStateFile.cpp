@@ -9,23 +9,26 @@ namespace catalogue {
 
 namespace {
 
-QString statePath(const app::TFrmPrin& frm) { return frm.AppDir + QStringLiteral("Inventaire.txt"); }
+const QString kStateFile = QStringLiteral("Inventaire.txt");
 
 }  // namespace
 
 std::optional<StockTakeState> readStockTakeState(app::TFrmPrin& frm)
 {
+    const QString path = frm.AppDir + kStateFile;
     QStringList lines;
-    if (!files::fileExists(statePath(frm)) || !files::readTextFileLines(files::nativePath(statePath(frm)), lines))
+    if (!files::fileExists(path) || !files::readTextFileLines(files::nativePath(path), lines))
         return std::nullopt;
     lines.resize(std::max<qsizetype>(lines.size(), 5));
     return StockTakeState{lines[0], lines[1], lines[2], lines[3], lines[4]};
 }
 
-void writeStockTakeState(app::TFrmPrin& frm, const QStringList& lines)
+void writeStockTakeState(app::TFrmPrin& frm, const QStringList& lines) { writeStockTakeFile(frm, kStateFile, lines); }
+
+void writeStockTakeFile(app::TFrmPrin& frm, const QString& name, const QStringList& lines)
 {
     files::TextFileRecord& file = frm.OutputFile;
-    file.assign(statePath(frm));
+    file.assign(frm.AppDir + name);
     file.rewrite();
     for (const QString& line : lines)
         file.writeln(line);

@@ -28,5 +28,7 @@ struct StockTakeState {
 std::optional<StockTakeState> readStockTakeState(app::TFrmPrin& frm);
 // Rewrites the file with the lines given, in the order of StockTakeState.
 void writeStockTakeState(app::TFrmPrin& frm, const QStringList& lines);
+// Rewrites a file of the program folder with the stock-take's lines (the state, the lists).
+void writeStockTakeFile(app::TFrmPrin& frm, const QString& name, const QStringList& lines);
 
 }  // namespace catalogue

@@ -18,7 +18,7 @@ protected:
         addCopy(kPrince, QStringLiteral("Le Petit Prince"), 1, QStringLiteral("Roman"));
         addCopy(kPrince, QStringLiteral("Le Petit; Prince~2"), 2, QStringLiteral("Roman"));
         addCopy(kPrince, QStringLiteral("Le Petit Prince"), 3, QStringLiteral("Roman"), QStringLiteral("DUPONT"));
-        addCopy(kTales, QStringLiteral("Contes"), 1, QStringLiteral("Conte"));
+        addCopy(kTales, QStringLiteral("Contes & <Fables>"), 1, QStringLiteral("Conte"));
     }
     void finish() { runEndingStep("SpeedButton31", 6); }
     void zeroMissingCopies() { runEndingStep("SpeedButton50", 6); }
@@ -127,11 +127,11 @@ TEST_F(StockTakeStepsTest, TheEndingListsExportsAndDeletesOnlyTheCopiesNotFound)
     finish();
     EXPECT_FALSE(frm().InventoryMode);
     EXPECT_EQ(fileText(QStringLiteral("Inventaire_Annuel_.csv")),
-              "2;Le Petit; Prince~2;'9782070612758;;\r\n4;Contes;'9782070000002;;\r\n");
+              "2;Le Petit; Prince~2;'9782070612758;;\r\n4;Contes & <Fables>;'9782070000002;;\r\n");
     const QString page = fileText(QStringLiteral("Inventaire_Annuel_.html"));
     EXPECT_TRUE(page.startsWith("<HTML><HEAD><TITLE>Inventaire annuel</TITLE>"));
     EXPECT_EQ(page.count("<tr>"), 2);
-    EXPECT_TRUE(page.contains("<td width=\"600\"><p><b>Contes</b></p><p>9782070000002</p>"));
+    EXPECT_TRUE(page.contains("<td width=\"600\"><p><b>Contes &amp; &lt;Fables&gt;</b></p><p>9782070000002</p>"));
     EXPECT_TRUE(page.endsWith("</table></BODY></HTML>\r\n") || page.endsWith("</table></BODY></HTML>"));
     EXPECT_EQ(stateFile(), "Inventaire terminé\r\n08/12/2025\r\n Complet\r\n1\r\n3\r\n");
     EXPECT_EQ(shell.records().last(), "open: " + program.folder("Inventaire_Annuel_.html"));
@@ -152,7 +152,7 @@ TEST_F(StockTakeStepsTest, TheEndingListsExportsAndDeletesOnlyTheCopiesNotFound)
     EXPECT_EQ(prince[0], "Le Petit/ Prince 2");
     EXPECT_EQ(prince[6], "Roman");
     EXPECT_EQ(prince[8], "2");
-    EXPECT_EQ(library[2].split(u';').value(0), "Contes");
+    EXPECT_EQ(library[2].split(u';').value(0), "Contes & <Fables>");
     EXPECT_EQ(booksColumn("NbrExemplaire"), (QStringList{"1", "0", "3", "0"}));
 
     openStockTake();
