@@ -78,6 +78,27 @@ TEST_F(ShutDownTest, ASecondCloseOnTheSameDayReplacesTheCopyAndTheArchive)
     EXPECT_TRUE(QDir(daily(QString())).entryList({"*.part"}).isEmpty());
 }
 
+TEST_F(ShutDownTest, AnArchiveThatCannotBeMadeIsToldAndTheCopyStays)
+{
+    app::TFrmPrin& w = startWithWaysOut();
+    addBooks({QStringLiteral("Alice")});
+    const QByteArray path = qgetenv("PATH");
+    QTemporaryDir noPrograms;
+    qputenv("PATH", QFile::encodeName(noPrograms.path()));
+    dialogs.answer(QStringLiteral("OK"));
+    dialogs.answer(QStringLiteral("OK"));
+    w.close();
+    qputenv("PATH", path);
+
+    const QString archive = QStringLiteral("C:\\Sauvegardes_journalieres\\Test1_") + kDay + QStringLiteral("_.ZIP");
+    EXPECT_TRUE(dialogTexts().contains("L'archive de la sauvegarde du jour n'a pas pu être faite : " + archive))
+        << dialogTexts().join(" | ").toStdString();
+    EXPECT_FALSE(QFile::exists(daily(QStringLiteral("Test1_") + kDay + QStringLiteral("_.ZIP"))));
+    EXPECT_EQ(checkDatabaseCopy(daily(QStringLiteral("Test1_") + kDay + QStringLiteral("_.bib"))).titles,
+              QStringList{"Alice"});
+    EXPECT_TRUE(shell.processEnded());
+}
+
 TEST_F(ShutDownTest, QuitterExportsEveryRowRenumbersThenClosesTheWindow)
 {
     startWithWaysOut();
