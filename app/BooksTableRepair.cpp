@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kLogShownEvery = 1000;
 
-bool isPressCode(const QString& prefix) { return prefix == QStringLiteral("378") || prefix == QStringLiteral("379"); }
+bool isPressPrefix(const QString& prefix) { return prefix == QStringLiteral("378") || prefix == QStringLiteral("379"); }
 
 QString withoutSeparators(const QString& value)
 {
@@ -178,7 +178,7 @@ void BooksTableRepair::Run::titlesTypesAndIsbn10s()
         if (prefix == QStringLiteral("978")) {
             if (text("Isbn10").size() == 9)
                 set("Isbn10", text("Isbn10") + u'X');
-        } else if (!isPressCode(prefix)) {
+        } else if (!isPressPrefix(prefix)) {
             if (QString(text("CodeBarres")).remove(u'*') != code)
                 set("CodeBarres", u'*' + code + u'*');
         } else {

@@ -17,7 +17,7 @@
 
 namespace {
 
-const QDate kToday(2025, 12, 8);
+const QDate kReplayDay(2025, 12, 8);
 
 TEST(JournalFields, TenFieldsBeforeTheirSeparators)
 {
@@ -89,7 +89,7 @@ protected:
         q.fieldByName("NumEmprunteur").setAsInteger(borrower);
         q.post();
         journal::appendJournalLine(w.OutputFile, w.AppDir,
-                                   journal::loanLine(kToday, q.fieldByName("Isbn13").asString(), q.fieldByName("Titre").asString(),
+                                   journal::loanLine(kReplayDay, q.fieldByName("Isbn13").asString(), q.fieldByName("Titre").asString(),
                                                      QString(), "Auteur", QStringLiteral("Nom%1").arg(borrower), "Lou",
                                                      "CM1", borrower, "Roman"));
     }
@@ -99,7 +99,7 @@ protected:
         q.setSql(QStringLiteral("SELECT * FROM Table1 WHERE NumLivre = %1").arg(book));
         q.open();
         journal::appendJournalLine(w.OutputFile, w.AppDir,
-                                   journal::returnLine(kToday, q.fieldByName("Isbn13").asString(), book,
+                                   journal::returnLine(kReplayDay, q.fieldByName("Isbn13").asString(), book,
                                                        q.fieldByName("Titre").asString(), "Auteur",
                                                        q.fieldByName("EmpNom").asString(), "Lou", "CM1",
                                                        q.fieldByName("NumEmprunteur").asString(), "Roman"));

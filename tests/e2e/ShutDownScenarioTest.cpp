@@ -14,11 +14,11 @@
 
 namespace {
 
-constexpr int kCopies = 3000;
+constexpr int kShutDownCatalogue = 3000;
 
 void addCatalogue(const ProgramFolder& program)
 {
-    bench::addCatalogueCopies(program.folder(QStringLiteral("Test1.bib")), kCopies);
+    bench::addCatalogueCopies(program.folder(QStringLiteral("Test1.bib")), kShutDownCatalogue);
     files::setProgramFolder(program.folder());
     db::Connection c(app::buildConnectionString(files::appDir()), [](const QString& p) { return files::nativePath(p); });
     c.execute(QStringLiteral("INSERT INTO Table1 (Titre, Isbn13) VALUES ('', '9782070612758')"));
@@ -26,7 +26,7 @@ void addCatalogue(const ProgramFolder& program)
     c.execute(QStringLiteral("INSERT INTO Table1 (Titre, Isbn13) VALUES ('@', '9782070612758')"));
 }
 
-QString today() { return QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy")); }
+QString backupDay() { return QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy")); }
 
 }  // namespace
 
@@ -45,16 +45,16 @@ TEST(ShutDownScenario, EveryWayOutLeavesTheDaysCopy)
         EXPECT_EQ(run.exitCode, 0) << way.name << "\n" << run.joined().toStdString();
         EXPECT_TRUE(run.has(QStringLiteral("exit"))) << way.name;
 
-        const QString base = program.drive(QStringLiteral("Sauvegardes_journalieres/Test1_") + today());
+        const QString base = program.drive(QStringLiteral("Sauvegardes_journalieres/Test1_") + backupDay());
         const DatabaseCopy copy = checkDatabaseCopy(base + QStringLiteral("_.bib"));
         EXPECT_EQ(copy.integrity, "ok") << way.name;
-        EXPECT_EQ(copy.titles.size(), kCopies + (way.purges ? 1 : 3)) << way.name;
+        EXPECT_EQ(copy.titles.size(), kShutDownCatalogue + (way.purges ? 1 : 3)) << way.name;
         EXPECT_EQ(copy.titles.count(QStringLiteral("@")), 1) << way.name;
         EXPECT_EQ(copy.titles.count(QString()), way.purges ? 0 : 2) << way.name;
         if (way.archive) {
             const ZipArchiveCheck zip = checkZipArchive(base + QStringLiteral("_.ZIP"));
             EXPECT_TRUE(zip.tested);
-            EXPECT_EQ(zip.members, QStringList{QStringLiteral("Test1_") + today() + QStringLiteral("_.bib")});
+            EXPECT_EQ(zip.members, QStringList{QStringLiteral("Test1_") + backupDay() + QStringLiteral("_.bib")});
         }
     }
 }
