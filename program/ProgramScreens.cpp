@@ -21,6 +21,7 @@
 #include "catalogue/StockTakeEnding.h"
 #include "catalogue/StockTakeScan.h"
 #include "catalogue/StockTakeScreen.h"
+#include "loans/ReturnInstaller.h"
 #include "pupils/PupilsInstaller.h"
 #include "web/BookLookupInstaller.h"
 
@@ -48,6 +49,7 @@ std::vector<app::ScreenInstaller> programScreens()
         [](app::TFrmPrin& frm) { frm.addPart<catalogue::EquipmentInventoryScreen>(frm); },
         [](app::TFrmPrin& frm) { web::installBookLookup(frm); },
         [](app::TFrmPrin& frm) { frm.addPart<catalogue::SearchScreen>(frm); },
+        [](app::TFrmPrin& frm) { loans::installReturnScreen(frm); },
         [](app::TFrmPrin& frm) {
             frm.addPart<app::ShutDown>(frm, catalogue::RenumberCopies);
             frm.addPart<app::BackupCommands>(frm);

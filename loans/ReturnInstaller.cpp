@@ -1,0 +1,24 @@
+#include "loans/ReturnInstaller.h"
+
+#include "app/FrmPrin.h"
+#include "loans/ReturnCandidates.h"
+#include "loans/ReturnCopy.h"
+#include "loans/ReturnLayout.h"
+#include "loans/ReturnScreen.h"
+#include "loans/ReturnSearch.h"
+#include "loans/VoiceComments.h"
+
+namespace loans {
+
+void installReturnScreen(app::TFrmPrin& frm)
+{
+    buildReturnScreen(frm);
+    auto& candidates = frm.addPart<ReturnCandidates>(frm);
+    auto& screen = frm.addPart<ReturnScreen>(frm, candidates);
+    auto& search = frm.addPart<ReturnSearch>(frm, screen, candidates);
+    frm.addPart<ReturnCopy>(frm, screen, search, candidates);
+    placeComplementsVoiceIcons(frm);
+    frm.addPart<VoiceComments>(frm);
+}
+
+}  // namespace loans
