@@ -28,9 +28,9 @@ ui::Label* title(app::TFrmPrin& frm, const char* name, ui::WinControl* parent, c
 // A field with its label above it.
 template <class T>
 T* labelled(app::TFrmPrin& frm, const char* label, const char* field, ui::WinControl* parent, int left, int top,
-            int width, const QString& caption, const QString& text = {})
+            int width, const QString& caption, const QString& text = {}, int labelWidth = 0)
 {
-    placeControl<ui::Label>(frm, label, parent, QRect(left, top, width + 60, 16), caption);
+    placeControl<ui::Label>(frm, label, parent, QRect(left, top, labelWidth > 0 ? labelWidth : width + 60, 16), caption);
     return placeControl<T>(frm, field, parent, QRect(left, top + 18, width, 22), text);
 }
 
@@ -70,7 +70,7 @@ void buildBorrowerCardsControls(app::TFrmPrin& frm)
                        QStringLiteral("20../20.."))
         ->setHint(QStringLiteral("année scolaire obligatoire"));
     labelled<ui::Edit>(frm, "Label_Edit129", "Edit129", screen, 16, 212, 100,
-                       QStringLiteral("N° Emprunteur (pour faire une seule carte)"));
+                       QStringLiteral("N° Emprunteur (pour faire une seule carte)"), {}, 300);
     placeControl<ui::CheckBox>(frm, "CheckBox32", screen, QRect(16, 258, 300, 20),
                                QStringLiteral("Afficher La classe sur la carte emprunteur "))
         ->setChecked(true);
@@ -80,7 +80,7 @@ void buildBorrowerCardsControls(app::TFrmPrin& frm)
     labelled<ui::Edit>(frm, "Label_Edit109", "Edit109", screen, 16, 334, 60, QStringLiteral("Hauteur image"), QStringLiteral("120"));
     labelled<ui::Edit>(frm, "Label_Edit110", "Edit110", screen, 140, 334, 60, QStringLiteral("Largeur image"), QStringLiteral("100"));
     labelled<ui::Edit>(frm, "Label_Edit83", "Edit83", screen, 16, 378, 60, QStringLiteral("Nombre  cartes par page"),
-                       QStringLiteral("6"))
+                       QStringLiteral("6"), 200)
         ->setHint(QStringLiteral("Pour éviter les coupures en fin de page"));
     placeControl<ui::Image>(frm, "Image40", screen, QRect(16, 430, 48, 48))->setHint(QStringLiteral("Aperçcu avant impression"));
     placeControl<ui::Image>(frm, "Image60", screen, QRect(76, 430, 48, 48))->setHint(QStringLiteral("pour imprimer"));
