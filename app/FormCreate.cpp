@@ -1,5 +1,6 @@
 // Start-up of the main window, in its fixed order.
 #include "app/CaptionAssignments.h"
+#include "app/DailyCopy.h"
 #include "app/FrmPrin.h"
 #include "app/LanguageFile.h"
 #include "app/MainWindowLayout.h"
@@ -147,11 +148,7 @@ void TFrmPrin::FormCreate()
 void TFrmPrin::copyDatabaseTo(const QString& windowsPath)
 {
     // The copy is a convenience: a failure must not stop the caller.
-    try {
-        files::forceDirectories(files::extractFilePath(windowsPath));
-        db.ADOConnection1.backupTo(files::nativePath(windowsPath));
-    } catch (const std::exception&) {
-    }
+    copyOpenDatabase(db.ADOConnection1, windowsPath);
 }
 
 void TFrmPrin::registerFont(const QString& windowsPath)
