@@ -13,12 +13,12 @@
 
 namespace {
 
-QString day(int fromToday)
+QString dayFromToday(int fromToday)
 {
     return text::shortDateText(QDate::currentDate().addDays(fromToday));
 }
 
-void lend(const ProgramFolder& program)
+void lendFourCopies(const ProgramFolder& program)
 {
     files::setProgramFolder(program.folder());
     db::Connection connection(app::buildConnectionString(files::appDir()),
@@ -26,14 +26,14 @@ void lend(const ProgramFolder& program)
     const QString insert = QStringLiteral(
         "Insert into Table1 (Titre,Isbn13,Type,EmpNom,EmpPrenom,EmpClasse,NumEmprunteur,DateRetour,Photo_rangement) "
         "Values ('%1','%2','LIVRE','%3','%4','%5',%6,'%7','%8')");
-    connection.execute(insert.arg("Alice & Bob", "1111111111111", "MARTIN", "Léa", "CM1", "1", day(-1), "lea@example.org"));
-    connection.execute(insert.arg("Babar", "2222222222222", "PETIT", "Hugo", "CE2", "2", day(0), ""));
-    connection.execute(insert.arg("Caillou", "3333333333333", "PETIT", "Hugo", "CE2", "2", day(-30), ""));
-    connection.execute(insert.arg("Dora", "4444444444444", "ROUX", "Anna", "CP", "3", day(10), "anna@example.org"));
+    connection.execute(insert.arg("Alice & Bob", "1111111111111", "MARTIN", "Léa", "CM1", "1", dayFromToday(-1), "lea@example.org"));
+    connection.execute(insert.arg("Babar", "2222222222222", "PETIT", "Hugo", "CE2", "2", dayFromToday(0), ""));
+    connection.execute(insert.arg("Caillou", "3333333333333", "PETIT", "Hugo", "CE2", "2", dayFromToday(-30), ""));
+    connection.execute(insert.arg("Dora", "4444444444444", "ROUX", "Anna", "CP", "3", dayFromToday(10), "anna@example.org"));
     connection.execute(QStringLiteral("Insert into Table1 (Titre,Isbn13,Type) Values ('Emile','5555555555555','LIVRE')"));
 }
 
-QStringList lines(const ProgramFolder& program, const QString& file)
+QStringList overdueFileLines(const ProgramFolder& program, const QString& file)
 {
     return text::decodeWindows1252(program.read(file)).split(QStringLiteral("\r\n"));
 }
@@ -41,7 +41,7 @@ QStringList lines(const ProgramFolder& program, const QString& file)
 TEST(ListsScenario, CopiesOutAndOverdueCopiesAreListedWithTheirReminderLinks)
 {
     ProgramFolder program;
-    lend(program);
+    lendFourCopies(program);
     const DriverResult run = play(program, logInScript() + QStringLiteral(
         "menu Livres > Livres sortis\n"
         "expect-visible Panel18\n"
@@ -51,20 +51,20 @@ TEST(ListsScenario, CopiesOutAndOverdueCopiesAreListedWithTheirReminderLinks)
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
     EXPECT_EQ(run.lines.filter("error:").size(), 0) << run.joined().toStdString();
 
-    EXPECT_EQ(lines(program, "Listes/livres_Sortis.csv"),
+    EXPECT_EQ(overdueFileLines(program, "Listes/livres_Sortis.csv"),
               (QStringList{" EmpNom ; EmpPrenom ; EmpClasse ; NumEmprunteur ; Titre ; NumLivre ;ISBN13 ; DateRetour ",
-                           "MARTIN;Léa;CM1;1;Alice & Bob;1;'1111111111111;" + day(-1),
-                           "PETIT;Hugo;CE2;2;Babar;2;'2222222222222;" + day(0),
-                           "PETIT;Hugo;CE2;2;Caillou;3;'3333333333333;" + day(-30),
-                           "ROUX;Anna;CP;3;Dora;4;'4444444444444;" + day(10), ""}));
-    EXPECT_EQ(lines(program, "Livres_Retard_.csv"),
+                           "MARTIN;Léa;CM1;1;Alice & Bob;1;'1111111111111;" + dayFromToday(-1),
+                           "PETIT;Hugo;CE2;2;Babar;2;'2222222222222;" + dayFromToday(0),
+                           "PETIT;Hugo;CE2;2;Caillou;3;'3333333333333;" + dayFromToday(-30),
+                           "ROUX;Anna;CP;3;Dora;4;'4444444444444;" + dayFromToday(10), ""}));
+    EXPECT_EQ(overdueFileLines(program, "Livres_Retard_.csv"),
               (QStringList{"Titre;Isbn13;Auteur;genre;Lieurangement;EmpNom;EmpPrenom;Classe;DateRetour;mail;ImageLivre",
-                           "Alice & Bob;'1111111111111;;;;MARTIN;Léa;CM1;" + day(-1) + ";lea@example.org;1111111111111.jpg",
-                           "Caillou;'3333333333333;;;;PETIT;Hugo;CE2;" + day(-30) + ";;3333333333333.jpg", ""}))
-        << lines(program, "Livres_Retard_.csv").join(u'|').toStdString();
+                           "Alice & Bob;'1111111111111;;;;MARTIN;Léa;CM1;" + dayFromToday(-1) + ";lea@example.org;1111111111111.jpg",
+                           "Caillou;'3333333333333;;;;PETIT;Hugo;CE2;" + dayFromToday(-30) + ";;3333333333333.jpg", ""}))
+        << overdueFileLines(program, "Livres_Retard_.csv").join(u'|').toStdString();
     const QString page = text::decodeWindows1252(program.read("Livres_Retard.html"));
     EXPECT_TRUE(page.contains(QStringLiteral("mailto:lea@example.org?subject=Livre%20en%20retard&amp;body=Alice%20%26%20Bob%20") +
-                              day(-1).replace(u'/', QStringLiteral("%2F"))))
+                              dayFromToday(-1).replace(u'/', QStringLiteral("%2F"))))
         << page.toStdString();
     EXPECT_EQ(page.count(QStringLiteral("mailto:")), 1);
 }

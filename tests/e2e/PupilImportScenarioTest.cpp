@@ -12,7 +12,7 @@
 
 namespace {
 
-struct Pupil {
+struct SchoolPupil {
     QString surname;
     QString firstName;
     QString className;
@@ -28,17 +28,17 @@ const QStringList kFirstNames = {"Léa", "Hugo", "Chloé", "Lucas", "Zoé", "No�
 const QStringList kClasses = {"CP A", "CP B", "CE1 A", "CE1 B", "CE2 A", "CE2 B", "CM1 A", "CM1 B", "CM2 A", "CM2 B"};
 
 // 600 pupils, each of a surname and first name of its own.
-QList<Pupil> schoolOf600()
+QList<SchoolPupil> schoolOf600()
 {
-    QList<Pupil> pupils;
+    QList<SchoolPupil> pupils;
     for (int i = 0; i < 600; ++i)
-        pupils << Pupil{kSurnames[i % 30], kFirstNames[i / 30], kClasses[(i / 7) % kClasses.size()]};
+        pupils << SchoolPupil{kSurnames[i % 30], kFirstNames[i / 30], kClasses[(i / 7) % kClasses.size()]};
     return pupils;
 }
 
 // The export as the national base writes it: Windows-1252, CR LF, quoted fields each followed by
 // ";", the three columns among others.
-QByteArray exportOf(const QList<Pupil>& pupils)
+QByteArray exportOf(const QList<SchoolPupil>& pupils)
 {
     QString text = QStringLiteral("\"INE\";\"Nom élève\";\"Prénom élève\";\"Date naissance\";\"Sexe\";"
                                   "\"Libellé classe\";\"Niveau\";\r\n");
@@ -49,7 +49,7 @@ QByteArray exportOf(const QList<Pupil>& pupils)
     return text::encodeWindows1252(text);
 }
 
-QStringList expectedRows(const QList<Pupil>& pupils, int firstNumber, const QString& mark = {})
+QStringList expectedRows(const QList<SchoolPupil>& pupils, int firstNumber, const QString& mark = {})
 {
     QStringList rows;
     for (int i = 0; i < pupils.size(); ++i)
@@ -58,13 +58,13 @@ QStringList expectedRows(const QList<Pupil>& pupils, int firstNumber, const QStr
     return rows;
 }
 
-QStringList borrowers(const ProgramFolder& program)
+QStringList storedBorrowers(const ProgramFolder& program)
 {
     return databaseRows(program, QStringLiteral("Select * From Emprunteurs ORDER BY NumEmprunteur"),
                         {"NumEmprunteur", "EmpNom", "EmpPrenom", "Classe", "NumINE"});
 }
 
-void execute(const ProgramFolder& program, const QStringList& statements)
+void executeStatements(const ProgramFolder& program, const QStringList& statements)
 {
     files::setProgramFolder(program.folder());
     db::Connection connection(app::buildConnectionString(files::appDir()),
@@ -88,27 +88,27 @@ TEST(PupilImportScenario, ContinuingModeAddsEveryPupilAfterTheNumbersGiven)
 {
     ProgramFolder program;
     program.write(QStringLiteral("CSVExtraction.csv"), exportOf(schoolOf600()));
-    execute(program, {"Insert into Emprunteurs (EmpNom,EmpPrenom,Classe) Values ('ANCIEN','Paul','CM2')",
+    executeStatements(program, {"Insert into Emprunteurs (EmpNom,EmpPrenom,Classe) Values ('ANCIEN','Paul','CM2')",
                       "DELETE FROM Emprunteurs"});
     const DriverResult run = play(program, importScript("RadioButton1", program.folder("CSVExtraction.csv"), {"OK"}, 2));
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
     EXPECT_EQ(run.lines.filter("error:").size(), 0) << run.joined().toStdString();
     EXPECT_TRUE(run.lines.filter(QStringLiteral("dialog:")).last().contains(QStringLiteral("Élèves ajoutés : 600"))) << run.joined().toStdString();
-    EXPECT_EQ(borrowers(program), expectedRows(schoolOf600(), 2));
+    EXPECT_EQ(storedBorrowers(program), expectedRows(schoolOf600(), 2));
 }
 
 TEST(PupilImportScenario, RestartingModeNumbersFromOneAfterRecordingTheBooks)
 {
     ProgramFolder program;
     program.write(QStringLiteral("CSVExtraction.csv"), exportOf(schoolOf600()));
-    execute(program, {"Insert into Emprunteurs (EmpNom,EmpPrenom,Classe) Values ('A','Paul','CM2')",
+    executeStatements(program, {"Insert into Emprunteurs (EmpNom,EmpPrenom,Classe) Values ('A','Paul','CM2')",
                       "Insert into Emprunteurs (EmpNom,EmpPrenom,Classe) Values ('B','Rose','CM2')",
                       "Insert into Table1 (Titre,Isbn13,Type) Values ('Le Petit Prince','9782070612758','LIVRE')"});
     const DriverResult run =
         play(program, importScript("RadioButton2", program.folder("CSVExtraction.csv"), {"OK", "OK"}, 2));
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
     EXPECT_EQ(run.lines.filter("error:").size(), 0) << run.joined().toStdString();
-    EXPECT_EQ(borrowers(program), expectedRows(schoolOf600(), 1));
+    EXPECT_EQ(storedBorrowers(program), expectedRows(schoolOf600(), 1));
     EXPECT_EQ(storedColumn(program, "Select * From Table1", "Titre"), QStringList{"Le Petit Prince"});
     EXPECT_TRUE(program.read("Bibliotheque2.csv").contains("\r\n1;Le Petit Prince;"));
 }
@@ -116,34 +116,34 @@ TEST(PupilImportScenario, RestartingModeNumbersFromOneAfterRecordingTheBooks)
 TEST(PupilImportScenario, RestartingModeIsRefusedWithMoreThanTwoBorrowers)
 {
     ProgramFolder program;
-    execute(program, {"Insert into Emprunteurs (EmpNom) Values ('A')", "Insert into Emprunteurs (EmpNom) Values ('B')",
+    executeStatements(program, {"Insert into Emprunteurs (EmpNom) Values ('A')", "Insert into Emprunteurs (EmpNom) Values ('B')",
                       "Insert into Emprunteurs (EmpNom) Values ('C')"});
     const DriverResult run = play(program, logInScript() + QStringLiteral(
         "menu Emprunteurs > Importer Onde\nclick RadioButton2\nanswer OK\nanswer OK\nanswer OK\nclick Button14\n"));
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
-    EXPECT_EQ(borrowers(program).size(), 3);
+    EXPECT_EQ(storedBorrowers(program).size(), 3);
     EXPECT_FALSE(program.exists("Qvlzantor/Bibliotheque2.csv"));
 }
 
 TEST(PupilImportScenario, UpdatingModeKeepsTheSchoolInStep)
 {
     ProgramFolder program;
-    const QList<Pupil> lastYear = schoolOf600();
+    const QList<SchoolPupil> lastYear = schoolOf600();
     QStringList setUp;
-    for (const Pupil& p : lastYear)
+    for (const SchoolPupil& p : lastYear)
         setUp << QStringLiteral("Insert into Emprunteurs (EmpNom,EmpPrenom,Classe) Values (%1,%2,%3)")
                      .arg(text::QuotedStr(p.surname), text::QuotedStr(p.firstName), text::QuotedStr(p.className));
-    // Pupil 1 (number 1) has left but still holds a book.
+    // SchoolPupil 1 (number 1) has left but still holds a book.
     setUp << "Insert into Table1 (Titre,Type,EmpNom,EmpPrenom,EmpClasse,NumEmprunteur,DateRetour) "
              "Values ('Babar','LIVRE','MARTIN','Léa','CP A',1,'01/12/2025')";
-    execute(program, setUp);
+    executeStatements(program, setUp);
 
     // This year: the first 20 have left, 15 have changed class, 30 are new.
-    QList<Pupil> thisYear = lastYear.mid(20);
+    QList<SchoolPupil> thisYear = lastYear.mid(20);
     for (int i = 0; i < 15; ++i)
         thisYear[i * 10].className = QStringLiteral("CM2 C");
     for (int i = 0; i < 30; ++i)
-        thisYear << Pupil{QStringLiteral("NOUVEAU%1").arg(i), QStringLiteral("Élève"), QStringLiteral("CP C")};
+        thisYear << SchoolPupil{QStringLiteral("NOUVEAU%1").arg(i), QStringLiteral("Élève"), QStringLiteral("CP C")};
     program.write(QStringLiteral("CSVExtraction.csv"), exportOf(thisYear));
 
     const DriverResult run =
@@ -157,7 +157,7 @@ TEST(PupilImportScenario, UpdatingModeKeepsTheSchoolInStep)
     QStringList expected{QStringLiteral("1|MARTIN|Léa|CP A|")};
     expected << expectedRows(thisYear.mid(0, 580), 21);
     expected << expectedRows(thisYear.mid(580), 601, QStringLiteral("0"));
-    EXPECT_EQ(borrowers(program), expected);
+    EXPECT_EQ(storedBorrowers(program), expected);
 }
 
 TEST(PupilImportScenario, TheTextFileAddsBorrowersWithSchoolAndMail)
