@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "app/SingleStart.h"
 #include "program/ProgramScreens.h"
+#include "platform/browser/EngineWebPages.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/media/SoundCommands.h"
 #include "platform/shell/SingleInstance.h"
@@ -35,6 +36,8 @@ int main(int argc, char** argv)
         application.setScreenSize(screen->size());
     uiqt::Renderer renderer(application);
     uiqt::QtPump pump(application);
+    browser::EngineWebPages engine;
+    ui::WebEngine::install(&engine);
 
     shell::SystemShell shell;
     media::SoundCommands sound([](const QString& path) { return files::nativePath(path); });

@@ -9,7 +9,10 @@
 #include "web/DecitreReader.h"
 #include "web/DialoguesReader.h"
 #include "web/PageFetch.h"
+#include "web/PriceSiteReader.h"
 #include "web/PublisherNameCheck.h"
+#include "web/TitleSearch.h"
+#include "web/WebResultPanel.h"
 
 namespace web {
 
@@ -25,8 +28,11 @@ void installBookLookup(app::TFrmPrin& frm)
     lookup.addSource(std::make_unique<BookFinderReader>(pages, covers));
     lookup.addSource(std::make_unique<DecitreReader>(pages, covers));
     lookup.addSource(std::make_unique<AmazonReader>(pages, covers));
+    lookup.addSource(std::make_unique<PriceSiteReader>(frm, covers));
     frm.addPart<PublisherNameCheck>(frm, pages);
     frm.addPart<CoverFolderCheck>(frm);
+    frm.addPart<WebResultPanel>(frm);
+    frm.addPart<TitleSearch>(frm, covers);
 }
 
 }  // namespace web

@@ -19,5 +19,8 @@ inline const QStringList kAmazonPicturePrefixes = {
     QStringLiteral("https://images-eu.ssl-images-amazon.com/images/I/"),
     QStringLiteral("https://images-na.ssl-images-amazon.com/images/I/"),
 };
+// The price-comparison site and the host of its pictures.
+inline const QString kChasseSite = QStringLiteral("https://www.chasse-aux-livres.fr");
+inline const QString kChassePictureHost = QStringLiteral("https://images.chasse-aux-livres.fr");
 
 }  // namespace web

@@ -102,7 +102,8 @@ TEST(WebLookupScenario, NoSiteHasTheBook)
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
     EXPECT_EQ(sites.hostsAsked(),
               (QStringList{QStringLiteral("www.librairiedialogues.fr"), QStringLiteral("www.bookfinder.com"),
-                           QStringLiteral("www.decitre.fr"), QStringLiteral("www.amazon.fr")}));
+                           QStringLiteral("www.decitre.fr"), QStringLiteral("www.amazon.fr"),
+                           QStringLiteral("www.chasse-aux-livres.fr")}));
     EXPECT_EQ(program.read(QStringLiteral("Isbn_non_trouves.csv")), QByteArray("9782070612758\r\n"));
     EXPECT_TRUE(program.read(kCoverFile).isEmpty());
 }

@@ -15,7 +15,8 @@ namespace {
 const QStringList kHttpsHosts = {
     QStringLiteral("www.amazon.fr"), QStringLiteral("m.media-amazon.com"),
     QStringLiteral("images-eu.ssl-images-amazon.com"), QStringLiteral("images-na.ssl-images-amazon.com"),
-    QStringLiteral("products-images.di-static.com"),
+    QStringLiteral("products-images.di-static.com"), QStringLiteral("www.chasse-aux-livres.fr"),
+    QStringLiteral("images.chasse-aux-livres.fr"),
 };
 
 QByteArray readFixture(const QString& name)
@@ -46,6 +47,12 @@ void BookSites::route(const QByteArrayList& first)
     browser::setTestRouting(routing);
     qputenv("QVL_TEST_CONNECT_TO", routing.connectTo.join(','));
     qputenv("QVL_TEST_CA_FILE", routing.caFile.toLocal8Bit());
+    // The web views' engine, in the programs started from here, maps hosts by their port.
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+            QStringLiteral("\"--host-resolver-rules=MAP *:443 127.0.0.1:%1, MAP * 127.0.0.1:%2\"")
+                .arg(m_https->port())
+                .arg(m_http->port())
+                .toLatin1());
 }
 
 void BookSites::routeHost(const QString& host, int port)
@@ -57,6 +64,7 @@ BookSites::~BookSites()
 {
     qputenv("QVL_TEST_CONNECT_TO", m_environmentBefore);
     qunsetenv("QVL_TEST_CA_FILE");
+    qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     browser::clearTestRouting();
 }
 
@@ -86,6 +94,9 @@ void BookSites::serveFound(const char* site)
     } else if (s == u"decitre") {
         serveFixture(QStringLiteral("livres/") + kCode + QStringLiteral(".html"), QStringLiteral("decitre/found.html"));
         serve(QStringLiteral("image/") + kCode + QStringLiteral("-475x500-1.jpg"), cover("PNG"));
+    } else if (s == u"chasse") {
+        serveFixture(QStringLiteral("search"), QStringLiteral("chasse/search.html"));
+        serve(QStringLiteral("covers/") + kIsbn10 + QStringLiteral(".jpg"), cover("JPEG"));
     } else {
         serveFixture(QStringLiteral("dp/") + kIsbn10, QStringLiteral("amazon/found.html"));
         serve(QStringLiteral("images/I/51AbCdEf.jpg"), cover("JPEG"));

@@ -19,7 +19,8 @@ public:
     // The book every site's fixture pages are about, and its ISBN-10.
     static inline const QString kCode = QStringLiteral("9782070612758");
     static inline const QString kIsbn10 = QStringLiteral("2070612759");
-    // The pages of a site ("dialogues", "bookfinder", "decitre", "amazon") that has the book,
+    // The pages of a site ("dialogues", "bookfinder", "decitre", "amazon", "chasse" for the
+    // price site's search) that has the book,
     // with its cover, or that has not got it.
     void serveFound(const char* site);
     void serveNotFound(const char* site);

@@ -9,6 +9,7 @@
 #include "platform/shell/RecordingShell.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Clock.h"
+#include "platform/ui/WebBrowser.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/ScriptedDialogs.h"
@@ -156,6 +157,15 @@ bool ScenarioRunner::perform(const Action& a)
     case ActionKind::Wait:
         h.application.delay(a.milliseconds);
         return true;
+    case ActionKind::WaitPage: {
+        // The engine loads in real time, whatever the program's clock.
+        auto* view = dynamic_cast<ui::WebBrowser*>(&h.input.control(a.control));
+        if (!view)
+            return fail(a, QStringLiteral("%1 is no web view").arg(a.control));
+        if (!view->waitIdle(30'000))
+            return fail(a, QStringLiteral("%1 is still loading its page").arg(a.control));
+        return true;
+    }
     case ActionKind::ExpectVisible:
     case ActionKind::ExpectHidden: {
         const bool want = a.kind == ActionKind::ExpectVisible;

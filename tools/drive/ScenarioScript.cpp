@@ -30,7 +30,7 @@ std::vector<Action> parseScript(const QString& script)
         {"scan", ActionKind::Scan}, {"type", ActionKind::Type}, {"key", ActionKind::Key},
         {"click", ActionKind::Click}, {"clickat", ActionKind::ClickAt}, {"tab", ActionKind::Tab},
         {"menu", ActionKind::Menu},
-        {"answer", ActionKind::Answer}, {"wait", ActionKind::Wait},
+        {"answer", ActionKind::Answer}, {"wait", ActionKind::Wait}, {"wait-page", ActionKind::WaitPage},
         {"expect-visible", ActionKind::ExpectVisible}, {"expect-hidden", ActionKind::ExpectHidden},
         {"expect-text", ActionKind::ExpectText}, {"expect-focus", ActionKind::ExpectFocus},
         {"show", ActionKind::Show}, {"screenshot", ActionKind::Screenshot}, {"quit", ActionKind::Quit},
@@ -75,6 +75,7 @@ std::vector<Action> parseScript(const QString& script)
         case ActionKind::ExpectHidden:
         case ActionKind::ExpectFocus:
         case ActionKind::Show:
+        case ActionKind::WaitPage:
             require(!arg.isEmpty() && !arg.contains(u' '), "a control name");
             a.control = arg;
             break;

@@ -1,6 +1,7 @@
 // qvl-drive [--render] PROGRAM_FOLDER SCRIPT: runs the program headless in PROGRAM_FOLDER and
 // plays SCRIPT. With --render the windows are also drawn (on the offscreen platform unless
 // another is chosen), so that `screenshot` can write pictures of them.
+#include "platform/browser/EngineWebPages.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
@@ -17,10 +18,13 @@
 int main(int argc, char** argv)
 {
     const bool render = argc > 1 && QByteArray(argv[1]) == "--render";
-    if (render && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The web views' engine needs a graphical application even when nothing is drawn.
     std::unique_ptr<QCoreApplication> qt = render ? std::make_unique<QApplication>(argc, argv)
-                                                  : std::make_unique<QCoreApplication>(argc, argv);
+                                                  : std::make_unique<QGuiApplication>(argc, argv);
+    browser::EngineWebPages engine;
+    ui::WebEngine::install(&engine);
     QStringList args = qt->arguments().mid(1);
     if (render)
         args.removeFirst();

@@ -4,16 +4,20 @@
 #include "platform/ui/WebBrowser.h"
 
 #include <QFile>
+#include <QStackedLayout>
 #include <QStringDecoder>
 #include <QTextBrowser>
 #include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 
 namespace uiqt {
 
 WebBrowserView::WebBrowserView(Renderer& renderer, ui::WebBrowser& browser)
-    : ControlView(renderer, browser, new QTextBrowser)
+    : ControlView(renderer, browser, new QWidget)
 {
-    static_cast<QTextBrowser*>(widget())->setOpenLinks(false);
+    auto* layout = new QStackedLayout(widget());
+    layout->setContentsMargins(0, 0, 0, 0);
     load();
 }
 
@@ -27,19 +31,39 @@ void WebBrowserView::apply(ui::Property property)
 
 void WebBrowserView::load()
 {
-    auto* view = static_cast<QTextBrowser*>(widget());
+    auto& browser = static_cast<ui::WebBrowser&>(control());
+    auto* layout = static_cast<QStackedLayout*>(widget()->layout());
+    if (auto* page = qobject_cast<QWebEnginePage*>(browser.enginePage())) {
+        if (!m_engineView) {
+            m_engineView = new QWebEngineView;
+            m_engineView->setPage(page);
+            layout->addWidget(m_engineView);
+            layout->setCurrentWidget(m_engineView);
+        }
+        return;
+    }
+    if (!m_textView) {
+        m_textView = new QTextBrowser;
+        m_textView->setOpenLinks(false);
+        layout->addWidget(m_textView);
+    }
+    showLocalPage();
+}
+
+void WebBrowserView::showLocalPage()
+{
     const QUrl url(static_cast<ui::WebBrowser&>(control()).locationUrl());
     QFile page(url.toLocalFile());
     if (!url.isLocalFile() || !page.open(QIODevice::ReadOnly)) {
-        view->clear();
+        m_textView->clear();
         return;
     }
     const QByteArray bytes = page.readAll();
     QStringDecoder declared = QStringDecoder::decoderForHtml(bytes);
     const bool named = declared.isValid() && bytes.toLower().contains("charset");
     // Pictures are found beside the page.
-    view->document()->setBaseUrl(url);
-    view->setHtml(named ? QString(declared(bytes)) : text::decodeWindows1252(bytes));
+    m_textView->document()->setBaseUrl(url);
+    m_textView->setHtml(named ? QString(declared(bytes)) : text::decodeWindows1252(bytes));
 }
 
 }  // namespace uiqt

@@ -1,0 +1,154 @@
+#include "platform/browser/EngineWebPages.h"
+
+#include "platform/browser/TestRouting.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonValue>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QWebEngineCertificateError>
+#include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <deque>
+#include <unistd.h>
+
+namespace browser {
+
+namespace {
+
+// Whether the certificate chain of an HTTPS page leads to the tests' own authority.
+bool trustedByTestAuthority(const QWebEngineCertificateError& error)
+{
+    const QString caFile = testRoutingOfEnvironment().caFile;
+    if (caFile.isEmpty())
+        return false;
+    static const bool added = [&] {
+        QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+        configuration.addCaCertificates(caFile);
+        QSslConfiguration::setDefaultConfiguration(configuration);
+        return true;
+    }();
+    Q_UNUSED(added);
+    return QSslCertificate::verify(error.certificateChain(), error.url().host()).isEmpty();
+}
+
+class EnginePage : public ui::WebEnginePage {
+public:
+    EnginePage(QWebEngineProfile* profile, std::function<void(int, bool)> loaded)
+        : m_page(profile), m_loaded(std::move(loaded))
+    {
+        QObject::connect(&m_page, &QWebEnginePage::loadingChanged, &m_page,
+                         [this](const QWebEngineLoadingInfo& info) { loadingChanged(info); });
+        QObject::connect(&m_page, &QWebEnginePage::certificateError, &m_page,
+                         [](const QWebEngineCertificateError& error) {
+                             auto e = error;
+                             if (trustedByTestAuthority(error))
+                                 e.acceptCertificate();
+                             else
+                                 e.rejectCertificate();
+                         });
+    }
+
+    void navigate(const QString& url, int navigation) override
+    {
+        request(navigation, QUrl(url));
+        m_page.load(QUrl(url));
+    }
+
+    void runScript(const QString& script, std::function<void(const QString&)> done) override
+    {
+        m_page.runJavaScript(script, [done = std::move(done)](const QVariant& result) {
+            const QJsonValue value = QJsonValue::fromVariant(result);
+            if (value.isNull() || value.isUndefined()) {
+                done(QStringLiteral("null"));
+                return;
+            }
+            // A document holding one value writes it as JSON; the array's brackets are cut off.
+            const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+            done(QString::fromUtf8(array.mid(1, array.size() - 2)));
+        });
+    }
+
+    bool goBack(int navigation) override { return move(navigation, QWebEnginePage::Back); }
+    bool goForward(int navigation) override { return move(navigation, QWebEnginePage::Forward); }
+
+    QString url() const override { return m_page.url().toString(QUrl::FullyEncoded); }
+    QObject* native() override { return &m_page; }
+
+private:
+    struct Request {
+        int navigation;
+        QUrl url;  // empty for a move in the history
+    };
+
+    void request(int navigation, const QUrl& url)
+    {
+        m_requests.push_back({navigation, url});
+        if (m_requests.size() > 8)
+            m_requests.pop_front();
+    }
+
+    bool move(int navigation, QWebEnginePage::WebAction action)
+    {
+        QWebEngineHistory* history = m_page.history();
+        if (action == QWebEnginePage::Back ? !history->canGoBack() : !history->canGoForward())
+            return false;
+        request(navigation, QUrl());
+        m_page.triggerAction(action);
+        return true;
+    }
+
+    // A load that starts belongs to the newest navigation asked for its address or for a move in
+    // the history (whose address is not known beforehand).
+    void loadingChanged(const QWebEngineLoadingInfo& info)
+    {
+        if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
+            m_current = m_requests.empty() ? 0 : m_requests.back().navigation;
+            for (auto it = m_requests.rbegin(); it != m_requests.rend(); ++it)
+                if (it->url.isEmpty() || it->url == info.url()) {
+                    m_current = it->navigation;
+                    break;
+                }
+            return;
+        }
+        m_loaded(m_current, info.status() == QWebEngineLoadingInfo::LoadSucceededStatus && !info.isErrorPage());
+    }
+
+    QWebEnginePage m_page;
+    std::function<void(int, bool)> m_loaded;
+    std::deque<Request> m_requests;
+    int m_current = 0;
+};
+
+}  // namespace
+
+EngineWebPages::EngineWebPages() = default;
+
+EngineWebPages::~EngineWebPages() = default;
+
+QWebEngineProfile* EngineWebPages::profile()
+{
+    if (!m_profile) {
+        // Chromium's sandbox cannot run as root (as CI runs the tests).
+        if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+            qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+        m_profile = std::make_unique<QWebEngineProfile>();
+    }
+    return m_profile.get();
+}
+
+std::unique_ptr<ui::WebEnginePage> EngineWebPages::createPage(std::function<void(int, bool)> loaded)
+{
+    return std::make_unique<EnginePage>(profile(), std::move(loaded));
+}
+
+void EngineWebPages::waitForEvents(int ms)
+{
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, ms);
+}
+
+}  // namespace browser

@@ -1,0 +1,44 @@
+#pragma once
+// The browser engine behind the web view controls. The control model knows it only through this
+// interface: a program installs the real engine once at start; a process without one (most
+// tests) has web views that keep their address and never complete a page.
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QObject;
+
+namespace ui {
+
+// One page of the engine: a browsing context with its own history.
+class WebEnginePage {
+public:
+    virtual ~WebEnginePage() = default;
+    // Each navigation carries the number its completion is reported with.
+    virtual void navigate(const QString& url, int navigation) = 0;
+    // Runs JavaScript in the page; `done` gets the result as JSON text ("null" for none).
+    virtual void runScript(const QString& script, std::function<void(const QString& json)> done) = 0;
+    // False when the history has no page on that side.
+    virtual bool goBack(int navigation) = 0;
+    virtual bool goForward(int navigation) = 0;
+    // The address shown, after redirects.
+    virtual QString url() const = 0;
+    // The engine's own page object, for the renderer to show.
+    virtual QObject* native() = 0;
+};
+
+class WebEngine {
+public:
+    virtual ~WebEngine() = default;
+    // `loaded` is called with a navigation's number and success when its page finishes loading
+    // (a replaced navigation may still report, failed or not).
+    virtual std::unique_ptr<WebEnginePage> createPage(std::function<void(int navigation, bool ok)> loaded) = 0;
+    // Lets the engine's pending events through, waiting up to ms for the first one.
+    virtual void waitForEvents(int ms) = 0;
+
+    // The engine of this process; none until installed.
+    static WebEngine* installed();
+    static void install(WebEngine* engine);
+};
+
+}  // namespace ui

@@ -1,0 +1,153 @@
+// The web view control on the real engine: pages complete and scripts answer through the
+// program's message queue, a replaced navigation never reports, history moves, and HTTPS
+// trusts the tests' own authority. One engine serves every test of this binary.
+#include "TestServers.h"
+#include "platform/browser/EngineWebPages.h"
+#include "platform/browser/PageView.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Clock.h"
+#include "platform/ui/Errors.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/ScriptedDialogs.h"
+#include "platform/ui/WebBrowser.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Fixture pages served for every host: plain HTTP and HTTPS under a certificate of a test CA.
+struct Sites {
+    QTemporaryDir root;
+    QTemporaryDir certificates;
+    std::unique_ptr<ScriptServer> http;
+    std::unique_ptr<ScriptServer> https;
+
+    Sites()
+    {
+        for (const char* page : {"written-by-script.html", "first.html", "second.html"})
+            QFile::copy(QStringLiteral(QVL_FIXTURES_DIR "/web/webview/") + QLatin1String(page),
+                        root.filePath(QLatin1String(page)));
+        const QString log = root.filePath(QStringLiteral("requests.log"));
+        http = std::make_unique<ScriptServer>(QStringLiteral("../web/web_server.py"), QStringList{root.path(), log});
+        https = std::make_unique<ScriptServer>(
+            QStringLiteral("../web/web_server.py"),
+            QStringList{root.path(), log, QStringLiteral("--tls"), certificates.path(), QStringLiteral("www.librairie.test")});
+    }
+};
+
+class WebViewTest : public ::testing::Test {
+protected:
+    ui::VirtualClock clock;
+    ui::ScriptedDialogs dialogs;
+    ui::Application app{clock, dialogs};
+    ui::Form form{app, QStringLiteral("FrmTest")};
+    ui::WebBrowser& view = *form.create<ui::WebBrowser>(QStringLiteral("EdgeBrowser3"));
+    std::vector<bool> completions;
+    QStringList results;
+
+    WebViewTest()
+    {
+        view.onNavigationCompleted = [this](bool ok) { completions.push_back(ok); };
+        view.onExecuteScript = [this](const QString& json) { results << json; };
+    }
+
+    void load(const QString& url)
+    {
+        view.navigate(url);
+        ASSERT_TRUE(view.waitIdle(20'000)) << url.toStdString();
+    }
+
+    QString script(const QString& code)
+    {
+        view.executeScript(code);
+        EXPECT_TRUE(view.waitIdle(20'000));
+        return results.isEmpty() ? QString() : results.takeLast();
+    }
+};
+
+TEST_F(WebViewTest, ReadsThePageItsScriptsWroteWhichTheHiddenFetchCannotSee)
+{
+    const QString url = QStringLiteral("http://www.librairie.test/written-by-script.html");
+    load(url);
+    EXPECT_EQ(completions, std::vector<bool>{true});
+    EXPECT_EQ(view.locationUrl(), url);
+    const QString json = script(QStringLiteral("encodeURI(document.documentElement.outerHTML)"));
+    ASSERT_TRUE(json.startsWith(u'"') && json.endsWith(u'"')) << json.toStdString();
+    EXPECT_TRUE(QUrl::fromPercentEncoding(json.toUtf8()).contains(QStringLiteral("Auteur : Antoine de Saint-Exupéry")))
+        << json.toStdString();
+    EXPECT_EQ(script(QStringLiteral("document.title")), QStringLiteral("\"Le Petit Prince\""));
+    EXPECT_EQ(script(QStringLiteral("null")), QStringLiteral("null"));
+
+    net::Waiting waiting;
+    waiting.processMessages = [] {};
+    browser::PageView hidden(waiting);
+    hidden.navigate(url);
+    EXPECT_FALSE(hidden.innerText().contains(QStringLiteral("Auteur")));
+}
+
+TEST_F(WebViewTest, AReplacedNavigationAndTheScriptsOfItsPageNeverReport)
+{
+    // The first page never comes: its headers arrive and its body never does.
+    view.navigate(QStringLiteral("http://www.librairie.test/silent/first.html"));
+    view.navigate(QStringLiteral("http://www.librairie.test/second.html"));
+    ASSERT_TRUE(view.waitIdle(20'000));
+    EXPECT_EQ(completions, std::vector<bool>{true});
+    EXPECT_EQ(view.locationUrl(), QStringLiteral("http://www.librairie.test/second.html"));
+
+    // A script asked of the shown page, which is replaced before its answer is handled.
+    view.executeScript(QStringLiteral("document.title"));
+    view.navigate(QStringLiteral("http://www.librairie.test/first.html"));
+    ASSERT_TRUE(view.waitIdle(20'000));
+    EXPECT_EQ(results, QStringList());
+    EXPECT_EQ(completions, (std::vector<bool>{true, true}));
+    EXPECT_EQ(script(QStringLiteral("document.title")), QStringLiteral("\"first\""));
+}
+
+TEST_F(WebViewTest, GoesBackAndForwardInItsHistoryAndRefusesBeyondIt)
+{
+    EXPECT_THROW(view.goBack(), ui::InvalidOperation);
+    load(QStringLiteral("http://www.librairie.test/first.html"));
+    load(QStringLiteral("http://www.librairie.test/second.html"));
+    EXPECT_THROW(view.goForward(), ui::InvalidOperation);
+    view.goBack();
+    ASSERT_TRUE(view.waitIdle(20'000));
+    EXPECT_EQ(view.locationUrl(), QStringLiteral("http://www.librairie.test/first.html"));
+    view.goForward();
+    ASSERT_TRUE(view.waitIdle(20'000));
+    EXPECT_EQ(view.locationUrl(), QStringLiteral("http://www.librairie.test/second.html"));
+    EXPECT_EQ(completions, (std::vector<bool>{true, true, true, true}));
+}
+
+TEST_F(WebViewTest, HttpsTrustsOnlyTheTestAuthorityAndAFailedLoadStillCompletes)
+{
+    load(QStringLiteral("https://www.librairie.test/first.html"));
+    EXPECT_EQ(script(QStringLiteral("document.title")), QStringLiteral("\"first\""));
+    // A host the certificate does not name.
+    load(QStringLiteral("https://www.autre.test/first.html"));
+    EXPECT_EQ(completions, (std::vector<bool>{true, false}));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    QGuiApplication qt(argc, argv);
+    // The engine reads its routing once, at its start: every host goes to the local servers.
+    Sites sites;
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+            QStringLiteral("\"--host-resolver-rules=MAP *:443 127.0.0.1:%1, MAP * 127.0.0.1:%2\"")
+                .arg(sites.https->port())
+                .arg(sites.http->port())
+                .toLatin1());
+    qputenv("QVL_TEST_CA_FILE", sites.certificates.filePath(QStringLiteral("ca.pem")).toLocal8Bit());
+    browser::EngineWebPages engine;
+    ui::WebEngine::install(&engine);
+    return RUN_ALL_TESTS();
+}

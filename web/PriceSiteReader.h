@@ -1,0 +1,39 @@
+#pragma once
+// The price-comparison site, read in the book screen's web view: the book's price page (its
+// search page for a 979 code) is loaded and its HTML asked of the page once it completed. The
+// title comes from the page's address, which names the book after its ISBN-10; the cover,
+// author, date and publisher from the page. The book counts as found only when a title came
+// from the page within the wait; a page that comes later is not read.
+#include "web/BookSource.h"
+
+namespace web {
+
+class CoverDownload;
+
+// The cover picture's address that a page of the price site links as its image, up to its
+// ".jpg"; empty when it links none of the site's pictures.
+QString priceSitePictureAddress(const QString& pageText);
+
+class PriceSiteReader : public BookSource {
+public:
+    PriceSiteReader(app::TFrmPrin& frm, CoverDownload& covers);
+
+    bool enabled(const app::Settings& settings) const override;
+    QString label() const override { return QStringLiteral("ChasseLivre"); }
+    void ask(app::TFrmPrin& frm) override;
+
+    void EdgeBrowser2NavigationCompleted(bool isSuccess);
+    void EdgeBrowser2ExecuteScript(const QString& resultJson);
+
+    // How long the look-up waits for the page and its HTML (real time).
+    static constexpr int kPageWaitMs = 20'000;
+
+private:
+    void readPage(const QString& html, const QString& address);
+
+    app::TFrmPrin& m_frm;
+    CoverDownload& m_covers;
+    bool m_waiting = false;
+};
+
+}  // namespace web

@@ -1,0 +1,37 @@
+#pragma once
+// The search of a book by the title typed on the entry tab: a title the library already holds
+// is shown and confirmed first; then the price-comparison site's search opens in the web result
+// panel, and every page its web view completes gives the book's cover.
+#include <QString>
+
+namespace app {
+class TFrmPrin;
+}
+
+namespace web {
+
+class CoverDownload;
+
+class TitleSearch {
+public:
+    TitleSearch(app::TFrmPrin& frm, CoverDownload& covers);
+
+    void SpeedButton2Click();
+    // True when the catalogue holds copies of the title; they are listed and the last one shown.
+    bool CheckDuplicateTitle(const QString& title);
+    void EdgeBrowser3NavigationCompleted(bool isSuccess);
+    void EdgeBrowser3ExecuteScript(const QString& resultJson);
+
+    // The search address of the title's words, with the author and the publisher when their
+    // boxes are ticked; every word percent-encoded.
+    static QString searchAddress(const QString& title, const QString& author, const QString& publisher);
+
+private:
+    void openWebSearch();
+    void writePageDumps(const QString& html, const QString& address);
+
+    app::TFrmPrin& m_frm;
+    CoverDownload& m_covers;
+};
+
+}  // namespace web
