@@ -31,6 +31,18 @@ QString withoutPrefix(const QString& code)
     return code.mid(1);
 }
 
+void moveCopyLabel(QString& code, QString& copyNumber)
+{
+    if (isCopyLabel(copyNumber)) {
+        copyNumber = withoutPrefix(copyNumber);
+        code.clear();
+    }
+    if (isCopyLabel(code)) {
+        copyNumber = withoutPrefix(code);
+        code.clear();
+    }
+}
+
 QString withoutCardPrefix(const QString& text)
 {
     return isBorrowerCard(text) ? withoutPrefix(text) : text;

@@ -26,6 +26,10 @@ bool isCopyLabel(const QString& code);
 // The code without its first character (the prefix of a card or a copy label).
 QString withoutPrefix(const QString& code);
 
+// A copy label in the copy-number field keeps only its number there and empties the code field;
+// otherwise a copy label in the code field moves its number to the copy-number field.
+void moveCopyLabel(QString& code, QString& copyNumber);
+
 // A borrower field's text without a first "E"/"e".
 QString withoutCardPrefix(const QString& text);
 // More than 4 characters cannot be a borrower number: a book label was scanned there.

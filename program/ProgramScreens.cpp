@@ -21,6 +21,7 @@
 #include "catalogue/StockTakeEnding.h"
 #include "catalogue/StockTakeScan.h"
 #include "catalogue/StockTakeScreen.h"
+#include "loans/LoanInstaller.h"
 #include "loans/ReturnInstaller.h"
 #include "pupils/PupilsInstaller.h"
 #include "web/BookLookupInstaller.h"
@@ -49,6 +50,7 @@ std::vector<app::ScreenInstaller> programScreens()
         [](app::TFrmPrin& frm) { frm.addPart<catalogue::EquipmentInventoryScreen>(frm); },
         [](app::TFrmPrin& frm) { web::installBookLookup(frm); },
         [](app::TFrmPrin& frm) { frm.addPart<catalogue::SearchScreen>(frm); },
+        [](app::TFrmPrin& frm) { loans::installLoanScreen(frm); },
         [](app::TFrmPrin& frm) { loans::installReturnScreen(frm); },
         [](app::TFrmPrin& frm) {
             frm.addPart<app::ShutDown>(frm, catalogue::RenumberCopies);

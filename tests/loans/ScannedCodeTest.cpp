@@ -76,6 +76,24 @@ TEST(ScannedCodeTest, ShortAndForeignCodeForms)
         EXPECT_EQ(loans::padInternalCode(QString::fromLatin1(c.in)), QString::fromLatin1(c.out)) << c.in;
 }
 
+TEST(ScannedCodeTest, CopyLabelsGoToTheCopyNumberField)
+{
+    struct Case {
+        const char *code, *copyNumber, *codeAfter, *copyNumberAfter;
+    };
+    const Case cases[] = {
+        {"I57", "", "", "57"},         {"9782070612758", "i12", "", "12"}, {"I57", "I12", "", "12"},
+        {"9782070612758", "", "9782070612758", ""}, {"", "57", "", "57"},
+    };
+    for (const auto& c : cases) {
+        QString code = QString::fromLatin1(c.code);
+        QString copyNumber = QString::fromLatin1(c.copyNumber);
+        loans::moveCopyLabel(code, copyNumber);
+        EXPECT_EQ(code, QString::fromLatin1(c.codeAfter)) << c.code << " " << c.copyNumber;
+        EXPECT_EQ(copyNumber, QString::fromLatin1(c.copyNumberAfter)) << c.code << " " << c.copyNumber;
+    }
+}
+
 class CopyLabelTest : public ::testing::Test {
 protected:
     void SetUp() override

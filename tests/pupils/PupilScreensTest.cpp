@@ -216,4 +216,25 @@ TEST_F(PupilScreens, TheResetAsksTheAdministratorPasswordThenConfirmation)
     EXPECT_EQ(column(QStringLiteral("Select * From Table1"), {"EmpNom", "NumEmprunteur", "DateRetour"}), QStringList{"|0|"});
 }
 
+TEST_F(PupilScreens, RestartingIsRefusedWhileCopiesAreOutAndACancelledChoiceChangesNothing)
+{
+    startLoggedIn();
+    sql(QStringLiteral("Insert into Emprunteurs (EmpNom,EmpPrenom,Classe) Values ('MARTIN','Léa','CM1')"));
+    sql(QStringLiteral("Insert into Table1 (Titre,Type,EmpNom,EmpPrenom,NumEmprunteur) Values ('Alice','LIVRE','MARTIN','Léa',1)"));
+    input.menu(QStringLiteral("Emprunteurs > Importer Onde"));
+    input.click(QStringLiteral("RadioButton2"));
+    answerOk(3);
+    input.click(QStringLiteral("Button14"));
+    EXPECT_TRUE(dialogTexts().last().startsWith(QStringLiteral("1 livre(s) encore prêté(s)"))) << dialogTexts().last().toStdString();
+    EXPECT_FALSE(program.exists(QStringLiteral("Qvlzantor/Bibliotheque2.csv")));
+
+    sql(QStringLiteral("UPDATE Table1 SET EmpNom='',NumEmprunteur=0"));
+    input.menu(QStringLiteral("Emprunteurs > Importer Onde"));
+    answerOk(2);
+    dialogs.answer(QStringLiteral("Cancel"));
+    input.click(QStringLiteral("Button14"));
+    EXPECT_FALSE(program.exists(QStringLiteral("Qvlzantor/Bibliotheque2.csv")));
+    EXPECT_EQ(column(QStringLiteral("Select * From Emprunteurs"), {"NumEmprunteur", "EmpNom"}), QStringList{"1|MARTIN"});
+}
+
 }  // namespace

@@ -1,0 +1,12 @@
+#pragma once
+// The loan side of the desk joined to the main window: the loan screen, its lending and the
+// emergency loans brought back from a file.
+namespace app {
+class TFrmPrin;
+}
+
+namespace loans {
+
+void installLoanScreen(app::TFrmPrin& frm);
+
+}  // namespace loans

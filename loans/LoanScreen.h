@@ -1,0 +1,69 @@
+#pragma once
+// The loan screen (Panel14): a borrower card and a book label are scanned, "Rechercher" finds
+// the copies and the borrower and shows the borrower's current loans, and leaves the focus on
+// "Emprunter" (Lending). The borrower the next loan goes to is only ever set by a search that
+// found both the book and that borrower.
+#include <QDate>
+#include <QString>
+
+namespace app {
+class TFrmPrin;
+}
+namespace db {
+class Query;
+}
+
+namespace loans {
+
+// Presses "Rechercher" the way the screen does: the pointer over it and a queued left click,
+// handled once the calling handler has returned.
+void ClickLoanSearch(app::TFrmPrin& frm);
+
+class LoanScreen {
+public:
+    explicit LoanScreen(app::TFrmPrin& frm);
+
+    void E1Click();
+    void ShowLoanScreen();
+    void Edit39Change();
+    void Edit39KeyPress(QChar& key);
+    void Edit41KeyPress(QChar& key);
+    void Edit100KeyPress(QChar& key);
+    void Button41Click();
+    void Button39Click();
+    void Button45Click();
+    void CheckBox16Click();
+    void Button42Click();
+    void Button43Click();
+    void RestoreLoanScreenFields();
+
+    // What the last search found, for the loan; hasBorrower() is false until a search found the
+    // book and its borrower, and again after each loan.
+    const QDate& ReturnDate() const { return m_returnDate; }
+    int BorrowerNo() const { return m_borrowerNo; }
+    const QString& BorrowerMail() const { return m_borrowerMail; }
+    bool hasBorrower() const { return m_borrowerSet; }
+    void forgetBorrower() { m_borrowerSet = false; }
+
+    // The borrower's current loans: their count, those overdue, the first four covers.
+    void ShowBorrowerLoans();
+    // Back to waiting for codes, the borrower fields kept in batch mode.
+    void clearPictures();
+
+private:
+    void open(bool hideComment);
+    bool searchBody();
+    void computeReturnDate();
+    void showBookFrom(db::Query& rows, bool full);
+    bool showBorrowerFrom(db::Query& rows, bool fromLoans);
+    void hideBorrowerFields();
+    bool notInCatalogue();
+
+    app::TFrmPrin& m_frm;
+    QDate m_returnDate;
+    int m_borrowerNo = 0;
+    QString m_borrowerMail;
+    bool m_borrowerSet = false;
+};
+
+}  // namespace loans

@@ -1,0 +1,70 @@
+#pragma once
+// The main window with the loan screen, opened from its toolbar button, over a few books and
+// borrowers written straight into the program folder's database.
+#include "tests/app/MainWindowFixture.h"
+
+#include "loans/LoanInstaller.h"
+#include "platform/db/Query.h"
+#include "platform/text/PascalText.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Image.h"
+
+class LoanScreenTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        start({"Cancel"}, {[](app::TFrmPrin& frm) { loans::installLoanScreen(frm); }});
+        dialogs.answer(QString());
+        dialogs.answer(QStringLiteral("Terminer"));
+        input.menu(QStringLiteral("Fichier > Administrateur"));
+    }
+
+    void openLoanScreen()
+    {
+        input.click(QStringLiteral("ToolButton3"));
+    }
+    void run(const QString& sql) { frm().db.ADOConnection1.execute(sql); }
+    void addCopy(const QString& code, const QString& title, bool lendable = true)
+    {
+        run(QStringLiteral("Insert into Table1 (Isbn13, Titre, Auteur, Genre, Type, Empruntable, Images, LieuRangement) "
+                           "Values (%1, %2, 'Saint-Exupéry', 'Roman', 'LIVRE', %3, 'cover.jpg', 'Etagere_A')")
+                .arg(text::QuotedStr(code), text::QuotedStr(title), lendable ? "True" : "False"));
+    }
+    void addBorrower(int number, const QString& surname, const QString& firstName, const QString& className)
+    {
+        run(QStringLiteral("Insert into Emprunteurs (NumEmprunteur, EmpNom, EmpPrenom, Classe, Mail) "
+                           "Values (%1, %2, %3, %4, 'famille@example.org')")
+                .arg(number)
+                .arg(text::QuotedStr(surname), text::QuotedStr(firstName), text::QuotedStr(className)));
+    }
+    QStringList rows(const QString& sql, const QStringList& fields)
+    {
+        db::Query q(frm().db.ADOConnection1);
+        q.setSql(sql);
+        q.open();
+        QStringList out;
+        for (q.first(); !q.eof(); q.next()) {
+            QStringList values;
+            for (const QString& field : fields)
+                values << q.fieldByName(field).asString();
+            out << values.join(u'|');
+        }
+        return out;
+    }
+    QStringList copies()
+    {
+        return rows(QStringLiteral("SELECT * FROM Table1 ORDER BY NumLivre"),
+                    {"NumLivre", "EmpNom", "EmpPrenom", "EmpClasse", "NumEmprunteur", "DateEmprunt", "DateRetour",
+                     "Photo_rangement", "NbreFoisEmprunte"});
+    }
+    QStringList borrowers()
+    {
+        return rows(QStringLiteral("SELECT * FROM Emprunteurs ORDER BY NumEmprunteur"),
+                    {"NumEmprunteur", "NbrEmpruntsTotal", "NbrEmpruntsEnCours", "NumINE"});
+    }
+    QByteArray journal() const { return program.read(QStringLiteral("Journal.csv")); }
+    ui::CustomEdit& edit(const char* name) { return frm().get<ui::CustomEdit>(QString::fromLatin1(name)); }
+    ui::Control& control(const char* name) { return frm().get<ui::Control>(QString::fromLatin1(name)); }
+    bool focused(const char* name) { return frm().get<ui::WinControl>(QString::fromLatin1(name)).focused(); }
+    QString message(int entry) { return frm().tables.message(entry); }
+};
