@@ -79,8 +79,7 @@ void TFrmPrin::FormCreate()
     InventoryMode = false;
 
     SettingsFile settingsFile;
-    if (settingsFile.exists())
-        applyLanguage();
+    applyLanguage();
 
     const QSize screen = application().screenSize();
     if (screen.width() < 1024 || screen.height() < 768)
@@ -215,6 +214,10 @@ void TFrmPrin::applySettingsToControls()
     setChecked("CheckBox36", settings.ValideBool);
     setChecked("CheckBox39", settings.ValideRetourBool);
     setChecked("CheckBox37", settings.dialoguebool);
+    // The configuration's OK stores these three as checked: they show what is stored.
+    setChecked("CheckBox7", settings.AnimationOn);
+    setChecked("CheckBox19", settings.ChasseLivrebool);
+    setChecked("CheckBox31", settings.ftpbool);
     setText("Edit23", settings.MailQVLgmailcom);
     setText("Edit21", settings.MailQVLgmailcom);
     setText("Edit149", settings.MDPQVL);

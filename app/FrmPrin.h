@@ -87,8 +87,8 @@ public:
     bool KillProcessByName(const QString& exeName);
     // Moves the pointer to an offset from the active window's outer top-left corner.
     void MovePointer(int x, int y);
-    // Slides a screen in from above (14 pixels a step) until its top reaches `until`.
-    void SlideIn(ui::Control& panel, int until);
+    // Slides a screen in from above (`step` pixels a step) until its top reaches `until`.
+    void SlideIn(ui::Control& panel, int until, int step = 14);
 
     // A message-table text in the standard message box.
     void ShowMessageEntry(int entry);

@@ -1,6 +1,7 @@
 #include "app/LanguageFile.h"
 
 #include "app/SettingsFile.h"
+#include "platform/files/FileOps.h"
 #include "platform/files/TextFile.h"
 #include "platform/files/WindowsPath.h"
 
@@ -9,6 +10,8 @@
 namespace app {
 
 namespace {
+
+const QString kDefaultLanguage = QStringLiteral("francais.txt");
 
 class LineReader {
 public:
@@ -65,11 +68,16 @@ QString LanguageLoad::errorText() const
 LanguageLoad loadLanguage(SettingsFile& settings, QString& languageText, LanguageTables& tables)
 {
     LanguageLoad result;
-    if (!settings.exists())
-        return result;
-    languageText = settings.readLanguage(languageText);
-    if (languageText.isEmpty())
-        languageText = settings.writeDefaultLanguage();
+    if (settings.exists()) {
+        languageText = settings.readLanguage(languageText);
+        if (languageText.isEmpty())
+            languageText = settings.writeDefaultLanguage();
+    } else {
+        // A first start speaks the language the new settings file will name, when it is there.
+        if (!files::fileExists(files::appDir() + QStringLiteral("Languages/") + kDefaultLanguage))
+            return result;
+        languageText = kDefaultLanguage;
+    }
     result.path = files::appDir() + QStringLiteral("Languages/") + languageText;
     QStringList lines;
     bool read = false;

@@ -19,7 +19,7 @@ LanguageTables parseLanguageLines(const QStringList& lines);
 struct LanguageLoad {
     enum class Status {
         Loaded,
-        NoSettingsFile,  // nothing is read; the designed captions stay
+        NoSettingsFile,  // a first start without "francais.txt": the designed captions stay
         FileNotRead,     // the named file is missing or unreadable; the tables stay empty
     };
     Status status = Status::NoSettingsFile;
@@ -29,9 +29,10 @@ struct LanguageLoad {
     QString errorText() const;
 };
 
-// Start-up's language step. Only when the settings file exists: reads the language name (default
+// Start-up's language step. When the settings file exists: reads the language name (default
 // `languageText`) into `languageText`, giving an empty name "francais.txt" in memory and in the
-// file, then fills `tables` from that file of the "Languages" folder.
+// file, then fills `tables` from that file of the "Languages" folder. Without a settings file
+// (a first start) it loads "francais.txt", the name the new file will hold, when it is there.
 LanguageLoad loadLanguage(SettingsFile& settings, QString& languageText, LanguageTables& tables);
 
 }  // namespace app

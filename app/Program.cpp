@@ -22,7 +22,7 @@ void Program::start(const std::vector<ScreenInstaller>& screens)
     m_splash->show();
     application.processMessages();
 
-    m_helpFile = files::appDir() + QStringLiteral("Documentation\\BibeZantor_ecole.chm");
+    m_helpFile = files::appDir() + QStringLiteral("Documentation\\BibeZantor_ecole.html");
     application.setTitle(QStringLiteral("QvlZantor"));
 
     m_main = std::make_unique<TFrmPrin>(m_services);
@@ -33,7 +33,7 @@ void Program::start(const std::vector<ScreenInstaller>& screens)
     m_services.shell.setCleanUp([&main] { main.db.ADOConnection1.close(); });
     application.guard([&main] { main.FormCreate(); });
 
-    m_tips = std::make_unique<TForm2>(application);
+    m_tips = std::make_unique<TForm2>(application, main);
     bindLogin(main, *m_tips);
     m_language = std::make_unique<TForm4>(application, main.LanguageText);
     main.handlers.bind(QStringLiteral("Language1Click"), [this] { m_language->showModal(); });

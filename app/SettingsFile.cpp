@@ -23,7 +23,8 @@ struct Entry {
     const char* value;
 };
 
-// A new file, in the order and with the words of the first run. AnimConfig is written twice.
+// A new file, in the order of the first run. AnimConfig is written twice. Switches that are on are
+// written "1", the form every reader takes for on.
 const Entry kFirstRun[] = {
     {"Mots de passe", "MDP_Administrateur", ""},
     {"Mots de passe", "MDP_Enseignant", ""},
@@ -40,21 +41,21 @@ const Entry kFirstRun[] = {
     {"Editeur code barres", "NbCouleur", ""},
     {"Pr\u00eat", "PretDefautTexte", ""},
     {"Acc\u00e8s Internet IE", "AccesIE", "False"},
-    {"AmazonPHPbool", "AmazonPHPbool", "true"},
-    {"Amazonbool", "Amazonbool", "true"},
-    {"ChasseLivrebool", "ChasseLivrebool", "true"},
-    {"Rakutenbool", "Rakutenbool", "true"},
-    {"Worldcatbool", "Worldcatbool", "true"},
-    {"Qvlbool", "Qvlbool", "true"},
+    {"AmazonPHPbool", "AmazonPHPbool", "1"},
+    {"Amazonbool", "Amazonbool", "1"},
+    {"ChasseLivrebool", "ChasseLivrebool", "1"},
+    {"Rakutenbool", "Rakutenbool", "1"},
+    {"Worldcatbool", "Worldcatbool", "1"},
+    {"Qvlbool", "Qvlbool", "1"},
     {"mollatbool", "mollatbool", "false"},
-    {"bookbutlerbool", "bookbutlerbool", "true"},
-    {"bookfinderbool", "bookfinderbool", "true"},
-    {"kleberbool", "kleberbool", "true"},
-    {"editstatbool", "editstatbool", "true"},
+    {"bookbutlerbool", "bookbutlerbool", "1"},
+    {"bookfinderbool", "bookfinderbool", "1"},
+    {"kleberbool", "kleberbool", "1"},
+    {"editstatbool", "editstatbool", "1"},
     {"bnfbool", "bnfbool", "False"},
     {"fnacbool", "fnacbool", "False"},
     {"chapitrebool", "chapitrebool", "False"},
-    {"dialoguebool", "dialoguebool", "true"},
+    {"dialoguebool", "dialoguebool", "1"},
     {"pricebool", "pricebool", "False"},
     {"decitrebool", "decitrebool", "False"},
     {"france_loisirsbool", "france_loisirsbool", "False"},

@@ -75,12 +75,12 @@ void TFrmPrin::MovePointer(int x, int y)
     application().input().setCursorPos(corner + QPoint(x, y));
 }
 
-void TFrmPrin::SlideIn(ui::Control& panel, int until)
+void TFrmPrin::SlideIn(ui::Control& panel, int until, int step)
 {
     panel.setTop(-800);
     panel.show();
     while (panel.top() < until) {
-        panel.setTop(panel.top() + 14);
+        panel.setTop(panel.top() + step);
         if (settings.AnimationOn)
             Delay(1);
     }

@@ -3,7 +3,6 @@
 #include "app/FrmPrin.h"
 #include "app/Journal.h"
 #include "catalogue/BookCodes.h"
-#include "loans/LoanLayout.h"
 #include "loans/LoanScreen.h"
 #include "platform/db/Query.h"
 #include "platform/db/Transaction.h"
@@ -13,7 +12,6 @@
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
-#include "platform/ui/Image.h"
 
 namespace loans {
 
@@ -203,10 +201,7 @@ void Lending::resetScreen()
         f.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(QString());
     for (const char* name : {"Edit40", "Edit136", "Edit138", "Edit139", "Edit45", "Edit47", "Image33", "Image34", "Button40"})
         f.get<ui::Control>(QString::fromLatin1(name)).hide();
-    f.get<ui::Image>(QStringLiteral("Image31")).clearPicture();
-    f.get<ui::Image>(QStringLiteral("Image32")).clearPicture();
-    for (const char* slot : kLoanStripSlots)
-        f.get<ui::Image>(QString::fromLatin1(slot)).clearPicture();
+    m_screen.clearPictures();
     f.get<ui::Control>(QStringLiteral("Button39")).show();
     f.get<ui::Control>(QStringLiteral("Button41")).show();
     auto& count = f.get<ui::CustomEdit>(QStringLiteral("Edit111"));

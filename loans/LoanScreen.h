@@ -47,14 +47,13 @@ public:
 
     // The borrower's current loans: their count, those overdue, the first four covers.
     void ShowBorrowerLoans();
-    // Back to waiting for codes, the borrower fields kept in batch mode.
+    // The cover, the photo and the four covers of the current loans taken away.
     void clearPictures();
 
 private:
     void open(bool hideComment);
     bool searchBody();
     void computeReturnDate();
-    void showBookFrom(db::Query& rows, bool full);
     bool showBorrowerFrom(db::Query& rows, bool fromLoans);
     void hideBorrowerFields();
     bool notInCatalogue();

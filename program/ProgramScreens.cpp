@@ -3,7 +3,13 @@
 #include "app/BackupCommands.h"
 #include "app/BooksTableRepair.h"
 #include "app/DatabaseSummary.h"
+#include "app/ConfigurationScreen.h"
 #include "app/FrmPrin.h"
+#include "app/GridCheckBoxes.h"
+#include "app/GridSorting.h"
+#include "app/HelpCommands.h"
+#include "app/HoverHints.h"
+#include "app/SchoolCoordinates.h"
 #include "app/ShutDown.h"
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/BookSave.h"
@@ -59,6 +65,15 @@ std::vector<app::ScreenInstaller> programScreens()
             frm.addPart<app::DatabaseSummary>(frm);
         },
         [](app::TFrmPrin& frm) { pupils::installPupilScreens(frm); },
+        [](app::TFrmPrin& frm) {
+            frm.addPart<app::SchoolCoordinates>(frm);
+            frm.addPart<app::ConfigurationScreen>(frm);
+            // Last, so that the grids, help buttons and panels of every screen are there to bind.
+            frm.addPart<app::HelpCommands>(frm);
+            frm.addPart<app::GridSorting>(frm);
+            app::bindCheckBoxCells(frm, frm.addPart<app::TDmImages>());
+            frm.addPart<app::HoverHints>(frm);
+        },
     };
 }
 

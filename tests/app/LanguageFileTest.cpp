@@ -116,15 +116,26 @@ protected:
     }
 };
 
-TEST_F(LanguageLoadTest, WithoutSettingsFileNothingIsRead)
+TEST_F(LanguageLoadTest, WithoutSettingsFileOnlyTheDefaultLanguageIsRead)
 {
-    writeLanguageFile("francais.txt", menuLines());
+    // Another language file is never taken for the default one.
+    writeLanguageFile("english.txt", menuLines());
     SettingsFile settings;
-    QString languageText = "francais.txt";
+    QString languageText;
     LanguageTables tables;
-    const LanguageLoad load = loadLanguage(settings, languageText, tables);
+    LanguageLoad load = loadLanguage(settings, languageText, tables);
     EXPECT_EQ(load.status, LanguageLoad::Status::NoSettingsFile);
     EXPECT_EQ(tables.menuCaption(1), "");
+
+    // A first start reads "francais.txt", the name the new settings file will hold, and
+    // writes no settings file of its own.
+    writeLanguageFile("francais.txt", menuLines() + QStringList{"Caf\u00e9 ferm\u00e9", "XXXXXXXXXX"});
+    load = loadLanguage(settings, languageText, tables);
+    EXPECT_EQ(load.status, LanguageLoad::Status::Loaded);
+    EXPECT_EQ(load.path, "C:\\Qvlzantor\\Languages/francais.txt");
+    EXPECT_EQ(languageText, "francais.txt");
+    EXPECT_EQ(tables.menuCaption(1), "menu 1");
+    EXPECT_EQ(tables.message(0), "Caf\u00e9 ferm\u00e9");
     EXPECT_FALSE(settings.exists());
 }
 

@@ -21,22 +21,30 @@ TEST_F(SettingsFileTest, FirstRunFileHasItsExactContents)
     EXPECT_EQ(settingsBytes(), kFirstRunFile);
 }
 
-TEST_F(SettingsFileTest, NewFileReadsBuiltInDefaultsNotItsWords)
+TEST_F(SettingsFileTest, NewFileReadsTheSwitchesItWrites)
 {
     SettingsFile file;
     ASSERT_TRUE(file.createFirstRun());
     const Settings s = file.readAll(QString());
 
-    // "true" is no whole number: every source flag falls back to its default.
-    EXPECT_FALSE(s.Amazonbool);
-    EXPECT_FALSE(s.ChasseLivrebool);
-    EXPECT_FALSE(s.Rakutenbool);
-    EXPECT_FALSE(s.Worldcatbool);
-    EXPECT_FALSE(s.bookbutlerbool);
-    EXPECT_FALSE(s.bookfinderbool);
-    EXPECT_FALSE(s.kleberbool);
-    EXPECT_FALSE(s.editstatbool);
-    EXPECT_FALSE(s.dialoguebool);
+    // The sources a new file switches on are read as on.
+    EXPECT_TRUE(s.Amazonbool);
+    EXPECT_TRUE(s.ChasseLivrebool);
+    EXPECT_TRUE(s.Rakutenbool);
+    EXPECT_TRUE(s.Worldcatbool);
+    EXPECT_TRUE(s.bookbutlerbool);
+    EXPECT_TRUE(s.bookfinderbool);
+    EXPECT_TRUE(s.kleberbool);
+    EXPECT_TRUE(s.editstatbool);
+    EXPECT_TRUE(s.dialoguebool);
+    // Those it writes off stay off.
+    EXPECT_FALSE(s.mollatbool);
+    EXPECT_FALSE(s.bnfbool);
+    EXPECT_FALSE(s.fnacbool);
+    EXPECT_FALSE(s.chapitrebool);
+    EXPECT_FALSE(s.pricebool);
+    EXPECT_FALSE(s.decitrebool);
+    EXPECT_FALSE(s.france_loisirsbool);
     EXPECT_FALSE(s.AccesIE);
     EXPECT_FALSE(s.ftpbool);
     EXPECT_FALSE(s.ValideBool);
@@ -194,7 +202,7 @@ TEST_F(SettingsFileTest, ConfigurationWritesFlagsAsDigitsReadBackAtNextStart)
                                  "[Animation]\r\nAnimConfig=TRUE\r\n[Coordonnees]"));
     EXPECT_TRUE(bytes.contains("[ChasseLivrebool]\r\nChasseLivrebool=1\r\n"));  // the first spelling stays
     EXPECT_TRUE(bytes.contains("[mollatbool]\r\nmollatbool=0\r\n"));
-    EXPECT_TRUE(bytes.contains("[AmazonPHPbool]\r\nAmazonPHPbool=true\r\n"));
+    EXPECT_TRUE(bytes.contains("[AmazonPHPbool]\r\nAmazonPHPbool=1\r\n"));
     EXPECT_TRUE(bytes.contains("[ValideBool]\r\nValideBool=False\r\n"));
     EXPECT_TRUE(bytes.endsWith("[language]\r\nlanguage=francais.txt\r\n"
                                "[Langue auto]\r\nAnimConfig=TRUE\r\n"

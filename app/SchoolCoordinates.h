@@ -1,0 +1,25 @@
+#pragma once
+// "Coordonnées": the identity of the school that runs the library (official id, name, town,
+// e-mail address and académie code), looked up by its id in the school directory of the database
+// (table identification) and kept in memory and in the settings file.
+#include <QString>
+
+namespace app {
+
+class TFrmPrin;
+
+class SchoolCoordinates {
+public:
+    // Builds the controls of the screen Identification and binds its handlers.
+    explicit SchoolCoordinates(TFrmPrin& frm);
+
+    void Coordonnes1Click();
+    void Button67Click();
+    void Button69Click();
+    void Button70Click();
+
+private:
+    TFrmPrin& m_frm;
+};
+
+}  // namespace app
