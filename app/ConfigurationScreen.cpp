@@ -11,6 +11,9 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/Panel.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace app {
 
 namespace {
@@ -203,8 +206,14 @@ void ConfigurationScreen::Button62Click() { m_frm.get<ui::Control>(QStringLitera
 void ConfigurationScreen::ComboBox17Change()
 {
     const QString item = m_frm.get<ui::ComboBox>(QStringLiteral("ComboBox17")).text();
-    if (!item.isEmpty())
-        m_frm.services().shell.open(files::nativePath(m_frm.AppDir + item));
+    if (item.isEmpty())
+        return;
+    const QString native = files::nativePath(m_frm.AppDir + item);
+    // A list the installation does not deliver starts as a new empty file, as a text editor
+    // offers; the desktop opens no file that is not there.
+    if (!QFileInfo::exists(native))
+        QFile(native).open(QIODevice::WriteOnly);
+    m_frm.services().shell.open(native);
 }
 
 }  // namespace app

@@ -6,6 +6,8 @@
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 
+#include <QFileInfo>
+
 namespace {
 
 class ConfigurationScreenTest : public SetupScreensTest {
@@ -157,10 +159,19 @@ TEST_F(ConfigurationScreenTest, AListFileChosenOpensInTheTextEditorAndAnnulerHid
     EXPECT_EQ(lists.items(), QStringList({"GENRE.TXT", "GENRE_AUTRE_SUPPORT.TXT", "TYPE.TXT", "TYPE_AUTRE_SUPPORT.TXT",
                                           "le_saviez_vous.txt", "Dewey_glossaire.csv", "Editeurs_mini3.csv",
                                           "Journal.csv"}));
+    const QByteArray journal = program.read("Journal.csv");
+    ASSERT_FALSE(journal.isEmpty());
     input.selectItem(lists, 0);
     input.selectItem(lists, 7);
-    EXPECT_EQ(shell.records().mid(shell.records().size() - 2),
-              QStringList({"open: " + program.folder("GENRE.txt"), "open: " + program.folder("Journal.csv")}));
+    // A list that is not delivered is opened as a new empty file.
+    ASSERT_FALSE(QFileInfo::exists(program.folder("le_saviez_vous.txt")));
+    input.selectItem(lists, 4);
+    EXPECT_EQ(shell.records().mid(shell.records().size() - 3),
+              QStringList({"open: " + program.folder("GENRE.txt"), "open: " + program.folder("Journal.csv"),
+                           "open: " + program.folder("le_saviez_vous.txt")}));
+    EXPECT_EQ(program.read("le_saviez_vous.txt"), "");
+    EXPECT_TRUE(QFileInfo(program.folder("le_saviez_vous.txt")).isFile());
+    EXPECT_EQ(program.read("Journal.csv"), journal);
     input.click(control("Button62"));
     EXPECT_FALSE(control("Panel16").visible());
 }
