@@ -32,7 +32,7 @@ ui::Edit* fieldRow(app::TFrmPrin& frm, ui::Panel* screen, const char* label, con
 void buildFields(app::TFrmPrin& frm, ui::Panel* screen)
 {
     int top = 110;
-    fieldRow(frm, screen, "Label90", "Edit48", top, "N° ISBN  ");
+    fieldRow(frm, screen, "ReturnCodeLabel", "Edit48", top, "N° ISBN  ");
     ui::Font issueFont;
     issueFont.bold = true;
     issueFont.color = ui::colors::teal;
