@@ -45,20 +45,22 @@ void buildStockTakeControls(app::TFrmPrin& frm)
     panel->setColor(ui::Color::System::InfoBackground);
     panel->hide();
 
-    placeControl<ui::Label>(frm, "Label211", panel, QRect(8, 13, 180, 16), QStringLiteral("Inventaire partiel par genre "));
+    placeControl<ui::Label>(frm, "Label211", panel, QRect(8, 13, 170, 16), QStringLiteral("Inventaire partiel par genre "));
     // A plain box: choosing the genre of a stock-take never writes into the book shown.
-    placeControl<ui::ComboBox>(frm, "DBComboBox1", panel, QRect(192, 10, 114, 22));
+    placeControl<ui::ComboBox>(frm, "DBComboBox1", panel, QRect(180, 10, 126, 22));
 
     const CounterRow counters[] = {
-        {"StockTakeKindLabel", "Edit146", "Type d'inventaire", 114},
+        {"StockTakeKindLabel", "Edit146", "Type d'inventaire", 126},
         {"StockTakeFoundLabel", "Edit147", "Nombre de livres inventoriés", 60},
         {"StockTakeMissingLabel", "Edit148", "Nombre de livres NON inventoriés", 60},
     };
+    // The counters stay left of the save button's place, which the look-up clicks at when it
+    // saves by itself: there the panel has nothing to click.
     int top = 40;
     for (const CounterRow& row : counters) {
-        placeControl<ui::Label>(frm, row.label, panel, QRect(8, top + 3, 180, 16), QString::fromUtf8(row.caption));
+        placeControl<ui::Label>(frm, row.label, panel, QRect(8, top + 3, 170, 16), QString::fromUtf8(row.caption));
         // Nothing counted yet reads as 0.
-        placeControl<ui::Edit>(frm, row.edit, panel, QRect(192, top, row.width, 22),
+        placeControl<ui::Edit>(frm, row.edit, panel, QRect(180, top, row.width, 22),
                                QLatin1String(row.edit) == QLatin1String("Edit146") ? QString() : QStringLiteral("0"));
         top += 28;
     }
