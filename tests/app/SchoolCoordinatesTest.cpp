@@ -134,3 +134,19 @@ TEST_F(SchoolCoordinatesTest, AShortMailGivesAnEmptyAcademieAndAnnulerHides)
     input.click(control("Button70"));
     EXPECT_FALSE(control("Identification").visible());
 }
+
+TEST_F(SchoolCoordinatesTest, AFailedLookUpIsReportedAndTheScreenCanStillBeLeft)
+{
+    startAsAdministrator();
+    input.menu(QStringLiteral("Outils > Coordonn\u00e9es"));
+    // The database file is no database any more.
+    program.write("Test1.bib", QByteArray(4096, 'x'));
+    frm().db.reopenAfterFileReplaced();
+    retype("Edit70", QStringLiteral("0370001A"));
+    input.click(control("Button67"));
+    EXPECT_EQ(dialogs.errors().size(), 1);
+    EXPECT_TRUE(control("Button69").visible());
+    EXPECT_TRUE(control("Button70").visible());
+    input.click(control("Button70"));
+    EXPECT_FALSE(control("Identification").visible());
+}
