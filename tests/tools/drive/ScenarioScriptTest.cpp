@@ -25,8 +25,9 @@ TEST(ScenarioScript, ParsesEveryAction)
         "expect-focus Button40\n"
         "show Panel13\n"
         "screenshot out.png\n"
-        "quit\n");
-    ASSERT_EQ(actions.size(), 17u);
+        "quit\n"
+        "wait-page EdgeBrowser3\n");
+    ASSERT_EQ(actions.size(), 18u);
     EXPECT_EQ(actions[0].kind, ActionKind::Scan);
     EXPECT_EQ(actions[0].text, "9782070612758");
     EXPECT_EQ(actions[0].line, 2);
@@ -41,12 +42,14 @@ TEST(ScenarioScript, ParsesEveryAction)
     EXPECT_EQ(actions[12].text, "");
     EXPECT_EQ(actions[15].kind, ActionKind::Screenshot);
     EXPECT_EQ(actions[16].kind, ActionKind::Quit);
+    EXPECT_EQ(actions[17].kind, ActionKind::WaitPage);
+    EXPECT_EQ(actions[17].control, "EdgeBrowser3");
 }
 
 TEST(ScenarioScript, MalformedLinesNameTheirLine)
 {
     const char* bad[] = {"jump Panel1", "clickat 50", "clickat a b", "wait", "click", "click two words",
-                         "menu Fichier >", "key"};
+                         "menu Fichier >", "key", "wait-page", "wait-page two views"};
     for (const char* line : bad) {
         try {
             parseScript(QString("scan 1\n") + line);
