@@ -4,6 +4,7 @@
 #include "app/Journal.h"
 #include "catalogue/BookCodes.h"
 #include "loans/LoanScreen.h"
+#include "loans/RowText.h"
 #include "platform/db/Query.h"
 #include "platform/db/Transaction.h"
 #include "platform/text/DateText.h"
@@ -18,11 +19,6 @@ namespace loans {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-
-QString fieldText(db::Query& rows, const char* name)
-{
-    return rows.fieldByName(QString::fromLatin1(name)).asString();
-}
 
 bool isFree(db::Query& rows)
 {

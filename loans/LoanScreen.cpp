@@ -8,6 +8,7 @@
 #include "catalogue/Ean13FontText.h"
 #include "catalogue/IsbnConversions.h"
 #include "loans/LoanLayout.h"
+#include "loans/RowText.h"
 #include "loans/ScannedCode.h"
 #include "platform/db/Query.h"
 #include "platform/files/FileOps.h"
@@ -31,11 +32,6 @@ constexpr QChar kEnter = u'\r';
 QString numberText(const QString& field)
 {
     return QString::number(text::StrToInt(text::Trim(field)));
-}
-
-QString fieldText(db::Query& rows, const char* name)
-{
-    return rows.fieldByName(QString::fromLatin1(name)).asString();
 }
 
 const QString kPhotosFolder = QStringLiteral("Photo_emprunteur\\");

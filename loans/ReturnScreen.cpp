@@ -2,6 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
+#include "catalogue/BookCodes.h"
 #include "catalogue/IsbnConversions.h"
 #include "loans/ReturnCandidates.h"
 #include "loans/ReturnLayout.h"
@@ -25,11 +26,6 @@ constexpr QChar kEnter = u'\r';
 constexpr const char* kResultControls[] = {"Label92", "Label93", "Label94", "Label95", "Label212", "Label214",
                                            "Edit50",  "Edit51",  "Edit52",  "Edit53",  "Edit135",  "Edit137",
                                            "Edit140", "Edit132", "Label207"};
-
-bool isPressCode(const QString& code)
-{
-    return code.startsWith(QLatin1String("378")) || code.startsWith(QLatin1String("379"));
-}
 
 }  // namespace
 
@@ -120,7 +116,7 @@ void ReturnScreen::Edit48Change()
     if (code.text().size() != 13)
         return;
     code.setText(FixAzertyDigitsByChar(code.text()));
-    if (isPressCode(code.text())) {
+    if (catalogue::isPressCode(code.text())) {
         auto& issue = m_frm.get<ui::CustomEdit>(QStringLiteral("Edit101"));
         issue.setText(QString());
         issue.show();
@@ -169,7 +165,7 @@ void ReturnScreen::FindReturnCandidates()
 
     auto& issue = edit("Edit101");
     db::Query rows(f.db.ADOConnection1);
-    if (isPressCode(code.text())) {
+    if (catalogue::isPressCode(code.text())) {
         if (issue.text().isEmpty()) {
             issue.setFocus();
             issue.setColor(ui::colors::yellow);

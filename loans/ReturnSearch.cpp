@@ -23,11 +23,6 @@ constexpr const char* kShownFields[] = {"Label91", "Label92", "Label93", "Label9
                                         "Label214", "Edit49",  "Edit50",  "Edit51",  "Edit52",  "Edit132",
                                         "Label207", "Edit53",  "Edit135", "Edit137", "Edit140"};
 
-bool isPressCode(const QString& code)
-{
-    return code.startsWith(QLatin1String("378")) || code.startsWith(QLatin1String("379"));
-}
-
 QString padToFive(const QString& code)
 {
     return code.size() < 5 ? QString(5 - code.size(), u'0') + code : code;
@@ -158,7 +153,7 @@ void ReturnSearch::Button46Click()
         return rows.recordCount();
     };
 
-    if (isPressCode(code.text())) {
+    if (catalogue::isPressCode(code.text())) {
         if (issue.text().isEmpty()) {
             issue.setFocus();
             issue.setColor(ui::colors::yellow);
@@ -188,7 +183,7 @@ void ReturnSearch::Button46Click()
     if (count == 1) {
         rows.first();
         borrower.setText(text(rows, "NumEmprunteur"));
-        if (isPressCode(code.text())) {
+        if (catalogue::isPressCode(code.text())) {
             // A periodical's issue is matched among that borrower's loans.
             fillBookFields(rows);
             const qint64 holder = rows.fieldByName(QStringLiteral("NumEmprunteur")).asInteger();

@@ -10,7 +10,7 @@
 namespace {
 
 const QString kPrince = QStringLiteral("9782070612758");
-const QString kPressCode = QStringLiteral("3791234567892");
+const QString kJournalCode = QStringLiteral("3791234567892");
 
 class StockTakeScanTest : public StockTakeTest {
 protected:
@@ -128,9 +128,9 @@ TEST_F(StockTakeScanTest, ACopyWhoseCoverCannotBeReadIsMarkedAllTheSame)
 
 TEST_F(StockTakeScanTest, APeriodicalIssueIsMarkedByTheNumberItWasSavedUnder)
 {
-    addCopy(kPressCode, QStringLiteral("Le Journal des enfants"), 1, {}, QStringLiteral("DUPONT"));
-    addCopy(kPressCode, QStringLiteral("Le Journal des enfants"), 2);
-    addCopy(kPressCode, QStringLiteral("Le Journal des enfants"), 1);
+    addCopy(kJournalCode, QStringLiteral("Le Journal des enfants"), 1, {}, QStringLiteral("DUPONT"));
+    addCopy(kJournalCode, QStringLiteral("Le Journal des enfants"), 2);
+    addCopy(kJournalCode, QStringLiteral("Le Journal des enfants"), 1);
     frm().db.ADOConnection1.execute(QStringLiteral("UPDATE table1 SET Isbn10 = '*00012*' WHERE NumLivre < 3"));
     frm().db.ADOConnection1.execute(QStringLiteral("UPDATE table1 SET Isbn10 = '*00007*' WHERE NumLivre = 3"));
     openStockTake();
@@ -139,7 +139,7 @@ TEST_F(StockTakeScanTest, APeriodicalIssueIsMarkedByTheNumberItWasSavedUnder)
     const QStringList expected[] = {{"", d, ""}, {d, d, ""}};
     for (const QStringList& marked : expected) {
         input.click(QStringLiteral("Edit1"));
-        input.scan(kPressCode);
+        input.scan(kJournalCode);
         ASSERT_TRUE(control("NumJourno").visible());
         EXPECT_TRUE(edit("Edit97").focused());
         input.type(QStringLiteral("12a"));  // stored as the issue's entry stores it: *00012*
@@ -153,7 +153,7 @@ TEST_F(StockTakeScanTest, APeriodicalIssueIsMarkedByTheNumberItWasSavedUnder)
     EXPECT_EQ(inventoryLines().size(), 2);
 
     input.click(QStringLiteral("Edit1"));
-    input.scan(kPressCode);
+    input.scan(kJournalCode);
     input.type(QStringLiteral("12"));
     answer({"OK"});
     input.click(QStringLiteral("Button90"));

@@ -16,8 +16,6 @@ namespace {
 
 constexpr int kCopies = 2000;
 
-QString code(int copy) { return QStringLiteral("978207%1").arg(copy % 9000 + 1000000); }
-QString title(int copy) { return QStringLiteral("Élément de titre n°%1").arg(copy); }
 
 void writePicture(const ProgramFolder& program, const QString& relative, int hue)
 {
@@ -41,7 +39,7 @@ int firstPupilFrom(const QString& letters)
 QString loanLine(int copy, int pupil)
 {
     return QStringLiteral("Sortie;%1;%2;%3 [];Auteur %4;%5;%6;%7;%8;Roman")
-        .arg(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")), code(copy), title(copy))
+        .arg(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")), bench::copyCode(copy), bench::copyTitle(copy))
         .arg(copy % 700)
         .arg(bench::borrowerSurname(pupil), bench::borrowerFirstName(pupil), bench::borrowerClass(pupil))
         .arg(pupil);
@@ -61,7 +59,7 @@ TEST(LoanScenario, PupilFoundByNameAndByForgottenNumberBorrowsFourBooks)
     const int other = pupil == 1 ? 2 : 1;
     const int books[] = {1, 2, 3, 6};
     for (int copy : books)
-        writePicture(program, QStringLiteral("livres/Jaquettes/") + code(copy) + QStringLiteral(".JPG"), copy * 61 % 360);
+        writePicture(program, QStringLiteral("livres/Jaquettes/") + bench::copyCode(copy) + QStringLiteral(".JPG"), copy * 61 % 360);
     writePicture(program,
                  QStringLiteral("Photo_emprunteur/%1_%2.jpg").arg(bench::borrowerSurname(pupil), bench::borrowerFirstName(pupil)),
                  200);
@@ -73,22 +71,22 @@ TEST(LoanScenario, PupilFoundByNameAndByForgottenNumberBorrowsFourBooks)
         program,
         logInScript() + QStringLiteral("click ToolButton3\n") +
             // Four letters in the borrower field, then the book.
-            QStringLiteral("click Edit41\ntype %1\nclick Edit39\nscan %2\n").arg(letters, code(1)) + ready +
+            QStringLiteral("click Edit41\ntype %1\nclick Edit39\nscan %2\n").arg(letters, bench::copyCode(1)) + ready +
             QStringLiteral("key enter\nexpect-hidden Button40\nexpect-focus Edit39\n") +
             // The forgotten number, by surname and first name.
             QStringLiteral("click Button42\ntype %1\nclick Edit42\ntype %2\nclick Button43\nexpect-text Edit41 %3\n")
                 .arg(bench::borrowerSurname(pupil).toLower(), bench::borrowerFirstName(pupil))
                 .arg(pupil) +
-            QStringLiteral("expect-hidden Button40\nclick Edit39\nscan %1\n").arg(code(2)) + ready +
+            QStringLiteral("expect-hidden Button40\nclick Edit39\nscan %1\n").arg(bench::copyCode(2)) + ready +
             QStringLiteral("key enter\n") +
             // The card, then the book; the fourth loan is pictured before it is made.
-            QStringLiteral("scan E%1\nscan %2\n").arg(pupil).arg(code(3)) + ready + QStringLiteral("key enter\n") +
-            QStringLiteral("scan E%1\nscan %2\n").arg(pupil).arg(code(6)) + ready +
+            QStringLiteral("scan E%1\nscan %2\n").arg(pupil).arg(bench::copyCode(3)) + ready + QStringLiteral("key enter\n") +
+            QStringLiteral("scan E%1\nscan %2\n").arg(pupil).arg(bench::copyCode(6)) + ready +
             QStringLiteral("expect-text Edit111 3\nscreenshot %1\nkey enter\n").arg(screenshot) +
             // A code that is not in the catalogue.
             QStringLiteral("scan E%1\nanswer Cancel\nscan 9780000000002\nexpect-hidden Button40\n").arg(other) +
             // A copy already out: the search shows it, the loan is refused with its holder.
-            QStringLiteral("click Edit39\nscan E%1\nscan %2\nanswer OK\nkey enter\n").arg(other).arg(code(1)) +
+            QStringLiteral("click Edit39\nscan E%1\nscan %2\nanswer OK\nkey enter\n").arg(other).arg(bench::copyCode(1)) +
             // Garbage into the code field.
             QStringLiteral("click Button39\nclick Edit39\nanswer OK\nscan x'; DROP TABLE Emprunteurs; --\n") +
             QStringLiteral("answer Cancel\nclick Button41\nexpect-hidden Button40\n"),

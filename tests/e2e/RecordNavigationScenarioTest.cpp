@@ -15,8 +15,6 @@ namespace {
 
 // The copies of the catalogue are numbered in their titles; one in five is a DVD (n = 4, 9, …),
 // which the book screen does not show.
-QString title(int copy) { return QStringLiteral("Élément de titre n°%1").arg(copy); }
-QString code(int copy) { return QStringLiteral("978207%1").arg(copy % 9000 + 1000000); }
 
 // A plain cover of one colour per copy, so that the strip's pictures can be told apart.
 QColor coverColour(int copy) { return QColor::fromHsv((copy * 47) % 360, 220, 230); }
@@ -26,12 +24,12 @@ void writeCover(const ProgramFolder& program, int copy)
     QImage cover(95, 135, QImage::Format_RGB32);
     cover.fill(coverColour(copy));
     // Written as older versions named covers; every start names them after the code in lower case.
-    cover.save(program.folder(QStringLiteral("livres/Jaquettes/") + code(copy) + QStringLiteral(".JPG")), "JPG");
+    cover.save(program.folder(QStringLiteral("livres/Jaquettes/") + bench::copyCode(copy) + QStringLiteral(".JPG")), "JPG");
 }
 
 QString expectCopy(int copy)
 {
-    return QStringLiteral("expect-text DBEdit1 %1\nexpect-text DBEdit39 %2.jpg\n").arg(title(copy), code(copy));
+    return QStringLiteral("expect-text DBEdit1 %1\nexpect-text DBEdit39 %2.jpg\n").arg(bench::copyTitle(copy), bench::copyCode(copy));
 }
 
 // The colour in the middle of a strip slot of a picture of the main window; the strip lies on

@@ -16,8 +16,6 @@ namespace {
 
 constexpr int kCopies = 2000;
 
-QString code(int copy) { return QStringLiteral("978207%1").arg(copy % 9000 + 1000000); }
-QString title(int copy) { return QStringLiteral("Élément de titre n°%1").arg(copy); }
 
 // A loan written as the loan screen writes it; a loan by copy number marks the first name.
 void lend(db::Connection& c, int copy, int pupil, bool byCopyNumber)
@@ -35,7 +33,7 @@ QString returnLine(const QString& codeField, int copy, int pupil)
     return QStringLiteral("Retour;%1;%2 [%3];%4;Auteur %5;%6;%7;%8;%9;Roman")
         .arg(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")), codeField)
         .arg(copy)
-        .arg(title(copy))
+        .arg(bench::copyTitle(copy))
         .arg(copy % 700)
         .arg(bench::borrowerSurname(pupil), bench::borrowerFirstName(pupil), bench::borrowerClass(pupil))
         .arg(pupil);
@@ -59,7 +57,7 @@ TEST(ReturnScenario, FourBooksComeBackByCodeAndByCopyLabel)
         c.execute(QStringLiteral("UPDATE Emprunteurs SET NbrEmpruntsTotal =4,NbrEmpruntsEnCours=4 WHERE NumEmprunteur =%1")
                       .arg(pupil));
         // Two copies of one title, each with another pupil.
-        c.execute(QStringLiteral("UPDATE Table1 SET Isbn13 ='%1' WHERE NumLivre =11").arg(code(10)));
+        c.execute(QStringLiteral("UPDATE Table1 SET Isbn13 ='%1' WHERE NumLivre =11").arg(bench::copyCode(10)));
         lend(c, 10, others[0], false);
         lend(c, 11, others[1], false);
     }
@@ -70,13 +68,13 @@ TEST(ReturnScenario, FourBooksComeBackByCodeAndByCopyLabel)
                               .arg(pupil);
     QString script = logInScript() + QStringLiteral("click ToolButton2\nexpect-focus Edit48\n");
     for (int copy : {1, 2, 3})
-        script += QStringLiteral("scan %1\n").arg(code(copy)) + found +
+        script += QStringLiteral("scan %1\n").arg(bench::copyCode(copy)) + found +
                   QStringLiteral("key enter\nexpect-focus Edit48\nexpect-hidden Button48\n");
     script += QStringLiteral("scan I6\n") + found + QStringLiteral("key enter\nexpect-focus Edit48\n");
     // The same label again: that copy is not out any more.
     script += QStringLiteral("answer OK\nscan I6\nexpect-hidden Button48\n");
     script += QStringLiteral("click Edit48\nscan %1\nexpect-visible Panel23\nexpect-text Edit54 2\nscreenshot %2\n")
-                  .arg(code(10), screenshot);
+                  .arg(bench::copyCode(10), screenshot);
     script += QStringLiteral("click Button49\nexpect-hidden Panel23\n");
 
     const DriverResult run = play(program, script, {QStringLiteral("--render")});
@@ -96,7 +94,7 @@ TEST(ReturnScenario, FourBooksComeBackByCodeAndByCopyLabel)
 
     QString lines;
     for (int copy : {1, 2, 3})
-        lines += returnLine(code(copy), copy, pupil) + QStringLiteral("\r\n");
+        lines += returnLine(bench::copyCode(copy), copy, pupil) + QStringLiteral("\r\n");
     lines += returnLine(QString(), 6, pupil) + QStringLiteral("\r\n");
     EXPECT_EQ(text::decodeWindows1252(program.read(QStringLiteral("Journal.csv"))),
               text::decodeWindows1252(journalBefore) + lines);

@@ -24,13 +24,23 @@ void makeCatalogue(const QString& path)
     addCatalogueCopies(path);
 }
 
+QString copyCode(int copy)
+{
+    return QStringLiteral("978207%1").arg(copy % 9000 + 1000000, 7, 10, QChar(u'0'));
+}
+
+QString copyTitle(int copy)
+{
+    return QStringLiteral("Élément de titre n°%1").arg(copy);
+}
+
 void addCatalogueCopies(const QString& path, int copies)
 {
     db::Connection c(QStringLiteral("Data Source=") + path);
     db::BulkScope scope(c);
     const QStringList types{"LIVRE", "LIVRE", "LIVRE", "LIVRE", "DVD"};
     for (int i = 1; i <= copies; ++i) {
-        const QString code = QStringLiteral("978207%1").arg(i % 9000 + 1000000, 7, 10, QChar(u'0'));
+        const QString code = copyCode(i);
         c.execute(QStringLiteral("Insert into Table1 (Titre,Isbn13,Isbn10,Auteur,Editeur,Type,Genre,Empruntable,"
                                  "NbrExemplaire,MaxExemplaire,Images,Pages,CodeBarres,IMP_CodeBarres,Descripteur,"
                                  "Proprio,NbreFoisEmprunte,Prix_Client,Langue) Values ('Élément de titre n°%1',"

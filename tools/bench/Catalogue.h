@@ -14,5 +14,8 @@ void makeCatalogue(const QString& path);
 // Adds the catalogue's copies to the database at `path`: copy n is titled "Élément de titre n°n",
 // one in five is a DVD, the others books, and their codes repeat every 9,000 copies.
 void addCatalogueCopies(const QString& path, int copies = kCatalogueCopies);
+// The code and the title the catalogue gives copy n.
+QString copyCode(int copy);
+QString copyTitle(int copy);
 
 }  // namespace bench

@@ -3,15 +3,13 @@
 // handful of books that the tests of statements, filters and navigation share.
 #include "platform/db/Connection.h"
 #include "platform/db/DataSet.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
-#include <ostream>
 #include <vector>
 
-// Readable QStrings in test failure messages.
-inline void PrintTo(const QString& s, std::ostream* out) { *out << '"' << s.toStdString() << '"'; }
 
 namespace dbtest {
 
