@@ -13,6 +13,8 @@ packages=(
   pulseaudio-utils alsa-utils
   libgtest-dev python3 python3-pyftpdlib python3-aiosmtpd
   xvfb xauth
+  python3-fonttools zbar-tools libreoffice-writer-nogui poppler-utils
+  libsane-dev libsane1 sane-utils qt6-multimedia-dev
 )
 missing=()
 for p in "${packages[@]}"; do
