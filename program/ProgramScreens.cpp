@@ -27,10 +27,12 @@
 #include "catalogue/StockTakeEnding.h"
 #include "catalogue/StockTakeScan.h"
 #include "catalogue/StockTakeScreen.h"
+#include "exchange/ExchangeInstaller.h"
 #include "loans/LoanInstaller.h"
 #include "loans/ReturnInstaller.h"
 #include "pupils/PupilsInstaller.h"
 #include "web/BookLookupInstaller.h"
+#include "web/sharedbase/SharedBaseInstaller.h"
 
 namespace program {
 
@@ -55,6 +57,7 @@ std::vector<app::ScreenInstaller> programScreens()
         },
         [](app::TFrmPrin& frm) { frm.addPart<catalogue::EquipmentInventoryScreen>(frm); },
         [](app::TFrmPrin& frm) { web::installBookLookup(frm); },
+        [](app::TFrmPrin& frm) { sharedbase::installSharedBase(frm); },
         [](app::TFrmPrin& frm) { frm.addPart<catalogue::SearchScreen>(frm); },
         [](app::TFrmPrin& frm) { loans::installLoanScreen(frm); },
         [](app::TFrmPrin& frm) { loans::installReturnScreen(frm); },
@@ -65,6 +68,7 @@ std::vector<app::ScreenInstaller> programScreens()
             frm.addPart<app::DatabaseSummary>(frm);
         },
         [](app::TFrmPrin& frm) { pupils::installPupilScreens(frm); },
+        [](app::TFrmPrin& frm) { exchange::installExchangeScreens(frm); },
         [](app::TFrmPrin& frm) {
             frm.addPart<app::SchoolCoordinates>(frm);
             frm.addPart<app::ConfigurationScreen>(frm);
