@@ -1,0 +1,61 @@
+#pragma once
+// Lays a document out page by page, as the rich-edit control's page formatting does: a range of
+// the text is fitted into a text rectangle of the page, whole lines only, and the position of
+// the first character that did not fit is the next page's start. Lengths are twips: text is
+// measured with fonts sized in twips and unhinted, so that the page ends are the same at every
+// resolution, on screen and on paper. At least one line goes on every page, so that a line
+// taller than the rectangle, or a word wider than it, never stops the pagination.
+#include "platform/richtext/Document.h"
+
+#include <QFont>
+#include <QRect>
+#include <memory>
+#include <vector>
+
+class QPainter;
+class QTextLayout;
+
+namespace richtext {
+
+// The installed face standing in for the document's face, sized in twips.
+QFont layoutFont(const CharFormat& format);
+
+struct FormatRange {
+    int start = 0;
+    int end = -1;  // -1: to the end of the document
+    QRect textRect;  // twips, from the page's corner
+};
+
+class PageLayout {
+public:
+    explicit PageLayout(const Document& document);
+    ~PageLayout();
+    PageLayout(const PageLayout&) = delete;
+    PageLayout& operator=(const PageLayout&) = delete;
+
+    int length() const { return m_length; }
+
+    // The position after the last character of range that fits (the document's length when the
+    // rest fits).
+    int measure(const FormatRange& range);
+    // Draws the lines of range that fit; the painter's unit is the twip, from the page's corner.
+    // Returns what measure returns.
+    int render(const FormatRange& range, QPainter& painter);
+    // Forgets the laid out paragraphs (the rich-edit control's null request).
+    void clearCache();
+
+    // For each page, the position after its last character; an empty document is one page.
+    std::vector<int> paginate(const QRect& textRect);
+
+private:
+    struct Laid;
+    int walk(const FormatRange& range, QPainter* painter);
+    Laid& laid(size_t paragraph, int width);
+
+    const Document& m_document;
+    std::vector<int> m_starts;
+    int m_length = 0;
+    std::vector<std::unique_ptr<Laid>> m_cache;
+};
+
+}  // namespace richtext
