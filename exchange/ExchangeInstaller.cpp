@@ -1,11 +1,17 @@
 #include "exchange/ExchangeInstaller.h"
 
 #include "app/FrmPrin.h"
+#include "exchange/BcdiImportScreen.h"
+#include "exchange/ImportControls.h"
+#include "exchange/LibraryTransfer.h"
 
 namespace exchange {
 
 void installExchangeScreens(app::TFrmPrin& frm)
 {
+    buildImportControls(frm);
+    frm.addPart<LibraryTransfer>(frm);
+    frm.addPart<BcdiImportScreen>(frm);
 }
 
 }  // namespace exchange

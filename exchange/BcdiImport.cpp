@@ -1,0 +1,139 @@
+#include "exchange/BcdiImport.h"
+
+#include "catalogue/Ean13FontText.h"
+#include "platform/db/Connection.h"
+#include "platform/db/Error.h"
+#include "platform/db/Query.h"
+#include "platform/db/Transaction.h"
+#include "platform/text/PascalText.h"
+
+namespace exchange {
+
+namespace {
+
+enum BcdiValue { Title, Author, Publisher, Descriptors, Isbn10, Type, Genre, Code, Pages, Published, Copies, Summary,
+                 Price, CopyNumber };
+
+QString code39Text(const QString& code)
+{
+    return u'*' + code + u'*';
+}
+
+}  // namespace
+
+QStringList bcdiValues(const QString& line, int count)
+{
+    QString rest = line;
+    rest.replace(u'"', u' ');
+    QStringList values;
+    for (int i = 0; i < count; ++i) {
+        const qsizetype open = rest.indexOf(u'~');
+        if (open < 0) {
+            values << QString();
+            continue;
+        }
+        rest.remove(0, open + 1);
+        const qsizetype close = rest.indexOf(u'~');
+        if (close < 0) {
+            values << QString();
+            continue;
+        }
+        values << text::Trim(rest.left(close));
+        rest.remove(0, close + 1);
+    }
+    return values;
+}
+
+QString bcdiColumns()
+{
+    return QStringLiteral("Titre,Auteur,Editeur,Descripteur,Isbn10,Type,Genre,Isbn13,Pages,Date_parution,NbrExemplaire,"
+                          "Resume,Mot_cle,Prix_Client,CodeBarres,Images");
+}
+
+std::optional<BcdiRecord> readBcdiLine(const QString& line, BcdiCodes codes)
+{
+    const QStringList v = bcdiValues(line);
+    const QString title = v[Title].left(80);
+    QString type = text::UpperCase(v[Type]);
+    QString keyword;
+    if (type != u"LIVRE") {
+        keyword = type.left(50);
+        type = QStringLiteral("LIVRE");
+    }
+    const QString n = v[Code];
+    QString isbn13, barcode, images;
+    if (codes == BcdiCodes::KeepIsbn13 && !n.isEmpty()) {
+        isbn13 = n;
+        if (n.size() == 13) {
+            images = n + QStringLiteral(".jpg");
+            try {
+                barcode = catalogue::Ean13ToFontText(n);
+            } catch (const text::ConversionError&) {
+                // Not an EAN-13 the font can draw: the book keeps its code, without bars.
+            }
+        }
+    } else {
+        if (codes == BcdiCodes::KeepCopyNumbers && n.size() == 13)
+            images = n + QStringLiteral(".jpg");
+        isbn13 = v[CopyNumber].rightJustified(5, u'0');
+        barcode = code39Text(isbn13);
+    }
+    if (title.isEmpty() || isbn13 == u"00000")
+        return std::nullopt;
+    QString descriptors = v[Descriptors];
+    descriptors.replace(u'/', u'.');
+    return BcdiRecord{{title, v[Author].left(50), v[Publisher].left(50), text::UpperCase(descriptors).left(255),
+                       v[Isbn10].left(20), type, v[Genre].left(50), isbn13, v[Pages].left(20), v[Published].left(40),
+                       v[Copies].left(20), v[Summary].left(500), keyword,
+                       v[Price].isEmpty() ? QStringLiteral("0") : v[Price].left(255), barcode, images}};
+}
+
+BcdiImportReport importBcdiLines(db::Connection& connection, const QStringList& lines, BcdiCodes codes,
+                                 const std::function<void()>& progress)
+{
+    const QString head = QStringLiteral("Insert into Table1 (") + bcdiColumns() + QStringLiteral(") Values (");
+    BcdiImportReport report;
+    db::Transaction transaction(connection);
+    for (const QString& line : lines) {
+        if (progress)
+            progress();
+        const std::optional<BcdiRecord> record = readBcdiLine(line, codes);
+        if (!record) {
+            ++report.skipped;
+            continue;
+        }
+        QStringList quoted;
+        for (const QString& value : record->values)
+            quoted << text::QuotedStr(value);
+        try {
+            connection.execute(head + quoted.join(u',') + u')');
+            ++report.added;
+        } catch (const db::Error&) {
+            // A value the column cannot take (a count or price that is no number): this record alone is lost.
+            ++report.skipped;
+        }
+    }
+    transaction.commit();
+    return report;
+}
+
+void numberPendingBooks(db::Connection& connection)
+{
+    db::Query q(connection);
+    q.setSql(QStringLiteral("SELECT * FROM table1  WHERE Isbn13 ='00000' order by numlivre"));
+    q.open();
+    QStringList numbers;
+    for (q.first(); !q.eof(); q.next())
+        numbers << q.fieldByName(QStringLiteral("numlivre")).asString();
+    q.close();
+    db::Transaction transaction(connection);
+    for (const QString& number : numbers) {
+        const QString code = number.rightJustified(5, u'0');
+        connection.execute(QStringLiteral("UPDATE table1 SET Isbn13 =") + text::QuotedStr(code) +
+                           QStringLiteral(",CodeBarres =") + text::QuotedStr(code39Text(code)) +
+                           QStringLiteral(",IMP_CodeBarres = True\r\nWHERE numlivre =") + number);
+    }
+    transaction.commit();
+}
+
+}  // namespace exchange

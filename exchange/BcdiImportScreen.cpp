@@ -1,0 +1,82 @@
+#include "exchange/BcdiImportScreen.h"
+
+#include "app/FrmPrin.h"
+#include "catalogue/CopyRenumbering.h"
+#include "exchange/BcdiImport.h"
+#include "exchange/BookScreenShow.h"
+#include "platform/files/TextFile.h"
+#include "platform/files/WindowsPath.h"
+#include "platform/shell/Shell.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/DialogService.h"
+#include "platform/ui/Gauge.h"
+
+namespace exchange {
+
+BcdiImportScreen::BcdiImportScreen(app::TFrmPrin& frm) : m_frm(frm)
+{
+    frm.handlers.bind(QStringLiteral("ImporteruneBibliothquedeBcdi1Click"), [this] { ImporteruneBibliothquedeBcdi1Click(); });
+    frm.get<ui::Control>(QStringLiteral("Button1")).onClick = [this] { ImporterBibliothqueBCDI31Click(); };
+}
+
+void BcdiImportScreen::ImporteruneBibliothquedeBcdi1Click()
+{
+    app::TFrmPrin& f = m_frm;
+    f.ShowMessageEntry(111);
+    f.services().shell.open(files::nativePath(f.AppDir + QStringLiteral("Import_Export\\Import_BCDi3_QvlZantor.pdf")));
+    showBookScreenEssential(f);
+    for (const char* name : {"Button91", "Edit98", "Label159", "SpeedButton51"})
+        f.setVisibleIfBuilt(QString::fromLatin1(name), false);
+    for (const char* name : {"Panel20", "RadioGroup2", "RadioButton3", "RadioButton4", "Button1"})
+        f.get<ui::Control>(QString::fromLatin1(name)).show();
+}
+
+void BcdiImportScreen::advanceGauge()
+{
+    m_progress = m_progress >= 100 ? 1 : m_progress + 1;
+    m_frm.get<ui::Gauge>(QStringLiteral("Gauge3")).setProgress(m_progress);
+}
+
+void BcdiImportScreen::ImporterBibliothqueBCDI31Click()
+{
+    app::TFrmPrin& f = m_frm;
+    showBookScreenEssential(f);
+    f.get<ui::Control>(QStringLiteral("Panel20")).show();
+    auto& gauge = f.get<ui::Gauge>(QStringLiteral("Gauge3"));
+    gauge.hide();
+    if (f.application().messageBox(f.tables.dialog(12), f.tables.dialog(7), ui::MessageButtons::OkCancel,
+                                   ui::MessageIcon::Warning) != ui::ModalResult::Ok) {
+        f.ShowMessageEntry(114);
+        return;
+    }
+    f.ShowMessageEntry(113);
+    gauge.show();
+    const std::optional<QString> chosen = f.application().dialogs().openFile(
+        ui::OpenFileRequest{QString(), QStringLiteral("Fichier export de BCDi3|*.HTM|Tous|*.*"), f.AppDir, QString()});
+    BcdiImportReport report;
+    if (chosen && !chosen->isEmpty()) {
+        QStringList lines;
+        if (!files::readTextFileLines(files::nativePath(*chosen), lines))
+            throw std::runtime_error(QStringLiteral("Le fichier %1 ne peut pas être lu").arg(*chosen).toStdString());
+        const BcdiCodes codes = f.get<ui::RadioButton>(QStringLiteral("RadioButton3")).checked()
+                                    ? BcdiCodes::KeepCopyNumbers
+                                    : BcdiCodes::KeepIsbn13;
+        m_progress = 0;
+        report = importBcdiLines(f.db.ADOConnection1, lines, codes, [this] { advanceGauge(); });
+    }
+    f.db.ars.close();
+    numberPendingBooks(f.db.ADOConnection1);
+    catalogue::RenumberCopies(f.db.ars);
+    f.db.ADOTable1.close();
+    f.db.ADOTable1.open();
+    f.db.ADOTable1.refresh();
+    f.db.ADOTable1.last();
+    f.application().showMessage(f.tables.message(114) +
+                                QStringLiteral("\r\n%1 livre(s) ajouté(s), %2 ligne(s) ignorée(s).")
+                                    .arg(report.added)
+                                    .arg(report.skipped));
+    gauge.hide();
+}
+
+}  // namespace exchange

@@ -1,0 +1,12 @@
+#pragma once
+// The book screen on its "Essentiel" page, alone: where the imports show their progress and
+// where the ISBN list is looked up.
+namespace app {
+class TFrmPrin;
+}
+
+namespace exchange {
+
+void showBookScreenEssential(app::TFrmPrin& frm);
+
+}  // namespace exchange

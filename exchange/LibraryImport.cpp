@@ -1,0 +1,161 @@
+#include "exchange/LibraryImport.h"
+
+#include "app/BackupCsvExport.h"
+#include "app/TextRoutines.h"
+#include "catalogue/Ean13FontText.h"
+#include "catalogue/IsbnConversions.h"
+#include "exchange/LibraryExport.h"
+#include "platform/db/Connection.h"
+#include "platform/db/Error.h"
+#include "platform/db/Query.h"
+#include "platform/db/Transaction.h"
+#include "platform/text/PascalText.h"
+
+namespace exchange {
+
+namespace {
+
+enum Column {
+    Titre, Auteur, Editeur, Descripteur, Isbn10, Type, Genre, MaxExemplaire, NbrExemplaire, Images, Isbn13, Pages,
+    DateParution, CodeBarres, ImpCodeBarres, EmpNom, EmpPrenom, EmpClasse, NumEmprunteur, Empruntable,
+    LieuRangement, PhotoRangement, Resume, Proprio, MotCle, Langue, ColumnCount
+};
+
+QString cut(const QString& value, int length)
+{
+    return value.left(length);
+}
+
+template <class Convert>
+std::optional<QString> converted(Convert convert, const QString& code)
+{
+    try {
+        return convert(code);
+    } catch (const text::ConversionError&) {
+        return std::nullopt;
+    }
+}
+
+QString booleanLiteral(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+}  // namespace
+
+bool libraryBoolean(const QString& text, bool defaultValue)
+{
+    const QString t = text.trimmed().toLower();
+    if (t == u"vrai" || t == u"true" || t == u"-1" || t == u"1")
+        return true;
+    if (t == u"faux" || t == u"false" || t == u"0")
+        return false;
+    return defaultValue;
+}
+
+void ruleCodes(QString& isbn10, QString& isbn13)
+{
+    isbn13 = KeepDigitsAndX(isbn13);
+    if (isbn10.isEmpty() || isbn13.isEmpty()) {
+        // A "979" ISBN has no ISBN-10: making one would give back another book's "978" code.
+        if (isbn13.size() == 13 && !isbn13.startsWith(QLatin1String("979")))
+            isbn10 = converted(catalogue::Isbn13To10, isbn13).value_or(isbn10);
+        if (isbn10.size() == 10)
+            isbn13 = converted(catalogue::Isbn10To13, isbn10).value_or(isbn13);
+    }
+    if (isbn13.size() < 10)
+        isbn13 = (QStringLiteral("00000") + isbn13).right(5);
+    else if (isbn13.size() == 10)
+        isbn13 = converted(catalogue::Isbn10To13, isbn13).value_or(isbn13);
+}
+
+std::optional<LibraryRecord> readLibraryLine(const QString& line)
+{
+    if (line.count(u';') != ColumnCount - 1)
+        return std::nullopt;
+    QStringList v = line.split(u';');
+    for (int i = 0; i < ColumnCount - 1; ++i)
+        v[i].replace(u'"', u' ');
+
+    LibraryRecord r;
+    r.maxCopy = libraryBoolean(v[MaxExemplaire], true);
+    r.printLabel = libraryBoolean(v[ImpCodeBarres], false);
+    r.lendable = libraryBoolean(v[Empruntable], true);
+    v[Titre] = cut(v[Titre].isEmpty() ? kUntitledBook : v[Titre], 60);
+    v[Auteur] = cut(v[Auteur], 40);
+    v[Editeur] = cut(v[Editeur], 40);
+    v[Descripteur] = cut(v[Descripteur], 200);
+    if (!v[Descripteur].startsWith(u'.'))
+        v[Descripteur].prepend(u'.');
+    v[Isbn10] = cut(v[Isbn10], 18);
+    v[Type] = QStringLiteral("LIVRE");
+    v[Genre] = cut(v[Genre], 40);
+    if (v[NbrExemplaire].isEmpty())
+        v[NbrExemplaire] = QStringLiteral("1");
+    v[Images] = cut(v[Images], 240);
+    ruleCodes(v[Isbn10], v[Isbn13]);
+    v[Pages] = cut(v[Pages], 18);
+    v[DateParution] = cut(v[DateParution], 38);
+    if (v[Isbn13].size() == 13)
+        v[CodeBarres] = converted(catalogue::Ean13ToFontText, v[Isbn13]).value_or(v[CodeBarres]);
+    if (v[NumEmprunteur].isEmpty())
+        v[NumEmprunteur] = QStringLiteral("0");
+    r.values = v;
+    return r;
+}
+
+LibraryImportReport importLibraryLines(db::Connection& connection, const QStringList& lines,
+                                       const std::function<void(const QString&)>& progress)
+{
+    const QString head = QStringLiteral("Insert into Table1 (") + app::backupCsvHeader().replace(u';', u',') +
+                         QStringLiteral(") Values (");
+    LibraryImportReport report;
+    db::Transaction transaction(connection);
+    for (const QString& line : lines) {
+        if (progress)
+            progress(line);
+        const std::optional<LibraryRecord> record = readLibraryLine(line);
+        if (!record) {
+            ++report.skipped;
+            continue;
+        }
+        QStringList values;
+        for (int i = 0; i < ColumnCount; ++i) {
+            if (i == MaxExemplaire)
+                values << booleanLiteral(record->maxCopy);
+            else if (i == ImpCodeBarres)
+                values << booleanLiteral(record->printLabel);
+            else if (i == Empruntable)
+                values << booleanLiteral(record->lendable);
+            else
+                values << text::QuotedStr(record->values[i]);
+        }
+        try {
+            connection.execute(head + values.join(u',') + u')');
+            ++report.added;
+        } catch (const db::Error&) {
+            // Too long for its column, or not a number where one is needed: the line alone is lost.
+            ++report.skipped;
+        }
+    }
+    transaction.commit();
+    return report;
+}
+
+void numberCopiesMarkedOne(db::Connection& connection)
+{
+    db::Query q(connection);
+    q.setSql(QStringLiteral("Select * From Table1 WHERE Isbn13 = '1'"));
+    q.open();
+    db::Transaction transaction(connection);
+    for (q.first(); !q.eof(); q.next()) {
+        const QString code = q.fieldByName(QStringLiteral("NumLivre")).asString().rightJustified(5, u'0');
+        q.edit();
+        q.fieldByName(QStringLiteral("CodeBarres")).setAsString(u'*' + code + u'*');
+        q.fieldByName(QStringLiteral("Isbn13")).setAsString(code);
+        q.post();
+    }
+    transaction.commit();
+}
+
+}  // namespace exchange

@@ -1,0 +1,29 @@
+#pragma once
+// The tools menu's library export and import: the whole Table1 out to "Bibliotheque.csv" and
+// "export_bib.csv", and a file in the library layout in again as new copies, renumbered.
+#include "exchange/LibraryImport.h"
+
+#include <optional>
+
+namespace app {
+class TFrmPrin;
+}
+
+namespace exchange {
+
+class LibraryTransfer {
+public:
+    explicit LibraryTransfer(app::TFrmPrin& frm);
+
+    void Exporter1Click();
+    void Importerlabibliothque1Click();
+
+private:
+    // The report of the lines read; nothing when no file was chosen or its header is not the layout's.
+    std::optional<LibraryImportReport> importChosenFile();
+    void showSavedMessage(const QString& fileName);
+
+    app::TFrmPrin& m_frm;
+};
+
+}  // namespace exchange
