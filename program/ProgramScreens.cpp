@@ -32,7 +32,6 @@
 #include "loans/ReturnInstaller.h"
 #include "pupils/PupilsInstaller.h"
 #include "web/BookLookupInstaller.h"
-#include "web/sharedbase/SharedBaseInstaller.h"
 
 namespace program {
 
@@ -57,7 +56,6 @@ std::vector<app::ScreenInstaller> programScreens()
         },
         [](app::TFrmPrin& frm) { frm.addPart<catalogue::EquipmentInventoryScreen>(frm); },
         [](app::TFrmPrin& frm) { web::installBookLookup(frm); },
-        [](app::TFrmPrin& frm) { sharedbase::installSharedBase(frm); },
         [](app::TFrmPrin& frm) { frm.addPart<catalogue::SearchScreen>(frm); },
         [](app::TFrmPrin& frm) { loans::installLoanScreen(frm); },
         [](app::TFrmPrin& frm) { loans::installReturnScreen(frm); },
