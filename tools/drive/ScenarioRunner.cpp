@@ -65,6 +65,9 @@ struct ScenarioRunner::Host {
     app::ProgramServices services{application, shell, sound, {}};
     app::Program program{services};
     ui::testing::InputDriver input{application};
+    // The main window: the library program's, or the started program's own.
+    ui::Form* mainWindow = nullptr;
+    std::unique_ptr<ui::Form> startedWindow;
     // Last, so that it ends before the windows it shows.
     std::shared_ptr<void> attachment;
 };
@@ -89,7 +92,13 @@ int ScenarioRunner::run(const std::vector<Action>& actions)
     for (; next < actions.size() && actions[next].kind == ActionKind::Answer; ++next)
         m_host->dialogs.answer(actions[next].text);
     try {
-        m_host->program.start(program::programScreens());
+        if (m_start) {
+            m_host->startedWindow = m_start(m_host->application);
+            m_host->mainWindow = m_host->startedWindow.get();
+        } else {
+            m_host->program.start(program::programScreens());
+            m_host->mainWindow = &m_host->program.mainWindow();
+        }
         m_host->application.processMessages();
     } catch (const ProgramEnded&) {
         reportChanges();
@@ -202,7 +211,7 @@ bool ScenarioRunner::perform(const Action& a)
             return fail(a, QStringLiteral("cannot write %1").arg(a.text));
         return true;
     case ActionKind::Quit:
-        h.program.mainWindow().close();
+        h.mainWindow->close();
         h.application.processMessages();
         return true;
     }
@@ -215,6 +224,8 @@ void ScenarioRunner::reportChanges()
     const QStringList& records = h.shell.records();
     for (; m_reportedRecords < records.size(); ++m_reportedRecords)
         m_out << records[m_reportedRecords] << Qt::endl;
+    if (m_start)
+        return;
     for (const layout::ScreenPanel& s : layout::screenPanels()) {
         const QString name = QString::fromUtf8(s.name);
         const bool showing = h.program.mainWindow().get<ui::Control>(name).showing();

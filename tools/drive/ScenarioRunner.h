@@ -12,6 +12,7 @@
 
 namespace ui {
 class Application;
+class Form;
 }
 
 namespace drive {
@@ -29,6 +30,10 @@ public:
     // until the program's windows end (a renderer).
     using Attach = std::function<std::shared_ptr<void>(ui::Application&)>;
     void setAttach(Attach attach) { m_attach = std::move(attach); }
+    // Starts another program of the folder (the preview program) instead of the library
+    // program: returns its main window, shown.
+    using Start = std::function<std::unique_ptr<ui::Form>(ui::Application&)>;
+    void setStart(Start start) { m_start = std::move(start); }
     // Runs the script; returns the exit status: 0 when every expectation held and every
     // dialog found its answer, 1 otherwise.
     int run(const std::vector<Action>& actions);
@@ -42,6 +47,7 @@ private:
     QTextStream& m_out;
     Screenshot m_screenshot;
     Attach m_attach;
+    Start m_start;
     std::unique_ptr<Host> m_host;
     QSet<QString> m_shownScreens;
     int m_reportedRecords = 0;

@@ -1,17 +1,23 @@
-// qvl-drive [--render] PROGRAM_FOLDER SCRIPT: runs the program headless in PROGRAM_FOLDER and
-// plays SCRIPT. With --render the windows are also drawn (on the offscreen platform unless
-// another is chosen), so that `screenshot` can write pictures of them.
+// qvl-drive [--render] [--preview] PROGRAM_FOLDER SCRIPT: runs the program headless in
+// PROGRAM_FOLDER and plays SCRIPT. With --render the windows are also drawn (on the offscreen
+// platform unless another is chosen), so that `screenshot` can write pictures of them. With
+// --preview the preview program runs instead, in the same folder as its working folder, and
+// prints to Preview.pdf there.
+#include "exchange/labels/BarcodeFonts.h"
 #include "platform/browser/EngineWebPages.h"
+#include "platform/richtext/PreviewEngine.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/qt/Renderer.h"
+#include "preview/PreviewWindow.h"
 #include "tools/drive/ScenarioRunner.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrinter>
 #include <cstdio>
 #include <memory>
 
@@ -28,8 +34,11 @@ int main(int argc, char** argv)
     QStringList args = qt->arguments().mid(1);
     if (render)
         args.removeFirst();
+    const bool preview = !args.isEmpty() && args.first() == QStringLiteral("--preview");
+    if (preview)
+        args.removeFirst();
     if (args.size() != 2) {
-        std::fprintf(stderr, "usage: qvl-drive [--render] PROGRAM_FOLDER SCRIPT\n");
+        std::fprintf(stderr, "usage: qvl-drive [--render] [--preview] PROGRAM_FOLDER SCRIPT\n");
         return 2;
     }
     QFile scriptFile(args[1]);
@@ -54,6 +63,19 @@ int main(int argc, char** argv)
 
     QTextStream out(stdout);
     drive::ScenarioRunner runner(out);
+    QPrinter pdf(QPrinter::HighResolution);
+    richtext::PreviewEngine previewEngine([&pdf] { return &pdf; });
+    if (preview) {
+        labels::registerBarcodeFonts(QDir(folder).filePath(QStringLiteral("Reserve")));
+        richtext::setUpPdfPrinter(pdf, QDir(folder).filePath(QStringLiteral("Preview.pdf")));
+        ui::PrintPreviewEngine::install(&previewEngine);
+        runner.setStart([](ui::Application& application) {
+            auto window = std::make_unique<preview::TFrmMain>(application);
+            application.setMainForm(window.get());
+            window->show();
+            return std::unique_ptr<ui::Form>(std::move(window));
+        });
+    }
     if (render) {
         runner.setAttach([&runner](ui::Application& application) {
             auto renderer = std::make_shared<uiqt::Renderer>(application);

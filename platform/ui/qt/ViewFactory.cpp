@@ -10,11 +10,13 @@
 #include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/PageControl.h"
+#include "platform/ui/RichEditPrintPreview.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/RichEdit.h"
 #include "platform/ui/SpeedButton.h"
 #include "platform/ui/StatusBar.h"
 #include "platform/ui/ToolBar.h"
+#include "platform/ui/TrackBar.h"
 #include "platform/ui/WebBrowser.h"
 #include "platform/ui/qt/ButtonViews.h"
 #include "platform/ui/qt/ContainerViews.h"
@@ -24,7 +26,9 @@
 #include "platform/ui/qt/LabelView.h"
 #include "platform/ui/qt/ListBoxView.h"
 #include "platform/ui/qt/PageControlView.h"
+#include "platform/ui/qt/PrintPreviewView.h"
 #include "platform/ui/qt/TextFieldViews.h"
+#include "platform/ui/qt/TrackBarView.h"
 #include "platform/ui/qt/WebBrowserView.h"
 
 namespace uiqt {
@@ -71,6 +75,8 @@ ViewFactory::ViewFactory()
     add<ui::DBGrid, DBGridView>();
     add<ui::DBNavigator, DBNavigatorView>();
     add<ui::WebBrowser, WebBrowserView>();
+    add<ui::RichEditPrintPreview, PrintPreviewView>();
+    add<ui::TrackBar, TrackBarView>();
 }
 
 std::unique_ptr<ControlView> ViewFactory::make(Renderer& renderer, ui::Control& control) const

@@ -1,0 +1,109 @@
+#include "platform/richtext/PageLayout.h"
+#include "tests/platform/richtext/RichTextFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+namespace richtext {
+namespace {
+
+// The text rectangle of the preview's A4 page without a printer (twips).
+const QRect kA4Text(172, 172, 11908 - 172 - 216, 16832 - 172 - 737);
+
+class PageLayoutTest : public ::testing::Test {
+protected:
+    PageLayoutTest() { testing::ensureGuiApplication(); }
+
+    // Checks what every pagination promises: each page moves on, the last ends the document.
+    static void expectCovers(const std::vector<int>& ends, const Document& d)
+    {
+        ASSERT_FALSE(ends.empty());
+        int previous = 0;
+        for (int end : ends) {
+            EXPECT_TRUE(end > previous || (d.isEmpty() && end == 0));
+            previous = end;
+        }
+        EXPECT_EQ(ends.back(), d.length());
+    }
+};
+
+TEST_F(PageLayoutTest, AnEmptyDocumentIsOneBlankPage)
+{
+    const Document empty;
+    EXPECT_EQ(PageLayout(empty).paginate(kA4Text), std::vector<int>{0});
+}
+
+TEST_F(PageLayoutTest, PagesHoldWholeLinesAndEveryPageButTheLastIsFull)
+{
+    const Document d = testing::lines(300);
+    const std::vector<int> ends = PageLayout(d).paginate(kA4Text);
+    expectCovers(ends, d);
+    ASSERT_GT(ends.size(), 2u);
+    // "Ligne N" paragraphs: each page ends just after a paragraph end.
+    const QString text = d.plainText().replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
+    for (size_t i = 0; i + 1 < ends.size(); ++i)
+        EXPECT_EQ(text[ends[i] - 1], u'\r') << "page " << i + 1;
+    const int perPage = int(text.left(ends[0]).count(u'\r'));
+    EXPECT_EQ(int(ends.size()), (300 + perPage - 1) / perPage);
+    // A 10-point line is 11.3 points high: some 70 lines fit on the page.
+    EXPECT_NEAR(perPage, 70, 6);
+}
+
+TEST_F(PageLayoutTest, LinesThatCannotFitStillMoveOn)
+{
+    Document longWord;
+    longWord.append(QString(5000, u'X'), testing::format("Arial", 12));
+    Document huge;
+    huge.append(QStringLiteral("A B C"), testing::format("Arial", 1600));
+    Document tabs;
+    tabs.append(QString(3000, u'\t') + QStringLiteral("fin"), testing::format("Arial", 10));
+    const struct { const char* name; const Document& document; QRect rect; } cases[] = {
+        {"a word longer than the line", longWord, QRect(0, 0, 2000, 2000)},
+        {"a font taller than the page", huge, kA4Text},
+        {"a text rectangle without height", testing::lines(5), QRect(0, 0, 5000, 0)},
+        {"a text rectangle without width", testing::lines(3), QRect(0, 0, 0, 5000)},
+        {"tabs past the right edge", tabs, QRect(0, 0, 3000, 3000)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<int> ends = PageLayout(c.document).paginate(c.rect);
+        expectCovers(ends, c.document);
+    }
+    EXPECT_GE(PageLayout(huge).paginate(kA4Text).size(), 2u);  // a line to a page
+}
+
+TEST_F(PageLayoutTest, APageBreakStartsANewPageAndAFinalParagraphEndAddsNone)
+{
+    Document d;
+    d.append(QStringLiteral("un\fdeux\r\n"), testing::format("Arial", 10));
+    EXPECT_EQ(PageLayout(d).paginate(kA4Text), (std::vector<int>{3, d.length()}));
+}
+
+TEST_F(PageLayoutTest, ThePageEndsAreTheSameWhereverThePageIsDrawn)
+{
+    // Measured once in twips, drawn at any resolution: the text drawn fits its rectangle.
+    const Document d = testing::lines(100);
+    PageLayout layout(d);
+    const std::vector<int> ends = layout.paginate(kA4Text);
+    for (int dpi : {96, 300}) {
+        QImage page(11908 * dpi / 1440, 16832 * dpi / 1440, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        painter.scale(dpi / 1440.0, dpi / 1440.0);
+        EXPECT_EQ(layout.render(FormatRange{0, ends[0], kA4Text}, painter), ends[0]);
+        painter.end();
+        const int bottom = (kA4Text.bottom() + 1) * dpi / 1440;
+        bool inkBelow = false, inkInside = false;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 128)
+                    (y > bottom ? inkBelow : inkInside) = true;
+        EXPECT_TRUE(inkInside) << dpi;
+        EXPECT_FALSE(inkBelow) << dpi;
+    }
+}
+
+}  // namespace
+}  // namespace richtext
