@@ -1,7 +1,9 @@
 #include "loans/LoanInstaller.h"
 
 #include "app/FrmPrin.h"
+#include "loans/BorrowerScreen.h"
 #include "loans/EmergencyLoans.h"
+#include "loans/LoanHistory.h"
 #include "loans/Lending.h"
 #include "loans/LoanLayout.h"
 #include "loans/LoanScreen.h"
@@ -14,6 +16,8 @@ void installLoanScreen(app::TFrmPrin& frm)
     auto& screen = frm.addPart<LoanScreen>(frm);
     frm.addPart<Lending>(frm, screen);
     frm.addPart<EmergencyLoans>(frm);
+    frm.addPart<LoanHistoryButton>(frm);
+    frm.addPart<BorrowerScreen>(frm);
 }
 
 }  // namespace loans

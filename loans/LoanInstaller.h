@@ -1,6 +1,6 @@
 #pragma once
-// The loan side of the desk joined to the main window: the loan screen, its lending and the
-// emergency loans brought back from a file.
+// The loan side of the desk joined to the main window: the loan screen, its lending, the
+// emergency loans brought back from a file, and the borrower screen.
 namespace app {
 class TFrmPrin;
 }

@@ -7,6 +7,7 @@
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/Ean13FontText.h"
 #include "catalogue/IsbnConversions.h"
+#include "loans/BorrowerPhoto.h"
 #include "loans/LoanLayout.h"
 #include "loans/RowText.h"
 #include "loans/ScannedCode.h"
@@ -34,8 +35,6 @@ QString numberText(const QString& field)
     return QString::number(text::StrToInt(text::Trim(field)));
 }
 
-const QString kPhotosFolder = QStringLiteral("Photo_emprunteur\\");
-
 // A picture of a folder by the name a row gives, else the folder's placeholder. A name that
 // would leave its folder is no name.
 void showFolderPicture(app::TFrmPrin& f, ui::Image& image, const QString& folder, const QString& name)
@@ -43,11 +42,6 @@ void showFolderPicture(app::TFrmPrin& f, ui::Image& image, const QString& folder
     const bool usable = !name.isEmpty() && !name.contains(u'\\') && !name.contains(u'/') &&
                         !name.contains(QLatin1String("..")) && files::fileExists(f.AppDir + folder + name);
     catalogue::showCoverFile(f, image, folder, usable ? name : catalogue::kNoPicture, catalogue::kNoPicture);
-}
-
-QString photoName(const QString& surname, const QString& firstName)
-{
-    return surname + u'_' + firstName + QStringLiteral(".jpg");
 }
 
 }  // namespace
@@ -477,9 +471,7 @@ bool LoanScreen::showBorrowerFrom(db::Query& rows, bool fromLoans)
     for (const char* name : {"Edit42", "Edit43", "Edit44"})
         f.get<ui::Control>(QString::fromLatin1(name)).show();
     auto& photo = f.get<ui::Image>(QStringLiteral("Image32"));
-    const QString name = photoName(surname.text(), firstName.text());
-    const bool hasPhoto = files::fileExists(f.AppDir + kPhotosFolder + name);
-    showFolderPicture(f, photo, kPhotosFolder, name);
+    const bool hasPhoto = showBorrowerPhoto(f, photo, surname.text(), firstName.text());
     photo.setBounds(QRect(180, 575, 220, 165));
     f.get<ui::Control>(QStringLiteral("Image33")).setVisible(!hasPhoto);
     f.get<ui::Control>(QStringLiteral("Image34")).setVisible(!hasPhoto);
@@ -645,8 +637,8 @@ void LoanScreen::Button43Click()
     f.get<ui::CustomEdit>(QStringLiteral("Edit43")).setText(any ? fieldText(matches, "EmpNom") : QString());
     f.get<ui::CustomEdit>(QStringLiteral("Edit42")).setText(any ? fieldText(matches, "EmpPrenom") : QString());
     f.get<ui::CustomEdit>(QStringLiteral("Edit44")).setText(any ? fieldText(matches, "Classe") : QString());
-    showFolderPicture(f, f.get<ui::Image>(QStringLiteral("Image32")), kPhotosFolder,
-                      photoName(fieldText(matches, "EmpNom"), fieldText(matches, "EmpPrenom")));
+    showBorrowerPhoto(f, f.get<ui::Image>(QStringLiteral("Image32")), fieldText(matches, "EmpNom"),
+                      fieldText(matches, "EmpPrenom"));
     RestoreLoanScreenFields();
     f.get<ui::Control>(QStringLiteral("Button40")).hide();
     f.get<ui::WinControl>(QStringLiteral("Edit39")).setFocus();

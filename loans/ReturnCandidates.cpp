@@ -4,6 +4,7 @@
 #include "app/Login.h"
 #include "catalogue/BookCodes.h"
 #include "loans/ReturnLayout.h"
+#include "loans/BorrowerPhoto.h"
 #include "loans/ReturnPictures.h"
 #include "loans/ReturnScreen.h"
 #include "platform/db/Query.h"

@@ -4,6 +4,7 @@
 #include "app/Journal.h"
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
+#include "loans/LoanHistory.h"
 #include "loans/ReturnCandidates.h"
 #include "loans/ReturnLayout.h"
 #include "loans/ReturnPictures.h"
@@ -24,17 +25,9 @@ namespace loans {
 
 namespace {
 
-const QString kHistory = QStringLiteral("Historique_emprunt\\");
-
 bool isPressCode(const QString& code)
 {
     return code.startsWith(QLatin1String("378")) || code.startsWith(QLatin1String("379"));
-}
-
-// A name from the screen as one part of a path under the history folder: it cannot climb out.
-QString historyPart(const QString& name)
-{
-    return ReplaceAll(name, QStringLiteral(".."), QStringLiteral("_"));
 }
 
 // The first name without the " *n* " mark that a loan by copy number adds to it.
@@ -170,8 +163,7 @@ void ReturnCopy::Button48Click()
 void ReturnCopy::fileCoverInHistory(const QString& className, const QString& surname, const QString& firstName,
                                     const QString& title, const QString& coverName)
 {
-    const QString pupil = historyPart(surname) + u'.' + historyPart(firstName);
-    const QString folder = m_frm.AppDir + kHistory + (className.isEmpty() ? pupil : historyPart(className) + u'\\' + pupil);
+    const QString folder = m_frm.AppDir + loanHistoryFolder(className, surname, firstName);
     files::forceDirectories(folder);
     QString name = coverName;
     if (name.isEmpty() || !files::fileExists(m_frm.AppDir + catalogue::kCoversFolder + name))

@@ -12,7 +12,6 @@ namespace loans {
 
 namespace {
 
-const QString kPhotos = QStringLiteral("Photo_emprunteur\\");
 const QString kPlaceholder = QStringLiteral("No_picture.jpg");
 
 bool staysInFolder(const QString& name)
@@ -41,11 +40,6 @@ bool showPictureIfExists(app::TFrmPrin& frm, ui::Image& image, const QString& wi
 void showReturnCover(app::TFrmPrin& frm, ui::Image& image, const QString& coverName)
 {
     showFromFolder(frm, image, catalogue::kCoversFolder, text::Trim(coverName));
-}
-
-void showBorrowerPhoto(app::TFrmPrin& frm, ui::Image& image, const QString& surname, const QString& firstName)
-{
-    showFromFolder(frm, image, kPhotos, surname + u'_' + firstName + QStringLiteral(".jpg"));
 }
 
 }  // namespace loans

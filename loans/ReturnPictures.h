@@ -1,7 +1,7 @@
 #pragma once
-// The pictures of the return screen: a copy's cover and a borrower's photo, each with the
-// placeholder of its folder when the file is missing. Names come from rows; one that would
-// leave its folder shows the placeholder.
+// The pictures of the return screen: a copy's cover with the placeholder of its folder when
+// the file is missing. Names come from rows; one that would leave its folder shows the
+// placeholder.
 namespace app {
 class TFrmPrin;
 }
@@ -14,8 +14,6 @@ namespace loans {
 
 // "livres\Jaquettes\" + the cover name, else that folder's "No_picture.jpg".
 void showReturnCover(app::TFrmPrin& frm, ui::Image& image, const QString& coverName);
-// "Photo_emprunteur\" + surname + "_" + first name + ".jpg", else that folder's "No_picture.jpg".
-void showBorrowerPhoto(app::TFrmPrin& frm, ui::Image& image, const QString& surname, const QString& firstName);
 // A picture of the program folder, when the file exists; false when it does not.
 bool showPictureIfExists(app::TFrmPrin& frm, ui::Image& image, const QString& windowsPath);
 

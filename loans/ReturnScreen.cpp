@@ -6,6 +6,7 @@
 #include "catalogue/IsbnConversions.h"
 #include "loans/ReturnCandidates.h"
 #include "loans/ReturnLayout.h"
+#include "loans/BorrowerPhoto.h"
 #include "loans/ReturnPictures.h"
 #include "loans/ScannedCode.h"
 #include "platform/db/Query.h"

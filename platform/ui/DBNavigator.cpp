@@ -55,6 +55,8 @@ void DBNavigator::userClickButton(Button button)
     case Button::Last: dataSet.last(); break;
     case Button::Insert: dataSet.insert(); break;
     case Button::Delete:
+        if (beforeDelete && !beforeDelete())
+            return;
         if (!m_confirmDelete
             || application().messageBox(kDeleteQuestion, kDeleteCaption, MessageButtons::OkCancel, MessageIcon::Question)
                    != ModalResult::Cancel)

@@ -2,7 +2,7 @@
 // The record navigator: a row of buttons, each running one operation of its data source's data
 // set, enabled as the library enables them (nothing while the data set is closed; First and
 // Prior off at the first row, Next and Last at the last; Post and Cancel only while the row is
-// edited). Delete asks first.
+// edited). Delete asks first; its screen may refuse it beforehand.
 #include "platform/ui/DataWatch.h"
 #include "platform/ui/WinControl.h"
 
@@ -36,6 +36,9 @@ public:
     void userClickButton(Button button);
 
     std::function<void(Button button)> onClick;
+    // Asked before Delete asks its question: false keeps the row, and nothing is asked or run
+    // (the screen says why). Unset, every row may be deleted.
+    std::function<bool()> beforeDelete;
 
 protected:
     void userClickAt(QPoint local) override;

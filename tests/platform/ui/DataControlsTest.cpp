@@ -205,5 +205,29 @@ TEST_F(DataControlsTest, NavigatorButtonsAreEnabledAsTheLibraryDoesAndDeleteAsks
     EXPECT_FALSE(navigator->buttonEnabled(B::Refresh));
 }
 
+TEST_F(DataControlsTest, DeleteRefusedBeforehandAsksNothingAndKeepsTheRow)
+{
+    using B = DBNavigator::Button;
+    auto* navigator = add<DBNavigator>("DBNavigator6", QRect(10, 420, 100, 25));
+    navigator->setVisibleButtons({B::Delete});
+    navigator->setDataSource(&source);
+    bool allowed = false;
+    int clicks = 0;
+    navigator->beforeDelete = [&allowed] { return allowed; };
+    navigator->onClick = [&clicks](B) { ++clicks; };
+    const QPoint middle = navigator->screenRect().center() - form.bounds().topLeft();
+
+    input.clickAt(middle);
+    EXPECT_EQ(table->recordCount(), 3);
+    EXPECT_TRUE(dialogs.log().empty());
+    EXPECT_EQ(clicks, 0);
+
+    allowed = true;
+    dialogs.answer(QStringLiteral("OK"));
+    input.clickAt(middle);
+    EXPECT_EQ(table->recordCount(), 2);
+    EXPECT_EQ(clicks, 1);
+}
+
 }  // namespace
 }  // namespace ui

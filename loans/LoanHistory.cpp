@@ -1,0 +1,59 @@
+#include "loans/LoanHistory.h"
+
+#include "app/FrmPrin.h"
+#include "app/TextRoutines.h"
+#include "platform/files/FileOps.h"
+#include "platform/files/WindowsPath.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/WebBrowser.h"
+
+namespace loans {
+
+namespace {
+
+// A name as one part of a path under the history folder.
+QString historyPart(const QString& name)
+{
+    return ReplaceAll(name, QStringLiteral(".."), QStringLiteral("_"));
+}
+
+}  // namespace
+
+QString loanHistoryFolder(const QString& className, const QString& surname, const QString& firstName)
+{
+    const QString pupil = historyPart(surname) + u'.' + historyPart(firstName);
+    return QStringLiteral("Historique_emprunt\\") + (className.isEmpty() ? pupil : historyPart(className) + u'\\' + pupil);
+}
+
+LoanHistoryButton::LoanHistoryButton(app::TFrmPrin& frm) : m_frm(frm)
+{
+    frm.get<ui::Control>(QStringLiteral("SpeedButton42")).onClick = [this] { SpeedButton42Click(); };
+}
+
+void LoanHistoryButton::SpeedButton42Click()
+{
+    app::TFrmPrin& f = m_frm;
+    auto text = [&f](const char* name) { return f.get<ui::CustomEdit>(QString::fromLatin1(name)).text(); };
+    if (text("Edit41").isEmpty()) {
+        f.ShowMessageEntry(176);
+        return;
+    }
+    const QString folder = f.AppDir + loanHistoryFolder(text("Edit44"), text("Edit43"), text("Edit42")) + u'\\';
+    if (!files::directoryExists(folder)) {
+        f.application().showMessage(f.tables.message(177) + folder);
+        return;
+    }
+    if (auto* address = f.find<ui::CustomEdit>(QStringLiteral("Edit99")))
+        address->setText(folder);
+    auto& panel = f.get<ui::Control>(QStringLiteral("Panel21"));
+    panel.show();
+    panel.bringToFront();
+    for (const char* name : {"Panel22", "BitBtn2", "BitBtn3", "SpeedButton3"})
+        f.setVisibleIfBuilt(QString::fromLatin1(name), false);
+    // The panel's large view, the one its back, forward and go buttons drive.
+    if (auto* browser = f.find<ui::WebBrowser>(QStringLiteral("EdgeBrowser3")))
+        browser->navigate(QStringLiteral("file:") + files::nativePath(folder));
+}
+
+}  // namespace loans
