@@ -1,0 +1,67 @@
+// A catalogue kept in the other school-library program comes in from its HTM export: records
+// become books, the other lines are skipped, and the closing message says how many of each.
+#include "DriverRun.h"
+
+#include "platform/text/Windows1252.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// One record a line, its 14 values between tildes: title, author, publisher, descriptors,
+// ISBN-10, type, genre, ISBN, pages, date, copies, summary, price, copy number.
+QString htmRecord(const QStringList& values)
+{
+    QString line = QStringLiteral("<TR>");
+    for (const QString& v : values)
+        line += QStringLiteral("<TD>~") + v + QStringLiteral("~</TD>");
+    return line + QStringLiteral("</TR>\r\n");
+}
+
+QByteArray htmExport()
+{
+    QString text = QStringLiteral("<HTML><HEAD><TITLE>Export</TITLE></HEAD>\r\n<BODY><TABLE BORDER=\"1\">\r\n");
+    text += htmRecord({"Le loup \"gris\"", "Dupré", "Gallimard", "conte/loup", "2070540901", "Livre", "ALBUM",
+                       "9782070540907", "32", "2001", "1", "Un loup.", "12", "41"});
+    text += htmRecord({"Revue des élèves", "Collectif", "", "", "", "périodique", "", "", "20", "2024", "1", "", "", "42"});
+    text += htmRecord({"", "Sans titre", "", "", "", "LIVRE", "", "9782070540907", "", "", "", "", "", "43"});
+    text += htmRecord({"Sans code", "X", "", "", "", "LIVRE", "", "", "", "", "", "", "", ""});
+    text += QStringLiteral("</TABLE></BODY></HTML>\r\n");
+    return text::encodeWindows1252(text);
+}
+
+QString importScript(const QString& file)
+{
+    return logInScript() + QStringLiteral("answer OK\nmenu Outils > Importer une Bibliothèque de Bcdi3\n"
+                                          "answer OK\nanswer OK\nanswer %1\nanswer OK\nclick Button1\n")
+                               .arg(file);
+}
+
+TEST(ExchangeHtmImportScenario, RecordsBecomeBooksAndOtherLinesAreCounted)
+{
+    ProgramFolder program;
+    program.write(QStringLiteral("export.HTM"), htmExport());
+    const DriverResult run = play(program, importScript(program.folder("export.HTM")));
+    ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
+    EXPECT_EQ(run.lines.filter("error:").size(), 0) << run.joined().toStdString();
+    EXPECT_EQ(run.lines.filter("open:").size(), 1);
+    EXPECT_TRUE(run.joined().contains(QStringLiteral("2 livre(s) ajouté(s), 5 ligne(s) ignorée(s)"))) << run.joined().toStdString();
+    EXPECT_EQ(databaseRows(program, "Select * From Table1 ORDER BY numlivre",
+                           {"Titre", "Type", "Mot_cle", "Descripteur", "Isbn13", "Images", "Genre", "NbrExemplaire", "MaxExemplaire"})
+                  .join(u'\n')
+                  .toStdString(),
+              "Le loup  gris|LIVRE||CONTE.LOUP|9782070540907|9782070540907.jpg|ALBUM|1|Vrai\n"
+              "Revue des élèves|LIVRE|PéRIODIQUE||00042|||1|Vrai");
+}
+
+TEST(ExchangeHtmImportScenario, AFileWithoutRecordsAddsNothing)
+{
+    ProgramFolder program;
+    program.write(QStringLiteral("vide.HTM"), QByteArray());
+    const DriverResult run = play(program, importScript(program.folder("vide.HTM")));
+    ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
+    EXPECT_TRUE(run.joined().contains(QStringLiteral("0 livre(s) ajouté(s), 0 ligne(s) ignorée(s)"))) << run.joined().toStdString();
+    EXPECT_TRUE(storedColumn(program, "Select * From Table1", "Titre").isEmpty());
+}
+
+}  // namespace
