@@ -32,6 +32,7 @@
 #include "loans/ReturnInstaller.h"
 #include "pupils/PupilsInstaller.h"
 #include "web/BookLookupInstaller.h"
+#include "web/sharedbase/SharedBaseInstaller.h"
 
 namespace program {
 
@@ -67,6 +68,8 @@ std::vector<app::ScreenInstaller> programScreens()
         },
         [](app::TFrmPrin& frm) { pupils::installPupilScreens(frm); },
         [](app::TFrmPrin& frm) { exchange::installExchangeScreens(frm); },
+        // After the import, whose panel the batch passes share.
+        [](app::TFrmPrin& frm) { sharedbase::installSharedBase(frm); },
         [](app::TFrmPrin& frm) {
             frm.addPart<app::SchoolCoordinates>(frm);
             frm.addPart<app::ConfigurationScreen>(frm);

@@ -13,6 +13,8 @@
 #include "web/PublisherNameCheck.h"
 #include "web/TitleSearch.h"
 #include "web/WebResultPanel.h"
+#include "web/sharedbase/ImageBank.h"
+#include "web/sharedbase/SharedBaseReader.h"
 
 namespace web {
 
@@ -28,7 +30,9 @@ void installBookLookup(app::TFrmPrin& frm)
     lookup.addSource(std::make_unique<BookFinderReader>(pages, covers));
     lookup.addSource(std::make_unique<DecitreReader>(pages, covers));
     lookup.addSource(std::make_unique<AmazonReader>(pages, covers));
+    lookup.addSource(std::make_unique<sharedbase::ImageBankReader>());
     lookup.addSource(std::make_unique<PriceSiteReader>(frm, covers));
+    lookup.addSource(std::make_unique<sharedbase::SharedBaseReader>(pages, covers));
     frm.addPart<PublisherNameCheck>(frm, pages);
     frm.addPart<CoverFolderCheck>(frm);
     frm.addPart<WebResultPanel>(frm);

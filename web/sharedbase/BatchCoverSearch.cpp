@@ -1,0 +1,271 @@
+#include "web/sharedbase/BatchCoverSearch.h"
+
+#include "app/FrmPrin.h"
+#include "catalogue/BookCodes.h"
+#include "catalogue/IsbnConversions.h"
+#include "platform/db/Query.h"
+#include "platform/files/FileOps.h"
+#include "platform/files/WindowsPath.h"
+#include "platform/picture/PictureFile.h"
+#include "platform/text/PascalText.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Image.h"
+#include "web/AmazonReader.h"
+#include "web/CoverDownload.h"
+#include "web/ReaderScreen.h"
+#include "web/SiteAddresses.h"
+#include "web/sharedbase/BatchPanel.h"
+#include "web/sharedbase/ImageBank.h"
+#include "web/sharedbase/SharedBaseHost.h"
+#include "web/sharedbase/SharedBaseWeb.h"
+#include "web/sharedbase/SharedBookRecord.h"
+
+#include <vector>
+
+namespace sharedbase {
+
+namespace {
+
+// Amazon's picture server, which names pictures by ISBN-10.
+const QString kAmazonPictureServer = QStringLiteral("http://images.amazon.com");
+
+bool isIsbnBook(const QString& code) { return code.size() == 13 && catalogue::isIsbn13Prefix(code); }
+
+}  // namespace
+
+struct BatchCoverSearch::Book {
+    qint64 numLivre = 0;
+    QString code;    // Isbn13 as stored: the cover's name
+    QString isbn13;  // the ISBN-13 the web is asked with
+    QString isbn10;
+    QString titre;
+    QString images;
+};
+
+BatchCoverSearch::BatchCoverSearch(app::TFrmPrin& frm, BatchPanel& panel, SharedBaseHost& host, SharedBaseWeb& base,
+                                   web::CoverDownload& covers, web::AmazonReader* amazon)
+    : m_frm(frm), m_panel(panel), m_host(host), m_base(base), m_covers(covers), m_amazon(amazon)
+{
+    frm.handlers.bind(QStringLiteral("Commencerlimportationdimage1Click"), [this] { Commencerlimportationdimage1Click(); });
+    frm.get<ui::Control>(QStringLiteral("Button91")).onClick = [this] { Rimporterimages1Click(); };
+}
+
+void BatchCoverSearch::Commencerlimportationdimage1Click()
+{
+    m_panel.open(BatchPanel::Pass::Covers);
+    m_frm.setVisibleIfBuilt(QStringLiteral("SpeedButton51"), false);
+}
+
+void BatchCoverSearch::Rimporterimages1Click()
+{
+    app::TFrmPrin& f = m_frm;
+    ui::Application& application = f.application();
+    if (application.messageBox(f.tables.message(149), f.tables.message(150), ui::MessageButtons::OkCancel,
+                               ui::MessageIcon::Warning) != ui::ModalResult::Ok) {
+        f.ShowMessageEntry(152);
+        return;
+    }
+    application.showMessage(f.tables.message(151) + QStringLiteral("..\\Livres\\Jaquettes"));
+    auto& code = f.get<ui::Edit>(QStringLiteral("Edit1"));
+    code.show();
+    code.setFocus();
+    db::Table& view = f.db.ADOTable1;
+    view.open();
+    view.setFilter(QStringLiteral("Type<>''"));
+    view.setFiltered(true);
+    const QString typed = f.get<ui::CustomEdit>(QStringLiteral("Edit98")).text();
+    if (typed == QStringLiteral("0"))
+        return;
+    const int start = m_panel.startNumber();
+    if (!m_panel.begin())
+        return;
+    // The rows are taken first: the pass lets the window work between books, and the book view
+    // may be moved meanwhile.
+    std::vector<Book> books;
+    for (view.first(); !view.eof(); view.next()) {
+        auto text = [&view](const char* name) { return view.fieldByName(QString::fromLatin1(name)).asString(); };
+        const qint64 number = view.fieldByName(QStringLiteral("NumLivre")).asInteger();
+        if (number >= start)
+            books.push_back({number, text("Isbn13"), text("Isbn13"), text("Isbn10"), text("Titre"), text("Images")});
+    }
+    m_reachable = -1;
+    const int total = int(books.size());
+    for (int i = 0; i < total && !m_panel.stopRequested(); ++i) {
+        try {
+            searchCover(books[size_t(i)]);
+        } catch (...) {
+            m_panel.end();
+            throw;
+        }
+        m_panel.showProgress(i + 1, total);
+        application.processMessages();
+    }
+    m_panel.end();
+    f.setVisibleIfBuilt(QStringLiteral("Gauge2"), false);
+    m_panel.hide();
+    f.ShowMessageEntry(153);
+}
+
+bool BatchCoverSearch::hasCover(const Book& book) const
+{
+    return files::fileExists(m_frm.AppDir + catalogue::kCoversFolder + book.code + QStringLiteral(".jpg"));
+}
+
+void BatchCoverSearch::searchCover(Book& book)
+{
+    using web::setFieldText;
+    app::TFrmPrin& f = m_frm;
+    setFieldText(f, "Edit1", book.code);
+    setFieldText(f, "Edit2", book.isbn10);
+    setFieldText(f, "Edit4", book.titre);
+    setFieldText(f, "Edit10", book.code);
+    setFieldText(f, "Edit61", book.images);
+    m_panel.showBookNumber(book.numLivre);
+    f.LookupFound = false;
+    const QString covers = f.AppDir + catalogue::kCoversFolder;
+    if (!isSafeRemoteName(book.code))
+        return;
+    // A cover that does not decode is no cover: it is searched again.
+    const QString own = covers + book.code + QStringLiteral(".jpg");
+    if (files::fileExists(own) && !picture::loadPictureFile(files::nativePath(own)))
+        files::deleteFile(own);
+
+    if (catalogue::isPressCode(book.code) && book.code.size() == 13) {
+        if (!files::fileExists(covers + book.images))
+            CopyImageBankCover(book);
+        return;
+    }
+    if (book.code.startsWith(QLatin1String("B0"))) {
+        if (!files::fileExists(covers + book.images) && isSafeRemoteName(book.images))
+            FetchSharedBaseCoverByCode(book, QStringLiteral("/livres/") + book.images.left(7) + u'/' + book.images);
+        return;
+    }
+    if (book.code.size() < 13 && book.isbn10.size() < 10) {
+        if (!hasCover(book) && book.images.isEmpty())
+            setImages(book, book.code + QStringLiteral(".jpg"));
+        return;
+    }
+    if (book.isbn10.size() == 10 && !book.isbn10.startsWith(QLatin1String("B0")) &&
+        catalogue::isAllDigits(book.isbn10.left(9)))
+        book.isbn13 = catalogue::Isbn10To13(book.isbn10);
+    if (book.isbn13.size() == 13 && catalogue::isAllDigits(book.isbn13))
+        book.isbn10 = catalogue::Isbn13To10(book.isbn13);
+    setFieldText(f, "Edit1", book.isbn13);
+    setFieldText(f, "Edit2", book.isbn10);
+    if (!isIsbnBook(book.isbn13))
+        return;
+    if (book.images.isEmpty())
+        setImages(book, book.code + QStringLiteral(".jpg"));
+    if (hasCover(book) || !f.settings.ftpbool)
+        return;
+    FetchDecitreCover(book);
+    if (!hasCover(book))
+        FetchAbeBooksCover(book);
+    if (!hasCover(book))
+        FetchAmazonCover(book);
+    if (!hasCover(book))
+        FetchSharedBaseCoverByCode(book, QStringLiteral("/livres/") + book.code.left(7) + u'/' + book.code +
+                                             QStringLiteral(".jpg"));
+    if (!hasCover(book))
+        FetchSharedBaseCoverByTitle(book);
+    if (!hasCover(book))
+        CopyImageBankCover(book);
+}
+
+bool BatchCoverSearch::download(Book& book, const QString& url, const QString& source)
+{
+    web::setFieldText(m_frm, "Edit61", source);
+    const QString name = book.code + QStringLiteral(".jpg");
+    if (!m_covers.DownloadCover(url, name))
+        return false;
+    web::showStoredCover(m_frm, name);
+    setImages(book, name);
+    return true;
+}
+
+void BatchCoverSearch::FetchDecitreCover(Book& book)
+{
+    download(book, web::kDecitrePictures + QStringLiteral("/image/a/") + book.isbn13 + QStringLiteral("-475x500-1.jpg"),
+             QStringLiteral("decitre"));
+}
+
+void BatchCoverSearch::FetchAbeBooksCover(Book& book)
+{
+    download(book, web::kAbeBooksPictures + QStringLiteral("/isbn/") + book.isbn13 + QStringLiteral(".jpg"),
+             QStringLiteral("abebooks"));
+}
+
+void BatchCoverSearch::FetchAmazonCover(Book& book)
+{
+    const QString address = kAmazonPictureServer + QStringLiteral("/images/P/") + text::Trim(book.isbn10) +
+                            QStringLiteral(".jpg");
+    showPictureAddress(m_frm, address);
+    if (download(book, address, QStringLiteral("Amazon Etranger")) || !m_amazon)
+        return;
+    // The product page's picture, stored under the code in Edit10.
+    m_amazon->FetchMissingCover(m_frm);
+    if (hasCover(book))
+        setImages(book, book.code + QStringLiteral(".jpg"));
+}
+
+void BatchCoverSearch::FetchSharedBaseCoverByCode(Book& book, const QString& path)
+{
+    if (!sharedBaseReachable())
+        return;
+    web::setFieldText(m_frm, "Edit61", QStringLiteral("Vireo"));
+    QString url;
+    if (m_base.hasCover(path, url) && download(book, url, QStringLiteral("Vireo")))
+        showPictureAddress(m_frm, url);
+}
+
+void BatchCoverSearch::FetchSharedBaseCoverByTitle(Book& book)
+{
+    const QString key = TitleBankKey(book.titre);
+    if (!isSafeRemoteName(key) || !sharedBaseReachable())
+        return;
+    QString url;
+    if (m_base.hasCover(QStringLiteral("/livres/alpha/") + key + QStringLiteral(".jpg"), url) &&
+        download(book, url, QStringLiteral("Vireo2")))
+        showPictureAddress(m_frm, url);
+}
+
+void BatchCoverSearch::CopyImageBankCover(Book& book)
+{
+    const QString name = book.images;
+    if (!isSafeRemoteName(name))
+        return;
+    const QString bank = imageBankRoot(m_frm) + name.left(7) + u'\\' + name;
+    const QString path = m_frm.AppDir + catalogue::kCoversFolder + name;
+    if (files::fileExists(bank) && isImageBankPlaceholder(files::fileSize(bank)))
+        files::deleteFile(bank);
+    if (!files::fileExists(bank) || files::fileExists(path))
+        return;
+    files::copyFile(bank, path);
+    if (picture::loadPictureFile(files::nativePath(path)))
+        web::showStoredCover(m_frm, name);
+    else
+        files::deleteFile(path);
+}
+
+bool BatchCoverSearch::sharedBaseReachable()
+{
+    if (m_reachable < 0)
+        m_reachable = m_host.reachable() ? 1 : 0;
+    return m_reachable == 1;
+}
+
+void BatchCoverSearch::setImages(Book& book, const QString& name)
+{
+    book.images = name;
+    db::Query row(m_frm.db.ADOConnection1);
+    row.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre = ") + QString::number(book.numLivre));
+    row.open();
+    if (row.isEmpty())
+        return;
+    row.edit();
+    row.fieldByName(QStringLiteral("Images")).setAsString(name);
+    row.post();
+}
+
+}  // namespace sharedbase

@@ -1,0 +1,59 @@
+#pragma once
+// The batch cover search: every book of the catalogue from a start number on (books and other
+// media), in book-number order, gets a cover when it has none in the covers folder, from the
+// first source that has one: the Decitre and AbeBooks picture servers, Amazon, the shared base
+// by code, then by title, and the local image bank. The web is asked only for ISBN books and only
+// with the FTP exchange on; press issues and product numbers have their own steps. A cover found
+// is stored under the book's code and named in the row, which is written by its book number.
+#include <QString>
+
+namespace app {
+class TFrmPrin;
+}
+namespace web {
+class AmazonReader;
+class CoverDownload;
+}  // namespace web
+
+namespace sharedbase {
+
+class BatchPanel;
+class SharedBaseHost;
+class SharedBaseWeb;
+
+class BatchCoverSearch {
+public:
+    BatchCoverSearch(app::TFrmPrin& frm, BatchPanel& panel, SharedBaseHost& host, SharedBaseWeb& base,
+                     web::CoverDownload& covers, web::AmazonReader* amazon);
+
+    // The tools menu's "Recherche automatique couvertures": the batch panel.
+    void Commencerlimportationdimage1Click();
+    // "Commencer la recherche images".
+    void Rimporterimages1Click();
+
+private:
+    struct Book;
+    void searchCover(Book& book);
+    bool hasCover(const Book& book) const;
+    void storedFrom(Book& book, const QString& source);
+    void FetchDecitreCover(Book& book);
+    void FetchAbeBooksCover(Book& book);
+    void FetchAmazonCover(Book& book);
+    void FetchSharedBaseCoverByCode(Book& book, const QString& path);
+    void FetchSharedBaseCoverByTitle(Book& book);
+    void CopyImageBankCover(Book& book);
+    bool download(Book& book, const QString& url, const QString& source);
+    // The maker's host is asked once a pass whether it answers.
+    bool sharedBaseReachable();
+    void setImages(Book& book, const QString& name);
+
+    app::TFrmPrin& m_frm;
+    BatchPanel& m_panel;
+    SharedBaseHost& m_host;
+    SharedBaseWeb& m_base;
+    web::CoverDownload& m_covers;
+    web::AmazonReader* m_amazon;
+    int m_reachable = -1;
+};
+
+}  // namespace sharedbase

@@ -1,0 +1,36 @@
+#include "web/sharedbase/SharedBaseInstaller.h"
+
+#include "app/FrmPrin.h"
+#include "catalogue/PeriodicalIssues.h"
+#include "web/CoverDownload.h"
+#include "web/AmazonReader.h"
+#include "web/PageFetch.h"
+#include "web/sharedbase/AutomaticSummaries.h"
+#include "web/sharedbase/BatchCoverSearch.h"
+#include "web/sharedbase/BatchPanel.h"
+#include "web/sharedbase/QuitContribution.h"
+#include "web/sharedbase/SharedBaseHost.h"
+#include "web/sharedbase/SharedBaseWeb.h"
+
+namespace sharedbase {
+
+void installSharedBase(app::TFrmPrin& frm)
+{
+    auto& host = frm.addPart<SharedBaseHost>(frm);
+    auto& contribution = frm.addPart<QuitContribution>(frm, host);
+    frm.handlers.bind(QStringLiteral("ContributeToSharedBase"), [&contribution] { contribution.ContributeToSharedBase(); });
+    frm.handlers.bind(QStringLiteral("ContributeToSharedBaseWithImageBank"),
+                      [&contribution] { contribution.ContributeToSharedBaseWithImageBank(); });
+    auto* pages = frm.findPart<web::PageFetch>();
+    auto* covers = frm.findPart<web::CoverDownload>();
+    if (!pages || !covers)
+        return;
+    auto& base = frm.addPart<SharedBaseWeb>(frm, *pages, *covers);
+    if (auto* issues = frm.findPart<catalogue::PeriodicalIssues>())
+        issues->setSharedBase(&base);
+    auto& panel = frm.addPart<BatchPanel>(frm);
+    frm.addPart<BatchCoverSearch>(frm, panel, host, base, *covers, frm.findPart<web::AmazonReader>());
+    frm.addPart<AutomaticSummaries>(frm, panel, *pages);
+}
+
+}  // namespace sharedbase
