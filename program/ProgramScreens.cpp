@@ -28,10 +28,12 @@
 #include "catalogue/StockTakeScan.h"
 #include "catalogue/StockTakeScreen.h"
 #include "exchange/ExchangeInstaller.h"
+#include "exchange/labels/LabelsInstaller.h"
 #include "loans/LoanInstaller.h"
 #include "loans/ReturnInstaller.h"
 #include "pupils/PupilsInstaller.h"
 #include "web/BookLookupInstaller.h"
+#include "web/acquisition/AcquisitionInstaller.h"
 #include "web/sharedbase/SharedBaseInstaller.h"
 
 namespace program {
@@ -67,7 +69,9 @@ std::vector<app::ScreenInstaller> programScreens()
             frm.addPart<app::DatabaseSummary>(frm);
         },
         [](app::TFrmPrin& frm) { pupils::installPupilScreens(frm); },
+        [](app::TFrmPrin& frm) { acquisition::installAcquisition(frm); },
         [](app::TFrmPrin& frm) { exchange::installExchangeScreens(frm); },
+        [](app::TFrmPrin& frm) { labels::installLabelScreens(frm); },
         // After the import, whose panel the batch passes share.
         [](app::TFrmPrin& frm) { sharedbase::installSharedBase(frm); },
         [](app::TFrmPrin& frm) {

@@ -1,0 +1,110 @@
+#include "web/acquisition/BorrowerPhotos.h"
+
+#include "app/FrmPrin.h"
+#include "loans/BorrowerPhoto.h"
+#include "platform/files/FileOps.h"
+#include "platform/files/WindowsPath.h"
+#include "platform/picture/PictureFile.h"
+#include "platform/text/PascalText.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/Image.h"
+#include "web/acquisition/ScanSequence.h"
+
+namespace acquisition {
+
+namespace {
+
+constexpr int kPhotoWide = 320;
+constexpr int kPhotoOther = 240;
+
+}  // namespace
+
+BorrowerPhotos::BorrowerPhotos(app::TFrmPrin& frm, ScanSequence& sequence) : m_frm(frm), m_sequence(sequence) {}
+
+void BorrowerPhotos::takePhoto(const char* picture, const QString& surname, const QString& firstName,
+                               const QString& number)
+{
+    app::TFrmPrin& f = m_frm;
+    // An empty surname would give every such borrower the one photo "_.jpg".
+    const QString photo = loans::borrowerPhotoName(surname, firstName);
+    if (surname.isEmpty() || photo.isEmpty())
+        return;
+    const QString name = photo.left(photo.size() - 4);
+    auto& image = f.get<ui::Image>(QString::fromLatin1(picture));
+    const int count = m_sequence.acquireInto(image);
+    if (count < 1 || !m_sequence.storeScan(image, loans::kBorrowerPhotosFolder, name, kPhotoWide, kPhotoOther,
+                                           ScanSequence::countText(count)))
+        return;
+    db::Query& ars = f.db.ars;
+    ars.clearSql();
+    ars.addSql(QStringLiteral("UPDATE Emprunteurs SET NimImage =") + text::QuotedStr(photo));
+    ars.addSql(QStringLiteral("WHERE NumEmprunteur =") + QString::number(text::StrToInt(text::Trim(number))));
+    ars.execSql();
+}
+
+void BorrowerPhotos::Image10Click()
+{
+    auto text = [this](const char* name) { return m_frm.get<ui::CustomEdit>(QString::fromLatin1(name)).text(); };
+    takePhoto("Image11", text("DBEdit22"), text("DBEdit23"), text("DBEdit25"));
+}
+
+void BorrowerPhotos::Image33Click()
+{
+    auto text = [this](const char* name) { return m_frm.get<ui::CustomEdit>(QString::fromLatin1(name)).text(); };
+    takePhoto("Image32", text("Edit43"), text("Edit42"), text("Edit41"));
+}
+
+void BorrowerPhotos::Button79Click()
+{
+    app::TFrmPrin& f = m_frm;
+    ui::Application& app = f.application();
+    const QString caption = f.tables.dialog(4);
+    std::function<bool(const QString&)> qualifies = [](const QString&) { return true; };
+    if (app.messageBox(f.tables.dialog(6), caption, ui::MessageButtons::YesNo, ui::MessageIcon::Question) ==
+        ui::ModalResult::Yes) {
+        f.ShowMessageEntry(25);
+        qualifies = [&f](const QString& numIne) {
+            auto selected = [&f](const char* name) {
+                const auto* option = f.find<ui::RadioButton>(QString::fromLatin1(name));
+                return option && option->checked();
+            };
+            return selected("RadioButton1") || selected("RadioButton2") || numIne == QLatin1String("0");
+        };
+    } else {
+        if (app.messageBox(f.tables.dialog(8), caption, ui::MessageButtons::OkCancel, ui::MessageIcon::Warning) !=
+            ui::ModalResult::Ok) {
+            f.ShowMessageEntry(27);
+            return;
+        }
+        f.ShowMessageEntry(26);
+    }
+    f.db.ADOTable3.open();
+    giveCardPictures(f, drawCard, qualifies);
+    f.ShowMessageEntry(28);
+}
+
+void BorrowerPhotos::Button80Click()
+{
+    app::TFrmPrin& f = m_frm;
+    f.db.ADOTable3.refresh();
+    const std::optional<QString> chosen =
+        f.application().dialogs().openFile(ui::OpenFileRequest{QString(), QStringLiteral("*.jpg"), f.AppDir, QString()});
+    if (!chosen)
+        return;
+    if (!files::fileExists(*chosen)) {
+        f.ShowMessageEntry(48);
+        return;
+    }
+    const QString photo = loans::borrowerPhotoPath(f.get<ui::CustomEdit>(QStringLiteral("DBEdit22")).text(),
+                                                   f.get<ui::CustomEdit>(QStringLiteral("DBEdit23")).text());
+    if (photo.isEmpty())
+        return;
+    f.get<ui::Image>(QStringLiteral("Image11")).setPicture(picture::loadPictureFile(files::nativePath(*chosen)));
+    files::forceDirectories(f.AppDir + loans::kBorrowerPhotosFolder);
+    files::copyFile(*chosen, f.AppDir + photo);
+}
+
+}  // namespace acquisition

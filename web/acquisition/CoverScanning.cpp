@@ -1,0 +1,170 @@
+#include "web/acquisition/CoverScanning.h"
+
+#include "app/FrmPrin.h"
+#include "app/TextRoutines.h"
+#include "catalogue/BookCodes.h"
+#include "platform/db/Table.h"
+#include "platform/files/WindowsPath.h"
+#include "platform/net/Error.h"
+#include "platform/text/PascalText.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Image.h"
+#include "web/acquisition/ScanSequence.h"
+
+namespace acquisition {
+
+namespace {
+
+constexpr int kCoverWide = 350;
+constexpr int kCoverOther = 500;
+constexpr int kCodeLength = 13;
+
+const QString kCovers = catalogue::kCoversFolder;
+
+// Part of a file name typed or stored by hand: its digits only.
+QString digitsOf(const QString& text)
+{
+    QString digits;
+    for (QChar c : text)
+        if (c >= u'0' && c <= u'9')
+            digits += c;
+    return digits;
+}
+
+}  // namespace
+
+CoverScanning::CoverScanning(app::TFrmPrin& frm, ScanSequence& sequence) : m_frm(frm), m_sequence(sequence) {}
+
+void CoverScanning::SpeedButton23Click()
+{
+    app::TFrmPrin& f = m_frm;
+    db::Table& books = f.db.ADOTable1;
+    if (!books.active() || books.isEmpty())
+        return;
+    auto& cover = f.get<ui::Image>(QStringLiteral("Image3"));
+    const int count = m_sequence.acquireInto(cover);
+    if (count < 1)
+        return;
+
+    auto field = [&books](const char* name) { return books.fieldByName(QString::fromLatin1(name)).asString(); };
+    auto setImages = [&books](const QString& value) {
+        books.edit();
+        books.fieldByName(QStringLiteral("Images")).setAsString(value);
+        books.post();
+    };
+    const QString isbn13 = field("Isbn13");
+    if (field("Images") == QLatin1String(".jpg"))
+        setImages(QString());
+    const QString images = field("Images");
+    // A name that is no code (a title's, or one of the placeholders) gives way to the code's.
+    if (images.isEmpty() || images == catalogue::kNoPicture || images.startsWith(u'.') || images.at(0) > u'B')
+        setImages(isbn13 + QStringLiteral(".jpg"));
+    CoverName = text::Copy(field("Images"), 1, int(field("Images").size()) - 4);
+    if (catalogue::isPressCode(isbn13)) {
+        CoverName = isbn13 + u'_' + digitsOf(field("Isbn10"));
+        f.LookupCoverName = CoverName;
+    }
+    if (!m_sequence.storeScan(cover, kCovers, CoverName, kCoverWide, kCoverOther, ScanSequence::countText(count)))
+        return;
+
+    if (f.settings.Qvlbool) {
+        if (CoverName.size() >= kCodeLength)
+            UploadScannedCover(CoverName + QStringLiteral(".jpg"));
+        else
+            uploadByTitle(CoverName, field("Titre"));
+    }
+    f.db.ars.clearSql();
+    f.db.ars.addSql(QStringLiteral("UPDATE table1 SET Emprunte = True"));
+    f.db.ars.addSql(QStringLiteral("WHERE NumLivre = ") + QString::number(books.fieldByName(QStringLiteral("numlivre")).asInteger()));
+    f.db.ars.execSql();
+}
+
+void CoverScanning::Image59Click()
+{
+    app::TFrmPrin& f = m_frm;
+    auto& title = f.get<ui::CustomEdit>(QStringLiteral("Edit4"));
+    auto& code = f.get<ui::CustomEdit>(QStringLiteral("Edit10"));
+    if (title.text().isEmpty()) {
+        f.ShowMessageEntry(88);
+        return;
+    }
+    if (!code.text().isEmpty() && code.text().size() <= 5) {
+        code.setText((QStringLiteral("00000") + code.text()).right(5));
+        f.get<ui::CustomEdit>(QStringLiteral("Edit61")).setText(code.text() + QStringLiteral(".jpg"));
+    }
+    if (code.text().isEmpty()) {
+        db::Query& ars = f.db.ars;
+        ars.clearSql();
+        ars.addSql(QStringLiteral("SELECT * FROM table1 order by numlivre"));
+        ars.open();
+        ars.last();
+        // An empty catalogue starts at the first number.
+        const qint64 last = ars.isEmpty() ? 0 : ars.fieldByName(QStringLiteral("numlivre")).asInteger();
+        ars.close();
+        const QString next = QString::number(last + 1);
+        code.setText(next.size() < 5 ? (QStringLiteral("00000") + next).right(5) : next);
+    }
+    CoverName = code.text();
+    f.LookupCoverName = code.text() + QStringLiteral(".jpg");
+    if (catalogue::isPressCode(code.text())) {
+        CoverName = code.text() + u'_' + digitsOf(f.get<ui::CustomEdit>(QStringLiteral("Edit97")).text());
+        f.LookupCoverName = CoverName + QStringLiteral(".jpg");
+    }
+    if (!m_sequence.ScanToJpegFile(f.get<ui::Image>(QStringLiteral("Image99")), kCovers, CoverName, kCoverWide,
+                                   kCoverOther, f.tables.message(89), false))
+        return;
+    if (CoverName.size() >= kCodeLength)
+        UploadScannedCover(CoverName + QStringLiteral(".jpg"));
+    else
+        uploadByTitle(CoverName, title.text());
+    f.CoverScanned = QStringLiteral("True");
+}
+
+void CoverScanning::SpeedButton25Click()
+{
+    app::TFrmPrin& f = m_frm;
+    if (f.get<ui::CustomEdit>(QStringLiteral("DBEdit26")).text().isEmpty())
+        return;
+    CoverName = f.get<ui::CustomEdit>(QStringLiteral("DBEdit27")).text();
+    f.get<ui::CustomEdit>(QStringLiteral("DBEdit34")).setText(CoverName + QStringLiteral(".jpg"));
+    auto& picture = f.get<ui::Image>(QStringLiteral("Image12"));
+    const int count = m_sequence.acquireInto(picture);
+    if (count >= 1)
+        m_sequence.storeScan(picture, kCovers, CoverName, kCoverWide, kCoverOther, ScanSequence::countText(count));
+}
+
+void CoverScanning::UploadScannedCover(const QString& fileName)
+{
+    upload(fileName, QStringLiteral("/livres/") + fileName.left(7) + u'/' + fileName);
+}
+
+void CoverScanning::uploadByTitle(const QString& coverName, const QString& title)
+{
+    const QString key = ToSafeFileName(title).replace(QStringLiteral("__"), QStringLiteral("_"));
+    if (!key.isEmpty())
+        upload(coverName + QStringLiteral(".jpg"), QStringLiteral("/livres/alpha/") + key + QStringLiteral(".jpg"));
+}
+
+void CoverScanning::upload(const QString& localName, const QString& remotePath)
+{
+    if (!m_frm.settings.ftpbool)
+        return;
+    net::FtpClient& ftp = m_frm.IdFTP1;
+    const app::MakerHost& maker = m_frm.settings.maker;
+    try {
+        ftp.disconnect();
+        ftp.connect({maker.ftpHost, maker.ftpPort, maker.ftpUser, maker.ftpPassword, true});
+        // The base's folder of the code may be new.
+        try {
+            ftp.makeDir(remotePath.left(remotePath.lastIndexOf(u'/') + 1));
+        } catch (const net::Error&) {
+        }
+        ftp.put(files::nativePath(m_frm.AppDir + kCovers + localName), remotePath);
+    } catch (const net::Error& error) {
+        m_frm.application().showMessage(QString::fromUtf8(error.what()));
+    }
+    ftp.disconnect();
+}
+
+}  // namespace acquisition
