@@ -2,10 +2,12 @@
 #include "app/FrmPrin.h"
 #include "app/Program.h"
 #include "app/SingleStart.h"
+#include "exchange/labels/BarcodeFonts.h"
 #include "program/ProgramScreens.h"
 #include "platform/browser/EngineWebPages.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/media/SoundCommands.h"
+#include "platform/richtext/PreviewEngine.h"
 #include "platform/shell/SingleInstance.h"
 #include "platform/shell/SystemShell.h"
 #include "platform/ui/Application.h"
@@ -17,6 +19,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QSessionManager>
 
@@ -32,6 +36,14 @@ int main(int argc, char** argv)
         return instance.errorString().isEmpty() ? 0 : 1;
 
     files::setProgramFolder(QCoreApplication::applicationDirPath());
+    // The web views, a word processor opening the label file and the desktop's other programs
+    // find the barcode faces through fontconfig, before the web engine starts.
+    labels::installBarcodeFonts(QCoreApplication::applicationDirPath() + QStringLiteral("/Reserve"));
+    // The label sheet prints on the current printer as the rich-edit control lays it out.
+    QPrinter printer(QPrinter::HighResolution);
+    richtext::PreviewEngine printing(
+        [&printer]() -> QPrinter* { return QPrinterInfo::defaultPrinter().isNull() ? nullptr : &printer; });
+    ui::PrintPreviewEngine::install(&printing);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         application.setScreenSize(screen->size());
     uiqt::Renderer renderer(application);

@@ -1,0 +1,51 @@
+#pragma once
+// The label sheet tab (TabSheet9 of Panel8): the sheet rebuilt from the flagged copies, its
+// layout settings and their eight buttons, the save to Etiquettes.RTF, the print that clears
+// the flags of the copies printed, the preview program and the help page.
+#include "exchange/labels/LabelSheet.h"
+
+#include <functional>
+
+namespace app {
+class TFrmPrin;
+}
+namespace ui {
+class RichEdit;
+}
+
+namespace labels {
+
+class LabelSheetScreen {
+public:
+    // Builds the label screen's controls and binds the sheet's handlers.
+    explicit LabelSheetScreen(app::TFrmPrin& frm);
+
+    // Menu "Etiquettes Codebarre": the sheet of the scratch query's current result.
+    void Etiquettecodebarre1Click();
+    // "Mise à jour affichage": the label query of the chosen types and order, rebuilt and saved.
+    void SpeedButton35Click();
+    // "Impression": prints the sheet as shown, then asks before clearing the flags.
+    void Imprime_EtiquetteClick();
+    // "Aperçu avant impression": starts the preview program.
+    void SpeedButton38Click();
+    void Button25Click();
+
+    // Prints the sheet's whole content on the current printer as one job; throws when it cannot
+    // be started. The program's prints through the installed page formatting; tests set their own.
+    std::function<void(const ui::RichEdit&)> printSheet;
+
+    const LabelSheet& sheet() const { return m_sheet; }
+
+private:
+    // Rebuilds the sheet from the scratch query as the check boxes choose.
+    void rebuild();
+    // Sets a layout value, rebuilds, shows the values and saves the sheet.
+    void changeLayout(int& setting, int step);
+    void showSettings();
+    void saveSheet();
+
+    app::TFrmPrin& m_frm;
+    LabelSheet m_sheet;
+};
+
+}  // namespace labels
