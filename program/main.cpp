@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFontDatabase>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -36,6 +37,9 @@ int main(int argc, char** argv)
         return instance.errorString().isEmpty() ? 0 : 1;
 
     files::setProgramFolder(QCoreApplication::applicationDirPath());
+    // The program works in its own folder, wherever it was started from: the preview program it
+    // starts reads the label file from the working folder it inherits.
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
     // The web views, a word processor opening the label file and the desktop's other programs
     // find the barcode faces through fontconfig, before the web engine starts.
     labels::installBarcodeFonts(QCoreApplication::applicationDirPath() + QStringLiteral("/Reserve"));

@@ -119,8 +119,7 @@ void LabelSheetScreen::Imprime_EtiquetteClick()
 
 void LabelSheetScreen::SpeedButton38Click()
 {
-    // The preview reads the label file from its working folder: the program folder, wherever
-    // the program was started from.
+    // The preview reads the label file from the working folder it inherits: the program folder.
     const QString folder = files::nativePath(m_frm.AppDir);
     if (!m_frm.services().shell.start(QDir(folder).filePath(QStringLiteral("Preview")), {}))
         m_frm.application().showMessage(QStringLiteral("Le programme d'aperçu ne peut pas être lancé."));
