@@ -3,6 +3,7 @@
 #include "app/FrmPrin.h"
 #include "exchange/BcdiImportScreen.h"
 #include "exchange/ImportControls.h"
+#include "exchange/IsbnListScreen.h"
 #include "exchange/LibraryTransfer.h"
 
 namespace exchange {
@@ -12,6 +13,7 @@ void installExchangeScreens(app::TFrmPrin& frm)
     buildImportControls(frm);
     frm.addPart<LibraryTransfer>(frm);
     frm.addPart<BcdiImportScreen>(frm);
+    frm.addPart<IsbnListScreen>(frm);
 }
 
 }  // namespace exchange

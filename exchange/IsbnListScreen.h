@@ -1,0 +1,29 @@
+#pragma once
+// The tools menu's ISBN lists: the ISBNs of the catalogue exported, the screen where codes are
+// added to the offline list, and the list's import into the book screen, where "ISBN Suivant"
+// hands each entry in turn to the look-up.
+#include <QStringList>
+
+namespace app {
+class TFrmPrin;
+}
+
+namespace exchange {
+
+class IsbnListScreen {
+public:
+    explicit IsbnListScreen(app::TFrmPrin& frm);
+
+    void ExporterISBN1Click();
+    void AjouterlalisteISBN1Click();
+    void Button30Click();
+    void Lsitetouslivresn1Click();
+    void Button31Click();
+
+private:
+    void rewriteList(const QStringList& lines);
+
+    app::TFrmPrin& m_frm;
+};
+
+}  // namespace exchange
