@@ -30,16 +30,16 @@ void iconOffering(app::TFrmPrin& frm, ui::WinControl* tab, const char* iconName,
     offered->onMouseLeave = [offered] { offered->hide(); };
 }
 
-void scanButtons(app::TFrmPrin& frm, const char* tabName, const char* scanName, const char* sourceName, QPoint at)
+void scanButtons(app::TFrmPrin& frm, const char* tabName, const char* scanName, const char* sourceName, QRect place)
 {
     auto* tab = frm.find<ui::WinControl>(QString::fromLatin1(tabName));
     if (!tab)
         return;
-    auto* scan = placeControl<ui::SpeedButton>(frm, scanName, tab, QRect(at, QSize(110, 26)));
+    auto* scan = placeControl<ui::SpeedButton>(frm, scanName, tab, place);
     scan->setCaption(QStringLiteral("Scanner"));
     scan->setHint(QStringLiteral("Scanner la jaquette"));
     scan->setShowHint(true);
-    auto* source = placeControl<ui::SpeedButton>(frm, sourceName, tab, QRect(at + QPoint(116, 0), QSize(110, 26)));
+    auto* source = placeControl<ui::SpeedButton>(frm, sourceName, tab, place.translated(place.width() + 4, 0));
     source->setCaption(QStringLiteral("Choix scanner"));
     source->setHint(QStringLiteral("Choix scanner webcam"));
     source->setShowHint(true);
@@ -56,8 +56,9 @@ void buildScanControls(app::TFrmPrin& frm)
         iconOffering(frm, entry, "Image7", "Image58", QRect(840, 72, 32, 32), sourceChoiceIcon(),
                      QStringLiteral("Choix scanner webcam"), QStringLiteral("Choisir le scanner"));
     }
-    scanButtons(frm, "TabSheet2", "SpeedButton23", "SpeedButton24", QPoint(660, 424));
-    scanButtons(frm, "TabSheet5", "SpeedButton25", "SpeedButton26", QPoint(505, 580));
+    // Under the storage place's picture, and under the other medium's pictures.
+    scanButtons(frm, "TabSheet2", "SpeedButton23", "SpeedButton24", QRect(348, 398, 94, 26));
+    scanButtons(frm, "TabSheet5", "SpeedButton25", "SpeedButton26", QRect(505, 580, 123, 26));
 }
 
 }  // namespace acquisition
