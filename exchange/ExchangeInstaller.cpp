@@ -5,6 +5,7 @@
 #include "exchange/ImportControls.h"
 #include "exchange/IsbnListScreen.h"
 #include "exchange/LibraryTransfer.h"
+#include "exchange/ListScreen.h"
 
 namespace exchange {
 
@@ -14,6 +15,7 @@ void installExchangeScreens(app::TFrmPrin& frm)
     frm.addPart<LibraryTransfer>(frm);
     frm.addPart<BcdiImportScreen>(frm);
     frm.addPart<IsbnListScreen>(frm);
+    frm.addPart<ListScreen>(frm);
 }
 
 }  // namespace exchange

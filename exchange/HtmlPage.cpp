@@ -4,6 +4,7 @@
 #include "platform/files/FileError.h"
 #include "platform/files/TextFileRecord.h"
 #include "platform/files/WindowsPath.h"
+#include "platform/shell/Shell.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/WebBrowser.h"
 
@@ -91,6 +92,13 @@ bool WriteHtmlPage(app::TFrmPrin& frm, const QString& fileName, const QString& p
 void ShowHtmlPage(app::TFrmPrin& frm, ui::WebBrowser& browser, const QString& fileName)
 {
     browser.navigate(QStringLiteral("file:") + files::nativePath(frm.AppDir + fileName));
+}
+
+void PrintHtmlPage(app::TFrmPrin& frm, ui::WebBrowser& browser)
+{
+    const QString url = browser.locationUrl();
+    if (url.startsWith(QLatin1String("file:")))
+        frm.services().shell.open(url.mid(5));
 }
 
 void PublishHtmlPage(app::TFrmPrin& frm, ui::WebBrowser& browser, const QString& fileName, const QString& page)

@@ -1,0 +1,110 @@
+#include "exchange/ListScreen.h"
+
+#include "app/FrmPrin.h"
+#include "catalogue/ControlPlacement.h"
+#include "exchange/CsvLists.h"
+#include "exchange/HtmlPage.h"
+#include "platform/files/FileOps.h"
+#include "platform/files/TextFileRecord.h"
+#include "platform/files/WindowsPath.h"
+#include "platform/shell/Shell.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/WebBrowser.h"
+
+namespace exchange {
+
+namespace {
+
+const QString kListsFolder = QStringLiteral("Listes\\");
+
+void buildListControls(app::TFrmPrin& frm)
+{
+    using catalogue::placeControl;
+    auto* screen = &frm.get<ui::Panel>(QStringLiteral("Liste"));
+    placeControl<ui::Button>(frm, "Button53", screen, QRect(16, 16, 420, 30),
+                             QStringLiteral("Faire la liste de tous les livres dans le fichier \"Livres.csv\""));
+    placeControl<ui::Button>(frm, "Button54", screen, QRect(16, 52, 420, 30),
+                             QStringLiteral("Faire la liste de tous les élèves \"Emprunteurs.csv\""));
+    placeControl<ui::Button>(frm, "BitBtn8", screen, QRect(16, 88, 420, 30),
+                             QStringLiteral("Faire la liste de tout \"Sauf_Livres.csv\""));
+    placeControl<ui::Memo>(frm, "Memo4", screen, QRect(450, 16, 420, 102))
+        ->setLines({QStringLiteral("Ces fichiers sont des fichiers texte que le tableur (Excel, Calc) ouvre"),
+                    QStringLiteral("pour les trier, les filtrer ou les imprimer."),
+                    QStringLiteral("Ils sont dans le dossier Listes du programme.")});
+    placeControl<ui::Button>(frm, "Button83", screen, QRect(884, 16, 100, 30), QStringLiteral("Imprimer"));
+    placeControl<ui::Image>(frm, "Image15", screen, QRect(884, 56, 48, 48))->setHint(QStringLiteral("Imprimer"));
+    placeControl<ui::WebBrowser>(frm, "WebBrowser8", screen, QRect(16, 130, 985, 615));
+}
+
+}  // namespace
+
+ListScreen::ListScreen(app::TFrmPrin& frm) : m_frm(frm)
+{
+    buildListControls(frm);
+    frm.handlers.bind(QStringLiteral("Listes1Click"), [this] { Listes1Click(); });
+    frm.handlers.bind(QStringLiteral("ListescsvAutressupport1Click"), [this] { Listes1Click(); });
+    const auto onClick = [&frm](const char* name, std::function<void()> handler) {
+        frm.get<ui::Control>(QString::fromLatin1(name)).onClick = std::move(handler);
+    };
+    onClick("Button53", [this] { Button53Click(); });
+    onClick("Button54", [this] { Button54Click(); });
+    onClick("BitBtn8", [this] { BitBtn8Click(); });
+    onClick("Button83", [this] { Button83Click(); });
+    onClick("Image15", [this] { Button83Click(); });
+}
+
+void ListScreen::Listes1Click()
+{
+    m_frm.HideAllScreens();
+    m_frm.get<ui::Panel>(QStringLiteral("Liste")).show();
+}
+
+void ListScreen::publish(const CsvList& list, const QString& fileName, const QString& pageName)
+{
+    app::TFrmPrin& f = m_frm;
+    // The folder is delivered; one deleted by hand is made again rather than losing the list.
+    files::forceDirectories(f.AppDir + kListsFolder);
+    files::TextFileRecord& file = f.OutputFile;
+    file.assign(f.AppDir + kListsFolder + fileName);
+    file.rewrite();
+    file.write(list.csv);
+    file.close();
+    PublishHtmlPage(f, f.get<ui::WebBrowser>(QStringLiteral("WebBrowser8")), pageName, list.page);
+    f.application().showMessage(f.tables.message(55) + f.AppDir + kListsFolder + fileName + QStringLiteral(" \r\n") +
+                                f.tables.message(56));
+}
+
+void ListScreen::offerSpreadsheet(const QString& question, const QString& fileName)
+{
+    if (m_frm.application().messageBox(question, QStringLiteral("Excel"), ui::MessageButtons::OkCancel,
+                                       ui::MessageIcon::Question, 2) == ui::ModalResult::Ok)
+        m_frm.services().shell.open(files::nativePath(m_frm.AppDir + kListsFolder + fileName));
+}
+
+void ListScreen::Button53Click()
+{
+    publish(bookList(m_frm.db.ars), QStringLiteral("Livres.csv"), QStringLiteral("Livres_Tous.html"));
+    offerSpreadsheet(m_frm.tables.message(243), QStringLiteral("Livres.csv"));
+}
+
+void ListScreen::Button54Click()
+{
+    publish(borrowerList(m_frm.db.ars), QStringLiteral("Emprunteurs.csv"), QStringLiteral("Livres_Tous.html"));
+}
+
+void ListScreen::BitBtn8Click()
+{
+    publish(otherMediaList(m_frm.db.ars), QStringLiteral("AutreLivres.csv"), QStringLiteral("AutreLivres_Tous.html"));
+    offerSpreadsheet(m_frm.tables.dialog(9), QStringLiteral("AutreLivres.csv"));
+}
+
+void ListScreen::Button83Click()
+{
+    PrintHtmlPage(m_frm, m_frm.get<ui::WebBrowser>(QStringLiteral("WebBrowser8")));
+}
+
+}  // namespace exchange

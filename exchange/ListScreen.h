@@ -1,0 +1,33 @@
+#pragma once
+// The list screen ("Liste"): the plain lists of books, borrowers and other media written to the
+// folder "Listes\" for a spreadsheet and shown as a page that can be printed.
+#include <QString>
+
+namespace app {
+class TFrmPrin;
+}
+
+namespace exchange {
+
+struct CsvList;
+
+class ListScreen {
+public:
+    explicit ListScreen(app::TFrmPrin& frm);
+
+    // Menus Livres and Emprunteurs, and Autres_supports.
+    void Listes1Click();
+    void Button53Click();
+    void Button54Click();
+    void BitBtn8Click();
+    // Button83 and Image15.
+    void Button83Click();
+
+private:
+    void publish(const CsvList& list, const QString& fileName, const QString& pageName);
+    void offerSpreadsheet(const QString& question, const QString& fileName);
+
+    app::TFrmPrin& m_frm;
+};
+
+}  // namespace exchange
