@@ -2,6 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "exchange/BcdiImportScreen.h"
+#include "exchange/BookCatalogueScreen.h"
 #include "exchange/ImportControls.h"
 #include "exchange/IsbnListScreen.h"
 #include "exchange/LibraryTransfer.h"
@@ -16,6 +17,7 @@ void installExchangeScreens(app::TFrmPrin& frm)
     frm.addPart<BcdiImportScreen>(frm);
     frm.addPart<IsbnListScreen>(frm);
     frm.addPart<ListScreen>(frm);
+    frm.addPart<BookCatalogueScreen>(frm);
 }
 
 }  // namespace exchange

@@ -21,14 +21,18 @@ struct PageWalk {
     QStringList images;
     QStringList paragraphs;
     int tables = 0;
+    bool titleSeen = false;
 
     void walk(const GumboNode* node, bool inTable)
     {
         if (node->type != GUMBO_NODE_ELEMENT)
             return;
         const GumboTag tag = node->v.element.tag;
-        if (tag == GUMBO_TAG_TITLE)
+        // Continuation heads of printed sheets repeat a title; the page's own is the first.
+        if (tag == GUMBO_TAG_TITLE && !titleSeen) {
             pageNodeText(node, title);
+            titleSeen = true;
+        }
         if (tag == GUMBO_TAG_TABLE) {
             ++tables;
             inTable = true;

@@ -1,0 +1,34 @@
+#pragma once
+// The book catalogue screen (Panel5): its options, "Réactualiser l'affichage" building
+// Biblio_zantor.html row by row with its gauge and "Stop", printing, and "Sauvegarder sous"
+// copying the page and the covers to a folder of the user's choice.
+#include "exchange/BookCatalogue.h"
+
+namespace app {
+class TFrmPrin;
+}
+
+namespace exchange {
+
+class BookCatalogueScreen {
+public:
+    explicit BookCatalogueScreen(app::TFrmPrin& frm);
+
+    void CatalogueHtml1Click();
+    void Button12Click();
+    void SpeedButton34Click();
+    void Button13Click();
+    void Button84Click();
+    void Button60Click();
+
+private:
+    BookCatalogueOptions options() const;
+    QString text(const char* name) const;
+    bool checked(const char* name) const;
+
+    app::TFrmPrin& m_frm;
+    bool m_building = false;
+    bool m_stopped = false;
+};
+
+}  // namespace exchange

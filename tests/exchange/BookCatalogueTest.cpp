@@ -1,0 +1,116 @@
+// The HTML book catalogue: the rows its options take, the form of each row, and the page of a
+// 50,000-copy library read back by an HTML parser, whole or stopped half-way.
+#include "tests/exchange/ExchangeWindowFixture.h"
+
+#include "tests/exchange/PageText.h"
+
+#include "exchange/BookCatalogue.h"
+#include "platform/text/Windows1252.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/WebBrowser.h"
+#include "tools/bench/Catalogue.h"
+
+#include <QFile>
+#include <QSet>
+
+namespace {
+
+using exchange::BookCatalogueOptions;
+using exchange::BookCataloguePage;
+using exchange::CatalogueBook;
+
+CatalogueBook book(int number, const QString& title, bool last = true)
+{
+    return {number, last, title, QStringLiteral("978"), QStringLiteral("Au"), QStringLiteral("Ed"), QStringLiteral("LIVRE"),
+            QStringLiteral("Ré"), QStringLiteral("B2"), QStringLiteral("c.jpg"), QStringLiteral(".D"), QStringLiteral("1")};
+}
+
+TEST(BookCatalogue, QueryFollowsOrderAndFilters)
+{
+    BookCatalogueOptions o;
+    EXPECT_EQ(exchange::bookCatalogueQuery(o), QStringLiteral("Select * FROM table1 WHERE Type = 'LIVRE' ORDER BY titre"));
+    o.order = BookCatalogueOptions::Order::Entry;
+    EXPECT_EQ(exchange::bookCatalogueQuery(o), QStringLiteral("Select * FROM table1 WHERE Type = 'LIVRE'"));
+    o.theme = QStringLiteral("L'eau");
+    o.owner = QStringLiteral("BCD");
+    EXPECT_EQ(exchange::bookCatalogueQuery(o), QStringLiteral("Select * FROM table1 WHERE Type = 'LIVRE' AND Mot_Cle = "
+                                                              "'L''eau' AND Proprio = 'BCD' ORDER BY NumLivre"));
+}
+
+TEST(BookCatalogue, RangeIsOpenAndUniqueTitleKeepsTheLastCopy)
+{
+    BookCatalogueOptions o;
+    o.from = 10;
+    o.to = 20;
+    o.uniqueTitle = true;
+    const BookCataloguePage page(o);
+    EXPECT_FALSE(page.accepts(book(10, "a")));
+    EXPECT_FALSE(page.accepts(book(20, "a")));
+    EXPECT_TRUE(page.accepts(book(11, "a")));
+    EXPECT_FALSE(page.accepts(book(11, "a", false)));
+}
+
+TEST(BookCatalogue, RowsKeepTheirOrderOfTextsAndSheetsBreak)
+{
+    BookCatalogueOptions o;
+    o.rowsPerSheet = 1;
+    o.theme = QStringLiteral("Thème");
+    BookCataloguePage plain(o);
+    plain.addBook(book(1, "<Un>"));
+    plain.addBook(book(2, "Deux"));
+    const QString text = plain.finish();
+    EXPECT_EQ(text.count(QStringLiteral("page-break-after")), 2);
+    const ParsedPage parsed(text);
+    ASSERT_EQ(parsed.rows().size(), 2);
+    EXPECT_EQ(parsed.rows()[0], QStringLiteral("<Un>Au978ThèmeNbrExemplaire : 1"));
+
+    o.storagePlace = true;
+    o.summary = o.publisher = o.type = o.descriptors = true;
+    BookCataloguePage withPlace(o);
+    withPlace.addBook(book(1, "T"));
+    const ParsedPage placed(withPlace.finish());
+    EXPECT_EQ(placed.rows()[0], QStringLiteral("TAuEd978LIVREThèmeRéNbrExemplaire : 1.D"));
+    EXPECT_EQ(placed.imageSources(), (QStringList{"livres/Jaquettes/c.jpg", "Photo_Rangement/B2"}));
+}
+
+class CatalogueScreen : public ExchangeWindow {
+protected:
+    void SetUp() override { bench::addCatalogueCopies(program.folder(QStringLiteral("Test1.bib"))); }
+    ParsedPage builtPage()
+    {
+        QFile f(files::nativePath(frm().AppDir + QStringLiteral("Biblio_zantor.html")));
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return ParsedPage(text::decodeWindows1252(f.readAll()));
+    }
+};
+
+TEST_F(CatalogueScreen, FiftyThousandCopiesEveryBookOnceAndAStoppedPageStillParses)
+{
+    startLoggedIn();
+    input.menu(QStringLiteral("Livres > Catalogue Html Livre"));
+    input.click(QStringLiteral("Button12"));
+    const ParsedPage whole = builtPage();
+    EXPECT_EQ(whole.title(), QStringLiteral("Titre"));
+    QSet<QString> titles;
+    for (const QString& row : whole.rows())
+        titles.insert(row.section(QStringLiteral("Auteur"), 0, 0));
+    const int books = bench::kCatalogueCopies * 4 / 5;
+    EXPECT_EQ(whole.rows().size(), books);
+    EXPECT_EQ(titles.size(), books);
+    EXPECT_TRUE(titles.contains(bench::copyTitle(1)));
+    EXPECT_FALSE(titles.contains(bench::copyTitle(4)));  // a DVD
+    EXPECT_EQ(text("Edit16"), QString::number(books));
+    EXPECT_TRUE(frm().get<ui::WebBrowser>(QStringLiteral("WebBrowser4")).locationUrl().endsWith(QStringLiteral("Biblio_zantor.html")));
+
+    // Stop pressed while the page is built: its rows so far, and a whole page around them.
+    input.queueClick(frm().get<ui::Control>(QStringLiteral("Button12")));
+    input.queueClick(frm().get<ui::Control>(QStringLiteral("SpeedButton34")));
+    input.process();
+    const ParsedPage stopped = builtPage();
+    EXPECT_GE(stopped.rows().size(), 1);
+    EXPECT_LT(stopped.rows().size(), 10);
+    EXPECT_EQ(text("Edit16"), QString::number(stopped.rows().size()));
+    EXPECT_FALSE(frm().get<ui::Control>(QStringLiteral("Gauge1")).visible());
+}
+
+}  // namespace
