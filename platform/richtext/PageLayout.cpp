@@ -11,6 +11,8 @@ namespace richtext {
 namespace {
 
 constexpr int kTwipsPerPoint = 20;
+// The rich-edit control's largest font, 1638 points: a file asking for more gets that.
+constexpr int kMaxHalfPoints = 3276;
 constexpr int kDefaultTabStop = 720;
 
 QTextCharFormat textFormat(const CharFormat& format)
@@ -37,7 +39,7 @@ Qt::Alignment qtAlignment(Alignment alignment)
 QFont layoutFont(const CharFormat& format)
 {
     QFont font(uiqt::fontFamily(format.face));
-    font.setPixelSize(std::max(1, format.halfPoints * kTwipsPerPoint / 2));
+    font.setPixelSize(std::clamp(format.halfPoints, 1, kMaxHalfPoints) * kTwipsPerPoint / 2);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setBold(format.bold);
     font.setItalic(format.italic);

@@ -6,6 +6,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <cmath>
 #include <stdexcept>
 
 namespace richtext {
@@ -14,7 +15,11 @@ namespace {
 
 constexpr int kTwipsPerInch = 1440;
 
-int toTwips(int pixels, int dpi) { return int((qint64(pixels) * kTwipsPerInch + dpi / 2) / dpi); }
+constexpr double kMillimetresPerInch = 25.4;
+
+// Millimetres keep a page's sizes as its definition gives them (points and pixels are rounded).
+int toTwips(qreal millimetres) { return int(std::lround(millimetres * kTwipsPerInch / kMillimetresPerInch)); }
+qreal toMillimetres(int twips) { return twips * kMillimetresPerInch / kTwipsPerInch; }
 
 void drawBand(const ui::BandDrawing& band, QPainter& painter)
 {
@@ -38,16 +43,16 @@ std::optional<ui::PrinterGeometry> PreviewEngine::printerGeometry()
     if (!printer || !printer->isValid())
         return std::nullopt;
     const int dpi = printer->resolution();
-    const QRect paper = printer->pageLayout().fullRectPixels(dpi);
-    const QRect printable = printer->pageLayout().paintRectPixels(dpi);
+    const QRectF paper = printer->pageLayout().fullRect(QPageLayout::Millimeter);
+    const QRectF printable = printer->pageLayout().paintRect(QPageLayout::Millimeter);
     return ui::PrinterGeometry{dpi,
                                dpi,
-                               toTwips(paper.width(), dpi),
-                               toTwips(paper.height(), dpi),
-                               toTwips(printable.left(), dpi),
-                               toTwips(printable.top(), dpi),
-                               toTwips(printable.width(), dpi),
-                               toTwips(printable.height(), dpi)};
+                               toTwips(paper.width()),
+                               toTwips(paper.height()),
+                               toTwips(printable.left()),
+                               toTwips(printable.top()),
+                               toTwips(printable.width()),
+                               toTwips(printable.height())};
 }
 
 std::vector<int> PreviewEngine::paginate(const ui::RichEdit& edit, const QRect& textRect)
@@ -107,10 +112,10 @@ void setUpPdfPrinter(QPrinter& printer, const QString& nativePath)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(nativePath);
     printer.setResolution(360);
-    // Twips are twentieths of a point.
-    printer.setPageLayout(QPageLayout(QPageSize(QSizeF(11908 / 20.0, 16832 / 20.0), QPageSize::Point),
-                                      QPageLayout::Portrait, QMarginsF(172 / 20.0, 172 / 20.0, 216 / 20.0, 737 / 20.0),
-                                      QPageLayout::Point));
+    printer.setPageLayout(QPageLayout(QPageSize(QSizeF(toMillimetres(11908), toMillimetres(16832)), QPageSize::Millimeter),
+                                      QPageLayout::Portrait,
+                                      QMarginsF(toMillimetres(172), toMillimetres(172), toMillimetres(216), toMillimetres(737)),
+                                      QPageLayout::Millimeter));
 }
 
 }  // namespace richtext

@@ -57,11 +57,17 @@ TEST_F(PageLayoutTest, LinesThatCannotFitStillMoveOn)
     longWord.append(QString(5000, u'X'), testing::format("Arial", 12));
     Document huge;
     huge.append(QStringLiteral("A B C"), testing::format("Arial", 1600));
+    // A file may ask for any size; the rich-edit control stops at 1638 points.
+    CharFormat absurd = testing::format("Arial", 10);
+    absurd.halfPoints = 5'000'000;
+    Document absurdlyLarge;
+    absurdlyLarge.append(QStringLiteral("A B"), absurd);
     Document tabs;
     tabs.append(QString(3000, u'\t') + QStringLiteral("fin"), testing::format("Arial", 10));
     const struct { const char* name; const Document& document; QRect rect; } cases[] = {
         {"a word longer than the line", longWord, QRect(0, 0, 2000, 2000)},
         {"a font taller than the page", huge, kA4Text},
+        {"a font larger than any", absurdlyLarge, kA4Text},
         {"a text rectangle without height", testing::lines(5), QRect(0, 0, 5000, 0)},
         {"a text rectangle without width", testing::lines(3), QRect(0, 0, 0, 5000)},
         {"tabs past the right edge", tabs, QRect(0, 0, 3000, 3000)},
