@@ -35,14 +35,14 @@ void buildBookCatalogueControls(app::TFrmPrin& frm)
         placeControl<ui::Label>(frm, label, screen, QRect(left, top, width + 120, 16), caption);
         placeControl<ui::Edit>(frm, edit, screen, QRect(left, top + 18, width, 22), value);
     };
-    labelled("Label61", "Edit59", 16, 8, 260, QStringLiteral("Titre"), QStringLiteral("Titre"));
-    placeControl<ui::Label>(frm, "Label62", screen, QRect(16, 56, 200, 16), QStringLiteral("Taille des images"));
+    labelled("CatalogueTitleLabel", "Edit59", 16, 8, 260, QStringLiteral("Titre"), QStringLiteral("Titre"));
+    placeControl<ui::Label>(frm, "CatalogueSizeLabel", screen, QRect(16, 56, 200, 16), QStringLiteral("Taille des images"));
     placeControl<ui::Edit>(frm, "Edit17", screen, QRect(16, 74, 50, 22), QStringLiteral("80"));
     placeControl<ui::Edit>(frm, "Edit8", screen, QRect(72, 74, 50, 22), QStringLiteral("120"));
     auto* preview = placeControl<ui::Panel>(frm, "Panel6", screen, QRect(16, 104, 80, 120), QStringLiteral("Taille Image"));
     preview->setColor(ui::colors::white);
     placeControl<ui::Button>(frm, "Button13", screen, QRect(130, 74, 190, 26), QStringLiteral("Modifier la taille des images"));
-    labelled("Label63", "Edit115", 130, 110, 60, QStringLiteral("Nombre de livres par page"), QStringLiteral("7"));
+    labelled("CatalogueSheetLabel", "Edit115", 130, 110, 60, QStringLiteral("Nombre de livres par page"), QStringLiteral("7"));
     const struct {
         const char* name;
         const char* caption;
@@ -54,10 +54,10 @@ void buildBookCatalogueControls(app::TFrmPrin& frm)
         top += 24;
     }
     frm.get<ui::RadioButton>(QStringLiteral("RadioButton14")).setChecked(true);
-    labelled("Label64", "Edit93", 16, 340, 70, QStringLiteral("Début"), QStringLiteral("0"));
-    labelled("Label65", "Edit94", 110, 340, 70, QStringLiteral("Fin"), QStringLiteral("99999"));
-    labelled("Label66", "Edit62", 16, 388, 200, QStringLiteral("Thème"), QString());
-    labelled("Label67", "Edit64", 16, 436, 200, QStringLiteral("Propriétaire"), QString());
+    labelled("CatalogueFromLabel", "Edit93", 16, 340, 70, QStringLiteral("Début"), QStringLiteral("0"));
+    labelled("CatalogueToLabel", "Edit94", 110, 340, 70, QStringLiteral("Fin"), QStringLiteral("99999"));
+    labelled("CatalogueThemeLabel", "Edit62", 16, 388, 200, QStringLiteral("Thème"), QString());
+    labelled("CatalogueOwnerLabel", "Edit64", 16, 436, 200, QStringLiteral("Propriétaire"), QString());
     const struct {
         const char* name;
         const char* caption;
@@ -71,7 +71,7 @@ void buildBookCatalogueControls(app::TFrmPrin& frm)
     placeControl<ui::Button>(frm, "Button12", screen, QRect(16, 624, 200, 30), QStringLiteral("Réactualiser l'affichage"));
     placeControl<ui::SpeedButton>(frm, "SpeedButton34", screen, QRect(224, 624, 70, 30), QStringLiteral("Stop"));
     placeControl<ui::Gauge>(frm, "Gauge1", screen, QRect(16, 662, 278, 18))->hide();
-    labelled("Label68", "Edit16", 16, 686, 80, QStringLiteral("Nombre de livres différents:"), QString());
+    labelled("CatalogueCountLabel", "Edit16", 16, 686, 80, QStringLiteral("Nombre de livres différents:"), QString());
     placeControl<ui::Edit>(frm, "Edit63", screen, QRect(16, 736, 130, 22), QStringLiteral("*.html"));
     placeControl<ui::Button>(frm, "Button60", screen, QRect(152, 734, 142, 26), QStringLiteral("Sauvegarder sous"));
     placeControl<ui::Button>(frm, "Button84", screen, QRect(224, 686, 70, 26), QStringLiteral("Imprimer"));

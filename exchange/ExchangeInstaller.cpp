@@ -7,6 +7,7 @@
 #include "exchange/IsbnListScreen.h"
 #include "exchange/LibraryTransfer.h"
 #include "exchange/ListScreen.h"
+#include "exchange/MediaCataloguesScreen.h"
 
 namespace exchange {
 
@@ -18,6 +19,7 @@ void installExchangeScreens(app::TFrmPrin& frm)
     frm.addPart<IsbnListScreen>(frm);
     frm.addPart<ListScreen>(frm);
     frm.addPart<BookCatalogueScreen>(frm);
+    frm.addPart<MediaCataloguesScreen>(frm);
 }
 
 }  // namespace exchange

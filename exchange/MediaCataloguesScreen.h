@@ -1,0 +1,32 @@
+#pragma once
+// The screen of the other-media and equipment catalogues (Panel9): the menu commands build a
+// first page with fixed picture sizes, each "OK" builds it again with the typed title and sizes.
+#include <QString>
+
+namespace app {
+class TFrmPrin;
+}
+
+namespace exchange {
+
+struct PictureSize;
+
+class MediaCataloguesScreen {
+public:
+    explicit MediaCataloguesScreen(app::TFrmPrin& frm);
+
+    void C1Click();
+    void Button26Click();
+    void CatalogueHtml2Click();
+    void Button27Click();
+    void Button86Click();
+
+private:
+    void showScreen(bool equipment);
+    void buildOtherMedia(const QString& heading, const PictureSize& size);
+    void buildEquipment(const PictureSize& size, bool placeAndRemarks);
+
+    app::TFrmPrin& m_frm;
+};
+
+}  // namespace exchange
