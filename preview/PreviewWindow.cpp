@@ -27,6 +27,7 @@
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
+#include <QScopeGuard>
 #include <array>
 #include <tuple>
 #include <cmath>
@@ -340,6 +341,8 @@ void TFrmMain::ActPrintExecute()
     if (!choice)
         return;
     setCursor(ui::Cursor::HourGlass);
+    // A failed job is reported by the error box; the pointer comes back all the same.
+    const auto pointerBack = qScopeGuard([this] { setCursor(ui::Cursor::Default); });
     PrintPreview->reset();
     switch (choice->range) {
     case ui::PrintChoice::Range::All: PrintPreview->print(1, -1); break;
@@ -357,7 +360,6 @@ void TFrmMain::ActPrintExecute()
         break;
     }
     }
-    setCursor(ui::Cursor::Default);
     SbrPreview->setPanelText(2, QString());
     // The preview went back to page 1 at scale 1: show it so.
     PrintPreview->display();
