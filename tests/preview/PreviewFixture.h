@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QPrinter>
 #include <QProcess>
@@ -38,7 +39,14 @@ class PreviewFixture : public ::testing::Test {
 protected:
     PreviewFixture() : m_previousFolder(QDir::currentPath())
     {
-        richtext::testing::ensureGuiApplication();
+        // Widgets, for the tests that show the window through the renderer.
+        if (!QCoreApplication::instance()) {
+            static int argc = 1;
+            static char name[] = "test_preview";
+            static char* argv[] = {name, nullptr};
+            static QApplication* application = new QApplication(argc, argv);
+            (void)application;
+        }
         m_pdf = std::make_unique<QPrinter>();
         richtext::setUpPdfPrinter(*m_pdf, pdfPath());
         ui::PrintPreviewEngine::install(&m_engine);
