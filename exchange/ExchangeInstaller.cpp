@@ -8,6 +8,7 @@
 #include "exchange/LibraryTransfer.h"
 #include "exchange/ListScreen.h"
 #include "exchange/MediaCataloguesScreen.h"
+#include "exchange/StatisticsScreen.h"
 
 namespace exchange {
 
@@ -20,6 +21,7 @@ void installExchangeScreens(app::TFrmPrin& frm)
     frm.addPart<ListScreen>(frm);
     frm.addPart<BookCatalogueScreen>(frm);
     frm.addPart<MediaCataloguesScreen>(frm);
+    frm.addPart<StatisticsScreen>(frm);
 }
 
 }  // namespace exchange

@@ -4,6 +4,7 @@
 
 #include "catalogue/BookEntryScreen.h"
 #include "exchange/ExchangeInstaller.h"
+#include "platform/db/Query.h"
 #include "platform/files/TextFile.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/ui/Edit.h"
@@ -22,6 +23,16 @@ protected:
     }
     void sql(const QString& statement) { frm().db.ADOConnection1.execute(statement); }
     QString text(const char* control) { return frm().get<ui::CustomEdit>(QString::fromLatin1(control)).text(); }
+    QStringList column(const QString& statement, const char* field)
+    {
+        db::Query q(frm().db.ADOConnection1);
+        q.setSql(statement);
+        q.open();
+        QStringList values;
+        for (q.first(); !q.eof(); q.next())
+            values << q.fieldByName(QString::fromLatin1(field)).asString();
+        return values;
+    }
     QStringList fileLines(const QString& name)
     {
         QStringList lines;

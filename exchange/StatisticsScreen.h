@@ -1,0 +1,34 @@
+#pragma once
+// The statistics screen (Panel26): the number of books and of loans, the books and genres lent
+// most, and the books the pupils of chosen classes borrow most, each as the page Stat.html; the
+// class page also leaves its ranked loans in Sortie.csv.
+#include <QString>
+#include <QStringList>
+
+namespace app {
+class TFrmPrin;
+}
+
+namespace exchange {
+
+class StatisticsScreen {
+public:
+    explicit StatisticsScreen(app::TFrmPrin& frm);
+
+    void StatistiquesClick();
+    void SpeedButton45Click();
+    void SpeedButton46Click();
+
+private:
+    QString text(const char* name) const;
+    QStringList classTexts(int boxes) const;
+    QStringList loanLines() const;
+    QString head() const;
+    void mostLentBooks(QString& page, int n);
+    void genreRanking(QString& page, int box, const QString& genre);
+    void publish(const QString& page);
+
+    app::TFrmPrin& m_frm;
+};
+
+}  // namespace exchange
