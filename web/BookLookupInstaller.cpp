@@ -4,6 +4,8 @@
 #include "web/AmazonReader.h"
 #include "web/BookFinderReader.h"
 #include "web/BookLookup.h"
+#include "web/CoverButtons.h"
+#include "web/CoverCrop.h"
 #include "web/CoverDownload.h"
 #include "web/CoverFolderCheck.h"
 #include "web/DecitreReader.h"
@@ -11,6 +13,8 @@
 #include "web/PageFetch.h"
 #include "web/PriceSiteReader.h"
 #include "web/PublisherNameCheck.h"
+#include "web/ShownPage.h"
+#include "web/ShownPageReader.h"
 #include "web/TitleSearch.h"
 #include "web/WebResultPanel.h"
 #include "web/sharedbase/ImageBank.h"
@@ -36,7 +40,11 @@ void installBookLookup(app::TFrmPrin& frm)
     frm.addPart<PublisherNameCheck>(frm, pages);
     frm.addPart<CoverFolderCheck>(frm);
     frm.addPart<WebResultPanel>(frm);
-    frm.addPart<TitleSearch>(frm, covers);
+    auto& shown = frm.addPart<ShownPage>();
+    frm.addPart<TitleSearch>(frm, covers, shown);
+    frm.addPart<ShownPageReader>(frm, shown, pages, covers);
+    frm.addPart<CoverButtons>(frm, pages, covers);
+    frm.addPart<CoverCrop>(frm);
 }
 
 }  // namespace web

@@ -26,7 +26,7 @@ browser::WebLimits CoverDownload::defaultLimits()
     return limits;
 }
 
-bool CoverDownload::DownloadCover(const QString& url, const QString& fileName)
+bool CoverDownload::DownloadCover(const QString& url, const QString& fileName, qint64 markSize)
 {
     const QString target = files::nativePath(m_frm.AppDir + catalogue::kCoversFolder + fileName);
     const QString fetched = target + QStringLiteral(".download");
@@ -36,7 +36,8 @@ bool CoverDownload::DownloadCover(const QString& url, const QString& fileName)
     } catch (const net::Error&) {
         return false;
     }
-    if (QFileInfo(fetched).size() < kMinimumSize)
+    const qint64 size = QFileInfo(fetched).size();
+    if (size < kMinimumSize || size == markSize)
         return false;
     QFile file(fetched);
     if (!file.open(QIODevice::ReadOnly))

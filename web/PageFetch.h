@@ -17,6 +17,8 @@ public:
     // Returns once the page is there, or the cancelled-navigation page when none came within
     // the limits; the window's messages flow meanwhile.
     void NavigateSniffAndWait(const QString& url);
+    // The same wait for the cover buttons, which leave the look-up's progress field alone.
+    void NavigateSniffAndWaitBusy(const QString& url) { m_view.navigate(url); }
     const browser::PageView& page() const { return m_view; }
 
     // Rewrites the dump file `fileName` of the program folder (UTF-8, the page's own text).

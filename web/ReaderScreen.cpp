@@ -33,6 +33,23 @@ void showStoredCover(app::TFrmPrin& frm, const QString& fileName)
     frm.LookupFound = true;
 }
 
+QString coverFileOfCode(const QString& code)
+{
+    for (QChar c : code)
+        if (!(c >= u'0' && c <= u'9') && !(c >= u'A' && c <= u'Z') && !(c >= u'a' && c <= u'z'))
+            return {};
+    return code.isEmpty() ? QString() : code + QStringLiteral(".jpg");
+}
+
+QString pictureWithoutSizeSuffix(const QString& textBeforeJpg)
+{
+    const QString folder = QStringLiteral("/I/");
+    const int at = text::Pos(folder, textBeforeJpg);
+    const QString head = at == 0 ? QString() : textBeforeJpg.left(at - 1 + int(folder.size()));
+    const QString name = textBeforeJpg.mid(head.size());
+    return head + name.section(u'.', 0, 0) + QStringLiteral(".jpg");
+}
+
 QString textAfter(const QString& text, const QString& marker, int skip)
 {
     const int at = text::Pos(marker, text);

@@ -16,6 +16,16 @@ void showStep(app::TFrmPrin& frm, const QString& text);
 // Shows the stored cover `fileName` of the covers folder and records it as the look-up's cover.
 void showStoredCover(app::TFrmPrin& frm, const QString& fileName);
 
+// A picture fetched for a book that has no code yet: the save gives it the code's name.
+inline const QString kPendingCoverName = QStringLiteral(".jpg");
+
+// The cover file a code names: the code and ".jpg" when it is letters and digits only, so that
+// a code read from a page never names a file outside the covers folder; empty otherwise.
+QString coverFileOfCode(const QString& code);
+// The store's picture address from the text before its ".jpg": the name loses its size suffix
+// (".../I/51AbC._SX300_" gives ".../I/51AbC.jpg").
+QString pictureWithoutSizeSuffix(const QString& textBeforeJpg);
+
 // Cutting page texts at markers; positions count from 1 as the readers' rules do.
 // The text after the end of the marker's first occurrence, `skip` characters further; empty
 // when the marker is missing.

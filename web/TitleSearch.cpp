@@ -21,6 +21,7 @@
 #include "web/PageScriptResult.h"
 #include "web/PriceSiteReader.h"
 #include "web/ReaderScreen.h"
+#include "web/ShownPage.h"
 #include "web/SiteAddresses.h"
 
 #include <QUrl>
@@ -28,9 +29,6 @@
 namespace web {
 
 namespace {
-
-// A picture fetched for a book that has no code yet: the save gives it the code's name.
-const QString kPendingCoverName = QStringLiteral(".jpg");
 
 bool ticked(const app::TFrmPrin& frm, const char* name)
 {
@@ -48,7 +46,8 @@ QString encodedWords(const QString& words)
 
 }  // namespace
 
-TitleSearch::TitleSearch(app::TFrmPrin& frm, CoverDownload& covers) : m_frm(frm), m_covers(covers)
+TitleSearch::TitleSearch(app::TFrmPrin& frm, CoverDownload& covers, ShownPage& shown)
+    : m_frm(frm), m_covers(covers), m_shown(shown)
 {
     frm.get<ui::Control>(QStringLiteral("SpeedButton2")).onClick = [this] { SpeedButton2Click(); };
     auto& view = frm.get<ui::WebBrowser>(QStringLiteral("EdgeBrowser3"));
@@ -159,6 +158,7 @@ void TitleSearch::EdgeBrowser3NavigationCompleted(bool isSuccess)
 void TitleSearch::EdgeBrowser3ExecuteScript(const QString& resultJson)
 {
     app::TFrmPrin& f = m_frm;
+    m_shown.keep(resultJson);
     const QString address = f.get<ui::WebBrowser>(QStringLiteral("EdgeBrowser3")).locationUrl();
     // No document, or a local page (a pupil's loan history): no book page to read.
     if (resultJson == u"null" || QUrl(address).isLocalFile())

@@ -11,10 +11,12 @@ class TFrmPrin;
 namespace web {
 
 class CoverDownload;
+class ShownPage;
 
 class TitleSearch {
 public:
-    TitleSearch(app::TFrmPrin& frm, CoverDownload& covers);
+    // Every page the panel's view completes is kept in `shown`.
+    TitleSearch(app::TFrmPrin& frm, CoverDownload& covers, ShownPage& shown);
 
     void SpeedButton2Click();
     // True when the catalogue holds copies of the title; they are listed and the last one shown.
@@ -32,6 +34,7 @@ private:
 
     app::TFrmPrin& m_frm;
     CoverDownload& m_covers;
+    ShownPage& m_shown;
 };
 
 }  // namespace web

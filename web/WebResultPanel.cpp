@@ -43,9 +43,9 @@ void buildPanel(app::TFrmPrin& frm)
         place<ui::Edit>(frm, edit, panel, QRect(266, top, 360, 22));
         top += 26;
     }
-    // The page lies under the panel's buttons.
+    // The page lies beside the buttons that take it into the book.
     place<ui::WebBrowser>(frm, "WebBrowser6", panel, QRect(-5, 145, 215, 362))->hide();
-    place<ui::WebBrowser>(frm, "EdgeBrowser3", panel, QRect(17, 142, 1239, 619));
+    place<ui::WebBrowser>(frm, "EdgeBrowser3", panel, QRect(200, 142, 1056, 619));
     place<ui::BitBtn>(frm, "BitBtn2", panel, QRect(20, 151, 180, 30), QStringLiteral("Lire la page"))->hide();
     auto* school = place<ui::BitBtn>(frm, "BitBtn3", panel, QRect(9, 198, 180, 22), QStringLiteral("Ecole des loisirs"));
     school->setHint(QStringLiteral("Cette fonction est particulièrement utile aux livres 'Ecole des loisirs'"));

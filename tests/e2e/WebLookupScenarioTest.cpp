@@ -107,3 +107,20 @@ TEST(WebLookupScenario, NoSiteHasTheBook)
     EXPECT_EQ(program.read(QStringLiteral("Isbn_non_trouves.csv")), QByteArray("9782070612758\r\n"));
     EXPECT_TRUE(program.read(kCoverFile).isEmpty());
 }
+
+TEST(WebLookupScenario, ASiteThatNeverAnswersIsLeftAfterItsTimeAndTheNextOneFillsTheRecord)
+{
+    ProgramFolder program;
+    startOnce(program);
+    BookSites sites;
+    DeadPort silent(DeadPort::Silent);
+    sites.routeHost(QStringLiteral("www.librairiedialogues.fr"), silent.port());
+    sites.serveFound("bookfinder");
+    const DriverResult run = play(program, logInScript() + QStringLiteral("scan 9782070612758\n"
+                                                                          "expect-text Edit4 Le Petit Prince\n"
+                                                                          "expect-text Edit12 Gallimard\n"
+                                                                          "expect-hidden Panel19\n"));
+    ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
+    EXPECT_EQ(sites.hostsAsked(), (QStringList{QStringLiteral("www.bookfinder.com"), QStringLiteral("pictures.abebooks.com")}));
+    EXPECT_EQ(picture::detectFormat(program.read(kCoverFile)), picture::Format::Jpeg);
+}

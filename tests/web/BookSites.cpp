@@ -16,7 +16,8 @@ const QStringList kHttpsHosts = {
     QStringLiteral("www.amazon.fr"), QStringLiteral("m.media-amazon.com"),
     QStringLiteral("images-eu.ssl-images-amazon.com"), QStringLiteral("images-na.ssl-images-amazon.com"),
     QStringLiteral("products-images.di-static.com"), QStringLiteral("www.chasse-aux-livres.fr"),
-    QStringLiteral("images.chasse-aux-livres.fr"),
+    QStringLiteral("images.chasse-aux-livres.fr"), QStringLiteral("fr.shopping.rakuten.com"),
+    QStringLiteral("pmcdn.priceminister.com"),
 };
 
 QByteArray readFixture(const QString& name)

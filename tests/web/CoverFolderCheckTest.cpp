@@ -55,9 +55,10 @@ TEST_F(CoverFolderCheckTest, BrokenFilesGoOtherPicturesBecomeJpegAndNamesAreRepa
 
     for (const auto& file : files) {
         EXPECT_EQ(exists(QString::fromLatin1(file.name)), file.kept) << file.name;
-        if (file.kept)
+        if (file.kept) {
             EXPECT_EQ(picture::detectFormat(program.read(covers(QString::fromLatin1(file.name)))), picture::Format::Jpeg)
                 << file.name;
+        }
     }
     EXPECT_FALSE(exists(QStringLiteral("TINTIN__MILOU.jpg")));
     EXPECT_TRUE(exists(QStringLiteral("TINTIN_MILOU.jpg")));

@@ -1,0 +1,92 @@
+// "Image Amazon" of the loan screen and "ChasseLivresISBN" of the Compléments tab, with the
+// Amazon product pages served locally.
+#include "ShownPageFixture.h"
+
+#include "platform/picture/PictureFile.h"
+#include "platform/ui/WebBrowser.h"
+
+namespace {
+
+const QString kCode = QStringLiteral("9782070360024");
+const QString kProductPage = QStringLiteral("dp/2070360024");
+
+struct ProductPageCase {
+    const char* name;
+    const char* body;
+    const char* message;  // nullptr: none
+    bool stored;
+    const char* link;  // nullptr: the copy's link stays as it was
+};
+
+}  // namespace
+
+class CoverButtonsTest : public ShownPageTest {
+protected:
+    void openLoanScreenOn(const QString& code)
+    {
+        input.click(QStringLiteral("ToolButton3"));
+        input.click(QStringLiteral("Edit39"));
+        input.type(code);
+    }
+};
+
+TEST_F(CoverButtonsTest, ImageAmazonStoresTheProductPagesPictureUnderTheScannedCode)
+{
+    const ProductPageCase cases[] = {
+        // The picture's size suffix is dropped: the picture itself is asked.
+        {"size suffix", "<img src=\"https://images-na.ssl-images-amazon.com/images/I/71XyZ._SY466_.jpg\">", nullptr,
+         true, "https://images-na.ssl-images-amazon.com/images/I/71XyZ.jpg"},
+        {"gif first",
+         "<img src=\"https://images-eu.ssl-images-amazon.com/images/I/spacer.gif\"><img src=\"https://x/a.jpg\">",
+         "Image .Gif ", false, nullptr},
+        {"no result", "<p>Aucun résultat pour 2070360024</p>", "Aucun résultat ", false, nullptr},
+        {"no picture", "<p>Le lion</p>", "Pas d'image", false, nullptr},
+    };
+    startWith({{kCode, kCode + ".jpg"}});
+    sites.serve(QStringLiteral("images/I/71XyZ.jpg"), BookSites::cover("JPEG"));
+    openLoanScreenOn(kCode);
+    for (const ProductPageCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(program.folder(QStringLiteral("livres/Jaquettes/") + kCode + ".jpg"));
+        sites.serve(kProductPage, QByteArray("<html><head><meta charset=\"utf-8\"></head><body>") + c.body +
+                                      "</body></html>");
+        const QString linkBefore = rowField("Lien_pedago");
+        const qsizetype dialogsBefore = dialogs.log().size();
+        if (c.message)
+            dialogs.answer(QStringLiteral("OK"));
+        input.click(QStringLiteral("Button11"));
+        ASSERT_EQ(dialogs.log().size(), dialogsBefore + (c.message ? 1 : 0));
+        if (c.message) {
+            EXPECT_EQ(dialogs.log().back().text, QString::fromUtf8(c.message));
+        }
+        EXPECT_EQ(coverStored(kCode + ".jpg"), c.stored);
+        EXPECT_EQ(rowField("Lien_pedago"), c.link ? QString::fromLatin1(c.link) : linkBefore);
+        EXPECT_EQ(image("Image31").picture() != nullptr, c.stored);
+        image("Image31").clearPicture();
+    }
+}
+
+TEST_F(CoverButtonsTest, ChasseLivresIsbnOpensThePriceSitesSearchInTheWebPanel)
+{
+    startWith({{kCode, QStringLiteral("No_picture.jpg")}, {QString(), QStringLiteral("No_picture.jpg")}});
+    selectTab("TabSheet2");
+    auto expectPanelOn = [this](const QString& address) {
+        EXPECT_TRUE(control("Panel21").showing());
+        EXPECT_EQ(edit("Edit99").text(), address);
+        EXPECT_EQ(frm().get<ui::WebBrowser>(QStringLiteral("EdgeBrowser3")).locationUrl(), address);
+        EXPECT_EQ(edit("Edit155").text(), QStringLiteral("le-lion"));
+        EXPECT_EQ(edit("Edit152").text(), QStringLiteral("No_picture.jpg"));
+        EXPECT_FALSE(control("BitBtn2").visible());
+        EXPECT_TRUE(control("SpeedButton3").visible());
+    };
+    // The last copy has no code: the search takes the title and author the panel showed before.
+    edit("Edit155").setText(QStringLiteral("Tintin"));
+    edit("Edit154").setText(QStringLiteral("Hergé"));
+    input.click(QStringLiteral("SpeedButton58"));
+    expectPanelOn(QStringLiteral("https://www.chasse-aux-livres.fr/search?query=Tintin+Hergé"));
+
+    input.click(QStringLiteral("SpeedButton30"));
+    input.click(QStringLiteral("SpeedButton6"));
+    input.click(QStringLiteral("SpeedButton58"));
+    expectPanelOn(QStringLiteral("https://www.chasse-aux-livres.fr/search?query=9782070360024&catalog=fr"));
+}

@@ -1,0 +1,108 @@
+// The crop of the large cover on the Compléments tab by a drag over it, and its undo.
+#include "ShownPageFixture.h"
+
+#include "platform/picture/PictureFile.h"
+#include "web/CoverCrop.h"
+
+#include <QImage>
+
+namespace {
+
+const QString kCode = QStringLiteral("9782070360024");
+const QString kCover = QStringLiteral("livres/Jaquettes/9782070360024.jpg");
+constexpr int kWidth = 620;
+constexpr int kHeight = 812;
+
+// Red grows to the right and green downwards, so that a pixel tells where it came from.
+QColor sourceColour(int x, int y)
+{
+    return QColor(x * 255 / (kWidth - 1), y * 255 / (kHeight - 1), 128);
+}
+
+}  // namespace
+
+class CoverCropTest : public ShownPageTest {
+protected:
+    void SetUp() override
+    {
+        start({"Cancel"}, program::programScreens());
+        QImage cover(kWidth, kHeight, QImage::Format_RGB32);
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                cover.setPixelColor(x, y, sourceColour(x, y));
+        cover.save(program.folder(kCover), "JPG", 95);
+        addBook(kCode, QStringLiteral("Le lion"), kCode + ".jpg");
+        logIn();
+        selectTab("TabSheet2");
+    }
+    // A press at `from` and a release at `to`, in the cover's own coordinates.
+    void drag(QPoint from, QPoint to)
+    {
+        ui::Control& cover = control("Image3");
+        application.input().setCursorPos(cover.clientToScreen(from));
+        application.input().leftDown();
+        application.input().setCursorPos(cover.clientToScreen((from + to) / 2));
+        application.input().setCursorPos(cover.clientToScreen(to));
+        application.input().leftUp();
+        application.processMessages();
+    }
+    ui::PicturePtr storedCover() const { return picture::loadPictureFile(program.folder(kCover)); }
+    static void expectColour(const ui::Picture& p, QPoint at, QColor expected)
+    {
+        const QColor c = QColor::fromRgb(p.pixel(at.x(), at.y()));
+        EXPECT_NEAR(c.red(), expected.red(), 10) << at.x() << "," << at.y();
+        EXPECT_NEAR(c.green(), expected.green(), 10) << at.x() << "," << at.y();
+        EXPECT_NEAR(c.blue(), expected.blue(), 10) << at.x() << "," << at.y();
+    }
+};
+
+TEST_F(CoverCropTest, TheDraggedRectangleScaledToThePictureBecomesTheCoverWhicheverWayItWasDragged)
+{
+    // A 620 x 812 cover in its 310 x 406 frame: display (10, 20)-(160, 220) is picture (20, 40)-(320, 440).
+    for (const auto& [from, to] : {std::pair(QPoint(10, 20), QPoint(160, 220)), std::pair(QPoint(160, 220), QPoint(10, 20))}) {
+        SCOPED_TRACE(from.x());
+        drag(from, to);
+        const ui::PicturePtr cropped = storedCover();
+        ASSERT_TRUE(cropped);
+        EXPECT_EQ(cropped->size(), QSize(web::CoverCrop::kCropWidth, web::CoverCrop::kCropHeight));
+        expectColour(*cropped, QPoint(0, 0), sourceColour(20, 40));
+        expectColour(*cropped, QPoint(157, 202), sourceColour(20 + 157 * 300 / 314, 40 + 202 * 400 / 405));
+        // The selection is stretched into 405 rows; the picture's last rows stay white.
+        expectColour(*cropped, QPoint(100, 407), Qt::white);
+        EXPECT_EQ(image("Image3").picture()->size(), cropped->size());
+        input.click(QStringLiteral("SpeedButton44"));
+    }
+}
+
+TEST_F(CoverCropTest, AReleaseBeyondTheFrameIsCutAndWhatLiesOutsideThePictureIsWhite)
+{
+    drag(QPoint(200, 300), QPoint(500, 600));
+    const ui::PicturePtr cropped = storedCover();
+    ASSERT_TRUE(cropped);
+    // Cut at (325, 414): picture (400, 600)-(650, 828), beyond the picture's 620 x 812.
+    expectColour(*cropped, QPoint(0, 0), sourceColour(400, 600));
+    expectColour(*cropped, QPoint(300, 10), Qt::white);
+    expectColour(*cropped, QPoint(10, 400), Qt::white);
+}
+
+TEST_F(CoverCropTest, UndoPutsThePictureFromBeforeTheCropBackOnceAndAClickCropsNothing)
+{
+    const QByteArray original = program.read(kCover);
+    drag(QPoint(3, 3), QPoint(5, 4));
+    EXPECT_EQ(program.read(kCover), original);
+
+    drag(QPoint(10, 20), QPoint(160, 220));
+    ASSERT_EQ(storedCover()->size(), QSize(web::CoverCrop::kCropWidth, web::CoverCrop::kCropHeight));
+    input.click(QStringLiteral("SpeedButton44"));
+    const ui::PicturePtr restored = storedCover();
+    ASSERT_TRUE(restored);
+    EXPECT_EQ(restored->size(), QSize(kWidth, kHeight));
+    expectColour(*restored, QPoint(300, 400), sourceColour(300, 400));
+    EXPECT_FALSE(QFile::exists(program.folder(QStringLiteral("livres/Jaquettes/temp.jpg"))));
+    EXPECT_EQ(image("Image3").picture()->size(), QSize(kWidth, kHeight));
+
+    // No undo copy left: the cover stays.
+    const QByteArray afterUndo = program.read(kCover);
+    input.click(QStringLiteral("SpeedButton44"));
+    EXPECT_EQ(program.read(kCover), afterUndo);
+}

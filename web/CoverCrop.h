@@ -1,0 +1,44 @@
+#pragma once
+// The crop of the cover on the Compléments tab: a rectangle dragged over the large cover becomes
+// the copy's cover, and "Annuler image recadrée" puts the picture from before the crop back.
+#include <QPoint>
+#include <QString>
+
+namespace app {
+class TFrmPrin;
+}
+
+namespace web {
+
+class CoverCrop {
+public:
+    explicit CoverCrop(app::TFrmPrin& frm);
+
+    void Image3MouseEnter();
+    void Image3MouseDown(int x, int y);
+    void Image3MouseMove(int x, int y);
+    void Image3MouseUp(int x, int y);
+    void SpeedButton44Click();
+
+    // The cropped cover's picture, and the part of it the selection is stretched into.
+    static constexpr int kCropWidth = 312;
+    static constexpr int kCropHeight = 409;
+    static constexpr QPoint kStretchedCorner{314, 405};
+    // How far beyond the cover's frame a release still counts, in display coordinates.
+    static constexpr QPoint kReleaseLimit{325, 414};
+    // A selection this narrow or low (display pixels) is a click, which crops nothing.
+    static constexpr int kSmallestSelection = 3;
+
+private:
+    // The copy's own cover file; empty when the copy has none (the placeholder is never cropped).
+    QString ownCoverName() const;
+
+    app::TFrmPrin& m_frm;
+    bool Capturing = false;
+    QPoint StartPlace;
+    QPoint EndPlace;
+    // The cover whose picture the undo copy holds; empty when there is nothing to undo.
+    QString m_undoCover;
+};
+
+}  // namespace web
