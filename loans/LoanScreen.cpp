@@ -26,8 +26,6 @@ namespace loans {
 
 namespace {
 
-constexpr QChar kEnter = u'\r';
-
 // A number typed or scanned into a field that the look-ups use as a number: anything else is the
 // standard conversion error, and no statement is run.
 QString numberText(const QString& field)

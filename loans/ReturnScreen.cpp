@@ -21,8 +21,6 @@ namespace loans {
 
 namespace {
 
-constexpr QChar kEnter = u'\r';
-
 // Labels and fields of a found loan; the screen waiting for a code shows only the borrower's.
 constexpr const char* kResultControls[] = {"Label92", "Label93", "Label94", "Label95", "Label212", "Label214",
                                            "Edit50",  "Edit51",  "Edit52",  "Edit53",  "Edit135",  "Edit137",

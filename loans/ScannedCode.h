@@ -12,6 +12,9 @@ class Connection;
 
 namespace loans {
 
+// The Enter that ends every scanner burst, as a field's KeyPress sees it.
+inline constexpr QChar kEnter = u'\r';
+
 // Whole-field words, compared exactly and before any other treatment of the field.
 inline const QString kSwitchDeskWord = QStringLiteral("RETPRET");
 inline const QString kSaveBookWord = QStringLiteral("VLIDE");

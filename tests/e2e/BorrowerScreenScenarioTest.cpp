@@ -12,20 +12,20 @@
 
 namespace {
 
-const QColor kPhotoColour(200, 30, 40);
+const QColor kBorrowerPhotoColour(200, 30, 40);
 
 // The navigator's buttons share its 332 pixels in this order; a click in the middle of one, from
 // the window's outer corner (client area at 8, 50; the screen's panel at 5, 44 in it; the
 // navigator at 372, 272 in the panel).
-QString clickNavigatorButton(int index)
+QString clickBorrowerNavigator(int index)
 {
     const int width = 332 / 8;
     return QStringLiteral("clickat %1 %2\n").arg(8 + 5 + 372 + index * width + width / 2).arg(50 + 44 + 272 + 15);
 }
-const int kPost = 5;
-const int kDelete = 3;
+const int kNavigatorPost = 5;
+const int kNavigatorDelete = 3;
 
-QStringList pupils(const ProgramFolder& program)
+QStringList borrowerRows(const ProgramFolder& program)
 {
     return databaseRows(program, QStringLiteral("SELECT * FROM Emprunteurs ORDER BY NumEmprunteur"),
                         {"NumEmprunteur", "EmpNom", "EmpPrenom", "Classe", "Mail"});
@@ -45,11 +45,11 @@ TEST(BorrowerScreenScenario, APupilIsAddedEditedAndDeletedAndOneHoldingABookStay
                       .arg(bench::borrowerSurname(2), bench::borrowerFirstName(2)));
     }
     QImage photo(120, 90, QImage::Format_RGB32);
-    photo.fill(kPhotoColour);
+    photo.fill(kBorrowerPhotoColour);
     ASSERT_TRUE(photo.save(program.folder(QStringLiteral("Photo_emprunteur/%1_%2.jpg")
                                               .arg(bench::borrowerSurname(1), bench::borrowerFirstName(1))),
                            "JPG"));
-    const QStringList before = pupils(program);
+    const QStringList before = borrowerRows(program);
     const QString screenshot = program.drive(QStringLiteral("borrowers.png"));
     const QString refusal = QStringLiteral("%1 %2 a encore 1 livre(s) à rendre : il ne peut pas être supprimé avant "
                                            "leur retour.")
@@ -63,13 +63,13 @@ TEST(BorrowerScreenScenario, APupilIsAddedEditedAndDeletedAndOneHoldingABookStay
             QStringLiteral("type dupont\nclick Edit11\ntype Jean\nclick Edit13\ntype CM1\nclick Button4\n"
                            "expect-text DBEdit22 DUPONT\nexpect-text DBEdit25 601\nexpect-text Edit9\nexpect-text Edit13 CM1\n") +
             // His mail typed into the data-aware field and posted.
-            QStringLiteral("click DBEdit41\ntype famille.dupont@example.org\n") + clickNavigatorButton(kPost) +
+            QStringLiteral("click DBEdit41\ntype famille.dupont@example.org\n") + clickBorrowerNavigator(kNavigatorPost) +
             QStringLiteral("expect-text DBEdit41 famille.dupont@example.org\n") +
             // Deleted after the question.
-            QStringLiteral("answer OK\n") + clickNavigatorButton(kDelete) +
+            QStringLiteral("answer OK\n") + clickBorrowerNavigator(kNavigatorDelete) +
             // The second pupil holds a book: the delete is refused.
-            clickNavigatorButton(0) +
-            QStringLiteral("click Button16\nexpect-text DBEdit25 2\nanswer OK\n") + clickNavigatorButton(kDelete) +
+            clickBorrowerNavigator(0) +
+            QStringLiteral("click Button16\nexpect-text DBEdit25 2\nanswer OK\n") + clickBorrowerNavigator(kNavigatorDelete) +
             QStringLiteral("expect-text DBEdit25 2\n"),
         {QStringLiteral("--render")});
 
@@ -77,14 +77,14 @@ TEST(BorrowerScreenScenario, APupilIsAddedEditedAndDeletedAndOneHoldingABookStay
     EXPECT_TRUE(run.has(QStringLiteral("screen: Panel2"))) << run.joined().toStdString();
     EXPECT_TRUE(run.has(QStringLiteral("dialog: Confirm | Delete record? | OK,Cancel"))) << run.joined().toStdString();
     EXPECT_TRUE(run.joined().contains(refusal)) << run.joined().toStdString();
-    EXPECT_EQ(pupils(program), before);
+    EXPECT_EQ(borrowerRows(program), before);
 
     // The first pupil's photo fills the photo box (at 740, 56 of the screen, 300 x 230).
     const QImage window(screenshot);
     ASSERT_FALSE(window.isNull());
     const QColor shown = window.pixelColor(8 + 5 + 740 + 150, 50 + 44 + 56 + 115);
-    EXPECT_LT(std::abs(shown.red() - kPhotoColour.red()) + std::abs(shown.green() - kPhotoColour.green()) +
-                  std::abs(shown.blue() - kPhotoColour.blue()),
+    EXPECT_LT(std::abs(shown.red() - kBorrowerPhotoColour.red()) + std::abs(shown.green() - kBorrowerPhotoColour.green()) +
+                  std::abs(shown.blue() - kBorrowerPhotoColour.blue()),
               40)
         << shown.name().toStdString();
 }
