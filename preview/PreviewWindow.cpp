@@ -431,7 +431,10 @@ void TFrmMain::bandFontClick(bool header)
         PrintPreview->setHeaderFont(*chosen);
     else
         PrintPreview->setFooterFont(*chosen);
-    ShowBandTexts();
+    // The texts being edited stay as typed; they reach the bands on the way back to the pages.
+    for (ui::Edit* edit : header ? std::array{EdtHeaderLeft, EdtHeaderCenter, EdtHeaderRight}
+                                 : std::array{EdtFooterLeft, EdtFooterCenter, EdtFooterRight})
+        edit->setFont(*chosen);
 }
 
 void TFrmMain::TBarZoomChange()

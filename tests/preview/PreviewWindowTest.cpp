@@ -137,6 +137,11 @@ TEST_F(PreviewWindowTest, MarginsAndBandsAreSetOnTheConfigurationTab)
     EXPECT_EQ(window->EdtLeftMargin->text(), QStringLiteral("0.119"));
     EXPECT_EQ(window->EdtHeaderHeight->text(), QStringLiteral("0.394"));
 
+    // Choosing the band's font keeps the texts being edited.
+    dialogs.answer(QStringLiteral("OK"));
+    input.click(QStringLiteral("SbtnHeaderFont"));
+    EXPECT_EQ(window->EdtHeaderCenter->text(), QStringLiteral("Page [PAGE] of [PAGES]"));
+
     input.selectTab(*window->TShPreview);
     const ui::PageDrawing second = window->PrintPreview->pageDrawing(2);
     ASSERT_EQ(second.bands.size(), 1u);
