@@ -5,6 +5,8 @@
 #include "platform/picture/PictureFile.h"
 #include "platform/ui/WebBrowser.h"
 
+#include <optional>
+
 namespace {
 
 const QString kCode = QStringLiteral("9782070360024");
@@ -12,8 +14,8 @@ const QString kProductPage = QStringLiteral("dp/2070360024");
 
 struct ProductPageCase {
     const char* name;
-    const char* body;
-    const char* message;  // nullptr: none
+    QByteArray body;
+    std::optional<QString> message;
     bool stored;
     const char* link;  // nullptr: the copy's link stays as it was
 };
@@ -32,18 +34,25 @@ protected:
 
 TEST_F(CoverButtonsTest, ImageAmazonStoresTheProductPagesPictureUnderTheScannedCode)
 {
+    startWith({{kCode, kCode + ".jpg"}});
+    // A picture of the store's hosts that is not there sends the button to the page's other links.
+    const QByteArray missing = "<img src=\"https://images-na.ssl-images-amazon.com/images/I/missing._SX1_.jpg\">";
     const ProductPageCase cases[] = {
         // The picture's size suffix is dropped: the picture itself is asked.
-        {"size suffix", "<img src=\"https://images-na.ssl-images-amazon.com/images/I/71XyZ._SY466_.jpg\">", nullptr,
+        {"size suffix", "<img src=\"https://images-na.ssl-images-amazon.com/images/I/71XyZ._SY466_.jpg\">", std::nullopt,
          true, "https://images-na.ssl-images-amazon.com/images/I/71XyZ.jpg"},
         {"gif first",
          "<img src=\"https://images-eu.ssl-images-amazon.com/images/I/spacer.gif\"><img src=\"https://x/a.jpg\">",
-         "Image .Gif ", false, nullptr},
-        {"no result", "<p>Aucun résultat pour 2070360024</p>", "Aucun résultat ", false, nullptr},
-        {"no picture", "<p>Le lion</p>", "Pas d'image", false, nullptr},
+         QStringLiteral("Image .Gif "), false, nullptr},
+        {"no result", "<p>Aucun résultat pour 2070360024</p>", QStringLiteral("Aucun résultat "), false, nullptr},
+        {"no picture", "<p>Le lion</p>", QStringLiteral("Pas d'image"), false, nullptr},
+        {"former host", missing + "<script>var imageViewerTagDiv = 'http://ecx.images-amazon.com/images/I/71XyZ.jpg';</script>",
+         std::nullopt, true, "https://images-na.ssl-images-amazon.com/images/I/missing.jpg"},
+        {"address in the text", missing + "<p>https://images-na.ssl-images-amazon.com/images/I/71XyZAbCdEf</p>",
+         frm().tables.message(174), true, "https://images-na.ssl-images-amazon.com/images/I/71XyZAbCdEf.jpg"},
     };
-    startWith({{kCode, kCode + ".jpg"}});
-    sites.serve(QStringLiteral("images/I/71XyZ.jpg"), BookSites::cover("JPEG"));
+    for (const char* name : {"images/I/71XyZ.jpg", "images/I/71XyZAbCdEf.jpg"})
+        sites.serve(QString::fromLatin1(name), BookSites::cover("JPEG"));
     openLoanScreenOn(kCode);
     for (const ProductPageCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -57,7 +66,7 @@ TEST_F(CoverButtonsTest, ImageAmazonStoresTheProductPagesPictureUnderTheScannedC
         input.click(QStringLiteral("Button11"));
         ASSERT_EQ(dialogs.log().size(), dialogsBefore + (c.message ? 1 : 0));
         if (c.message) {
-            EXPECT_EQ(dialogs.log().back().text, QString::fromUtf8(c.message));
+            EXPECT_EQ(dialogs.log().back().text, *c.message);
         }
         EXPECT_EQ(coverStored(kCode + ".jpg"), c.stored);
         EXPECT_EQ(rowField("Lien_pedago"), c.link ? QString::fromLatin1(c.link) : linkBefore);
