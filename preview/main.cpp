@@ -9,7 +9,6 @@
 #include "preview/PreviewWindow.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QPrinter>
 #include <QPrinterInfo>
 
