@@ -13,6 +13,7 @@ bool SharedBaseHost::connect()
 {
     const app::MakerHost& maker = m_frm.settings.maker;
     net::FtpClient& ftp = m_frm.IdFTP1;
+    m_knownFolders.clear();
     try {
         ftp.disconnect();
         ftp.connect({maker.ftpHost, maker.ftpPort, maker.ftpUser, maker.ftpPassword, true});
@@ -23,7 +24,11 @@ bool SharedBaseHost::connect()
     }
 }
 
-void SharedBaseHost::disconnect() { m_frm.IdFTP1.disconnect(); }
+void SharedBaseHost::disconnect()
+{
+    m_knownFolders.clear();
+    m_frm.IdFTP1.disconnect();
+}
 
 bool SharedBaseHost::reachable()
 {
@@ -46,8 +51,11 @@ bool SharedBaseHost::RemoteFileExists(const QString& remotePath)
 void SharedBaseHost::ChangeOrMakeRemoteDir(const QString& folder)
 {
     net::FtpClient& ftp = m_frm.IdFTP1;
+    if (m_knownFolders.contains(folder))
+        return;
     try {
         ftp.changeDir(folder);
+        m_knownFolders.insert(folder);
         return;
     } catch (const net::Error&) {
     }
@@ -61,6 +69,7 @@ void SharedBaseHost::ChangeOrMakeRemoteDir(const QString& folder)
             ftp.changeDir(prefix);
         }
     }
+    m_knownFolders.insert(folder);
 }
 
 void SharedBaseHost::upload(const QString& localPath, const QString& remotePath)

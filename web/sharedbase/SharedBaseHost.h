@@ -3,6 +3,7 @@
 // settings: what the shared base's writers and readers do on the window's FTP client. Every
 // operation sets the account again before it connects, since other commands use the same client
 // with other accounts. Remote paths name the account's tree from its root.
+#include <QSet>
 #include <QString>
 
 namespace app {
@@ -26,7 +27,7 @@ public:
     // cannot be reached has no file.
     bool RemoteFileExists(const QString& remotePath);
     // Every folder of `folder` (ending with "/") exists afterwards; throws net::Error when one can
-    // be neither entered nor made.
+    // be neither entered nor made. A folder seen on this connection is not asked again.
     void ChangeOrMakeRemoteDir(const QString& folder);
     // Sends a local file (Windows path) to `remotePath`, making its folders; throws net::Error.
     void upload(const QString& localPath, const QString& remotePath);
@@ -39,6 +40,7 @@ public:
 
 private:
     app::TFrmPrin& m_frm;
+    QSet<QString> m_knownFolders;
 };
 
 }  // namespace sharedbase

@@ -1,0 +1,162 @@
+// The exchange with the shared online base against local servers (FTP and web over one folder):
+// the contribution of a first quit, 500 records and 100 covers, with the pause after each cover
+// upload set to 0 for the measurement; and the batch cover search, per book.
+#include "app/FrmPrin.h"
+#include "platform/browser/TestRouting.h"
+#include "platform/picture/JpegWriter.h"
+#include "platform/text/PascalText.h"
+#include "platform/ui/Edit.h"
+#include "tools/bench/BenchProgram.h"
+#include "tools/bench/Benchmark.h"
+#include "web/sharedbase/QuitContribution.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace {
+
+const QString kNetFixtures = QStringLiteral(QVL_SOURCE_DIR "/tests/fixtures/net/");
+const QString kWebServer = QStringLiteral(QVL_SOURCE_DIR "/tests/fixtures/web/web_server.py");
+const QString kBaseHost = QStringLiteral("base-partagee.test");
+
+// The maker's host and the book sites, all served from one folder: FTP with an account made up
+// here, plain http for every host and https for the sites reached that way.
+class LocalHosts {
+public:
+    LocalHosts()
+    {
+        const int ftp = start(m_ftp, {kNetFixtures + QStringLiteral("ftp_server.py"), m_root.path(), QStringLiteral("ecole"),
+                                      QStringLiteral("essai")});
+        const QStringList common{kWebServer, m_root.path(), m_log.filePath(QStringLiteral("requests.log"))};
+        const int http = start(m_http, common);
+        const int https = start(m_https, common + QStringList{QStringLiteral("--tls"), m_certificates.path(),
+                                                              QStringLiteral("products-images.di-static.com"),
+                                                              QStringLiteral("www.amazon.fr")});
+        m_maker = {QStringLiteral("http://") + kBaseHost, QStringLiteral("127.0.0.1"), ftp, QStringLiteral("ecole"),
+                   QStringLiteral("essai")};
+        browser::setTestRouting({{QStringLiteral(":80:127.0.0.1:%1").arg(http).toLatin1(),
+                                  QStringLiteral(":443:127.0.0.1:%1").arg(https).toLatin1()},
+                                 m_certificates.filePath(QStringLiteral("ca.pem"))});
+    }
+    ~LocalHosts()
+    {
+        browser::clearTestRouting();
+        for (QProcess* server : {&m_ftp, &m_http, &m_https}) {
+            server->kill();
+            server->waitForFinished();
+        }
+    }
+    const app::MakerHost& maker() const { return m_maker; }
+    void serve(const QString& path, const QByteArray& bytes)
+    {
+        QDir().mkpath(QFileInfo(m_root.filePath(path)).path());
+        QFile file(m_root.filePath(path));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+    }
+
+private:
+    static int start(QProcess& server, const QStringList& arguments)
+    {
+        // Debian's own interpreter carries its FTP server, whatever else is first on the PATH.
+        const QString python = QFileInfo::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
+                                                                                   : QStringLiteral("python3");
+        server.start(python, arguments);
+        while (!server.canReadLine() && server.waitForReadyRead(20000)) {
+        }
+        return server.readLine().trimmed().toInt();
+    }
+
+    QTemporaryDir m_root;
+    QTemporaryDir m_log;
+    QTemporaryDir m_certificates;
+    QProcess m_ftp;
+    QProcess m_http;
+    QProcess m_https;
+    app::MakerHost m_maker;
+};
+
+QByteArray coverPicture()
+{
+    std::vector<quint32> pixels(160 * 240);
+    for (size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = 0xFF000000u | quint32(i * 2654435761u >> 8);
+    return picture::encodeJpeg(ui::Picture(160, 240, std::move(pixels)), 90);
+}
+
+QString benchCode(int n) { return QStringLiteral("97820730%1").arg(n, 5, 10, QLatin1Char('0')); }
+
+// The program logged in over a catalogue of `books` books of their own codes, the shared base and
+// the exchange on; returns the first book's number.
+qint64 prepareCatalogue(bench::LoggedInProgram& program, const LocalHosts& hosts, int books)
+{
+    app::TFrmPrin& f = program.frm();
+    f.settings.maker = hosts.maker();
+    f.settings.ftpbool = true;
+    f.settings.Qvlbool = true;
+    db::Connection& c = f.db.ADOConnection1;
+    c.execute(QStringLiteral("DELETE FROM Table1"));
+    qint64 first = 0;
+    for (int n = 1; n <= books; ++n) {
+        c.execute(QStringLiteral("INSERT INTO Table1 (Titre, Isbn13, Auteur, Type, Images) VALUES (%1, %2, 'Auteur', 'LIVRE', %3)")
+                      .arg(text::QuotedStr(QStringLiteral("Livre %1").arg(n)), text::QuotedStr(benchCode(n)),
+                           text::QuotedStr(benchCode(n) + QStringLiteral(".jpg"))));
+        if (n == 1)
+            first = c.lastInsertKey();
+    }
+    return first;
+}
+
+}  // namespace
+
+QVL_BENCHMARK(sharedbase_contribution)
+{
+    constexpr int kRecords = 500;
+    constexpr int kCovers = 100;
+    bench::BenchProgramFolder folder;
+    folder.enter();
+    LocalHosts hosts;
+    bench::LoggedInProgram program;
+    prepareCatalogue(program, hosts, kRecords);
+    app::TFrmPrin& f = program.frm();
+    const QByteArray cover = coverPicture();
+    for (int n = 1; n <= kCovers; ++n) {
+        QFile file(files::nativePath(f.AppDir + QStringLiteral("livres\\Jaquettes\\") + benchCode(n * 5) +
+                                     QStringLiteral(".jpg")));
+        file.open(QIODevice::WriteOnly);
+        file.write(cover);
+    }
+    f.findPart<sharedbase::QuitContribution>()->coverPauseMs = 0;
+    program.p.dialogs.answer(QStringLiteral("OK"));
+    const double ms = bench::timeMs([&] { f.handlers.run(QStringLiteral("ContributeToSharedBase")); });
+    bench::print(QStringLiteral("sharedbase_contribution ms_500_records_100_covers"), ms, "ms");
+    bench::print(QStringLiteral("sharedbase_contribution ms_per_item"), ms / (kRecords + kCovers), "ms");
+}
+
+QVL_BENCHMARK(batch_cover_search)
+{
+    constexpr int kBooks = 100;
+    bench::BenchProgramFolder folder;
+    folder.enter();
+    LocalHosts hosts;
+    bench::LoggedInProgram program;
+    const qint64 first = prepareCatalogue(program, hosts, kBooks);
+    // One book in three has its cover on the first picture server asked, one in three in the
+    // shared base (after four sources had nothing), the others on none.
+    const QByteArray cover = coverPicture();
+    for (int n = 1; n <= kBooks; ++n) {
+        if (n % 3 == 1)
+            hosts.serve(QStringLiteral("image/a/") + benchCode(n) + QStringLiteral("-475x500-1.jpg"), cover);
+        else if (n % 3 == 2)
+            hosts.serve(QStringLiteral("livres/9782073/") + benchCode(n) + QStringLiteral(".jpg"), cover);
+    }
+    app::TFrmPrin& f = program.frm();
+    f.handlers.run(QStringLiteral("Commencerlimportationdimage1Click"));
+    f.get<ui::CustomEdit>(QStringLiteral("Edit98")).setText(QString::number(first));
+    for (int i = 0; i < 3; ++i)
+        program.p.dialogs.answer(QStringLiteral("OK"));
+    const double ms = bench::timeMs([&] { f.get<ui::Control>(QStringLiteral("Button91")).click(); });
+    bench::print(QStringLiteral("batch_cover_search ms_per_book"), ms / kBooks, "ms");
+}
