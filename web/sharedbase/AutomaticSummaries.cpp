@@ -68,6 +68,7 @@ void AutomaticSummaries::SpeedButton51Click()
     // the window working, and the view may be moved meanwhile.
     db::Table& view = f.db.ADOTable1;
     view.open();
+    view.refresh();
     std::vector<SummaryBook> books;
     for (view.first(); !view.eof(); view.next()) {
         auto text = [&view](const char* name) { return view.fieldByName(QString::fromLatin1(name)).asString(); };

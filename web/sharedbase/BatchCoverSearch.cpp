@@ -74,6 +74,7 @@ void BatchCoverSearch::Rimporterimages1Click()
     view.open();
     view.setFilter(QStringLiteral("Type<>''"));
     view.setFiltered(true);
+    view.refresh();
     const QString typed = f.get<ui::CustomEdit>(QStringLiteral("Edit98")).text();
     if (typed == QStringLiteral("0"))
         return;
