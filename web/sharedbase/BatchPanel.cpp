@@ -41,7 +41,7 @@ BatchPanel::BatchPanel(app::TFrmPrin& frm) : m_frm(frm)
     ensure<ui::Button>(frm, "Button91", panel, QRect(16, 48, 250, 28), QStringLiteral("Commencer la recherche images"));
     ensure<ui::SpeedButton>(frm, "SpeedButton51", panel, QRect(16, 48, 250, 28),
                             QStringLiteral("Commencer la recherche résumé"));
-    ensure<ui::SpeedButton>(frm, "SpeedButton9", panel, QRect(290, 48, 110, 28), QStringLiteral("Annuler"));
+    ensure<ui::SpeedButton>(frm, "SpeedButton9", panel, QRect(276, 48, 108, 28), QStringLiteral("Annuler"));
     ensure<ui::Gauge>(frm, "Gauge3", panel, QRect(16, 100, 384, 20));
     if (auto* memo = ensure<ui::Memo>(frm, "Memo6", frm.find<ui::WinControl>(QStringLiteral("Panel4")),
                                       QRect(800, 380, 250, 120)))

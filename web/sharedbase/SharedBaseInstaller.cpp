@@ -8,6 +8,7 @@
 #include "web/sharedbase/AutomaticSummaries.h"
 #include "web/sharedbase/BatchCoverSearch.h"
 #include "web/sharedbase/BatchPanel.h"
+#include "web/sharedbase/OtherMediaLookup.h"
 #include "web/sharedbase/QuitContribution.h"
 #include "web/sharedbase/SharedBaseHost.h"
 #include "web/sharedbase/SharedBaseWeb.h"
@@ -31,6 +32,7 @@ void installSharedBase(app::TFrmPrin& frm)
     auto& panel = frm.addPart<BatchPanel>(frm);
     frm.addPart<BatchCoverSearch>(frm, panel, host, base, *covers, frm.findPart<web::AmazonReader>());
     frm.addPart<AutomaticSummaries>(frm, panel, *pages);
+    frm.addPart<OtherMediaLookup>(frm, *pages, *covers);
 }
 
 }  // namespace sharedbase

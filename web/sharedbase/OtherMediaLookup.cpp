@@ -1,0 +1,274 @@
+#include "web/sharedbase/OtherMediaLookup.h"
+
+#include "app/FrmPrin.h"
+#include "app/TextRoutines.h"
+#include "catalogue/BookCodes.h"
+#include "platform/db/Query.h"
+#include "platform/files/FileOps.h"
+#include "platform/files/WindowsPath.h"
+#include "platform/picture/PictureFile.h"
+#include "platform/shell/Shell.h"
+#include "platform/text/PascalText.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/RichEdit.h"
+#include "web/AmazonReader.h"
+#include "web/CoverDownload.h"
+#include "web/PageFetch.h"
+#include "web/ReaderScreen.h"
+#include "web/SiteAddresses.h"
+
+#include <QUrl>
+
+namespace sharedbase {
+
+namespace {
+
+using web::fieldText;
+using web::setFieldText;
+
+QString chasseSearchAddress(const QString& code)
+{
+    return web::kChasseSite + QStringLiteral("/search?query=") + QString::fromLatin1(QUrl::toPercentEncoding(code)) +
+           QStringLiteral("&catalog=fr");
+}
+
+// The text from the marker's first occurrence on, or the whole text when it is missing.
+QString fromMarker(const QString& text, const QString& marker)
+{
+    const int at = text::Pos(marker, text);
+    return at > 0 ? text.mid(at - 1) : text;
+}
+
+}  // namespace
+
+OtherMediaLookup::OtherMediaLookup(app::TFrmPrin& frm, web::PageFetch& pages, web::CoverDownload& covers)
+    : m_frm(frm), m_pages(pages), m_covers(covers)
+{
+    frm.handlers.bind(QStringLiteral("Button32Click"), [this] { Button32Click(); });
+    // "Chasse livres" beside "Rechercher".
+    if (auto* tab = frm.find<ui::WinControl>(QStringLiteral("TabSheet12")); tab && !frm.control(QStringLiteral("Button3"))) {
+        auto* button = frm.create<ui::Button>(QStringLiteral("Button3"), tab);
+        button->setBounds(QRect(345, 192, 115, 26));
+        button->setText(QStringLiteral("Chasse livres"));
+        button->onClick = [this] { Button3Click(); };
+    }
+}
+
+void OtherMediaLookup::Button32Click()
+{
+    app::TFrmPrin& f = m_frm;
+    f.get<ui::Control>(QStringLiteral("Button32")).hide();
+    QString code = text::Trim(FixAzertyDigits(fieldText(f, "Edit30")));
+    setFieldText(f, "Edit30", code);
+    m_webWanted = true;
+    if (!FindOtherMediaCopies(code) && code.size() == 12) {
+        // A UPC is the EAN-13 with a 0 in front.
+        code = u'0' + code;
+        setFieldText(f, "Edit30", code);
+    }
+    if (m_webWanted)
+        SearchOtherMediaOnline();
+    const QString cover = f.AppDir + catalogue::kCoversFolder + fieldText(f, "Edit30") + QStringLiteral(".jpg");
+    if (files::fileExists(cover))
+        if (auto picture = picture::loadPictureFile(files::nativePath(cover)))
+            f.get<ui::Image>(QStringLiteral("Image98")).setPicture(picture);
+}
+
+bool OtherMediaLookup::FindOtherMediaCopies(const QString& code)
+{
+    app::TFrmPrin& f = m_frm;
+    db::Query copies(f.db.ADOConnection1);
+    copies.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(code) +
+                  QStringLiteral(" ORDER BY NbrExemplaire"));
+    copies.open();
+    auto& list = f.get<ui::RichEdit>(QStringLiteral("RichEdit5"));
+    list.clear();
+    int count = 0;
+    for (copies.first(); !copies.eof(); copies.next())
+        list.addLine(copies.fieldByName(QStringLiteral("Titre")).asString() + u' ' + QString::number(++count));
+    setFieldText(f, "Edit27", QString::number(count));
+    if (count == 0)
+        return false;
+    f.ShowMessageEntry(124);
+    copies.last();
+    auto text = [&copies](const char* name) { return copies.fieldByName(QString::fromLatin1(name)).asString(); };
+    const QString type = text("Type");
+    f.get<ui::ComboBox>(QStringLiteral("ComboBox6")).setText(type);
+    setFieldText(f, "Edit30", text("Isbn13"));
+    setFieldText(f, "Edit31", text("Titre"));
+    setFieldText(f, "Edit32", text("Auteur"));
+    setFieldText(f, "Edit33", text("Editeur"));
+    setFieldText(f, "Edit38", text("Isbn10"));
+    setFieldText(f, "Edit34", text("Images"));
+    m_webWanted = false;
+    const QString cover = f.AppDir + catalogue::kCoversFolder + text("Isbn13") + QStringLiteral(".jpg");
+    const bool hasCover = files::fileExists(cover);
+    if (hasCover) {
+        if (type == QStringLiteral("LIVRE"))
+            f.ShowMessageEntry(125);
+        f.get<ui::Image>(QStringLiteral("Image98")).setPicture(picture::loadPictureFile(files::nativePath(cover)));
+    } else if (type != QStringLiteral("LIVRE")) {
+        m_webWanted = true;
+    }
+    return true;
+}
+
+void OtherMediaLookup::SearchOtherMediaOnline()
+{
+    const QString code = fieldText(m_frm, "Edit30");
+    if (code.size() <= 10) {
+        readProductPage();
+        return;
+    }
+    m_pages.NavigateSniffAndWait(web::kAmazonSite + QStringLiteral("/s?k=") +
+                                 QString::fromLatin1(QUrl::toPercentEncoding(code)));
+    m_pages.dump(QStringLiteral("dialogue_InnerHTML.Html"), m_pages.page().innerHtml());
+}
+
+void OtherMediaLookup::readProductPage()
+{
+    app::TFrmPrin& f = m_frm;
+    auto& list = f.get<ui::RichEdit>(QStringLiteral("RichEdit5"));
+    list.clear();
+    list.show();
+    m_pages.NavigateSniffAndWait(web::kAmazonSite + QStringLiteral("/dp/") + fieldText(f, "Edit38"));
+    const browser::PageView& page = m_pages.page();
+    const QString pageTitle = page.title();
+    const QString bodyText = page.innerText();
+    const QString html = fromMarker(page.innerHtml(), QStringLiteral("résultat pour"));
+    m_pages.dump(QStringLiteral("dialogue_InnerHTML.Html"), html);
+    m_pages.dump(QStringLiteral("dialogue_InnerTXT.txt"), bodyText);
+    m_pages.dump(QStringLiteral("dialogue_InnerTITLE.txt"), pageTitle);
+    setFieldText(f, "Edit31", pageTitle);
+    if (bodyText.contains(QStringLiteral("Aucun résultat pour")) || bodyText.contains(QStringLiteral("Pas de résultats pour")) ||
+        pageTitle == QStringLiteral("Page introuvable")) {
+        for (const char* name : {"Edit31", "Edit32", "Edit33", "Edit34", "Edit38", "Edit87"})
+            setFieldText(f, name, QString());
+        f.application().showMessage(QStringLiteral("Aucun résultat"));
+        return;
+    }
+    const QString code = fieldText(f, "Edit30");
+    if (code.startsWith(QLatin1String("979"))) {
+        if (const int at = text::Pos(QStringLiteral("dp/B0"), html); at > 0)
+            setFieldText(f, "Edit38", html.mid(at - 1 + 3, 10));
+    }
+    if (code.startsWith(QLatin1String("979")) || pageTitle.contains(QLatin1String("B0"))) {
+        for (const QString& prefix : {QStringLiteral("978-"), QStringLiteral("979-")})
+            if (const QString isbn = isbnOfPage(html, prefix); !isbn.isEmpty())
+                setFieldText(f, "Edit30", isbn);
+    }
+    const QString site = f.AmazonSite;
+    QStringList missing;
+    if (site == u"de")
+        missing = {QStringLiteral("ergab leider keine Produkttreffer"), QStringLiteral("404")};
+    else if (site == u"com")
+        missing = {QStringLiteral("did not match any products"), QStringLiteral("404")};
+    else
+        missing = {QStringLiteral("ne correspond à aucun produit"), QStringLiteral("cette page n’existe pas"),
+                   QStringLiteral("Page introuvable"), QStringLiteral("page non trouvée"),
+                   QStringLiteral("pas une page fonctionnelle"), QStringLiteral("404"),
+                   QStringLiteral("Navigation annulée")};
+    for (const QString& marker : missing)
+        if (pageTitle.contains(marker)) {
+            setFieldText(f, "Edit31", QString());
+            return;
+        }
+    if (pageTitle.isEmpty())
+        return;
+    QString title, author;
+    web::AmazonReader::splitTitle(pageTitle, title, author);
+    setFieldText(f, "Edit31", title);
+    setFieldText(f, "Edit32", author);
+    readCover(page.innerHtml());
+    if (site == u"fr")
+        readDetails(page.innerHtml());
+}
+
+QString OtherMediaLookup::isbnOfPage(const QString& html, const QString& prefix)
+{
+    const int at = text::Pos(prefix, html);
+    if (at == 0)
+        return {};
+    const QString isbn = KeepDigitsAndX(html.mid(at - 1, 17));
+    return isbn.size() == 13 && catalogue::isAllDigits(isbn.left(12)) ? isbn : QString();
+}
+
+void OtherMediaLookup::readCover(const QString& html)
+{
+    app::TFrmPrin& f = m_frm;
+    QString rest = html;
+    rest = fromMarker(rest, text::Pos(QStringLiteral("maintainHeight()"), rest) > 0 ? QStringLiteral("maintainHeight()")
+                                                                                    : QStringLiteral("main-video-container"));
+    rest = fromMarker(rest, QStringLiteral("\"large\""));
+    rest = fromMarker(rest, QStringLiteral("Main image"));
+    int host = 0;
+    for (const QString& prefix : web::kAmazonPicturePrefixes)
+        if ((host = text::Pos(prefix, rest)) > 0)
+            break;
+    if (host == 0)
+        return;
+    rest = rest.mid(host - 1);
+    const QString code = text::Trim(fieldText(f, "Edit30"));
+    const QString coverName = code + QStringLiteral(".jpg");
+    bool stored = false;
+    // The JPEG address, when there is one near, wins over the WebP and PNG ones.
+    for (const QString& extension : {QStringLiteral(".webp"), QStringLiteral(".png"), QStringLiteral(".jpg")}) {
+        const int at = text::Pos(extension, rest);
+        if (at > 0 && at < 200)
+            stored = m_covers.DownloadCover(rest.left(at - 1 + int(extension.size())), coverName) || stored;
+    }
+    const QString path = f.AppDir + catalogue::kCoversFolder + coverName;
+    if (!stored || !files::fileExists(path))
+        return;
+    if (auto picture = picture::loadPictureFile(files::nativePath(path))) {
+        f.get<ui::Image>(QStringLiteral("Image98")).setPicture(picture);
+        f.LookupFound = true;
+    }
+}
+
+void OtherMediaLookup::readDetails(const QString& html)
+{
+    app::TFrmPrin& f = m_frm;
+    m_pages.dump(QStringLiteral("dialogue_InnerHTML.txt"), html);
+    QString rest = fromMarker(html, QStringLiteral("Détails sur le produit"));
+    // Old pages write their tags in capitals, today's in small letters.
+    auto cutAfter = [&rest](const QString& marker) {
+        int at = text::Pos(marker, rest);
+        if (at == 0)
+            at = text::Pos(marker.toLower(), rest);
+        if (at == 0)
+            return false;
+        rest = rest.mid(at - 1 + int(marker.size()));
+        return true;
+    };
+    auto before = [&rest](const QString& marker) {
+        int at = text::Pos(marker, rest);
+        if (at == 0)
+            at = text::Pos(marker.toLower(), rest);
+        return at > 0 ? rest.left(at - 1) : QString();
+    };
+    if (cutAfter(QStringLiteral("<LI><B>"))) {
+        const QString binding = before(QStringLiteral("</B>"));
+        setFieldText(f, "Edit90", binding.isEmpty() ? binding : binding.chopped(1));
+    }
+    if (cutAfter(QStringLiteral("</B>"))) {
+        const int pages = text::Pos(QStringLiteral("pages"), rest);
+        if (pages > 0)
+            setFieldText(f, "Edit88", text::Trim(rest.left(pages - 1 + 5)));
+    }
+    if (cutAfter(QStringLiteral("<LI><B>Editeur&nbsp;:</B>")) || cutAfter(QStringLiteral("<li><b>Editeur :</b>"))) {
+        const int paren = text::Pos(QStringLiteral("("), rest);
+        const int semicolon = text::Pos(QStringLiteral(";"), rest);
+        const int end = semicolon > 0 && semicolon < paren ? semicolon : paren;
+        setFieldText(f, "Edit33", end > 0 ? text::Trim(rest.left(end - 1)) : QString());
+    }
+    if (cutAfter(QStringLiteral("(")))
+        setFieldText(f, "Edit89", before(QStringLiteral(")")));
+}
+
+void OtherMediaLookup::Button3Click() { m_frm.services().shell.open(chasseSearchAddress(fieldText(m_frm, "Edit30"))); }
+
+}  // namespace sharedbase
