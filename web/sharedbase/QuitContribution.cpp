@@ -36,6 +36,7 @@ void QuitContribution::ContributeToSharedBase()
 {
     m_quit = Quit::Menu;
     m_failedConnections = 0;
+    m_reached = false;
     // Without the exchange nothing leaves the school: the start-up has already said so.
     if (m_frm.settings.ftpbool)
         m_frm.ShowMessageEntry(80);
@@ -51,6 +52,7 @@ void QuitContribution::ContributeToSharedBaseWithImageBank()
 {
     m_quit = Quit::Toolbar;
     m_failedConnections = 0;
+    m_reached = false;
     if (fillImageBank(m_frm))
         m_frm.ShowMessageEntry(197);
     if (!m_frm.settings.Qvlbool) {
@@ -178,8 +180,15 @@ bool QuitContribution::connected()
 {
     if (m_failedConnections >= kMostFailedConnections)
         return false;
-    if (m_frm.IdFTP1.isConnected() || m_host.connect())
+    if (m_frm.IdFTP1.isConnected() || m_host.connect()) {
+        m_reached = true;
         return true;
+    }
+    // A host that never answered is out of reach: asking it again would only hold the way out.
+    if (!m_reached) {
+        m_failedConnections = kMostFailedConnections;
+        return false;
+    }
     if (++m_failedConnections == kMostFailedConnections)
         m_frm.ShowMessageEntry(m_quit == Quit::Menu ? 81 : 199);
     return false;

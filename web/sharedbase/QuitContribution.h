@@ -39,7 +39,8 @@ private:
     bool sendRecord(const QString& localFile, const QString& remoteFolder, const QString& name);
     // Sends a cover unless the host has it; whether the host has it afterwards.
     bool sendCover(const QString& localFile, const QString& remotePath);
-    // A connection for the next transfer; after four failed connections nothing more is tried.
+    // A connection for the next transfer. A host that did not answer the first connection is not
+    // asked again; one that answered before is given four failed connections, then left.
     bool connected();
     void mark(db::Query& rows, QChar mark);
     void showProgress(bool visible);
@@ -49,6 +50,7 @@ private:
     SharedBaseHost& m_host;
     Quit m_quit = Quit::Menu;
     int m_failedConnections = 0;
+    bool m_reached = false;
 };
 
 }  // namespace sharedbase

@@ -6,8 +6,8 @@
 
 namespace {
 
-const QString kCode = QStringLiteral("9782070612758");
-const QByteArray kRecord = text::encodeWindows1252(QString::fromUtf8(
+const QString kLookedUpCode = QStringLiteral("9782070612758");
+const QByteArray kBaseRecord = text::encodeWindows1252(QString::fromUtf8(
     "Le Petit Prince;9782070612758;Saint-Exupéry;Gallimard;1999;96;9782070612758.jpg;.ROSE;LIVRE;Conte;"
     "Un aviateur rencontre un enfant.;aviateur;français;8,50;3\r\n"));
 
@@ -31,11 +31,11 @@ protected:
 
 TEST_F(SharedBaseLookupTest, ACodeOnlyTheSharedBaseHoldsFillsTheRecord)
 {
-    servers.write(QStringLiteral("livres/9782070/9782070612758.txt"), kRecord);
+    servers.write(QStringLiteral("livres/9782070/9782070612758.txt"), kBaseRecord);
     servers.write(QStringLiteral("livres/9782070/9782070612758.jpg"), BookSites::cover("JPEG"));
-    scan(kCode);
+    scan(kLookedUpCode);
     EXPECT_EQ(edit("Edit4").text(), "Le Petit Prince");
-    EXPECT_EQ(edit("Edit10").text(), kCode);
+    EXPECT_EQ(edit("Edit10").text(), kLookedUpCode);
     EXPECT_EQ(edit("Edit5").text(), QString::fromUtf8("Saint-Exupéry"));
     EXPECT_EQ(edit("Edit12").text(), "Gallimard");
     EXPECT_EQ(edit("RichEdit4").text(), "Un aviateur rencontre un enfant.");
@@ -50,7 +50,7 @@ TEST_F(SharedBaseLookupTest, ACodeOnlyTheSharedBaseHoldsFillsTheRecord)
 TEST_F(SharedBaseLookupTest, ATitleTheBaseHasNotGotLeavesTheBaseInUse)
 {
     dialogs.answer(QStringLiteral("OK"));
-    scan(kCode);
+    scan(kLookedUpCode);
     EXPECT_EQ(dialogTexts().last(), notFoundText());
     EXPECT_TRUE(frm().settings.Qvlbool);
     EXPECT_EQ(edit("Edit4").text(), "");
@@ -59,9 +59,9 @@ TEST_F(SharedBaseLookupTest, ATitleTheBaseHasNotGotLeavesTheBaseInUse)
 TEST_F(SharedBaseLookupTest, AHostOutOfReachLeavesTheBaseAloneUntilTheEnd)
 {
     frm().settings.maker.ftpHost.clear();
-    servers.write(QStringLiteral("livres/9782070/9782070612758.txt"), kRecord);
+    servers.write(QStringLiteral("livres/9782070/9782070612758.txt"), kBaseRecord);
     dialogs.answer(QStringLiteral("OK"));
-    scan(kCode);
+    scan(kLookedUpCode);
     EXPECT_EQ(dialogTexts().last(), notFoundText());
     EXPECT_FALSE(frm().settings.Qvlbool);
 }
@@ -72,13 +72,13 @@ TEST_F(SharedBaseLookupTest, TheImageBankIsReadBeforeTheWeb)
     QDir().mkpath(program.drive(QStringLiteral("Banque_images/9782070")));
     QFile record(program.drive(QStringLiteral("Banque_images/9782070/9782070612758.txt")));
     ASSERT_TRUE(record.open(QIODevice::WriteOnly));
-    record.write(kRecord);
+    record.write(kBaseRecord);
     record.close();
     QFile cover(program.drive(QStringLiteral("Banque_images/9782070/9782070612758.jpg")));
     ASSERT_TRUE(cover.open(QIODevice::WriteOnly));
     cover.write(BookSites::cover("JPEG"));
     cover.close();
-    scan(kCode);
+    scan(kLookedUpCode);
     EXPECT_EQ(edit("Edit4").text(), "Le Petit Prince");
     // The bank's records also give keywords, language and price.
     EXPECT_EQ(edit("Edit26").text(), "aviateur");
@@ -95,7 +95,7 @@ TEST_F(SharedBaseLookupTest, ABankRecordCannotNameACoverOutsideItsFolder)
     ASSERT_TRUE(record.open(QIODevice::WriteOnly));
     record.write("Titre;9782070612758;;;;;../../Test1.bib;\r\n");
     record.close();
-    scan(kCode);
+    scan(kLookedUpCode);
     EXPECT_EQ(edit("Edit4").text(), "Titre");
     EXPECT_EQ(edit("Edit61").text(), "9782070612758.jpg");
 }
