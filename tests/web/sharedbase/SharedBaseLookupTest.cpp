@@ -99,3 +99,57 @@ TEST_F(SharedBaseLookupTest, ABankRecordCannotNameACoverOutsideItsFolder)
     EXPECT_EQ(edit("Edit4").text(), "Titre");
     EXPECT_EQ(edit("Edit61").text(), "9782070612758.jpg");
 }
+
+TEST_F(SharedBaseLookupTest, AnIssueOfAPeriodicalIsReadFromTheBase)
+{
+    const QString code = QStringLiteral("3791234567892");
+    servers.write(QStringLiteral("livres/3791234/3791234567892_00007.txt"),
+                  "Le Journal des enfants;3791234567892;Milan;;;16;3791234567892_00007.jpg;;PERIODIQUE;Presse;;;;;2\r\n");
+    servers.write(QStringLiteral("livres/3791234/3791234567892_00007.jpg"), BookSites::cover("JPEG"));
+    edit("Edit10").setText(code);
+    control("NumJourno").show();
+    fill("Edit97", QStringLiteral("7"));
+    input.click(QStringLiteral("Button90"));
+    EXPECT_EQ(edit("Edit4").text(), "Le Journal des enfants");
+    EXPECT_EQ(program.read(QStringLiteral("livres/Jaquettes/3791234567892_00007.jpg")),
+              servers.read(QStringLiteral("livres/3791234/3791234567892_00007.jpg")));
+    // An issue the base has not got leaves the base in use.
+    edit("Edit10").setText(code);
+    control("NumJourno").show();
+    fill("Edit97", QStringLiteral("8"));
+    input.click(QStringLiteral("Button90"));
+    EXPECT_TRUE(frm().settings.Qvlbool);
+}
+
+TEST_F(SharedBaseLookupTest, TheCoverSearchTakesOnlyRealPicturesFromTheBank)
+{
+    frm().settings.ftpbool = false;
+    addBook(QStringLiteral("3791234567892"), QStringLiteral("Journal"), QStringLiteral("3791234567892_00001.jpg"));
+    addBook(QStringLiteral("3791234567892"), QStringLiteral("Journal"), QStringLiteral("3791234567892_00002.jpg"));
+    addBook(kLookedUpCode, QStringLiteral("Le Petit Prince"), QString());
+    const QString bank = program.drive(QStringLiteral("Banque_images/3791234/"));
+    QDir().mkpath(bank);
+    QFile real(bank + "3791234567892_00001.jpg");
+    ASSERT_TRUE(real.open(QIODevice::WriteOnly));
+    real.write(BookSites::cover("JPEG"));
+    real.close();
+    // A placeholder of the bank, by its size.
+    QFile placeholder(bank + "3791234567892_00002.jpg");
+    ASSERT_TRUE(placeholder.open(QIODevice::WriteOnly));
+    placeholder.write(QByteArray(22551, 'x'));
+    placeholder.close();
+
+    dialogs.answer(QStringLiteral("OK"));
+    input.menu(QStringLiteral("Outils > Recherche automatique couvertures"));
+    fill("Edit98", booksColumn("NumLivre").first());
+    for (int i = 0; i < 3; ++i)
+        dialogs.answer(QStringLiteral("OK"));
+    input.click(QStringLiteral("Button91"));
+    EXPECT_TRUE(QFile::exists(program.folder(QStringLiteral("livres/Jaquettes/3791234567892_00001.jpg"))));
+    EXPECT_FALSE(QFile::exists(program.folder(QStringLiteral("livres/Jaquettes/3791234567892_00002.jpg"))));
+    EXPECT_FALSE(QFile::exists(bank + "3791234567892_00002.jpg"));
+    // Without the exchange the web is not asked; the ISBN book gets its cover name all the same.
+    EXPECT_FALSE(QFile::exists(program.folder(QStringLiteral("livres/Jaquettes/9782070612758.jpg"))));
+    EXPECT_EQ(booksColumn("Images").last(), "9782070612758.jpg");
+    EXPECT_FALSE(control("Panel20").visible());
+}
