@@ -14,9 +14,12 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/RichEdit.h"
+#include "platform/ui/WebBrowser.h"
 #include "web/AmazonReader.h"
 #include "web/CoverDownload.h"
 #include "web/PageFetch.h"
+#include "web/PageScriptResult.h"
+#include "web/PriceSiteReader.h"
 #include "web/ReaderScreen.h"
 #include "web/SiteAddresses.h"
 
@@ -54,6 +57,16 @@ OtherMediaLookup::OtherMediaLookup(app::TFrmPrin& frm, web::PageFetch& pages, we
         button->setBounds(QRect(345, 192, 115, 26));
         button->setText(QStringLiteral("Chasse livres"));
         button->onClick = [this] { Button3Click(); };
+    }
+    if (auto* screen = frm.find<ui::WinControl>(QStringLiteral("Panel7")); screen && !frm.control(QStringLiteral("EdgeBrowser1"))) {
+        auto* view = frm.create<ui::WebBrowser>(QStringLiteral("EdgeBrowser1"), screen);
+        view->setBounds(QRect(810, 350, 80, 40));
+        view->hide();
+        auto* memo = frm.create<ui::Memo>(QStringLiteral("MemoHTML"), screen);
+        memo->setBounds(QRect(900, 350, 80, 40));
+        memo->hide();
+        view->onNavigationCompleted = [view](bool) { view->executeScript(web::kOuterHtmlScript); };
+        view->onExecuteScript = [this](const QString& json) { EdgeBrowser1ExecuteScript(json); };
     }
 }
 
@@ -126,6 +139,41 @@ void OtherMediaLookup::SearchOtherMediaOnline()
     m_pages.NavigateSniffAndWait(web::kAmazonSite + QStringLiteral("/s?k=") +
                                  QString::fromLatin1(QUrl::toPercentEncoding(code)));
     m_pages.dump(QStringLiteral("dialogue_InnerHTML.Html"), m_pages.page().innerHtml());
+    if (auto* view = m_frm.find<ui::WebBrowser>(QStringLiteral("EdgeBrowser1")))
+        view->navigate(chasseSearchAddress(code));
+}
+
+void OtherMediaLookup::EdgeBrowser1ExecuteScript(const QString& resultJson)
+{
+    app::TFrmPrin& f = m_frm;
+    // No document: nothing to read.
+    if (resultJson == u"null")
+        return;
+    const QString html = web::pageTextOfScriptResult(resultJson);
+    const QString address = f.get<ui::WebBrowser>(QStringLiteral("EdgeBrowser1")).locationUrl();
+    setFieldText(f, "MemoHTML", html);
+    m_pages.dump(QStringLiteral("dialogue_InnerHTML.Html"), html);
+    m_pages.dump(QStringLiteral("Title.txt"), address);
+    // A price page's address names the book: its ISBN-10, a slash, then its title's words joined by "-".
+    const QString pricePath = web::kChasseSite + QStringLiteral("/prix/");
+    const bool pricePage = address.startsWith(pricePath);
+    setFieldText(f, "Edit38", pricePage ? address.mid(pricePath.size(), 10) : QString());
+    if (pricePage)
+        setFieldText(f, "Edit31", text::Trim(ReplaceAll(QUrl::fromPercentEncoding(address.mid(pricePath.size() + 11).toUtf8()),
+                                                        QStringLiteral("-"), QStringLiteral(" "))));
+    const QString cover = web::priceSitePictureAddress(html);
+    setFieldText(f, "Edit34", cover);
+    const QString coverName = text::Trim(fieldText(f, "Edit30")) + QStringLiteral(".jpg");
+    if (!cover.isEmpty() && m_covers.DownloadCover(cover, coverName))
+        if (auto picture = picture::loadPictureFile(files::nativePath(f.AppDir + catalogue::kCoversFolder + coverName))) {
+            f.get<ui::Image>(QStringLiteral("Image98")).setPicture(picture);
+            f.LookupFound = true;
+        }
+    if (const int at = text::Pos(QStringLiteral("category"), html); at > 0) {
+        const QString rest = html.mid(at - 1 + 8 + 1);
+        const int end = text::Pos(QStringLiteral(" / "), rest);
+        f.get<ui::ComboBox>(QStringLiteral("ComboBox6")).setText(end > 0 ? rest.left(end - 1) : rest);
+    }
 }
 
 void OtherMediaLookup::readProductPage()

@@ -2,7 +2,8 @@
 // "Rechercher" of the other-media screen: a code is first looked for among the stored copies,
 // then on the web. A product reference (10 characters or fewer, in "Ean10") is read from its
 // Amazon product page: title, author, cover and details; a longer barcode is searched on Amazon,
-// whose result page is kept as a dump. "Chasse livres" opens the price site's search in the
+// whose result page is kept as a dump, then on the price site in the screen's web view, whose
+// page fills the fields once it has come. "Chasse livres" opens the price site's search in the
 // desktop's browser.
 #include <QString>
 
@@ -22,6 +23,9 @@ public:
 
     void Button32Click();
     void Button3Click();
+    // The price site's page of the web view: the product reference and title from its address,
+    // its cover and category from its HTML.
+    void EdgeBrowser1ExecuteScript(const QString& resultJson);
     // Lists and shows the stored copies of the code; whether there is one.
     bool FindOtherMediaCopies(const QString& code);
     void SearchOtherMediaOnline();

@@ -4,7 +4,11 @@
 #include "tests/web/BookSites.h"
 
 #include "platform/ui/RichEdit.h"
+#include "platform/ui/WebBrowser.h"
+#include "platform/ui/ComboBox.h"
 #include "program/ProgramScreens.h"
+
+#include <QUrl>
 #include "web/sharedbase/OtherMediaLookup.h"
 
 namespace {
@@ -69,6 +73,26 @@ TEST_F(OtherMediaLookupTest, AUpcBecomesAnEanBeforeTheSearch)
     EXPECT_EQ(edit("Edit30").text(), "0760000000012");
     EXPECT_TRUE(sites.requests().join(u'\n').contains(QStringLiteral("/s?k=0760000000012")));
     EXPECT_TRUE(QFile::exists(program.folder(QStringLiteral("dialogue_InnerHTML.Html"))));
+    // Then the price site's search, in the screen's web view.
+    EXPECT_EQ(frm().get<ui::WebBrowser>(QStringLiteral("EdgeBrowser1")).locationUrl(),
+              "https://www.chasse-aux-livres.fr/search?query=0760000000012&catalog=fr");
+}
+
+TEST_F(OtherMediaLookupTest, ThePriceSitesPageFillsTheFieldsWhenItComes)
+{
+    sites.serveFound("chasse");
+    edit("Edit30").setText(QStringLiteral("3760000000001"));
+    auto& view = frm().get<ui::WebBrowser>(QStringLiteral("EdgeBrowser1"));
+    view.navigate(QStringLiteral("https://www.chasse-aux-livres.fr/prix/2070612759/le-petit-prince"));
+    const QString html = QStringLiteral("<html><head><link rel=image_src href=https://images.chasse-aux-livres.fr/covers/"
+                                        "2070612759.jpg></head><body>\"category\":\"Livres / Jeunesse\"</body></html>");
+    view.onExecuteScript(u'"' + QString::fromLatin1(QUrl::toPercentEncoding(html)) + u'"');
+    EXPECT_EQ(edit("Edit38").text(), "2070612759");
+    EXPECT_EQ(edit("Edit31").text(), "le petit prince");
+    EXPECT_EQ(edit("Edit34").text(), "https://images.chasse-aux-livres.fr/covers/2070612759.jpg");
+    EXPECT_EQ(frm().get<ui::ComboBox>(QStringLiteral("ComboBox6")).text(), "Livres");
+    EXPECT_TRUE(QFile::exists(program.folder(QStringLiteral("livres/Jaquettes/3760000000001.jpg"))));
+    EXPECT_TRUE(image("Image98").picture());
 }
 
 TEST_F(OtherMediaLookupTest, ChasseLivresOpensThePriceSiteSearch)
