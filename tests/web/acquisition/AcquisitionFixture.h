@@ -7,6 +7,7 @@
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/BookSave.h"
 #include "catalogue/ComplementsTab.h"
+#include "catalogue/OtherMediaScreen.h"
 #include "catalogue/RecordNavigation.h"
 #include "loans/LoanInstaller.h"
 #include "pupils/PupilsInstaller.h"
@@ -30,6 +31,7 @@ protected:
                                auto& complements = frm.addPart<catalogue::ComplementsTab>(frm, entry);
                                frm.addPart<catalogue::RecordNavigation>(frm, entry, complements);
                            },
+                           [](app::TFrmPrin& frm) { frm.addPart<catalogue::OtherMediaScreen>(frm); },
                            [](app::TFrmPrin& frm) { loans::installLoanScreen(frm); },
                            // Its import options decide which borrowers get a card picture.
                            [](app::TFrmPrin& frm) { pupils::installPupilScreens(frm); },

@@ -2,6 +2,11 @@
 
 #include "platform/ui/Image.h"
 #include "platform/ui/PageControl.h"
+#include "TestServers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -151,6 +156,72 @@ TEST_F(CoverScanningTest, ABookRecordsScanNamesItsCoverAndMarksOnlyThatCopy)
     }
     EXPECT_EQ(column(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = '9780000000001'"), "Emprunte"),
               QStringList{QStringLiteral("Faux")});
+}
+
+}  // namespace
+
+namespace {
+
+// With the FTP exchange on, the scan goes to the base's folder of its code (made when new) or,
+// for a book numbered by the library, to the title folder; a host that cannot be reached is told,
+// and the copy is marked as scanned all the same.
+TEST_F(CoverScanningTest, ScansAreSharedWithTheMakersBase)
+{
+    SaneTestBackend sane;
+    QTemporaryDir home;
+    QDir(home.path()).mkpath(QStringLiteral("livres/alpha"));
+    ScriptServer server{QStringLiteral("ftp_server.py"), {home.path(), "qvl", "secret"}};
+    DeadPort refusing(DeadPort::Refusing);
+    frm().settings.ftpbool = true;
+    frm().settings.Qvlbool = true;
+
+    frm().settings.maker = {QString(), QStringLiteral("127.0.0.1"), server.port(), QStringLiteral("qvl"),
+                            QStringLiteral("secret")};
+    addBook(QStringLiteral("9782070612758"), QString(), QStringLiteral("Le Petit Prince"), QStringLiteral("No_picture.jpg"));
+    dialogs.answer(QStringLiteral("Numériser"));
+    dialogs.answer(QStringLiteral("OK"));
+    scanOnComplements();
+    QFile shared(home.filePath(QStringLiteral("livres/9782070/9782070612758.jpg")));
+    ASSERT_TRUE(shared.open(QIODevice::ReadOnly)) << messages().join(" | ").toStdString();
+    EXPECT_EQ(shared.readAll(), program.read(QStringLiteral("livres/Jaquettes/9782070612758.jpg")));
+
+    dialogs.answer(QStringLiteral("Numériser"));
+    dialogs.answer(QStringLiteral("OK"));
+    input.selectTab(frm().get<ui::TabSheet>(QStringLiteral("TabSheet7")));
+    scanNewBook(QStringLiteral("Mon album"), QStringLiteral("7"));
+    EXPECT_EQ(QFile(home.filePath(QStringLiteral("livres/alpha/Mon_album.jpg"))).size(),
+              QFile(program.folder(QStringLiteral("livres/Jaquettes/00007.jpg"))).size())
+        << QDir(home.filePath(QStringLiteral("livres/alpha"))).entryList().join(u' ').toStdString();
+    input.click(QStringLiteral("SpeedButton19"));
+
+    frm().settings.maker.ftpPort = refusing.port();
+    addBook(QStringLiteral("9782070612765"), QString(), QStringLiteral("Vol de nuit"), QStringLiteral("No_picture.jpg"));
+    dialogs.clearLog();
+    for (const char* answer : {"Numériser", "OK", "OK"})
+        dialogs.answer(QString::fromUtf8(answer));
+    scanOnComplements();
+    EXPECT_EQ(messages().size(), 2) << "the scan's count, then the failed connection";
+    EXPECT_EQ(column(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = '9782070612765'"), "Emprunte"),
+              QStringList{QStringLiteral("Vrai")});
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CoverScanningTest, AnOtherMediumsScanIsNamedAfterItsCode)
+{
+    SaneTestBackend sane;
+    run(QStringLiteral("Insert into Table1 (Isbn13, Titre, Type, Images) Values ('3259119711129', 'Chansons', 'CD', '')"));
+    input.menu(QStringLiteral("Autres_supports > Nouvelle entrée"));
+    input.selectTab(frm().get<ui::TabSheet>(QStringLiteral("TabSheet5")));
+    ASSERT_EQ(edit("DBEdit26").text(), QStringLiteral("Chansons"));
+    dialogs.answer(QStringLiteral("Numériser"));
+    dialogs.answer(QStringLiteral("OK"));
+    input.click(QStringLiteral("SpeedButton25"));
+    EXPECT_EQ(edit("DBEdit34").text(), QStringLiteral("3259119711129.jpg"));
+    EXPECT_EQ(pictureSize(QStringLiteral("livres/Jaquettes/3259119711129.jpg")), QSize(399, 499));
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("1scanner")});
 }
 
 }  // namespace
