@@ -8,10 +8,14 @@
 #include "platform/picture/PictureFile.h"
 #include "platform/text/PascalText.h"
 #include "platform/text/TextLines.h"
+#include "platform/ui/Color.h"
+#include "platform/ui/Control.h"
 #include "platform/ui/Edit.h"
 #include "web/ReaderScreen.h"
 #include "web/sharedbase/RecordOnEntryTab.h"
 #include "web/sharedbase/SharedBookRecord.h"
+
+#include <QScopeGuard>
 
 namespace sharedbase {
 
@@ -26,10 +30,15 @@ void ImageBankReader::ReadImageBankRecord(app::TFrmPrin& frm)
 {
     frm.BookDataFound = false;
     web::showStep(frm, QStringLiteral("BanqueImage data"));
+    // The search panel turns yellow while a bank record is read, and takes the system's
+    // hot-light blue again afterwards, found or not.
+    auto& panel = frm.get<ui::Control>(QStringLiteral("Panel19"));
+    const auto restore = qScopeGuard([&panel] { panel.setColor(ui::Color::rgb(0, 102, 204)); });
     const QString code = web::fieldText(frm, "Edit10");
     const QString path = imageBankRoot(frm) + code.left(7) + u'\\' + code + QStringLiteral(".txt");
     if (!isSafeRemoteName(code) || !files::fileExists(path))
         return;
+    panel.setColor(ui::colors::yellow);
     QStringList lines;
     if (!text::readTextLines(files::nativePath(path), lines) || lines.isEmpty())
         return;
