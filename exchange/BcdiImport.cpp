@@ -2,7 +2,6 @@
 
 #include "catalogue/Ean13FontText.h"
 #include "platform/db/Connection.h"
-#include "platform/db/Error.h"
 #include "platform/db/Query.h"
 #include "platform/db/Transaction.h"
 #include "platform/text/PascalText.h"
@@ -88,33 +87,23 @@ std::optional<BcdiRecord> readBcdiLine(const QString& line, BcdiCodes codes)
                        v[Price].isEmpty() ? QStringLiteral("0") : v[Price].left(255), barcode, images}};
 }
 
-BcdiImportReport importBcdiLines(db::Connection& connection, const QStringList& lines, BcdiCodes codes,
-                                 const std::function<void()>& progress)
+ImportReport importBcdiLines(db::Connection& connection, const QStringList& lines, BcdiCodes codes,
+                             const std::function<void()>& progress)
 {
     const QString head = QStringLiteral("Insert into Table1 (") + bcdiColumns() + QStringLiteral(") Values (");
-    BcdiImportReport report;
-    db::Transaction transaction(connection);
-    for (const QString& line : lines) {
-        if (progress)
-            progress();
+    const auto insertFor = [&head, codes](const QString& line) -> std::optional<QString> {
         const std::optional<BcdiRecord> record = readBcdiLine(line, codes);
-        if (!record) {
-            ++report.skipped;
-            continue;
-        }
+        if (!record)
+            return std::nullopt;
         QStringList quoted;
         for (const QString& value : record->values)
             quoted << text::QuotedStr(value);
-        try {
-            connection.execute(head + quoted.join(u',') + u')');
-            ++report.added;
-        } catch (const db::Error&) {
-            // A value the column cannot take (a count or price that is no number): this record alone is lost.
-            ++report.skipped;
-        }
-    }
-    transaction.commit();
-    return report;
+        return head + quoted.join(u',') + u')';
+    };
+    return insertLines(connection, lines, insertFor, [&progress](const QString&) {
+        if (progress)
+            progress();
+    });
 }
 
 void numberPendingBooks(db::Connection& connection)

@@ -3,6 +3,8 @@
 // record a line, 14 values each enclosed between two "~". Each record becomes a book of Table1,
 // keeping either the other program's copy numbers or the ISBN-13 as its code. Lines that are
 // not a record (no title, no code) are skipped and counted; the import is one transaction.
+#include "exchange/LineInserts.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -30,14 +32,9 @@ QString bcdiColumns();
 // std::nullopt for a line without title or whose code ends as "00000".
 std::optional<BcdiRecord> readBcdiLine(const QString& line, BcdiCodes codes);
 
-struct BcdiImportReport {
-    int added = 0;
-    int skipped = 0;  // lines that are no record, and records the database refused
-};
-
 // `progress` is called before each line.
-BcdiImportReport importBcdiLines(db::Connection& connection, const QStringList& lines, BcdiCodes codes,
-                                 const std::function<void()>& progress = {});
+ImportReport importBcdiLines(db::Connection& connection, const QStringList& lines, BcdiCodes codes,
+                             const std::function<void()>& progress = {});
 
 // Every book still coded "00000" takes its book number, padded to 5 digits, as code, with its
 // Code 39 text and its label to print.

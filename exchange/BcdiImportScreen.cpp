@@ -54,7 +54,7 @@ void BcdiImportScreen::ImporterBibliothqueBCDI31Click()
     gauge.show();
     const std::optional<QString> chosen = f.application().dialogs().openFile(
         ui::OpenFileRequest{QString(), QStringLiteral("Fichier export de BCDi3|*.HTM|Tous|*.*"), f.AppDir, QString()});
-    BcdiImportReport report;
+    ImportReport report;
     if (chosen && !chosen->isEmpty()) {
         QStringList lines;
         if (!files::readTextFileLines(files::nativePath(*chosen), lines))
@@ -72,10 +72,7 @@ void BcdiImportScreen::ImporterBibliothqueBCDI31Click()
     f.db.ADOTable1.open();
     f.db.ADOTable1.refresh();
     f.db.ADOTable1.last();
-    f.application().showMessage(f.tables.message(114) +
-                                QStringLiteral("\r\n%1 livre(s) ajouté(s), %2 ligne(s) ignorée(s).")
-                                    .arg(report.added)
-                                    .arg(report.skipped));
+    f.application().showMessage(f.tables.message(114) + QStringLiteral("\r\n") + importReportText(report));
     gauge.hide();
 }
 

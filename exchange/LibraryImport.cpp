@@ -6,7 +6,6 @@
 #include "catalogue/IsbnConversions.h"
 #include "exchange/LibraryExport.h"
 #include "platform/db/Connection.h"
-#include "platform/db/Error.h"
 #include "platform/db/Query.h"
 #include "platform/db/Transaction.h"
 #include "platform/text/PascalText.h"
@@ -104,21 +103,15 @@ std::optional<LibraryRecord> readLibraryLine(const QString& line)
     return r;
 }
 
-LibraryImportReport importLibraryLines(db::Connection& connection, const QStringList& lines,
-                                       const std::function<void(const QString&)>& progress)
+ImportReport importLibraryLines(db::Connection& connection, const QStringList& lines,
+                                const std::function<void(const QString&)>& progress)
 {
     const QString head = QStringLiteral("Insert into Table1 (") + app::backupCsvHeader().replace(u';', u',') +
                          QStringLiteral(") Values (");
-    LibraryImportReport report;
-    db::Transaction transaction(connection);
-    for (const QString& line : lines) {
-        if (progress)
-            progress(line);
+    const auto insertFor = [&head](const QString& line) -> std::optional<QString> {
         const std::optional<LibraryRecord> record = readLibraryLine(line);
-        if (!record) {
-            ++report.skipped;
-            continue;
-        }
+        if (!record)
+            return std::nullopt;
         QStringList values;
         for (int i = 0; i < ColumnCount; ++i) {
             if (i == MaxExemplaire)
@@ -130,16 +123,9 @@ LibraryImportReport importLibraryLines(db::Connection& connection, const QString
             else
                 values << text::QuotedStr(record->values[i]);
         }
-        try {
-            connection.execute(head + values.join(u',') + u')');
-            ++report.added;
-        } catch (const db::Error&) {
-            // Too long for its column, or not a number where one is needed: the line alone is lost.
-            ++report.skipped;
-        }
-    }
-    transaction.commit();
-    return report;
+        return head + values.join(u',') + u')';
+    };
+    return insertLines(connection, lines, insertFor, progress);
 }
 
 void numberCopiesMarkedOne(db::Connection& connection)

@@ -3,6 +3,8 @@
 // copy, its values ruled (cuts, defaults, the type, the descriptor mark, the codes) and inserted
 // as values, never as SQL. The whole import is one transaction; a line the database refuses is
 // skipped and counted, as is a line of another shape.
+#include "exchange/LineInserts.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -34,14 +36,9 @@ bool libraryBoolean(const QString& text, bool defaultValue);
 // 10-character codes turned into ISBN-13. A code the conversions cannot read stays as it is.
 void ruleCodes(QString& isbn10, QString& isbn13);
 
-struct LibraryImportReport {
-    int added = 0;
-    int skipped = 0;  // lines of another shape, and lines the database refused
-};
-
 // Adds the data lines (the header already checked and left out). `progress` gets each line
 // before it is read.
-LibraryImportReport importLibraryLines(db::Connection& connection, const QStringList& lines,
+ImportReport importLibraryLines(db::Connection& connection, const QStringList& lines,
                                        const std::function<void(const QString&)>& progress = {});
 
 // Rows whose Isbn13 is "1" take their book number, padded to 5 digits, as code, and its

@@ -69,7 +69,7 @@ void LibraryTransfer::Importerlabibliothque1Click()
         return;
     }
     f.ShowMessageEntry(108);
-    const std::optional<LibraryImportReport> report = importChosenFile();
+    const std::optional<ImportReport> report = importChosenFile();
     catalogue::RenumberCopies(f.db.ars);
     f.ShowMessageEntry(99);
     f.db.ADOTable1.close();
@@ -78,11 +78,11 @@ void LibraryTransfer::Importerlabibliothque1Click()
     f.db.ADOTable1.last();
     QString done = f.tables.message(110);
     if (report)
-        done += QStringLiteral("\r\n%1 livre(s) ajouté(s), %2 ligne(s) ignorée(s).").arg(report->added).arg(report->skipped);
+        done += QStringLiteral("\r\n") + importReportText(*report);
     f.application().showMessage(done);
 }
 
-std::optional<LibraryImportReport> LibraryTransfer::importChosenFile()
+std::optional<ImportReport> LibraryTransfer::importChosenFile()
 {
     app::TFrmPrin& f = m_frm;
     const std::optional<QString> chosen = f.application().dialogs().openFile(
@@ -101,7 +101,7 @@ std::optional<LibraryImportReport> LibraryTransfer::importChosenFile()
     lines.removeFirst();
     auto& memo = f.get<ui::CustomEdit>(QStringLiteral("Memo6"));
     memo.show();
-    const LibraryImportReport report =
+    const ImportReport report =
         importLibraryLines(f.db.ADOConnection1, lines, [&memo](const QString& line) { memo.setText(line); });
     f.db.ars.close();
     numberCopiesMarkedOne(f.db.ADOConnection1);

@@ -20,7 +20,7 @@ public:
 
 private:
     // The report of the lines read; nothing when no file was chosen or its header is not the layout's.
-    std::optional<LibraryImportReport> importChosenFile();
+    std::optional<ImportReport> importChosenFile();
     void showSavedMessage(const QString& fileName);
 
     app::TFrmPrin& m_frm;

@@ -102,7 +102,7 @@ TEST_F(BcdiImport, RecordsAreAddedOthersCounted)
     copies[10] = QStringLiteral("beaucoup");
     const QStringList lines{QStringLiteral("<html>"), record(values(QStringLiteral("A"), QStringLiteral("LIVRE"), QString(), QStringLiteral("3"))),
                             record(copies), QString()};
-    const BcdiImportReport report = importBcdiLines(*connection, lines, BcdiCodes::KeepIsbn13);
+    const ImportReport report = importBcdiLines(*connection, lines, BcdiCodes::KeepIsbn13);
     EXPECT_EQ(report.added, 1);
     EXPECT_EQ(report.skipped, 3);
     EXPECT_EQ(rows(QStringLiteral("Select * From Table1"), {"Titre", "Isbn13", "Genre"}), QStringList{"A|00003|ROMAN"});

@@ -133,7 +133,7 @@ TEST_F(LibraryImport, RefusedLinesAreSkippedAndCountedTheOthersAdded)
         QString(),
         libraryLine({{"Titre", QStringLiteral("O'Hara'), ('x') --")}, {"Empruntable", QStringLiteral("True) --")}}),
     };
-    const LibraryImportReport report = importLibraryLines(*connection, lines);
+    const ImportReport report = importLibraryLines(*connection, lines);
     EXPECT_EQ(report.added, 2);
     EXPECT_EQ(report.skipped, 3);
     EXPECT_EQ(rows(QStringLiteral("Select * From Table1 ORDER BY numlivre"),

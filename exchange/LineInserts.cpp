@@ -1,0 +1,39 @@
+#include "exchange/LineInserts.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/Error.h"
+#include "platform/db/Transaction.h"
+
+namespace exchange {
+
+ImportReport insertLines(db::Connection& connection, const QStringList& lines,
+                         const std::function<std::optional<QString>(const QString&)>& insertFor,
+                         const std::function<void(const QString&)>& progress)
+{
+    ImportReport report;
+    db::Transaction transaction(connection);
+    for (const QString& line : lines) {
+        if (progress)
+            progress(line);
+        const std::optional<QString> insert = insertFor(line);
+        if (!insert) {
+            ++report.skipped;
+            continue;
+        }
+        try {
+            connection.execute(*insert);
+            ++report.added;
+        } catch (const db::Error&) {
+            ++report.skipped;
+        }
+    }
+    transaction.commit();
+    return report;
+}
+
+QString importReportText(const ImportReport& report)
+{
+    return QStringLiteral("%1 livre(s) ajouté(s), %2 ligne(s) ignorée(s).").arg(report.added).arg(report.skipped);
+}
+
+}  // namespace exchange
