@@ -60,13 +60,14 @@ int main(int argc, char** argv)
     }
     files::setProgramFolder(folder);
     QDir::setCurrent(folder);
+    // Both programs draw the labels, cards and barcode fields in the delivered faces.
+    labels::registerBarcodeFonts(QDir(folder).filePath(QStringLiteral("Reserve")));
 
     QTextStream out(stdout);
     drive::ScenarioRunner runner(out);
     QPrinter pdf(QPrinter::HighResolution);
     richtext::PreviewEngine previewEngine([&pdf] { return &pdf; });
     if (preview) {
-        labels::registerBarcodeFonts(QDir(folder).filePath(QStringLiteral("Reserve")));
         richtext::setUpPdfPrinter(pdf, QDir(folder).filePath(QStringLiteral("Preview.pdf")));
         ui::PrintPreviewEngine::install(&previewEngine);
         runner.setStart([](ui::Application& application) {
