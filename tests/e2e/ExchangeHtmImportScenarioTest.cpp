@@ -30,7 +30,7 @@ QByteArray htmExport()
     return text::encodeWindows1252(text);
 }
 
-QString importScript(const QString& file)
+QString htmImportScript(const QString& file)
 {
     return logInScript() + QStringLiteral("answer OK\nmenu Outils > Importer une Bibliothèque de Bcdi3\n"
                                           "answer OK\nanswer OK\nanswer %1\nanswer OK\nclick Button1\n")
@@ -41,7 +41,7 @@ TEST(ExchangeHtmImportScenario, RecordsBecomeBooksAndOtherLinesAreCounted)
 {
     ProgramFolder program;
     program.write(QStringLiteral("export.HTM"), htmExport());
-    const DriverResult run = play(program, importScript(program.folder("export.HTM")));
+    const DriverResult run = play(program, htmImportScript(program.folder("export.HTM")));
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
     EXPECT_EQ(run.lines.filter("error:").size(), 0) << run.joined().toStdString();
     EXPECT_EQ(run.lines.filter("open:").size(), 1);
@@ -58,7 +58,7 @@ TEST(ExchangeHtmImportScenario, AFileWithoutRecordsAddsNothing)
 {
     ProgramFolder program;
     program.write(QStringLiteral("vide.HTM"), QByteArray());
-    const DriverResult run = play(program, importScript(program.folder("vide.HTM")));
+    const DriverResult run = play(program, htmImportScript(program.folder("vide.HTM")));
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
     EXPECT_TRUE(run.joined().contains(QStringLiteral("0 livre(s) ajouté(s), 0 ligne(s) ignorée(s)"))) << run.joined().toStdString();
     EXPECT_TRUE(storedColumn(program, "Select * From Table1", "Titre").isEmpty());

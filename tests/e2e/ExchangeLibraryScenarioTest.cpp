@@ -18,7 +18,7 @@ const QStringList kLayout = QStringLiteral(
     "CodeBarres;IMP_CodeBarres;EmpNom;EmpPrenom;EmpClasse;NumEmprunteur;Empruntable;LieuRangement;Photo_rangement;"
     "Resume;Proprio;Mot_cle;Langue").split(u';');
 
-using Copy = QMap<QString, QString>;
+using LibraryCopy = QMap<QString, QString>;
 
 // Codes of every length and form: {Isbn10, Isbn13}.
 const QList<QPair<QString, QString>> kCodes = {
@@ -28,7 +28,7 @@ const QList<QPair<QString, QString>> kCodes = {
 const QStringList kTitles = {"Le Petit Prince", "Élève ; école", "Tilde ~ entre", "Guillemets \"x\"", "Tab\tici",
                              "Œuvre «complète» des contes et légendes de la forêt d'Île-de-France"};
 
-Copy fixtureCopy(int i)
+LibraryCopy fixtureCopy(int i)
 {
     const int group = i / 3;  // three copies a title
     const auto& code = kCodes[i % kCodes.size()];
@@ -55,7 +55,7 @@ Copy fixtureCopy(int i)
 
 // ---- The reference: the rules as the file layout and the import state them. ----
 
-int digit(const QString& s, int i) { return s[i].unicode() - u'0'; }
+int isbnDigit(const QString& s, int i) { return s[i].unicode() - u'0'; }
 bool digitsOnly(const QString& s, int n)
 {
     for (int i = 0; i < n; ++i)
@@ -67,7 +67,7 @@ QString eanCheck(const QString& twelve)
 {
     int sum = 0;
     for (int i = 0; i < 12; ++i)
-        sum += digit(twelve, i) * (i % 2 ? 3 : 1);
+        sum += isbnDigit(twelve, i) * (i % 2 ? 3 : 1);
     return QString::number((10 - sum % 10) % 10);
 }
 std::optional<QString> to13(const QString& isbn10)
@@ -83,7 +83,7 @@ std::optional<QString> to10(const QString& isbn13)
         return std::nullopt;
     int sum = 0;
     for (int i = 3; i < 12; ++i)
-        sum += (13 - i) * digit(isbn13, i);
+        sum += (13 - i) * isbnDigit(isbn13, i);
     const int r = sum % 11;
     return isbn13.mid(3, 9) + (r == 0 ? QStringLiteral("0") : r == 1 ? QStringLiteral("X") : QString::number(11 - r));
 }
@@ -95,11 +95,11 @@ std::optional<QString> eanFontText(const QString& code)
                                          "ABBAAB", "ABBBAA", "ABABAB", "ABABBA", "ABBABA"};
     QString t = code.left(1);
     for (int i = 1; i <= 6; ++i)
-        t += QChar((parity[digit(code, 0)][i - 1] == 'A' ? 'A' : 'K') + digit(code, i));
+        t += QChar((parity[isbnDigit(code, 0)][i - 1] == 'A' ? 'A' : 'K') + isbnDigit(code, i));
     t += u'*';
     for (int i = 7; i <= 11; ++i)
-        t += QChar('a' + digit(code, i));
-    return t + QChar('a' + digit(eanCheck(code.left(12)), 0)) + u'+';
+        t += QChar('a' + isbnDigit(code, i));
+    return t + QChar('a' + isbnDigit(eanCheck(code.left(12)), 0)) + u'+';
 }
 
 QString cleaned(QString v)
@@ -110,7 +110,7 @@ QString cleaned(QString v)
 }
 
 // A copy as the source table held it when it was exported.
-Copy imported(Copy c)
+LibraryCopy imported(LibraryCopy c)
 {
     // The export cleans each value.
     for (const QString& name : kLayout)
@@ -148,7 +148,7 @@ Copy imported(Copy c)
 }
 
 // Copies numbered 1, 2, 3 … within each title in file order, the last one marked.
-void renumbered(QList<Copy>& copies)
+void renumbered(QList<LibraryCopy>& copies)
 {
     QMap<QString, QList<int>> byTitle;
     for (int i = 0; i < copies.size(); ++i)
@@ -169,7 +169,7 @@ void fillLibrary(const ProgramFolder& program, int copies)
     db::BulkScope bulk(connection);
     const QString columns = kLayout.join(u',');
     for (int i = 0; i < copies; ++i) {
-        const Copy c = fixtureCopy(i);
+        const LibraryCopy c = fixtureCopy(i);
         QStringList values;
         for (const QString& name : kLayout)
             values << (name == u"MaxExemplaire" || name == u"IMP_CodeBarres" || name == u"Empruntable" ||
@@ -180,10 +180,10 @@ void fillLibrary(const ProgramFolder& program, int copies)
     }
 }
 
-QStringList asRows(const QList<Copy>& copies)
+QStringList asRows(const QList<LibraryCopy>& copies)
 {
     QStringList rows;
-    for (const Copy& c : copies) {
+    for (const LibraryCopy& c : copies) {
         QStringList values;
         for (const QString& name : kLayout)
             values << c[name];
@@ -194,7 +194,7 @@ QStringList asRows(const QList<Copy>& copies)
 
 const QString kExport = QStringLiteral("answer OK\nanswer OK\nanswer OK\nmenu Outils > Exporter la bibliothèque\n");
 
-QString importScript(const QString& file)
+QString libraryImportScript(const QString& file)
 {
     return QStringLiteral("answer OK\nanswer OK\nanswer OK\nanswer OK\nanswer %1\nanswer OK\nanswer OK\n"
                           "menu Outils > Importer une bibliothèque\n")
@@ -217,16 +217,16 @@ TEST(ExchangeLibraryScenario, FiveThousandCopiesComeBackAsTheImportRulesSay)
 
     ProgramFolder target;
     target.write(QStringLiteral("Bibliotheque.csv"), source.read(QStringLiteral("Bibliotheque.csv")));
-    const DriverResult run = play(target, logInScript() + importScript(target.folder("Bibliotheque.csv")));
+    const DriverResult run = play(target, logInScript() + libraryImportScript(target.folder("Bibliotheque.csv")));
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
     ASSERT_EQ(run.lines.filter("error:").size(), 0) << run.joined().toStdString();
     EXPECT_TRUE(run.joined().contains(QStringLiteral("%1 livre(s) ajouté(s), 0 ligne(s) ignorée(s)").arg(kCopies)))
         << run.joined().toStdString();
 
-    QList<Copy> expected;
+    QList<LibraryCopy> expected;
     for (const QString& row : exportedRows) {
         const QStringList values = row.split(u'|');
-        Copy c;
+        LibraryCopy c;
         for (int i = 0; i < kLayout.size(); ++i)
             c[kLayout[i]] = values[i];
         expected << imported(c);
