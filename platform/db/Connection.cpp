@@ -2,6 +2,7 @@
 
 #include "platform/db/DataSet.h"
 #include "platform/db/DatabaseFile.h"
+#include "platform/db/EngineSettings.h"
 #include "platform/db/Error.h"
 #include "platform/db/JetCollation.h"
 #include "platform/db/Prepared.h"
@@ -75,10 +76,7 @@ void Connection::open()
 {
     if (handle_)
         return;
-    // Memory statistics cost a global lock on every allocation; nothing reads them. Only
-    // possible before SQLite's first use, so a later call changes nothing.
-    static const int unused = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
-    Q_UNUSED(unused);
+    configureEngine();
     const QString path = nativePath();
     if (path.isEmpty())
         throw Error(Error::Kind::Open, QStringLiteral("the connection string names no database file"));
@@ -102,7 +100,8 @@ void Connection::open()
         if (schema.tableNames().isEmpty())
             throw Error(Error::Kind::Open, QString::fromUtf8(sqlite3_errstr(SQLITE_NOTADB)));
         // A rollback journal keeps the file whole whenever no transaction is open.
-        for (const char* pragma : {"PRAGMA journal_mode = DELETE", "PRAGMA cache_size = -32000"}) {
+        const QByteArray cacheSize = "PRAGMA cache_size = -" + QByteArray::number(kPageCacheKiB);
+        for (const char* pragma : {"PRAGMA journal_mode = DELETE", cacheSize.constData()}) {
             if (sqlite3_exec(handle, pragma, nullptr, nullptr, nullptr) != SQLITE_OK)
                 throw Error(Error::Kind::Engine, QString::fromUtf8(sqlite3_errmsg(handle)));
         }

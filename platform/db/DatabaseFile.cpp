@@ -1,5 +1,6 @@
 #include "platform/db/DatabaseFile.h"
 
+#include "platform/db/EngineSettings.h"
 #include "platform/db/Error.h"
 #include "platform/db/JetCollation.h"
 
@@ -16,6 +17,7 @@ void writeDatabaseFile(const QString& nativePath, const std::function<void(sqlit
     QDir().mkpath(QFileInfo(nativePath).absolutePath());
     const QString partial = nativePath + QStringLiteral(".part");
     QFile::remove(partial);
+    configureEngine();
     sqlite3* handle = nullptr;
     QString failure;
     const int rc = sqlite3_open_v2(QFile::encodeName(partial).constData(), &handle,
