@@ -9,7 +9,6 @@
 
 namespace {
 
-const QString kCode = QStringLiteral("9782070360024");
 const QString kProductPage = QStringLiteral("dp/2070360024");
 
 struct ProductPageCase {
@@ -34,7 +33,7 @@ protected:
 
 TEST_F(CoverButtonsTest, ImageAmazonStoresTheProductPagesPictureUnderTheScannedCode)
 {
-    startWith({{kCode, kCode + ".jpg"}});
+    startWith({{kBookCode, kBookCode + ".jpg"}});
     // A picture of the store's hosts that is not there sends the button to the page's other links.
     const QByteArray missing = "<img src=\"https://images-na.ssl-images-amazon.com/images/I/missing._SX1_.jpg\">";
     const ProductPageCase cases[] = {
@@ -53,10 +52,10 @@ TEST_F(CoverButtonsTest, ImageAmazonStoresTheProductPagesPictureUnderTheScannedC
     };
     for (const char* name : {"images/I/71XyZ.jpg", "images/I/71XyZAbCdEf.jpg"})
         sites.serve(QString::fromLatin1(name), BookSites::cover("JPEG"));
-    openLoanScreenOn(kCode);
+    openLoanScreenOn(kBookCode);
     for (const ProductPageCase& c : cases) {
         SCOPED_TRACE(c.name);
-        QFile::remove(program.folder(QStringLiteral("livres/Jaquettes/") + kCode + ".jpg"));
+        QFile::remove(program.folder(QStringLiteral("livres/Jaquettes/") + kBookCode + ".jpg"));
         sites.serve(kProductPage, QByteArray("<html><head><meta charset=\"utf-8\"></head><body>") + c.body +
                                       "</body></html>");
         const QString linkBefore = rowField("Lien_pedago");
@@ -68,7 +67,7 @@ TEST_F(CoverButtonsTest, ImageAmazonStoresTheProductPagesPictureUnderTheScannedC
         if (c.message) {
             EXPECT_EQ(dialogs.log().back().text, *c.message);
         }
-        EXPECT_EQ(coverStored(kCode + ".jpg"), c.stored);
+        EXPECT_EQ(coverStored(kBookCode + ".jpg"), c.stored);
         EXPECT_EQ(rowField("Lien_pedago"), c.link ? QString::fromLatin1(c.link) : linkBefore);
         EXPECT_EQ(image("Image31").picture() != nullptr, c.stored);
         image("Image31").clearPicture();
@@ -77,7 +76,7 @@ TEST_F(CoverButtonsTest, ImageAmazonStoresTheProductPagesPictureUnderTheScannedC
 
 TEST_F(CoverButtonsTest, ChasseLivresIsbnOpensThePriceSitesSearchInTheWebPanel)
 {
-    startWith({{kCode, QStringLiteral("No_picture.jpg")}, {QString(), QStringLiteral("No_picture.jpg")}});
+    startWith({{kBookCode, QStringLiteral("No_picture.jpg")}, {QString(), QStringLiteral("No_picture.jpg")}});
     selectTab("TabSheet2");
     auto expectPanelOn = [this](const QString& address) {
         EXPECT_TRUE(control("Panel21").showing());

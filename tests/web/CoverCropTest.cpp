@@ -8,15 +8,14 @@
 
 namespace {
 
-const QString kCode = QStringLiteral("9782070360024");
-const QString kCover = QStringLiteral("livres/Jaquettes/9782070360024.jpg");
-constexpr int kWidth = 620;
-constexpr int kHeight = 812;
+const QString kCroppedCover = QStringLiteral("livres/Jaquettes/9782070360024.jpg");
+constexpr int kSourceWidth = 620;
+constexpr int kSourceHeight = 812;
 
 // Red grows to the right and green downwards, so that a pixel tells where it came from.
 QColor sourceColour(int x, int y)
 {
-    return QColor(x * 255 / (kWidth - 1), y * 255 / (kHeight - 1), 128);
+    return QColor(x * 255 / (kSourceWidth - 1), y * 255 / (kSourceHeight - 1), 128);
 }
 
 }  // namespace
@@ -26,12 +25,12 @@ protected:
     void SetUp() override
     {
         start({"Cancel"}, program::programScreens());
-        QImage cover(kWidth, kHeight, QImage::Format_RGB32);
-        for (int y = 0; y < kHeight; ++y)
-            for (int x = 0; x < kWidth; ++x)
+        QImage cover(kSourceWidth, kSourceHeight, QImage::Format_RGB32);
+        for (int y = 0; y < kSourceHeight; ++y)
+            for (int x = 0; x < kSourceWidth; ++x)
                 cover.setPixelColor(x, y, sourceColour(x, y));
-        cover.save(program.folder(kCover), "JPG", 95);
-        addBook(kCode, QStringLiteral("Le lion"), kCode + ".jpg");
+        cover.save(program.folder(kCroppedCover), "JPG", 95);
+        addBook(kBookCode, QStringLiteral("Le lion"), kBookCode + ".jpg");
         logIn();
         selectTab("TabSheet2");
     }
@@ -46,7 +45,7 @@ protected:
         application.input().leftUp();
         application.processMessages();
     }
-    ui::PicturePtr storedCover() const { return picture::loadPictureFile(program.folder(kCover)); }
+    ui::PicturePtr storedCover() const { return picture::loadPictureFile(program.folder(kCroppedCover)); }
     static void expectColour(const ui::Picture& p, QPoint at, QColor expected)
     {
         const QColor c = QColor::fromRgb(p.pixel(at.x(), at.y()));
@@ -87,22 +86,22 @@ TEST_F(CoverCropTest, AReleaseBeyondTheFrameIsCutAndWhatLiesOutsideThePictureIsW
 
 TEST_F(CoverCropTest, UndoPutsThePictureFromBeforeTheCropBackOnceAndAClickCropsNothing)
 {
-    const QByteArray original = program.read(kCover);
+    const QByteArray original = program.read(kCroppedCover);
     drag(QPoint(3, 3), QPoint(5, 4));
-    EXPECT_EQ(program.read(kCover), original);
+    EXPECT_EQ(program.read(kCroppedCover), original);
 
     drag(QPoint(10, 20), QPoint(160, 220));
     ASSERT_EQ(storedCover()->size(), QSize(web::CoverCrop::kCropWidth, web::CoverCrop::kCropHeight));
     input.click(QStringLiteral("SpeedButton44"));
     const ui::PicturePtr restored = storedCover();
     ASSERT_TRUE(restored);
-    EXPECT_EQ(restored->size(), QSize(kWidth, kHeight));
+    EXPECT_EQ(restored->size(), QSize(kSourceWidth, kSourceHeight));
     expectColour(*restored, QPoint(300, 400), sourceColour(300, 400));
     EXPECT_FALSE(QFile::exists(program.folder(QStringLiteral("livres/Jaquettes/temp.jpg"))));
-    EXPECT_EQ(image("Image3").picture()->size(), QSize(kWidth, kHeight));
+    EXPECT_EQ(image("Image3").picture()->size(), QSize(kSourceWidth, kSourceHeight));
 
     // No undo copy left: the cover stays.
-    const QByteArray afterUndo = program.read(kCover);
+    const QByteArray afterUndo = program.read(kCroppedCover);
     input.click(QStringLiteral("SpeedButton44"));
-    EXPECT_EQ(program.read(kCover), afterUndo);
+    EXPECT_EQ(program.read(kCroppedCover), afterUndo);
 }

@@ -12,6 +12,10 @@
 #include <QUrl>
 
 class ShownPageTest : public BookScreenTest {
+public:
+    // The book of the fixture pages.
+    static inline const QString kBookCode = QStringLiteral("9782070360024");
+
 protected:
     // Copies of the catalogue are written before the login loads the table.
     void startWith(const std::vector<std::pair<QString, QString>>& codesAndCovers = {})

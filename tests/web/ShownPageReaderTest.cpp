@@ -10,7 +10,6 @@
 
 namespace {
 
-const QString kCode = QStringLiteral("9782070360024");
 
 // A JPEG cover padded with zeros to exactly `size` bytes.
 QByteArray coverOfSize(qsizetype size)
@@ -57,15 +56,15 @@ TEST_F(ShownPageReaderTest, TheFrenchProductPageFillsTheEntryTabAndItsCoverAndCl
         {"Edit4", QStringLiteral("Le lion ")}, {"Edit5", QStringLiteral("Kessel, Joseph   ")},
         {"Edit92", QStringLiteral("12,50")},  {"Edit91", QStringLiteral("Broché ")},
         {"Edit7", QStringLiteral("96 pages")}, {"Edit12", QStringLiteral("Gallimard")},
-        {"Edit6", QStringLiteral("6 mai 1972")}, {"Edit10", kCode},
+        {"Edit6", QStringLiteral("6 mai 1972")}, {"Edit10", kBookCode},
         {"Edit61", QStringLiteral("amazonpage")},
     };
     for (const auto& [name, value] : fields)
         EXPECT_EQ(edit(name).text(), value) << name;
     EXPECT_EQ(frm().BookLanguage, QStringLiteral("Français"));
-    EXPECT_EQ(picture::detectFormat(programFile(QStringLiteral("livres/Jaquettes/") + kCode + ".jpg")),
+    EXPECT_EQ(picture::detectFormat(programFile(QStringLiteral("livres/Jaquettes/") + kBookCode + ".jpg")),
               picture::Format::Jpeg);
-    EXPECT_EQ(frm().LookupCoverName, kCode + ".jpg");
+    EXPECT_EQ(frm().LookupCoverName, kBookCode + ".jpg");
     EXPECT_TRUE(image("Image99").picture());
     EXPECT_FALSE(control("Panel21").visible());
     EXPECT_TRUE(control("SpeedButton20").visible());
@@ -76,10 +75,10 @@ TEST_F(ShownPageReaderTest, PagesThatDifferFromTheProductPage)
 {
     const PageCase cases[] = {
         // Four hyphens make the code 17 characters long: it is still read whole.
-        {"hyphenated code", "978-2070360024", "978-2-07-036002-4", {{"Edit10", kCode}}, false},
+        {"hyphenated code", "978-2070360024", "978-2-07-036002-4", {{"Edit10", kBookCode}}, false},
         {"code that is no ISBN-13", "978-2070360024", "97820703", {{"Edit10", QString()}}, false},
         // The title says the product is missing: no title, the codes are still read.
-        {"missing product", "Le lion : Kessel, Joseph : Amazon.fr : Livres", "Erreur 404", {{"Edit4", QString()}, {"Edit10", kCode}}, false},
+        {"missing product", "Le lion : Kessel, Joseph : Amazon.fr : Livres", "Erreur 404", {{"Edit4", QString()}, {"Edit10", kBookCode}}, false},
         // No sign-in text: the warning comes up and nothing past the title is read.
         {"not signed in", "Vous l'avez déjà ?", "", {{"Edit4", QStringLiteral("Le lion ")}, {"Edit92", QString()}, {"Edit10", QString()}}, true},
         {"price from", "Prix conseillé : € 12,50", "Neuf à partir de EUR13,90", {{"Edit92", QStringLiteral("13,90")}}, false},
@@ -137,7 +136,7 @@ class ShownPageTakeCoverTest : public ShownPageTakeTest,
 TEST_P(ShownPageTakeCoverTest, OnTheEntryTabThePagesPictureCoverAndSummaryGoIntoTheCurrentCopy)
 {
     const auto& [images, stored] = GetParam();
-    startWith({{kCode, images}});
+    startWith({{kBookCode, images}});
     sites.serve(QStringLiteral("images/I/51AbCdEf.jpg"), BookSites::cover("PNG"));
     const QByteArray placeholder = programFile(QStringLiteral("livres/Jaquettes/No_picture.jpg"));
     dialogs.answer(QStringLiteral("OK"));
@@ -153,18 +152,18 @@ TEST_P(ShownPageTakeCoverTest, OnTheEntryTabThePagesPictureCoverAndSummaryGoInto
 }
 
 INSTANTIATE_TEST_SUITE_P(Covers, ShownPageTakeCoverTest,
-                         testing::Values(std::pair(kCode + ".jpg", kCode + ".jpg"),
+                         testing::Values(std::pair(ShownPageTest::kBookCode + ".jpg", ShownPageTest::kBookCode + ".jpg"),
                                          // The placeholder is never overwritten.
-                                         std::pair(QStringLiteral("No_picture.jpg"), kCode + ".jpg")));
+                                         std::pair(QStringLiteral("No_picture.jpg"), ShownPageTest::kBookCode + ".jpg")));
 
 TEST_F(ShownPageTakeTest, OnTheComplementsTabThePageIsOnlyWrittenToDisk)
 {
-    startWith({{kCode, kCode + ".jpg"}});
+    startWith({{kBookCode, kBookCode + ".jpg"}});
     selectTab("TabSheet2");
     take();
     EXPECT_TRUE(programFile(QStringLiteral("ImageAmazon_InnerHTML.txt")).contains("Détails sur le produit"));
     EXPECT_EQ(programFile(QStringLiteral("dialogue_InnerHTML.html")), programFile(QStringLiteral("ImageAmazon_InnerHTML.txt")));
     EXPECT_EQ(rowField("Titre"), QStringLiteral("le-lion"));
     EXPECT_TRUE(rowField("Lien_pedago").isEmpty());
-    EXPECT_FALSE(coverStored(kCode + ".jpg"));
+    EXPECT_FALSE(coverStored(kBookCode + ".jpg"));
 }
