@@ -2,6 +2,7 @@
 #include "LabelScreenFixture.h"
 
 #include "exchange/labels/LabelPrinting.h"
+#include "tests/exchange/labels/BarcodeDecoder.h"
 #include "platform/richtext/PreviewEngine.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/PrintPreviewEngine.h"
@@ -220,16 +221,18 @@ class LabelSheetPrintTest : public LabelScreenTest {
 protected:
     void SetUp() override
     {
+        labeltest::ensureApplication();
         LabelScreenTest::SetUp();
         sheetScreen().printSheet = labels::printOnCurrentPrinter;
-        richtext::setUpPdfPrinter(printer, pdf.filePath(QStringLiteral("sheet.pdf")));
+        printer = std::make_unique<QPrinter>();
+        richtext::setUpPdfPrinter(*printer, pdf.filePath(QStringLiteral("sheet.pdf")));
         ui::PrintPreviewEngine::install(&engine);
     }
     void TearDown() override { ui::PrintPreviewEngine::install(nullptr); }
 
     QTemporaryDir pdf;
-    QPrinter printer;
-    richtext::PreviewEngine engine{[this] { return &printer; }};
+    std::unique_ptr<QPrinter> printer;  // once the application exists
+    richtext::PreviewEngine engine{[this] { return printer.get(); }};
 };
 
 TEST_F(LabelSheetPrintTest, ThePrintButtonPrintsTheSheetAsTheLibrarianRetouchedIt)
