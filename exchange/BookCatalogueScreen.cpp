@@ -5,6 +5,7 @@
 #include "catalogue/ControlPlacement.h"
 #include "exchange/HtmlPage.h"
 #include "platform/db/Query.h"
+#include "platform/db/Table.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/text/PascalText.h"
@@ -121,6 +122,12 @@ void BookCatalogueScreen::CatalogueHtml1Click()
     f.get<ui::Panel>(QStringLiteral("Panel6")).show();
     f.get<ui::Control>(QStringLiteral("Gauge1")).hide();
     f.setVisibleIfBuilt(QStringLiteral("Gauge2"), false);
+    db::Table& books = f.db.ADOTable1;
+    books.setFilter(QStringLiteral("Type='LIVRE'"));
+    books.setFiltered(true);
+    books.setActive(true);
+    books.first();
+    f.db.ars.clearSql();
     ShowHtmlPage(f, f.get<ui::WebBrowser>(QStringLiteral("WebBrowser4")), QStringLiteral("livres\\Biblio_zantor.html"));
 }
 
