@@ -2,6 +2,7 @@
 #include "LabelScreenFixture.h"
 
 #include "platform/text/Windows1252.h"
+#include "tests/exchange/labels/WebPageScan.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/WebBrowser.h"
 
@@ -150,6 +151,23 @@ TEST_F(LabelPageTest, ChangingTabShowsTheLastPageAndTheReminder)
     EXPECT_EQ(dialogs.log().back().text, QStringLiteral("Cliquez sur le bouton 'Réactualisez l'affichage'"));
     EXPECT_EQ(frm().get<ui::WebBrowser>(QStringLiteral("WebBrowser10")).locationUrl(),
               QStringLiteral("file:") + program.folder(QStringLiteral("Etiquettes.html")));
+}
+
+}  // namespace
+
+namespace {
+
+// The page in the web view: the EAN-13 class draws a label a scanner reads, its quiet zones
+// coming with the font's guards.
+TEST_F(LabelPageTest, ThePageShownByTheWebViewScansToTheBooksCode)
+{
+    ASSERT_TRUE(labeltest::installFontsForTheWebEngine());
+    addCopy({QStringLiteral("9HSKAKA*aaaaac+"), QStringLiteral("Alice")});
+    build();
+    auto symbols = labeltest::scanWebPage(program.folder(QStringLiteral("Etiquettes.html")));
+    if (!symbols)
+        GTEST_SKIP() << "zbarimg is not installed (zbar-tools)";
+    EXPECT_EQ(*symbols, QStringList{QStringLiteral("9780000000002")});
 }
 
 }  // namespace
