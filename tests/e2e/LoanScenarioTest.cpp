@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kCopies = 2000;
+constexpr int kLoanDeskCopies = 2000;
 
 
 void writePicture(const ProgramFolder& program, const QString& relative, int hue)
@@ -51,7 +51,7 @@ TEST(LoanScenario, PupilFoundByNameAndByForgottenNumberBorrowsFourBooks)
 {
     ProgramFolder program;
     const QString database = program.folder(QStringLiteral("Test1.bib"));
-    bench::addCatalogueCopies(database, kCopies);
+    bench::addCatalogueCopies(database, kLoanDeskCopies);
     bench::addBorrowers(database);
     const QString letters = QStringLiteral("VANS");
     const int pupil = firstPupilFrom(letters);

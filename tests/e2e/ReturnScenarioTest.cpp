@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kCopies = 2000;
+constexpr int kReturnDeskCopies = 2000;
 
 
 // A loan written as the loan screen writes it; a loan by copy number marks the first name.
@@ -45,7 +45,7 @@ TEST(ReturnScenario, FourBooksComeBackByCodeAndByCopyLabel)
 {
     ProgramFolder program;
     const QString database = program.folder(QStringLiteral("Test1.bib"));
-    bench::addCatalogueCopies(database, kCopies);
+    bench::addCatalogueCopies(database, kReturnDeskCopies);
     bench::addBorrowers(database);
     const int pupil = 7;
     const int others[] = {8, 9};
