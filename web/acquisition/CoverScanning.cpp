@@ -22,7 +22,7 @@ constexpr int kCodeLength = 13;
 
 const QString kCovers = catalogue::kCoversFolder;
 
-// Part of a file name typed or stored by hand: its digits only.
+// What was typed or stored by hand for a file name: its digits only.
 QString digitsOf(const QString& text)
 {
     QString digits;

@@ -111,7 +111,7 @@ TEST_F(CoverScanningTest, NothingIsScannedOrWrittenWithoutTitleImageOrScanner)
     }
 }
 
-// The record's cover takes the code's name and the longer side of the Part's size.
+// The record's cover takes the code's name, 350 wide when landscape, else 500 high.
 TEST_F(CoverScanningTest, ABookRecordsScanNamesItsCoverAndMarksOnlyThatCopy)
 {
     struct Case {
