@@ -8,12 +8,14 @@ the characters under their bars, in a small dot-matrix hand of our own.
   EAN13.ttf          "Code EAN13": 0-9 the first digit before the start guard, A-J and K-T the
                      left half's odd and even sets, a-j the right half, "*" the centre guard,
                      "+" the end guard with the right quiet zone.
-  Code 39 faces      "*" start and stop, 0-9, A-Z (a-z draw the capitals), - . $ / + %;
-                     a blank separates symbols.
+  Code 39 faces      "*" start and stop (each with its quiet zone outside the symbol),
+                     0-9, A-Z (a-z draw the capitals), - . $ / + %; a blank separates
+                     symbols.
 """
 import sys
 from pathlib import Path
 
+from fontTools.feaLib.builder import addOpenTypeFeaturesFromString
 from fontTools.fontBuilder import FontBuilder
 from fontTools.pens.ttGlyphPen import TTGlyphPen
 
@@ -26,7 +28,7 @@ FIXED_TIME = 0
 
 DOT_MATRIX = {
     "0": "01110 10001 10011 10101 11001 10001 01110",
-    "1": "00100 01100 00100 00100 00100 00100 01110",
+    "1": "00100 01100 10100 00100 00100 00100 11111",
     "2": "01110 10001 00001 00010 00100 01000 11111",
     "3": "11111 00010 00100 00010 00001 10001 01110",
     "4": "00010 00110 01010 10010 11111 00010 00010",
@@ -137,6 +139,7 @@ class Face:
         self.file_name = file_name
         self.glyphs = {}    # glyph name -> (advance, draw function or None)
         self.cmap = {}      # code point -> glyph name
+        self.features = ""  # OpenType feature code
 
     def add(self, name, advance, draw, chars=()):
         self.glyphs[name] = (advance, draw)
@@ -172,6 +175,8 @@ class Face:
         fb.setupOS2(sTypoAscender=ASCENT, sTypoDescender=-DESCENT, sTypoLineGap=0,
                     usWinAscent=ASCENT, usWinDescent=DESCENT, fsType=0, achVendID="QVLZ")
         fb.setupPost()
+        if self.features:
+            addOpenTypeFeaturesFromString(fb.font, self.features)
         fb.setupHead(created=FIXED_TIME, modified=FIXED_TIME)
         fb.font["head"].created = FIXED_TIME
         fb.font["head"].modified = FIXED_TIME
@@ -216,21 +221,38 @@ def code39_face(family, file_name, readable):
     advance = 6 * narrow + 3 * wide + narrow   # the narrow gap between characters included
     text_cell = 20
     bars_low = 190 if readable else 0
+    quiet = 10 * narrow
     face = Face(family, file_name)
 
     for ch, elements in CODE39.items():
-        def draw(pen, ch=ch, elements=elements):
-            x = 0
+        def draw(pen, ch=ch, elements=elements, x0=0):
+            x = x0
             for i, e in enumerate(elements):
                 width = wide if e == "w" else narrow
                 if i % 2 == 0:
                     rectangle(pen, x, bars_low, x + width, ASCENT)
                 x += width
             if readable:
-                draw_text(pen, ch, (advance - narrow) // 2, 20, text_cell)
+                draw_text(pen, ch, x0 + (advance - narrow) // 2, 20, text_cell)
         chars = ch + (ch.lower() if ch.isalpha() else "")
         face.add(f"code39_{ord(ch):02x}", advance, draw, chars)
     face.add("space", advance, None, " \u00a0")
+    # The start and stop characters bring their quiet zones, so that a symbol reads wherever it
+    # stands (against a table cell's border too): "*" before a symbol character is drawn after
+    # a blank of ten narrow bars, "*" after one is followed by such a blank.
+    face.add("code39_start", quiet + advance,
+             lambda pen: face.glyphs["code39_2a"][1](pen, x0=quiet))
+    face.add("code39_stop", advance + quiet, face.glyphs["code39_2a"][1])
+    data = " ".join(f"code39_{ord(c):02x}" for c in CODE39 if c != "*")
+    face.features = f"""
+@data = [{data}];
+lookup startStop {{
+    sub code39_2a' @data by code39_start;
+    sub @data code39_2a' by code39_stop;
+}} startStop;
+feature calt {{ lookup startStop; }} calt;
+feature liga {{ lookup startStop; }} liga;
+"""
     return face
 
 

@@ -157,9 +157,9 @@ TEST_F(LabelPageTest, ChangingTabShowsTheLastPageAndTheReminder)
 
 namespace {
 
-// The page in the web view: the EAN-13 class draws a label a scanner reads, its quiet zones
-// coming with the font's guards.
-TEST_F(LabelPageTest, ThePageShownByTheWebViewScansToTheBooksCode)
+// The page in the web view: both barcode classes draw labels a scanner reads, their quiet zones
+// coming with the fonts' guards and start and stop characters, even against the cells' borders.
+TEST_F(LabelPageTest, ThePageShownByTheWebViewScansToEveryCode)
 {
     ASSERT_TRUE(labeltest::installFontsForTheWebEngine());
     addCopy({QStringLiteral("9HSKAKA*aaaaac+"), QStringLiteral("Alice")});
@@ -168,6 +168,10 @@ TEST_F(LabelPageTest, ThePageShownByTheWebViewScansToTheBooksCode)
     if (!symbols)
         GTEST_SKIP() << "zbarimg is not installed (zbar-tools)";
     EXPECT_EQ(*symbols, QStringList{QStringLiteral("9780000000002")});
+
+    input.click(QStringLiteral("CheckBox43"));
+    build();
+    EXPECT_EQ(labeltest::scanWebPage(program.folder(QStringLiteral("Etiquettes.html"))), QStringList{QStringLiteral("I1")});
 }
 
 }  // namespace
