@@ -43,6 +43,9 @@ void BorrowerPhotos::takePhoto(const char* picture, const QString& surname, cons
     ars.addSql(QStringLiteral("UPDATE Emprunteurs SET NimImage =") + text::QuotedStr(photo));
     ars.addSql(QStringLiteral("WHERE NumEmprunteur =") + QString::number(text::StrToInt(text::Trim(number))));
     ars.execSql();
+    // The borrower screen's grid shows the name just written.
+    if (f.db.ADOTable3.active())
+        f.db.ADOTable3.refresh();
 }
 
 void BorrowerPhotos::Image10Click()
