@@ -53,12 +53,15 @@ void BorrowerCardsPage::addCard(const CardBorrower& b)
              htmlText(o.schoolName) + QStringLiteral("</td></tr>");
         return;
     }
-    t += QStringLiteral("</td><td width=\"200\"><p>");
+    // The centring block opens before the barcode font's span: a block inside the paragraph
+    // would close the paragraph and the span, and the code would print as plain text. The
+    // bars-only family is quoted: a name word starting with a digit voids an unquoted one.
+    t += QStringLiteral("</td><td width=\"200\"><div align=\"center\"><p>");
     t += o.barsWithoutDigits
-             ? QStringLiteral("<span style='font-size:36.0pt;font-family:Bar-Code 39'><span style='mso-tab-count:1'>")
+             ? QStringLiteral("<span style='font-size:36.0pt;font-family:\"Bar-Code 39\"'><span style='mso-tab-count:1'>")
              : QStringLiteral("<span style='font-size:48.0pt;font-family:c39hrp48dhtt'><span style='mso-tab-count:1'>");
-    t += QStringLiteral("<div align=\"center\"></span><FONT COLOR=\"#000000\">*") + htmlText(cardCode(b.number)) +
-         QStringLiteral("*</font></span></div></p></td></td><td width=\"300\"><b>   ") + htmlText(b.surname) +
+    t += QStringLiteral("</span><FONT COLOR=\"#000000\">*") + htmlText(cardCode(b.number)) +
+         QStringLiteral("*</font></span></p></div></td></td><td width=\"300\"><b>   ") + htmlText(b.surname) +
          QStringLiteral(" </b>   ") + htmlText(b.firstName) + kLine + (o.showClass ? htmlText(b.className) : QString()) +
          kLine + htmlText(o.schoolYear) + kLine + htmlText(o.schoolName) + QStringLiteral("</td></tr>");
     if (--m_cardsLeft == 0) {
