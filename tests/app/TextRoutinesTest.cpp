@@ -41,6 +41,39 @@ TEST(TextRoutines, AccentRemoval)
         EXPECT_EQ(RemoveFrenchAccents(c.s), c.expected) << c.s.toStdString();
 }
 
+// Every character handled, alone and beside others, and where the two-unit forms left by a
+// wrong decoding meet the single characters; every other character is left as it is.
+TEST(TextRoutines, FrenchAccentRemovalCases)
+{
+    struct Case { QString s, expected; };
+    const Case cases[] = {
+        {"", ""}, {"Le Petit Prince 2", "Le Petit Prince 2"},
+        {"é", "e"}, {"è", "e"}, {"ê", "e"}, {"ë", "e"}, {"à", "a"}, {"â", "a"}, {"ä", "a"},
+        {"ç", "c"}, {"î", "i"}, {"Î", "I"}, {"Ï", "I"}, {"ï", "i"}, {"ô", "o"}, {"ö", "o"},
+        {"Ö", "O"}, {"Ô", "O"}, {"œ", "oe"}, {"ù", "u"}, {"û", "u"}, {"ü", "u"}, {"Ù", "U"},
+        {"À", "A"}, {"Ç", "C"}, {"É", "E"}, {"È", "E"}, {"Ê", "E"}, {"Ë", "E"}, {"Â", "A"},
+        {"Ãª", "e"}, {"Ã©", "e"}, {"Ã¨", "e"}, {"Ã«", "e"}, {"°", ""}, {"°°", ""},
+        {"Élément de titre n°4999", "Element de titre n4999"},
+        {"Œœ", "Œoe"}, {"œœ", "oeoe"}, {"ÃÃ©", "Ãe"}, {"Ã©©", "e©"}, {"Ã", "Ã"}, {"ª©¨«", "ª©¨«"},
+        // A degree sign between the two units does not make them one character.
+        {"Ã°©", "Ã©"}, {"Ã°ª", "Ãª"}, {"Â°©", "A©"}, {"ÂÃ©", "Ae"},
+        {"ÿÁÑ€", "ÿÁÑ€"}, {QString::fromUtf16(u"\U0001F600é"), QString::fromUtf16(u"\U0001F600e")},
+        {QString::fromUtf16(u"é\u0301"), QString::fromUtf16(u"e\u0301")},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(RemoveFrenchAccents(c.s), c.expected) << c.s.toStdString();
+
+    QString handled;
+    for (const Case& c : cases)
+        if (c.s.size() == 1 && c.s != c.expected)
+            handled += c.s;
+    for (char32_t u = 0; u < 0x10000; ++u) {
+        const QString one{QChar(char16_t(u))};
+        if (!handled.contains(one))
+            ASSERT_EQ(RemoveFrenchAccents(one), one) << int(u);
+    }
+}
+
 TEST(TextRoutines, SafeFileNames)
 {
     EXPECT_EQ(ToSafeFileName("L'été: 1/2"), "L_ete__1_2");
