@@ -6,7 +6,6 @@
 #include <QFile>
 #include <cmath>
 #include <utility>
-#include <vector>
 
 QString ReplaceAll(const QString& s, const QString& oldText, const QString& newText)
 {
@@ -37,27 +36,59 @@ QString RemoveAccents(const QString& s)
     return r;
 }
 
+namespace {
+
+// Replacement of one character for RemoveFrenchAccents, by code up to œ; null when kept.
+struct FrenchAccentTable {
+    static constexpr char16_t size = u'œ' + 1;
+    const char* to[size] = {};
+
+    FrenchAccentTable()
+    {
+        static const std::pair<char16_t, const char*> replaced[] = {
+            {u'é', "e"}, {u'è', "e"}, {u'ê', "e"}, {u'ë', "e"}, {u'à', "a"}, {u'â', "a"}, {u'ä', "a"},
+            {u'ç', "c"}, {u'î', "i"}, {u'Î', "I"}, {u'Ï', "I"}, {u'ï', "i"}, {u'ô', "o"}, {u'ö', "o"},
+            {u'Ö', "O"}, {u'Ô', "O"}, {u'œ', "oe"}, {u'ù', "u"}, {u'û', "u"}, {u'ü', "u"}, {u'Ù', "U"},
+            {u'À', "A"}, {u'Ç', "C"}, {u'É', "E"}, {u'È', "E"}, {u'Ê', "E"}, {u'Ë', "E"}, {u'Â', "A"},
+            {u'°', ""},
+        };
+        for (const auto& [from, text] : replaced)
+            to[from] = text;
+    }
+
+    const char* replacement(QChar c) const { return c.unicode() < size ? to[c.unicode()] : nullptr; }
+};
+
+// "ê", "é", "è" and "ë" read as Latin-1 from UTF-8: "Ã" then the second unit.
+bool isMisreadE(QStringView s, qsizetype i)
+{
+    return s[i] == u'Ã' && i + 1 < s.size()
+        && (s[i + 1] == u'ª' || s[i + 1] == u'©' || s[i + 1] == u'¨' || s[i + 1] == u'«');
+}
+
+}  // namespace
+
 QString RemoveFrenchAccents(const QString& s)
 {
-    static const std::pair<const char16_t*, const char16_t*> steps[] = {
-        {u"é", u"e"}, {u"è", u"e"}, {u"ê", u"e"}, {u"ë", u"e"}, {u"à", u"a"}, {u"â", u"a"},
-        {u"ä", u"a"}, {u"ç", u"c"}, {u"î", u"i"}, {u"Î", u"I"}, {u"Ï", u"I"}, {u"ï", u"i"},
-        {u"ô", u"o"}, {u"ö", u"o"}, {u"Ö", u"O"}, {u"Ô", u"O"}, {u"œ", u"oe"}, {u"ù", u"u"},
-        {u"û", u"u"}, {u"ü", u"u"}, {u"Ù", u"U"}, {u"À", u"A"}, {u"Ç", u"C"}, {u"É", u"E"},
-        {u"È", u"E"}, {u"Ê", u"E"}, {u"Ë", u"E"}, {u"Â", u"A"}, {u"Ãª", u"e"}, {u"Ã©", u"e"},
-        {u"Ã¨", u"e"}, {u"Ã«", u"e"}, {u"°", u""},
-    };
-    // Made once: searches call this on every title of the catalogue.
-    static const std::vector<std::pair<QString, QString>> texts = [] {
-        std::vector<std::pair<QString, QString>> t;
-        for (const auto& [from, to] : steps)
-            t.emplace_back(QString::fromUtf16(from), QString::fromUtf16(to));
-        return t;
-    }();
-    QString r = s;
-    for (const auto& [from, to] : texts)
-        if (r.contains(from))
-            r = ReplaceAll(r, from, to);
+    static const FrenchAccentTable table;
+    // Searches call this on every title of the catalogue, most of them needing nothing.
+    qsizetype i = 0;
+    while (i < s.size() && !table.replacement(s[i]) && !isMisreadE(s, i))
+        ++i;
+    if (i == s.size())
+        return s;
+    QString r = s.first(i);
+    r.reserve(s.size() + 1);
+    for (; i < s.size(); ++i) {
+        if (isMisreadE(s, i)) {
+            r += u'e';
+            ++i;
+        } else if (const char* to = table.replacement(s[i])) {
+            r += QLatin1StringView(to);
+        } else {
+            r += s[i];
+        }
+    }
     return r;
 }
 
