@@ -101,7 +101,20 @@ private:
         m_current = f;
     }
 
-    void writeText(const QString& text) { m_out += escapedText(text); }
+    // LibreOffice reads blanks written side by side as wider ones (a six-per-em space before each,
+    // drawn in a fallback face), and its label rows wrap sooner than ours: a blank after a blank
+    // goes behind an empty group and stays a single blank of the run's face.
+    void writeText(const QString& text)
+    {
+        qsizetype from = 0;
+        for (qsizetype i = 1; i < text.size(); ++i) {
+            if (text[i] == u' ' && text[i - 1] == u' ') {
+                m_out += escapedText(text.mid(from, i - from)) + "{}";
+                from = i;
+            }
+        }
+        m_out += escapedText(text.mid(from));
+    }
 
     static QByteArray escapedText(const QString& text)
     {

@@ -52,7 +52,10 @@ TEST(Rtf, LabelRunsAreWrittenByFaceAndHalfPointsWithOneParPerEnd)
     EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0"));
     EXPECT_TRUE(rtf.contains("{\\f0\\fnil\\fcharset0 Code EAN13;}{\\f1\\fnil\\fcharset0 Courier New;}"));
     EXPECT_TRUE(rtf.contains("\\paperw11908\\paperh16832\\margl172\\margr216\\margt172\\margb737"));
-    EXPECT_TRUE(rtf.contains("\\plain\\f0\\fs80\\cf1 9782070612758   \\plain\\f1\\fs16\\cf1 \\par"));
+    // A word processor would widen blanks written side by side: each blank after a blank stands behind "{}".
+    EXPECT_TRUE(rtf.contains("\\plain\\f0\\fs80\\cf1 9782070612758 {} {} \\plain\\f1\\fs16\\cf1 \\par"));
+    EXPECT_TRUE(rtf.contains("Le petit prince {} {} {} {} {} \\par"));
+    EXPECT_FALSE(rtf.contains("  "));
     EXPECT_EQ(rtf.count("\\par\r\n"), 4);
     EXPECT_EQ(d.plainText(), QStringLiteral("9782070612758   \r\n\r\nLe petit prince      \r\n\r\n"));
 }
