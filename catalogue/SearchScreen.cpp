@@ -4,6 +4,7 @@
 #include "app/TextRoutines.h"
 #include "catalogue/SearchScreenLayout.h"
 #include "catalogue/SearchScreenPage.h"
+#include "platform/db/JetCollation.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/shell/Shell.h"
 #include "platform/text/PascalText.h"
@@ -14,6 +15,7 @@
 #include "platform/ui/WebBrowser.h"
 
 #include <QUrl>
+#include <algorithm>
 #include <vector>
 
 namespace catalogue {
@@ -70,14 +72,36 @@ bool answers(const QString& value, const QStringList& terms)
     return typed;
 }
 
+// Read in storage order and only the answers sorted: walking the Titre index costs a table
+// lookup per copy, which at 50,000 copies is most of a search.
 QString statement(bool allMedia, bool firstCopiesOnly)
 {
     if (allMedia)
-        return firstCopiesOnly ? QStringLiteral("Select * FROM table1 WHERE  NbrExemplaire = 1 ORDER BY Titre")
-                               : QStringLiteral("Select * FROM table1  ORDER BY Titre");
-    return firstCopiesOnly
-               ? QStringLiteral("Select * FROM table1 WHERE Type = 'LIVRE' AND NbrExemplaire = 1 ORDER BY Titre")
-               : QStringLiteral("Select * FROM table1 WHERE Type = 'LIVRE' ORDER BY Titre");
+        return firstCopiesOnly ? QStringLiteral("Select * FROM table1 WHERE  NbrExemplaire = 1")
+                               : QStringLiteral("Select * FROM table1");
+    return firstCopiesOnly ? QStringLiteral("Select * FROM table1 WHERE Type = 'LIVRE' AND NbrExemplaire = 1")
+                           : QStringLiteral("Select * FROM table1 WHERE Type = 'LIVRE'");
+}
+
+// The answers' rows in the order of ORDER BY Titre: no title first, then by the Jet collation,
+// equal titles in storage order (the rows come in it, and the sort is stable).
+void sortByTitle(std::vector<int>& recNos, db::Query& rows)
+{
+    const db::Field title = rows.fieldByName(QStringLiteral("Titre"));
+    struct Key { int recNo; bool hasTitle; QString title; };
+    std::vector<Key> keys;
+    keys.reserve(recNos.size());
+    for (const int recNo : recNos) {
+        rows.setRecNo(recNo);
+        keys.push_back({recNo, !title.isNull(), title.asString()});
+    }
+    std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+        if (a.hasTitle != b.hasTitle)
+            return !a.hasTitle;
+        return db::jet::compare(a.title, b.title) < 0;
+    });
+    for (size_t i = 0; i < keys.size(); ++i)
+        recNos[i] = keys[i].recNo;
 }
 
 }  // namespace
@@ -165,10 +189,14 @@ void SearchScreen::search(const Kind& kind)
                     surname = field("EmpNom"), firstName = field("EmpPrenom"), className = field("EmpClasse"),
                     returnDate = field("DateRetour"), summary = field("Resume");
     const QString highlight = kind.highlightSummary ? terms.front() : QString();
+    std::vector<int> answerRows;
+    for (; !ars.eof(); ars.next())
+        if (answers(comparedForm(compared.asString(), kind.accentFree), terms))
+            answerRows.push_back(ars.recNo());
+    sortByTitle(answerRows, ars);
     int onThisPage = 0;
-    for (; !ars.eof(); ars.next()) {
-        if (!answers(comparedForm(compared.asString(), kind.accentFree), terms))
-            continue;
+    for (const int recNo : answerRows) {
+        ars.setRecNo(recNo);
         SearchAnswer a{images.asString(),  place.asString(),   title.asString(),     isbn13.asString(),
                        author.asString(),  publisher.asString(), {},                  surname.asString(),
                        firstName.asString(), className.asString(), returnDate.asString(),

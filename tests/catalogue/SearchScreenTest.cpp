@@ -5,6 +5,7 @@
 #include "app/TextRoutines.h"
 #include "catalogue/SearchScreen.h"
 #include "platform/db/JetCollation.h"
+#include "platform/db/Query.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/text/Windows1252.h"
 #include "platform/ui/CheckBox.h"
@@ -285,6 +286,39 @@ TEST_F(SearchScreenTest, TitlePagesBreakAfterEveryCountOfAnswers)
     input.click(QStringLiteral("Button50"));
     EXPECT_FALSE(QFile::exists(program.folder("Recherche_Titre.html")));
     EXPECT_TRUE(dialogs.log().back().text.contains("quatre"));
+}
+
+// Titles equal to the Jet collation keep the order the copies were stored in, and a copy without a
+// title comes first, as ORDER BY Titre walking the title index gives them.
+TEST_F(SearchScreenTest, AnswersComeInTitleOrderEqualTitlesInStorageOrder)
+{
+    const std::pair<const char*, const char*> copies[] = {
+        {"zebre", "A"}, {"", "B"}, {"Zèbre", "C"}, {"ZEBRE", "D"}, {nullptr, "E"}, {"Âne", "F"}, {"ane", "G"},
+    };
+    for (const auto& [title, author] : copies) {
+        const QString values = QStringLiteral("'LIVRE', 1, 'Ordre %1'").arg(QString::fromLatin1(author));
+        frm().db.ADOConnection1.execute(
+            title ? QStringLiteral("Insert into Table1 (Type, NbrExemplaire, Auteur, Titre) Values (%1, %2)")
+                        .arg(values, text::QuotedStr(QString::fromUtf8(title)))
+                  : QStringLiteral("Insert into Table1 (Type, NbrExemplaire, Auteur) Values (%1)").arg(values));
+    }
+    const QStringList expected{"E", "B", "G", "F", "A", "D", "C"};
+
+    db::Query indexOrder(frm().db.ADOConnection1);
+    indexOrder.setSql(QStringLiteral("Select * FROM table1 WHERE Auteur LIKE 'Ordre %' ORDER BY Titre"));
+    indexOrder.open();
+    QStringList stored;
+    for (; !indexOrder.eof(); indexOrder.next())
+        stored << indexOrder.fieldByName(QStringLiteral("Auteur")).asString().right(1);
+    EXPECT_EQ(stored, expected);
+
+    const ParsedPage page = run({"Button75", {{"Edit85", "ordre"}}, true}, "Recherche_Auteur.html");
+    QStringList shown;
+    for (const QString& answer : page.answers) {
+        const qsizetype at = answer.indexOf(QStringLiteral("Ordre "));
+        shown << (at < 0 ? QString() : answer.mid(at + 6, 1));
+    }
+    EXPECT_EQ(shown, expected);
 }
 
 TEST_F(SearchScreenTest, TheMenuEmptiesTheFirstTermsAndLeavesTheBookTableOnItsLastBook)
