@@ -56,7 +56,8 @@ void OtherMediaSave::Button33Click()
     items.setActive(true);
 
     const QString code = cleanFields();
-    const int stored = listStoredCopies(code);
+    const int stored = listStoredCopies(m_frm, m_frm.db.ars, code);
+    m_frm.db.ars.close();
     {
         db::Transaction transaction(f.db.ADOConnection1);
         insertItem(code, stored + 1);
@@ -69,18 +70,15 @@ void OtherMediaSave::Button33Click()
     farewell(code);
 }
 
-int OtherMediaSave::listStoredCopies(const QString& code)
+int OtherMediaSave::listStoredCopies(app::TFrmPrin& frm, db::Query& copies, const QString& code)
 {
-    db::Query& ars = m_frm.db.ars;
-    ars.clearSql();
-    ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + q(code) + QStringLiteral(" ORDER BY NbrExemplaire"));
-    ars.open();
-    auto& list = m_frm.get<ui::RichEdit>(QStringLiteral("RichEdit5"));
+    copies.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + q(code) + QStringLiteral(" ORDER BY NbrExemplaire"));
+    copies.open();
+    auto& list = frm.get<ui::RichEdit>(QStringLiteral("RichEdit5"));
     list.clear();
     int count = 0;
-    for (ars.first(); !ars.eof(); ars.next())
-        list.addLine(ars.fieldByName(QStringLiteral("Titre")).asString() + u' ' + QString::number(++count));
-    ars.close();
+    for (copies.first(); !copies.eof(); copies.next())
+        list.addLine(copies.fieldByName(QStringLiteral("Titre")).asString() + u' ' + QString::number(++count));
     return count;
 }
 

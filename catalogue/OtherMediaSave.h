@@ -8,6 +8,9 @@
 namespace app {
 class TFrmPrin;
 }
+namespace db {
+class Query;
+}
 
 namespace catalogue {
 
@@ -17,8 +20,11 @@ public:
 
     void Button33Click();
 
+    // Opens copies on the stored copies of the code in their numbering order and lists them in
+    // RichEdit5 as "title n"; returns how many there are. The query stays open.
+    static int listStoredCopies(app::TFrmPrin& frm, db::Query& copies, const QString& code);
+
 private:
-    int listStoredCopies(const QString& code);
     QString cleanFields();
     void insertItem(const QString& code, int copyNumber);
     void clearEntry();

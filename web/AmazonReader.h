@@ -24,9 +24,10 @@ public:
 
     // Splits a product page's title into the book's title and author.
     static void splitTitle(const QString& pageTitle, QString& title, QString& author);
+    // Whether the page title of the site ("fr", "de" or "com") says the product does not exist.
+    static bool isMissingProduct(const QString& site, const QString& pageTitle);
 
 private:
-    static bool isMissingProduct(const QString& site, const QString& pageTitle);
     static QString summaryOf(const QString& bodyText);
     void readCover(app::TFrmPrin& frm, const QString& bodyHtml, const QString& code);
     static void readDetails(app::TFrmPrin& frm, const QString& bodyHtml);

@@ -3,6 +3,7 @@
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
+#include "catalogue/OtherMediaSave.h"
 #include "platform/db/Query.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/WindowsPath.h"
@@ -94,14 +95,7 @@ bool OtherMediaLookup::FindOtherMediaCopies(const QString& code)
 {
     app::TFrmPrin& f = m_frm;
     db::Query copies(f.db.ADOConnection1);
-    copies.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(code) +
-                  QStringLiteral(" ORDER BY NbrExemplaire"));
-    copies.open();
-    auto& list = f.get<ui::RichEdit>(QStringLiteral("RichEdit5"));
-    list.clear();
-    int count = 0;
-    for (copies.first(); !copies.eof(); copies.next())
-        list.addLine(copies.fieldByName(QStringLiteral("Titre")).asString() + u' ' + QString::number(++count));
+    const int count = catalogue::OtherMediaSave::listStoredCopies(f, copies, code);
     setFieldText(f, "Edit27", QString::number(count));
     if (count == 0)
         return false;
@@ -209,21 +203,10 @@ void OtherMediaLookup::readProductPage()
                 setFieldText(f, "Edit30", isbn);
     }
     const QString site = f.AmazonSite;
-    QStringList missing;
-    if (site == u"de")
-        missing = {QStringLiteral("ergab leider keine Produkttreffer"), QStringLiteral("404")};
-    else if (site == u"com")
-        missing = {QStringLiteral("did not match any products"), QStringLiteral("404")};
-    else
-        missing = {QStringLiteral("ne correspond à aucun produit"), QStringLiteral("cette page n’existe pas"),
-                   QStringLiteral("Page introuvable"), QStringLiteral("page non trouvée"),
-                   QStringLiteral("pas une page fonctionnelle"), QStringLiteral("404"),
-                   QStringLiteral("Navigation annulée")};
-    for (const QString& marker : missing)
-        if (pageTitle.contains(marker)) {
-            setFieldText(f, "Edit31", QString());
-            return;
-        }
+    if (web::AmazonReader::isMissingProduct(site, pageTitle)) {
+        setFieldText(f, "Edit31", QString());
+        return;
+    }
     if (pageTitle.isEmpty())
         return;
     QString title, author;
