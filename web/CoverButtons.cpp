@@ -10,6 +10,7 @@
 #include "platform/picture/PictureFile.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/PageControl.h"
@@ -308,6 +309,8 @@ void CoverButtons::OpenWebPanelForBook()
         {"Edit152", "Images"}, {"Edit153", "Editeur"}, {"Edit154", "Auteur"}, {"Edit155", "Titre"}};
     for (const auto& [edit, field] : words)
         setFieldText(f, edit, bookField(field));
+    // The librarian pastes the cover's name into the picture's save dialog of the browser.
+    ui::clipboard().setText(fieldText(f, "Edit152"));
     f.get<ui::Control>(QStringLiteral("EdgeBrowser3")).bringToFront();
     f.get<ui::Control>(QStringLiteral("SpeedButton3")).show();
     postPlaceholderName();

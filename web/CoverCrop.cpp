@@ -8,6 +8,9 @@
 #include "platform/picture/JpegWriter.h"
 #include "platform/picture/PictureConversion.h"
 #include "platform/picture/PictureFile.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/FocusFrame.h"
+#include "platform/ui/Form.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/PageControl.h"
@@ -23,6 +26,16 @@ namespace web {
 namespace {
 
 const QString kUndoCopy = QStringLiteral("temp.jpg");
+const QString kSelectionFrame = QStringLiteral("CropSelection");
+
+// The rectangle spanned by a and b, edges in order, clipped to the control's own rectangle.
+QRect NormaliseSelection(QPoint a, QPoint b, const ui::Control& control)
+{
+    const QRect spanned(QPoint(qMin(a.x(), b.x()), qMin(a.y(), b.y())), QPoint(qMax(a.x(), b.x()), qMax(a.y(), b.y())));
+    return spanned.intersected(QRect(QPoint(0, 0), control.bounds().size()));
+}
+
+QString pointText(QPoint p) { return QString::number(p.x()) + u' ' + QString::number(p.y()); }
 
 void writeCoverFile(const QString& nativePath, const QByteArray& jpeg)
 {
@@ -66,6 +79,15 @@ CoverCrop::CoverCrop(app::TFrmPrin& frm) : m_frm(frm)
     undo->setBounds(QRect(660, 420, 150, 24));
     undo->setText(QStringLiteral("Annuler image recadrée"));
     undo->onClick = [this] { SpeedButton44Click(); };
+    for (const auto& [name, left] : {std::pair("Edit35", 660), std::pair("Edit36", 740)})
+        if (!frm.find<ui::Edit>(QString::fromLatin1(name)))
+            frm.create<ui::Edit>(QString::fromLatin1(name), complements)->setBounds(QRect(left, 450, 70, 21));
+    // Made after the cover, on its frame, so that it lies over the picture.
+    if (ui::WinControl* frame = cover->parent()) {
+        auto* selection = frm.create<ui::FocusFrame>(kSelectionFrame, frame);
+        selection->setEnabled(false);
+        selection->hide();
+    }
 }
 
 QString CoverCrop::ownCoverName() const
@@ -80,9 +102,25 @@ QString CoverCrop::ownCoverName() const
     return name;
 }
 
+void CoverCrop::showSelection()
+{
+    const auto& cover = m_frm.get<ui::Control>(QStringLiteral("Image3"));
+    auto& frame = m_frm.get<ui::Control>(kSelectionFrame);
+    frame.setBounds(NormaliseSelection(StartPlace, EndPlace, cover).translated(cover.bounds().topLeft()));
+    frame.show();
+}
+
+void CoverCrop::showCoordinates(const QString& first, const QString& second)
+{
+    m_frm.get<ui::CustomEdit>(QStringLiteral("Edit35")).setText(first);
+    m_frm.get<ui::CustomEdit>(QStringLiteral("Edit36")).setText(second);
+}
+
 void CoverCrop::Image3MouseEnter()
 {
     m_frm.get<ui::Control>(QStringLiteral("Image3")).setCursor(ui::Cursor::Cross);
+    const QRect window = m_frm.bounds();
+    showCoordinates(QString::number(window.left()), QString::number(window.top()));
 }
 
 void CoverCrop::Image3MouseDown(int x, int y)
@@ -96,13 +134,18 @@ void CoverCrop::Image3MouseDown(int x, int y)
     m_undoCover = cover;
     StartPlace = EndPlace = QPoint(x, y);
     Capturing = true;
+    showSelection();
+    const auto& image = m_frm.get<ui::Control>(QStringLiteral("Image3"));
+    showCoordinates(pointText(image.clientToScreen(StartPlace)), pointText(image.clientToScreen(EndPlace)));
 }
 
 void CoverCrop::Image3MouseMove(int x, int y)
 {
     m_frm.get<ui::Control>(QStringLiteral("Image3")).setCursor(ui::Cursor::Cross);
-    if (Capturing)
+    if (Capturing) {
         EndPlace = QPoint(x, y);
+        showSelection();
+    }
 }
 
 void CoverCrop::Image3MouseUp(int x, int y)
@@ -110,6 +153,8 @@ void CoverCrop::Image3MouseUp(int x, int y)
     if (!Capturing)
         return;
     Capturing = false;
+    m_frm.get<ui::Control>(kSelectionFrame).hide();
+    showCoordinates(QString::number(x), QString::number(y));
     EndPlace = QPoint(qMin(x, kReleaseLimit.x()), qMin(y, kReleaseLimit.y()));
     if (std::abs(EndPlace.x() - StartPlace.x()) <= kSmallestSelection ||
         std::abs(EndPlace.y() - StartPlace.y()) <= kSmallestSelection)

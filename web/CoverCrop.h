@@ -32,6 +32,10 @@ public:
 private:
     // The copy's own cover file; empty when the copy has none (the placeholder is never cropped).
     QString ownCoverName() const;
+    // Shows the selection from StartPlace to EndPlace over the cover while the button is held.
+    void showSelection();
+    // The two coordinate boxes of the Compléments tab.
+    void showCoordinates(const QString& first, const QString& second);
 
     app::TFrmPrin& m_frm;
     bool Capturing = false;

@@ -2,7 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "platform/files/WindowsPath.h"
-#include "platform/ui/Edit.h"
+#include "platform/ui/RichEdit.h"
 
 #include <QSaveFile>
 
@@ -11,6 +11,9 @@ namespace web {
 PageFetch::PageFetch(app::TFrmPrin& frm, browser::WebLimits limits)
     : m_frm(frm), m_view(frm.networkWaiting(), limits)
 {
+    // RichEdit7Change: the log field shows its last lines.
+    if (auto* log = frm.find<ui::RichEdit>(QStringLiteral("RichEdit7")))
+        log->onChange = [log] { log->scrollToEnd(); };
 }
 
 void PageFetch::NavigateSniffAndWait(const QString& url)

@@ -6,6 +6,7 @@ RichEdit::RichEdit(Form& form, const QString& name) : CustomEdit(form, name), m_
 
 void RichEdit::textChanged()
 {
+    m_scrolledToEnd = false;
     m_runs.clear();
     if (!text().isEmpty())
         m_runs.push_back(TextRun{text(), font()});
@@ -54,11 +55,18 @@ void RichEdit::replaceText(int start, int length, const QString& inserted)
 
 void RichEdit::storeRuns()
 {
+    m_scrolledToEnd = false;
     QString all;
     for (const TextRun& run : m_runs)
         all += run.text;
     storeText(all);
     notify(Property::RichText);
+}
+
+void RichEdit::scrollToEnd()
+{
+    m_scrolledToEnd = true;
+    notify(Property::Selection);
 }
 
 void RichEdit::addLine(const QString& line)

@@ -29,6 +29,11 @@ public:
     // Lines.Add: the line and CR LF at the end of the text, in the insertion font.
     void addLine(const QString& line);
 
+    // A vertical scroll to the bottom (SB_BOTTOM), told as a change of the view like the caret's;
+    // the next change of the content shows its start again, until the next scroll.
+    void scrollToEnd();
+    bool scrolledToEnd() const { return m_scrolledToEnd; }
+
     bool wantTabs() const { return m_wantTabs; }
     void setWantTabs(bool wantTabs) { m_wantTabs = wantTabs; }
     bool plainText() const { return m_plainText; }
@@ -47,6 +52,7 @@ private:
     Font m_selAttributes;
     bool m_wantTabs = false;
     bool m_plainText = false;
+    bool m_scrolledToEnd = false;
 };
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 #include "ShownPageFixture.h"
 
 #include "platform/picture/PictureFile.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/WebBrowser.h"
 
 #include <optional>
@@ -84,17 +85,20 @@ TEST_F(CoverButtonsTest, ChasseLivresIsbnOpensThePriceSitesSearchInTheWebPanel)
         EXPECT_EQ(frm().get<ui::WebBrowser>(QStringLiteral("EdgeBrowser3")).locationUrl(), address);
         EXPECT_EQ(edit("Edit155").text(), QStringLiteral("le-lion"));
         EXPECT_EQ(edit("Edit152").text(), QStringLiteral("No_picture.jpg"));
+        EXPECT_EQ(ui::clipboard().text(), QStringLiteral("No_picture.jpg"));
         EXPECT_FALSE(control("BitBtn2").visible());
         EXPECT_TRUE(control("SpeedButton3").visible());
     };
     // The last copy has no code: the search takes the title and author the panel showed before.
     edit("Edit155").setText(QStringLiteral("Tintin"));
     edit("Edit154").setText(QStringLiteral("Hergé"));
+    ui::clipboard().setText(QString());
     input.click(QStringLiteral("SpeedButton58"));
     expectPanelOn(QStringLiteral("https://www.chasse-aux-livres.fr/search?query=Tintin+Hergé"));
 
     input.click(QStringLiteral("SpeedButton30"));
     input.click(QStringLiteral("SpeedButton6"));
+    ui::clipboard().setText(QString());
     input.click(QStringLiteral("SpeedButton58"));
     expectPanelOn(QStringLiteral("https://www.chasse-aux-livres.fr/search?query=9782070360024&catalog=fr"));
 }

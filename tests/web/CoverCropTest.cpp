@@ -2,6 +2,7 @@
 #include "ShownPageFixture.h"
 
 #include "platform/picture/PictureFile.h"
+#include "platform/ui/RichEdit.h"
 #include "web/CoverCrop.h"
 
 #include <QImage>
@@ -104,4 +105,44 @@ TEST_F(CoverCropTest, UndoPutsThePictureFromBeforeTheCropBackOnceAndAClickCropsN
     const QByteArray afterUndo = program.read(kCroppedCover);
     input.click(QStringLiteral("SpeedButton44"));
     EXPECT_EQ(program.read(kCroppedCover), afterUndo);
+}
+
+TEST_F(CoverCropTest, TheSelectionIsOutlinedOverTheCoverWhileDraggedAndTheBoxesShowWhereItRuns)
+{
+    ui::Control& cover = control("Image3");
+    ui::Input& mouse = application.input();
+    auto moveTo = [&](QPoint p) {
+        mouse.setCursorPos(cover.clientToScreen(p));
+        application.processMessages();
+    };
+    auto boxes = [this] { return std::pair(edit("Edit35").text(), edit("Edit36").text()); };
+    moveTo(QPoint(160, 220));
+    EXPECT_EQ(boxes(), std::pair(QString::number(frm().bounds().left()), QString::number(frm().bounds().top())));
+
+    mouse.leftDown();
+    application.processMessages();
+    const QPoint start = cover.clientToScreen(QPoint(160, 220));
+    const QString startText = QString::number(start.x()) + u' ' + QString::number(start.y());
+    EXPECT_EQ(boxes(), std::pair(startText, startText));
+    ui::Control& outline = control("CropSelection");
+    const QPoint origin = cover.bounds().topLeft();
+    moveTo(QPoint(10, 20));
+    EXPECT_TRUE(outline.showing());
+    EXPECT_EQ(outline.bounds(), QRect(QPoint(10, 20), QPoint(160, 220)).translated(origin));
+    // Beyond the cover the outline stops at the picture's edges.
+    moveTo(QPoint(400, 500));
+    EXPECT_EQ(outline.bounds(), QRect(QPoint(160, 220), QPoint(309, 405)).translated(origin));
+
+    mouse.leftUp();
+    application.processMessages();
+    EXPECT_FALSE(outline.visible());
+    EXPECT_EQ(boxes(), std::pair(QStringLiteral("400"), QStringLiteral("500")));
+}
+
+TEST_F(CoverCropTest, TheFetchLogOfTheBookScreenKeepsItsLastLineInView)
+{
+    auto& log = frm().get<ui::RichEdit>(QStringLiteral("RichEdit7"));
+    log.addLine(QStringLiteral("Dialogues"));
+    log.addLine(QStringLiteral("Decitre"));
+    EXPECT_TRUE(log.scrolledToEnd());
 }

@@ -1,6 +1,7 @@
 #include "platform/ui/qt/Renderer.h"
 
 #include "platform/ui/Application.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/qt/ControlView.h"
@@ -8,6 +9,7 @@
 #include "platform/ui/qt/InputBridge.h"
 
 #include <QApplication>
+#include <QClipboard>
 
 namespace uiqt {
 
@@ -19,11 +21,13 @@ Renderer::Renderer(ui::Application& application)
     for (ui::Form* form : application.forms())
         ensureFormView(*form);
     qApp->installEventFilter(m_input.get());
+    ui::clipboard().onWritten = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
 }
 
 Renderer::~Renderer()
 {
     qApp->removeEventFilter(m_input.get());
+    ui::clipboard().onWritten = nullptr;
     m_application.notifications().unsubscribe(m_subscription);
     m_byWidget.clear();
     m_views.clear();

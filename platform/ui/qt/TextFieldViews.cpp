@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextEdit>
 
@@ -239,7 +240,11 @@ void RichEditView::apply(ui::Property property)
         showSelection(editor, edit);
         break;
     }
-    case ui::Property::Selection: showSelection(editor, edit); break;
+    case ui::Property::Selection:
+        showSelection(editor, edit);
+        if (edit.scrolledToEnd())
+            editor->verticalScrollBar()->setValue(editor->verticalScrollBar()->maximum());
+        break;
     default: ControlView::apply(property); break;
     }
 }

@@ -6,6 +6,7 @@
 #include "platform/ui/DBControls.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBNavigator.h"
+#include "platform/ui/FocusFrame.h"
 #include "platform/ui/Gauge.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
@@ -21,6 +22,7 @@
 #include "platform/ui/qt/ButtonViews.h"
 #include "platform/ui/qt/ContainerViews.h"
 #include "platform/ui/qt/DataViews.h"
+#include "platform/ui/qt/FocusFrameView.h"
 #include "platform/ui/qt/ImageView.h"
 #include "platform/ui/qt/IndicatorViews.h"
 #include "platform/ui/qt/LabelView.h"
@@ -77,6 +79,7 @@ ViewFactory::ViewFactory()
     add<ui::WebBrowser, WebBrowserView>();
     add<ui::RichEditPrintPreview, PrintPreviewView>();
     add<ui::TrackBar, TrackBarView>();
+    add<ui::FocusFrame, FocusFrameView>();
 }
 
 std::unique_ptr<ControlView> ViewFactory::make(Renderer& renderer, ui::Control& control) const

@@ -67,6 +67,22 @@ TEST_F(ControlsTest, RichEditKeepsRunsInTheInsertionFont)
     EXPECT_EQ(rich->text(), QStringLiteral("Ti-82\r\nfin\r\n"));
 }
 
+TEST_F(ControlsTest, ARichEditScrolledToItsEndShowsItsStartAgainAfterTheNextChange)
+{
+    auto* log = add<RichEdit>("RichEdit7", QRect(0, 0, 74, 82));
+    log->addLine(QStringLiteral("Page 1"));
+    EXPECT_FALSE(log->scrolledToEnd());
+    log->scrollToEnd();
+    EXPECT_TRUE(log->scrolledToEnd());
+    log->setSelStart(0);
+    EXPECT_TRUE(log->scrolledToEnd());
+    log->addLine(QStringLiteral("Page 2"));
+    EXPECT_FALSE(log->scrolledToEnd());
+    log->scrollToEnd();
+    log->clear();
+    EXPECT_FALSE(log->scrolledToEnd());
+}
+
 TEST_F(ControlsTest, ComboBoxReportsOnlyTheUsersChanges)
 {
     auto* combo = add<ComboBox>("ComboBox17", QRect(10, 10, 143, 21));

@@ -4,9 +4,12 @@
 
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/FocusFrame.h"
 #include "platform/ui/Gauge.h"
+#include "platform/ui/HitTest.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Menu.h"
@@ -19,6 +22,7 @@
 #include "platform/ui/qt/PageControlView.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -261,6 +265,36 @@ TEST_F(RendererTest, RichEditShowsItsRunsWithTheirFonts)
     QTextCursor cursor(editor->document());
     cursor.setPosition(8);
     EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
+}
+
+TEST_F(RendererTest, ARichEditScrolledToItsEndShowsItsLastLine)
+{
+    auto* log = add<ui::RichEdit>("RichEdit7", QRect(0, 0, 74, 82));
+    form.show();
+    for (int line = 1; line <= 40; ++line)
+        log->addLine(QString::number(line));
+    auto* editor = widget<QTextEdit>(*log);
+    QScrollBar* bar = editor->verticalScrollBar();
+    bar->setValue(0);
+    log->scrollToEnd();
+    ASSERT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
+}
+
+TEST_F(RendererTest, TheProgramsClipboardTextReachesTheDesktopsClipboard)
+{
+    ui::clipboard().setText(QStringLiteral("9782070360024.jpg"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("9782070360024.jpg"));
+}
+
+TEST_F(RendererTest, AFocusFrameLetsTheMouseThroughToThePictureBeneath)
+{
+    auto* cover = add<ui::Image>("Image3", QRect(0, 0, 310, 406));
+    auto* frame = add<ui::FocusFrame>("CropSelection", QRect(10, 20, 150, 200));
+    frame->setEnabled(false);
+    form.show();
+    EXPECT_EQ(ui::childAt(form, QPoint(50, 50)), cover);
+    EXPECT_TRUE(widget<QWidget>(*frame)->testAttribute(Qt::WA_TransparentForMouseEvents));
 }
 
 TEST_F(RendererTest, MenuEntriesFollowCaptionsVisibilityAndNewEntries)
