@@ -79,9 +79,9 @@ CoverCrop::CoverCrop(app::TFrmPrin& frm) : m_frm(frm)
     undo->setBounds(QRect(660, 420, 150, 24));
     undo->setText(QStringLiteral("Annuler image recadrée"));
     undo->onClick = [this] { SpeedButton44Click(); };
-    for (const auto& [name, left] : {std::pair("Edit35", 660), std::pair("Edit36", 740)})
+    for (const auto& [name, top] : {std::pair("Edit35", 366), std::pair("Edit36", 391)})
         if (!frm.find<ui::Edit>(QString::fromLatin1(name)))
-            frm.create<ui::Edit>(QString::fromLatin1(name), complements)->setBounds(QRect(left, 450, 70, 21));
+            frm.create<ui::Edit>(QString::fromLatin1(name), complements)->setBounds(QRect(272, top, 70, 21));
     // Made after the cover, on its frame, so that it lies over the picture.
     if (ui::WinControl* frame = cover->parent()) {
         auto* selection = frm.create<ui::FocusFrame>(kSelectionFrame, frame);
