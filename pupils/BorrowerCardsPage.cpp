@@ -1,7 +1,7 @@
 #include "pupils/BorrowerCardsPage.h"
 
+#include "app/BorrowerPhotoFile.h"
 #include "catalogue/SearchScreenPage.h"
-#include "platform/text/PascalText.h"
 
 namespace pupils {
 
@@ -16,12 +16,6 @@ const QString kLine = QStringLiteral("<br>   ");
 QString cardCode(const QString& number)
 {
     return u'E' + number.rightJustified(3, u'0');
-}
-
-QString cardPhotoName(const CardBorrower& borrower)
-{
-    return QStringLiteral("Photo_emprunteur/") + text::UpperCase(text::Trim(borrower.surname)) + u'_' +
-           text::Trim(borrower.firstName) + QStringLiteral(".jpg");
 }
 
 BorrowerCardsPage::BorrowerCardsPage(Kind kind, CardOptions options)
@@ -42,7 +36,7 @@ void BorrowerCardsPage::addCard(const CardBorrower& b)
 {
     const CardOptions& o = m_options;
     QString& t = m_text;
-    t += QStringLiteral("<tr><td width=\"130\"><img src=\"") + htmlText(cardPhotoName(b)) + QStringLiteral("\" width=\"") +
+    t += QStringLiteral("<tr><td width=\"130\"><img src=\"") + htmlText(app::borrowerPhotoPageLink(b.surname, b.firstName)) + QStringLiteral("\" width=\"") +
          htmlText(o.photoWidth) + QStringLiteral("\"height=\"") + htmlText(o.photoHeight) + QStringLiteral("\"></td>");
     if (m_kind == Kind::NewCards) {
         t += QStringLiteral("</td><td width=\"800\"><p><span style='font-size:48.0pt;font-family:c39hrp48dhtt'>"

@@ -28,8 +28,6 @@ struct CardBorrower {
 
 // "E007" for 7, "E4711" for 4711: what the scanner reads from a card of the all-cards page.
 QString cardCode(const QString& number);
-// "Photo_emprunteur/" + upper-cased trimmed surname + "_" + trimmed first name + ".jpg".
-QString cardPhotoName(const CardBorrower& borrower);
 
 class BorrowerCardsPage {
 public:

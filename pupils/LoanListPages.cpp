@@ -1,5 +1,6 @@
 #include "pupils/LoanListPages.h"
 
+#include "app/BorrowerPhotoFile.h"
 #include "catalogue/IsbnConversions.h"
 #include "catalogue/SearchScreenPage.h"
 #include "platform/text/DateText.h"
@@ -51,8 +52,8 @@ QString coverCell(const LoanRow& row, const PageTexts& texts, const QString& cov
 
 QString photoCell(const LoanRow& row)
 {
-    return QStringLiteral("<td width=\"130\"><img src=\"Photo_emprunteur/") + htmlText(row.surname) + u'_' +
-           htmlText(row.firstName) + QStringLiteral(".jpg\" width=\"120\"height=\"100\"></td>");
+    return QStringLiteral("<td width=\"130\"><img src=\"") +
+           htmlText(app::borrowerPhotoPageLink(row.surname, row.firstName)) + QStringLiteral("\" width=\"120\"height=\"100\"></td>");
 }
 
 QString borrowerText(const LoanRow& row)

@@ -3,7 +3,7 @@
 // button.
 #include "tests/loans/LoanScreenFixture.h"
 
-#include "loans/BorrowerPhoto.h"
+#include "app/BorrowerPhotoFile.h"
 #include "loans/LoanHistory.h"
 #include "platform/ui/DBNavigator.h"
 
@@ -203,9 +203,9 @@ TEST(BorrowerPhotoName, NamesThatWouldLeaveThePhotoFolderHaveNoPhoto)
         {"DUPONT", "..\\..\\Test1", ""},
     };
     for (const auto& c : cases) {
-        const QString name = loans::borrowerPhotoName(QString::fromUtf8(c.surname), QString::fromUtf8(c.firstName));
+        const QString name = app::borrowerPhotoName(QString::fromUtf8(c.surname), QString::fromUtf8(c.firstName));
         EXPECT_EQ(name, QString::fromUtf8(c.name)) << c.surname << " " << c.firstName;
-        EXPECT_EQ(loans::borrowerPhotoPath(QString::fromUtf8(c.surname), QString::fromUtf8(c.firstName)),
+        EXPECT_EQ(app::borrowerPhotoPath(QString::fromUtf8(c.surname), QString::fromUtf8(c.firstName)),
                   name.isEmpty() ? QString() : QStringLiteral("Photo_emprunteur\\") + name);
     }
 }

@@ -44,4 +44,25 @@ TEST(BorrowerCards, NewCardsCarryTheBareNumberAndHiddenClassLeavesItsLine)
     EXPECT_TRUE(all.finish().contains(QStringLiteral("Anna<br>   <br>   2025/2026")));
 }
 
+// The card shows the photo the borrower screen took: the names as stored, no case change; names
+// that would lead out of the photo folder link the placeholder instead.
+TEST(BorrowerCards, CardsLinkThePhotoUnderTheNameTheScreensUse)
+{
+    const struct {
+        const char* surname;
+        const char* firstName;
+        const char* link;
+    } cases[] = {{"Martin-Roux", "Léa", "Photo_emprunteur/Martin-Roux_Léa.jpg"},
+                 {"..", "Léa", "Photo_emprunteur/No_picture.jpg"},
+                 {"A/B", "Léa", "Photo_emprunteur/No_picture.jpg"}};
+    for (const auto& c : cases) {
+        for (BorrowerCardsPage::Kind kind : {BorrowerCardsPage::Kind::AllCards, BorrowerCardsPage::Kind::NewCards}) {
+            BorrowerCardsPage page(kind, {QStringLiteral("2025/2026")});
+            page.addCard({QStringLiteral("5"), QString::fromUtf8(c.surname), QString::fromUtf8(c.firstName)});
+            EXPECT_TRUE(page.finish().contains(QStringLiteral("<img src=\"") + QString::fromUtf8(c.link) + u'"'))
+                << c.surname;
+        }
+    }
+}
+
 }  // namespace

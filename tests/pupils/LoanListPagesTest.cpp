@@ -66,4 +66,20 @@ TEST_F(LoanLists, ReminderLinksArePercentEncoded)
     EXPECT_TRUE(list.csv.startsWith(QStringLiteral("Titre;Isbn13;Auteur;genre;Lieurangement;EmpNom;EmpPrenom;Classe;DateRetour;mail;ImageLivre\r\n")));
 }
 
+// The picture pages show the photos the borrower screen took: the names as stored, no case change.
+TEST_F(LoanLists, PicturePagesLinkThePhotoUnderTheNameTheScreensUse)
+{
+    std::vector<LoanRow> rows = out();
+    rows.front().surname = QStringLiteral("Martin-Roux");
+    rows.back().surname = QStringLiteral("..");
+    const QString outPage = pupils::booksOutPicturePage(rows, QString(), texts);
+    const QString reminders =
+        pupils::reminderList(rows, QString(), today, {QStringLiteral("Merci de rendre "), QStringLiteral("prévu le ")}, texts).page;
+    for (const QString& page : {outPage, reminders}) {
+        EXPECT_TRUE(page.contains(QStringLiteral("<img src=\"Photo_emprunteur/Martin-Roux_") + rows.front().firstName + QStringLiteral(".jpg\"")));
+        EXPECT_FALSE(page.contains(QStringLiteral("Photo_emprunteur/..")));
+    }
+    EXPECT_TRUE(outPage.contains(QStringLiteral("<img src=\"Photo_emprunteur/No_picture.jpg\"")));
+}
+
 }  // namespace

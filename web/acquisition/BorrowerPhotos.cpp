@@ -1,7 +1,7 @@
 #include "web/acquisition/BorrowerPhotos.h"
 
+#include "app/BorrowerPhotoFile.h"
 #include "app/FrmPrin.h"
-#include "loans/BorrowerPhoto.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/picture/PictureFile.h"
@@ -29,13 +29,13 @@ void BorrowerPhotos::takePhoto(const char* picture, const QString& surname, cons
 {
     app::TFrmPrin& f = m_frm;
     // An empty surname would give every such borrower the one photo "_.jpg".
-    const QString photo = loans::borrowerPhotoName(surname, firstName);
+    const QString photo = app::borrowerPhotoName(surname, firstName);
     if (surname.isEmpty() || photo.isEmpty())
         return;
     const QString name = photo.left(photo.size() - 4);
     auto& image = f.get<ui::Image>(QString::fromLatin1(picture));
     const int count = m_sequence.acquireInto(image);
-    if (count < 1 || !m_sequence.storeScan(image, loans::kBorrowerPhotosFolder, name, kPhotoWide, kPhotoOther,
+    if (count < 1 || !m_sequence.storeScan(image, app::kBorrowerPhotosFolder, name, kPhotoWide, kPhotoOther,
                                            ScanSequence::countText(count)))
         return;
     db::Query& ars = f.db.ars;
@@ -101,12 +101,12 @@ void BorrowerPhotos::Button80Click()
         f.ShowMessageEntry(48);
         return;
     }
-    const QString photo = loans::borrowerPhotoPath(f.get<ui::CustomEdit>(QStringLiteral("DBEdit22")).text(),
-                                                   f.get<ui::CustomEdit>(QStringLiteral("DBEdit23")).text());
+    const QString photo = app::borrowerPhotoPath(f.get<ui::CustomEdit>(QStringLiteral("DBEdit22")).text(),
+                                                 f.get<ui::CustomEdit>(QStringLiteral("DBEdit23")).text());
     if (photo.isEmpty())
         return;
     f.get<ui::Image>(QStringLiteral("Image11")).setPicture(picture::loadPictureFile(files::nativePath(*chosen)));
-    files::forceDirectories(f.AppDir + loans::kBorrowerPhotosFolder);
+    files::forceDirectories(f.AppDir + app::kBorrowerPhotosFolder);
     files::copyFile(*chosen, f.AppDir + photo);
 }
 

@@ -1,7 +1,7 @@
 #include "web/acquisition/CardPictures.h"
 
+#include "app/BorrowerPhotoFile.h"
 #include "app/FrmPrin.h"
-#include "loans/BorrowerPhoto.h"
 #include "platform/files/FileOps.h"
 
 #include <QRandomGenerator>
@@ -24,15 +24,15 @@ int giveCardPictures(app::TFrmPrin& frm, const CardDraw& draw, const std::functi
     ars.clearSql();
     ars.addSql(QStringLiteral("Select * FROM Emprunteurs"));
     ars.open();
-    files::forceDirectories(frm.AppDir + loans::kBorrowerPhotosFolder);
+    files::forceDirectories(frm.AppDir + app::kBorrowerPhotosFolder);
     int copied = 0;
     for (ars.first(); !ars.eof(); ars.next()) {
         if (!qualifies(ars.fieldByName(QStringLiteral("NumINE")).asString()))
             continue;
         const int n = draw();
         // The name every screen looks the photo up by.
-        const QString photo = loans::borrowerPhotoPath(ars.fieldByName(QStringLiteral("EmpNom")).asString(),
-                                                       ars.fieldByName(QStringLiteral("EmpPrenom")).asString());
+        const QString photo = app::borrowerPhotoPath(ars.fieldByName(QStringLiteral("EmpNom")).asString(),
+                                                     ars.fieldByName(QStringLiteral("EmpPrenom")).asString());
         if (photo.isEmpty() || files::fileExists(frm.AppDir + photo))
             continue;
         if (files::copyFile(frm.AppDir + cardPicturePath(n), frm.AppDir + photo))
