@@ -19,7 +19,8 @@ DriverResult play(const ProgramFolder& program, const QString& script, const QSt
     driver.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     driver.start(QStringLiteral(QVL_DRIVER), options + QStringList{program.folder(), scriptFile});
     DriverResult result;
-    if (!driver.waitForFinished(120000)) {
+    // Generous: a way out over a few thousand books runs several times slower in the sanitizer build.
+    if (!driver.waitForFinished(360000)) {
         ADD_FAILURE() << "the driver did not finish";
         driver.kill();
         return result;

@@ -45,6 +45,20 @@ QString pastedText(const ui::CustomEdit& edit, QString text)
 
 bool InputBridge::eventFilter(QObject* watched, QEvent* event)
 {
+    // The event's type is looked at before the object: this filter also sees the posted events
+    // of the web engine's internal objects, whose type information the engine does not export.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::InputMethod:
+    case QEvent::ToolTip:
+    case QEvent::Leave: break;
+    default: return false;
+    }
     if (m_passing || !watched->isWidgetType())
         return false;
     auto* receiver = static_cast<QWidget*>(watched);
