@@ -1,28 +1,12 @@
 #pragma once
 // An empty database as the installation delivers it, with helpers that write borrowers and
 // copies straight into it and read rows back.
-#include "QtPrinters.h"
+#include "DeliveredDatabase.h"
 
-#include "platform/db/Connection.h"
-#include "platform/db/Query.h"
 #include "platform/text/PascalText.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-#include <memory>
-
-class PupilsDatabase : public ::testing::Test {
+class PupilsDatabase : public DeliveredDatabase {
 protected:
-    PupilsDatabase()
-    {
-        EXPECT_TRUE(QFile::copy(QStringLiteral(QVL_PROGRAM_DIR "/Reserve/Test1.bib"), path()));
-        QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        connection = std::make_unique<db::Connection>(QStringLiteral("Data Source=") + path());
-    }
-
-    QString path() const { return dir.filePath(QStringLiteral("Test1.bib")); }
-
     void addBorrower(const QString& surname, const QString& firstName, const QString& className,
                      const QString& mark = {})
     {
@@ -49,27 +33,9 @@ protected:
                      text::QuotedStr(className), QString::number(borrower), text::QuotedStr(due),
                      text::QuotedStr(mail), text::QuotedStr(code + QStringLiteral(".jpg"))));
     }
-    // Each row's fields joined by "|".
-    QStringList rows(const QString& sql, const QStringList& fields)
-    {
-        db::Query q(*connection);
-        q.setSql(sql);
-        q.open();
-        QStringList result;
-        for (q.first(); !q.eof(); q.next()) {
-            QStringList values;
-            for (const QString& f : fields)
-                values << q.fieldByName(f).asString();
-            result << values.join(u'|');
-        }
-        return result;
-    }
     QStringList borrowers()
     {
         return rows(QStringLiteral("Select * From Emprunteurs ORDER BY NumEmprunteur"),
                     {"NumEmprunteur", "EmpNom", "EmpPrenom", "Classe", "NumINE"});
     }
-
-    QTemporaryDir dir;
-    std::unique_ptr<db::Connection> connection;
 };

@@ -1,0 +1,43 @@
+#pragma once
+// A writable copy of the empty database the installation delivers, and its rows read back.
+#include "QtPrinters.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/Query.h"
+
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+class DeliveredDatabase : public ::testing::Test {
+protected:
+    DeliveredDatabase()
+    {
+        EXPECT_TRUE(QFile::copy(QStringLiteral(QVL_PROGRAM_DIR "/Reserve/Test1.bib"), path()));
+        QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        connection = std::make_unique<db::Connection>(QStringLiteral("Data Source=") + path());
+    }
+
+    QString path() const { return dir.filePath(QStringLiteral("Test1.bib")); }
+
+    // Each row's fields joined by "|".
+    QStringList rows(const QString& sql, const QStringList& fields)
+    {
+        db::Query q(*connection);
+        q.setSql(sql);
+        q.open();
+        QStringList result;
+        for (q.first(); !q.eof(); q.next()) {
+            QStringList values;
+            for (const QString& f : fields)
+                values << q.fieldByName(f).asString();
+            result << values.join(u'|');
+        }
+        return result;
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<db::Connection> connection;
+};
