@@ -29,8 +29,8 @@ public:
 private:
     void ReadRakutenPage(const QString& html);
     void readAmazonPage(const QString& title, const QString& html);
-    // Title and author from the page title; the position the author's search left (step 13
-    // of the details reads it when the page has no French publisher marker).
+    // Title and author from the page title. Returns where the author's search stopped: the
+    // details cut the publisher's block there when the page has no French publisher marker.
     int splitPageTitle(const QString& pageTitle);
     void readDetails(const QString& bodyText, int authorCut);
     void readCodes(const QString& html);

@@ -1,6 +1,7 @@
 #pragma once
 // The main window with the book screen and its save, reached the way a librarian does: logged in
 // as administrator (the new installation's empty password), the tips window closed.
+#include "ColumnValues.h"
 #include "tests/app/MainWindowFixture.h"
 
 #include "catalogue/BookEntryScreen.h"
@@ -50,13 +51,7 @@ protected:
     }
     QStringList column(const QString& sql, const char* field)
     {
-        db::Query q(frm().db.ADOConnection1);
-        q.setSql(sql);
-        q.open();
-        QStringList values;
-        for (q.first(); !q.eof(); q.next())
-            values << q.fieldByName(QString::fromLatin1(field)).asString();
-        return values;
+        return columnValues(frm().db.ADOConnection1, sql, field);
     }
     QStringList booksColumn(const char* field)
     {

@@ -2,6 +2,7 @@
 // The main window with the book, other-media, loan and borrower screens and the scanning and
 // photo controls, logged in as administrator, over SANE's test scanners (portrait pages of
 // 314 x 393 unless a test gives other settings).
+#include "ColumnValues.h"
 #include "tests/app/MainWindowFixture.h"
 
 #include "catalogue/BookEntryScreen.h"
@@ -45,13 +46,7 @@ protected:
     void run(const QString& sql) { frm().db.ADOConnection1.execute(sql); }
     QStringList column(const QString& sql, const char* field)
     {
-        db::Query q(frm().db.ADOConnection1);
-        q.setSql(sql);
-        q.open();
-        QStringList values;
-        for (q.first(); !q.eof(); q.next())
-            values << q.fieldByName(QString::fromLatin1(field)).asString();
-        return values;
+        return columnValues(frm().db.ADOConnection1, sql, field);
     }
     void addBorrower(int number, const QString& surname, const QString& firstName)
     {
