@@ -73,14 +73,18 @@ bool answers(const QString& value, const QStringList& terms)
 }
 
 // Read in storage order and only the answers sorted: walking the Titre index costs a table
-// lookup per copy, which at 50,000 copies is most of a search.
+// lookup per copy, which at 50,000 copies is most of a search. Only the fields a search compares
+// or writes are read; the other columns would double the walk.
 QString statement(bool allMedia, bool firstCopiesOnly)
 {
-    if (allMedia)
-        return firstCopiesOnly ? QStringLiteral("Select * FROM table1 WHERE  NbrExemplaire = 1")
-                               : QStringLiteral("Select * FROM table1");
-    return firstCopiesOnly ? QStringLiteral("Select * FROM table1 WHERE Type = 'LIVRE' AND NbrExemplaire = 1")
-                           : QStringLiteral("Select * FROM table1 WHERE Type = 'LIVRE'");
+    QString text = QStringLiteral("Select Titre, Descripteur, Resume, Auteur, Mot_Cle, Genre, numlivre, Images, "
+                                  "LieuRangement, Isbn13, Editeur, EmpNom, EmpPrenom, EmpClasse, DateRetour "
+                                  "FROM table1");
+    if (!allMedia)
+        text += QStringLiteral(" WHERE Type = 'LIVRE'");
+    if (firstCopiesOnly)
+        text += allMedia ? QStringLiteral(" WHERE NbrExemplaire = 1") : QStringLiteral(" AND NbrExemplaire = 1");
+    return text;
 }
 
 // The answers' rows in the order of ORDER BY Titre: no title first, then by the Jet collation,

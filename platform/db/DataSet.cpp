@@ -82,10 +82,11 @@ void DataSet::readRows(qint64 keepKey)
     std::vector<OrderTerm> order = parseSort(sort_);
     if (order.empty())
         order = select.order;
-    const NativeSql sql = compileSelect(table, select.where, filter, order);
+    TableSchema fields = selectedFields(table, select);
+    const NativeSql sql = compileSelect(table, fields, select.where, filter, order);
 
     RowStore rows;
-    rows.reset(table.columnCount());
+    rows.reset(fields.columnCount());
     std::vector<qint64> keys;
     std::vector<int> view;
     {
@@ -97,7 +98,7 @@ void DataSet::readRows(qint64 keepKey)
         }
     }
 
-    table_.emplace(table);
+    table_.emplace(std::move(fields));
     updateColumns_.clear();
     rows_ = std::move(rows);
     keys_ = std::move(keys);
@@ -391,7 +392,8 @@ void DataSet::post()
     keys_[size_t(slot)] = key;
     {
         // The row as stored, with the defaults of the columns left out and its AutoNumber.
-        Prepared stored(*connection_, QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid = ?").arg(table), {Value(key)});
+        Prepared stored(*connection_, QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(nativeSelectList(t), table),
+                        {Value(key)});
         if (stored.step())
             rows_.read(slot, stored.statement(), 1);
     }

@@ -35,6 +35,15 @@ int TableSchema::require(const QString& name) const
     return index;
 }
 
+TableSchema TableSchema::projected(const std::vector<QString>& names) const
+{
+    std::vector<Column> columns;
+    columns.reserve(names.size());
+    for (const QString& name : names)
+        columns.push_back(column(require(name)));
+    return TableSchema(name_, std::move(columns));
+}
+
 FieldType fieldTypeOfDeclared(const QString& declaredType, bool primaryKey, int* size)
 {
     static const QRegularExpression shape(QStringLiteral(R"(^\s*([A-Za-z ]*?)\s*(?:\(\s*(\d+)\s*\))?\s*$)"));

@@ -33,6 +33,8 @@ public:
     int indexOf(const QString& name) const;
     // As indexOf, but an unknown name is an Error of kind UnknownName.
     int require(const QString& name) const;
+    // The named columns only, in the order given, as the fields of a select list.
+    TableSchema projected(const std::vector<QString>& names) const;
 
 private:
     QString name_;

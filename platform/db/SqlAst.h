@@ -37,6 +37,7 @@ struct OrderTerm {
 
 struct SelectStatement {
     QString table;
+    std::vector<QString> columns;  // none: every column (*)
     std::optional<Condition> where;
     std::vector<OrderTerm> order;
 };

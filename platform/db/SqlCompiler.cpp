@@ -109,7 +109,8 @@ const Column& writableColumn(const TableSchema& table, const QString& name, QSet
 
 NativeSql compile(const SelectStatement& s, const Schema& schema)
 {
-    return compileSelect(schema.table(s.table), s.where, std::nullopt, s.order);
+    const TableSchema& table = schema.table(s.table);
+    return compileSelect(table, selectedFields(table, s), s.where, std::nullopt, s.order);
 }
 
 NativeSql compile(const UpdateStatement& s, const Schema& schema)
@@ -164,10 +165,23 @@ NativeSql compileCondition(const Condition& condition, const TableSchema& table,
     return out;
 }
 
-NativeSql compileSelect(const TableSchema& table, const std::optional<Condition>& where,
+TableSchema selectedFields(const TableSchema& table, const SelectStatement& select)
+{
+    return select.columns.empty() ? table : table.projected(select.columns);
+}
+
+QString nativeSelectList(const TableSchema& fields)
+{
+    QString list = QStringLiteral("rowid");
+    for (const Column& column : fields.columns())
+        list += QStringLiteral(", ") + quotedIdentifier(column.name);
+    return list;
+}
+
+NativeSql compileSelect(const TableSchema& table, const TableSchema& fields, const std::optional<Condition>& where,
                         const std::optional<Condition>& filter, const std::vector<OrderTerm>& order)
 {
-    NativeSql out{QStringLiteral("SELECT rowid, * FROM %1").arg(quotedIdentifier(table.name())), {}};
+    NativeSql out{QStringLiteral("SELECT %1 FROM %2").arg(nativeSelectList(fields), quotedIdentifier(table.name())), {}};
     if (where || filter)
         out.text += QStringLiteral(" WHERE ");
     if (where) {

@@ -23,8 +23,15 @@ enum class PatternStyle { Statement, Filter };
 
 NativeSql compileCondition(const Condition& condition, const TableSchema& table, PatternStyle style);
 
-// SELECT rowid, * FROM t WHERE (where) AND (filter) ORDER BY order, rowid
-NativeSql compileSelect(const TableSchema& table, const std::optional<Condition>& where,
+// The fields a select list names, every column of the table when it names none.
+TableSchema selectedFields(const TableSchema& table, const SelectStatement& select);
+
+// "rowid, "a", "b"": the key, then the fields, as a native select list.
+QString nativeSelectList(const TableSchema& fields);
+
+// SELECT rowid, fields FROM t WHERE (where) AND (filter) ORDER BY order, rowid; the conditions
+// and the order may name any column of the table.
+NativeSql compileSelect(const TableSchema& table, const TableSchema& fields, const std::optional<Condition>& where,
                         const std::optional<Condition>& filter, const std::vector<OrderTerm>& order);
 
 NativeSql compileStatement(const Statement& statement, const Schema& schema);

@@ -217,7 +217,11 @@ private:
     SelectStatement select()
     {
         SelectStatement s;
-        expectSymbol("*");
+        if (!acceptSymbol("*")) {
+            do
+                s.columns.push_back(name());
+            while (acceptSymbol(","));
+        }
         expect("FROM");
         s.table = name();
         s.where = where();

@@ -26,7 +26,7 @@ SelectStatement Table::selectStatement() const
 {
     if (tableName_.isEmpty())
         throw Error(Error::Kind::State, QStringLiteral("No table name given"));
-    return SelectStatement{tableName_, std::nullopt, parseSort(QString(indexFieldNames_).replace(u';', u','))};
+    return SelectStatement{tableName_, {}, std::nullopt, parseSort(QString(indexFieldNames_).replace(u';', u','))};
 }
 
 }  // namespace db

@@ -168,6 +168,34 @@ TEST_F(Statements, EveryOtherShapeTheProgramWritesRunsAsJetWould)
     }
 }
 
+// A select list reads only its fields, in its order, while the conditions and the order may
+// name any column; rows edited or added through it keep the columns it leaves out.
+TEST_F(Statements, ASelectListGivesItsFieldsOnly)
+{
+    db::Query q(db.connection());
+    q.addSql(QStringLiteral("SELECT genre, Titre, NumLivre FROM table1 WHERE NbrExemplaire = 1 ORDER BY Isbn13 DESC"));
+    q.open();
+    EXPECT_EQ(q.fieldNames(), (QStringList{"Genre", "Titre", "numlivre"}));
+    EXPECT_FALSE(q.findField(QStringLiteral("Isbn13")));
+    QStringList rows;
+    for (q.first(); !q.eof(); q.next())
+        rows << q.field(0).asString() + u'/' + q.field(1).asString();
+    EXPECT_EQ(rows, (QStringList{"Roman/L'école des loisirs", "Conte/Ecole"}));
+
+    q.first();
+    q.edit();
+    q.fieldByName(QStringLiteral("Genre")).setAsString(QStringLiteral("Album"));
+    q.post();
+    EXPECT_EQ(cell("SELECT * FROM table1 WHERE NumLivre = 1", "Genre"), "Album");
+    EXPECT_EQ(cell("SELECT * FROM table1 WHERE NumLivre = 1", "Isbn13"), "9782070612758");
+
+    q.append();
+    q.fieldByName(QStringLiteral("Titre")).setAsString(QStringLiteral("Nouveau"));
+    q.post();
+    EXPECT_EQ(q.fieldByName(QStringLiteral("Titre")).asString(), "Nouveau");
+    EXPECT_EQ(q.fieldByName(QStringLiteral("NumLivre")).asInteger(), 6);
+}
+
 TEST_F(Statements, LikeFoldsCaseKeepsAccentsAndReadsOnlyPercentAndUnderscore)
 {
     const SelectCase cases[] = {
@@ -256,7 +284,8 @@ TEST_F(Statements, RefusedStatementsRaiseAndChangeNothing)
         {"Insert into Table1 (Titre,Titre) Values ('a','b')", K::Syntax},
         {"Insert into Table1 (Titre,Auteur) Values ('a')", K::Syntax},
         {"UPDATE table1 SET Titre = 'unterminated", K::Syntax},
-        {"SELECT Titre FROM table1", K::Syntax},
+        {"SELECT Titre, FROM table1", K::Syntax},
+        {"SELECT Titre, Couleur FROM table1", K::UnknownName},
         {"DROP TABLE table1", K::Syntax},
         {"SELECT * FROM table1 WHERE NumLivre = 'abc'", K::Conversion},
         {"UPDATE table1 SET NbrExemplaire = 'abc'", K::Conversion},
