@@ -41,7 +41,7 @@ QString separatorsToSpaces(QString s)
     return s;
 }
 
-QString q(const QString& value) { return text::QuotedStr(text::Trim(value)); }
+QString bookSqlText(const QString& value) { return text::QuotedStr(text::Trim(value)); }
 
 bool startsWithAny(const QString& code, std::initializer_list<const char*> prefixes)
 {
@@ -182,7 +182,7 @@ void BookSave::insertCopy(Press& press, int copyNumber)
     const QString& code = press.code;
 
     ars.clearSql();
-    ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + q(code) + QStringLiteral("ORDER BY NbrExemplaire"));
+    ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + bookSqlText(code) + QStringLiteral("ORDER BY NbrExemplaire"));
     ars.open();
     int count = ars.recordCount();
     ars.close();
@@ -221,12 +221,12 @@ void BookSave::insertCopy(Press& press, int copyNumber)
         cut(QString(f.BookLanguage.isEmpty() ? f.LanguageText : f.BookLanguage).remove(u'\r').remove(u'\n'), 30));
     const QString copy = QString::number(code.size() == 5 ? 1 : count);
     const QStringList values = {
-        q(fields.text("Edit2")), q(fields.text("Edit5")), q(fields.text("ComboBox12")),
-        text::QuotedStr(QStringLiteral("LIVRE")), q(fields.text("Edit12")), QStringLiteral("True"),
-        QStringLiteral("True"), press.labelFlag, q(DescriptorText), text::QuotedStr(copy),
-        q(fields.text("Edit61")), q(fields.text("Edit4")), q(fields.text("Edit7")), q(fields.text("Edit6")),
-        q(code), q(fields.text("Edit84")), q(fields.text("Edit26")), q(SummaryText), q(language),
-        q(fields.text("Edit92")), q(fields.text("ComboBox11")), q(fields.text("Edit25")), f.CoverScanned,
+        bookSqlText(fields.text("Edit2")), bookSqlText(fields.text("Edit5")), bookSqlText(fields.text("ComboBox12")),
+        text::QuotedStr(QStringLiteral("LIVRE")), bookSqlText(fields.text("Edit12")), QStringLiteral("True"),
+        QStringLiteral("True"), press.labelFlag, bookSqlText(DescriptorText), text::QuotedStr(copy),
+        bookSqlText(fields.text("Edit61")), bookSqlText(fields.text("Edit4")), bookSqlText(fields.text("Edit7")), bookSqlText(fields.text("Edit6")),
+        bookSqlText(code), bookSqlText(fields.text("Edit84")), bookSqlText(fields.text("Edit26")), bookSqlText(SummaryText), bookSqlText(language),
+        bookSqlText(fields.text("Edit92")), bookSqlText(fields.text("ComboBox11")), bookSqlText(fields.text("Edit25")), f.CoverScanned,
     };
     ars.clearSql();
     ars.addSql(QStringLiteral("Insert into table1 (Isbn10,Auteur,Genre,type,Editeur,Maxexemplaire,Empruntable,"
@@ -354,8 +354,8 @@ void BookSave::AssignInternalCode(Press& press)
         if (const QString isbn13 = isbn13Of(isbn10); !isbn13.isEmpty())
             cover = isbn13 + QStringLiteral(".jpg");
     ars.clearSql();
-    ars.addSql(QStringLiteral("UPDATE table1 SET Isbn13 =") + q(code) + QStringLiteral(",CodeBarres =") +
-               q(QStringLiteral("*") + code + QStringLiteral("*")) + QStringLiteral(",Images =") + q(cover) +
+    ars.addSql(QStringLiteral("UPDATE table1 SET Isbn13 =") + bookSqlText(code) + QStringLiteral(",CodeBarres =") +
+               bookSqlText(QStringLiteral("*") + code + QStringLiteral("*")) + QStringLiteral(",Images =") + bookSqlText(cover) +
                QStringLiteral(",IMP_CodeBarres = True"));
     ars.addSql(QStringLiteral("WHERE numlivre =") + QString::number(press.lastNumLivre));
     ars.execSql();

@@ -23,7 +23,7 @@ namespace {
 
 const QString kNoCode = QStringLiteral("00000");
 
-QString q(const QString& value) { return text::QuotedStr(text::Trim(value)); }
+QString mediaSqlText(const QString& value) { return text::QuotedStr(text::Trim(value)); }
 
 // Semicolons and tildes would break the journal and the exports.
 QString cleaned(const QString& s, int length)
@@ -72,7 +72,7 @@ void OtherMediaSave::Button33Click()
 
 int OtherMediaSave::listStoredCopies(app::TFrmPrin& frm, db::Query& copies, const QString& code)
 {
-    copies.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + q(code) + QStringLiteral(" ORDER BY NbrExemplaire"));
+    copies.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + mediaSqlText(code) + QStringLiteral(" ORDER BY NbrExemplaire"));
     copies.open();
     auto& list = frm.get<ui::RichEdit>(QStringLiteral("RichEdit5"));
     list.clear();
@@ -114,10 +114,10 @@ void OtherMediaSave::insertItem(const QString& code, int copyNumber)
     app::TFrmPrin& f = m_frm;
     auto text = [&f](const char* name) { return f.get<ui::CustomEdit>(QString::fromLatin1(name)).text(); };
     const QStringList values = {
-        q(text("Edit31")), q(text("Edit32")), q(code), q(text("Edit38")), q(text("Edit33")),
+        mediaSqlText(text("Edit31")), mediaSqlText(text("Edit32")), mediaSqlText(code), mediaSqlText(text("Edit38")), mediaSqlText(text("Edit33")),
         f.get<ui::CheckBox>(QStringLiteral("CheckBox34")).checked() ? QStringLiteral("True") : QStringLiteral("False"),
-        q(text("ComboBox6")), q(code + QStringLiteral(".jpg")), text::QuotedStr(QString::number(copyNumber)),
-        QStringLiteral("True"), q(text("Edit24")), q(text("Edit37")), q(text("Edit87")),
+        mediaSqlText(text("ComboBox6")), mediaSqlText(code + QStringLiteral(".jpg")), text::QuotedStr(QString::number(copyNumber)),
+        QStringLiteral("True"), mediaSqlText(text("Edit24")), mediaSqlText(text("Edit37")), mediaSqlText(text("Edit87")),
     };
     db::Query& ars = f.db.ars;
     ars.clearSql();
@@ -131,8 +131,8 @@ void OtherMediaSave::insertItem(const QString& code, int copyNumber)
     const qint64 numLivre = f.db.ADOConnection1.lastInsertKey();
     const QString internal = QString::number(numLivre).rightJustified(5, u'0');
     ars.clearSql();
-    ars.addSql(QStringLiteral("UPDATE table1 SET Isbn13 =") + q(internal) + QStringLiteral(",CodeBarres =") +
-               q(u'*' + internal + u'*') + QStringLiteral(",images =") + q(internal + QStringLiteral(".jpg")));
+    ars.addSql(QStringLiteral("UPDATE table1 SET Isbn13 =") + mediaSqlText(internal) + QStringLiteral(",CodeBarres =") +
+               mediaSqlText(u'*' + internal + u'*') + QStringLiteral(",images =") + mediaSqlText(internal + QStringLiteral(".jpg")));
     ars.addSql(QStringLiteral("WHERE numlivre =") + QString::number(numLivre));
     ars.execSql();
 }

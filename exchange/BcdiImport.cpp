@@ -10,8 +10,8 @@ namespace exchange {
 
 namespace {
 
-enum BcdiValue { Title, Author, Publisher, Descriptors, Isbn10, Type, Genre, Code, Pages, Published, Copies, Summary,
-                 Price, CopyNumber };
+enum BcdiValue { BcdiTitle, BcdiAuthor, BcdiPublisher, BcdiDescriptors, BcdiIsbn10, BcdiType, BcdiGenre, BcdiCode,
+                 BcdiPages, BcdiPublished, BcdiCopies, BcdiSummary, BcdiPrice, BcdiCopyNumber };
 
 QString code39Text(const QString& code)
 {
@@ -52,14 +52,14 @@ QString bcdiColumns()
 std::optional<BcdiRecord> readBcdiLine(const QString& line, BcdiCodes codes)
 {
     const QStringList v = bcdiValues(line);
-    const QString title = v[Title].left(80);
-    QString type = text::UpperCase(v[Type]);
+    const QString title = v[BcdiTitle].left(80);
+    QString type = text::UpperCase(v[BcdiType]);
     QString keyword;
     if (type != u"LIVRE") {
         keyword = type.left(50);
         type = QStringLiteral("LIVRE");
     }
-    const QString n = v[Code];
+    const QString n = v[BcdiCode];
     QString isbn13, barcode, images;
     if (codes == BcdiCodes::KeepIsbn13 && !n.isEmpty()) {
         isbn13 = n;
@@ -74,17 +74,17 @@ std::optional<BcdiRecord> readBcdiLine(const QString& line, BcdiCodes codes)
     } else {
         if (codes == BcdiCodes::KeepCopyNumbers && n.size() == 13)
             images = n + QStringLiteral(".jpg");
-        isbn13 = v[CopyNumber].rightJustified(5, u'0');
+        isbn13 = v[BcdiCopyNumber].rightJustified(5, u'0');
         barcode = code39Text(isbn13);
     }
     if (title.isEmpty() || isbn13 == u"00000")
         return std::nullopt;
-    QString descriptors = v[Descriptors];
+    QString descriptors = v[BcdiDescriptors];
     descriptors.replace(u'/', u'.');
-    return BcdiRecord{{title, v[Author].left(50), v[Publisher].left(50), text::UpperCase(descriptors).left(255),
-                       v[Isbn10].left(20), type, v[Genre].left(50), isbn13, v[Pages].left(20), v[Published].left(40),
-                       v[Copies].left(20), v[Summary].left(500), keyword,
-                       v[Price].isEmpty() ? QStringLiteral("0") : v[Price].left(255), barcode, images}};
+    return BcdiRecord{{title, v[BcdiAuthor].left(50), v[BcdiPublisher].left(50), text::UpperCase(descriptors).left(255),
+                       v[BcdiIsbn10].left(20), type, v[BcdiGenre].left(50), isbn13, v[BcdiPages].left(20), v[BcdiPublished].left(40),
+                       v[BcdiCopies].left(20), v[BcdiSummary].left(500), keyword,
+                       v[BcdiPrice].isEmpty() ? QStringLiteral("0") : v[BcdiPrice].left(255), barcode, images}};
 }
 
 ImportReport importBcdiLines(db::Connection& connection, const QStringList& lines, BcdiCodes codes,

@@ -23,7 +23,7 @@ struct Field {
     QRect place;
 };
 
-void buildFields(app::TFrmPrin& frm, ui::Panel* screen)
+void buildLoanFields(app::TFrmPrin& frm, ui::Panel* screen)
 {
     const Field fields[] = {
         {"Label81", "N° ISBN", "Edit39", QRect(212, 56, 233, 28)},
@@ -76,7 +76,7 @@ void buildFields(app::TFrmPrin& frm, ui::Panel* screen)
     placeControl<ui::Edit>(frm, "Edit47", screen, QRect(180, 744, 220, 50))->setFont(code39);
 }
 
-void buildButtons(app::TFrmPrin& frm, ui::Panel* screen)
+void buildLoanButtons(app::TFrmPrin& frm, ui::Panel* screen)
 {
     placeControl<ui::Button>(frm, "Button41", screen, QRect(10, 383, 167, 120), QStringLiteral("Rechercher"));
     placeControl<ui::Button>(frm, "Button40", screen, QRect(287, 380, 160, 122), QStringLiteral("Emprunter"))->hide();
@@ -102,7 +102,7 @@ void buildButtons(app::TFrmPrin& frm, ui::Panel* screen)
     placeControl<ui::Button>(frm, "Button11", screen, QRect(753, 775, 110, 28), QStringLiteral("Image Amazon"));
 }
 
-void buildPictures(app::TFrmPrin& frm, ui::Panel* screen)
+void buildLoanPictures(app::TFrmPrin& frm, ui::Panel* screen)
 {
     placeControl<ui::Image>(frm, "Image31", screen, QRect(500, 253, 355, 444))->setStretch(true);
     placeControl<ui::Image>(frm, "Image32", screen, QRect(180, 575, 220, 165))->setStretch(true);
@@ -130,9 +130,9 @@ void buildPictures(app::TFrmPrin& frm, ui::Panel* screen)
 void buildLoanScreen(app::TFrmPrin& frm)
 {
     auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel14"));
-    buildFields(frm, screen);
-    buildButtons(frm, screen);
-    buildPictures(frm, screen);
+    buildLoanFields(frm, screen);
+    buildLoanButtons(frm, screen);
+    buildLoanPictures(frm, screen);
 }
 
 }  // namespace loans

@@ -29,7 +29,7 @@ ui::Edit* fieldRow(app::TFrmPrin& frm, ui::Panel* screen, const char* label, con
     return placeControl<ui::Edit>(frm, edit, screen, QRect(kFieldLeft, top, width, 24));
 }
 
-void buildFields(app::TFrmPrin& frm, ui::Panel* screen)
+void buildReturnFields(app::TFrmPrin& frm, ui::Panel* screen)
 {
     int top = 110;
     fieldRow(frm, screen, "ReturnCodeLabel", "Edit48", top, "N° ISBN  ");
@@ -56,7 +56,7 @@ void buildFields(app::TFrmPrin& frm, ui::Panel* screen)
 
 // "Chercher" covers the offsets the screen points at for it: (50,570), (70,550), (70,570) and
 // (110,580); "Rangement" covers (70,670).
-void buildButtons(app::TFrmPrin& frm, ui::Panel* screen)
+void buildReturnButtons(app::TFrmPrin& frm, ui::Panel* screen)
 {
     placeControl<ui::Button>(frm, "Button46", screen, QRect(20, 440, 160, 60), QStringLiteral("Chercher"));
     placeControl<ui::Button>(frm, "Button49", screen, QRect(200, 440, 120, 60), QStringLiteral("Annuler"));
@@ -68,7 +68,7 @@ void buildButtons(app::TFrmPrin& frm, ui::Panel* screen)
                                QStringLiteral("Traitement par lots validation auto"));
 }
 
-void buildPictures(app::TFrmPrin& frm, ui::Panel* screen)
+void buildReturnPictures(app::TFrmPrin& frm, ui::Panel* screen)
 {
     placeControl<ui::Image>(frm, "Image45", screen, returnLayout::kCover)->setStretch(true);
     placeControl<ui::Image>(frm, "Image46", screen, QRect(334, 166, 110, 140))->setStretch(true);
@@ -142,9 +142,9 @@ void buildVoiceIcons(app::TFrmPrin& frm, ui::Panel* screen)
 void buildReturnScreen(app::TFrmPrin& frm)
 {
     auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel15"));
-    buildFields(frm, screen);
-    buildButtons(frm, screen);
-    buildPictures(frm, screen);
+    buildReturnFields(frm, screen);
+    buildReturnButtons(frm, screen);
+    buildReturnPictures(frm, screen);
     buildCandidatesPanel(frm, screen);
     buildVoiceIcons(frm, screen);
 }

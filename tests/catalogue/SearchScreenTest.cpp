@@ -19,7 +19,7 @@
 
 namespace {
 
-struct Copy {
+struct SearchedCopy {
     const char* title;
     const char* type;
     int number;
@@ -30,7 +30,7 @@ struct Copy {
     const char* genre;
 };
 
-const Copy kCopies[] = {
+const SearchedCopy kCopies[] = {
     {"L'Été des Écureuils", "LIVRE", 1, "Émile Zola", ".ANIMAUX .FORET", "Deux écureuils passent l'été en forêt.",
      "Saisons", "Roman"},
     {"L'Été des Écureuils", "LIVRE", 2, "Émile Zola", ".ANIMAUX .FORET", "Deux écureuils passent l'été en forêt.",
@@ -66,7 +66,7 @@ QStringList referenceTitles(const Search& s)
     const QString button = QString::fromLatin1(s.button);
     const bool title = button == "Button50", descriptors = button == "Button51";
     const bool accentFree = title || descriptors || button == "SpeedButton7";
-    std::function<QString(const Copy&)> field = [&](const Copy& c) -> QString {
+    std::function<QString(const SearchedCopy&)> field = [&](const SearchedCopy& c) -> QString {
         if (title)
             return QString::fromUtf8(c.title);
         if (descriptors)
@@ -79,15 +79,15 @@ QStringList referenceTitles(const Search& s)
             return QString::fromUtf8(c.theme);
         return QString::fromUtf8(c.genre);
     };
-    std::vector<const Copy*> rows;
-    for (const Copy& c : kCopies)
+    std::vector<const SearchedCopy*> rows;
+    for (const SearchedCopy& c : kCopies)
         if ((title || QLatin1String(c.type) == "LIVRE") && (!s.firstCopiesOnly || c.number == 1))
             rows.push_back(&c);
-    std::stable_sort(rows.begin(), rows.end(), [](const Copy* a, const Copy* b) {
+    std::stable_sort(rows.begin(), rows.end(), [](const SearchedCopy* a, const SearchedCopy* b) {
         return db::jet::compare(QString::fromUtf8(a->title), QString::fromUtf8(b->title)) < 0;
     });
     QStringList found;
-    for (const Copy* c : rows) {
+    for (const SearchedCopy* c : rows) {
         const QString value = accentFree ? accentFreeCapitals(field(*c)) : capitals(field(*c));
         bool any = false, all = true;
         for (const auto& [edit, term] : s.terms) {
@@ -173,7 +173,7 @@ protected:
         auto screens = bookScreens();
         screens.push_back([](app::TFrmPrin& frm) { frm.addPart<catalogue::SearchScreen>(frm); });
         start({"Cancel"}, screens);
-        for (const Copy& c : kCopies) {
+        for (const SearchedCopy& c : kCopies) {
             frm().db.ADOConnection1.execute(
                 QStringLiteral("Insert into Table1 (Isbn13, Titre, Type, NbrExemplaire, MaxExemplaire, Auteur, "
                                "Descripteur, Resume, Mot_Cle, Genre, Images, LieuRangement) Values "

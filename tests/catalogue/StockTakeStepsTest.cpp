@@ -7,7 +7,7 @@
 
 namespace {
 
-const QString kPrince = QStringLiteral("9782070612758");
+const QString kStepsPrince = QStringLiteral("9782070612758");
 const QString kTales = QStringLiteral("9782070000002");
 
 class StockTakeStepsTest : public StockTakeTest {
@@ -15,9 +15,9 @@ protected:
     // Found, missing on the shelf (with separators in its title), out on loan, another genre.
     void addFourCopies()
     {
-        addCopy(kPrince, QStringLiteral("Le Petit Prince"), 1, QStringLiteral("Roman"));
-        addCopy(kPrince, QStringLiteral("Le Petit; Prince~2"), 2, QStringLiteral("Roman"));
-        addCopy(kPrince, QStringLiteral("Le Petit Prince"), 3, QStringLiteral("Roman"), QStringLiteral("DUPONT"));
+        addCopy(kStepsPrince, QStringLiteral("Le Petit Prince"), 1, QStringLiteral("Roman"));
+        addCopy(kStepsPrince, QStringLiteral("Le Petit; Prince~2"), 2, QStringLiteral("Roman"));
+        addCopy(kStepsPrince, QStringLiteral("Le Petit Prince"), 3, QStringLiteral("Roman"), QStringLiteral("DUPONT"));
         addCopy(kTales, QStringLiteral("Contes & <Fables>"), 1, QStringLiteral("Conte"));
     }
     void finish() { runEndingStep("SpeedButton31", 6); }
@@ -41,7 +41,7 @@ TEST_F(StockTakeStepsTest, TheCountersSurviveASuspensionAndAreRecountedWhenTheSt
     EXPECT_EQ(marks(), (QStringList{"", "", "", "01/12/2025"}));  // only the genre's marks go
     EXPECT_EQ(stateFile(), "Inventaire en cours\r\n08/12/2025\r\nRoman\r\n0\r\n3\r\n");
     input.click(QStringLiteral("Edit1"));
-    input.scan(kPrince);
+    input.scan(kStepsPrince);
     input.click(QStringLiteral("SpeedButton32"));
     EXPECT_EQ(stateFile(), "Inventaire partiel en cours\r\n08/12/2025\r\nRoman\r\n1\r\n2\r\n");
     EXPECT_FALSE(frm().InventoryMode);
@@ -54,7 +54,7 @@ TEST_F(StockTakeStepsTest, TheCountersSurviveASuspensionAndAreRecountedWhenTheSt
     EXPECT_EQ(lastDialogText(), "Inventaire partiel en cours\r08/12/2025\rRoman\r1\r2");
     EXPECT_EQ(edit("Edit146").text(), "Roman");
     input.click(QStringLiteral("Edit1"));
-    input.scan(kPrince);
+    input.scan(kStepsPrince);
     EXPECT_EQ(edit("Edit147").text(), "2");
     EXPECT_EQ(edit("Edit148").text(), "1");
     EXPECT_EQ(marks(), (QStringList{"08/12/2025", "09/12/2025", "", "01/12/2025"}));
@@ -102,7 +102,7 @@ TEST_F(StockTakeStepsTest, TheMissingListFollowsTheGenreAndWhetherCopiesOutOnLoa
         openStockTake();
         startStockTake(QString::fromUtf8(c.genre));
         input.click(QStringLiteral("Edit1"));
-        input.scan(kPrince);
+        input.scan(kStepsPrince);
         frm().get<ui::CheckBox>(QStringLiteral("CheckBox41")).setChecked(c.lentCountsAsThere);
         finish();
         QStringList lines = fileText(QStringLiteral("Inventaire_Annuel_") + c.genre + ".csv").split("\r\n");
@@ -123,7 +123,7 @@ TEST_F(StockTakeStepsTest, TheEndingListsExportsAndDeletesOnlyTheCopiesNotFound)
     openStockTake();
     startStockTake();
     input.click(QStringLiteral("Edit1"));
-    input.scan(kPrince);
+    input.scan(kStepsPrince);
     finish();
     EXPECT_FALSE(frm().InventoryMode);
     EXPECT_EQ(fileText(QStringLiteral("Inventaire_Annuel_.csv")),

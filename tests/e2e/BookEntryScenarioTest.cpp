@@ -72,7 +72,7 @@ QStringList journalLines(const ProgramFolder& program)
     return text::decodeWindows1252(program.read(QStringLiteral("Journal.csv"))).split(QStringLiteral("\r\n"));
 }
 
-QString today() { return text::shortDateText(QDate::currentDate()); }
+QString bookEntryToday() { return text::shortDateText(QDate::currentDate()); }
 
 }  // namespace
 
@@ -106,7 +106,7 @@ TEST(BookEntryScenario, ABookNobodyKnowsIsEnteredByHandAndFoundAgainByItsCode)
     }
     QStringList journal = journalLines(program);
     ASSERT_EQ(journal.size(), 3) << journal.join(u'|').toStdString();  // header, the line, the last line end
-    EXPECT_EQ(journal[1], QStringLiteral("NouveauLivre;") + today() +
+    EXPECT_EQ(journal[1], QStringLiteral("NouveauLivre;") + bookEntryToday() +
                               QStringLiteral(";9782070612758;Le Petit Prince;Antoine de Saint-Exupéry;Gallimard; ; ; ;Roman"));
 
     // Scanned again: the catalogue answers, and one more copy joins the group as its last.
@@ -147,7 +147,7 @@ TEST(BookEntryScenario, BooksWithoutCodeGetTheirOwnNumbersAndLabels)
         EXPECT_EQ(r.imp, "Vrai");
     }
     // The line names the book as it was saved, before the copies were numbered.
-    EXPECT_TRUE(journalLines(program)[1].startsWith(QStringLiteral("NouveauLivre;") + today() + ";00000;Le Petit Prince;"));
+    EXPECT_TRUE(journalLines(program)[1].startsWith(QStringLiteral("NouveauLivre;") + bookEntryToday() + ";00000;Le Petit Prince;"));
 }
 
 TEST(BookEntryScenario, TheSaveRefusesBadInputAndWritesNothingHalfway)

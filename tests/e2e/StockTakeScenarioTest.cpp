@@ -82,7 +82,7 @@ QString scans(const QList<int>& titles)
     return script;
 }
 
-QString today() { return text::shortDateText(QDate::currentDate()); }
+QString stockTakeToday() { return text::shortDateText(QDate::currentDate()); }
 
 QStringList fileLines(const ProgramFolder& program, const QString& name)
 {
@@ -158,16 +158,16 @@ TEST(StockTakeScenario, AfterScanningThe150CopiesFoundTheOtherSchoolCopiesAreLis
         EXPECT_EQ(library[i + 1].count(u';'), 25) << library[i + 1].toStdString();
     }
     EXPECT_EQ(fileLines(program, QStringLiteral("Inventaire.txt")),
-              (QStringList{"Inventaire terminé", today(), " Complet", "150", "50"}));
+              (QStringList{"Inventaire terminé", stockTakeToday(), " Complet", "150", "50"}));
 
     const QStringList left = databaseRows(program, QStringLiteral("SELECT * FROM Table1 ORDER BY NumLivre"),
                                           {"NbrExemplaire", "DateEmprunt", "EmpNom"});
     EXPECT_EQ(left.size(), 157);
-    EXPECT_EQ(left.filter(QStringLiteral("|") + today() + QStringLiteral("|")).size(), 150);
+    EXPECT_EQ(left.filter(QStringLiteral("|") + stockTakeToday() + QStringLiteral("|")).size(), 150);
     EXPECT_EQ(left.filter(QRegularExpression(QStringLiteral("^0\\|"))).size(), 0);
     EXPECT_EQ(left.filter(QStringLiteral("||DUPONT")).size(), 7);  // lent and never scanned, kept
     const QString journal = text::decodeWindows1252(program.read(QStringLiteral("Journal.csv")));
-    EXPECT_EQ(journal.mid(journalBefore.size()).count(QStringLiteral("Inventaire;") + today()), 150);
+    EXPECT_EQ(journal.mid(journalBefore.size()).count(QStringLiteral("Inventaire;") + stockTakeToday()), 150);
 }
 
 TEST(StockTakeScenario, AStockTakeOfOneGenreIsSuspendedAndResumedWithItsCountersAndTouchesNoOtherGenre)
@@ -187,17 +187,17 @@ TEST(StockTakeScenario, AStockTakeOfOneGenreIsSuspendedAndResumedWithItsCounters
                                                         "click SpeedButton32\nexpect-hidden Panel4\n"));
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
     EXPECT_EQ(fileLines(program, QStringLiteral("Inventaire.txt")),
-              (QStringList{"Inventaire partiel en cours", today(), "Roman", "3", "7"}));
+              (QStringList{"Inventaire partiel en cours", stockTakeToday(), "Roman", "3", "7"}));
 
     // Another run of the program: the stock-take goes on where it stopped.
     run = play(program, logIn() + openStockTake() +
                             QStringLiteral("expect-text Edit146 Roman\nexpect-text Edit147 3\nexpect-text Edit148 7\n") +
                             scans({3, 4}) + QStringLiteral("click SpeedButton32\n"));
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
-    EXPECT_TRUE(run.joined().contains(QStringLiteral("Inventaire partiel en cours\\r%1\\rRoman\\r3\\r7").arg(today())))
+    EXPECT_TRUE(run.joined().contains(QStringLiteral("Inventaire partiel en cours\\r%1\\rRoman\\r3\\r7").arg(stockTakeToday())))
         << run.joined().toStdString();
     EXPECT_EQ(fileLines(program, QStringLiteral("Inventaire.txt")),
-              (QStringList{"Inventaire partiel en cours", today(), "Roman", "5", "5"}));
+              (QStringList{"Inventaire partiel en cours", stockTakeToday(), "Roman", "5", "5"}));
 
     run = play(program, logIn() + openStockTake() + endingStep("SpeedButton31", 6) + openStockTake() +
                             endingStep("SpeedButton50", 6) + openStockTake() + endingStep("SpeedButton53", 2));
@@ -208,7 +208,7 @@ TEST(StockTakeScenario, AStockTakeOfOneGenreIsSuspendedAndResumedWithItsCounters
                                           {"Genre", "DateEmprunt", "NbrExemplaire"});
     QStringList expected;
     for (int t = 0; t < 5; ++t)
-        expected << QStringLiteral("Roman|%1|1").arg(today());
+        expected << QStringLiteral("Roman|%1|1").arg(stockTakeToday());
     for (int t = 10; t < 20; ++t)
         expected << QStringLiteral("Conte|01/09/2025|1");
     EXPECT_EQ(left, expected);

@@ -18,7 +18,7 @@
 
 namespace {
 
-const QString kCode = QStringLiteral("9782070612758");
+const QString kLookedUpCode = QStringLiteral("9782070612758");
 const QString kFixtures = QStringLiteral(QVL_SOURCE_DIR "/tests/fixtures/web/");
 
 // The fixture web server over a folder of its own, in plain http and in https with a
@@ -91,7 +91,7 @@ double lookupMs(bench::LoggedInProgram& program)
     double best = -1;
     for (int i = 0; i < 5; ++i) {
         newEntry.click();
-        const double ms = bench::timeMs([&] { program.input.scan(kCode); });
+        const double ms = bench::timeMs([&] { program.input.scan(kLookedUpCode); });
         best = best < 0 ? ms : std::min(best, ms);
     }
     return best;
@@ -115,13 +115,13 @@ QVL_BENCHMARK(web_lookup)
     settings.dialoguebool = settings.bookfinderbool = settings.decitrebool = true;
     settings.Amazonbool = false;
 
-    site.serve(QStringLiteral("livre/") + kCode, QStringLiteral("dialogues/found.html"));
-    site.serveBytes(QStringLiteral("cover/") + kCode + QStringLiteral(".webp"), coverPicture());
-    site.serveBytes(QStringLiteral("image/") + kCode + QStringLiteral("-475x500-1.jpg"), coverPicture());
+    site.serve(QStringLiteral("livre/") + kLookedUpCode, QStringLiteral("dialogues/found.html"));
+    site.serveBytes(QStringLiteral("cover/") + kLookedUpCode + QStringLiteral(".webp"), coverPicture());
+    site.serveBytes(QStringLiteral("image/") + kLookedUpCode + QStringLiteral("-475x500-1.jpg"), coverPicture());
     const double firstMs = lookupMs(program);
-    site.serve(QStringLiteral("livre/") + kCode, QStringLiteral("dialogues/notfound.html"));
+    site.serve(QStringLiteral("livre/") + kLookedUpCode, QStringLiteral("dialogues/notfound.html"));
     site.serve(QStringLiteral("search/index.html"), QStringLiteral("bookfinder/notfound.html"));
-    site.serve(QStringLiteral("livres/") + kCode + QStringLiteral(".html"), QStringLiteral("decitre/found.html"));
+    site.serve(QStringLiteral("livres/") + kLookedUpCode + QStringLiteral(".html"), QStringLiteral("decitre/found.html"));
     const double lastMs = lookupMs(program);
     if (program.frm().get<ui::CustomEdit>(QStringLiteral("Edit4")).text().isEmpty())
         std::fprintf(stderr, "web_lookup: the last bookshop's page was not read\n");
@@ -132,8 +132,8 @@ QVL_BENCHMARK(web_lookup)
 QVL_BENCHMARK(page_fetch)
 {
     FixtureSite site;
-    site.serve(QStringLiteral("livre/") + kCode, QStringLiteral("dialogues/found.html"));
-    const QString address = QStringLiteral("http://www.librairiedialogues.fr/livre/") + kCode;
+    site.serve(QStringLiteral("livre/") + kLookedUpCode, QStringLiteral("dialogues/found.html"));
+    const QString address = QStringLiteral("http://www.librairiedialogues.fr/livre/") + kLookedUpCode;
     constexpr int kPages = 100;
 
     browser::PageView view{net::Waiting{}};
