@@ -1,6 +1,7 @@
 #include "platform/files/WindowsPath.h"
 
-#include "platform/text/PascalText.h"
+#include "platform/files/FolderIndex.h"
+
 
 #include <QDir>
 #include <QFileInfo>
@@ -41,12 +42,8 @@ QString resolveComponent(const QString& dir, const QString& name)
     const QString direct = dir + u'/' + name;
     if (QFileInfo::exists(direct))
         return name;
-    const QDir d(dir.isEmpty() ? QStringLiteral("/") : dir);
-    const QStringList entries = d.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& e : entries)
-        if (text::SameText(e, name))
-            return e;
-    return name;
+    const QString entry = caseInsensitiveEntry(dir.isEmpty() ? QStringLiteral("/") : dir, name);
+    return entry.isEmpty() ? name : entry;
 }
 
 }  // namespace

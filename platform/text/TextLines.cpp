@@ -67,6 +67,18 @@ bool writeTextLines(const QString& nativePath, const QStringList& lines)
     return writeText(nativePath, joinLines(lines));
 }
 
+bool writeScratchTextLines(const QString& nativePath, const QStringList& lines)
+{
+    // A new file rather than a truncated one: ext4 flushes a file truncated to nothing or
+    // renamed over another to disk, and that would cost the way out a flush per record.
+    QFile::remove(nativePath);
+    QFile f(nativePath);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    const QByteArray bytes = encodeWindows1252(joinLines(lines));
+    return f.write(bytes) == bytes.size() && f.flush();
+}
+
 bool appendTextLines(const QString& nativePath, const QStringList& lines)
 {
     QFile f(nativePath);

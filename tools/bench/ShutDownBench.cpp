@@ -1,7 +1,10 @@
 // The close sequence of the main window on the 50,000-copy catalogue: the purge of untitled
-// books, the day's copy through the backup API and its ZIP archive by 7-Zip, awaited.
+// books, the day's copy through the backup API and its ZIP archive by 7-Zip, awaited. And the way
+// out through "&Quitter" with the shared base on, every transfer aside: one record file a copy
+// is written into the covers folder, which grows to 50,000 files as it goes.
 #include "app/DailyCopy.h"
 #include "app/FrmPrin.h"
+#include "platform/files/FileOps.h"
 #include "platform/files/WindowsPath.h"
 #include "tools/bench/BenchProgram.h"
 #include "tools/bench/Benchmark.h"
@@ -36,4 +39,21 @@ QVL_BENCHMARK(shut_down)
     bench::print(QStringLiteral("shut_down daily_copy_ms") + at, copyMs, "ms");
     bench::print(QStringLiteral("shut_down zip_ms") + at, zipMs, "ms");
     bench::print(QStringLiteral("shut_down archive_kib") + at, double(archiveBytes) / 1024.0, "KiB");
+}
+
+QVL_BENCHMARK(quit_shared_base)
+{
+    bench::BenchProgramFolder folder;
+    folder.enter();
+    bench::LoggedInProgram program;
+    app::TFrmPrin& frm = program.frm();
+    frm.settings.Qvlbool = true;
+    frm.settings.ftpbool = false;
+    for (int n = 0; n < 4; ++n)
+        program.p.dialogs.answer(QStringLiteral("OK"));
+    const double ms = bench::timeMs([&] { program.input.menu(QStringLiteral("Fichier > Quitter")); });
+    const QString at = QStringLiteral("_at_%1_copies").arg(bench::kCatalogueCopies);
+    bench::print(QStringLiteral("quit_shared_base quit_ms") + at, ms, "ms");
+    bench::print(QStringLiteral("quit_shared_base files_in_covers_folder"),
+                 double(files::listFiles(frm.AppDir + QStringLiteral("livres\\Jaquettes\\")).size()), "files");
 }

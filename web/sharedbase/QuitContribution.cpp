@@ -86,7 +86,7 @@ void QuitContribution::recordPass()
         if (!isSafeRemoteName(place.name))
             continue;
         const QString local = localFolder + place.name;
-        if (!text::writeTextLines(files::nativePath(local), {recordLine(book)}))
+        if (!text::writeScratchTextLines(files::nativePath(local), {recordLine(book)}))
             continue;
         note(rows.fieldByName(QStringLiteral("NumLivre")).asString());
         if (!m_frm.settings.ftpbool || sendRecord(local, place.folder, place.name))
@@ -107,7 +107,7 @@ bool QuitContribution::sendRecord(const QString& localFile, const QString& remot
             QStringList lines;
             text::readTextLines(files::nativePath(localFile), lines);
             const QString line = withRaisedCount(lines.value(0));
-            text::writeTextLines(files::nativePath(localFile), {line});
+            text::writeScratchTextLines(files::nativePath(localFile), {line});
             note(line);
         }
         m_host.upload(localFile, remote);

@@ -32,6 +32,29 @@ TEST_F(WindowsPath, ExactSpellingWinsOverACaseTwin)
     EXPECT_EQ(nativePath("C:\\Qvlzantor\\x\\a.txt"), drive("Qvlzantor/x/a.txt"));
 }
 
+// Names that do not exist are answered from an index of their folder: what anyone creates,
+// renames or deletes there afterwards must be seen at the next look-up.
+TEST_F(WindowsPath, ChangesToAFolderAreSeenAtTheNextLookUp)
+{
+    makeFile("Qvlzantor/Jaquettes/old.jpg");
+    const QString asked = "C:\\Qvlzantor\\Jaquettes\\COVER.JPG";
+    EXPECT_EQ(nativePath(asked), drive("Qvlzantor/Jaquettes/COVER.JPG"));
+
+    makeFile("Qvlzantor/Jaquettes/Cover.jpg");
+    EXPECT_EQ(nativePath(asked), drive("Qvlzantor/Jaquettes/Cover.jpg"));
+
+    ASSERT_TRUE(QFile::rename(drive("Qvlzantor/Jaquettes/Cover.jpg"), drive("Qvlzantor/Jaquettes/cover.jpg")));
+    EXPECT_EQ(nativePath(asked), drive("Qvlzantor/Jaquettes/cover.jpg"));
+
+    ASSERT_TRUE(QFile::remove(drive("Qvlzantor/Jaquettes/cover.jpg")));
+    EXPECT_EQ(nativePath(asked), drive("Qvlzantor/Jaquettes/COVER.JPG"));
+
+    // Another folder under the same path is listed anew.
+    ASSERT_TRUE(QDir(drive("Qvlzantor/Jaquettes")).removeRecursively());
+    makeFile("Qvlzantor/Jaquettes/cOvEr.jpg");
+    EXPECT_EQ(nativePath(asked), drive("Qvlzantor/Jaquettes/cOvEr.jpg"));
+}
+
 TEST_F(WindowsPath, EscapingTheRootIsRefused)
 {
     EXPECT_EQ(nativePath("C:\\Qvlzantor\\livres\\..\\Test1.bib"), drive("Qvlzantor/Test1.bib"));

@@ -1,5 +1,6 @@
 #include "platform/text/TextLines.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -27,4 +28,17 @@ TEST(TextLines, FilesAreWindows1252WithCrLf)
     ASSERT_TRUE(readTextLines(path, lines));
     EXPECT_EQ(lines, QStringList({"Prêt", "Œuvre", "€"}));
     EXPECT_FALSE(readTextLines(dir.filePath("missing.txt"), lines));
+}
+
+TEST(TextLines, AScratchFileIsReplacedAndLeavesNothingBeside)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("9782070612758.txt");
+    ASSERT_TRUE(writeScratchTextLines(path, {"Première;version"}));
+    ASSERT_TRUE(writeScratchTextLines(path, {"Œuvre;2"}));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("\x8Cuvre;2\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"9782070612758.txt"});
+    EXPECT_FALSE(writeScratchTextLines(dir.filePath("no-folder/x.txt"), {"x"}));
 }
