@@ -1,8 +1,10 @@
 #pragma once
 // Menu entries and toolbar buttons run handlers by name, so an entry can be bound before the
-// screen that serves it exists: an unbound name does nothing.
+// screen that serves it exists. Once the program runs whole, every name is bound (a test checks
+// the menus and the toolbar); an unbound name is logged, never run in silence.
 #include <QHash>
 #include <QString>
+#include <QtDebug>
 #include <functional>
 
 namespace app {
@@ -18,8 +20,11 @@ public:
     void run(const QString& name) const
     {
         const auto it = m_handlers.constFind(name);
-        if (it != m_handlers.cend() && *it)
-            (*it)();
+        if (it == m_handlers.cend() || !*it) {
+            qWarning("No handler is bound to %s", qPrintable(name));
+            return;
+        }
+        (*it)();
     }
 
 private:
