@@ -1,5 +1,6 @@
 #include "exchange/BcdiImport.h"
 
+#include "app/TextRoutines.h"
 #include "catalogue/Ean13FontText.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Query.h"
@@ -22,7 +23,7 @@ QString code39Text(const QString& code)
 
 QStringList bcdiValues(const QString& line, int count)
 {
-    QString rest = line;
+    QString rest = ControlCharsToSpaces(line);
     rest.replace(u'"', u' ');
     QStringList values;
     for (int i = 0; i < count; ++i) {
@@ -100,10 +101,15 @@ ImportReport importBcdiLines(db::Connection& connection, const QStringList& line
             quoted << text::QuotedStr(value);
         return head + quoted.join(u',') + u')';
     };
-    return insertLines(connection, lines, insertFor, [&progress](const QString&) {
-        if (progress)
-            progress();
-    });
+    // The markup around the records is no record of anyone's: only records refused are counted.
+    const auto isRecord = [](const QString& line) { return line.contains(u'~'); };
+    return insertLines(
+        connection, lines, insertFor,
+        [&progress](const QString&) {
+            if (progress)
+                progress();
+        },
+        isRecord);
 }
 
 void numberPendingBooks(db::Connection& connection)

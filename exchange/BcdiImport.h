@@ -1,8 +1,9 @@
 #pragma once
 // The catalogue of the other school-library program, exported by it as an ".HTM" text file: one
 // record a line, 14 values each enclosed between two "~". Each record becomes a book of Table1,
-// keeping either the other program's copy numbers or the ISBN-13 as its code. Lines that are
-// not a record (no title, no code) are skipped and counted; the import is one transaction.
+// keeping either the other program's copy numbers or the ISBN-13 as its code. Records refused
+// (no title, no code) are skipped and counted, lines without a value (markup) only passed over;
+// control characters of the file (NUL included) become blanks.
 #include "exchange/LineInserts.h"
 
 #include <QString>
@@ -16,9 +17,9 @@ class Connection;
 
 namespace exchange {
 
-// The values of a line in order: after every double quote became a blank, each value lies
-// between an opening and a closing "~"; text between values is ignored; a missing "~" gives an
-// empty value. Values are trimmed.
+// The values of a line in order: after every double quote and control character became a blank,
+// each value lies between an opening and a closing "~"; text between values is ignored; a
+// missing "~" gives an empty value. Values are trimmed.
 QStringList bcdiValues(const QString& line, int count = 14);
 
 enum class BcdiCodes { KeepCopyNumbers, KeepIsbn13 };

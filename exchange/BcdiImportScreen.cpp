@@ -4,6 +4,7 @@
 #include "catalogue/CopyRenumbering.h"
 #include "exchange/BcdiImport.h"
 #include "exchange/BookScreenShow.h"
+#include "platform/db/Transaction.h"
 #include "platform/files/TextFile.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/shell/Shell.h"
@@ -54,20 +55,24 @@ void BcdiImportScreen::ImporterBibliothqueBCDI31Click()
     gauge.show();
     const std::optional<QString> chosen = f.application().dialogs().openFile(
         ui::OpenFileRequest{QString(), QStringLiteral("Fichier export de BCDi3|*.HTM|Tous|*.*"), f.AppDir, QString()});
+    QStringList lines;
+    if (chosen && !chosen->isEmpty() && !files::readTextFileLines(files::nativePath(*chosen), lines))
+        throw std::runtime_error(QStringLiteral("Le fichier %1 ne peut pas être lu").arg(*chosen).toStdString());
     ImportReport report;
-    if (chosen && !chosen->isEmpty()) {
-        QStringList lines;
-        if (!files::readTextFileLines(files::nativePath(*chosen), lines))
-            throw std::runtime_error(QStringLiteral("Le fichier %1 ne peut pas être lu").arg(*chosen).toStdString());
+    {
+        // The books, their codes and the copies' numbers go in together: a stop half-way leaves
+        // the library as it was.
+        db::Transaction transaction(f.db.ADOConnection1);
         const BcdiCodes codes = f.get<ui::RadioButton>(QStringLiteral("RadioButton3")).checked()
                                     ? BcdiCodes::KeepCopyNumbers
                                     : BcdiCodes::KeepIsbn13;
         m_progress = 0;
         report = importBcdiLines(f.db.ADOConnection1, lines, codes, [this] { advanceGauge(); });
+        f.db.ars.close();
+        numberPendingBooks(f.db.ADOConnection1);
+        catalogue::RenumberCopies(f.db.ars);
+        transaction.commit();
     }
-    f.db.ars.close();
-    numberPendingBooks(f.db.ADOConnection1);
-    catalogue::RenumberCopies(f.db.ars);
     f.db.ADOTable1.close();
     f.db.ADOTable1.open();
     f.db.ADOTable1.refresh();

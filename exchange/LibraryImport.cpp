@@ -10,6 +10,9 @@
 #include "platform/db/Transaction.h"
 #include "platform/text/PascalText.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace exchange {
 
 namespace {
@@ -19,6 +22,9 @@ enum Column {
     DateParution, CodeBarres, ImpCodeBarres, EmpNom, EmpPrenom, EmpClasse, NumEmprunteur, Empruntable,
     LieuRangement, PhotoRangement, Resume, Proprio, MotCle, Langue, ColumnCount
 };
+
+constexpr int kInternalCodeLength = 5;
+const QString kUnnumberedCode = QStringLiteral("00000");
 
 QString cut(const QString& value, int length)
 {
@@ -72,7 +78,7 @@ std::optional<LibraryRecord> readLibraryLine(const QString& line)
 {
     if (line.count(u';') != ColumnCount - 1)
         return std::nullopt;
-    QStringList v = line.split(u';');
+    QStringList v = ControlCharsToSpaces(line).split(u';');
     for (int i = 0; i < ColumnCount - 1; ++i)
         v[i].replace(u'"', u' ');
 
@@ -126,6 +132,67 @@ ImportReport importLibraryLines(db::Connection& connection, const QStringList& l
         return head + values.join(u',') + u')';
     };
     return insertLines(connection, lines, insertFor, progress);
+}
+
+OwnCodes ownCodes(db::Connection& connection)
+{
+    OwnCodes own;
+    db::Query q(connection);
+    q.setSql(QStringLiteral("Select NumLivre, Isbn13, Titre From Table1"));
+    q.open();
+    const db::Field number = q.fieldByName(QStringLiteral("NumLivre"));
+    const db::Field code = q.fieldByName(QStringLiteral("Isbn13"));
+    const db::Field title = q.fieldByName(QStringLiteral("Titre"));
+    for (q.first(); !q.eof(); q.next()) {
+        own.lastBook = std::max(own.lastBook, number.asInteger());
+        const QString c = code.asString();
+        own.codes.insert(c);
+        if (c.size() == kInternalCodeLength)
+            own.internalCodeTitles[c].insert(title.asString());
+    }
+    return own;
+}
+
+int recodeCollidingCopies(db::Connection& connection, const OwnCodes& before)
+{
+    struct Copy {
+        qint64 number;
+        QString code;
+        QString title;
+    };
+    db::Query q(connection);
+    q.setSql(QStringLiteral("Select NumLivre, Isbn13, Titre From Table1 WHERE NumLivre > ") +
+             QString::number(before.lastBook) + QStringLiteral(" ORDER BY NumLivre"));
+    q.open();
+    std::vector<Copy> added;
+    QSet<QString> taken = before.codes;
+    for (q.first(); !q.eof(); q.next()) {
+        Copy c{q.fieldByName(QStringLiteral("NumLivre")).asInteger(), q.fieldByName(QStringLiteral("Isbn13")).asString(),
+               q.fieldByName(QStringLiteral("Titre")).asString()};
+        taken.insert(c.code);
+        // "00000" marks a book still to be numbered, which is no code of anyone's.
+        const auto own = before.internalCodeTitles.constFind(c.code);
+        if (own != before.internalCodeTitles.cend() && c.code != kUnnumberedCode && !own->contains(c.title))
+            added.push_back(c);
+    }
+    q.close();
+
+    QHash<QPair<QString, QString>, QString> freshCodes;  // by old code and title
+    for (const Copy& c : added) {
+        QString& fresh = freshCodes[{c.code, c.title}];
+        if (fresh.isEmpty()) {
+            for (qint64 n = c.number; fresh.isEmpty(); ++n) {
+                const QString candidate = QString::number(n).rightJustified(kInternalCodeLength, u'0');
+                if (!taken.contains(candidate))
+                    fresh = candidate;
+            }
+            taken.insert(fresh);
+        }
+        connection.execute(QStringLiteral("UPDATE table1 SET Isbn13 =") + text::QuotedStr(fresh) +
+                           QStringLiteral(",CodeBarres =") + text::QuotedStr(u'*' + fresh + u'*') +
+                           QStringLiteral(" WHERE NumLivre =") + QString::number(c.number));
+    }
+    return int(added.size());
 }
 
 void numberCopiesMarkedOne(db::Connection& connection)

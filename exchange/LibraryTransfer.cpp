@@ -6,6 +6,7 @@
 #include "exchange/BookScreenShow.h"
 #include "exchange/LibraryExport.h"
 #include "exchange/LibraryImport.h"
+#include "platform/db/Transaction.h"
 #include "platform/files/TextFile.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/ui/Application.h"
@@ -69,8 +70,17 @@ void LibraryTransfer::Importerlabibliothque1Click()
         return;
     }
     f.ShowMessageEntry(108);
-    const std::optional<ImportReport> report = importChosenFile();
-    catalogue::RenumberCopies(f.db.ars);
+    const std::optional<QStringList> lines = chosenLibraryLines();
+    std::optional<ImportReport> report;
+    {
+        // The copies, their codes and their numbers go in together: a stop half-way leaves the
+        // library as it was.
+        db::Transaction transaction(f.db.ADOConnection1);
+        if (lines)
+            report = importLines(*lines);
+        catalogue::RenumberCopies(f.db.ars);
+        transaction.commit();
+    }
     f.ShowMessageEntry(99);
     f.db.ADOTable1.close();
     f.db.ADOTable1.open();
@@ -82,7 +92,7 @@ void LibraryTransfer::Importerlabibliothque1Click()
     f.application().showMessage(done);
 }
 
-std::optional<ImportReport> LibraryTransfer::importChosenFile()
+std::optional<QStringList> LibraryTransfer::chosenLibraryLines()
 {
     app::TFrmPrin& f = m_frm;
     const std::optional<QString> chosen = f.application().dialogs().openFile(
@@ -99,10 +109,18 @@ std::optional<ImportReport> LibraryTransfer::importChosenFile()
         return std::nullopt;
     }
     lines.removeFirst();
+    return lines;
+}
+
+ImportReport LibraryTransfer::importLines(const QStringList& lines)
+{
+    app::TFrmPrin& f = m_frm;
     auto& memo = f.get<ui::CustomEdit>(QStringLiteral("Memo6"));
     memo.show();
-    const ImportReport report =
+    const OwnCodes before = ownCodes(f.db.ADOConnection1);
+    ImportReport report =
         importLibraryLines(f.db.ADOConnection1, lines, [&memo](const QString& line) { memo.setText(line); });
+    report.recoded = recodeCollidingCopies(f.db.ADOConnection1, before);
     f.db.ars.close();
     numberCopiesMarkedOne(f.db.ADOConnection1);
     memo.hide();

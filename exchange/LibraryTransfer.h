@@ -19,8 +19,9 @@ public:
     void Importerlabibliothque1Click();
 
 private:
-    // The report of the lines read; nothing when no file was chosen or its header is not the layout's.
-    std::optional<ImportReport> importChosenFile();
+    // The data lines of the file chosen; nothing when none was chosen or its header is not the layout's.
+    std::optional<QStringList> chosenLibraryLines();
+    ImportReport importLines(const QStringList& lines);
     void showSavedMessage(const QString& fileName);
 
     app::TFrmPrin& m_frm;

@@ -8,13 +8,16 @@ namespace exchange {
 
 ImportReport insertLines(db::Connection& connection, const QStringList& lines,
                          const std::function<std::optional<QString>(const QString&)>& insertFor,
-                         const std::function<void(const QString&)>& progress)
+                         const std::function<void(const QString&)>& progress,
+                         const std::function<bool(const QString&)>& isRecord)
 {
     ImportReport report;
     db::Transaction transaction(connection);
     for (const QString& line : lines) {
         if (progress)
             progress(line);
+        if (isRecord && !isRecord(line))
+            continue;
         const std::optional<QString> insert = insertFor(line);
         if (!insert) {
             ++report.skipped;
@@ -33,7 +36,10 @@ ImportReport insertLines(db::Connection& connection, const QStringList& lines,
 
 QString importReportText(const ImportReport& report)
 {
-    return QStringLiteral("%1 livre(s) ajouté(s), %2 ligne(s) ignorée(s).").arg(report.added).arg(report.skipped);
+    QString text = QStringLiteral("%1 livre(s) ajouté(s), %2 ligne(s) ignorée(s)").arg(report.added).arg(report.skipped);
+    if (report.recoded > 0)
+        text += QStringLiteral(", %1 livre(s) recodé(s) : leur code interne était déjà pris ici").arg(report.recoded);
+    return text + u'.';
 }
 
 }  // namespace exchange

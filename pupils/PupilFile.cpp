@@ -1,6 +1,8 @@
 #include "pupils/PupilFile.h"
 
+#include "app/TextRoutines.h"
 #include "platform/text/PascalText.h"
+#include "platform/text/TextLines.h"
 #include "platform/text/Windows1252.h"
 
 #include <QStringDecoder>
@@ -54,10 +56,9 @@ QStringList pupilFileLines(const QByteArray& bytes)
     content = utf8.hasError() ? text::decodeWindows1252(bytes) : decoded;
     if (content.startsWith(QChar(0xFEFF)))
         content.remove(0, 1);
-    content.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QStringList lines = content.split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
+    QStringList lines = text::splitLines(content);
+    for (QString& line : lines)
+        line = ControlCharsToSpaces(line);
     return lines;
 }
 

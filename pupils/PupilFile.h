@@ -11,7 +11,8 @@
 namespace pupils {
 
 // The export is Windows-1252; a file saved again by a spreadsheet may be UTF-8 (with or without
-// its mark), which is read as such. Lines end with CR LF (a bare LF is taken too).
+// its mark), which is read as such. Lines end with CR LF, LF or CR (old spreadsheets); control
+// characters inside a line (NUL included) become blanks.
 QStringList pupilFileLines(const QByteArray& bytes);
 
 struct PupilValues {

@@ -1,6 +1,7 @@
 #include "exchange/labels/LabelPage.h"
 
 #include "exchange/HtmlPage.h"
+#include "exchange/labels/BarcodeFace.h"
 #include "platform/db/DataSet.h"
 #include "platform/text/PascalText.h"
 
@@ -10,7 +11,6 @@ namespace {
 
 constexpr int kCoverNameOfCode = 17;  // a 13-digit code and ".jpg"
 constexpr int kCodeAndIssue = 19;
-constexpr int kLongBarcodeText = 13;  // from here the EAN-13 class: font texts and ISBNs between asterisks
 
 const QString kBarcodeClasses = QStringLiteral(
     ".Style1 {font-size: 36px} .Style2 {font-family: \"c39hrp36dltt\";font-size: 45px;} "
@@ -30,7 +30,7 @@ QString labelRow(db::DataSet& rows, bool copyNumbers)
     return QStringLiteral("<tr><td width=\"65\"><img src=\"livres/Jaquettes/") + htmlText(cover) +
            QStringLiteral("\" width=\"50\"height=\"75\"></td><td width=\"50\"><img src=\"Photo_Rangement/") +
            htmlText(field(rows, "LieuRangement")) + QStringLiteral("\" width=\"60\"height=\"50\"></td><td width=\"40\">") +
-           (barcode.size() >= kLongBarcodeText ? QStringLiteral("<span class=\"Style3\">") : QStringLiteral("<span class=\"Style2\">")) +
+           (isEan13FontText(barcode) ? QStringLiteral("<span class=\"Style3\">") : QStringLiteral("<span class=\"Style2\">")) +
            htmlText(barcode) + QStringLiteral("</td></td><td width=\"250\"><p><b>") + htmlText(field(rows, "Titre")) +
            QStringLiteral("</b></p><p>") + htmlText(code) + u' ' + htmlText(field(rows, "Auteur")) +
            QStringLiteral("</p></td></tr>");

@@ -1,14 +1,17 @@
 #include "exchange/labels/LabelScreenLayout.h"
 
 #include "app/FrmPrin.h"
+#include "catalogue/BooksGridLayout.h"
 #include "catalogue/ControlPlacement.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/PageControl.h"
+#include "platform/ui/Panel.h"
 #include "platform/ui/RichEdit.h"
 #include "platform/ui/SpeedButton.h"
 #include "platform/ui/WebBrowser.h"
@@ -114,6 +117,28 @@ void buildSheetTab(app::TFrmPrin& frm, ui::WinControl* tab)
     sheet->setShowHint(true);
 }
 
+// The search panel beside the choice grid, laid out as the book grid's search-and-replace panel
+// without the replacement; it can be moved with the mouse within its tab.
+void buildSearchPanel(app::TFrmPrin& frm, ui::WinControl* tab)
+{
+    constexpr ui::Color kSearchPanelYellow = ui::Color::fromBgr(0xE1FFFF);
+    auto* panel = placeControl<ui::Panel>(frm, "RelativePanel2", tab, QRect(735, 8, 410, 220));
+    panel->setColor(kSearchPanelYellow);
+    placeControl<ui::Label>(frm, "LabelSearchTitle", panel, QRect(10, 10, 390, 18), QStringLiteral("RECHERCHE"));
+    placeControl<ui::Label>(frm, "LabelSearchField", panel, QRect(10, 43, 150, 18), QStringLiteral("Champ ?"));
+    placeControl<ui::ComboBox>(frm, "ComboBox21", panel, QRect(170, 40, 230, 22))
+        ->setItems(catalogue::layout::booksGridFieldList());
+    auto* op = placeControl<ui::ComboBox>(frm, "ComboBox22", panel, QRect(170, 70, 110, 22));
+    op->setItems({"=", "<>", ">", "<", "Contient", "Commence"});
+    op->setText(QStringLiteral("="));
+    placeControl<ui::Label>(frm, "LabelSearchValue", panel, QRect(10, 103, 150, 18),
+                            QStringLiteral("Valeur recherchée"));
+    placeControl<ui::Edit>(frm, "Edit158", panel, QRect(170, 100, 230, 22));
+    placeControl<ui::Button>(frm, "Button56", panel, QRect(10, 140, 120, 28), QStringLiteral("Chercher"));
+    placeControl<ui::Button>(frm, "Button57", panel, QRect(145, 140, 120, 28), QStringLiteral("Annuler"));
+    placeControl<ui::Label>(frm, "Label250", panel, QRect(10, 184, 390, 18));
+}
+
 void buildPageTab(app::TFrmPrin& frm, ui::WinControl* tab)
 {
     placeControl<ui::Label>(frm, "Label4CB", tab, QRect(8, 13, 170, 16), QStringLiteral("Nombre étiquettes / page"));
@@ -138,10 +163,11 @@ void buildLabelScreenControls(app::TFrmPrin& frm)
     auto* sheet = placeControl<ui::TabSheet>(frm, "TabSheet9", pages, QRect(), QStringLiteral("Edition code barre"));
     auto* page = placeControl<ui::TabSheet>(frm, "TabSheet13", pages, QRect(), QStringLiteral("Edition code barre +"));
 
-    auto* grid = placeControl<ui::DBGrid>(frm, "DBGrid4", choice, QRect(8, 8, 1137, 708));
+    auto* grid = placeControl<ui::DBGrid>(frm, "DBGrid4", choice, QRect(8, 8, 717, 708));
     grid->setDataSource(&frm.db.DataSource1);
     grid->setColumns({QStringLiteral("numlivre"), QStringLiteral("IMP_CodeBarres"), QStringLiteral("Titre"),
                       QStringLiteral("Isbn13"), QStringLiteral("CodeBarres")});
+    buildSearchPanel(frm, choice);
     buildSheetTab(frm, sheet);
     buildPageTab(frm, page);
 }

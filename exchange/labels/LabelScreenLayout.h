@@ -1,7 +1,7 @@
 #pragma once
-// The label screen Panel8: the page control PageControl4 with the choice grid (TabSheet8), the
-// label sheet (TabSheet9) and the HTML label page (TabSheet13). Every control at its place,
-// here in one file.
+// The label screen Panel8: the page control PageControl4 with the choice grid and its search
+// panel RelativePanel2 (TabSheet8), the label sheet (TabSheet9) and the HTML label page
+// (TabSheet13). Every control at its place, here in one file.
 #include "exchange/labels/LabelQuery.h"
 
 #include <array>

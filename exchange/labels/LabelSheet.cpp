@@ -1,6 +1,7 @@
 #include "exchange/labels/LabelSheet.h"
 
 #include "app/TextRoutines.h"
+#include "exchange/labels/BarcodeFace.h"
 #include "platform/db/DataSet.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/RichEdit.h"
@@ -9,7 +10,6 @@ namespace labels {
 
 namespace {
 
-constexpr int kEan13TextLength = 15;
 constexpr int kTitleCellWidth = 21;
 const QString kLineEnd = QStringLiteral("\n\r");  // the builders' pair: LF, then CR
 
@@ -46,7 +46,7 @@ LabelSheet::LabelSheet(ui::RichEdit& sheet, db::DataSet& rows) : m_sheet(sheet),
 void LabelSheet::BuildEan13Labels(int columns, int columnGap, int rowGap)
 {
     static const Section ean13{
-        [](const LabelRow& r) { return r.codeBarres.size() == kEan13TextLength; },
+        [](const LabelRow& r) { return isEan13FontText(r.codeBarres); },
         [](const LabelRow& r) { return text::Trim(r.codeBarres); },
         blackFont("Code EAN13", 40), 2, 1};
     m_sheet.clear();
@@ -57,7 +57,7 @@ void LabelSheet::BuildEan13Labels(int columns, int columnGap, int rowGap)
 void LabelSheet::BuildCode39Labels(int columns, int columnGap, int rowGap)
 {
     static const Section code39{
-        [](const LabelRow& r) { return r.codeBarres.size() != kEan13TextLength; },
+        [](const LabelRow& r) { return !isEan13FontText(r.codeBarres); },
         [](const LabelRow& r) {
             const QString code = text::Trim(r.codeBarres);
             return code.isEmpty() ? QStringLiteral("*") + text::Trim(r.isbn13) + QStringLiteral("*") : code;

@@ -18,7 +18,7 @@ class LabelSheet {
 public:
     LabelSheet(ui::RichEdit& sheet, db::DataSet& rows);
 
-    // EAN-13 labels: rows whose CodeBarres has exactly 15 characters, in "Code EAN13" 40.
+    // EAN-13 labels: rows whose CodeBarres is an EAN-13 font text (BarcodeFace.h), in "Code EAN13" 40.
     // Empties the sheet first.
     void BuildEan13Labels(int columns, int columnGap, int rowGap);
     // Code 39 labels of the other flagged rows, in "c39hrp36dltt" 30.

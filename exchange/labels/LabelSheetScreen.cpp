@@ -7,6 +7,7 @@
 #include "exchange/labels/LabelPrinting.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/shell/Shell.h"
+#include "platform/richtext/Document.h"
 #include "platform/richtext/RichEditContent.h"
 #include "platform/richtext/RtfWriter.h"
 #include "platform/text/PascalText.h"
@@ -17,6 +18,8 @@
 #include "platform/ui/RichEdit.h"
 
 #include <QDir>
+#include <algorithm>
+#include <limits>
 
 namespace labels {
 
@@ -30,6 +33,24 @@ ui::RichEdit& sheetControl(app::TFrmPrin& frm)
 {
     buildLabelScreenControls(frm);
     return frm.get<ui::RichEdit>(QStringLiteral("Richedit1"));
+}
+
+struct LayoutBounds {
+    int columns;
+    int columnGap;
+    int rowGap;
+};
+
+// The most a page of the sheet holds of its finest text, Courier New 8 (0.6 em a character, 9
+// points a line): more labels a row, blanks or empty lines than that only make blank pages.
+LayoutBounds layoutBounds()
+{
+    constexpr int kCourier8Advance = 8 * 20 * 6 / 10;  // twips
+    constexpr int kCourier8Line = 9 * 20;
+    const richtext::PageSetup page;
+    const int charactersPerLine = (page.paperWidth - page.marginLeft - page.marginRight) / kCourier8Advance;
+    const int linesPerPage = (page.paperHeight - page.marginTop - page.marginBottom) / kCourier8Line;
+    return {charactersPerLine, charactersPerLine, linesPerPage};
 }
 
 }  // namespace
@@ -47,14 +68,15 @@ LabelSheetScreen::LabelSheetScreen(app::TFrmPrin& frm)
     onClick("SpeedButton38", [this] { SpeedButton38Click(); });
     onClick("Button25", [this] { Button25Click(); });
     app::Settings& s = frm.settings;
-    onClick("Button23", [this, &s] { changeLayout(s.NbreColCB, 1); });         // Augmente_ColonneClick
-    onClick("Button20", [this, &s] { changeLayout(s.NbreColCB, -1); });        // Diminue_ColonneClick
-    onClick("Button22", [this, &s] { changeLayout(s.EspaceInterCol, 1); });    // Augmente_Largeur_LigneClick
-    onClick("Button21", [this, &s] { changeLayout(s.EspaceInterCol, -1); });   // Diminue_Largeur_LigneClick
-    onClick("SpeedButton39", [this, &s] { changeLayout(s.EspaceInterCol, 5); });
-    onClick("SpeedButton40", [this, &s] { changeLayout(s.EspaceInterCol, -5); });
-    onClick("Button18", [this, &s] { changeLayout(s.EspaceInterLigne, 1); });  // Augmenter_espace_ligneClick
-    onClick("Button19", [this, &s] { changeLayout(s.EspaceInterLigne, -1); }); // Diminuer_espace_LigneClick
+    const LayoutBounds b = layoutBounds();
+    onClick("Button23", [this, &s, b] { changeLayout(s.NbreColCB, 1, b.columns); });  // Augmente_ColonneClick
+    onClick("Button20", [this, &s, b] { changeLayout(s.NbreColCB, -1, b.columns); });  // Diminue_ColonneClick
+    onClick("Button22", [this, &s, b] { changeLayout(s.EspaceInterCol, 1, b.columnGap); });  // Augmente_Largeur_LigneClick
+    onClick("Button21", [this, &s, b] { changeLayout(s.EspaceInterCol, -1, b.columnGap); });  // Diminue_Largeur_LigneClick
+    onClick("SpeedButton39", [this, &s, b] { changeLayout(s.EspaceInterCol, 5, b.columnGap); });
+    onClick("SpeedButton40", [this, &s, b] { changeLayout(s.EspaceInterCol, -5, b.columnGap); });
+    onClick("Button18", [this, &s, b] { changeLayout(s.EspaceInterLigne, 1, b.rowGap); });  // Augmenter_espace_ligneClick
+    onClick("Button19", [this, &s, b] { changeLayout(s.EspaceInterLigne, -1, b.rowGap); });  // Diminuer_espace_LigneClick
 }
 
 void LabelSheetScreen::Etiquettecodebarre1Click()
@@ -63,6 +85,15 @@ void LabelSheetScreen::Etiquettecodebarre1Click()
     f.HideAllScreens();
     f.get<ui::Control>(QStringLiteral("Panel8")).show();
     f.get<ui::PageControl>(QStringLiteral("PageControl4")).setActivePage(&f.get<ui::TabSheet>(QStringLiteral("TabSheet9")));
+    // The scratch query holds whatever the screen before left in it (borrowers, a statement
+    // half written): the sheet is built from the label query.
+    runLabelQuery();
+    // Values from the settings file of an earlier version may lie past the bounds.
+    const LayoutBounds bounds = layoutBounds();
+    app::Settings& s = f.settings;
+    s.NbreColCB = std::min(s.NbreColCB, bounds.columns);
+    s.EspaceInterCol = std::min(s.EspaceInterCol, bounds.columnGap);
+    s.EspaceInterLigne = std::min(s.EspaceInterLigne, bounds.rowGap);
     rebuild();
     showSettings();
 }
@@ -76,9 +107,19 @@ void LabelSheetScreen::SpeedButton35Click()
             box.setText(QStringLiteral("1"));
     }
     // One after the other: a box that is not a number stops there, the values before it taken.
-    f.settings.NbreColCB = text::StrToInt(f.get<ui::CustomEdit>(QStringLiteral("Edit76")).text());
-    f.settings.EspaceInterCol = text::StrToInt(f.get<ui::CustomEdit>(QStringLiteral("Edit77")).text());
-    f.settings.EspaceInterLigne = text::StrToInt(f.get<ui::CustomEdit>(QStringLiteral("Edit78")).text());
+    const LayoutBounds bounds = layoutBounds();
+    bool bounded = false;
+    const auto take = [&f, &bounded](int& setting, const char* box, int most) {
+        const int typed = text::StrToInt(f.get<ui::CustomEdit>(QString::fromLatin1(box)).text());
+        setting = std::min(typed, most);
+        bounded = bounded || setting != typed;
+    };
+    take(f.settings.NbreColCB, "Edit76", bounds.columns);
+    take(f.settings.EspaceInterCol, "Edit77", bounds.columnGap);
+    take(f.settings.EspaceInterLigne, "Edit78", bounds.rowGap);
+    // A value past what a page holds is shown as the one taken.
+    if (bounded)
+        showSettings();
 
     const bool books = checked(f, "CheckBox22");
     const bool otherMedia = checked(f, "CheckBox24");
@@ -89,11 +130,18 @@ void LabelSheetScreen::SpeedButton35Click()
     table.setActive(true);
     table.last();
 
-    f.db.ars.clearSql();
-    f.db.ars.addSql(labelQuerySql(typeCondition(books, otherMedia), chosenOrder(f, kSheetOrderButtons)));
-    f.db.ars.open();
+    runLabelQuery();
     rebuild();
     saveSheet();
+}
+
+void LabelSheetScreen::runLabelQuery()
+{
+    app::TFrmPrin& f = m_frm;
+    f.db.ars.clearSql();
+    f.db.ars.addSql(labelQuerySql(typeCondition(checked(f, "CheckBox22"), checked(f, "CheckBox24")),
+                                  chosenOrder(f, kSheetOrderButtons)));
+    f.db.ars.open();
 }
 
 void LabelSheetScreen::Imprime_EtiquetteClick()
@@ -144,9 +192,10 @@ void LabelSheetScreen::rebuild()
         m_sheet.BuildNumberLabels(s.NbreColCB, s.EspaceInterCol, s.EspaceInterLigne);
 }
 
-void LabelSheetScreen::changeLayout(int& setting, int step)
+void LabelSheetScreen::changeLayout(int& setting, int step, int most)
 {
-    setting += step;
+    // Down without end, as the sheet takes any value below 1 as none; up to what a page holds.
+    setting = int(std::clamp<qint64>(qint64(setting) + step, std::numeric_limits<int>::min(), most));
     rebuild();
     showSettings();
     saveSheet();

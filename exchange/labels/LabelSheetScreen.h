@@ -1,7 +1,8 @@
 #pragma once
 // The label sheet tab (TabSheet9 of Panel8): the sheet rebuilt from the flagged copies, its
-// layout settings and their eight buttons, the save to Etiquettes.RTF, the print that clears
-// the flags of the copies printed, the preview program and the help page.
+// layout settings (at most what a page holds) and their eight buttons, the save to
+// Etiquettes.RTF, the print that clears the flags of the copies printed, the preview program and
+// the help page.
 #include "exchange/labels/LabelSheet.h"
 
 #include <functional>
@@ -20,7 +21,7 @@ public:
     // Builds the label screen's controls and binds the sheet's handlers.
     explicit LabelSheetScreen(app::TFrmPrin& frm);
 
-    // Menu "Etiquettes Codebarre": the sheet of the scratch query's current result.
+    // Menu "Etiquettes Codebarre": the sheet of the flagged copies of the chosen types and order.
     void Etiquettecodebarre1Click();
     // "Mise à jour affichage": the label query of the chosen types and order, rebuilt and saved.
     void SpeedButton35Click();
@@ -39,8 +40,10 @@ public:
 private:
     // Rebuilds the sheet from the scratch query as the check boxes choose.
     void rebuild();
-    // Sets a layout value, rebuilds, shows the values and saves the sheet.
-    void changeLayout(int& setting, int step);
+    // Steps a layout value (no further up than `most`), rebuilds, shows the values and saves the sheet.
+    void changeLayout(int& setting, int step, int most);
+    // The flagged copies of the chosen types in the chosen order, into the scratch query.
+    void runLabelQuery();
     void showSettings();
     void saveSheet();
 

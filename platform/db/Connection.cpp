@@ -1,5 +1,6 @@
 #include "platform/db/Connection.h"
 
+#include "platform/db/CommitHold.h"
 #include "platform/db/DataSet.h"
 #include "platform/db/DatabaseFile.h"
 #include "platform/db/EngineSettings.h"
@@ -208,7 +209,7 @@ void Connection::exec(const char* nativeSql)
 
 void Connection::noteWrite()
 {
-    if (bulkDepth_ > 0 && handle_ && !sqlite3_get_autocommit(handle_)
+    if (bulkDepth_ > 0 && handle_ && !sqlite3_get_autocommit(handle_) && !bulkCommitsHeld(*this)
         && clock_() - lastCommit_ >= bulkCommitInterval_)
         commitAndContinue();
 }
@@ -234,7 +235,7 @@ void Connection::endBulk() noexcept
 {
     if (bulkDepth_ == 0 || --bulkDepth_ > 0)
         return;
-    if (!handle_ || sqlite3_get_autocommit(handle_))
+    if (!handle_ || sqlite3_get_autocommit(handle_) || bulkCommitsHeld(*this))
         return;
     if (sqlite3_exec(handle_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
         qWarning("database: a bulk change could not be committed: %s", sqlite3_errmsg(handle_));

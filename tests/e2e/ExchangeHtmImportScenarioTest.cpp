@@ -1,5 +1,6 @@
 // A catalogue kept in the other school-library program comes in from its HTM export: records
-// become books, the other lines are skipped, and the closing message says how many of each.
+// become books, records without title or code are refused, the markup around them is passed
+// over, and the closing message says how many books were added and how many records refused.
 #include "DriverRun.h"
 
 #include "platform/text/Windows1252.h"
@@ -23,7 +24,9 @@ QByteArray htmExport()
     QString text = QStringLiteral("<HTML><HEAD><TITLE>Export</TITLE></HEAD>\r\n<BODY><TABLE BORDER=\"1\">\r\n");
     text += htmRecord({"Le loup \"gris\"", "Dupré", "Gallimard", "conte/loup", "2070540901", "Livre", "ALBUM",
                        "9782070540907", "32", "2001", "1", "Un loup.", "12", "41"});
-    text += htmRecord({"Revue des élèves", "Collectif", "", "", "", "périodique", "", "", "20", "2024", "1", "", "", "42"});
+    // A NUL and a tab inside a value are blanks.
+    text += htmRecord({QStringLiteral("Revue des") + QChar(0) + QStringLiteral("élèves"), "Col\tlectif", "", "", "",
+                       "périodique", "", "", "20", "2024", "1", "", "", "42"});
     text += htmRecord({"", "Sans titre", "", "", "", "LIVRE", "", "9782070540907", "", "", "", "", "", "43"});
     text += htmRecord({"Sans code", "X", "", "", "", "LIVRE", "", "", "", "", "", "", "", ""});
     text += QStringLiteral("</TABLE></BODY></HTML>\r\n");
@@ -37,7 +40,7 @@ QString htmImportScript(const QString& file)
                                .arg(file);
 }
 
-TEST(ExchangeHtmImportScenario, RecordsBecomeBooksAndOtherLinesAreCounted)
+TEST(ExchangeHtmImportScenario, RecordsBecomeBooksAndRefusedRecordsAreCounted)
 {
     ProgramFolder program;
     program.write(QStringLiteral("export.HTM"), htmExport());
@@ -45,13 +48,13 @@ TEST(ExchangeHtmImportScenario, RecordsBecomeBooksAndOtherLinesAreCounted)
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
     EXPECT_EQ(run.lines.filter("error:").size(), 0) << run.joined().toStdString();
     EXPECT_EQ(run.lines.filter("open:").size(), 1);
-    EXPECT_TRUE(run.joined().contains(QStringLiteral("2 livre(s) ajouté(s), 5 ligne(s) ignorée(s)"))) << run.joined().toStdString();
+    EXPECT_TRUE(run.joined().contains(QStringLiteral("2 livre(s) ajouté(s), 2 ligne(s) ignorée(s)"))) << run.joined().toStdString();
     EXPECT_EQ(databaseRows(program, "Select * From Table1 ORDER BY numlivre",
-                           {"Titre", "Type", "Mot_cle", "Descripteur", "Isbn13", "Images", "Genre", "NbrExemplaire", "MaxExemplaire"})
+                           {"Titre", "Auteur", "Type", "Mot_cle", "Descripteur", "Isbn13", "Images", "Genre", "NbrExemplaire", "MaxExemplaire"})
                   .join(u'\n')
                   .toStdString(),
-              "Le loup  gris|LIVRE||CONTE.LOUP|9782070540907|9782070540907.jpg|ALBUM|1|Vrai\n"
-              "Revue des élèves|LIVRE|PéRIODIQUE||00042|||1|Vrai");
+              "Le loup  gris|Dupré|LIVRE||CONTE.LOUP|9782070540907|9782070540907.jpg|ALBUM|1|Vrai\n"
+              "Revue des élèves|Col lectif|LIVRE|PéRIODIQUE||00042|||1|Vrai");
 }
 
 TEST(ExchangeHtmImportScenario, AFileWithoutRecordsAddsNothing)

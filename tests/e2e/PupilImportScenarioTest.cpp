@@ -97,6 +97,26 @@ TEST(PupilImportScenario, ContinuingModeAddsEveryPupilAfterTheNumbersGiven)
     EXPECT_EQ(storedBorrowers(program), expectedRows(schoolOf600(), 2));
 }
 
+// Old spreadsheets end their lines with CR alone; a NUL or a tab inside a name is a blank.
+TEST(PupilImportScenario, EveryLineEndAndControlCharactersInNamesImport)
+{
+    const QList<SchoolPupil> pupils{{"MARTIN", QStringLiteral("Léa") + QChar(0) + QStringLiteral("Rose"), "CP A"},
+                                    {"DU\tPONT", "Hugo", "CM1 B"}};
+    const QList<SchoolPupil> stored{{"MARTIN", "Léa Rose", "CP A"}, {"DU PONT", "Hugo", "CM1 B"}};
+    for (const char* lineEnd : {"\r", "\n", "\r\n"}) {
+        ProgramFolder program;
+        QByteArray file = exportOf(pupils);
+        file.replace("\r\n", lineEnd);
+        program.write(QStringLiteral("CSVExtraction.csv"), file);
+        const DriverResult run =
+            play(program, importScript("RadioButton1", program.folder("CSVExtraction.csv"), {"OK"}, 2));
+        ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
+        EXPECT_TRUE(run.lines.filter(QStringLiteral("dialog:")).last().contains(QStringLiteral("Élèves ajoutés : 2")))
+            << run.joined().toStdString();
+        EXPECT_EQ(storedBorrowers(program), expectedRows(stored, 1)) << QByteArray(lineEnd).toHex().toStdString();
+    }
+}
+
 TEST(PupilImportScenario, RestartingModeNumbersFromOneAfterRecordingTheBooks)
 {
     ProgramFolder program;

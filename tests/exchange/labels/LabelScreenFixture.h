@@ -1,8 +1,11 @@
 #pragma once
-// The main window with the label screen, logged in as administrator, over a few copies written
-// straight into Table1; prints go to a recording printer instead of the default one.
+// The main window with the label screen (and the book screen, whose grid serves its search
+// panel), logged in as administrator, over a few copies written straight into Table1; prints go
+// to a recording printer instead of the default one.
 #include "tests/catalogue/BookScreenFixture.h"
 
+#include "app/HoverHints.h"
+#include "catalogue/BooksGrid.h"
 #include "exchange/labels/LabelPageTab.h"
 #include "exchange/labels/LabelSheetScreen.h"
 #include "exchange/labels/LabelsInstaller.h"
@@ -29,7 +32,14 @@ protected:
 
     void SetUp() override
     {
-        start({"Cancel"}, {[](app::TFrmPrin& frm) { labels::installLabelScreens(frm); }});
+        // The search panel of the choice tab runs the book grid's search.
+        std::vector<app::ScreenInstaller> screens = bookScreens();
+        screens.push_back([](app::TFrmPrin& frm) {
+            frm.addPart<catalogue::BooksGrid>(frm);
+            labels::installLabelScreens(frm);
+            frm.addPart<app::HoverHints>(frm);
+        });
+        start({"Cancel"}, screens);
         logIn();
         sheetScreen().printSheet = [this](const ui::RichEdit& sheet) {
             if (!printerReady)

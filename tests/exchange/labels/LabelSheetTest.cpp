@@ -118,6 +118,56 @@ TEST_F(LabelSheetTest, Code39LabelsOfCodesOtherThanTheEan13Text)
     EXPECT_TRUE(text.contains(QStringLiteral("*9782070612758* ") + kPair)) << text.toStdString();
 }
 
+TEST_F(LabelSheetTest, CodesBetweenAsterisksAreCode39LabelsWhateverTheirLength)
+{
+    // A 979 ISBN is saved as its Code 39 text, 15 characters like the EAN-13 font text.
+    const QString isbn979 = QStringLiteral("*9791034724525*");
+    addCopy({isbn979, QStringLiteral("Neuf cent soixante-dix-neuf")});
+    addCopy({QStringLiteral(" *00012* ").leftJustified(15, u' '), QStringLiteral("Code interne")});
+    addCopy({kAlice, QStringLiteral("Alice")});
+    openLabels();
+    setChecked("CheckBox40", false);
+    rebuildWith(5, 1, 0);
+    const QString text = sheetText();
+    const qsizetype ean13End = text.indexOf(QStringLiteral("FIN"));
+    EXPECT_EQ(text.indexOf(kAlice), 0) << text.toStdString();
+    EXPECT_GT(text.indexOf(isbn979 + u' '), ean13End) << text.toStdString();
+    EXPECT_GT(text.indexOf(QStringLiteral("*00012* ")), ean13End) << text.toStdString();
+    for (const ui::TextRun& run : sheet().runs()) {
+        if (run.text.contains(u'*') && !run.text.contains(u'+')) {
+            EXPECT_EQ(run.font.name, QStringLiteral("c39hrp36dltt")) << run.text.toStdString();
+        }
+    }
+}
+
+// A million blanks between labels once wrote a 105 MB label file: a value past what a page holds
+// is taken as the most it holds, shown in its box, and the layout buttons go no further.
+TEST_F(LabelSheetTest, ValuesPastWhatAPageHoldsAreTakenAsTheMost)
+{
+    addAliceAndBabar();
+    openLabels();
+    rebuildWith(1000000, 1000000, 1000000);
+    const app::Settings& s = frm().settings;
+    for (const auto& [box, value] : {std::pair{"Edit76", s.NbreColCB}, std::pair{"Edit77", s.EspaceInterCol},
+                                     std::pair{"Edit78", s.EspaceInterLigne}}) {
+        EXPECT_GT(value, 10) << box;
+        EXPECT_LT(value, 200) << box;
+        EXPECT_EQ(edit(box).text(), QString::number(value)) << box;
+    }
+    EXPECT_LT(program.read(QStringLiteral("Etiquettes.RTF")).size(), 20000);
+
+    const int most = s.EspaceInterCol;
+    input.click(QStringLiteral("SpeedButton39"));
+    EXPECT_EQ(s.EspaceInterCol, most);
+    input.click(QStringLiteral("SpeedButton40"));
+    EXPECT_EQ(s.EspaceInterCol, most - 5);
+    // Below 1 the values stay as typed: the sheet takes them as none.
+    rebuildWith(-3, -1000000, 0);
+    EXPECT_EQ(s.NbreColCB, -3);
+    EXPECT_EQ(s.EspaceInterCol, -1000000);
+    EXPECT_EQ(edit("Edit77").text(), QStringLiteral("-1000000"));
+}
+
 TEST_F(LabelSheetTest, RebuildButtonFillsEmptyBoxesAndSavesTheSheet)
 {
     addAliceAndBabar();

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QWebEngineView>
@@ -41,7 +42,8 @@ std::optional<QStringList> scanWebPage(const QString& file)
     if (!decodeBarcodes(blankPicture(QSize(10, 10), 96)))
         return std::nullopt;
     QWebEngineView view;
-    view.resize(1000, 700);
+    // Wide and tall enough for a page of a few rows with a 15-character Code 39 label.
+    view.resize(2600, 1800);
     // About the printer's resolution, so that the narrow bars are several pixels wide.
     view.setZoomFactor(2.5);
     view.show();
@@ -55,6 +57,17 @@ std::optional<QStringList> scanWebPage(const QString& file)
         symbols = decodeBarcodes(view.grab().toImage()).value_or(QStringList());
         return !symbols.isEmpty();
     }, 15000);
+    // Each face comes in on its own: read until two frames apart give the same symbols.
+    QStringList previous;
+    waitFor([&] {
+        previous = symbols;
+        QElapsedTimer pause;
+        pause.start();
+        while (pause.elapsed() < 500)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        symbols = decodeBarcodes(view.grab().toImage()).value_or(QStringList());
+        return symbols == previous;
+    }, 10000);
     return symbols;
 }
 

@@ -1,6 +1,7 @@
 // The connection to the file: opening only what exists and is a database, reopening after
 // the file was replaced, copies of the open database, and bulk transactions.
 #include "platform/db/BulkScope.h"
+#include "platform/db/Transaction.h"
 #include "platform/db/DatabaseFile.h"
 #include "platform/db/Error.h"
 #include "platform/db/Query.h"
@@ -233,6 +234,39 @@ TEST(Connection, ABulkScopeCommitsAsItsIntervalPasses)
     now = 1000;
     c.execute("Insert into Emprunteurs (EmpNom) Values ('B')");
     EXPECT_EQ(countOf(db.path(), "Select * From Emprunteurs"), 2);
+}
+
+// A bulk loop run as part of larger all-or-nothing work (an import and its renumbering) keeps
+// nothing of its own when that work is given up, however long its loop ran.
+TEST(Connection, ABulkScopeInsideATransactionCommitsOnlyWithTheTransaction)
+{
+    for (const bool committed : {false, true}) {
+        TestDatabase db;
+        auto& c = db.connection();
+        qint64 now = 0;
+        c.setClock([&] { return now; });
+        c.setBulkCommitInterval(1000);
+        {
+            db::Transaction transaction(c);
+            {
+                db::BulkScope scope(c);
+                c.execute("Insert into Emprunteurs (EmpNom) Values ('A')");
+                now = 5000;
+                c.execute("Insert into Emprunteurs (EmpNom) Values ('B')");
+            }
+            c.execute("Insert into Emprunteurs (EmpNom) Values ('C')");
+            EXPECT_EQ(countOf(db.path(), "Select * From Emprunteurs"), 0);
+            if (committed)
+                transaction.commit();
+        }
+        EXPECT_EQ(countOf(db.path(), "Select * From Emprunteurs"), committed ? 3 : 0);
+        // Bulk scopes after it commit as before.
+        db::BulkScope scope(c);
+        c.execute("Insert into Emprunteurs (EmpNom) Values ('D')");
+        now = 10000;
+        c.execute("Insert into Emprunteurs (EmpNom) Values ('E')");
+        EXPECT_EQ(countOf(db.path(), "Select * From Emprunteurs"), committed ? 5 : 2);
+    }
 }
 
 TEST(Connection, AProcessKilledInABulkLoopLeavesAConsistentFileWithWhatWasCommitted)

@@ -1,0 +1,26 @@
+#pragma once
+// The search panel RelativePanel2 of the label screen's choice tab: "Chercher" filters the books
+// table shown in the choice grid on one field, as the book grid's search panel does, and counts
+// the copies found; "Annuler" gives the search up and shows every copy again.
+namespace app {
+class TFrmPrin;
+}
+namespace catalogue {
+class BooksGrid;
+}
+
+namespace labels {
+
+class LabelSearchPanel {
+public:
+    LabelSearchPanel(app::TFrmPrin& frm, catalogue::BooksGrid& grid);
+
+    void Button56Click();
+    void Button57Click();
+
+private:
+    app::TFrmPrin& m_frm;
+    catalogue::BooksGrid& m_grid;
+};
+
+}  // namespace labels
