@@ -2,6 +2,7 @@
 
 #include "app/JournalCommand.h"
 #include "app/MainWindowLayout.h"
+#include "app/PictureButtons.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/picture/PictureFile.h"
 #include "platform/ui/Application.h"
@@ -65,8 +66,7 @@ void TFrmPrin::buildToolbar()
         button->setCaption(hint);
         button->setHint(hint);
         button->setShowHint(true);
-        button->setIcon(picture::loadPictureFile(
-            files::nativePath(files::appDir() + QStringLiteral("Reserve\\Icones\\") + button->name() + QStringLiteral(".png"))));
+        button->setIcon(picture::loadPictureFile(buttonArtworkPath(button->name())));
         const QString handler = QString::fromUtf8(b.handler);
         button->onClick = [this, handler] { handlers.run(handler); };
     }

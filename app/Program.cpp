@@ -3,6 +3,7 @@
 #include "app/FrmPrin.h"
 #include "app/LanguageForm.h"
 #include "app/Login.h"
+#include "app/PictureButtons.h"
 #include "app/SplashForm.h"
 #include "app/TipsForm.h"
 #include "platform/files/WindowsPath.h"
@@ -29,6 +30,7 @@ void Program::start(const std::vector<ScreenInstaller>& screens)
     TFrmPrin& main = *m_main;
     for (const ScreenInstaller& install : screens)
         install(main);
+    loadPictureButtons(main);
     // Whatever ends the program commits and closes the database first.
     m_services.shell.setCleanUp([&main] { main.db.ADOConnection1.close(); });
     application.guard([&main] { main.FormCreate(); });

@@ -2,11 +2,11 @@
 
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
+#include "app/WebPagePrinting.h"
 #include "catalogue/SearchScreenLayout.h"
 #include "catalogue/SearchScreenPage.h"
 #include "platform/db/JetCollation.h"
 #include "platform/files/WindowsPath.h"
-#include "platform/shell/Shell.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/CheckBox.h"
@@ -14,7 +14,6 @@
 #include "platform/ui/Panel.h"
 #include "platform/ui/WebBrowser.h"
 
-#include <QUrl>
 #include <algorithm>
 #include <vector>
 
@@ -141,9 +140,7 @@ void SearchScreen::SpeedButton8Click() { search(kGenre); }
 
 void SearchScreen::Image100Click()
 {
-    const QUrl page(m_frm.get<ui::WebBrowser>(QStringLiteral("WebBrowser7")).locationUrl());
-    if (page.isLocalFile())
-        m_frm.services().shell.open(page.toLocalFile());
+    app::printWebPage(m_frm, m_frm.get<ui::WebBrowser>(QStringLiteral("WebBrowser7")));
 }
 
 void SearchScreen::search(const Kind& kind)

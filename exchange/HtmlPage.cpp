@@ -1,10 +1,10 @@
 #include "exchange/HtmlPage.h"
 
 #include "app/FrmPrin.h"
+#include "app/WebPagePrinting.h"
 #include "platform/files/FileError.h"
 #include "platform/files/TextFileRecord.h"
 #include "platform/files/WindowsPath.h"
-#include "platform/shell/Shell.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/WebBrowser.h"
 
@@ -94,12 +94,7 @@ void ShowHtmlPage(app::TFrmPrin& frm, ui::WebBrowser& browser, const QString& fi
     browser.navigate(QStringLiteral("file:") + files::nativePath(frm.AppDir + fileName));
 }
 
-void PrintHtmlPage(app::TFrmPrin& frm, ui::WebBrowser& browser)
-{
-    const QString url = browser.locationUrl();
-    if (url.startsWith(QLatin1String("file:")))
-        frm.services().shell.open(url.mid(5));
-}
+void PrintHtmlPage(app::TFrmPrin& frm, ui::WebBrowser& browser) { app::printWebPage(frm, browser); }
 
 void PublishHtmlPage(app::TFrmPrin& frm, ui::WebBrowser& browser, const QString& fileName, const QString& page)
 {

@@ -53,8 +53,7 @@ QString pageBreak(int continuationWidth);
 bool WriteHtmlPage(app::TFrmPrin& frm, const QString& fileName, const QString& page);
 // Shows AppDir + fileName in the web view.
 void ShowHtmlPage(app::TFrmPrin& frm, ui::WebBrowser& browser, const QString& fileName);
-// The printing of the page shown: the page opens in the desktop's browser, whose print dialog
-// prints it as the user chooses.
+// The printing of the page shown: the print dialog, then the page as the user chose there.
 void PrintHtmlPage(app::TFrmPrin& frm, ui::WebBrowser& browser);
 // Both, the page shown only once it is written, so that an older page never passes for the new one.
 void PublishHtmlPage(app::TFrmPrin& frm, ui::WebBrowser& browser, const QString& fileName, const QString& page);

@@ -1,6 +1,7 @@
 #include "exchange/labels/LabelPageTab.h"
 
 #include "app/FrmPrin.h"
+#include "app/WebPagePrinting.h"
 #include "exchange/HtmlPage.h"
 #include "exchange/labels/LabelFlags.h"
 #include "exchange/labels/LabelPage.h"
@@ -25,7 +26,7 @@ ui::WebBrowser& pageView(app::TFrmPrin& frm) { return frm.get<ui::WebBrowser>(QS
 }  // namespace
 
 LabelPageTab::LabelPageTab(app::TFrmPrin& frm)
-    : printPage([&frm](ui::WebBrowser& view) { return printShownPage(frm.application().dialogs(), view); }), m_frm(frm)
+    : printPage([&frm](ui::WebBrowser& view) { return app::printWebPage(frm, view); }), m_frm(frm)
 {
     frm.get<ui::Control>(QStringLiteral("SpeedButton36")).onClick = [this] { SpeedButton36Click(); };
     frm.get<ui::Control>(QStringLiteral("SpeedButton37")).onClick = [this] { SpeedButton37Click(); };

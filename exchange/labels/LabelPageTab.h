@@ -26,8 +26,8 @@ public:
     // Any change of the label screen's tab.
     void PageControl4Change();
 
-    // Prints the page the web view shows through the browser's print dialog; false when no
-    // printing was started (the dialog cancelled, no printer).
+    // Prints the page the web view shows through the print dialog; false when nothing was
+    // printed (the dialog cancelled, the print failed).
     std::function<bool(ui::WebBrowser&)> printPage;
 
 private:

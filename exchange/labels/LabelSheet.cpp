@@ -49,8 +49,8 @@ void LabelSheet::BuildEan13Labels(int columns, int columnGap, int rowGap)
         [](const LabelRow& r) { return isEan13FontText(r.codeBarres); },
         [](const LabelRow& r) { return text::Trim(r.codeBarres); },
         blackFont("Code EAN13", 40), 2, 1};
-    m_sheet.clear();
-    m_placed.clear();
+    // Emptied as by the rebuild without it: the librarian's Tab goes into the sheet either way.
+    clear();
     build(ean13, columns, columnGap, rowGap);
 }
 

@@ -6,6 +6,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
+#include <QPageLayout>
+#include <QPageRanges>
+#include <QPrinter>
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QWebEngineCertificateError>
@@ -13,12 +16,20 @@
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineView>
 #include <deque>
 #include <unistd.h>
 
 namespace browser {
 
 namespace {
+
+// A PDF file is printed on A4, the paper of French schools, with margins of 1 cm.
+QPageLayout filePageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
+}
 
 // Whether the certificate chain of an HTTPS page leads to the tests' own authority.
 bool trustedByTestAuthority(const QWebEngineCertificateError& error)
@@ -149,6 +160,47 @@ std::unique_ptr<ui::WebEnginePage> EngineWebPages::createPage(std::function<void
 void EngineWebPages::waitForEvents(int ms)
 {
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, ms);
+}
+
+void EngineWebPages::print(QObject* page, const ui::PrintChoice& choice, const ui::PrintDestination& destination,
+                           std::function<void(bool)> done)
+{
+    auto* shown = qobject_cast<QWebEnginePage*>(page);
+    if (!shown) {
+        done(false);
+        return;
+    }
+    QPageRanges ranges;
+    if (choice.range == ui::PrintChoice::Range::Pages)
+        ranges.addRange(choice.fromPage, choice.toPage);
+    if (!destination.outputFile.isEmpty()) {
+        // The engine writes the PDF file itself.
+        auto finished = std::make_shared<QMetaObject::Connection>();
+        *finished = QObject::connect(shown, &QWebEnginePage::pdfPrintingFinished, shown,
+                                     [finished, done](const QString&, bool ok) {
+                                         QObject::disconnect(*finished);
+                                         done(ok);
+                                     });
+        shown->printToPdf(destination.outputFile, filePageLayout(), ranges);
+        return;
+    }
+    // A printer takes the page through the view that shows it.
+    QWebEngineView* view = QWebEngineView::forPage(shown);
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    if (!destination.printerName.isEmpty())
+        printer->setPrinterName(destination.printerName);
+    if (!view || !printer->isValid() || printer->printerName().isEmpty()) {
+        done(false);
+        return;
+    }
+    printer->setCopyCount(choice.copies);
+    printer->setPageRanges(ranges);
+    auto finished = std::make_shared<QMetaObject::Connection>();
+    *finished = QObject::connect(view, &QWebEngineView::printFinished, view, [finished, printer, done](bool ok) {
+        QObject::disconnect(*finished);
+        done(ok);
+    });
+    view->print(printer.get());
 }
 
 }  // namespace browser

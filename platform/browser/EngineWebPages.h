@@ -18,6 +18,8 @@ public:
 
     std::unique_ptr<ui::WebEnginePage> createPage(std::function<void(int navigation, bool ok)> loaded) override;
     void waitForEvents(int ms) override;
+    void print(QObject* page, const ui::PrintChoice& choice, const ui::PrintDestination& destination,
+               std::function<void(bool ok)> done) override;
 
 private:
     QWebEngineProfile* profile();

@@ -4,6 +4,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Menu.h"
+#include "platform/ui/PrintDestination.h"
 
 #include <algorithm>
 
@@ -177,8 +178,12 @@ std::optional<QString> ScriptedDialogs::browseFolder(const FolderRequest& reques
 std::optional<PrintChoice> ScriptedDialogs::print(const PrintRequest& request)
 {
     const DialogAnswer answer = take({DialogRecord::Kind::Print, QStringLiteral("Print"), {}, kOkCancel, {}});
-    if (!accepts(answer))
+    // "OK" prints on the default printer; any answer but a button, into the PDF file it names.
+    const bool toFile = (answer.m_kind == DialogAnswer::Kind::Word || answer.m_kind == DialogAnswer::Kind::Text)
+                        && !answer.namedButton();
+    if (!toFile && !accepts(answer))
         return std::nullopt;
+    choosePrintDestination({QString(), toFile ? answer.m_text : QString()});
     return PrintChoice{PrintChoice::Range::All, request.minPage, request.maxPage, 1};
 }
 

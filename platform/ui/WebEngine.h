@@ -2,6 +2,9 @@
 // The browser engine behind the web view controls. The control model knows it only through this
 // interface: a program installs the real engine once at start; a process without one (most
 // tests) has web views that keep their address and never complete a page.
+#include "platform/ui/DialogService.h"
+#include "platform/ui/PrintDestination.h"
+
 #include <QString>
 #include <functional>
 #include <memory>
@@ -35,6 +38,10 @@ public:
     virtual std::unique_ptr<WebEnginePage> createPage(std::function<void(int navigation, bool ok)> loaded) = 0;
     // Lets the engine's pending events through, waiting up to ms for the first one.
     virtual void waitForEvents(int ms) = 0;
+    // Lays the page (a page's native object) out for paper and prints it as the print dialog
+    // chose; `done` tells whether the printer or the file took it.
+    virtual void print(QObject* page, const PrintChoice& choice, const PrintDestination& destination,
+                       std::function<void(bool ok)> done) = 0;
 
     // The engine of this process; none until installed.
     static WebEngine* installed();

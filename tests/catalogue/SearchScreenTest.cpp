@@ -253,10 +253,13 @@ TEST_F(SearchScreenTest, AccentFreeTermsAreWrittenBackAndThePageHoldsEveryValueE
     EXPECT_TRUE(answer.contains(".ANIMAUX"));
     EXPECT_EQ(frm().get<ui::WebBrowser>("WebBrowser7").locationUrl(),
               "file:" + files::nativePath(frm().AppDir + "Recherche_Titre.html"));
-    // The print picture hands the page to the desktop's browser.
-    input.click(QStringLiteral("Image100"));
-    EXPECT_EQ(shell.records().back(), "open: " + files::nativePath(frm().AppDir + "Recherche_Titre.html"));
     EXPECT_EQ(dialogTexts().back(), frm().tables.message(219) + " ../Recherche_Titre.html");
+    // The print picture asks the print dialog; nothing goes to the desktop.
+    const size_t handedOver = shell.records().size();
+    dialogs.answer(QStringLiteral("Cancel"));
+    input.click(QStringLiteral("Image100"));
+    EXPECT_EQ(dialogs.log().back().kind, ui::DialogRecord::Kind::Print);
+    EXPECT_EQ(shell.records().size(), handedOver);
 }
 
 TEST_F(SearchScreenTest, TheSummarySearchMarksTheTermWhereItEndsTheSummaryAndAuthorTermsKeepTheirAccents)

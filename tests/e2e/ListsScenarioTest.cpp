@@ -46,7 +46,9 @@ TEST(ListsScenario, CopiesOutAndOverdueCopiesAreListedWithTheirReminderLinks)
         "menu Livres > Livres sortis\n"
         "expect-visible Panel18\n"
         "answer OK\nanswer Cancel\nclick BitBtn5\n"
+        "expect-page-text WebBrowser11 Dora\n"
         "answer OK\nanswer Cancel\nclick BitBtn7\n"
+        "expect-page-text WebBrowser11 Caillou\n"
         "answer OK\nclick Button77\n"));
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
     EXPECT_EQ(run.lines.filter("error:").size(), 0) << run.joined().toStdString();

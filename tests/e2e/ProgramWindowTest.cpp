@@ -1,4 +1,5 @@
-// The program itself: one instance per user, and its start state drawn in a window.
+// The program itself: one instance per user, its start state drawn in a window, and its web
+// views drawn with their pages.
 #include "DriverRun.h"
 #include "QtPrinters.h"
 
@@ -6,6 +7,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -62,4 +64,26 @@ TEST(ProgramWindow, StartStateIsDrawn)
     EXPECT_EQ(image.size(), QSize(1378, 1080));
     // The window's own dark blue shows beside the home panel.
     EXPECT_EQ(image.pixelColor(1200, 900), QColor(0, 0, 45));
+}
+
+TEST(ProgramWindow, AScreenshotShowsThePageOfAWebView)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
+        GTEST_SKIP() << "Xvfb is not installed";
+    ProgramFolder program;
+    const QString picture = program.drive("catalogue.png");
+    const DriverResult run = play(program, logInScript() + "menu Livres > Catalogue Html Livre\n"
+                                                           "click Button12\n"
+                                                           "wait-page WebBrowser4\n"
+                                                           "screenshot " + picture + "\n",
+                                  {"--render"});
+    ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
+    const QImage image(picture);
+    ASSERT_FALSE(image.isNull());
+    // The page's heading and table rule, dark on the web view's white.
+    int dark = 0;
+    for (int y = 194; y < 895; ++y)
+        for (int x = 348; x < 1127; ++x)
+            dark += image.pixelColor(x, y).lightness() < 100;
+    EXPECT_GT(dark, 200);
 }

@@ -44,10 +44,13 @@ TEST(SearchScreenScenario, ATitleWordTypedWithItsAccentFindsEveryTitleHoldingItO
                                                                           "answer OK\n"
                                                                           "click Button50\n"
                                                                           "expect-text Edit55 ETE\n"
+                                                                          "expect-page-text WebBrowser7 L'Été des écureuils\n"
+                                                                          "expect-page-text WebBrowser7 Un ete au cinema\n"
                                                                           "click Edit85\n"
                                                                           "type jean\n"
                                                                           "answer OK\n"
-                                                                          "click Button75\n"));
+                                                                          "click Button75\n"
+                                                                          "expect-page-text WebBrowser7 Babar\n"));
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
     EXPECT_EQ(run.lines.filter("dialog: ").filter("Recherche_Titre.html").size(), 1);
 

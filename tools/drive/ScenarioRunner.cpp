@@ -15,7 +15,11 @@
 #include "platform/ui/ScriptedDialogs.h"
 #include "platform/ui/testing/InputDriver.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QHash>
+#include <QWebEnginePage>
+#include <optional>
 
 namespace drive {
 
@@ -30,6 +34,24 @@ const QHash<QString, quint16>& keyNames()
         {"home", ui::vk::Home}, {"end", ui::vk::End}, {"capslock", ui::vk::Capital}, {"space", ui::vk::Space},
     };
     return names;
+}
+
+// The engine loads in real time, whatever the program's clock.
+constexpr int kPageWaitMs = 30'000;
+
+// The text the web view's page shows, as the engine lays it out; none when it has no page or
+// does not answer in time.
+std::optional<QString> shownPageText(const ui::WebBrowser& view)
+{
+    auto* page = qobject_cast<QWebEnginePage*>(view.enginePage());
+    if (!page)
+        return std::nullopt;
+    auto shown = std::make_shared<std::optional<QString>>();
+    page->toPlainText([shown](const QString& text) { *shown = text; });
+    QDeadlineTimer deadline(kPageWaitMs);
+    while (!shown->has_value() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    return *shown;
 }
 
 QString describe(const ui::DialogRecord& record)
@@ -167,11 +189,10 @@ bool ScenarioRunner::perform(const Action& a)
         h.application.delay(a.milliseconds);
         return true;
     case ActionKind::WaitPage: {
-        // The engine loads in real time, whatever the program's clock.
         auto* view = dynamic_cast<ui::WebBrowser*>(&h.input.control(a.control));
         if (!view)
             return fail(a, QStringLiteral("%1 is no web view").arg(a.control));
-        if (!view->waitIdle(30'000))
+        if (!view->waitIdle(kPageWaitMs))
             return fail(a, QStringLiteral("%1 is still loading its page").arg(a.control));
         return true;
     }
@@ -187,6 +208,19 @@ bool ScenarioRunner::perform(const Action& a)
         const QString actual = h.input.control(a.control).text();
         if (actual != a.text)
             return fail(a, QStringLiteral("%1 shows \"%2\", not \"%3\"").arg(a.control, actual, a.text));
+        return true;
+    }
+    case ActionKind::ExpectPageText: {
+        auto* view = dynamic_cast<ui::WebBrowser*>(&h.input.control(a.control));
+        if (!view)
+            return fail(a, QStringLiteral("%1 is no web view").arg(a.control));
+        if (!view->waitIdle(kPageWaitMs))
+            return fail(a, QStringLiteral("%1 is still loading its page").arg(a.control));
+        const std::optional<QString> shown = shownPageText(*view);
+        if (!shown)
+            return fail(a, QStringLiteral("%1 shows no page").arg(a.control));
+        if (!shown->contains(a.text))
+            return fail(a, QStringLiteral("%1 shows \"%2\", without \"%3\"").arg(a.control, *shown, a.text));
         return true;
     }
     case ActionKind::ExpectFocus: {

@@ -32,7 +32,8 @@ std::vector<Action> parseScript(const QString& script)
         {"menu", ActionKind::Menu},
         {"answer", ActionKind::Answer}, {"wait", ActionKind::Wait}, {"wait-page", ActionKind::WaitPage},
         {"expect-visible", ActionKind::ExpectVisible}, {"expect-hidden", ActionKind::ExpectHidden},
-        {"expect-text", ActionKind::ExpectText}, {"expect-focus", ActionKind::ExpectFocus},
+        {"expect-text", ActionKind::ExpectText}, {"expect-page-text", ActionKind::ExpectPageText},
+        {"expect-focus", ActionKind::ExpectFocus},
         {"show", ActionKind::Show}, {"screenshot", ActionKind::Screenshot}, {"quit", ActionKind::Quit},
     };
     std::vector<Action> actions;
@@ -79,11 +80,13 @@ std::vector<Action> parseScript(const QString& script)
             require(!arg.isEmpty() && !arg.contains(u' '), "a control name");
             a.control = arg;
             break;
-        case ActionKind::ExpectText: {
+        case ActionKind::ExpectText:
+        case ActionKind::ExpectPageText: {
             const qsizetype s = arg.indexOf(u' ');
             require(!arg.isEmpty(), "a control name");
             a.control = s < 0 ? arg : arg.left(s);
             a.text = s < 0 ? QString() : arg.mid(s + 1);
+            require(a.kind == ActionKind::ExpectText || !a.text.isEmpty(), "a control name and a text");
             break;
         }
         case ActionKind::ClickAt: {

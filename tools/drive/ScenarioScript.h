@@ -9,13 +9,13 @@ namespace drive {
 
 enum class ActionKind {
     Scan, Type, Key, Click, ClickAt, Tab, Menu, Answer, Wait, WaitPage,
-    ExpectVisible, ExpectHidden, ExpectText, ExpectFocus, Show, Screenshot, Quit,
+    ExpectVisible, ExpectHidden, ExpectText, ExpectPageText, ExpectFocus, Show, Screenshot, Quit,
 };
 
 struct Action {
     ActionKind kind = ActionKind::Quit;
     QString control;     // Click, Tab, Expect*, Show, WaitPage
-    QString text;        // Scan, Type, Key, Answer, ExpectText, Screenshot
+    QString text;        // Scan, Type, Key, Answer, ExpectText, ExpectPageText, Screenshot
     QStringList path;    // Menu: captions from the menu bar down
     int x = 0, y = 0;    // ClickAt
     int milliseconds = 0;

@@ -1,6 +1,7 @@
 // qvl-drive [--render] [--preview] PROGRAM_FOLDER SCRIPT: runs the program headless in
-// PROGRAM_FOLDER and plays SCRIPT. With --render the windows are also drawn (on the offscreen
-// platform unless another is chosen), so that `screenshot` can write pictures of them. With
+// PROGRAM_FOLDER and plays SCRIPT. With --render the windows are also drawn (on a private Xvfb
+// display, web pages included, unless a platform other than offscreen is chosen; offscreen
+// without Xvfb), so that `screenshot` can write pictures of them. With
 // --preview the preview program runs instead, in the same folder as its working folder, and
 // prints to Preview.pdf there.
 #include "exchange/labels/BarcodeFonts.h"
@@ -11,9 +12,11 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/qt/Renderer.h"
 #include "preview/PreviewWindow.h"
+#include "tools/drive/PrivateDisplay.h"
 #include "tools/drive/ScenarioRunner.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,11 +24,21 @@
 #include <cstdio>
 #include <memory>
 
+namespace {
+
+constexpr int kFramesSettleMs = 500;
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     const bool render = argc > 1 && QByteArray(argv[1]) == "--render";
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    drive::PrivateDisplay display;
+    if (platform.isEmpty() || platform == "offscreen") {
+        if (!render || !display.start())
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     // The web views' engine needs a graphical application even when nothing is drawn.
     std::unique_ptr<QCoreApplication> qt = render ? std::make_unique<QApplication>(argc, argv)
                                                   : std::make_unique<QGuiApplication>(argc, argv);
@@ -83,8 +96,11 @@ int main(int argc, char** argv)
             std::weak_ptr<uiqt::Renderer> weak = renderer;
             runner.setScreenshot([weak, &application](const QString& file) {
                 const auto shown = weak.lock();
-                // Views that refresh through Qt's queue (the grids) show their rows first.
-                QCoreApplication::processEvents();
+                // Views that refresh through Qt's queue (the grids) show their rows first; the
+                // web engine hands a page it has just completed to its view with its next frames.
+                QDeadlineTimer settled(kFramesSettleMs);
+                while (!settled.hasExpired())
+                    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
                 const ui::Form* form = application.activeForm() ? application.activeForm() : application.mainForm();
                 return shown && form && shown->grab(*form).save(file, "PNG");
             });

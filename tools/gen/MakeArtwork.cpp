@@ -1,7 +1,8 @@
-// Usage: qvl-make-artwork PROGRAM_DIR ICON_THEME_DIR NAME=ICON=#RRGGBB[=add]...
-// Makes the artwork of the program folder:
-// - Reserve/Icones/NAME.png for each tool bar button: the icon theme's symbolic shape ICON
-//   (a path under ICON_THEME_DIR) in the given colour, with a "+" badge for "add";
+// Usage: qvl-make-artwork PROGRAM_DIR ICON_THEME_DIR ICON... [--theme ICON_THEME_DIR ICON...]
+// with each ICON NAME=SHAPE=#RRGGBB[=add][=SIZE]. Makes the artwork of the program folder:
+// - Reserve/Icones/NAME.png for each tool bar button and picture button: the icon theme's
+//   symbolic shape SHAPE (a path under the theme folder given last before it) in the given
+//   colour, with a "+" badge for "add", brought down to SIZE pixels square when given;
 // - Reserve/Accueil.jpg, the picture of the home panel: a school library's bookcase under the
 //   program's title;
 // - Reserve/Splash.jpg, the splash window's picture: the title beside a row of books.
@@ -250,7 +251,7 @@ QImage splashPicture()
 }
 
 // The symbolic shape in one colour, with a "+" badge when the button adds something.
-QImage toolbarIcon(const QImage& shape, const QColor& colour, bool add)
+QImage buttonIcon(const QImage& shape, const QColor& colour, bool add)
 {
     QImage icon = shape.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&icon);
@@ -285,20 +286,29 @@ int main(int argc, char** argv)
 {
     QGuiApplication application(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s PROGRAM_DIR ICON_THEME_DIR NAME=ICON=#RRGGBB[=add]...\n", argv[0]);
+        std::fprintf(stderr, "usage: %s PROGRAM_DIR ICON_THEME_DIR ICON... [--theme ICON_THEME_DIR ICON...]\n", argv[0]);
         return 2;
     }
     const QDir program(QFile::decodeName(argv[1]));
-    const QDir theme(QFile::decodeName(argv[2]));
+    QDir theme(QFile::decodeName(argv[2]));
     for (int i = 3; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--theme") == 0 && i + 1 < argc) {
+            theme.setPath(QFile::decodeName(argv[++i]));
+            continue;
+        }
         const QStringList parts = QString::fromUtf8(argv[i]).split(u'=');
         const QImage shape(theme.filePath(parts.value(1)));
         const QColor colour = QColor::fromString(parts.value(2));
-        if (parts.size() < 3 || shape.isNull() || !colour.isValid()) {
+        const bool add = parts.mid(3).contains(QStringLiteral("add"));
+        bool sized = false;
+        const int size = parts.size() > 3 ? parts.last().toInt(&sized) : 0;
+        if (parts.size() < 3 || shape.isNull() || !colour.isValid() || (sized && size <= 0)) {
             std::fprintf(stderr, "bad icon %s (theme %s)\n", argv[i], qPrintable(theme.path()));
             return 1;
         }
-        const QImage icon = toolbarIcon(shape, colour, parts.value(3) == QStringLiteral("add"));
+        QImage icon = buttonIcon(shape, colour, add);
+        if (sized)
+            icon = icon.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         if (!save(icon, program.filePath(QStringLiteral("Reserve/Icones/") + parts[0] + QStringLiteral(".png")), "PNG", -1))
             return 1;
     }

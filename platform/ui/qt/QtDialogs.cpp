@@ -2,6 +2,7 @@
 
 #include "platform/files/WindowsPath.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/PrintDestination.h"
 #include "platform/ui/qt/Appearance.h"
 
 #include <QApplication>
@@ -175,6 +176,8 @@ std::optional<ui::PrintChoice> QtDialogs::print(const ui::PrintRequest& request)
         break;
     }
     choice.copies = printer().copyCount();
+    const bool toFile = printer().outputFormat() == QPrinter::PdfFormat;
+    ui::choosePrintDestination({toFile ? QString() : printer().printerName(), toFile ? printer().outputFileName() : QString()});
     return choice;
 }
 

@@ -4,6 +4,7 @@
 #include "exchange/labels/LabelPrinting.h"
 #include "tests/exchange/labels/BarcodeDecoder.h"
 #include "platform/richtext/PreviewEngine.h"
+#include "platform/ui/Keys.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/PrintPreviewEngine.h"
 
@@ -56,7 +57,6 @@ TEST_F(LabelSheetTest, ThreeSectionsInTitleOrderWithTheirGapsAndEnds)
                             cell("Caillou au pays des merveilles") + blanks(3) + cell("Zoé") + blanks(3) + kPair + u'\r' +
                             kPair + kPair + QStringLiteral("FIN") + kPair + kPair + kPair;
     EXPECT_EQ(sheetText(), ean + code39 + numbers);
-    EXPECT_TRUE(sheet().wantTabs() || true);
 
     // Bar codes in their faces, titles in Courier New 8, all black.
     for (const ui::TextRun& run : sheet().runs()) {
@@ -68,6 +68,13 @@ TEST_F(LabelSheetTest, ThreeSectionsInTitleOrderWithTheirGapsAndEnds)
         EXPECT_EQ(run.font.size, face == QLatin1String("Code EAN13") ? 40 : face == QLatin1String("Courier New") ? 8 : 30);
         EXPECT_EQ(run.font.color, ui::colors::black);
     }
+
+    // The rebuilt sheet takes the librarian's Tab as text instead of passing the focus on.
+    input.click(sheet());
+    sheet().setSelStart(0);
+    input.key(ui::vk::Tab);
+    EXPECT_EQ(sheetText(), u'\t' + ean + code39 + numbers);
+    EXPECT_TRUE(sheet().focused());
 }
 
 struct LayoutCase {

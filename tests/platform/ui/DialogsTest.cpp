@@ -4,6 +4,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/PrintDestination.h"
 
 namespace ui {
 namespace {
@@ -91,6 +92,13 @@ TEST_F(DialogsTest, FileFolderPrintAndFontDialogsTakeAPathOrOkOrCancel)
     EXPECT_EQ(service.chooseFont(Font{QStringLiteral("Arial"), 12}), (Font{QStringLiteral("Arial"), 12}));
     EXPECT_EQ(dialogs.log()[0].kind, Kind::OpenFile);
     EXPECT_EQ(dialogs.log()[2].kind, Kind::Folder);
+    EXPECT_EQ(chosenPrintDestination().outputFile, QString());
+
+    // A print dialog answered with a path prints into that PDF file.
+    dialogs.answer(QStringLiteral("/tmp/Etiquettes.pdf"));
+    ASSERT_TRUE(service.print({1, 1, false}));
+    EXPECT_EQ(chosenPrintDestination().outputFile, QStringLiteral("/tmp/Etiquettes.pdf"));
+    EXPECT_EQ(chosenPrintDestination().printerName, QString());
 }
 
 class ModalFormTest : public UiFixture {

@@ -26,8 +26,9 @@ TEST(ScenarioScript, ParsesEveryAction)
         "show Panel13\n"
         "screenshot out.png\n"
         "quit\n"
-        "wait-page EdgeBrowser3\n");
-    ASSERT_EQ(actions.size(), 18u);
+        "wait-page EdgeBrowser3\n"
+        "expect-page-text WebBrowser7 Le Petit Prince\n");
+    ASSERT_EQ(actions.size(), 19u);
     EXPECT_EQ(actions[0].kind, ActionKind::Scan);
     EXPECT_EQ(actions[0].text, "9782070612758");
     EXPECT_EQ(actions[0].line, 2);
@@ -44,12 +45,16 @@ TEST(ScenarioScript, ParsesEveryAction)
     EXPECT_EQ(actions[16].kind, ActionKind::Quit);
     EXPECT_EQ(actions[17].kind, ActionKind::WaitPage);
     EXPECT_EQ(actions[17].control, "EdgeBrowser3");
+    EXPECT_EQ(actions[18].kind, ActionKind::ExpectPageText);
+    EXPECT_EQ(actions[18].control, "WebBrowser7");
+    EXPECT_EQ(actions[18].text, "Le Petit Prince");
 }
 
 TEST(ScenarioScript, MalformedLinesNameTheirLine)
 {
     const char* bad[] = {"jump Panel1", "clickat 50", "clickat a b", "wait", "click", "click two words",
-                         "menu Fichier >", "key", "wait-page", "wait-page two views"};
+                         "menu Fichier >", "key", "wait-page", "wait-page two views",
+                         "expect-page-text WebBrowser7"};
     for (const char* line : bad) {
         try {
             parseScript(QString("scan 1\n") + line);
