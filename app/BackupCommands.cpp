@@ -2,6 +2,7 @@
 
 #include "app/DailyCopy.h"
 #include "app/FrmPrin.h"
+#include "platform/files/ShownPath.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/DialogService.h"
 
@@ -45,11 +46,11 @@ void BackupCommands::Sauvegarde1Click()
     while (target.contains(QStringLiteral("\\\\")))
         target.replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
     if (!copyOpenDatabase(m_frm.db.ADOConnection1, target)) {
-        application.showMessage(QStringLiteral("La copie de la base n'a pas pu être faite : ") + target);
+        application.showMessage(QStringLiteral("La copie de la base n'a pas pu être faite : ") + files::shownPath(target));
         return;
     }
-    application.showMessage(m_frm.AppDir + QStringLiteral("Test1.bib"));
-    application.showMessage(target);
+    application.showMessage(files::shownPath(m_frm.AppDir + QStringLiteral("Test1.bib")));
+    application.showMessage(files::shownPath(target));
 }
 
 std::optional<QString> BackupCommands::chooseFolder(int titleEntry)

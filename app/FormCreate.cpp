@@ -6,8 +6,10 @@
 #include "app/MainWindowLayout.h"
 #include "app/SettingsFile.h"
 #include "platform/db/BulkScope.h"
+#include "platform/db/Error.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/FileError.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/media/SoundCommands.h"
 #include "platform/text/DateText.h"
@@ -32,6 +34,24 @@ const char* const kFontsRegisteredAgain[] = {"Code39.ttf", "c39hrp24dhtt.ttf", "
                                              "c39hrp48dhtt.ttf", "idautomation_com_code_39.ttf"};
 const QString kSystemFonts = QStringLiteral("c:\\windows\\fonts\\");
 
+// False, after telling the librarian and ending the program, when Test1.bib cannot be opened.
+// Without its database nothing is safe to show: the window would open with every menu, the
+// administrator's included, and no login.
+bool databaseOpens(TFrmPrin& frm)
+{
+    try {
+        frm.db.ADOConnection1.open();
+        return true;
+    } catch (const db::Error&) {
+        frm.application().messageBox(QStringLiteral("Le fichier de la base de données est absent ou illisible :\r") +
+                                         files::shownPath(frm.AppDir + QStringLiteral("Test1.bib")) +
+                                         QStringLiteral("\rLe programme s'arrête."),
+                                     frm.application().title(), ui::MessageButtons::Ok, ui::MessageIcon::Error);
+        frm.KillProcessByName(TFrmPrin::programExeName());
+        return false;
+    }
+}
+
 }  // namespace
 
 void TFrmPrin::FormCreate()
@@ -46,6 +66,8 @@ void TFrmPrin::FormCreate()
     AppDrive = AppDir.left(3);
     BackupDateText = text::shortDateText(application().clock().currentDateTime().date()).replace(u'/', u'-');
     db.setUp(AppDir);
+    if (!databaseOpens(*this))
+        return;
     if (auto* image3 = find<ui::Image>(QStringLiteral("Image3")))
         CoverFrameSize = image3->bounds().size();
     else

@@ -2,6 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "app/LanguageForm.h"
+#include "app/PlatformTexts.h"
 #include "app/Login.h"
 #include "app/PictureButtons.h"
 #include "app/SplashForm.h"
@@ -18,6 +19,7 @@ Program::~Program() = default;
 
 void Program::start(const std::vector<ScreenInstaller>& screens)
 {
+    givePlatformTextsInFrench();
     ui::Application& application = m_services.ui;
     m_splash = std::make_unique<TForm1>(application, files::nativePath(files::appDir() + QStringLiteral("Reserve\\Splash.jpg")));
     m_splash->show();

@@ -6,6 +6,7 @@
 #include "app/SettingsFile.h"
 #include "app/SharedBaseContribution.h"
 #include "platform/db/BulkScope.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/net/Error.h"
 #include "platform/text/DateText.h"
@@ -48,7 +49,7 @@ void ShutDown::FormCloseQuery(bool& canClose)
     if (copyToday()) {
         const QString archive = dailyArchivePath(m_frm.BackupDateText);
         if (!zipFile(archive, dailyCopyPath(m_frm.BackupDateText)))
-            tell(QStringLiteral("L'archive de la sauvegarde du jour n'a pas pu être faite : ") + archive);
+            tell(QStringLiteral("L'archive de la sauvegarde du jour n'a pas pu être faite : ") + files::shownPath(archive));
     }
     application.showMessage(QStringLiteral("Patientez pendant la sauvegarde avant fermeture"));
     m_frm.KillProcessByName(TFrmPrin::programExeName());
@@ -63,7 +64,8 @@ void ShutDown::Quitter1Click()
         m_renumberCopies(m_frm.db.ars);
     m_frm.db.ars.close();
     m_frm.db.ars.clearSql();
-    m_frm.application().showMessage(m_frm.tables.message(55) + m_frm.AppDir + QStringLiteral("Sauvegarde.csv \r\n") +
+    m_frm.application().showMessage(m_frm.tables.message(55) + files::shownPath(m_frm.AppDir + QStringLiteral("Sauvegarde.csv")) +
+                                    QStringLiteral(" \r\n") +
                                     m_frm.tables.message(56));
     m_frm.close();
 }
@@ -86,17 +88,19 @@ void ShutDown::CloudBackup()
         application.showMessage(QStringLiteral("annulé"));
         return;
     }
-    const QString today = text::shortDateText(application.clock().currentDateTime().date());
-    application.showMessage(QStringLiteral("OK pour la sauvegarde nuage de : Test1_") + m_frm.settings.RNE +
-                            u'_' + today + QStringLiteral("_.zip"));
     const QString copy = dailyFolder() + QStringLiteral("Test1.bib");
     const QString archive = dailyFolder() + QStringLiteral("Test1.zip");
     if (!copyOpenDatabase(m_frm.db.ADOConnection1, copy) || !zipFile(archive, copy)) {
-        tell(QStringLiteral("La sauvegarde dans les nuages n'a pas pu être préparée : ") + archive);
+        tell(QStringLiteral("La sauvegarde dans les nuages n'a pas pu être préparée : ") + files::shownPath(archive));
         return;
     }
-    if (!m_frm.settings.ftpbool)
+    // The cloud copy is announced only once it is there; without sharing it is never made.
+    if (!m_frm.settings.ftpbool) {
+        tell(QStringLiteral("La sauvegarde dans les nuages est désactivée (partage FTP non activé). "
+                            "La sauvegarde locale est faite : ") +
+             files::shownPath(archive));
         return;
+    }
     net::FtpClient& ftp = m_frm.IdFTP1;
     const MakerHost& maker = m_frm.settings.maker;
     try {
@@ -109,7 +113,11 @@ void ShutDown::CloudBackup()
     } catch (const std::exception& error) {
         ftp.disconnect();
         tell(QStringLiteral("La sauvegarde dans les nuages a échoué : ") + QString::fromStdString(error.what()));
+        return;
     }
+    const QString today = text::shortDateText(application.clock().currentDateTime().date());
+    tell(QStringLiteral("OK pour la sauvegarde nuage de : Test1_") + m_frm.settings.RNE + u'_' + today +
+         QStringLiteral("_.zip"));
 }
 
 bool ShutDown::copyToday()
@@ -117,7 +125,7 @@ bool ShutDown::copyToday()
     const QString copy = dailyCopyPath(m_frm.BackupDateText);
     if (copyOpenDatabase(m_frm.db.ADOConnection1, copy))
         return true;
-    tell(QStringLiteral("La copie du jour de la base n'a pas pu être faite : ") + copy);
+    tell(QStringLiteral("La copie du jour de la base n'a pas pu être faite : ") + files::shownPath(copy));
     return false;
 }
 

@@ -2,6 +2,7 @@
 #include "app/FrmPrin.h"
 
 #include "platform/files/FileOps.h"
+#include "platform/files/ShownPath.h"
 #include "platform/shell/Shell.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
@@ -52,7 +53,7 @@ bool TFrmPrin::CopyFolder(const QString& source, const QString& dest)
     };
     const QString from = clean(source);
     const QString to = clean(dest);
-    application().showMessage(to);
+    application().showMessage(files::shownPath(to));
     try {
         return files::copyFolder(from, to);
     } catch (const std::exception&) {

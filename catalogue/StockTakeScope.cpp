@@ -75,7 +75,12 @@ bool stockTakePasswordGiven(app::TFrmPrin& frm)
 {
     const QString answer = frm.application().inputBox(frm.tables.dialog(33), frm.tables.dialog(34), QString(), true);
     if (answer.isEmpty()) {
-        frm.application().showMessage(QStringLiteral("Le mot de passe ne peut être vide"));
+        // A new installation has no administrator password yet, so no answer could ever pass.
+        const QString whereToSetIt = frm.settings.MDP_Administrateur.isEmpty()
+                                         ? QStringLiteral("\rAucun mot de passe administrateur n'est encore défini : "
+                                                          "choisissez-le dans le menu Outils > Configuration.")
+                                         : QString();
+        frm.application().showMessage(QStringLiteral("Le mot de passe ne peut être vide") + whereToSetIt);
         return false;
     }
     return answer == frm.settings.MDP_Administrateur;

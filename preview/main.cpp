@@ -3,6 +3,7 @@
 #include "platform/richtext/PreviewEngine.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Clock.h"
+#include "platform/ui/ToolkitTranslation.h"
 #include "platform/ui/qt/QtDialogs.h"
 #include "platform/ui/qt/QtPump.h"
 #include "platform/ui/qt/Renderer.h"
@@ -15,6 +16,7 @@
 int main(int argc, char** argv)
 {
     QApplication qt(argc, argv);
+    ui::installToolkitTranslation(QStringLiteral("fr"));
     ui::SystemClock clock;
     uiqt::QtDialogs dialogs;
     ui::Application application(clock, dialogs);

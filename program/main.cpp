@@ -12,6 +12,7 @@
 #include "platform/shell/SystemShell.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Clock.h"
+#include "platform/ui/ToolkitTranslation.h"
 #include "platform/ui/qt/QtDialogs.h"
 #include "platform/ui/qt/QtPump.h"
 #include "platform/ui/qt/Renderer.h"
@@ -28,6 +29,7 @@
 int main(int argc, char** argv)
 {
     QApplication qt(argc, argv);
+    ui::installToolkitTranslation(QStringLiteral("fr"));
     ui::SystemClock clock;
     uiqt::QtDialogs dialogs;
     ui::Application application(clock, dialogs);

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins qt6-webengine-dev
+  qt6-base-dev qt6-qpa-plugins qt6-webengine-dev qt6-translations-l10n
   libsqlite3-dev libcurl4-openssl-dev libgumbo-dev
   libjpeg-dev libgif-dev libwebp-dev libpng-dev zlib1g-dev
   p7zip-full fonts-liberation2 adwaita-icon-theme

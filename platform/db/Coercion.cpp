@@ -1,4 +1,5 @@
 #include "platform/db/Coercion.h"
+#include "platform/db/ErrorTexts.h"
 
 #include "platform/db/Error.h"
 #include "platform/db/TextForm.h"
@@ -21,14 +22,14 @@ constexpr double kLastDate = 2958465.99999;
 [[noreturn]] void refuse(const QString& shown, const Column& column)
 {
     throw Error(Error::Kind::Conversion,
-                QStringLiteral("'%1' is not a valid value for the field %2").arg(shown, column.name));
+                errorTexts().invalidValue.arg(shown, column.name));
 }
 
 Value checkedText(const QString& text, const Column& column)
 {
     if (column.size > 0 && text.size() > column.size) {
         throw Error(Error::Kind::TooLong,
-                    QStringLiteral("the value is too long for the field %1 (at most %2 characters)")
+                    errorTexts().tooLong
                         .arg(column.name)
                         .arg(column.size));
     }

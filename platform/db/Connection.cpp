@@ -1,4 +1,5 @@
 #include "platform/db/Connection.h"
+#include "platform/db/ErrorTexts.h"
 
 #include "platform/db/CommitHold.h"
 #include "platform/db/DataSet.h"
@@ -80,7 +81,7 @@ void Connection::open()
     configureEngine();
     const QString path = nativePath();
     if (path.isEmpty())
-        throw Error(Error::Kind::Open, QStringLiteral("the connection string names no database file"));
+        throw Error(Error::Kind::Open, errorTexts().noDatabaseFile);
     sqlite3* handle = nullptr;
     // Never SQLITE_OPEN_CREATE: a missing file is an error, not a new empty database.
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle,

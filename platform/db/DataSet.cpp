@@ -1,4 +1,5 @@
 #include "platform/db/DataSet.h"
+#include "platform/db/ErrorTexts.h"
 
 #include "platform/db/Coercion.h"
 #include "platform/db/Connection.h"
@@ -214,7 +215,7 @@ int DataSet::fieldCount() const { return active() ? table_->columnCount() : 0; }
 Field DataSet::field(int index)
 {
     if (index < 0 || index >= fieldCount())
-        throw Error(Error::Kind::UnknownName, QStringLiteral("no field number %1").arg(index));
+        throw Error(Error::Kind::UnknownName, errorTexts().noFieldNumber.arg(index));
     return Field(*this, index);
 }
 
@@ -261,7 +262,7 @@ void DataSet::setFieldValue(int column, const Value& value)
     requireEditing();
     const Column& c = table_->column(column);
     if (c.readOnly())
-        throw Error(Error::Kind::State, QStringLiteral("Field '%1' cannot be modified").arg(c.name));
+        throw Error(Error::Kind::State, errorTexts().fieldNotModifiable.arg(c.name));
     buffer_[size_t(column)] = coerce(value, c);
     changed_[size_t(column)] = true;
     modified_ = true;
@@ -273,20 +274,20 @@ void DataSet::setFieldValue(int column, const Value& value)
 void DataSet::requireActive() const
 {
     if (!active())
-        throw Error(Error::Kind::State, QStringLiteral("Cannot perform this operation on a closed dataset"));
+        throw Error(Error::Kind::State, errorTexts().closedDataSet);
 }
 
 void DataSet::requireEditing() const
 {
     if (!editing())
-        throw Error(Error::Kind::State, QStringLiteral("Dataset not in edit or insert mode"));
+        throw Error(Error::Kind::State, errorTexts().notEditing);
 }
 
 void DataSet::requireRow() const
 {
     requireActive();
     if (view_.empty())
-        throw Error(Error::Kind::State, QStringLiteral("Cannot perform this operation on an empty dataset"));
+        throw Error(Error::Kind::State, errorTexts().emptyDataSet);
 }
 
 // Before the current row is left: a changed row is posted, an untouched one given up.
@@ -364,7 +365,7 @@ void DataSet::post()
             connection_->noteWrite();
             if (changed == 0) {
                 throw Error(Error::Kind::RowGone,
-                            QStringLiteral("The row cannot be found: it was deleted since it was read"));
+                            errorTexts().rowGone);
             }
             for (int column = 0; column < t.columnCount(); ++column) {
                 if (changed_[size_t(column)])

@@ -1,4 +1,5 @@
 #include "platform/db/Query.h"
+#include "platform/db/ErrorTexts.h"
 
 #include "platform/db/Connection.h"
 #include "platform/db/Error.h"
@@ -35,7 +36,7 @@ SelectStatement Query::selectStatement() const
     Statement statement = parseStatement(sql());
     if (auto* select = std::get_if<SelectStatement>(&statement))
         return std::move(*select);
-    throw Error(Error::Kind::State, QStringLiteral("The statement does not return a result set"));
+    throw Error(Error::Kind::State, errorTexts().noResultSet);
 }
 
 }  // namespace db

@@ -1,4 +1,5 @@
 #include "platform/db/Schema.h"
+#include "platform/db/ErrorTexts.h"
 
 #include "platform/db/Error.h"
 
@@ -31,7 +32,7 @@ int TableSchema::require(const QString& name) const
 {
     const int index = indexOf(name);
     if (index < 0)
-        throw Error(Error::Kind::UnknownName, QStringLiteral("no such column: %1").arg(name));
+        throw Error(Error::Kind::UnknownName, errorTexts().noSuchColumn.arg(name));
     return index;
 }
 
@@ -140,7 +141,7 @@ const TableSchema& Schema::table(const QString& name) const
 {
     if (const auto* found = find(name))
         return *found;
-    throw Error(Error::Kind::UnknownName, QStringLiteral("no such table: %1").arg(name));
+    throw Error(Error::Kind::UnknownName, errorTexts().noSuchTable.arg(name));
 }
 
 QStringList Schema::tableNames() const

@@ -1,4 +1,5 @@
 #include "platform/db/SqlCompiler.h"
+#include "platform/db/ErrorTexts.h"
 
 #include "platform/db/Coercion.h"
 #include "platform/db/Error.h"
@@ -39,7 +40,7 @@ QString likePattern(const Literal& literal, const Column& column, PatternStyle s
 {
     if (literal.kind == Literal::Kind::Boolean) {
         throw Error(Error::Kind::Conversion,
-                    QStringLiteral("'%1' is not a valid pattern for the field %2")
+                    errorTexts().invalidPattern
                         .arg(literal.boolean ? QStringLiteral("True") : QStringLiteral("False"), column.name));
     }
     if (style == PatternStyle::Statement)
@@ -98,12 +99,12 @@ const Column& writableColumn(const TableSchema& table, const QString& name, QSet
     const int index = table.require(name);
     if (seen.contains(index)) {
         throw Error(Error::Kind::Syntax,
-                    QStringLiteral("duplicate output destination '%1'").arg(table.column(index).name));
+                    errorTexts().duplicateDestination.arg(table.column(index).name));
     }
     seen.insert(index);
     const Column& column = table.column(index);
     if (update && column.readOnly())
-        throw Error(Error::Kind::State, QStringLiteral("the field %1 cannot be updated").arg(column.name));
+        throw Error(Error::Kind::State, errorTexts().fieldNotUpdatable.arg(column.name));
     return column;
 }
 
@@ -132,7 +133,7 @@ NativeSql compile(const InsertStatement& s, const Schema& schema)
     const TableSchema& table = schema.table(s.table);
     if (s.columns.size() != s.values.size()) {
         throw Error(Error::Kind::Syntax,
-                    QStringLiteral("number of query values and destination fields are not the same"));
+                    errorTexts().valueCountMismatch);
     }
     QString names;
     QString marks;

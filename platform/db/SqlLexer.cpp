@@ -1,4 +1,5 @@
 #include "platform/db/SqlLexer.h"
+#include "platform/db/ErrorTexts.h"
 
 #include "platform/db/Error.h"
 
@@ -23,7 +24,7 @@ bool isNameChar(QChar c)
 
 [[noreturn]] void syntaxError(const QString& near)
 {
-    throw Error(Error::Kind::Syntax, QStringLiteral("syntax error near \"%1\"").arg(near));
+    throw Error(Error::Kind::Syntax, errorTexts().syntaxNear.arg(near));
 }
 
 }  // namespace

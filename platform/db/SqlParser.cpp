@@ -1,4 +1,5 @@
 #include "platform/db/SqlParser.h"
+#include "platform/db/ErrorTexts.h"
 
 #include "platform/db/Error.h"
 #include "platform/db/SqlLexer.h"
@@ -54,9 +55,9 @@ private:
     {
         const Token& t = peek();
         if (t.kind == Token::Kind::End)
-            throw Error(Error::Kind::Syntax, QStringLiteral("syntax error: incomplete statement"));
+            throw Error(Error::Kind::Syntax, errorTexts().incompleteStatement);
         const QString shown = t.kind == Token::Kind::Text ? u'\'' + t.text + u'\'' : t.text;
-        throw Error(Error::Kind::Syntax, QStringLiteral("syntax error near \"%1\"").arg(shown));
+        throw Error(Error::Kind::Syntax, errorTexts().syntaxNear.arg(shown));
     }
 
     bool accept(const char* keyword)

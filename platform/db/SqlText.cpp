@@ -1,4 +1,5 @@
 #include "platform/db/SqlText.h"
+#include "platform/db/ErrorTexts.h"
 
 #include "platform/db/Error.h"
 #include "platform/text/PascalText.h"
@@ -14,7 +15,7 @@ QString sqlInteger(const QString& text)
     bool ok = false;
     const qint64 value = trimmed.toLongLong(&ok);
     if (!ok || !digits.match(trimmed).hasMatch())
-        throw Error(Error::Kind::Conversion, QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw Error(Error::Kind::Conversion, errorTexts().invalidInteger.arg(text));
     return QString::number(value);
 }
 

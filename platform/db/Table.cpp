@@ -1,4 +1,5 @@
 #include "platform/db/Table.h"
+#include "platform/db/ErrorTexts.h"
 
 #include "platform/db/Error.h"
 #include "platform/db/SqlParser.h"
@@ -25,7 +26,7 @@ void Table::setIndexFieldNames(const QString& names)
 SelectStatement Table::selectStatement() const
 {
     if (tableName_.isEmpty())
-        throw Error(Error::Kind::State, QStringLiteral("No table name given"));
+        throw Error(Error::Kind::State, errorTexts().noTableName);
     return SelectStatement{tableName_, {}, std::nullopt, parseSort(QString(indexFieldNames_).replace(u';', u','))};
 }
 

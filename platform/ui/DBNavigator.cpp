@@ -8,6 +8,20 @@
 
 namespace ui {
 
+namespace {
+
+DBNavigator::DeleteQuestion& navigatorDeleteQuestion()
+{
+    static DBNavigator::DeleteQuestion question;
+    return question;
+}
+
+}  // namespace
+
+const DBNavigator::DeleteQuestion& DBNavigator::deleteQuestion() { return navigatorDeleteQuestion(); }
+
+void DBNavigator::setDeleteQuestion(const DeleteQuestion& question) { navigatorDeleteQuestion() = question; }
+
 DBNavigator::DBNavigator(Form& form, const QString& name)
     : WinControl(form, name),
       m_watch([this] { notify(Property::Data); }),
@@ -58,7 +72,8 @@ void DBNavigator::userClickButton(Button button)
         if (beforeDelete && !beforeDelete())
             return;
         if (!m_confirmDelete
-            || application().messageBox(kDeleteQuestion, kDeleteCaption, MessageButtons::OkCancel, MessageIcon::Question)
+            || application().messageBox(deleteQuestion().text, deleteQuestion().caption, MessageButtons::OkCancel,
+                                        MessageIcon::Question)
                    != ModalResult::Cancel)
             dataSet.remove();
         break;

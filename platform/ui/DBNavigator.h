@@ -14,9 +14,13 @@ class DBNavigator : public WinControl {
 public:
     enum class Button { First, Prior, Next, Last, Insert, Delete, Edit, Post, Cancel, Refresh };
 
-    // The question Delete asks, and its caption.
-    static inline const QString kDeleteQuestion = QStringLiteral("Delete record?");
-    static inline const QString kDeleteCaption = QStringLiteral("Confirm");
+    // The question Delete asks, and its caption: English until the program gives its own.
+    struct DeleteQuestion {
+        QString text = QStringLiteral("Delete record?");
+        QString caption = QStringLiteral("Confirm");
+    };
+    static const DeleteQuestion& deleteQuestion();
+    static void setDeleteQuestion(const DeleteQuestion& question);
 
     DBNavigator(Form& form, const QString& name);
 

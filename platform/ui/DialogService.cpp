@@ -1,6 +1,7 @@
 #include "platform/ui/DialogService.h"
 
 #include "platform/ui/Form.h"
+#include "platform/ui/ToolkitTranslation.h"
 
 namespace ui {
 
@@ -32,10 +33,12 @@ QString resultName(ModalResult result)
     return {};
 }
 
+// A script may name a button in English or as the box shows it.
 std::optional<ModalResult> resultFromName(const QString& name)
 {
     for (const auto& [value, text] : kResultNames)
-        if (name.compare(QLatin1String(text), Qt::CaseInsensitive) == 0)
+        if (name.compare(QLatin1String(text), Qt::CaseInsensitive) == 0 ||
+            name.compare(buttonCaption(value), Qt::CaseInsensitive) == 0)
             return value;
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/PrintDestination.h"
+#include "platform/ui/ToolkitTranslation.h"
 
 #include <algorithm>
 
@@ -125,7 +126,7 @@ ModalResult ScriptedDialogs::message(const MessageRequest& request)
     const std::vector<ModalResult> buttons = buttonsOf(request.buttons);
     QStringList names;
     for (ModalResult b : buttons)
-        names << resultName(b);
+        names << buttonCaption(b);
     const DialogAnswer answer = take({DialogRecord::Kind::Message, request.caption, request.text, names, {}});
     const auto chosen = answer.namedButton();
     if (!chosen || std::find(buttons.begin(), buttons.end(), *chosen) == buttons.end())
@@ -135,14 +136,18 @@ ModalResult ScriptedDialogs::message(const MessageRequest& request)
 
 void ScriptedDialogs::exceptionBox(const QString& caption, const QString& text)
 {
-    logShown({DialogRecord::Kind::Error, caption, text, {resultName(ModalResult::Ok)}, {}});
+    logShown({DialogRecord::Kind::Error, caption, text, {buttonCaption(ModalResult::Ok)}, {}});
 }
 
-static const QStringList kOkCancel = {QStringLiteral("OK"), QStringLiteral("Cancel")};
+// The two buttons of the input, file, folder, print and font dialogs.
+static QStringList okCancelCaptions()
+{
+    return {buttonCaption(ModalResult::Ok), buttonCaption(ModalResult::Cancel)};
+}
 
 std::optional<QString> ScriptedDialogs::input(const InputRequest& request)
 {
-    const DialogAnswer answer = take({DialogRecord::Kind::Input, request.caption, request.prompt, kOkCancel, {}});
+    const DialogAnswer answer = take({DialogRecord::Kind::Input, request.caption, request.prompt, okCancelCaptions(), {}});
     switch (answer.m_kind) {
     case DialogAnswer::Kind::Text: return answer.m_text;
     case DialogAnswer::Kind::Word:
@@ -167,17 +172,17 @@ std::optional<QString> ScriptedDialogs::pathAnswer(const DialogAnswer& answer) c
 
 std::optional<QString> ScriptedDialogs::openFile(const OpenFileRequest& request)
 {
-    return pathAnswer(take({DialogRecord::Kind::OpenFile, request.title, request.filter, kOkCancel, {}}));
+    return pathAnswer(take({DialogRecord::Kind::OpenFile, request.title, request.filter, okCancelCaptions(), {}}));
 }
 
 std::optional<QString> ScriptedDialogs::browseFolder(const FolderRequest& request)
 {
-    return pathAnswer(take({DialogRecord::Kind::Folder, request.title, request.initialDir, kOkCancel, {}}));
+    return pathAnswer(take({DialogRecord::Kind::Folder, request.title, request.initialDir, okCancelCaptions(), {}}));
 }
 
 std::optional<PrintChoice> ScriptedDialogs::print(const PrintRequest& request)
 {
-    const DialogAnswer answer = take({DialogRecord::Kind::Print, QStringLiteral("Print"), {}, kOkCancel, {}});
+    const DialogAnswer answer = take({DialogRecord::Kind::Print, QStringLiteral("Print"), {}, okCancelCaptions(), {}});
     // "OK" prints on the default printer; any answer but a button, into the PDF file it names.
     const bool toFile = (answer.m_kind == DialogAnswer::Kind::Word || answer.m_kind == DialogAnswer::Kind::Text)
                         && !answer.namedButton();
@@ -189,7 +194,7 @@ std::optional<PrintChoice> ScriptedDialogs::print(const PrintRequest& request)
 
 std::optional<Font> ScriptedDialogs::chooseFont(const Font& initial)
 {
-    const DialogAnswer answer = take({DialogRecord::Kind::Font, QStringLiteral("Font"), initial.name, kOkCancel, {}});
+    const DialogAnswer answer = take({DialogRecord::Kind::Font, QStringLiteral("Font"), initial.name, okCancelCaptions(), {}});
     if (!accepts(answer))
         return std::nullopt;
     return initial;

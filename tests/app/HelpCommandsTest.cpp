@@ -1,49 +1,34 @@
 // The help documents open in the desktop's browser; "A propos" shows the home screen and the
 // about message.
-#include "SetupScreensFixture.h"
-
-#include "platform/ui/Button.h"
-#include "platform/ui/Panel.h"
+#include "WholeProgramFixture.h"
 
 #include <QFileInfo>
-#include <tuple>
 
 namespace {
 
-class HelpCommandsTest : public SetupScreensTest {
+class HelpCommandsTest : public WholeProgramTest {
 protected:
-    // The help buttons as the book and pupil import screens place them.
-    app::TFrmPrin& startWithHelpButtons()
-    {
-        return startAsAdministrator({[](app::TFrmPrin& f) {
-            const std::tuple<const char*, const char*, QRect> buttons[] = {{"Button87", "Panel4", QRect(20, 20, 80, 25)},
-                                                                           {"Button88", "Panel4", QRect(20, 60, 80, 25)},
-                                                                           {"Button78", "Panel1", QRect(500, 90, 300, 32)}};
-            for (const auto& [name, screen, place] : buttons)
-                f.create<ui::Button>(QString::fromLatin1(name), &f.get<ui::Panel>(QString::fromLatin1(screen)))
-                    ->setBounds(place);
-        }});
-    }
-    void clickOnItsScreen(const char* button)
-    {
-        ui::Control& b = control(button);
-        frm().HideAllScreens();
-        b.parent()->show();
-        input.click(b);
-    }
     QString lastOpened() const { return shell.records().value(shell.records().size() - 1); }
 };
 
 }  // namespace
 
+// Passes once the book screen places its help buttons Button87 and Button88.
 TEST_F(HelpCommandsTest, EachCommandOpensItsDeliveredDocument)
 {
-    startWithHelpButtons();
+    startAsAdministratorWithEveryScreen();
+    // Each help button clicked on its own screen, opened through its menu.
+    const auto onScreen = [this](const char* menu, const char* button) {
+        return [this, menu, button] {
+            input.menu(QString::fromUtf8(menu));
+            input.click(QString::fromLatin1(button));
+        };
+    };
     const std::pair<std::function<void()>, const char*> cases[] = {
         {[&] { input.menu(QStringLiteral("Aide > Aide")); }, "Documentation/QvlZantor_ecole.html"},
-        {[&] { clickOnItsScreen("Button87"); }, "Documentation/Astuce_recherche_livre.htm"},
-        {[&] { clickOnItsScreen("Button88"); }, "Documentation/Astuce_complement_livre.htm"},
-        {[&] { clickOnItsScreen("Button78"); }, "Documentation/Astuce_choisir_importation.htm"},
+        {onScreen("Emprunteurs > Importer Onde", "Button78"), "Documentation/Astuce_choisir_importation.htm"},
+        {onScreen("Livres > Nouveaux livres", "Button87"), "Documentation/Astuce_recherche_livre.htm"},
+        {onScreen("Livres > Nouveaux livres", "Button88"), "Documentation/Astuce_complement_livre.htm"},
     };
     for (const auto& [act, document] : cases) {
         SCOPED_TRACE(document);
@@ -58,7 +43,7 @@ TEST_F(HelpCommandsTest, EachCommandOpensItsDeliveredDocument)
 
 TEST_F(HelpCommandsTest, VideosOpenTheMakersPageOnlyWhenAHostIsSet)
 {
-    app::TFrmPrin& w = startAsAdministrator();
+    app::TFrmPrin& w = startAsAdministratorWithEveryScreen();
     const qsizetype before = shell.records().size();
     input.menu(QString::fromUtf8("Aide > Vidéos"));
     EXPECT_EQ(shell.records().size(), before);
@@ -70,7 +55,7 @@ TEST_F(HelpCommandsTest, VideosOpenTheMakersPageOnlyWhenAHostIsSet)
 
 TEST_F(HelpCommandsTest, AProposSlidesTheHomeScreenInAndShowsTheAboutMessage)
 {
-    app::TFrmPrin& w = startAsAdministrator();
+    app::TFrmPrin& w = startAsAdministratorWithEveryScreen();
     input.menu(QString::fromUtf8("Outils > Coordonnées"));
     ASSERT_TRUE(control("Identification").visible());
     dialogs.clearLog();

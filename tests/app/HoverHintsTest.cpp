@@ -1,44 +1,47 @@
 // Balloon hints shown as the mouse enters the book screen's buttons, and floating panels that
 // follow the mouse while a button is held on them.
-#include "MainWindowFixture.h"
+#include "WholeProgramFixture.h"
 
-#include "app/HoverHints.h"
-#include "platform/ui/Button.h"
 #include "platform/ui/PageControl.h"
-#include "platform/ui/Panel.h"
 
 namespace {
 
-class HoverHintsTest : public MainWindowTest {
+class HoverHintsTest : public WholeProgramTest {
 protected:
-    // The controls as the book screen places them, the screen shown.
-    void startWithBookScreenControls()
+    // The book screen through its menu, on the given page.
+    void openBookScreen(const char* page)
     {
-        start({"Cancel"}, {[](app::TFrmPrin& f) {
-                   auto* screen = &f.get<ui::Panel>(QStringLiteral("Panel4"));
-                   f.create<ui::Button>(QStringLiteral("Button87"), screen)->setBounds(QRect(20, 700, 80, 25));
-                   f.create<ui::Button>(QStringLiteral("Button88"), screen)->setBounds(QRect(120, 700, 80, 25));
-                   f.create<ui::Button>(QStringLiteral("Button59"), screen)->setBounds(QRect(220, 700, 80, 25));
-                   f.create<ui::PageControl>(QStringLiteral("PageControl1"), screen)->setBounds(QRect(20, 20, 600, 300));
-                   f.create<ui::Panel>(QStringLiteral("Panel19"), screen)->setBounds(QRect(700, 100, 200, 100));
-                   f.addPart<app::HoverHints>(f);
-               }});
-        frm().HideAllScreens();
-        frm().get<ui::Control>(QStringLiteral("Panel4")).show();
-        frm().get<ui::Control>(QStringLiteral("Panel19")).show();
+        input.menu(QStringLiteral("Livres > Nouveaux livres"));
+        input.selectTab(frm().get<ui::TabSheet>(QString::fromLatin1(page)));
     }
     std::optional<ui::BalloonHint> balloon(const char* name)
     {
         return frm().get<ui::WinControl>(QString::fromLatin1(name)).balloonHint();
     }
+    // The page control's own part: its strip of tabs, right of the last tab.
+    void hoverTabStrip()
+    {
+        const QRect pages = frm().get<ui::Control>(QStringLiteral("PageControl1")).screenRect();
+        application.input().setCursorPos(QPoint(pages.right() - 10, pages.top() + 8));
+        application.processMessages();
+    }
+    // The waiting panel "Recherche en cours", shown as a look-up shows it.
+    ui::Control& searchingPanel()
+    {
+        ui::Control& panel = frm().get<ui::Control>(QStringLiteral("Panel19"));
+        panel.show();
+        return panel;
+    }
 };
 
 }  // namespace
 
+// Passes once the book screen places its help buttons Button87 and Button88.
 TEST_F(HoverHintsTest, EnteringAHelpButtonOrThePagesShowsItsBalloon)
 {
-    startWithBookScreenControls();
+    startAsAdministratorWithEveryScreen();
     struct Case {
+        const char* page;  // of the book screen, where the control lies
         const char* entered;
         const char* over;
         QString title;
@@ -46,12 +49,18 @@ TEST_F(HoverHintsTest, EnteringAHelpButtonOrThePagesShowsItsBalloon)
     };
     const QString help = QString::fromUtf8("Pour éclaicir certains points");
     const QString wait = QString::fromUtf8("Quand il y a beaucoup de livres cette opération est longue.\rAttendre !");
-    for (const Case& c : {Case{"Button87", "Button87", "AIDE ", help}, Case{"Button88", "Button88", "AIDE ", help},
-                          Case{"Button59", "Button59", "HELP", wait}, Case{"PageControl1", "Button59", "HELP", wait}}) {
+    for (const Case& c : {Case{"TabSheet1", "Button59", "Button59", "HELP", wait},
+                          Case{"TabSheet1", "PageControl1", "Button59", "HELP", wait},
+                          Case{"TabSheet7", "Button87", "Button87", "AIDE ", help},
+                          Case{"TabSheet2", "Button88", "Button88", "AIDE ", help}}) {
         SCOPED_TRACE(c.entered);
+        openBookScreen(c.page);
         frm().get<ui::WinControl>(QString::fromLatin1(c.over)).setBalloonHint(ui::BalloonHint{});
-        input.hover(frm().get<ui::Control>(QStringLiteral("Panel19")));  // away first
-        input.hover(frm().get<ui::Control>(QString::fromLatin1(c.entered)));
+        input.hover(frm().get<ui::Control>(QStringLiteral("ToolButton9")));  // away first
+        if (QLatin1String(c.entered) == QLatin1String("PageControl1"))
+            hoverTabStrip();
+        else
+            input.hover(frm().get<ui::Control>(QString::fromLatin1(c.entered)));
         const std::optional<ui::BalloonHint> shown = balloon(c.over);
         ASSERT_TRUE(shown);
         EXPECT_EQ(shown->title, c.title);
@@ -64,8 +73,9 @@ TEST_F(HoverHintsTest, EnteringAHelpButtonOrThePagesShowsItsBalloon)
 
 TEST_F(HoverHintsTest, AFloatingPanelFollowsTheMouseWhileItsButtonIsDown)
 {
-    startWithBookScreenControls();
-    ui::Control& panel = frm().get<ui::Control>(QStringLiteral("Panel19"));
+    startAsAdministratorWithEveryScreen();
+    openBookScreen("TabSheet7");
+    ui::Control& panel = searchingPanel();
     const QRect before = panel.bounds();
     input.hover(panel);
     const QPoint start = application.input().cursorPos();

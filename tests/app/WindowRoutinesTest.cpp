@@ -34,7 +34,8 @@ TEST_F(WindowRoutines, CopyFolderShowsTheDestinationThenCopies)
     program.write("livres/Jaquettes/a.jpg", "cover");
     dialogs.answer("OK");
     EXPECT_TRUE(w.CopyFolder(" C:\\Qvlzantor\\livres\\ ", "C:\\Page\\"));
-    EXPECT_EQ(dialogs.log().back().text, "C:\\Page");
+    // Named as the librarian finds it on this machine.
+    EXPECT_EQ(dialogs.log().back().text, program.drive("Page"));
     EXPECT_EQ(QFileInfo(program.drive("Page/Jaquettes/a.jpg")).size(), 5);
     dialogs.answer("OK");
     EXPECT_FALSE(w.CopyFolder("C:\\Qvlzantor\\absent", "C:\\Page"));

@@ -84,6 +84,21 @@ TEST_F(StockTakeStepsTest, EachStepThatChangesTheStockTakeAsksTheAdministratorsP
     EXPECT_FALSE(program.exists(QStringLiteral("Qvlzantor/Inventaire_Annuel_.csv")));
 }
 
+// A new installation has no administrator password: the stock-take said only that the password
+// cannot be empty, and no answer could ever pass. It now says where the password is set.
+TEST_F(StockTakeStepsTest, WithoutAnAdministratorPasswordTheStepSaysWhereToSetIt)
+{
+    addFourCopies();
+    const QStringList before = marks();
+    frm().settings.MDP_Administrateur.clear();
+    openStockTake();
+    answer({"", "OK"});
+    input.click(QStringLiteral("SpeedButton52"));
+    EXPECT_EQ(lastDialogText(), "Le mot de passe ne peut être vide\rAucun mot de passe administrateur n'est encore "
+                                "défini : choisissez-le dans le menu Outils > Configuration.");
+    EXPECT_EQ(marks(), before);
+}
+
 TEST_F(StockTakeStepsTest, TheMissingListFollowsTheGenreAndWhetherCopiesOutOnLoanCountAsThere)
 {
     struct Case {

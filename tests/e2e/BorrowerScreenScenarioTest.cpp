@@ -75,7 +75,7 @@ TEST(BorrowerScreenScenario, APupilIsAddedEditedAndDeletedAndOneHoldingABookStay
 
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
     EXPECT_TRUE(run.has(QStringLiteral("screen: Panel2"))) << run.joined().toStdString();
-    EXPECT_TRUE(run.has(QStringLiteral("dialog: Confirm | Delete record? | OK,Cancel"))) << run.joined().toStdString();
+    EXPECT_TRUE(run.has(QStringLiteral("dialog: Confirmation | Supprimer l'enregistrement ? | OK,Annuler"))) << run.joined().toStdString();
     EXPECT_TRUE(run.joined().contains(refusal)) << run.joined().toStdString();
     EXPECT_EQ(borrowerRows(program), before);
 

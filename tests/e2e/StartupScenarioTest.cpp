@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,7 +30,7 @@ QString messageLine(int entry)
 QString questionLine()
 {
     return QStringLiteral("dialog: ") + deliveredFrench().dialog(2) + QStringLiteral(" | ") + deliveredFrench().dialog(1) +
-           QStringLiteral(" | OK,Cancel");
+           QStringLiteral(" | OK,Annuler");
 }
 
 QString backupDate() { return text::shortDateText(QDate::currentDate()).replace(u'/', u'-'); }
@@ -174,5 +175,34 @@ TEST(StartupScenario, AVersionPageWithoutVersionTextIsAFailedCheck)
         const DriverResult run = play(program, QStringLiteral("answer OK\nanswer OK\n"));
         EXPECT_EQ(run.lines, QStringList({questionLine(), messageLine(4), "screen: Panel13"})) << page.toStdString();
         EXPECT_FALSE(QFileInfo::exists(program.drive("Sauvegardes_journalieres/Test1_" + backupDate() + "_.bib")));
+    }
+}
+
+// Without a database the window opened with every menu, the administrator's included, and no
+// login. The program now names the file it could not open and ends before any window shows.
+TEST(StartupScenario, AMissingOrUnreadableDatabaseEndsTheStartNamingTheFile)
+{
+    struct Case {
+        const char* what;
+        std::function<void(const ProgramFolder&)> spoil;
+    };
+    const Case cases[] = {
+        {"missing", [](const ProgramFolder& p) { QFile::remove(p.folder("Test1.bib")); }},
+        {"not a database", [](const ProgramFolder& p) { p.write("Test1.bib", QByteArray(4096, 'x')); }},
+        {"a folder", [](const ProgramFolder& p) {
+             QFile::remove(p.folder("Test1.bib"));
+             QDir(p.folder()).mkdir("Test1.bib");
+         }},
+    };
+    for (const Case& c : cases) {
+        ProgramFolder program;
+        firstStart(program);
+        c.spoil(program);
+        const DriverResult run = play(program, QStringLiteral("answer OK\nanswer Cancel\nexpect-visible Panel13\n"));
+        EXPECT_EQ(run.exitCode, 0) << c.what;
+        EXPECT_EQ(run.lines, QStringList({"dialog: QvlZantor | Le fichier de la base de données est absent ou illisible :\\r" +
+                                              program.folder("Test1.bib") + "\\rLe programme s'arrête. | OK",
+                                          "exit"}))
+            << c.what << "\n" << run.joined().toStdString();
     }
 }

@@ -183,7 +183,7 @@ TEST_F(BorrowerScreenTest, ABorrowerHoldingCopiesCannotBeDeleted)
     run(QStringLiteral("UPDATE Table1 SET EmpNom='', EmpPrenom='', NumEmprunteur=0"));
     dialogs.answer(QStringLiteral("OK"));
     clickNavigator(ui::DBNavigator::Button::Delete);
-    EXPECT_EQ(dialogs.log().back().text, ui::DBNavigator::kDeleteQuestion);
+    EXPECT_EQ(dialogs.log().back().text, ui::DBNavigator::deleteQuestion().text);
     ASSERT_EQ(people().size(), 1);
     EXPECT_TRUE(people().first().startsWith(QStringLiteral("13|MARTIN|")));
 }

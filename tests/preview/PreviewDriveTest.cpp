@@ -25,7 +25,7 @@ TEST(PreviewDrive, TheDriverPagesThroughTheLabelFileAndPrintsItToPdf)
     EXPECT_TRUE(run.lines.value(0).contains(QStringLiteral("TBtnPreviousPage visible disabled")));
     EXPECT_TRUE(run.has(QStringLiteral("show: TBtnNextPage visible disabled at 52,0 26x24 text \"\"")))
         << run.joined().toStdString();
-    EXPECT_TRUE(run.has(QStringLiteral("dialog: Print |  | OK,Cancel")));
+    EXPECT_TRUE(run.has(QStringLiteral("dialog: Print |  | OK,Annuler")));
     EXPECT_EQ(pdfPages(program.folder(QStringLiteral("Preview.pdf"))), 3);
 }
 

@@ -10,6 +10,7 @@
 #include "platform/files/WindowsPath.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/ToolkitTranslation.h"
 #include "platform/ui/qt/Renderer.h"
 #include "preview/PreviewWindow.h"
 #include "tools/drive/PrivateDisplay.h"
@@ -42,6 +43,8 @@ int main(int argc, char** argv)
     // The web views' engine needs a graphical application even when nothing is drawn.
     std::unique_ptr<QCoreApplication> qt = render ? std::make_unique<QApplication>(argc, argv)
                                                   : std::make_unique<QGuiApplication>(argc, argv);
+    // Qt's own texts as the program shows them.
+    ui::installToolkitTranslation(QStringLiteral("fr"));
     browser::EngineWebPages engine;
     ui::WebEngine::install(&engine);
     QStringList args = qt->arguments().mid(1);

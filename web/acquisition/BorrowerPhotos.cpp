@@ -66,7 +66,7 @@ void BorrowerPhotos::Button79Click()
     ui::Application& app = f.application();
     const QString caption = f.tables.dialog(4);
     std::function<bool(const QString&)> qualifies = [](const QString&) { return true; };
-    if (app.messageBox(f.tables.dialog(6), caption, ui::MessageButtons::YesNo, ui::MessageIcon::Question) ==
+    if (app.messageBox(f.tables.dialog(15), caption, ui::MessageButtons::YesNo, ui::MessageIcon::Question) ==
         ui::ModalResult::Yes) {
         f.ShowMessageEntry(25);
         qualifies = [&f](const QString& numIne) {

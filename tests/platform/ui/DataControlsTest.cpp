@@ -199,7 +199,7 @@ TEST_F(DataControlsTest, NavigatorButtonsAreEnabledAsTheLibraryDoesAndDeleteAsks
     dialogs.answer(QStringLiteral("OK"));
     input.clickAt(corner + QPoint(4 * 40 + 20, 12));
     EXPECT_EQ(table->recordCount(), 2);
-    EXPECT_EQ(dialogs.log().back().text, DBNavigator::kDeleteQuestion);
+    EXPECT_EQ(dialogs.log().back().text, DBNavigator::deleteQuestion().text);
 
     table->close();
     EXPECT_FALSE(navigator->buttonEnabled(B::Refresh));

@@ -163,7 +163,7 @@ TEST_F(BorrowerPhotosTest, CardPicturesGoToBorrowersWithoutPhotoAndAreReproducib
         dialogs.answer(QStringLiteral("OK"));
     input.click(QStringLiteral("Button79"));
 
-    EXPECT_EQ(messages(), (QStringList{frm().tables.dialog(6), message(25), message(28)}));
+    EXPECT_EQ(messages(), (QStringList{frm().tables.dialog(15), message(25), message(28)}));
     EXPECT_EQ(program.read(QStringLiteral("Photo_emprunteur/DUPONT_Marie.jpg")), program.read(QStringLiteral("Cartes/Carte (1).jpg")));
     EXPECT_EQ(program.read(QStringLiteral("Photo_emprunteur/MARTIN_Paul.jpg")), QByteArray("own photo"));
     // Named as every screen looks the photo up: the surname as stored.
@@ -178,7 +178,7 @@ TEST_F(BorrowerPhotosTest, NoThenCancelGivesNoCardPicture)
     for (const char* answer : {"No", "Cancel", "OK"})
         dialogs.answer(QString::fromLatin1(answer));
     input.click(QStringLiteral("Button79"));
-    EXPECT_EQ(messages(), (QStringList{frm().tables.dialog(6), frm().tables.dialog(8), message(27)}));
+    EXPECT_EQ(messages(), (QStringList{frm().tables.dialog(15), frm().tables.dialog(8), message(27)}));
     EXPECT_FALSE(program.exists(QStringLiteral("Qvlzantor/Photo_emprunteur/DUPONT_Marie.jpg")));
 }
 

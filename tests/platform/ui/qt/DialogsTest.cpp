@@ -2,6 +2,7 @@
 #include "QtFixture.h"
 
 #include "platform/files/WindowsPath.h"
+#include "platform/ui/ToolkitTranslation.h"
 #include "platform/ui/qt/QtDialogs.h"
 
 #include <QApplication>
@@ -46,6 +47,40 @@ private:
     std::function<void(QWidget*)> m_act;
     QObject m_polls;  // polls still pending end with the test
 };
+
+// Qt's own buttons spoke English ("Cancel" below "Annuler : continuer sans vérifier") in a French
+// program. With its French translation loaded, as both programs load it, the box reads French, and
+// the scripted dialogs name the buttons as the box shows them.
+TEST_F(DialogsTest, WithTheFrenchTranslationTheButtonsReadFrench)
+{
+    ASSERT_TRUE(ui::installToolkitTranslation(QStringLiteral("fr")));
+    QStringList shown;
+    whenShown([&](QWidget* dialog) {
+        auto* box = dynamic_cast<QMessageBox*>(dialog);
+        ASSERT_NE(box, nullptr);
+        for (QMessageBox::StandardButton b : {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::No})
+            shown.append(box->button(b) ? box->button(b)->text().remove(u'&') : QString());
+        box->button(QMessageBox::Cancel)->click();
+    });
+    ui::MessageRequest question{QStringLiteral("QvlZantor"), QStringLiteral("Annuler : continuer sans vérifier"),
+                                ui::MessageIcon::Warning, ui::MessageButtons::OkCancel, 1};
+    EXPECT_EQ(dialogs.message(question), ui::ModalResult::Cancel);
+    EXPECT_EQ(shown, QStringList({"OK", "Annuler", "", ""}));
+    question.buttons = ui::MessageButtons::YesNo;
+    shown.clear();
+    whenShown([&](QWidget* dialog) {
+        auto* box = dynamic_cast<QMessageBox*>(dialog);
+        ASSERT_NE(box, nullptr);
+        for (QMessageBox::StandardButton b : {QMessageBox::Yes, QMessageBox::No})
+            shown.append(box->button(b)->text().remove(u'&'));
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(dialogs.message(question), ui::ModalResult::No);
+    EXPECT_EQ(shown, QStringList({"Oui", "Non"}));
+    EXPECT_EQ(ui::buttonCaption(ui::ModalResult::Cancel), "Annuler");
+    EXPECT_EQ(ui::resultFromName(QStringLiteral("Annuler")), ui::ModalResult::Cancel);
+    EXPECT_EQ(ui::resultFromName(QStringLiteral("Cancel")), ui::ModalResult::Cancel);
+}
 
 TEST_F(DialogsTest, AMessageBoxHasTheCaptionTextIconAndButtonsAsked)
 {

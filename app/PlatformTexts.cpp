@@ -1,0 +1,36 @@
+#include "app/PlatformTexts.h"
+
+#include "platform/db/ErrorTexts.h"
+#include "platform/ui/DBNavigator.h"
+
+namespace app {
+
+void givePlatformTextsInFrench()
+{
+    db::ErrorTexts texts;
+    texts.invalidValue = QStringLiteral("'%1' n'est pas une valeur correcte pour le champ %2");
+    texts.invalidPattern = QStringLiteral("'%1' n'est pas un modèle correct pour le champ %2");
+    texts.tooLong = QStringLiteral("la valeur est trop longue pour le champ %1 (%2 caractères au plus)");
+    texts.invalidInteger = QStringLiteral("'%1' n'est pas un nombre entier correct");
+    texts.incompleteStatement = QStringLiteral("erreur de syntaxe : instruction incomplète");
+    texts.syntaxNear = QStringLiteral("erreur de syntaxe près de \"%1\"");
+    texts.duplicateDestination = QStringLiteral("le champ de destination '%1' est nommé deux fois");
+    texts.valueCountMismatch =
+        QStringLiteral("le nombre de valeurs de la requête et le nombre de champs de destination diffèrent");
+    texts.fieldNotUpdatable = QStringLiteral("le champ %1 ne peut pas être mis à jour");
+    texts.fieldNotModifiable = QStringLiteral("Le champ '%1' ne peut pas être modifié");
+    texts.noSuchColumn = QStringLiteral("champ inconnu : %1");
+    texts.noSuchTable = QStringLiteral("table inconnue : %1");
+    texts.noFieldNumber = QStringLiteral("aucun champ numéro %1");
+    texts.closedDataSet = QStringLiteral("Opération impossible sur un ensemble de données fermé");
+    texts.notEditing = QStringLiteral("L'ensemble de données n'est pas en mode édition ou insertion");
+    texts.emptyDataSet = QStringLiteral("Opération impossible sur un ensemble de données vide");
+    texts.rowGone = QStringLiteral("L'enregistrement est introuvable : il a été supprimé depuis sa lecture");
+    texts.noResultSet = QStringLiteral("L'instruction ne renvoie aucun ensemble d'enregistrements");
+    texts.noTableName = QStringLiteral("Aucun nom de table n'est donné");
+    texts.noDatabaseFile = QStringLiteral("la chaîne de connexion ne nomme aucun fichier de base de données");
+    db::setErrorTexts(texts);
+    ui::DBNavigator::setDeleteQuestion({QStringLiteral("Supprimer l'enregistrement ?"), QStringLiteral("Confirmation")});
+}
+
+}  // namespace app
