@@ -77,9 +77,12 @@ void CoverFolderCheck::checkCoverFile(const QString& name)
     }
     QFile file(native);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    const ui::PicturePtr cover = picture::decodePicture(bytes);
+    bool tooLarge = false;
+    const ui::PicturePtr cover = picture::decodePicture(bytes, &tooLarge);
+    // A picture too large to show is still a picture: it stays.
     if (!cover) {
-        files::deleteFile(path);
+        if (!tooLarge)
+            files::deleteFile(path);
         return;
     }
     if (picture::detectFormat(bytes) != picture::Format::Jpeg)

@@ -1,6 +1,8 @@
 #include "platform/browser/HtmlSerialiser.h"
 
 #include <gumbo.h>
+#include <utility>
+#include <vector>
 
 namespace browser {
 
@@ -60,9 +62,8 @@ QString escaped(const QString& s, bool inAttribute)
     return out;
 }
 
-void writeChildren(const GumboNode* parent, QString& out);
-
-void writeNode(const GumboNode* node, QString& out)
+// Writes a node whole, or the start tag of an element whose children are written next.
+void writeNodeStart(const GumboNode* node, QString& out, std::vector<std::pair<const GumboNode*, unsigned>>& open)
 {
     switch (node->type) {
     case GUMBO_NODE_TEXT:
@@ -86,25 +87,32 @@ void writeNode(const GumboNode* node, QString& out)
         return;
     }
     const GumboElement& element = node->v.element;
-    const QString name = tagName(element);
-    out += u'<' + name;
+    out += u'<' + tagName(element);
     for (unsigned i = 0; i < element.attributes.length; ++i) {
         const auto* attribute = static_cast<const GumboAttribute*>(element.attributes.data[i]);
         out += u' ' + QString::fromUtf8(attribute->name) + QStringLiteral("=\"") +
                escaped(QString::fromUtf8(attribute->value), true) + u'"';
     }
     out += u'>';
-    if (isVoid(element.tag))
-        return;
-    writeChildren(node, out);
-    out += QStringLiteral("</") + name + u'>';
+    if (!isVoid(element.tag))
+        open.push_back({node, 0});
 }
 
+// Written with a stack of its own: a page may nest deeper than the call stack goes.
 void writeChildren(const GumboNode* parent, QString& out)
 {
-    const GumboVector& children = parent->v.element.children;
-    for (unsigned i = 0; i < children.length; ++i)
-        writeNode(static_cast<const GumboNode*>(children.data[i]), out);
+    std::vector<std::pair<const GumboNode*, unsigned>> open{{parent, 0}};
+    while (!open.empty()) {
+        auto& [element, nextChild] = open.back();
+        const GumboVector& children = element->v.element.children;
+        if (nextChild < children.length) {
+            writeNodeStart(static_cast<const GumboNode*>(children.data[nextChild++]), out, open);
+            continue;
+        }
+        if (open.size() > 1)
+            out += QStringLiteral("</") + tagName(element->v.element) + u'>';
+        open.pop_back();
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "platform/browser/InnerText.h"
 
 #include <gumbo.h>
+#include <vector>
 
 namespace browser {
 
@@ -115,7 +116,15 @@ private:
     bool lineHasText_ = false;
 };
 
-void walk(const GumboNode* node, TextWriter& out, bool inPre)
+struct TextFrame {
+    const GumboNode* element;
+    bool inPre;
+    bool block;
+    unsigned nextChild;
+};
+
+// Writes a node's own text, or opens an element whose children are walked next.
+void enterTextNode(const GumboNode* node, bool inPre, TextWriter& out, std::vector<TextFrame>& frames)
 {
     switch (node->type) {
     case GUMBO_NODE_TEXT:
@@ -134,8 +143,7 @@ void walk(const GumboNode* node, TextWriter& out, bool inPre)
     default:
         return;
     }
-    const GumboElement& element = node->v.element;
-    const GumboTag tag = element.tag;
+    const GumboTag tag = node->v.element.tag;
     if (givesNoText(tag))
         return;
     if (tag == GUMBO_TAG_BR) {
@@ -158,10 +166,26 @@ void walk(const GumboNode* node, TextWriter& out, bool inPre)
         }
     }
     const bool pre = inPre || tag == GUMBO_TAG_PRE || tag == GUMBO_TAG_LISTING || tag == GUMBO_TAG_TEXTAREA;
-    for (unsigned i = 0; i < element.children.length; ++i)
-        walk(static_cast<const GumboNode*>(element.children.data[i]), out, pre);
-    if (block)
-        out.blockEdge();
+    frames.push_back({node, pre, block, 0});
+}
+
+// Walked with a stack of its own: a page may nest deeper than the call stack goes.
+void writeText(const GumboNode* root, TextWriter& out)
+{
+    std::vector<TextFrame> frames;
+    enterTextNode(root, false, out, frames);
+    while (!frames.empty()) {
+        TextFrame& frame = frames.back();
+        const GumboVector& children = frame.element->v.element.children;
+        if (frame.nextChild < children.length) {
+            const auto* child = static_cast<const GumboNode*>(children.data[frame.nextChild++]);
+            enterTextNode(child, frame.inPre, out, frames);
+            continue;
+        }
+        if (frame.block)
+            out.blockEdge();
+        frames.pop_back();
+    }
 }
 
 }  // namespace
@@ -171,7 +195,7 @@ QString innerText(const GumboInternalNode* body)
     if (!body)
         return {};
     TextWriter out;
-    walk(body, out, false);
+    writeText(body, out);
     return out.result();
 }
 

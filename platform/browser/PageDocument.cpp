@@ -2,9 +2,11 @@
 
 #include "platform/browser/HtmlSerialiser.h"
 #include "platform/browser/InnerText.h"
+#include "platform/browser/PageNesting.h"
 
 #include <gumbo.h>
 #include <memory>
+#include <vector>
 
 namespace browser {
 
@@ -23,17 +25,22 @@ const GumboNode* childElement(const GumboNode* parent, GumboTag tag)
     return nullptr;
 }
 
-const GumboNode* findElement(const GumboNode* node, GumboTag tag)
+// The first element of that kind in document order, searched with a stack of its own: a page
+// may nest deeper than the call stack goes.
+const GumboNode* findElement(const GumboNode* root, GumboTag tag)
 {
-    if (node->type != GUMBO_NODE_ELEMENT && node->type != GUMBO_NODE_DOCUMENT)
-        return nullptr;
-    if (node->type == GUMBO_NODE_ELEMENT && node->v.element.tag == tag)
-        return node;
-    const GumboVector& children =
-        node->type == GUMBO_NODE_DOCUMENT ? node->v.document.children : node->v.element.children;
-    for (unsigned i = 0; i < children.length; ++i) {
-        if (const GumboNode* found = findElement(static_cast<const GumboNode*>(children.data[i]), tag))
-            return found;
+    std::vector<const GumboNode*> pending{root};
+    while (!pending.empty()) {
+        const GumboNode* node = pending.back();
+        pending.pop_back();
+        if (node->type != GUMBO_NODE_ELEMENT && node->type != GUMBO_NODE_DOCUMENT)
+            continue;
+        if (node->type == GUMBO_NODE_ELEMENT && node->v.element.tag == tag)
+            return node;
+        const GumboVector& children =
+            node->type == GUMBO_NODE_DOCUMENT ? node->v.document.children : node->v.element.children;
+        for (unsigned i = children.length; i > 0; --i)
+            pending.push_back(static_cast<const GumboNode*>(children.data[i - 1]));
     }
     return nullptr;
 }
@@ -76,6 +83,7 @@ struct PageDocument::Parsed {
 
     explicit Parsed(const QString& html) : utf8(html.toUtf8())
     {
+        utf8.truncate(lengthWithinNesting(utf8));
         output = gumbo_parse_with_options(&kGumboDefaultOptions, utf8.constData(), size_t(utf8.size()));
     }
     ~Parsed() { gumbo_destroy_output(&kGumboDefaultOptions, output); }

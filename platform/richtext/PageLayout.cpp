@@ -34,6 +34,14 @@ Qt::Alignment qtAlignment(Alignment alignment)
     return Qt::AlignLeft;
 }
 
+// A file may give any indent: beyond the widest page RTF knows (22 inches) they all leave a
+// line of its least width, and the sums stay far from overflowing.
+int clampedIndent(int twips)
+{
+    constexpr int kWidestPage = 22 * 1440;
+    return std::clamp(twips, -kWidestPage, kWidestPage);
+}
+
 }  // namespace
 
 QFont layoutFont(const CharFormat& format)
@@ -103,8 +111,8 @@ PageLayout::Laid& PageLayout::laid(size_t index, int width)
         QTextLine line = layout.createLine();
         if (!line.isValid())
             break;
-        const int x = p.format.leftIndent + (first ? p.format.firstLineIndent : 0);
-        line.setLineWidth(std::max(1, width - x - p.format.rightIndent));
+        const int x = clampedIndent(p.format.leftIndent) + (first ? clampedIndent(p.format.firstLineIndent) : 0);
+        line.setLineWidth(qreal(std::max<qint64>(1, qint64(width) - x - clampedIndent(p.format.rightIndent))));
         line.setPosition(QPointF(x, y));
         y += line.height();
     }

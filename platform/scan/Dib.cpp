@@ -144,7 +144,7 @@ ui::PicturePtr dibPicture(const QByteArray& dib)
     const qsizetype stride = dibStride(width, bits);
     const qsizetype table = h->headerSize;
     const qsizetype pixels = dibPixelOffset(dib);
-    if (qint64(width) * height > 100'000'000 || dib.size() < pixels + stride * height)
+    if (qint64(width) * height > ui::kMaxPicturePixels || dib.size() < pixels + stride * height)
         return nullptr;
 
     auto colour = [&](int index) -> quint32 {

@@ -34,7 +34,8 @@ QSize dibSize(const QByteArray& dib);
 // Where the pixel rows start: the header, then the colour table.
 qsizetype dibPixelOffset(const QByteArray& dib);
 // The picture the DIB paints, pixel for pixel (1, 4, 8, 24 and 32 bits, rows either way up);
-// nullptr when the block is not a DIB this layer can read or is shorter than its rows.
+// nullptr when the block is not a DIB this layer can read, is shorter than its rows or has more
+// pixels than ui::kMaxPicturePixels (scans are reduced to fit while they are read).
 ui::PicturePtr dibPicture(const QByteArray& dib);
 
 }  // namespace scan

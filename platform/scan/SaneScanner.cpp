@@ -1,17 +1,25 @@
 #include "platform/scan/SaneScanner.h"
 
 #include "platform/scan/Dib.h"
+#include "platform/ui/Application.h"
 
 #include <sane/sane.h>
 #include <sane/saneopts.h>
 
+#include <QElapsedTimer>
 #include <QVarLengthArray>
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <optional>
+#include <vector>
 
 namespace scan {
 
 namespace {
+
+// As the program's other waits: the window is painted and answers while the scanner works.
+constexpr qint64 kMessagesEveryMs = 50;
 
 SANE_Handle handleOf(void* h) { return static_cast<SANE_Handle>(h); }
 
@@ -103,21 +111,122 @@ QByteArray eightBitSamples(const QByteArray& samples)
 struct Frame {
     SANE_Parameters parameters{};
     QByteArray bytes;
+    int reduction = 1;  // pixels of the page for one of the frame, in each direction
 };
 
-// Reads one frame to its end; the status that ended it (EOF when complete).
-SANE_Status readFrame(SANE_Handle h, Frame& frame)
+// How much a page is reduced so that it fits ui::kMaxPicturePixels; a page whose height is not
+// known beforehand (a hand scanner) is taken as square.
+int reductionFor(const SANE_Parameters& p)
+{
+    const qint64 width = std::max(p.pixels_per_line, 1);
+    const qint64 height = p.lines > 0 ? p.lines : width;
+    int factor = 1;
+    while ((width / factor) * (height / factor) > ui::kMaxPicturePixels)
+        ++factor;
+    return factor;
+}
+
+// Rows shrunk while they come in: each block of factor x factor pixels gives its mean, as 8-bit
+// samples. The page is never held at its full size.
+class RowReducer {
+public:
+    RowReducer(const SANE_Parameters& p, int factor)
+        : m_parameters(p), m_factor(factor), m_channels(p.format == SANE_FRAME_RGB ? 3 : 1),
+          m_width(p.pixels_per_line / factor), m_sums(size_t(m_width) * size_t(m_channels), 0)
+    {
+    }
+
+    void append(const char* data, qsizetype length, QByteArray& out)
+    {
+        while (length > 0) {
+            const qsizetype take = std::min<qsizetype>(length, m_parameters.bytes_per_line - m_line.size());
+            m_line.append(data, take);
+            data += take;
+            length -= take;
+            if (m_line.size() == m_parameters.bytes_per_line) {
+                addLine(out);
+                m_line.clear();
+            }
+        }
+    }
+
+    // The parameters of the rows given out, out bytes long.
+    SANE_Parameters reducedParameters(qsizetype out) const
+    {
+        SANE_Parameters p = m_parameters;
+        p.depth = 8;
+        p.pixels_per_line = m_width;
+        p.bytes_per_line = m_width * m_channels;
+        p.lines = p.bytes_per_line > 0 ? int(out / p.bytes_per_line) : 0;
+        return p;
+    }
+
+private:
+    int sample(int x, int channel) const
+    {
+        const auto* line = reinterpret_cast<const uchar*>(m_line.constData());
+        const qsizetype index = qsizetype(x) * m_channels + channel;
+        switch (m_parameters.depth) {
+        case 1: return line[index / 8] >> (7 - index % 8) & 1 ? 0 : 255;  // a set bit is black
+        case 16: return reinterpret_cast<const quint16*>(line)[index] >> 8;
+        default: return line[index];
+        }
+    }
+
+    void addLine(QByteArray& out)
+    {
+        for (int x = 0; x < m_width * m_factor; ++x)
+            for (int c = 0; c < m_channels; ++c)
+                m_sums[size_t(x / m_factor) * size_t(m_channels) + size_t(c)] += quint32(sample(x, c));
+        if (++m_linesInBlock < m_factor)
+            return;
+        const quint32 block = quint32(m_factor) * quint32(m_factor);
+        for (quint32& sum : m_sums) {
+            out.append(char((sum + block / 2) / block));
+            sum = 0;
+        }
+        m_linesInBlock = 0;
+    }
+
+    SANE_Parameters m_parameters;
+    int m_factor;
+    int m_channels;
+    int m_width;
+    std::vector<quint32> m_sums;
+    QByteArray m_line;
+    int m_linesInBlock = 0;
+};
+
+// Reads one frame to its end, reduced to fit the picture bound, letting messages through while
+// the scanner works; the status that ended it (EOF when complete).
+SANE_Status readFrame(SANE_Handle h, Frame& frame, const std::function<void()>& letMessagesThrough)
 {
     if (SANE_Status s = sane_get_parameters(h, &frame.parameters); s != SANE_STATUS_GOOD)
         return s;
+    frame.reduction = frame.parameters.bytes_per_line > 0 ? reductionFor(frame.parameters) : 1;
+    std::optional<RowReducer> reducer;
+    if (frame.reduction > 1)
+        reducer.emplace(frame.parameters, frame.reduction);
     QVarLengthArray<SANE_Byte, 65536> buffer(65536);
+    QElapsedTimer sinceMessages;
+    sinceMessages.start();
     for (;;) {
         SANE_Int length = 0;
         const SANE_Status s = sane_read(h, buffer.data(), SANE_Int(buffer.size()), &length);
-        if (length > 0)
-            frame.bytes.append(reinterpret_cast<const char*>(buffer.data()), length);
-        if (s != SANE_STATUS_GOOD)
+        const auto* data = reinterpret_cast<const char*>(buffer.data());
+        if (length > 0 && reducer)
+            reducer->append(data, length, frame.bytes);
+        else if (length > 0)
+            frame.bytes.append(data, length);
+        if (s != SANE_STATUS_GOOD) {
+            if (reducer)
+                frame.parameters = reducer->reducedParameters(frame.bytes.size());
             return s;
+        }
+        if (sinceMessages.elapsed() >= kMessagesEveryMs) {
+            letMessagesThrough();
+            sinceMessages.restart();
+        }
     }
 }
 
@@ -131,7 +240,7 @@ std::optional<Raster> rasterOf(const std::vector<Frame>& frames, int dotsPerInch
         return std::nullopt;
     Raster r;
     r.width = p.pixels_per_line;
-    r.dotsPerInch = dotsPerInch;
+    r.dotsPerInch = dotsPerInch / frames.front().reduction;
     // A hand scanner does not know its height before the end.
     r.height = int(frames.front().bytes.size() / p.bytes_per_line);
     if (r.height <= 0)
@@ -299,7 +408,7 @@ TransferResult SaneScanner::transfer(QByteArray& dib)
     std::vector<Frame> frames;
     for (;;) {
         frames.emplace_back();
-        const SANE_Status s = readFrame(h, frames.back());
+        const SANE_Status s = readFrame(h, frames.back(), [this] { m_application.processMessages(); });
         if (s != SANE_STATUS_EOF) {
             sane_cancel(h);
             m_failure = statusText(s);
@@ -317,6 +426,12 @@ TransferResult SaneScanner::transfer(QByteArray& dib)
     if (!raster) {
         sane_cancel(h);
         m_failure = QStringLiteral("format d'image inconnu");
+        return TransferResult::Failed;
+    }
+    // Only a page longer than it was taken for can pass the bound.
+    if (qint64(raster->width) * raster->height > ui::kMaxPicturePixels) {
+        sane_cancel(h);
+        m_failure = QStringLiteral("image trop grande : choisissez une résolution plus basse ou une surface plus petite");
         return TransferResult::Failed;
     }
     dib = packDib(*raster);

@@ -25,4 +25,9 @@ private:
 
 using PicturePtr = std::shared_ptr<const Picture>;
 
+// The most pixels a picture may have (200 MB as ARGB): a page scanned at 600 dpi (35 Mpx)
+// fits. Picture files above it are refused before any pixel is read; scans above it are
+// reduced while they are read.
+constexpr qint64 kMaxPicturePixels = 50'000'000;
+
 }  // namespace ui

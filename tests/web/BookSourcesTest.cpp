@@ -144,6 +144,30 @@ TEST_F(BookSourcesTest, ASiteThatNeverAnswersIsLeftAfterItsTimeAndTheNextOneAske
     EXPECT_FALSE(control("Panel19").visible());
 }
 
+TEST_F(BookSourcesTest, APageNestedPastAnyDepthIsNotFoundAndTheNextSiteAsked)
+{
+    const struct {
+        const char* what;
+        QByteArray page;
+    } pages[] = {
+        {"60,000 nested div", "<html><body>" + QByteArray("<div>").repeated(60000) + "Le Petit Prince"},
+        {"4 MiB of unclosed tags", "<html><body>" + QByteArray("<b><span>").repeated(4 * 1024 * 1024 / 9 - 100)},
+    };
+    for (const auto& c : pages) {
+        SCOPED_TRACE(c.what);
+        freshSites();
+        sites().serve(QStringLiteral("livre/") + kCode, c.page);
+        sites().serveFound("bookfinder");
+        if (!edit("Edit4").text().isEmpty())
+            dialogs.answer(QStringLiteral("OK"));  // the previous book goes
+        input.scan(kCode);
+        EXPECT_EQ(edit("Edit4").text(), QStringLiteral("Le Petit Prince"));
+        EXPECT_EQ(sites().hostsAsked(), (QStringList{QStringLiteral("www.librairiedialogues.fr"), QStringLiteral("www.bookfinder.com"),
+                                                   QStringLiteral("pictures.abebooks.com")}));
+        EXPECT_FALSE(control("Panel19").visible());
+    }
+}
+
 TEST_F(BookSourcesTest, ACodeScannedDuringALookUpWaitsForItsOwnEnter)
 {
     sites().serveFound("dialogues");

@@ -3,6 +3,7 @@
 #include "tests/catalogue/BookScreenFixture.h"
 
 #include "platform/picture/PictureFile.h"
+#include "tests/support/HostilePictures.h"
 #include "program/ProgramScreens.h"
 
 namespace {
@@ -65,5 +66,31 @@ TEST_F(CoverFolderCheckTest, BrokenFilesGoOtherPicturesBecomeJpegAndNamesAreRepa
     EXPECT_EQ(program.read(covers(QStringLiteral("No_picture.jpg"))), placeholder);
     EXPECT_EQ(booksColumn("Images"), (QStringList{QStringLiteral("TINTIN_MILOU.jpg"), QStringLiteral("9782070612758.jpg"),
                                                  QStringLiteral("9782070000009.jpg")}));
+    EXPECT_EQ(dialogs.log().back().text, frm().tables.message(203));
+}
+
+TEST_F(CoverFolderCheckTest, PicturesTooLargeAndJpegsLackingTheirEndStayAndTheCheckGoesOnToItsEnd)
+{
+    const QByteArray jpeg = BookSites::cover("JPEG");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } files[] = {
+        {"9782070000001.jpg", jpeg},
+        {"9782070000002.jpg", hostile_pictures::hugeGif()},
+        {"9782070000003.jpg", jpeg},
+        {"9782070000004.jpg", hostile_pictures::jpegDeclaring(jpeg, 20000, 20000)},
+        {"9782070000005.jpg", hostile_pictures::jpegWithoutEndMarker(jpeg)},
+        {"9782070000006.jpg", jpeg},
+    };
+    for (const auto& file : files)
+        program.write(covers(QString::fromLatin1(file.name)), file.bytes);
+
+    dialogs.answer(QStringLiteral("OK"));
+    dialogs.answer(QStringLiteral("OK"));
+    input.menu(QStringLiteral("Outils > Vérif_Images"));
+
+    for (const auto& file : files)
+        EXPECT_EQ(program.read(covers(QString::fromLatin1(file.name))), file.bytes) << file.name;
     EXPECT_EQ(dialogs.log().back().text, frm().tables.message(203));
 }

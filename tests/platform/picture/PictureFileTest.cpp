@@ -1,8 +1,12 @@
 #include "platform/picture/PictureFile.h"
 
+#include "platform/picture/JpegWriter.h"
+#include "tests/support/HostilePictures.h"
+
 #include <QBuffer>
 #include <QImage>
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 using namespace picture;
 
@@ -65,4 +69,63 @@ TEST(PictureFile, GarbageAndMissingFilesGiveNoPicture)
     EXPECT_EQ(decodePicture(QByteArray("\xFF\xD8\xFF\xE0 truncated")), nullptr);
     EXPECT_EQ(decodePicture(QByteArray("\x89PNG\r\n\x1A\n broken")), nullptr);
     EXPECT_EQ(loadPictureFile("/nonexistent/x.jpg"), nullptr);
+}
+
+namespace {
+
+// The PNG with its header declaring width x height pixels (its checksum made to match).
+QByteArray pngDeclaring(QByteArray png, quint32 width, quint32 height)
+{
+    const qsizetype header = png.indexOf("IHDR");
+    qToBigEndian(width, png.data() + header + 4);
+    qToBigEndian(height, png.data() + header + 8);
+    const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(png.constData() + header), 17);
+    qToBigEndian(quint32(crc), png.data() + header + 17);
+    return png;
+}
+
+QByteArray sampleJpeg()
+{
+    const QImage image = sample().scaled(64, 48);
+    std::vector<quint32> pixels;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            pixels.push_back(image.pixel(x, y));
+    return encodeJpeg(ui::Picture(image.width(), image.height(), std::move(pixels)), 90);
+}
+
+}  // namespace
+
+TEST(PictureFile, PicturesDeclaringMorePixelsThanTheBoundAreRefusedBeforeTheirPixels)
+{
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } cases[] = {
+        {"GIF of 65535 x 65535", hostile_pictures::hugeGif()},
+        {"JPEG of 20000 x 20000", hostile_pictures::jpegDeclaring(sampleJpeg(), 20000, 20000)},
+        {"PNG of 60000 x 60000", pngDeclaring(encoded(sample(), "PNG"), 60000, 60000)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NE(detectFormat(c.bytes), Format::Unknown) << c.what;
+        bool tooLarge = false;
+        EXPECT_EQ(decodePicture(c.bytes, &tooLarge), nullptr) << c.what;
+        EXPECT_TRUE(tooLarge) << c.what;
+    }
+    bool tooLarge = true;
+    EXPECT_EQ(decodePicture(QByteArray("\xFF\xD8\xFF\xE0 truncated"), &tooLarge), nullptr);
+    EXPECT_FALSE(tooLarge) << "a broken file is not refused for its size";
+}
+
+TEST(PictureFile, AJpegLackingOnlyItsEndMarkerIsThePictureItHolds)
+{
+    const QByteArray whole = sampleJpeg();
+    const auto complete = decodePicture(whole);
+    ASSERT_TRUE(complete);
+    const auto withoutEnd = decodePicture(hostile_pictures::jpegWithoutEndMarker(whole));
+    ASSERT_TRUE(withoutEnd);
+    EXPECT_EQ(withoutEnd->size(), complete->size());
+    EXPECT_EQ(withoutEnd->pixels(), complete->pixels());
+    // Cut inside its rows, it is no picture.
+    EXPECT_EQ(decodePicture(whole.left(whole.size() * 2 / 3)), nullptr);
 }

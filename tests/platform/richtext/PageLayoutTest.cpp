@@ -1,4 +1,5 @@
 #include "platform/richtext/PageLayout.h"
+#include "platform/richtext/RtfReader.h"
 #include "tests/platform/richtext/RichTextFixture.h"
 
 #include <gtest/gtest.h>
@@ -78,6 +79,27 @@ TEST_F(PageLayoutTest, LinesThatCannotFitStillMoveOn)
         expectCovers(ends, c.document);
     }
     EXPECT_GE(PageLayout(huge).paginate(kA4Text).size(), 2u);  // a line to a page
+}
+
+TEST_F(PageLayoutTest, ExtremeIndentsOfAFileStillLayOutEveryLine)
+{
+    const char* const rtfs[] = {
+        "{\\rtf1 \\li2147483647 \\ri2147483647 \\fi2147483647 Un deux trois\\par}",
+        "{\\rtf1 \\li-2147483648 \\ri-2147483648 \\fi-2147483648 Un deux trois\\par}",
+        "{\\rtf1 \\li2147483647 \\fi-2147483648 \\ri-2147483648 Un deux trois\\par}",
+        "{\\rtf1 \\li-2147483648 \\fi2147483647 \\ri2147483647 Un deux trois\\par}",
+    };
+    for (const char* rtf : rtfs) {
+        SCOPED_TRACE(rtf);
+        const Document d = readRtf(QByteArray(rtf));
+        PageLayout layout(d);
+        const std::vector<int> ends = layout.paginate(kA4Text);
+        expectCovers(ends, d);
+        QImage page(200, 280, QImage::Format_RGB32);
+        QPainter painter(&page);
+        painter.scale(200 / 11908.0, 280 / 16832.0);
+        EXPECT_EQ(layout.render(FormatRange{0, -1, kA4Text}, painter), d.length());
+    }
 }
 
 TEST_F(PageLayoutTest, APageBreakStartsANewPageAndAFinalParagraphEndAddsNone)

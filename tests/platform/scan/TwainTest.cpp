@@ -7,6 +7,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ScriptedDialogs.h"
@@ -215,3 +216,27 @@ TEST_F(TwainTest, NothingToChooseFrom)
 }
 
 }  // namespace
+
+// A page of 200 x 200 mm at 1200 dpi is some 89 million pixels: it comes reduced by half in
+// each direction, and the window's messages go on while the scanner reads it.
+TEST_F(TwainTest, APageAboveThePictureBoundIsReducedWhileItIsRead)
+{
+    SaneTestBackend sane("number_of_devices 1\nmode Gray\ndepth 8\nresolution 1200.0\n"
+                         "test-picture \"Grid\"\nbr_x 200.0\nbr_y 200.0\n");
+    int stateWhileReading = 0;
+    answerDialog([&](scan::ScanOptionsDialog& d) {
+        input.queueClick(*d.ScanButton);
+        app.post([&] { stateWhileReading = twain.TwainState(); });
+    });
+    scan::ImageHandle image = twain.TWAIN_AcquireImages(window);
+    ASSERT_NE(image, nullptr);
+    const QSize size = scan::dibSize(image->bytes);
+    const int full = int(200 / 25.4 * 1200);
+    EXPECT_NEAR(size.width(), full / 2, 1);
+    EXPECT_NEAR(size.height(), full / 2, 1);
+    EXPECT_EQ(stateWhileReading, 6) << "messages were handled only after the page";
+    ui::Image shown(window, QStringLiteral("Image1"));
+    scan::DrawDibIntoImage(image, shown);
+    ASSERT_TRUE(shown.picture());
+    EXPECT_EQ(shown.picture()->size(), size);
+}
