@@ -1,13 +1,12 @@
 #include "app/BorrowerPhotoFile.h"
 
+#include "platform/files/FolderFileName.h"
+
 namespace app {
 
 QString borrowerPhotoName(const QString& surname, const QString& firstName)
 {
-    const QString name = surname + u'_' + firstName + QStringLiteral(".jpg");
-    if (name.contains(u'\\') || name.contains(u'/') || name.contains(QLatin1String("..")))
-        return {};
-    return name;
+    return files::folderFileName(surname + u'_' + firstName + QStringLiteral(".jpg"));
 }
 
 QString borrowerPhotoPath(const QString& surname, const QString& firstName)

@@ -9,8 +9,8 @@ namespace app {
 
 inline const QString kBorrowerPhotosFolder = QStringLiteral("Photo_emprunteur\\");
 
-// The photo's file name in its folder; empty when the names would lead out of the folder (a
-// path separator or ".."), so that such a borrower has no photo file to read or write.
+// The photo's file name in its folder; empty when the names could lead out of the folder (see
+// platform/files/FolderFileName.h), so that such a borrower has no photo file to read or write.
 QString borrowerPhotoName(const QString& surname, const QString& firstName);
 // The folder and the file name, as a path under the program folder; empty as above.
 QString borrowerPhotoPath(const QString& surname, const QString& firstName);
