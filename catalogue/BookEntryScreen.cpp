@@ -144,13 +144,13 @@ void BookEntryScreen::open(Opener opener)
 void BookEntryScreen::CoverStripRefresh()
 {
     db::Table& books = m_frm.db.ADOTable1;
-    auto& nameBox = m_frm.get<ui::CustomEdit>(QStringLiteral("DBEdit39"));
+    auto& nameBox = m_frm.get<ui::DBEdit>(QStringLiteral("DBEdit39"));
     static const char* const stripImages[] = {"Image20", "Image21", "Image22", "Image23", "Image24", "Image25"};
     for (const char* image : stripImages) {
         const QString name = books.fieldByName(QStringLiteral("Images")).asString();
         if (showStripCover(m_frm.get<ui::Image>(QString::fromLatin1(image)), name, true) !=
             text::Trim(text::Copy(name, 1, 30)))
-            nameBox.setText(kNoPicture);
+            nameBox.showStandIn(kNoPicture);
         books.prior();
     }
     books.moveBy(6);
@@ -169,14 +169,14 @@ QString BookEntryScreen::showStripCover(ui::Image& slot, const QString& coverNam
 
 void BookEntryScreen::showLargeCover(bool storeCropScale)
 {
-    auto& nameBox = m_frm.get<ui::CustomEdit>(QStringLiteral("DBEdit39"));
+    auto& nameBox = m_frm.get<ui::DBEdit>(QStringLiteral("DBEdit39"));
     auto& cover = m_frm.get<ui::Image>(QStringLiteral("Image3"));
     QString name = m_frm.db.ADOTable1.fieldByName(QStringLiteral("Images")).asString();
     if (!files::folderFileExists(m_frm.AppDir + kCovers, name))
         name = kNoPicture;
     const QString shown = showCoverFile(m_frm, cover, kCovers, name, kNoPicture);
     if (shown != m_frm.db.ADOTable1.fieldByName(QStringLiteral("Images")).asString())
-        nameBox.setText(shown);
+        nameBox.showStandIn(shown);
     if (!storeCropScale || !cover.picture())
         return;
     CoverCropSize = cover.picture()->size();
@@ -187,14 +187,14 @@ void BookEntryScreen::showLargeCover(bool storeCropScale)
 
 void BookEntryScreen::showStoragePlace()
 {
-    auto& placeBox = m_frm.get<ui::CustomEdit>(QStringLiteral("DBComboBox6"));
+    auto& placeBox = m_frm.get<ui::DBComboBox>(QStringLiteral("DBComboBox6"));
     QString name = placeBox.text();
     if (!files::folderFileExists(m_frm.AppDir + kPlaces, name))
         name = kNoPlacePicture;
     const QString shown =
         showCoverFile(m_frm, m_frm.get<ui::Image>(QStringLiteral("Image2")), kPlaces, name, kNoPlacePicture);
     if (shown != placeBox.text())
-        placeBox.setText(shown);
+        placeBox.showStandIn(shown);
 }
 
 void BookEntryScreen::Edit1Change()
