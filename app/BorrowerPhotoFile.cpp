@@ -1,13 +1,20 @@
 #include "app/BorrowerPhotoFile.h"
 
+#include "platform/files/FolderFileName.h"
+#include "platform/text/PascalText.h"
+
 namespace app {
 
 QString borrowerPhotoName(const QString& surname, const QString& firstName)
 {
-    const QString name = surname + u'_' + firstName + QStringLiteral(".jpg");
-    if (name.contains(u'\\') || name.contains(u'/') || name.contains(QLatin1String("..")))
-        return {};
-    return name;
+    return files::folderFileName(text::UpperCase(surname) + u'_' + firstName + QStringLiteral(".jpg"));
+}
+
+QString borrowerPhotoRefusal(const QString& surname, const QString& firstName)
+{
+    return QStringLiteral("Pas de photo pour « ") + surname + u' ' + firstName +
+           QStringLiteral(" » : ce nom ne peut pas servir de nom de fichier (il contient \\, /, :, .. ou un "
+                          "caractère de contrôle). Corrigez le nom de l'emprunteur.");
 }
 
 QString borrowerPhotoPath(const QString& surname, const QString& firstName)

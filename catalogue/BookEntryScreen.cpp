@@ -5,6 +5,7 @@
 #include "catalogue/BookCodes.h"
 #include "catalogue/BookEntryLayout.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/FolderFileName.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/picture/PictureFile.h"
 #include "platform/shell/Shell.h"
@@ -33,15 +34,15 @@ constexpr ui::Color kHintColour = ui::Color::fromBgr(0xF0FBFF);
 QString showCoverFile(app::TFrmPrin& frm, ui::Image& image, const QString& folder, const QString& name,
                       const QString& placeholder)
 {
-    const QString path = frm.AppDir + folder + name;
+    const QString path = files::folderFilePath(frm.AppDir + folder, name);
     ui::PicturePtr picture;
     QString shown = name;
-    if (files::fileExists(path))
+    if (!path.isEmpty() && files::fileExists(path))
         picture = picture::loadPictureFile(files::nativePath(path));
     if (!picture) {
         // A file that is no picture would fail again at every showing. The placeholder itself is
         // kept whatever happens: the next start puts a good one back.
-        if (name.compare(placeholder, Qt::CaseInsensitive) != 0)
+        if (!path.isEmpty() && name.compare(placeholder, Qt::CaseInsensitive) != 0)
             files::deleteFile(path);
         shown = placeholder;
         picture = picture::loadPictureFile(files::nativePath(frm.AppDir + folder + placeholder));
@@ -143,13 +144,13 @@ void BookEntryScreen::open(Opener opener)
 void BookEntryScreen::CoverStripRefresh()
 {
     db::Table& books = m_frm.db.ADOTable1;
-    auto& nameBox = m_frm.get<ui::CustomEdit>(QStringLiteral("DBEdit39"));
+    auto& nameBox = m_frm.get<ui::DBEdit>(QStringLiteral("DBEdit39"));
     static const char* const stripImages[] = {"Image20", "Image21", "Image22", "Image23", "Image24", "Image25"};
     for (const char* image : stripImages) {
         const QString name = books.fieldByName(QStringLiteral("Images")).asString();
         if (showStripCover(m_frm.get<ui::Image>(QString::fromLatin1(image)), name, true) !=
             text::Trim(text::Copy(name, 1, 30)))
-            nameBox.setText(kNoPicture);
+            nameBox.showStandIn(kNoPicture);
         books.prior();
     }
     books.moveBy(6);
@@ -158,7 +159,9 @@ void BookEntryScreen::CoverStripRefresh()
 QString BookEntryScreen::showStripCover(ui::Image& slot, const QString& coverName, bool deleteEmptyFile)
 {
     const QString name = text::Trim(text::Copy(coverName, 1, 30));
-    const QString path = m_frm.AppDir + kCovers + name;
+    const QString path = files::folderFilePath(m_frm.AppDir + kCovers, name);
+    if (path.isEmpty())
+        return showCoverFile(m_frm, slot, kCovers, kNoPicture, kNoPicture);
     if (deleteEmptyFile && files::fileExists(path) && FileSizeText(QStringLiteral("0"), path) == QStringLiteral("0"))
         files::deleteFile(path);
     return showCoverFile(m_frm, slot, kCovers, files::fileExists(path) ? name : kNoPicture, kNoPicture);
@@ -166,14 +169,14 @@ QString BookEntryScreen::showStripCover(ui::Image& slot, const QString& coverNam
 
 void BookEntryScreen::showLargeCover(bool storeCropScale)
 {
-    auto& nameBox = m_frm.get<ui::CustomEdit>(QStringLiteral("DBEdit39"));
+    auto& nameBox = m_frm.get<ui::DBEdit>(QStringLiteral("DBEdit39"));
     auto& cover = m_frm.get<ui::Image>(QStringLiteral("Image3"));
     QString name = m_frm.db.ADOTable1.fieldByName(QStringLiteral("Images")).asString();
-    if (!files::fileExists(m_frm.AppDir + kCovers + name))
+    if (!files::folderFileExists(m_frm.AppDir + kCovers, name))
         name = kNoPicture;
     const QString shown = showCoverFile(m_frm, cover, kCovers, name, kNoPicture);
     if (shown != m_frm.db.ADOTable1.fieldByName(QStringLiteral("Images")).asString())
-        nameBox.setText(shown);
+        nameBox.showStandIn(shown);
     if (!storeCropScale || !cover.picture())
         return;
     CoverCropSize = cover.picture()->size();
@@ -184,14 +187,14 @@ void BookEntryScreen::showLargeCover(bool storeCropScale)
 
 void BookEntryScreen::showStoragePlace()
 {
-    auto& placeBox = m_frm.get<ui::CustomEdit>(QStringLiteral("DBComboBox6"));
+    auto& placeBox = m_frm.get<ui::DBComboBox>(QStringLiteral("DBComboBox6"));
     QString name = placeBox.text();
-    if (!files::fileExists(m_frm.AppDir + kPlaces + name))
+    if (!files::folderFileExists(m_frm.AppDir + kPlaces, name))
         name = kNoPlacePicture;
     const QString shown =
         showCoverFile(m_frm, m_frm.get<ui::Image>(QStringLiteral("Image2")), kPlaces, name, kNoPlacePicture);
     if (shown != placeBox.text())
-        placeBox.setText(shown);
+        placeBox.showStandIn(shown);
 }
 
 void BookEntryScreen::Edit1Change()

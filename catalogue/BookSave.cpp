@@ -12,6 +12,7 @@
 #include "catalogue/PriceText.h"
 #include "platform/db/Transaction.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/FolderFileName.h"
 #include "platform/text/DateText.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
@@ -155,8 +156,12 @@ void BookSave::SpeedButton20Click()
             insertCopy(press, i);
         transaction.commit();
     }
-    for (const auto& [from, to] : press.renames)
-        files::renameFile(f.AppDir + kCoversFolder + from, f.AppDir + kCoversFolder + to);
+    for (const auto& [from, to] : press.renames) {
+        const QString source = files::folderFilePath(f.AppDir + kCoversFolder, from);
+        const QString target = files::folderFilePath(f.AppDir + kCoversFolder, to);
+        if (!source.isEmpty() && !target.isEmpty())
+            files::renameFile(source, target);
+    }
 
     f.db.ADOTable1.close();
     f.db.ADOTable1.open();

@@ -37,23 +37,6 @@ void ComplementsTab::ExtractDescriptorsOnLeave()
         descriptors.setText(extractDescriptorText(m_frm.ThesaurusTable, source));
 }
 
-void ComplementsTab::restoreShownNames()
-{
-    db::Table& books = m_frm.db.ADOTable1;
-    struct ShownName {
-        const char* box;
-        const char* field;
-        QString placeholder;
-    };
-    const ShownName names[] = {{"DBEdit39", "Images", kNoPicture}, {"DBComboBox6", "LieuRangement", kNoPlacePicture}};
-    for (const ShownName& n : names) {
-        auto& box = m_frm.get<ui::CustomEdit>(QString::fromLatin1(n.box));
-        const QString stored = books.fieldByName(QString::fromLatin1(n.field)).asString();
-        if (box.text() == n.placeholder && stored != n.placeholder)
-            box.setText(stored);
-    }
-}
-
 void ComplementsTab::ApplyComplementsValues(Variant variant)
 {
     app::TFrmPrin& f = m_frm;
@@ -82,7 +65,6 @@ void ComplementsTab::ApplyComplementsValues(Variant variant)
     db::Table& books = f.db.ADOTable1;
     if (!books.active() || books.isEmpty())
         return;
-    restoreShownNames();
     // A value the copy already holds is not written again.
     auto write = [&books](const std::initializer_list<std::pair<const char*, QString>> values) {
         if (std::all_of(values.begin(), values.end(), [&books](const auto& v) {

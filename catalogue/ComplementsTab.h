@@ -27,9 +27,6 @@ public:
     void ApplyComplementsValues(Variant variant);
 
 private:
-    // The names shown for a missing cover or storage-place picture are no values of the copy.
-    void restoreShownNames();
-
     app::TFrmPrin& m_frm;
     BookEntryScreen& m_entry;
 };

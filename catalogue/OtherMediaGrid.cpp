@@ -6,6 +6,7 @@
 #include "catalogue/OtherMediaScreen.h"
 #include "platform/db/Query.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/FolderFileName.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/DBGrid.h"
@@ -100,8 +101,9 @@ void OtherMediaGrid::Button37Click()
     ars.open();
     const bool shared = !ars.isEmpty();
     ars.close();
-    if (!shared && !cover.isEmpty() && cover.compare(kNoPicture, Qt::CaseInsensitive) != 0)
-        files::deleteFile(f.AppDir + kCoversFolder + cover);
+    const QString coverFile = files::folderFilePath(f.AppDir + kCoversFolder, cover);
+    if (!shared && !coverFile.isEmpty() && cover.compare(kNoPicture, Qt::CaseInsensitive) != 0)
+        files::deleteFile(coverFile);
 }
 
 }  // namespace catalogue

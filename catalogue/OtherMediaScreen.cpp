@@ -8,7 +8,7 @@
 #include "catalogue/OtherMediaCoverPage.h"
 #include "catalogue/OtherMediaLayout.h"
 #include "platform/db/Query.h"
-#include "platform/files/FileOps.h"
+#include "platform/files/FolderFileName.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
@@ -116,7 +116,7 @@ void OtherMediaScreen::showBarcodePreview()
 void OtherMediaScreen::showCover()
 {
     QString name = m_frm.db.ADOTable1.fieldByName(QStringLiteral("Images")).asString();
-    if (!files::fileExists(m_frm.AppDir + kCoversFolder + name))
+    if (!files::folderFileExists(m_frm.AppDir + kCoversFolder, name))
         name = kNoPicture;
     showCoverFile(m_frm, m_frm.get<ui::Image>(QStringLiteral("Image12")), kCoversFolder, name, kNoPicture);
 }
@@ -124,7 +124,7 @@ void OtherMediaScreen::showCover()
 void OtherMediaScreen::showStoragePlace()
 {
     QString name = m_frm.db.ADOTable1.fieldByName(QStringLiteral("LieuRangement")).asString();
-    if (!files::fileExists(m_frm.AppDir + kPlacePicturesFolder + name))
+    if (!files::folderFileExists(m_frm.AppDir + kPlacePicturesFolder, name))
         name = kNoPlacePicture;
     showCoverFile(m_frm, m_frm.get<ui::Image>(QStringLiteral("Image13")), kPlacePicturesFolder, name, kNoPlacePicture);
 }

@@ -5,6 +5,7 @@
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/ComplementsTab.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/FolderFileName.h"
 #include "platform/media/SoundCommands.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DBControls.h"
@@ -184,7 +185,7 @@ void RecordNavigation::stripClick(int slot)
     auto& cover = m_frm.get<ui::Image>(QStringLiteral("Image3"));
     cover.setPicture(clicked.picture());
     const QString name = m_frm.get<ui::CustomEdit>(QStringLiteral("DBEdit39")).text();
-    if (files::fileExists(m_frm.AppDir + kCoversFolder + name))
+    if (files::folderFileExists(m_frm.AppDir + kCoversFolder, name))
         m_entry.showLargeCover(true);
     m_entry.showStoragePlace();
 }

@@ -9,6 +9,7 @@
 #include "catalogue/StockTakeScope.h"
 #include "platform/db/DataSet.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/FolderFileName.h"
 #include "platform/text/DateText.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
@@ -120,8 +121,8 @@ void StockTakeScan::showTitle(db::DataSet& copies)
     // The web sources' two placeholder pictures are no covers. A cover that cannot be read
     // shows the placeholder: the copy in hand is marked all the same.
     QString cover = fieldText(copies, "Images");
-    const QString path = f.AppDir + kCoversFolder + cover;
-    if (cover.isEmpty() || !files::fileExists(path))
+    const QString path = files::folderFilePath(f.AppDir + kCoversFolder, cover);
+    if (path.isEmpty() || !files::fileExists(path))
         cover = kNoPicture;
     else if (const QString size = FileSizeText(QStringLiteral("0"), path);
              size == QStringLiteral("3241") || size == QStringLiteral("7794"))

@@ -13,6 +13,7 @@
 #include "loans/ScannedCode.h"
 #include "platform/db/Query.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/FolderFileName.h"
 #include "platform/text/DateText.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
@@ -37,8 +38,7 @@ QString numberText(const QString& field)
 // would leave its folder is no name.
 void showFolderPicture(app::TFrmPrin& f, ui::Image& image, const QString& folder, const QString& name)
 {
-    const bool usable = !name.isEmpty() && !name.contains(u'\\') && !name.contains(u'/') &&
-                        !name.contains(QLatin1String("..")) && files::fileExists(f.AppDir + folder + name);
+    const bool usable = files::folderFileExists(f.AppDir + folder, name);
     catalogue::showCoverFile(f, image, folder, usable ? name : catalogue::kNoPicture, catalogue::kNoPicture);
 }
 

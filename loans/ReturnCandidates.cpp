@@ -49,7 +49,7 @@ void ReturnCandidates::ShowCandidate(int k, const QString& borrowerNo, const QSt
     if (k <= int(kReturnPhotoSlots.size())) {
         auto& photo = m_frm.get<ui::Image>(QString::fromLatin1(kReturnPhotoSlots[size_t(k - 1)]));
         photo.setHint(text);
-        showBorrowerPhoto(m_frm, photo, text::Trim(surname).toUpper(), text::Trim(firstName));
+        showBorrowerPhoto(m_frm, photo, text::Trim(surname), text::Trim(firstName));
     }
 }
 

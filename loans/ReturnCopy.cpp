@@ -14,6 +14,7 @@
 #include "platform/db/Query.h"
 #include "platform/db/Transaction.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/FolderFileName.h"
 #include "platform/text/DateText.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
@@ -153,7 +154,8 @@ void ReturnCopy::Button48Click()
     fileCoverInHistory(className, surname, firstName.text(), title, coverName);
     resetScreen();
     auto& shelf = f.get<ui::Image>(QStringLiteral("Image47"));
-    if (showPictureIfExists(f, shelf, catalogue::kPlacePicturesFolder + place))
+    if (const QString shelfPicture = files::folderFilePath(catalogue::kPlacePicturesFolder, place);
+        !shelfPicture.isEmpty() && showPictureIfExists(f, shelf, shelfPicture))
         shelf.setBounds(returnLayout::kShelfPicture);
     if (auto* classFilter = f.find<ui::Control>(QStringLiteral("ComboBox10")))
         classFilter->setText(className);
@@ -166,7 +168,7 @@ void ReturnCopy::fileCoverInHistory(const QString& className, const QString& sur
     const QString folder = m_frm.AppDir + loanHistoryFolder(className, surname, firstName);
     files::forceDirectories(folder);
     QString name = coverName;
-    if (name.isEmpty() || !files::fileExists(m_frm.AppDir + catalogue::kCoversFolder + name))
+    if (!files::folderFileExists(m_frm.AppDir + catalogue::kCoversFolder, name))
         name = QStringLiteral("No_picture.jpg");
     const QString target = folder + u'\\' + ReplaceAll(ToSafeFileName(title), QStringLiteral("__"), QStringLiteral("_")) +
                            QStringLiteral(".jpg");

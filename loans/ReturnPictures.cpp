@@ -3,6 +3,7 @@
 #include "app/FrmPrin.h"
 #include "catalogue/BookCodes.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/FolderFileName.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/picture/PictureFile.h"
 #include "platform/text/PascalText.h"
@@ -14,14 +15,9 @@ namespace {
 
 const QString kPlaceholder = QStringLiteral("No_picture.jpg");
 
-bool staysInFolder(const QString& name)
-{
-    return !name.contains(u'\\') && !name.contains(u'/') && !name.contains(QLatin1String(".."));
-}
-
 void showFromFolder(app::TFrmPrin& frm, ui::Image& image, const QString& folder, const QString& name)
 {
-    const bool usable = !name.isEmpty() && staysInFolder(name) && files::fileExists(frm.AppDir + folder + name);
+    const bool usable = files::folderFileExists(frm.AppDir + folder, name);
     if (!(usable && showPictureIfExists(frm, image, folder + name)))
         showPictureIfExists(frm, image, folder + kPlaceholder);
 }

@@ -42,10 +42,10 @@ QString joinedEscaped(const QStringList& values)
     return escaped.join(QStringLiteral("; "));
 }
 
-QString coverCell(const LoanRow& row, const PageTexts& texts, const QString& coverEnd)
+QString coverCell(const LoanRow& row, const QString& coverEnd)
 {
     const QString isbn10 = row.isbn13.size() == 13 ? catalogue::Isbn13To10(row.isbn13) : QString();
-    return QStringLiteral("<tr><td width=\"130\"> <a href=\" ") + htmlText(texts.amazonSite) +
+    return QStringLiteral("<tr><td width=\"130\"> <a href=\" ") + htmlText(kCoverLinkStore) +
            QStringLiteral("/gp/product/") + htmlText(isbn10) + QStringLiteral("\" target=\"_blank\">") +
            QStringLiteral("<img src=\"livres/Jaquettes/") + htmlText(row.images) + coverEnd;
 }
@@ -109,7 +109,7 @@ QString booksOutPicturePage(const std::vector<LoanRow>& rows, const QString& cla
     for (const LoanRow& row : rows) {
         if (row.borrowerNumber == u'0' || !inClass(row, className))
             continue;
-        pageRows += coverCell(row, texts, QStringLiteral("\" width=\"100\"height=\"150\"></a></td>")) + photoCell(row) +
+        pageRows += coverCell(row, QStringLiteral("\" width=\"100\"height=\"150\"></a></td>")) + photoCell(row) +
                     QStringLiteral("</td><td width=\"600\"><p><b>") + htmlText(row.title) + QStringLiteral(" (") +
                     htmlText(row.numLivre) + QStringLiteral(")</b>") + kNext + htmlText(codeValue(row)) + u' ' +
                     htmlText(row.author) + kNext + htmlText(row.genre) + QStringLiteral(" Rangement -&gt; ") +
@@ -152,7 +152,7 @@ ListFiles reminderList(const std::vector<LoanRow>& rows, const QString& classNam
             link = QStringLiteral("</p><p><A HREF=\"") +
                    htmlText(mailtoAddress(row.mail, reminderSubject(), reminderBody(row, due, reminder))) +
                    QStringLiteral("\">") + htmlText(row.mail) + QStringLiteral("</A>");
-        pageRows += coverCell(row, texts, QStringLiteral("\" width=\"100\"height=\"150\"></td>")) + photoCell(row) +
+        pageRows += coverCell(row, QStringLiteral("\" width=\"100\"height=\"150\"></td>")) + photoCell(row) +
                     QStringLiteral("</td><td width=\"600\"><p><b>") + htmlText(row.title) + QStringLiteral("</b>") +
                     kNext + htmlText(codeValue(row, QStringLiteral("'"))) + kNext + htmlText(row.author) + kNext + htmlText(row.genre) +
                     u' ' + htmlText(row.storagePlace) + QStringLiteral("</p><p><b>") + borrowerText(row) + link +

@@ -9,9 +9,12 @@
 
 namespace pupils {
 
+// The store whose product pages the covers of the picture pages link to: its address +
+// "/gp/product/" + ISBN-10.
+inline const QString kCoverLinkStore = QStringLiteral("https://www.amazon.fr");
+
 struct PageTexts {
-    QString webSite;     // the maker's address in the credit line
-    QString amazonSite;  // product pages of the covers' links: amazonSite + "/gp/product/" + ISBN-10
+    QString webSite;  // the maker's address in the credit line
     QString title;
     QString heading;
 };

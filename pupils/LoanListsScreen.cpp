@@ -151,7 +151,7 @@ void LoanListsScreen::BitBtn5Click()
     app::TFrmPrin& f = m_frm;
     const std::vector<LoanRow> rows = selectedRows(kBooksOut);
     const ListFiles list =
-        booksOutList(rows, className(), {f.settings.maker.webSite, f.AmazonSite, f.tables.caption(118), f.tables.caption(119)});
+        booksOutList(rows, className(), {f.settings.maker.webSite, f.tables.caption(118), f.tables.caption(119)});
     // The folder is delivered; one deleted by hand is made again rather than losing the list.
     files::forceDirectories(files::nativePath(f.AppDir + QStringLiteral("Listes")));
     writeFile(f.AppDir + kBooksOutCsv, list.csv, false);
@@ -166,7 +166,7 @@ void LoanListsScreen::BitBtn7Click()
     app::TFrmPrin& f = m_frm;
     const std::vector<LoanRow> rows = selectedRows(kOverdue);
     const ListFiles list =
-        overdueList(rows, className(), today(), {f.settings.maker.webSite, f.AmazonSite, f.tables.caption(118), f.tables.caption(118)});
+        overdueList(rows, className(), today(), {f.settings.maker.webSite, f.tables.caption(118), f.tables.caption(118)});
     showPage(kOverduePage, list.page);
     writeFile(f.AppDir + kOverdueCsv, list.csv, false);
     f.application().showMessage(f.tables.message(57) + QStringLiteral("\n\r") + f.tables.message(55) + f.AppDir +
@@ -200,7 +200,7 @@ void LoanListsScreen::SpeedButton57Click()
         csv += line + QStringLiteral("\r\n");
     writeFile(f.AppDir + kClassCsv, csv, false);
     const QString heading = QStringLiteral("ElEVES N'AYANT RIEN EMPRUNTE CE JOUR");
-    showPage(kOverduePage, pupilsWithoutLoanPage(lines, {f.settings.maker.webSite, f.AmazonSite, heading, heading}));
+    showPage(kOverduePage, pupilsWithoutLoanPage(lines, {f.settings.maker.webSite, heading, heading}));
     f.application().showMessage(f.tables.message(57) + QStringLiteral("\n\r") + f.tables.message(55) + f.AppDir +
                                 kClassCsv + QStringLiteral("\r\n") + f.tables.message(56));
 }
@@ -217,7 +217,7 @@ void LoanListsScreen::Button97Click()
     app::TFrmPrin& f = m_frm;
     const std::vector<LoanRow> rows = selectedRows(kBooksOutByFirstName);
     showPage(kBooksOutPicturePage,
-             booksOutPicturePage(rows, className(), {f.settings.maker.webSite, f.AmazonSite, f.tables.caption(118), f.tables.caption(119)}));
+             booksOutPicturePage(rows, className(), {f.settings.maker.webSite, f.tables.caption(118), f.tables.caption(119)}));
     f.application().showMessage(f.tables.message(220) + QStringLiteral("\n\r") + f.AppDir + kBooksOutPicturePage);
     if (f.get<ui::CheckBox>(QStringLiteral("CheckBox33")).checked() && !f.settings.LienPageFTP1.isEmpty())
         UploadBooksOutPage(f.AppDir + kBooksOutPicturePage);
@@ -244,7 +244,7 @@ void LoanListsScreen::Button56Click()
     app::TFrmPrin& f = m_frm;
     const std::vector<LoanRow> rows = selectedRows(kOverdue);
     const ListFiles list = reminderList(rows, className(), today(), reminderText(),
-                                        {f.settings.maker.webSite, f.AmazonSite, f.tables.caption(118), f.tables.caption(118)});
+                                        {f.settings.maker.webSite, f.tables.caption(118), f.tables.caption(118)});
     showPage(kOverduePage, list.page);
     writeFile(f.AppDir + kOverdueCsv, list.csv, false);
     f.application().showMessage(f.tables.message(220) + QStringLiteral("\n\r"));

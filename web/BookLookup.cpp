@@ -7,6 +7,7 @@
 #include "catalogue/IsbnConversions.h"
 #include "catalogue/StockTakeScan.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/FolderFileName.h"
 #include "platform/files/FileError.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/net/Error.h"
@@ -284,8 +285,8 @@ bool BookLookup::showCover(const QString& name, bool placeholderWhenNone)
 {
     app::TFrmPrin& f = m_frm;
     // The two placeholder pictures of the web sources are no covers.
-    QString path = f.AppDir + kCoversFolder + name;
-    bool found = files::fileExists(path);
+    QString path = files::folderFilePath(f.AppDir + kCoversFolder, name);
+    bool found = !path.isEmpty() && files::fileExists(path);
     if (found) {
         const QString size = FileSizeText(QStringLiteral("0"), path);
         found = size != QStringLiteral("3241") && size != QStringLiteral("7794");

@@ -5,6 +5,7 @@
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/IsbnConversions.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/FolderFileName.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/net/Error.h"
 #include "platform/picture/PictureFile.h"
@@ -125,8 +126,8 @@ void CoverButtons::LoadCurrentCover()
         name = bookField("Isbn13") + QStringLiteral(".jpg");
     if (screenVisible("Panel15"))
         name = f.get<ui::CustomEdit>(QStringLiteral("Edit48")).text() + QStringLiteral(".jpg");
-    const QString path = f.AppDir + catalogue::kCoversFolder + name;
-    if (!files::fileExists(path))
+    const QString path = files::folderFilePath(f.AppDir + catalogue::kCoversFolder, name);
+    if (path.isEmpty() || !files::fileExists(path))
         return;
     const ui::PicturePtr cover = picture::loadPictureFile(files::nativePath(path));
     if (!cover)

@@ -4,6 +4,7 @@
 #include "catalogue/BookCodes.h"
 #include "catalogue/BookEntryScreen.h"
 #include "platform/files/FileError.h"
+#include "platform/files/FolderFileName.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/picture/JpegWriter.h"
 #include "platform/picture/PictureConversion.h"
@@ -96,10 +97,9 @@ QString CoverCrop::ownCoverName() const
     if (!books.active() || books.isEmpty())
         return {};
     const QString name = books.fieldByName(QStringLiteral("Images")).asString();
-    if (name.isEmpty() || name == catalogue::kNoPicture || name == kUndoCopy || name.contains(u'/') ||
-        name.contains(u'\\'))
+    if (name == catalogue::kNoPicture || name == kUndoCopy)
         return {};
-    return name;
+    return files::folderFileName(name);
 }
 
 void CoverCrop::showSelection()

@@ -2,6 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "catalogue/BookCodes.h"
+#include "platform/files/FolderFileName.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/net/Error.h"
 #include "platform/picture/PictureConversion.h"
@@ -28,7 +29,10 @@ browser::WebLimits CoverDownload::defaultLimits()
 
 bool CoverDownload::DownloadCover(const QString& url, const QString& fileName, qint64 markSize)
 {
-    const QString target = files::nativePath(m_frm.AppDir + catalogue::kCoversFolder + fileName);
+    const QString cover = files::folderFilePath(m_frm.AppDir + catalogue::kCoversFolder, fileName);
+    if (cover.isEmpty())
+        return false;
+    const QString target = files::nativePath(cover);
     const QString fetched = target + QStringLiteral(".download");
     const auto cleanUp = qScopeGuard([&fetched] { QFile::remove(fetched); });
     try {

@@ -16,7 +16,7 @@ public:
     explicit CoverDownload(app::TFrmPrin& frm, browser::WebLimits limits = defaultLimits());
 
     // Stores the picture of `url` as the cover file `fileName` (a bare name ending in ".jpg");
-    // whether it did. A site whose "no picture" mark is a picture names its size, `markSize`.
+    // whether it did. A name that is no file of the covers folder stores nothing. A site whose "no picture" mark is a picture names its size, `markSize`.
     bool DownloadCover(const QString& url, const QString& fileName, qint64 markSize = 0);
 
     static constexpr qint64 kMinimumSize = 1500;

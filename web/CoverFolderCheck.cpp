@@ -5,6 +5,7 @@
 #include "catalogue/BookCodes.h"
 #include "platform/db/Query.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/FolderFileName.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/picture/PictureConversion.h"
 #include "platform/picture/PictureFile.h"
@@ -59,7 +60,8 @@ void CoverFolderCheck::checkCoverFile(const QString& name)
 {
     app::TFrmPrin& f = m_frm;
     const QString folder = f.AppDir + catalogue::kCoversFolder;
-    if (text::SameText(name, catalogue::kNoPicture))
+    // A native name may hold what the program reads as a separator.
+    if (files::folderFileName(name).isEmpty() || text::SameText(name, catalogue::kNoPicture))
         return;
     QString current = name;
     const QString single = ReplaceAll(name, QStringLiteral("__"), QStringLiteral("_"));

@@ -2,6 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "catalogue/BookCodes.h"
+#include "platform/files/FolderFileName.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/picture/PictureFile.h"
 #include "platform/text/PascalText.h"
@@ -27,8 +28,9 @@ void showStep(app::TFrmPrin& frm, const QString& text)
 
 void showStoredCover(app::TFrmPrin& frm, const QString& fileName)
 {
-    const QString path = frm.AppDir + catalogue::kCoversFolder + fileName;
-    frm.get<ui::Image>(QStringLiteral("Image99")).setPicture(picture::loadPictureFile(files::nativePath(path)));
+    const QString path = files::folderFilePath(frm.AppDir + catalogue::kCoversFolder, fileName);
+    frm.get<ui::Image>(QStringLiteral("Image99"))
+        .setPicture(path.isEmpty() ? nullptr : picture::loadPictureFile(files::nativePath(path)));
     frm.LookupCoverName = fileName;
     frm.LookupFound = true;
 }

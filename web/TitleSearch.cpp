@@ -6,6 +6,7 @@
 #include "catalogue/IsbnConversions.h"
 #include "platform/files/FileError.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/FolderFileName.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/picture/PictureFile.h"
 #include "platform/text/PascalText.h"
@@ -118,8 +119,8 @@ bool TitleSearch::CheckDuplicateTitle(const QString& title)
     for (const auto& [control, name] : fields)
         setFieldText(f, control, field(name));
     // The covers folder of the program, whatever the working folder.
-    QString cover = f.AppDir + catalogue::kCoversFolder + field("Images");
-    if (field("Images").isEmpty() || !files::fileExists(cover))
+    QString cover = files::folderFilePath(f.AppDir + catalogue::kCoversFolder, field("Images"));
+    if (cover.isEmpty() || !files::fileExists(cover))
         cover = f.AppDir + catalogue::kCoversFolder + catalogue::kNoPicture;
     f.get<ui::Image>(QStringLiteral("Image99")).setPicture(picture::loadPictureFile(files::nativePath(cover)));
     return true;

@@ -32,6 +32,15 @@ void DataEditField<Base>::keyPress(QChar ch)
     Base::keyPress(ch);
 }
 
+template <class Base>
+void DataEditField<Base>::showStandIn(const QString& text)
+{
+    if (m_link.modified())
+        return;
+    this->setText(text);
+    m_link.forgetChange();
+}
+
 template class DataEditField<Edit>;
 template class DataEditField<Memo>;
 template class DataEditField<ComboBox>;

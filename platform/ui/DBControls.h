@@ -22,6 +22,9 @@ public:
     void setDataField(const QString& name) { m_link.setFieldName(name); }
     std::optional<db::Field> field() const { return m_link.field(); }
     bool modified() const { return m_link.modified(); }
+    // Shows a text that stands in for the field's value (a placeholder's name) without being a
+    // change of it, so that a post writes only what the user changed; text the user changed stays.
+    void showStandIn(const QString& text);
 
 protected:
     void keyDown(quint16 vk, ShiftState shift) override;

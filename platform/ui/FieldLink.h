@@ -35,6 +35,8 @@ public:
     void writeIfModified();
     // Shows the field's value again and forgets the change.
     void reset();
+    // Keeps what the control shows but takes it for no change.
+    void forgetChange() { m_modified = false; }
 
 private:
     void sourceChanged() override { reset(); }

@@ -109,6 +109,37 @@ TEST_F(RecordNavigationTest, MissingAndLongCoverNamesShowThePlaceholderWithoutCh
     EXPECT_EQ(booksColumn("Images"), (QStringList{longName, QStringLiteral("absent.jpg")}));
 }
 
+// Copies whose cover and storage-place pictures are missing show the placeholders' names in
+// their boxes; after an edit, no way of moving stores those names into the copy left.
+TEST_F(RecordNavigationTest, AnEditThenAnyMoveKeepsTheStoredCoverAndPlaceNames)
+{
+    start({"Cancel"}, screens());
+    QStringList covers, places;
+    for (int n = 1; n <= 12; ++n) {
+        covers << QStringLiteral("absent%1.jpg").arg(n);
+        places << QStringLiteral("Rayon %1").arg(n);
+        addBook(QStringLiteral("97820700000%1").arg(n, 2, 10, QChar(u'0')), QStringLiteral("Livre %1").arg(n), covers.last());
+        frm().db.ADOConnection1.execute(
+            QStringLiteral("UPDATE Table1 SET LieuRangement = '%1' WHERE Titre = 'Livre %2'").arg(places.last()).arg(n));
+    }
+    logIn();
+    selectTab("TabSheet2");
+    const char* const moves[] = {"SpeedButton6",  "SpeedButton16", "SpeedButton13", "SpeedButton15", "SpeedButton14",
+                                 "SpeedButton5",  "Image22",       "SpeedButton6",  "Image20",       "SpeedButton5"};
+    EXPECT_EQ(edit("DBEdit39").text(), "No_picture.jpg");
+    EXPECT_EQ(edit("DBComboBox6").text(), "No_place.jpg");
+    for (const char* move : moves) {
+        SCOPED_TRACE(move);
+        input.click(QStringLiteral("DBEdit29"));
+        input.type(QStringLiteral("x"));
+        ASSERT_TRUE(books().editing());
+        input.click(QString::fromLatin1(move));
+        EXPECT_EQ(booksColumn("Images"), covers);
+        EXPECT_EQ(booksColumn("LieuRangement"), places);
+    }
+    EXPECT_FALSE(booksColumn("Descripteur").filter(QStringLiteral("x")).isEmpty()) << "the edits themselves are kept";
+}
+
 TEST_F(RecordNavigationTest, PreviousAndNextEndInAShortList)
 {
     openWithCopies(3);

@@ -52,7 +52,9 @@ TEST(BorrowerCards, CardsLinkThePhotoUnderTheNameTheScreensUse)
         const char* surname;
         const char* firstName;
         const char* link;
-    } cases[] = {{"Martin-Roux", "Léa", "Photo_emprunteur/Martin-Roux_Léa.jpg"},
+    } cases[] = {{"Martin-Roux", "Léa", "Photo_emprunteur/MARTIN-ROUX_Léa.jpg"},
+                 {"LEFèVRE", "Zoé", "Photo_emprunteur/LEFèVRE_Zoé.jpg"},
+                 {"Lefèvre", "Zoé", "Photo_emprunteur/LEFèVRE_Zoé.jpg"},
                  {"..", "Léa", "Photo_emprunteur/No_picture.jpg"},
                  {"A/B", "Léa", "Photo_emprunteur/No_picture.jpg"}};
     for (const auto& c : cases) {

@@ -196,6 +196,32 @@ TEST_F(PupilScreens, GroupMailsReachTheLibrarysServerOnePerOverdueCopyWithAMail)
     EXPECT_TRUE(raw.contains("\r\n\r\nMerci de rendre Alice & Bob pr=C3=A9vu le 07/12/2025\r\n")) << raw.toStdString();
 }
 
+// The covers link the store's product page (its address, not the site choice of the look-up)
+// and the photos are named as the screens that take them name them.
+TEST_F(PupilScreens, PicturePagesLinkTheStoresProductPagesAndThePhotosTheScreensTake)
+{
+    startLoggedIn();
+    sql(QStringLiteral("Insert into Table1 (Titre,Isbn13,Type,Images,EmpNom,EmpPrenom,EmpClasse,NumEmprunteur,DateRetour) "
+                       "Values ('Le Petit Prince','9782070612758','LIVRE','9782070612758.jpg','LEFèVRE','Zoé','CM1',1,'01/12/2025')"));
+    const struct {
+        const char* menu;
+        const char* button;
+        const char* page;
+    } pages[] = {{"Livres > Livres sortis", "Button76", "Livres_Sortis.html"},
+                 {"Livres > Retours en retard", "Button77", "Livres_Retard.html"}};
+    for (const auto& p : pages) {
+        SCOPED_TRACE(p.page);
+        input.menu(QString::fromUtf8(p.menu));
+        answerOk(1);
+        input.click(QString::fromLatin1(p.button));
+        const QString page = text::decodeWindows1252(program.read(QString::fromLatin1(p.page)));
+        EXPECT_TRUE(page.contains(QStringLiteral("<a href=\" https://www.amazon.fr/gp/product/2070612759\"")))
+            << page.toStdString();
+        EXPECT_FALSE(page.contains(QStringLiteral(" fr/gp/product")));
+        EXPECT_TRUE(page.contains(QStringLiteral("<img src=\"Photo_emprunteur/LEFèVRE_Zoé.jpg\""))) << page.toStdString();
+    }
+}
+
 TEST_F(PupilScreens, TheResetAsksTheAdministratorPasswordThenConfirmation)
 {
     startLoggedIn();

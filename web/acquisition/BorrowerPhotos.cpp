@@ -30,8 +30,12 @@ void BorrowerPhotos::takePhoto(const char* picture, const QString& surname, cons
     app::TFrmPrin& f = m_frm;
     // An empty surname would give every such borrower the one photo "_.jpg".
     const QString photo = app::borrowerPhotoName(surname, firstName);
-    if (surname.isEmpty() || photo.isEmpty())
+    if (surname.isEmpty())
         return;
+    if (photo.isEmpty()) {
+        f.application().showMessage(app::borrowerPhotoRefusal(surname, firstName));
+        return;
+    }
     const QString name = photo.left(photo.size() - 4);
     auto& image = f.get<ui::Image>(QString::fromLatin1(picture));
     const int count = m_sequence.acquireInto(image);
@@ -93,6 +97,13 @@ void BorrowerPhotos::Button80Click()
 {
     app::TFrmPrin& f = m_frm;
     f.db.ADOTable3.refresh();
+    const QString surname = f.get<ui::CustomEdit>(QStringLiteral("DBEdit22")).text();
+    const QString firstName = f.get<ui::CustomEdit>(QStringLiteral("DBEdit23")).text();
+    const QString photo = app::borrowerPhotoPath(surname, firstName);
+    if (photo.isEmpty()) {
+        f.application().showMessage(app::borrowerPhotoRefusal(surname, firstName));
+        return;
+    }
     const std::optional<QString> chosen =
         f.application().dialogs().openFile(ui::OpenFileRequest{QString(), QStringLiteral("*.jpg"), f.AppDir, QString()});
     if (!chosen)
@@ -101,10 +112,6 @@ void BorrowerPhotos::Button80Click()
         f.ShowMessageEntry(48);
         return;
     }
-    const QString photo = app::borrowerPhotoPath(f.get<ui::CustomEdit>(QStringLiteral("DBEdit22")).text(),
-                                                 f.get<ui::CustomEdit>(QStringLiteral("DBEdit23")).text());
-    if (photo.isEmpty())
-        return;
     f.get<ui::Image>(QStringLiteral("Image11")).setPicture(picture::loadPictureFile(files::nativePath(*chosen)));
     files::forceDirectories(f.AppDir + app::kBorrowerPhotosFolder);
     files::copyFile(*chosen, f.AppDir + photo);

@@ -2,6 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/FolderFileName.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/picture/JpegWriter.h"
 #include "platform/picture/PictureConversion.h"
@@ -36,10 +37,15 @@ bool ScanSequence::storeScan(ui::Image& picture, const QString& folder, const QS
     const ui::PicturePtr scan = picture.picture();
     if (!scan)
         return false;
+    const QString path = files::folderFilePath(m_frm.AppDir + folder, name + QStringLiteral(".jpg"));
+    if (path.isEmpty()) {
+        m_frm.application().showMessage(QStringLiteral("L'image n'a pas pu être enregistrée : « ") + name +
+                                        QStringLiteral(".jpg » ne peut pas être un nom de fichier."));
+        return false;
+    }
     m_frm.application().showMessage(successText);
     const ui::PicturePtr scaled =
         picture::scaledPicture(*scan, scan->height() < scan->width() ? wideSize : otherSize);
-    const QString path = m_frm.AppDir + folder + name + QStringLiteral(".jpg");
     files::forceDirectories(m_frm.AppDir + folder);
     // Written whole or not at all: a photo or cover half written would replace a good one.
     QSaveFile file(files::nativePath(path));

@@ -29,7 +29,8 @@ public:
     int acquireInto(ui::Image& picture);
     // Shows successText, then writes picture's picture scaled as folder + name + ".jpg" under
     // the program folder, replacing a file of that name; the scaled picture is shown unless the
-    // screen keeps the scan. False when the file could not be written (said so).
+    // screen keeps the scan. False when the file could not be written or the name is no file of
+    // the folder (said so).
     bool storeScan(ui::Image& picture, const QString& folder, const QString& name, int wideSize, int otherSize,
                    const QString& successText, bool showScaled = true);
     // Both: whether a picture was stored.

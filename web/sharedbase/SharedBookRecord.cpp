@@ -1,6 +1,7 @@
 #include "web/sharedbase/SharedBookRecord.h"
 
 #include "app/TextRoutines.h"
+#include "platform/files/FolderFileName.h"
 #include "platform/text/PascalText.h"
 
 namespace sharedbase {
@@ -91,12 +92,7 @@ QString coverFolder(const QString& name, bool productNumbersApart)
 
 bool isSafeRemoteName(const QString& name)
 {
-    if (name.isEmpty())
-        return false;
-    for (QChar c : name)
-        if (c == u'/' || c == u'\\' || c.unicode() < 32 || c.unicode() == 127)
-            return false;
-    return true;
+    return !files::folderFileName(name).isEmpty();
 }
 
 }  // namespace sharedbase

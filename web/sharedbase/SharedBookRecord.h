@@ -44,7 +44,7 @@ RecordPlace recordPlace(const QString& isbn13, const QString& titre, const QStri
 // product numbers ("B0" and a digit or sign) to "B000000".
 QString coverFolder(const QString& name, bool productNumbersApart);
 
-// A name the base may be asked for or sent: not empty, no path separator, no control character.
+// A name the base may be asked for or sent: a file of its folder, as for the local folders.
 bool isSafeRemoteName(const QString& name);
 
 }  // namespace sharedbase

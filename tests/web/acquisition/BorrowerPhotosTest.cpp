@@ -74,15 +74,43 @@ TEST_F(BorrowerPhotosTest, ACancelledScanWritesNoPhotoAndNoName)
     EXPECT_EQ(photoNames(), QStringList{QString()});
 }
 
-TEST_F(BorrowerPhotosTest, NamesThatWouldLeaveThePhotoFolderTakeNoPhoto)
+// A borrower whose names cannot name a file of the photo folder: neither the scan nor the chosen
+// file is asked for, the buttons say why instead.
+struct UnusableBorrowerName {
+    const char* surname;
+    const char* firstName;
+};
+
+class BorrowerPhotoRefusalTest : public BorrowerPhotosTest,
+                                 public ::testing::WithParamInterface<UnusableBorrowerName> {};
+
+TEST_P(BorrowerPhotoRefusalTest, NamesThatWouldLeaveThePhotoFolderTakeNoPhotoAndSayWhy)
 {
     SaneTestBackend sane;
-    addBorrower(12, QStringLiteral("../DUPONT"), QStringLiteral("Marie"));
+    const QString surname = QString::fromUtf8(GetParam().surname);
+    addBorrower(12, surname, QString::fromUtf8(GetParam().firstName));
     openBorrowerScreen();
-    input.click(QStringLiteral("Image10"));
-    EXPECT_FALSE(scannerDialogShown());
+    for (const char* button : {"Image10", "Button80"}) {
+        SCOPED_TRACE(button);
+        dialogs.clearLog();
+        dialogs.answer(QStringLiteral("OK"));
+        input.click(QString::fromLatin1(button));
+        EXPECT_FALSE(scannerDialogShown());
+        const QStringList said = messages();
+        ASSERT_EQ(said.size(), 1);
+        EXPECT_TRUE(said.first().startsWith(QStringLiteral("Pas de photo pour « ") + surname)) << said.first().toStdString();
+        EXPECT_TRUE(said.first().contains(QStringLiteral("ne peut pas servir de nom de fichier")));
+    }
     EXPECT_EQ(photoNames(), QStringList{QString()});
+    EXPECT_TRUE(photoFiles().isEmpty() || photoFiles() == QStringList{QStringLiteral("No_picture.jpg")});
+    EXPECT_FALSE(program.exists(QStringLiteral("EVIL_Marie.jpg")));
 }
+
+INSTANTIATE_TEST_SUITE_P(Names, BorrowerPhotoRefusalTest,
+                         ::testing::Values(UnusableBorrowerName{"../../EVIL", "Marie"},
+                                           UnusableBorrowerName{"DUPONT", "..\\Marie"},
+                                           UnusableBorrowerName{"C:DUPONT", "Marie"},
+                                           UnusableBorrowerName{"DU\tPONT", "Marie"}));
 
 TEST_F(BorrowerPhotosTest, ThePhotoTakenAtTheLoanDeskIsTheOneTheDeskFindsNextTime)
 {
@@ -166,8 +194,9 @@ TEST_F(BorrowerPhotosTest, CardPicturesGoToBorrowersWithoutPhotoAndAreReproducib
     EXPECT_EQ(messages(), (QStringList{frm().tables.dialog(15), message(25), message(28)}));
     EXPECT_EQ(program.read(QStringLiteral("Photo_emprunteur/DUPONT_Marie.jpg")), program.read(QStringLiteral("Cartes/Carte (1).jpg")));
     EXPECT_EQ(program.read(QStringLiteral("Photo_emprunteur/MARTIN_Paul.jpg")), QByteArray("own photo"));
-    // Named as every screen looks the photo up: the surname as stored.
-    EXPECT_EQ(program.read(QStringLiteral("Photo_emprunteur/Petit_Léa.jpg")), program.read(QStringLiteral("Cartes/Carte (3).jpg")));
+    // Named as every screen looks the photo up: the surname in the program's capitals.
+    EXPECT_TRUE(photoFiles().contains(QStringLiteral("PETIT_Léa.jpg")));
+    EXPECT_EQ(program.read(QStringLiteral("Photo_emprunteur/PETIT_Léa.jpg")), program.read(QStringLiteral("Cartes/Carte (3).jpg")));
 }
 
 TEST_F(BorrowerPhotosTest, NoThenCancelGivesNoCardPicture)
