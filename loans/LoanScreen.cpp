@@ -98,7 +98,8 @@ void LoanScreen::open(bool hideComment)
     for (const char* name : {"Edit111", "Edit112"})
         f.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(QString());
     for (const char* name : {"Panel1", "Panel2", "Panel3", "Panel4", "Panel5", "Panel6", "Panel7", "Panel8", "Panel9",
-                             "Panel12", "Panel13", "Panel15", "Panel16", "Panel17", "Panel18", "Panel21", "Panel26"})
+                             "Panel12", "Panel13", "Panel15", "Panel16", "Panel17", "Panel18", "Panel21", "Panel25",
+                             "Panel26"})
         f.setVisibleIfBuilt(QString::fromLatin1(name), false);
     f.get<ui::Control>(QStringLiteral("Edit100")).hide();
     f.get<ui::Image>(QStringLiteral("Image31")).clearPicture();
