@@ -70,6 +70,10 @@ LoanScreen::LoanScreen(app::TFrmPrin& frm) : m_frm(frm)
     frm.get<ui::Control>(QStringLiteral("Button43")).onClick = [this] { Button43Click(); };
     frm.get<ui::Control>(QStringLiteral("Button44")).onClick = [this] { RestoreLoanScreenFields(); };
     frm.get<ui::Control>(QStringLiteral("Button11")).onClick = [&frm] { frm.handlers.run(QStringLiteral("SpeedButton33Click")); };
+    // The lists screen's pupils without a loan today.
+    frm.get<ui::Control>(QStringLiteral("SpeedButton57")).onClick = [&frm] {
+        frm.handlers.run(QStringLiteral("SpeedButton57Click"));
+    };
     // The voice comments' handlers, bound by name: they are the voice comments' own.
     const std::pair<const char*, const char*> commentIcons[] = {
         {"Image55", "Image17Click"}, {"Image65", "Image65Click"}, {"Image44", "Image44Click"}, {"Image56", "Image19Click"}};
