@@ -102,7 +102,9 @@ private:
             if (m_gauge->progress() >= 100)
                 m_counter = 1;
         }
-        m_frm.application().processMessages();
+        // The window stays alive, but no other command may run meanwhile: a scan or a menu
+        // command would take the scratch query from under the pass.
+        m_frm.application().processMessagesRefusingInput();
     }
     void showLog()
     {

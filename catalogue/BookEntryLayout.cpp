@@ -68,6 +68,7 @@ void buildEntryTab(Builder& b, ui::TabSheet* tab)
     b.add<ui::SpeedButton>("SpeedButton22", tab, QRect(376, 26, 110, 28), QStringLiteral("Nouvelle saisie"));
     b.add<ui::SpeedButton>("SpeedButton21", tab, QRect(492, 26, 90, 28), QStringLiteral("Corriger"));
     b.add<ui::SpeedButton>("SpeedButton2", tab, QRect(588, 26, 150, 28), QStringLiteral("Recherche sur titre"));
+    b.add<ui::Button>("Button87", tab, QRect(744, 26, 56, 28), QStringLiteral(" Aide"));
     b.add<ui::Button>("Button31", tab, layout::kNextIsbnButton, QStringLiteral("ISBN Suivant"))->hide();
 
     b.row("Label3", "Edit4", tab, 68, QStringLiteral("Titre"));

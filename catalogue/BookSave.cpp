@@ -4,6 +4,7 @@
 #include "app/Journal.h"
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
+#include "catalogue/BookEntryLayout.h"
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/CleanWebText.h"
 #include "catalogue/DescriptorExtraction.h"
@@ -438,8 +439,9 @@ void BookSave::CoverStripRefreshAfterSave()
         } else {
             showCoverFile(f, image, kCoversFolder, name, kNoPicture);
         }
+        // The flight ends in the newest cover's slot of the strip, where every refresh puts it.
         if (k == 0)
-            image.setBounds(QRect(655, 594, 115, 170));
+            image.setBounds(QRect(QPoint(layout::kStripLefts[0], layout::kStripTop), layout::kStripCover));
         books.prior();
     }
     books.moveBy(6);

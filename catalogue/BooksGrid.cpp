@@ -41,6 +41,11 @@ BooksGrid::BooksGrid(app::TFrmPrin& frm) : m_frm(frm)
     bindClick("Button36", [this] { Button36Click(); });
     bindClick("Button98", [this] { Button98Click(); });
     bindClick("Button59", [this] { Button59Click(); });
+    // A thousand rows at a time belong to the record navigation, which binds them by name.
+    for (const char* jump : {"SpeedButton48", "SpeedButton49"})
+        bindClick(jump, [&frm, handler = QString::fromLatin1(jump) + QStringLiteral("Click")] {
+            frm.handlers.run(handler);
+        });
     frm.get<ui::Edit>(QStringLiteral("Edit67")).onKeyPress = [this](QChar& key) { Edit67KeyPress(key); };
     frm.get<ui::DBGrid>(QStringLiteral("DBGrid1")).onDblClick = [this] { DBGrid1DblClick(); };
     // The search-and-replace panel belongs to this tab alone.

@@ -10,6 +10,9 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/SpeedButton.h"
+
+#include <tuple>
 
 namespace catalogue {
 
@@ -86,6 +89,13 @@ void buildBooksGridControls(app::TFrmPrin& frm)
     auto* erase = placeControl<ui::Button>(frm, "Button59", tab, QRect(286, 308, 100, 28), QStringLiteral("Effacer"));
     erase->setHint(QStringLiteral("Opération longue sur une grande base"));
     placeControl<ui::Button>(frm, "Button89", tab, QRect(396, 308, 150, 28), QStringLiteral("Chercher/Remplacer"));
+    // A thousand rows back and forward, beside the navigator.
+    for (const auto& [name, left, glyph] :
+         {std::tuple("SpeedButton49", 556, "◀◀◀"), std::tuple("SpeedButton48", 602, "▶▶▶")}) {
+        auto* jump = placeControl<ui::SpeedButton>(frm, name, tab, QRect(left, 308, 44, 28), QString::fromUtf8(glyph));
+        jump->setHint(QStringLiteral("X1000"));
+        jump->setShowHint(true);
+    }
 
     placeControl<ui::ComboBox>(frm, "ComboBox15", tab, QRect(4, 346, 150, 22))->setItems(layout::booksGridFieldList());
     auto* op = placeControl<ui::ComboBox>(frm, "ComboBox19", tab, QRect(160, 346, 90, 22));

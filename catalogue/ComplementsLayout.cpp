@@ -3,6 +3,7 @@
 #include "app/FrmPrin.h"
 #include "catalogue/BookEntryLayout.h"
 #include "catalogue/ControlPlacement.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DBControls.h"
 #include "platform/ui/Image.h"
@@ -126,6 +127,24 @@ void buildPictures(app::TFrmPrin& frm, ui::TabSheet* tab)
     cover->setShowHint(true);
 }
 
+// Under the storage place, left of the cover's own buttons: the tab's help page, the Amazon
+// cover of the copy and the search of the copy at the online booksellers.
+void buildCoverCommands(app::TFrmPrin& frm, ui::TabSheet* tab)
+{
+    placeControl<ui::Button>(frm, "Button88", tab, QRect(348, 420, 64, 24), QStringLiteral("Astuce"));
+    const std::pair<const char*, const char*> commands[] = {
+        {"SpeedButton33", "Image Amazon"},
+        {"SpeedButton11", "Libraires en ligne"},
+    };
+    int left = 416;
+    for (const auto& [name, caption] : commands) {
+        auto* command =
+            placeControl<ui::SpeedButton>(frm, name, tab, QRect(left, 420, 118, 24), QString::fromUtf8(caption));
+        command->setShowHint(true);
+        left += 122;
+    }
+}
+
 // First, six back, previous, next, six forward, last; the save of the tab's values beside them.
 void buildNavigationBar(app::TFrmPrin& frm, ui::TabSheet* tab)
 {
@@ -157,6 +176,7 @@ void buildComplementsTab(app::TFrmPrin& frm, ui::TabSheet* tab)
     buildPictures(frm, tab);
     buildNavigationBar(frm, tab);
     buildFlags(frm, tab);
+    buildCoverCommands(frm, tab);
 }
 
 }  // namespace catalogue

@@ -22,6 +22,10 @@ constexpr int kDescriptorLength = 255;
 ComplementsTab::ComplementsTab(app::TFrmPrin& frm, BookEntryScreen& entry) : m_frm(frm), m_entry(entry)
 {
     frm.get<ui::Control>(QStringLiteral("SpeedButton47")).onClick = [this] { SpeedButton47Click(); };
+    // The web look-up binds the cover and bookseller commands by name.
+    for (const char* command : {"SpeedButton33", "SpeedButton11"})
+        frm.get<ui::Control>(QString::fromLatin1(command)).onClick =
+            [&frm, handler = QString::fromLatin1(command) + QStringLiteral("Click")] { frm.handlers.run(handler); };
 }
 
 void ComplementsTab::SpeedButton47Click() { ApplyComplementsValues(Variant::Save); }

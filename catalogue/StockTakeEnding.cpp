@@ -76,7 +76,7 @@ void StockTakeEnding::selectCandidates(const int (&messages)[4][2])
 void StockTakeEnding::SpeedButton31Click()
 {
     app::TFrmPrin& f = m_frm;
-    f.InventoryMode = false;
+    // Hiding the panel ends the stock-take mode.
     f.get<ui::Control>(QStringLiteral("Panel25")).hide();
     f.get<ui::Control>(QStringLiteral("Panel4")).hide();
     if (!stockTakePasswordGiven(f) || !confirmEnding())

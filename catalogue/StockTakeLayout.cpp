@@ -2,6 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "catalogue/ControlPlacement.h"
+#include "catalogue/StockTakePanel.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
@@ -41,7 +42,7 @@ const StepButton kSteps[] = {
 void buildStockTakeControls(app::TFrmPrin& frm)
 {
     auto* tab = &frm.get<ui::WinControl>(QStringLiteral("TabSheet7"));
-    auto* panel = placeControl<ui::Panel>(frm, "Panel25", tab, layout::kStockTakePanel);
+    auto* panel = placeControl<StockTakePanel>(frm, "Panel25", tab, layout::kStockTakePanel);
     panel->setColor(ui::Color::System::InfoBackground);
     panel->hide();
 

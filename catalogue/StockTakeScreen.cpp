@@ -32,9 +32,9 @@ StockTakeScreen::StockTakeScreen(app::TFrmPrin& frm) : m_frm(frm)
 void StockTakeScreen::Inventaireannuel1Click()
 {
     app::TFrmPrin& f = m_frm;
-    f.InventoryMode = true;
     f.HideAllScreens();
     f.get<ui::Control>(QStringLiteral("Panel4")).show();
+    // Showing the panel switches the stock-take mode on.
     f.get<ui::Control>(QStringLiteral("Panel25")).show();
     f.get<ui::Edit>(QStringLiteral("Edit1")).setFocus();
     // The genres offered are the book screen's.
@@ -96,7 +96,6 @@ void StockTakeScreen::SpeedButton32Click()
     app::TFrmPrin& f = m_frm;
     writeStockTakeState(f, {kStockTakeSuspended, today(f), StockTakeScope(f).name(), shown(f, "Edit147"),
                             shown(f, "Edit148")});
-    f.InventoryMode = false;
     f.get<ui::Control>(QStringLiteral("Panel25")).hide();
     f.get<ui::Control>(QStringLiteral("Panel4")).hide();
 }

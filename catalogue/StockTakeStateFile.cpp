@@ -23,6 +23,12 @@ std::optional<StockTakeState> readStockTakeState(app::TFrmPrin& frm)
     return StockTakeState{lines[0], lines[1], lines[2], lines[3], lines[4]};
 }
 
+bool stockTakeRunning(app::TFrmPrin& frm)
+{
+    const std::optional<StockTakeState> state = readStockTakeState(frm);
+    return state && (state->status == kStockTakeStarted || state->status == kStockTakeSuspended);
+}
+
 void writeStockTakeState(app::TFrmPrin& frm, const QStringList& lines) { writeStockTakeFile(frm, kStateFile, lines); }
 
 void writeStockTakeFile(app::TFrmPrin& frm, const QString& name, const QStringList& lines)

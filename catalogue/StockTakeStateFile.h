@@ -26,6 +26,8 @@ struct StockTakeState {
 
 // The state as the file holds it; lines the file lacks read empty. Nothing when there is no file.
 std::optional<StockTakeState> readStockTakeState(app::TFrmPrin& frm);
+// A stock-take was started and not finished yet (it may be suspended).
+bool stockTakeRunning(app::TFrmPrin& frm);
 // Rewrites the file with the lines given, in the order of StockTakeState.
 void writeStockTakeState(app::TFrmPrin& frm, const QStringList& lines);
 // Rewrites a file of the program folder with the stock-take's lines (the state, the lists).

@@ -167,12 +167,12 @@ void BookCatalogueScreen::Button12Click()
     waiting.show();
     const BookCatalogueOptions o = options();
     BookCataloguePage page(o);
-    db::Query& ars = f.db.ars;
-    ars.close();
-    ars.setSql(bookCatalogueQuery(o));
-    ars.open();
-    const int rows = ars.recordCount();
-    const auto field = [&ars](const char* name) { return ars.fieldByName(QString::fromLatin1(name)); };
+    // A query of its own: a command run between two rows may use the scratch query.
+    db::Query books(f.db.ADOConnection1);
+    books.setSql(bookCatalogueQuery(o));
+    books.open();
+    const int rows = books.recordCount();
+    const auto field = [&books](const char* name) { return books.fieldByName(QString::fromLatin1(name)); };
     const db::Field number = field("NumLivre"), last = field("MaxExemplaire"), title = field("Titre"),
                     isbn13 = field("Isbn13"), author = field("Auteur"), publisher = field("Editeur"),
                     type = field("Type"), summary = field("Resume"), place = field("LieuRangement"),
@@ -180,7 +180,7 @@ void BookCatalogueScreen::Button12Click()
     m_building = true;
     m_stopped = false;
     int walked = 0;
-    for (ars.first(); !ars.eof() && !m_stopped; ars.next()) {
+    for (books.first(); !books.eof() && !m_stopped; books.next()) {
         const CatalogueBook book{int(number.asInteger()), last.asBoolean(), title.asString(), isbn13.asString(),
                                  author.asString(), publisher.asString(), type.asString(), summary.asString(),
                                  place.asString(), images.asString(), descriptors.asString(), copies.asString()};
@@ -194,8 +194,6 @@ void BookCatalogueScreen::Button12Click()
     waiting.hide();
     gauge.hide();
     f.get<ui::CustomEdit>(QStringLiteral("Edit16")).setText(QString::number(walked));
-    ars.close();
-    ars.clearSql();
     PublishHtmlPage(f, f.get<ui::WebBrowser>(QStringLiteral("WebBrowser4")), kCataloguePage, page.finish());
 }
 

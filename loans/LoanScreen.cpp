@@ -70,6 +70,10 @@ LoanScreen::LoanScreen(app::TFrmPrin& frm) : m_frm(frm)
     frm.get<ui::Control>(QStringLiteral("Button43")).onClick = [this] { Button43Click(); };
     frm.get<ui::Control>(QStringLiteral("Button44")).onClick = [this] { RestoreLoanScreenFields(); };
     frm.get<ui::Control>(QStringLiteral("Button11")).onClick = [&frm] { frm.handlers.run(QStringLiteral("SpeedButton33Click")); };
+    // The lists screen's pupils without a loan today.
+    frm.get<ui::Control>(QStringLiteral("SpeedButton57")).onClick = [&frm] {
+        frm.handlers.run(QStringLiteral("SpeedButton57Click"));
+    };
     // The voice comments' handlers, bound by name: they are the voice comments' own.
     const std::pair<const char*, const char*> commentIcons[] = {
         {"Image55", "Image17Click"}, {"Image65", "Image65Click"}, {"Image44", "Image44Click"}, {"Image56", "Image19Click"}};
@@ -98,7 +102,8 @@ void LoanScreen::open(bool hideComment)
     for (const char* name : {"Edit111", "Edit112"})
         f.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(QString());
     for (const char* name : {"Panel1", "Panel2", "Panel3", "Panel4", "Panel5", "Panel6", "Panel7", "Panel8", "Panel9",
-                             "Panel12", "Panel13", "Panel15", "Panel16", "Panel17", "Panel18", "Panel21", "Panel26"})
+                             "Panel12", "Panel13", "Panel15", "Panel16", "Panel17", "Panel18", "Panel21", "Panel25",
+                             "Panel26"})
         f.setVisibleIfBuilt(QString::fromLatin1(name), false);
     f.get<ui::Control>(QStringLiteral("Edit100")).hide();
     f.get<ui::Image>(QStringLiteral("Image31")).clearPicture();

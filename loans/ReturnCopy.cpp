@@ -4,6 +4,7 @@
 #include "app/Journal.h"
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
+#include "catalogue/StockTakeStateFile.h"
 #include "loans/LoanHistory.h"
 #include "loans/ReturnCandidates.h"
 #include "loans/ReturnLayout.h"
@@ -115,11 +116,16 @@ void ReturnCopy::Button48Click()
         edit("Edit52").setText(value("EmpClasse"));
     }
 
+    const QDate today = f.application().clock().currentDateTime().date();
     {
         db::Transaction unit(f.db.ADOConnection1);
         row.edit();
         for (const char* field : {"DateEmprunt", "DateRetour", "EmpNom", "EmpPrenom", "EmpClasse"})
             row.fieldByName(QString::fromLatin1(field)).clear();
+        // The loan date is also the stock-take's found mark: a copy back on the shelf during a
+        // stock-take stays found (the empty borrower's name says it is in).
+        if (catalogue::stockTakeRunning(f))
+            row.fieldByName(QStringLiteral("DateEmprunt")).setAsString(text::shortDateText(today));
         row.fieldByName(QStringLiteral("NumEmprunteur")).setAsString(QStringLiteral("0"));
         row.post();
         db::Query person(f.db.ADOConnection1);
@@ -142,7 +148,6 @@ void ReturnCopy::Button48Click()
     edit("Edit132").setText(QString());
     const QString surname = edit("Edit50").text();
     const QString className = edit("Edit52").text();
-    const QDate today = f.application().clock().currentDateTime().date();
     const QString line = journal::returnLine(today, code.text(), numLivre, title, author, surname, firstName.text(),
                                              className, QString::number(holder), genre);
     if (!journal::appendJournalLine(f.OutputFile, f.AppDir, line))

@@ -55,7 +55,8 @@ void ReturnScreen::ShowReturnScreen()
     app::TFrmPrin& f = m_frm;
     f.get<ui::Control>(QStringLiteral("Panel23")).hide();
     for (const char* name : {"Panel1", "Panel2", "Panel3", "Panel4", "Panel5", "Panel6", "Panel7", "Panel8", "Panel9",
-                             "Panel12", "Panel13", "Panel14", "Panel16", "Panel17", "Panel18", "Panel21", "Panel26"})
+                             "Panel12", "Panel13", "Panel14", "Panel16", "Panel17", "Panel18", "Panel21", "Panel25",
+                             "Panel26"})
         f.setVisibleIfBuilt(QString::fromLatin1(name), false);
     f.get<ui::Control>(QStringLiteral("Edit101")).hide();
     for (const char* name : kReturnBookFields)

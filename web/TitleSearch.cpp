@@ -4,6 +4,7 @@
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
 #include "catalogue/IsbnConversions.h"
+#include "catalogue/RecordNavigation.h"
 #include "platform/files/FileError.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/FolderFileName.h"
@@ -51,6 +52,7 @@ TitleSearch::TitleSearch(app::TFrmPrin& frm, CoverDownload& covers, ShownPage& s
     : m_frm(frm), m_covers(covers), m_shown(shown)
 {
     frm.get<ui::Control>(QStringLiteral("SpeedButton2")).onClick = [this] { SpeedButton2Click(); };
+    frm.handlers.bind(QStringLiteral("SpeedButton11Click"), [this] { SpeedButton11Click(); });
     auto& view = frm.get<ui::WebBrowser>(QStringLiteral("EdgeBrowser3"));
     view.onNavigationCompleted = [this](bool ok) { EdgeBrowser3NavigationCompleted(ok); };
     view.onExecuteScript = [this](const QString& json) { EdgeBrowser3ExecuteScript(json); };
@@ -135,6 +137,29 @@ void TitleSearch::openWebSearch()
     setFieldText(f, "Edit155", title);
     setFieldText(f, "Edit154", author);
     setFieldText(f, "Edit153", publisher);
+    // The boxes now hold the entry tab's book: the Compléments tab's search keeps them.
+    if (auto* navigation = f.findPart<catalogue::RecordNavigation>())
+        navigation->BookTabChanged = false;
+    searchInPanel(searchAddress(title, ticked(f, "CheckBox13") ? author : QString(),
+                                ticked(f, "CheckBox14") ? publisher : QString()));
+}
+
+void TitleSearch::SpeedButton11Click()
+{
+    app::TFrmPrin& f = m_frm;
+    auto* navigation = f.findPart<catalogue::RecordNavigation>();
+    if (navigation && navigation->BookTabChanged) {
+        const std::pair<const char*, const char*> copied[] = {
+            {"DBEdit39", "Edit152"}, {"DBEdit42", "Edit153"}, {"DBEdit38", "Edit154"}, {"DBEdit1", "Edit155"}};
+        for (const auto& [field, box] : copied)
+            setFieldText(f, box, fieldText(f, field));
+    }
+    searchInPanel(searchAddress(fieldText(f, "Edit155"), fieldText(f, "Edit154"), QString()));
+}
+
+void TitleSearch::searchInPanel(const QString& address)
+{
+    app::TFrmPrin& f = m_frm;
     f.get<ui::Control>(QStringLiteral("Panel4")).show();
     auto& panel = f.get<ui::Control>(QStringLiteral("Panel21"));
     panel.bringToFront();
@@ -143,8 +168,6 @@ void TitleSearch::openWebSearch()
     f.get<ui::Control>(QStringLiteral("BitBtn2")).show();
     f.get<ui::Control>(QStringLiteral("BitBtn3")).hide();
     f.get<ui::Control>(QStringLiteral("SpeedButton3")).hide();
-    const QString address = searchAddress(title, ticked(f, "CheckBox13") ? author : QString(),
-                                          ticked(f, "CheckBox14") ? publisher : QString());
     setFieldText(f, "Edit99", address);
     f.get<ui::WebBrowser>(QStringLiteral("EdgeBrowser3")).navigate(address);
 }

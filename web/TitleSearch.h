@@ -19,6 +19,8 @@ public:
     TitleSearch(app::TFrmPrin& frm, CoverDownload& covers, ShownPage& shown);
 
     void SpeedButton2Click();
+    // The Compléments tab's search of the copy at the online booksellers, by its title and author.
+    void SpeedButton11Click();
     // True when the catalogue holds copies of the title; they are listed and the last one shown.
     bool CheckDuplicateTitle(const QString& title);
     void EdgeBrowser3NavigationCompleted(bool isSuccess);
@@ -30,6 +32,8 @@ public:
 
 private:
     void openWebSearch();
+    // Opens the result panel over the book screen on the search address.
+    void searchInPanel(const QString& address);
     void writePageDumps(const QString& html, const QString& address);
 
     app::TFrmPrin& m_frm;

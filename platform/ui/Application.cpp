@@ -106,6 +106,15 @@ void Application::processMessages()
     }
 }
 
+void Application::processMessagesRefusingInput()
+{
+    if (m_pump)
+        m_pump->processEvents();
+    while (std::optional<Message> message = m_queue.take(m_clock.milliseconds()))
+        if (std::holds_alternative<WorkMessage>(*message))
+            dispatch(*message);
+}
+
 bool Application::handleMessage()
 {
     std::optional<Message> message = m_queue.take(m_clock.milliseconds());

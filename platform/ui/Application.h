@@ -66,6 +66,10 @@ public:
     // Handles every queued message, those queued meanwhile included, then returns
     // (ProcessMessages). The platform pump runs first.
     void processMessages();
+    // As processMessages(), but the user's input (keys, mouse, menu commands) queued by then or
+    // meanwhile is dropped unhandled, as a disabled window's is: long work that no other command
+    // may disturb still lets posted and timed work run.
+    void processMessagesRefusingInput();
     // Handles one message; false when none was ready.
     bool handleMessage();
     // The waiting routine of the program: processes messages at least once, then until ms

@@ -143,3 +143,16 @@ TEST_F(BookScreenTest, AJournalThatCannotBeWrittenIsReportedAndTheBookStays)
     EXPECT_EQ(booksColumn("Titre"), QStringList{"Sans journal"});
     EXPECT_FALSE(QFile::exists(program.folder("Journal.csv")));
 }
+
+TEST_F(BookScreenTest, AfterTheSaveTheNewestCoverRestsInItsSlotOfTheStrip)
+{
+    startAndLogIn();
+    const QRect newestSlot(521, 475, 95, 135);
+    for (bool animated : {false, true}) {
+        SCOPED_TRACE(animated);
+        frm().settings.AnimationOn = animated;
+        saveByHand(QStringLiteral("9782070612758"), QStringLiteral("Le Petit Prince"));
+        EXPECT_EQ(control("Image20").bounds(), newestSlot);
+        EXPECT_TRUE(control("PageControl1").visible());
+    }
+}

@@ -4,6 +4,10 @@
 #include "StockTakeFixture.h"
 
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
+
+#include <QFile>
+#include <functional>
 
 namespace {
 
@@ -178,4 +182,103 @@ TEST_F(StockTakeStepsTest, TheEndingListsExportsAndDeletesOnlyTheCopiesNotFound)
     deleteZeroCopies();
     EXPECT_EQ(booksColumn("NumLivre"), (QStringList{"1", "3"}));
     EXPECT_EQ(edit("DBComboBox1").text(), "");
+}
+
+TEST_F(StockTakeStepsTest, EveryWayOfHidingThePanelEndsTheStockTakeMode)
+{
+    addFourCopies();
+    struct Leaving {
+        const char* how;
+        std::function<void()> leave;
+    };
+    const Leaving ways[] = {
+        {"another screen", [&] { input.menu(QStringLiteral("Livres > Nouveaux livres")); }},
+        {"the loan screen", [&] { input.click(QStringLiteral("ToolButton3")); }},
+        {"a new stock-take cancelled", [&] {
+             dialogs.answer(kPassword);
+             answer({"Cancel"});
+             input.click(QStringLiteral("SpeedButton52"));
+         }},
+        {"copies to 0 cancelled", [&] {
+             dialogs.answer(kPassword);
+             answer({"OK", "Cancel", "OK"});
+             input.click(QStringLiteral("SpeedButton50"));
+         }},
+    };
+    for (const Leaving& way : ways) {
+        SCOPED_TRACE(way.how);
+        openStockTake();
+        ASSERT_TRUE(frm().InventoryMode);
+        way.leave();
+        EXPECT_FALSE(control("Panel25").showing());
+        EXPECT_FALSE(frm().InventoryMode);
+    }
+
+    // A scan on the book screen afterwards is a look-up: no copy is marked, no stock-take line.
+    const QStringList before = marks();
+    input.menu(QStringLiteral("Livres > Nouveaux livres"));
+    input.click(QStringLiteral("Edit1"));
+    input.scan(kStepsPrince);
+    EXPECT_EQ(edit("Edit4").text(), "Le Petit Prince");
+    EXPECT_EQ(marks(), before);
+    EXPECT_FALSE(fileText(QStringLiteral("Journal.csv")).contains(QStringLiteral("Inventaire;")));
+}
+
+TEST_F(StockTakeStepsTest, ACopyReturnedDuringTheStockTakeStaysFound)
+{
+    // Found then lent; lent without being scanned; never seen.
+    addCopy(kStepsPrince, QStringLiteral("Le Petit Prince"), 1);
+    addCopy(kTales, QStringLiteral("Contes"), 1);
+    addCopy(QStringLiteral("9782070000019"), QStringLiteral("Perdu"), 1);
+    frm().db.ADOConnection1.execute(
+        QStringLiteral("Insert into Emprunteurs (NumEmprunteur, EmpNom, EmpPrenom, Classe) Values (12, 'DUPONT', "
+                       "'Jean', 'CM1')"));
+    openStockTake();
+    startStockTake();
+    input.click(QStringLiteral("Edit1"));
+    input.scan(kStepsPrince);
+
+    input.click(QStringLiteral("ToolButton3"));
+    input.selectItem(frm().get<ui::ComboBox>(QStringLiteral("ComboBox7")), 1);
+    for (const QString& code : {kStepsPrince, kTales}) {
+        input.scan(QStringLiteral("E12"));
+        input.scan(code);
+        input.scan(code);
+    }
+    ASSERT_EQ(booksColumn("EmpNom"), (QStringList{"DUPONT", "DUPONT", ""}));
+    clock.advance(24 * 3600 * 1000);
+    input.click(QStringLiteral("ToolButton2"));
+    for (const QString& code : {kStepsPrince, kTales}) {
+        input.scan(code);
+        input.key(ui::vk::Return);
+    }
+    ASSERT_EQ(booksColumn("EmpNom"), (QStringList{"", "", ""}));
+    EXPECT_EQ(marks(), (QStringList{"09/12/2025", "09/12/2025", ""}));
+
+    openStockTake();
+    finish();
+    EXPECT_EQ(fileText(QStringLiteral("Inventaire_Annuel_.csv")), "3;Perdu;'9782070000019;;\r\n");
+}
+
+TEST_F(StockTakeStepsTest, AReturnOutsideAStockTakeClearsTheLoanDate)
+{
+    addCopy(kStepsPrince, QStringLiteral("Le Petit Prince"), 1, {}, QStringLiteral("DUPONT"));
+    frm().db.ADOConnection1.execute(QStringLiteral("UPDATE table1 SET DateEmprunt = '01/12/2025', NumEmprunteur = 12"));
+    frm().db.ADOConnection1.execute(
+        QStringLiteral("Insert into Emprunteurs (NumEmprunteur, EmpNom, EmpPrenom, Classe) Values (12, 'DUPONT', "
+                       "'Léa', 'CM1')"));
+    for (const char* status : {"Inventaire terminé", ""}) {
+        SCOPED_TRACE(status);
+        if (*status)
+            program.write(QStringLiteral("Inventaire.txt"),
+                          text::encodeWindows1252(QString::fromUtf8(status) + "\r\n"));
+        else
+            QFile::remove(program.folder(QStringLiteral("Inventaire.txt")));
+        input.click(QStringLiteral("ToolButton2"));
+        input.scan(kStepsPrince);
+        input.key(ui::vk::Return);
+        EXPECT_EQ(marks(), QStringList{""});
+        frm().db.ADOConnection1.execute(
+            QStringLiteral("UPDATE table1 SET EmpNom = 'DUPONT', DateEmprunt = '01/12/2025', NumEmprunteur = 12"));
+    }
 }

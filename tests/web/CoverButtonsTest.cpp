@@ -102,3 +102,26 @@ TEST_F(CoverButtonsTest, ChasseLivresIsbnOpensThePriceSitesSearchInTheWebPanel)
     input.click(QStringLiteral("SpeedButton58"));
     expectPanelOn(QStringLiteral("https://www.chasse-aux-livres.fr/search?query=9782070360024&catalog=fr"));
 }
+
+TEST_F(CoverButtonsTest, TheComplementsTabsAmazonAndBooksellerButtonsTakeTheCopyShown)
+{
+    startWith({{kBookCode, QStringLiteral("No_picture.jpg")}});
+    sites.serve(QStringLiteral("images/I/71XyZ.jpg"), BookSites::cover("JPEG"));
+    sites.serve(kProductPage,
+                "<html><head><meta charset=\"utf-8\"></head><body><img "
+                "src=\"https://images-na.ssl-images-amazon.com/images/I/71XyZ._SY466_.jpg\"></body></html>");
+    selectTab("TabSheet2");
+    input.click(QStringLiteral("SpeedButton33"));
+    EXPECT_TRUE(coverStored(kBookCode + ".jpg"));
+
+    // After a change of tab the search takes the copy's names, searching by title and author.
+    fill("DBEdit38", QStringLiteral("Kessel"));
+    input.click(QStringLiteral("SpeedButton11"));
+    EXPECT_TRUE(control("Panel21").showing());
+    EXPECT_EQ(edit("Edit155").text(), QStringLiteral("le-lion"));
+    EXPECT_EQ(edit("Edit154").text(), QStringLiteral("Kessel"));
+    EXPECT_EQ(edit("Edit152").text(), edit("DBEdit39").text());
+    const QString address = QStringLiteral("https://www.chasse-aux-livres.fr/search?query=le-lion+Kessel");
+    EXPECT_EQ(edit("Edit99").text(), address);
+    EXPECT_EQ(frm().get<ui::WebBrowser>(QStringLiteral("EdgeBrowser3")).locationUrl(), address);
+}
