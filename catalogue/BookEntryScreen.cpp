@@ -249,7 +249,7 @@ void BookEntryScreen::SpeedButton22Click()
     f.get<ui::Control>(QStringLiteral("Edit4")).setColor(ui::colors::window);
     f.get<ui::Control>(QStringLiteral("NumJourno")).hide();
     f.get<ui::Control>(QStringLiteral("Panel19")).hide();
-    f.BookDataFound = false;
+    f.LookupFound = false;
 }
 
 void BookEntryScreen::Button72Click() { m_frm.ShowMessageEntry(22); }

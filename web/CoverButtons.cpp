@@ -255,7 +255,7 @@ void CoverButtons::FetchCoverPicture(const QString& url)
     m_coverFound = !name.isEmpty() && m_covers.DownloadCover(url, name);
     if (!m_coverFound)
         return;
-    f.LookupCoverName = name;
+    f.CoverFileName = name;
     const ui::PicturePtr cover =
         picture::loadPictureFile(files::nativePath(f.AppDir + catalogue::kCoversFolder + name));
     for (const char* image : {"Image3", "Image31", "Image45"})

@@ -97,7 +97,7 @@ void PriceSiteReader::readPage(const QString& html, const QString& address)
     if (title.isEmpty())
         return;
     setFieldText(f, "Edit4", title);
-    f.BookDataFound = true;
+    f.LookupFound = true;
 
     const QString picture = priceSitePictureAddress(html);
     setFieldText(f, "Edit146", picture);

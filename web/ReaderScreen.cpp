@@ -29,8 +29,8 @@ void showStoredCover(app::TFrmPrin& frm, const QString& fileName)
 {
     const QString path = frm.AppDir + catalogue::kCoversFolder + fileName;
     frm.get<ui::Image>(QStringLiteral("Image99")).setPicture(picture::loadPictureFile(files::nativePath(path)));
-    frm.LookupCoverName = fileName;
-    frm.LookupFound = true;
+    frm.CoverFileName = fileName;
+    frm.CoverFound = true;
 }
 
 QString coverFileOfCode(const QString& code)

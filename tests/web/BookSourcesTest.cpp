@@ -99,7 +99,7 @@ TEST_F(BookSourcesTest, EachSiteFillsTheFieldsItGivesAndTheCoverAfterTheSitesBef
         const QByteArray cover = program.read(coverFile());
         EXPECT_EQ(picture::detectFormat(cover), picture::Format::Jpeg);
         EXPECT_TRUE(image("Image99").picture());
-        EXPECT_EQ(frm().LookupCoverName, kCode + QStringLiteral(".jpg"));
+        EXPECT_EQ(frm().CoverFileName, kCode + QStringLiteral(".jpg"));
         EXPECT_TRUE(control("SpeedButton20").visible());
         EXPECT_FALSE(QFile::exists(program.folder(QStringLiteral("Isbn_non_trouves.csv"))));
     }

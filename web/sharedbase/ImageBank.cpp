@@ -28,7 +28,7 @@ bool isImageBankPlaceholder(qint64 size)
 
 void ImageBankReader::ReadImageBankRecord(app::TFrmPrin& frm)
 {
-    frm.BookDataFound = false;
+    frm.LookupFound = false;
     web::showStep(frm, QStringLiteral("BanqueImage data"));
     // The search panel turns yellow while a bank record is read, and takes the system's
     // hot-light blue again afterwards, found or not.
@@ -48,7 +48,7 @@ void ImageBankReader::ReadImageBankRecord(app::TFrmPrin& frm)
 
 void ImageBankReader::ShowImageBankCover(app::TFrmPrin& frm)
 {
-    frm.LookupFound = false;
+    frm.CoverFound = false;
     web::showStep(frm, QStringLiteral("BanqueImage Image"));
     const QString name = web::fieldText(frm, "Edit61");
     if (!isSafeRemoteName(name))

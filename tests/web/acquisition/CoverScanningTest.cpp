@@ -51,7 +51,7 @@ TEST_F(CoverScanningTest, ANewBooksScanIsStoredUnderItsPaddedNumberAndShownWhole
     EXPECT_EQ(pictureSize(QStringLiteral("livres/Jaquettes/00123.jpg")), QSize(399, 499));
     ASSERT_TRUE(image("Image99").picture());
     EXPECT_EQ(image("Image99").picture()->size(), QSize(314, 393)) << "the tab keeps the scan as it came";
-    EXPECT_EQ(frm().CoverScanned, QStringLiteral("True"));
+    EXPECT_EQ(frm().ScannedCoverFlag, QStringLiteral("True"));
     EXPECT_EQ(messages(), QStringList{message(89)});
 }
 
@@ -95,7 +95,7 @@ TEST_F(CoverScanningTest, NothingIsScannedOrWrittenWithoutTitleImageOrScanner)
         scanNewBook(QStringLiteral("Mon album"), QStringLiteral("124"));
         EXPECT_EQ(messages(), QStringList{QStringLiteral("0pas de scanner")});
         EXPECT_FALSE(pictureSize(QStringLiteral("livres/Jaquettes/00124.jpg")));
-        EXPECT_TRUE(frm().CoverScanned.isEmpty());
+        EXPECT_TRUE(frm().ScannedCoverFlag.isEmpty());
         input.click(QStringLiteral("SpeedButton19"));
     }
     {
