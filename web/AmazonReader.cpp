@@ -12,6 +12,8 @@
 #include "web/ReaderScreen.h"
 #include "web/SiteAddresses.h"
 
+#include <QRegularExpression>
+
 namespace web {
 
 namespace {
@@ -67,6 +69,10 @@ bool AmazonReader::enabled(const app::Settings& settings) const
 
 bool AmazonReader::isMissingProduct(const QString& site, const QString& pageTitle)
 {
+    static const QRegularExpression storeNameOnly(QStringLiteral("^[\\s:|-]*amazon(\\.[a-z]+)*[\\s:|-]*$"),
+                                                  QRegularExpression::CaseInsensitiveOption);
+    if (storeNameOnly.match(pageTitle).hasMatch())
+        return true;
     QStringList markers;
     if (site == u"de")
         markers = {QStringLiteral("ergab leider keine Produkttreffer"), QStringLiteral("404")};
