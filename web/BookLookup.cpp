@@ -244,12 +244,22 @@ void BookLookup::lookUpLocally()
         return;
     }
     f.get<ui::CheckBox>(QStringLiteral("CheckBox1")).setChecked(true);
-    showCatalogueRow();
-    f.get<ui::CustomEdit>(QStringLiteral("RichEdit4")).setSelText(ars.fieldByName(QStringLiteral("Resume")).asString());
+    auto showRowWithSummary = [&] {
+        showCatalogueRow();
+        f.get<ui::CustomEdit>(QStringLiteral("RichEdit4")).setSelText(ars.fieldByName(QStringLiteral("Resume")).asString());
+    };
+    showRowWithSummary();
     const QString cover = bookCode.text() + QStringLiteral(".jpg");
-    if (!files::fileExists(f.AppDir + kCoversFolder + cover) && f.settings.Amazonbool)
-        if (AmazonReader* amazon = f.findPart<AmazonReader>())
-            amazon->FetchMissingCover(f);
+    // Without its cover the book is read from its product page, whatever the source switch; a
+    // page that does not know the book leaves the catalogue's data as they were.
+    if (!files::fileExists(f.AppDir + kCoversFolder + cover))
+        if (AmazonReader* amazon = f.findPart<AmazonReader>()) {
+            amazon->ReadAmazonPage(f);
+            if (!f.LookupFound) {
+                f.get<ui::CustomEdit>(QStringLiteral("RichEdit4")).clear();
+                showRowWithSummary();
+            }
+        }
     showCover(cover);
     for (const char* name : {"SpeedButton20", "SpeedButton22", "SpeedButton21"})
         f.get<ui::Control>(QString::fromLatin1(name)).show();
