@@ -62,11 +62,11 @@ void ImageBankReader::ShowImageBankCover(app::TFrmPrin& frm)
         web::showStoredCover(frm, name);
 }
 
-bool fillImageBank(app::TFrmPrin& frm)
+void fillImageBank(app::TFrmPrin& frm)
 {
     const QString root = imageBankRoot(frm);
     if (!files::directoryExists(root))
-        return false;
+        return;
     db::Query rows(frm.db.ADOConnection1);
     rows.setSql(QStringLiteral("SELECT * FROM table1 ORDER BY numlivre"));
     rows.open();
@@ -85,7 +85,6 @@ bool fillImageBank(app::TFrmPrin& frm)
         if (files::fileExists(cover) && !files::fileExists(folder + name) && files::forceDirectories(folder))
             files::copyFile(cover, folder + name);
     }
-    return true;
 }
 
 }  // namespace sharedbase
