@@ -59,6 +59,10 @@ TEST(WebPriceSiteScenario, ThePricePageOfTheScannedBookFillsItsRecordAndAPageWit
             EXPECT_EQ(picture::detectFormat(program.read(QStringLiteral("livres/Jaquettes/9782070612758.jpg"))),
                       picture::Format::Jpeg);
             EXPECT_TRUE(program.read(QStringLiteral("Isbn_non_trouves.csv")).isEmpty());
+            // The page read and its address are left for inspection.
+            EXPECT_TRUE(program.read(QStringLiteral("dialogue_InnerHTML.Html")).contains("Saint-Exup"));
+            EXPECT_TRUE(program.read(QStringLiteral("Title.txt")).endsWith("/" + pricePage.toLatin1() + "/le-petit-prince"))
+                << program.read(QStringLiteral("Title.txt")).toStdString();
         } else {
             EXPECT_EQ(shown("Edit4"), QString());
             EXPECT_EQ(program.read(QStringLiteral("Isbn_non_trouves.csv")), QByteArray("9782070612758\r\n"));

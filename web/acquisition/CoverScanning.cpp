@@ -10,6 +10,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/WebBrowser.h"
 #include "web/acquisition/ScanSequence.h"
 
 namespace acquisition {
@@ -118,6 +119,8 @@ void CoverScanning::Image59Click()
         UploadScannedCover(CoverName + QStringLiteral(".jpg"));
     else
         uploadByTitle(CoverName, title.text());
+    f.get<ui::WebBrowser>(QStringLiteral("WebBrowser1"))
+        .navigate(QStringLiteral("file:") + files::nativePath(f.AppDir + kCovers + CoverName + QStringLiteral(".jpg")));
     f.ScannedCoverFlag = QStringLiteral("True");
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/ui/Image.h"
 #include "platform/ui/PageControl.h"
+#include "platform/ui/WebBrowser.h"
 #include "TestServers.h"
 
 #include <QDir>
@@ -53,6 +54,9 @@ TEST_F(CoverScanningTest, ANewBooksScanIsStoredUnderItsPaddedNumberAndShownWhole
     EXPECT_EQ(image("Image99").picture()->size(), QSize(314, 393)) << "the tab keeps the scan as it came";
     EXPECT_EQ(frm().ScannedCoverFlag, QStringLiteral("True"));
     EXPECT_EQ(messages(), QStringList{message(89)});
+    // The small view of the entry tab shows the stored file.
+    EXPECT_EQ(frm().get<ui::WebBrowser>(QStringLiteral("WebBrowser1")).locationUrl(),
+              QStringLiteral("file:") + program.folder(QStringLiteral("livres/Jaquettes/00123.jpg")));
 }
 
 TEST_F(CoverScanningTest, ANewBookWithoutCodeTakesTheNextBookNumber)
