@@ -254,7 +254,11 @@ void BookLookup::lookUpLocally()
     // page that does not know the book leaves the catalogue's data as they were.
     if (!files::fileExists(f.AppDir + kCoversFolder + cover))
         if (AmazonReader* amazon = f.findPart<AmazonReader>()) {
-            amazon->ReadAmazonPage(f);
+            try {
+                amazon->ReadAmazonPage(f);
+            } catch (const net::Error&) {
+                f.LookupFound = false;
+            }
             if (!f.LookupFound) {
                 f.get<ui::CustomEdit>(QStringLiteral("RichEdit4")).clear();
                 showRowWithSummary();
