@@ -50,12 +50,15 @@ public:
 
     // What the last look-up of a book code left for the save: the cover file a source stored,
     // whether the cover was scanned ("True"/"False", empty until known), the book's language
-    // (kept apart from the interface's language file), and whether a source found the book.
-    QString LookupCoverName;
-    QString CoverScanned;
+    // (kept apart from the interface's language file), whether a source found the book and
+    // whether a cover was shown or stored. Their older names, still used for the book screen:
+    // LookupCoverName, CoverScanned, BookDataFound and LookupFound, in that order (the old
+    // LookupFound is CoverFound here, the old BookDataFound is LookupFound here).
+    QString CoverFileName;
+    QString ScannedCoverFlag;
     QString BookLanguage;
-    bool BookDataFound = false;
     bool LookupFound = false;
+    bool CoverFound = false;
     Settings settings;
     LanguageTables tables;
     Thesaurus ThesaurusTable;

@@ -14,6 +14,7 @@ struct MakerHost {
     int ftpPort = 21;
     QString ftpUser;
     QString ftpPassword;
+    QString isbnService;  // base URL of the bibliographic service that gives publisher names
 };
 
 struct Settings {

@@ -180,6 +180,7 @@ Settings SettingsFile::readAll(const QString& languageDefault)
     s.maker.ftpPort = m_ini.readInteger(kMakerHost, QStringLiteral("PortFTP"), defaults.maker.ftpPort);
     s.maker.ftpUser = text(kMakerHost, "UtilisateurFTP");
     s.maker.ftpPassword = text(kMakerHost, "MotDePasseFTP");
+    s.maker.isbnService = text(kMakerHost, "ServiceIsbn");
 
     if (s.LanguageText.isEmpty())
         s.LanguageText = writeDefaultLanguage();

@@ -14,6 +14,7 @@
 #include "platform/ui/Panel.h"
 #include "platform/ui/RichEdit.h"
 #include "platform/ui/SpeedButton.h"
+#include "platform/ui/WebBrowser.h"
 
 namespace catalogue {
 
@@ -104,9 +105,9 @@ void buildEntryTab(Builder& b, ui::TabSheet* tab)
     b.add<ui::Image>("Image99", tab, QRect(800, 110, 170, 230))->setStretch(true);
     b.add<ui::Gauge>("Gauge2", tab, QRect(800, 350, 170, 16))->hide();
     b.add<ui::Memo>("MemoSource", tab, QRect(800, 372, 170, 24))->hide();
-    // The page readers of the web look-up.
+    // The page reader of the web look-up, and the small view of a cover just scanned.
     b.add<ui::Panel>("WebBrowserSniff", tab, QRect(800, 400, 80, 40))->hide();
-    b.add<ui::Panel>("WebBrowser1", tab, QRect(890, 400, 80, 40))->hide();
+    b.add<ui::WebBrowser>("WebBrowser1", tab, QRect(890, 400, 80, 40));
 
     auto* searching = b.add<ui::Panel>("Panel19", tab, QRect(300, 150, 360, 110), QStringLiteral("Recherche en cours"));
     searching->hide();

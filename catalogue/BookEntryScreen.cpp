@@ -177,9 +177,13 @@ void BookEntryScreen::showLargeCover(bool storeCropScale)
     const QString shown = showCoverFile(m_frm, cover, kCovers, name, kNoPicture);
     if (shown != m_frm.db.ADOTable1.fieldByName(QStringLiteral("Images")).asString())
         nameBox.showStandIn(shown);
-    if (!storeCropScale || !cover.picture())
-        return;
-    CoverCropSize = cover.picture()->size();
+    if (storeCropScale && cover.picture())
+        recordCoverCropScale(cover.picture()->size());
+}
+
+void BookEntryScreen::recordCoverCropScale(QSize pictureSize)
+{
+    CoverCropSize = pictureSize;
     const QSize frame = m_frm.CoverFrameSize;
     CoverCropScale = QSizeF(frame.width() ? double(CoverCropSize.width()) / frame.width() : 0,
                             frame.height() ? double(CoverCropSize.height()) / frame.height() : 0);
@@ -216,6 +220,8 @@ void BookEntryScreen::SpeedButton18Click()
     f.get<ui::Control>(QStringLiteral("SpeedButton19")).show();
     f.get<ui::Edit>(QStringLiteral("Edit4")).setFocus();
     f.get<ui::Image>(QStringLiteral("Image99")).clearPicture();
+    // A book typed by hand must not take the cover another command stored last.
+    f.CoverFileName.clear();
 }
 
 void BookEntryScreen::SpeedButton19Click()
@@ -252,7 +258,8 @@ void BookEntryScreen::SpeedButton22Click()
     f.get<ui::Control>(QStringLiteral("Edit4")).setColor(ui::colors::window);
     f.get<ui::Control>(QStringLiteral("NumJourno")).hide();
     f.get<ui::Control>(QStringLiteral("Panel19")).hide();
-    f.BookDataFound = false;
+    f.LookupFound = false;
+    f.CoverFileName.clear();
 }
 
 void BookEntryScreen::Button72Click() { m_frm.ShowMessageEntry(22); }

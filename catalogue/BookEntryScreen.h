@@ -57,6 +57,8 @@ public:
     // Pixel size of the large cover and its ratios to the cover frame, for the cover crop.
     QSize CoverCropSize;
     QSizeF CoverCropScale;
+    // Records the size of the large cover now shown and its ratios to the cover frame.
+    void recordCoverCropScale(QSize pictureSize);
 
 private:
     enum class Opener { Menu, Login, LoanScreen };

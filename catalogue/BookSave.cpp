@@ -216,8 +216,8 @@ void BookSave::insertCopy(Press& press, int copyNumber)
             loanCode->setText(code);
     fields.set("Edit26", cut(fields.text("Edit26"), 50));
     ExtractDescriptors();
-    if (f.CoverScanned.isEmpty())
-        f.CoverScanned = QStringLiteral("False");
+    if (f.ScannedCoverFlag.isEmpty())
+        f.ScannedCoverFlag = QStringLiteral("False");
     fields.set("Edit61", coverName(press));
     if (!startsWithAny(code, {"978", "378", "379"}) || code.size() < 5 ||
         (code.startsWith(QLatin1String("978")) && code.size() != 13))
@@ -232,7 +232,7 @@ void BookSave::insertCopy(Press& press, int copyNumber)
         QStringLiteral("True"), press.labelFlag, bookSqlText(DescriptorText), text::QuotedStr(copy),
         bookSqlText(fields.text("Edit61")), bookSqlText(fields.text("Edit4")), bookSqlText(fields.text("Edit7")), bookSqlText(fields.text("Edit6")),
         bookSqlText(code), bookSqlText(fields.text("Edit84")), bookSqlText(fields.text("Edit26")), bookSqlText(SummaryText), bookSqlText(language),
-        bookSqlText(fields.text("Edit92")), bookSqlText(fields.text("ComboBox11")), bookSqlText(fields.text("Edit25")), f.CoverScanned,
+        bookSqlText(fields.text("Edit92")), bookSqlText(fields.text("ComboBox11")), bookSqlText(fields.text("Edit25")), f.ScannedCoverFlag,
     };
     ars.clearSql();
     ars.addSql(QStringLiteral("Insert into table1 (Isbn10,Auteur,Genre,type,Editeur,Maxexemplaire,Empruntable,"
@@ -329,7 +329,7 @@ QString BookSave::coverName(Press& press)
     if (coverExists(candidate))
         name = own;
     else
-        name = f.LookupCoverName.isEmpty() ? own : f.LookupCoverName;
+        name = f.CoverFileName.isEmpty() ? own : f.CoverFileName;
     if (fields.text("Edit2").startsWith(u'B'))
         name = own;
     if (isPressCode(code)) {
@@ -391,8 +391,8 @@ void BookSave::resetTab()
     for (const char* name : {"Edit2", "Edit5", "Edit12", "Edit10", "Edit4", "Edit7", "Edit6", "Edit91", "Edit92",
                              "Edit95", "Edit61", "RichEdit4", "MemoSource"})
         fields[name].clear();
-    f.LookupCoverName.clear();
-    f.CoverScanned.clear();
+    f.CoverFileName.clear();
+    f.ScannedCoverFlag.clear();
     f.BookLanguage.clear();
     SummaryText.clear();
     fields.set("Edit15", QStringLiteral("1"));

@@ -86,7 +86,7 @@ void PeriodicalIssues::FetchIssueFromSharedBase()
         return;
     // A new issue is normally missing from the base; only a base out of reach is left alone for
     // the rest of the run.
-    f.BookDataFound = false;
+    f.LookupFound = false;
     panel.hide();
     if (answer == IssueSharedBase::Answer::Unreachable)
         f.settings.Qvlbool = false;
@@ -103,7 +103,7 @@ bool PeriodicalIssues::showRecord(const QString& record)
         f.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(value);
     };
     set("Edit4", fields[Title]);
-    f.BookDataFound = !fields[Title].isEmpty();
+    f.LookupFound = !fields[Title].isEmpty();
     set("Edit10", fields[Code]);
     if (fields[Code].size() >= 12 && isAllDigits(fields[Code].left(12)))
         set("Edit84", Ean13ToFontText(fields[Code]));
@@ -137,7 +137,7 @@ void PeriodicalIssues::FetchIssueCoverFromSharedBase()
         showCoverFile(f, picture, kCoversFolder, kNoPicture, kNoPicture);
         return;
     }
-    f.LookupCoverName = fileName;
+    f.CoverFileName = fileName;
     showCoverFile(f, picture, kCoversFolder, fileName, kNoPicture);
     if (auto* address = f.find<ui::CustomEdit>(QStringLiteral("Edit116")))
         address->setText(url);

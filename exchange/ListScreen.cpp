@@ -63,7 +63,8 @@ void ListScreen::Listes1Click()
     m_frm.get<ui::Panel>(QStringLiteral("Liste")).show();
 }
 
-void ListScreen::publish(const CsvList& list, const QString& fileName, const QString& pageName)
+void ListScreen::publish(const CsvList& list, const QString& fileName, const QString& pageName,
+                         std::pair<int, int> messages)
 {
     app::TFrmPrin& f = m_frm;
     // The folder is delivered; one deleted by hand is made again rather than losing the list.
@@ -74,8 +75,8 @@ void ListScreen::publish(const CsvList& list, const QString& fileName, const QSt
     file.write(list.csv);
     file.close();
     PublishHtmlPage(f, f.get<ui::WebBrowser>(QStringLiteral("WebBrowser8")), pageName, list.page);
-    f.application().showMessage(f.tables.message(55) + f.AppDir + kListsFolder + fileName + QStringLiteral(" \r\n") +
-                                f.tables.message(56));
+    f.application().showMessage(f.tables.message(messages.first) + f.AppDir + kListsFolder + fileName +
+                                QStringLiteral(" \r\n") + f.tables.message(messages.second));
 }
 
 void ListScreen::offerSpreadsheet(const QString& question, const QString& fileName)
@@ -87,18 +88,19 @@ void ListScreen::offerSpreadsheet(const QString& question, const QString& fileNa
 
 void ListScreen::Button53Click()
 {
-    publish(bookList(m_frm.db.ars), QStringLiteral("Livres.csv"), QStringLiteral("Livres_Tous.html"));
+    publish(bookList(m_frm.db.ars), QStringLiteral("Livres.csv"), QStringLiteral("Livres_Tous.html"), {195, 196});
     offerSpreadsheet(m_frm.tables.message(243), QStringLiteral("Livres.csv"));
 }
 
 void ListScreen::Button54Click()
 {
-    publish(borrowerList(m_frm.db.ars), QStringLiteral("Emprunteurs.csv"), QStringLiteral("Livres_Tous.html"));
+    publish(borrowerList(m_frm.db.ars), QStringLiteral("Emprunteurs.csv"), QStringLiteral("Livres_Tous.html"), {195, 196});
 }
 
 void ListScreen::BitBtn8Click()
 {
-    publish(otherMediaList(m_frm.db.ars), QStringLiteral("AutreLivres.csv"), QStringLiteral("AutreLivres_Tous.html"));
+    publish(otherMediaList(m_frm.db.ars), QStringLiteral("AutreLivres.csv"), QStringLiteral("AutreLivres_Tous.html"),
+            {55, 56});
     offerSpreadsheet(m_frm.tables.dialog(9), QStringLiteral("AutreLivres.csv"));
 }
 

@@ -2,6 +2,7 @@
 // The list screen ("Liste"): the plain lists of books, borrowers and other media written to the
 // folder "Listes\" for a spreadsheet and shown as a page that can be printed.
 #include <QString>
+#include <utility>
 
 namespace app {
 class TFrmPrin;
@@ -24,7 +25,9 @@ public:
     void Button83Click();
 
 private:
-    void publish(const CsvList& list, const QString& fileName, const QString& pageName);
+    // Writes the list and its page, then tells where the list is with the two message entries
+    // that stand before and after its path.
+    void publish(const CsvList& list, const QString& fileName, const QString& pageName, std::pair<int, int> messages);
     void offerSpreadsheet(const QString& question, const QString& fileName);
 
     app::TFrmPrin& m_frm;

@@ -12,6 +12,8 @@
 #include "web/ReaderScreen.h"
 #include "web/SiteAddresses.h"
 
+#include <QRegularExpression>
+
 namespace web {
 
 namespace {
@@ -67,6 +69,10 @@ bool AmazonReader::enabled(const app::Settings& settings) const
 
 bool AmazonReader::isMissingProduct(const QString& site, const QString& pageTitle)
 {
+    static const QRegularExpression storeNameOnly(QStringLiteral("^[\\s:|-]*amazon(\\.[a-z]+)*[\\s:|-]*$"),
+                                                  QRegularExpression::CaseInsensitiveOption);
+    if (storeNameOnly.match(pageTitle).hasMatch())
+        return true;
     QStringList markers;
     if (site == u"de")
         markers = {QStringLiteral("ergab leider keine Produkttreffer"), QStringLiteral("404")};
@@ -105,11 +111,11 @@ void AmazonReader::ReadAmazonPage(app::TFrmPrin& frm)
     const QString site = frm.AmazonSite;
     if (isMissingProduct(site, pageTitle) || pageTitle.isEmpty()) {
         setFieldText(frm, "Edit4", QString());
-        frm.BookDataFound = false;
+        frm.LookupFound = false;
         setFieldText(frm, "Edit10", code);
         return;
     }
-    frm.BookDataFound = true;
+    frm.LookupFound = true;
     setFieldText(frm, "Edit61", QStringLiteral("amazonpage"));
     const bool french = site != u"de" && site != u"com";
     if (french) {
@@ -124,7 +130,7 @@ void AmazonReader::ReadAmazonPage(app::TFrmPrin& frm)
     setFieldText(frm, "Edit4", title);
     setFieldText(frm, "Edit5", author);
     if (french) {
-        if (!frm.LookupFound)
+        if (!frm.CoverFound)
             readCover(frm, page.innerHtml(), code);
         m_pages.dump(QStringLiteral("dialogue_InnerHTML.txt"), page.innerHtml());
         readDetails(frm, page.innerHtml());

@@ -18,13 +18,13 @@ public:
     void ask(app::TFrmPrin& frm) override { ReadAmazonPage(frm); }
 
     void ReadAmazonPage(app::TFrmPrin& frm);
-    // A catalogue book whose cover file is missing: only the cover is taken from the product
-    // page, so that the new copy keeps the title its siblings are grouped by.
+    // Only the cover of the book in the entry fields, taken from its product page.
     void FetchMissingCover(app::TFrmPrin& frm);
 
     // Splits a product page's title into the book's title and author.
     static void splitTitle(const QString& pageTitle, QString& title, QString& author);
     // Whether the page title of the site ("fr", "de" or "com") says the product does not exist.
+    // A title that is only the store's name (its robot check) also counts as missing.
     static bool isMissingProduct(const QString& site, const QString& pageTitle);
 
 private:

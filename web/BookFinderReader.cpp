@@ -45,7 +45,7 @@ void BookFinderReader::ReadBookFinderPage(app::TFrmPrin& frm)
     if (m_covers.DownloadCover(kAbeBooksPictures + QStringLiteral("/isbn/") + cover, cover))
         showStoredCover(frm, cover);
     if (!title.isEmpty())
-        frm.BookDataFound = true;
+        frm.LookupFound = true;
 }
 
 }  // namespace web

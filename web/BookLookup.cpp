@@ -105,8 +105,8 @@ void BookLookup::startLookup()
         f.get<ui::CustomEdit>(QString::fromLatin1(name)).clear();
     f.get<ui::CheckBox>(QStringLiteral("CheckBox1")).setChecked(false);
     AsinEntry = false;
-    f.LookupFound = false;
-    f.LookupCoverName.clear();
+    f.CoverFound = false;
+    f.CoverFileName.clear();
     f.get<ui::Control>(QStringLiteral("Panel4")).setCursor(ui::Cursor::HourGlass);
     code.setText(text::Trim(code.text()));
     if (f.IsbnListMode)
@@ -175,7 +175,7 @@ void BookLookup::FindPeriodicalByCode()
                 .setText(ars.fieldByName(QString::fromLatin1(field)).asString());
         f.get<ui::CustomEdit>(QStringLiteral("Edit2")).setText(f.get<ui::CustomEdit>(QStringLiteral("Edit97")).text());
         if (!showCover(bookCode.text() + QStringLiteral(".jpg"), false))
-            f.LookupFound = false;
+            f.CoverFound = false;
     }
     f.get<ui::Control>(QStringLiteral("NumJourno")).show();
     f.get<ui::Edit>(QStringLiteral("Edit97")).setFocus();
@@ -245,12 +245,26 @@ void BookLookup::lookUpLocally()
         return;
     }
     f.get<ui::CheckBox>(QStringLiteral("CheckBox1")).setChecked(true);
-    showCatalogueRow();
-    f.get<ui::CustomEdit>(QStringLiteral("RichEdit4")).setSelText(ars.fieldByName(QStringLiteral("Resume")).asString());
+    auto showRowWithSummary = [&] {
+        showCatalogueRow();
+        f.get<ui::CustomEdit>(QStringLiteral("RichEdit4")).setSelText(ars.fieldByName(QStringLiteral("Resume")).asString());
+    };
+    showRowWithSummary();
     const QString cover = bookCode.text() + QStringLiteral(".jpg");
-    if (!files::fileExists(f.AppDir + kCoversFolder + cover) && f.settings.Amazonbool)
-        if (AmazonReader* amazon = f.findPart<AmazonReader>())
-            amazon->FetchMissingCover(f);
+    // Without its cover the book is read from its product page, whatever the source switch; a
+    // page that does not know the book leaves the catalogue's data as they were.
+    if (!files::fileExists(f.AppDir + kCoversFolder + cover))
+        if (AmazonReader* amazon = f.findPart<AmazonReader>()) {
+            try {
+                amazon->ReadAmazonPage(f);
+            } catch (const net::Error&) {
+                f.LookupFound = false;
+            }
+            if (!f.LookupFound) {
+                f.get<ui::CustomEdit>(QStringLiteral("RichEdit4")).clear();
+                showRowWithSummary();
+            }
+        }
     showCover(cover);
     for (const char* name : {"SpeedButton20", "SpeedButton22", "SpeedButton21"})
         f.get<ui::Control>(QString::fromLatin1(name)).show();
@@ -302,8 +316,8 @@ bool BookLookup::showCover(const QString& name, bool placeholderWhenNone)
 void BookLookup::askSources()
 {
     app::TFrmPrin& f = m_frm;
-    f.BookDataFound = false;
     f.LookupFound = false;
+    f.CoverFound = false;
     for (const char* name : {"Edit4", "Edit5", "Edit6", "Edit12", "Edit7"})
         f.get<ui::CustomEdit>(QString::fromLatin1(name)).clear();
     f.get<ui::Control>(QStringLiteral("Panel19")).show();
@@ -311,7 +325,7 @@ void BookLookup::askSources()
     for (const std::unique_ptr<BookSource>& source : m_sources) {
         if (!source->enabled(f.settings))
             continue;
-        if (!f.BookDataFound) {
+        if (!f.LookupFound) {
             if (!source->labelAfter())
                 coverName.setText(source->label());
             // A source that cannot be asked (its page view is busy with another command) has
@@ -319,7 +333,7 @@ void BookLookup::askSources()
             try {
                 source->ask(f);
             } catch (const net::Error&) {
-                f.BookDataFound = false;
+                f.LookupFound = false;
             }
             if (source->labelAfter())
                 coverName.setText(source->label());
@@ -328,12 +342,12 @@ void BookLookup::askSources()
     }
     if (StopRequested) {
         StopRequested = false;
-        f.BookDataFound = false;
+        f.LookupFound = false;
     }
-    if (!f.LookupFound)
+    if (!f.CoverFound)
         f.get<ui::Image>(QStringLiteral("Image99"))
             .setPicture(picture::loadPictureFile(files::nativePath(f.AppDir + kNoPicture)));
-    if (!f.BookDataFound) {
+    if (!f.LookupFound) {
         coverName.clear();
         // The school publisher's books are typed in by their title: the focus stays there.
         if (!RecordIsbnNotFound())
@@ -355,8 +369,8 @@ void BookLookup::askSources()
 
 void BookLookup::SpeedButton41Click()
 {
-    m_frm.BookDataFound = true;
     m_frm.LookupFound = true;
+    m_frm.CoverFound = true;
     StopRequested = true;
 }
 
@@ -365,7 +379,7 @@ bool BookLookup::RecordIsbnNotFound()
     app::TFrmPrin& f = m_frm;
     for (const char* name : {"Edit4", "Edit5", "Edit6", "Edit12", "Edit7", "Edit91", "Edit92", "Edit95", "Edit97"})
         f.get<ui::CustomEdit>(QString::fromLatin1(name)).clear();
-    f.LookupCoverName.clear();
+    f.CoverFileName.clear();
     AsinEntry = false;
     f.get<ui::Image>(QStringLiteral("Image99"))
         .setPicture(picture::loadPictureFile(files::nativePath(f.AppDir + kNoPicture)));

@@ -2,6 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "web/AmazonReader.h"
+#include "web/AmazonSiteChoice.h"
 #include "web/BookFinderReader.h"
 #include "web/BookLookup.h"
 #include "web/CoverButtons.h"
@@ -40,6 +41,7 @@ void installBookLookup(app::TFrmPrin& frm)
     frm.addPart<PublisherNameCheck>(frm, pages);
     frm.addPart<CoverFolderCheck>(frm);
     frm.addPart<WebResultPanel>(frm);
+    frm.addPart<AmazonSiteChoice>(frm);
     auto& shown = frm.addPart<ShownPage>();
     frm.addPart<TitleSearch>(frm, covers, shown);
     frm.addPart<ShownPageReader>(frm, shown, pages, covers);

@@ -21,7 +21,7 @@ public:
     virtual QString label() const = 0;
     virtual bool labelAfter() const { return false; }
     // Reads the code from the entry tab (Edit10, Edit2), fills its fields and sets the main
-    // window's BookDataFound when it found the book, LookupFound when it showed a cover.
+    // window's LookupFound when it found the book, CoverFound when it showed a cover.
     virtual void ask(app::TFrmPrin& frm) = 0;
 };
 

@@ -135,13 +135,8 @@ void CoverButtons::LoadCurrentCover()
     for (const char* image : {"Image31", "Image45"})
         if (auto* shown = f.find<ui::Image>(QString::fromLatin1(image)))
             shown->setPicture(cover);
-    auto* entry = f.findPart<catalogue::BookEntryScreen>();
-    const auto* frame = f.find<ui::Image>(QStringLiteral("Image3"));
-    if (entry && frame && frame->width() > 0 && frame->height() > 0) {
-        entry->CoverCropSize = cover->size();
-        entry->CoverCropScale =
-            QSizeF(double(cover->width()) / frame->width(), double(cover->height()) / frame->height());
-    }
+    if (auto* entry = f.findPart<catalogue::BookEntryScreen>())
+        entry->recordCoverCropScale(cover->size());
 }
 
 bool CoverButtons::fetchFromProductPage(const QString& productNumber)
@@ -256,7 +251,7 @@ void CoverButtons::FetchCoverPicture(const QString& url)
     m_coverFound = !name.isEmpty() && m_covers.DownloadCover(url, name);
     if (!m_coverFound)
         return;
-    f.LookupCoverName = name;
+    f.CoverFileName = name;
     const ui::PicturePtr cover =
         picture::loadPictureFile(files::nativePath(f.AppDir + catalogue::kCoversFolder + name));
     for (const char* image : {"Image3", "Image31", "Image45"})

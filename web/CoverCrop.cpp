@@ -125,13 +125,8 @@ void CoverCrop::Image3MouseEnter()
 
 void CoverCrop::Image3MouseDown(int x, int y)
 {
-    const ui::PicturePtr& shown = m_frm.get<ui::Image>(QStringLiteral("Image3")).picture();
-    const QString cover = ownCoverName();
-    if (!shown || cover.isEmpty())
+    if (!m_frm.get<ui::Image>(QStringLiteral("Image3")).picture() || ownCoverName().isEmpty())
         return;
-    writeCoverFile(files::nativePath(m_frm.AppDir + catalogue::kCoversFolder + kUndoCopy),
-                   picture::encodeJpeg(*shown, picture::kConvertedQuality));
-    m_undoCover = cover;
     StartPlace = EndPlace = QPoint(x, y);
     Capturing = true;
     showSelection();
@@ -159,7 +154,7 @@ void CoverCrop::Image3MouseUp(int x, int y)
     if (std::abs(EndPlace.x() - StartPlace.x()) <= kSmallestSelection ||
         std::abs(EndPlace.y() - StartPlace.y()) <= kSmallestSelection)
         return;
-    const auto* entry = m_frm.findPart<catalogue::BookEntryScreen>();
+    auto* entry = m_frm.findPart<catalogue::BookEntryScreen>();
     auto& image = m_frm.get<ui::Image>(QStringLiteral("Image3"));
     const QString cover = ownCoverName();
     if (!entry || !image.picture() || cover.isEmpty())
@@ -173,9 +168,18 @@ void CoverCrop::Image3MouseUp(int x, int y)
     const QPoint from(qMin(a.x(), b.x()), qMin(a.y(), b.y()));
     const QPoint to(qMax(a.x(), b.x()), qMax(a.y(), b.y()));
     const ui::PicturePtr cropped = stretchedSelection(*image.picture(), from, to, kStretchedCorner);
+    // The undo copy keeps the cover as it was before its first crop: neither a stray click nor
+    // a second crop replaces it.
+    if (m_undoCover != cover) {
+        writeCoverFile(files::nativePath(m_frm.AppDir + catalogue::kCoversFolder + kUndoCopy),
+                       picture::encodeJpeg(*image.picture(), picture::kConvertedQuality));
+        m_undoCover = cover;
+    }
     writeCoverFile(files::nativePath(m_frm.AppDir + catalogue::kCoversFolder + cover),
                    picture::encodeJpeg(*cropped, picture::kConvertedQuality));
     image.setPicture(cropped);
+    // A further crop cuts from the cropped picture.
+    entry->recordCoverCropScale(cropped->size());
     if (auto* strip = m_frm.find<ui::Image>(QStringLiteral("Image87")))
         strip->clearPicture();
 }
@@ -192,7 +196,10 @@ void CoverCrop::SpeedButton44Click()
     if (std::rename(QFile::encodeName(undo).constData(), QFile::encodeName(target).constData()) != 0)
         return;
     m_undoCover.clear();
-    m_frm.get<ui::Image>(QStringLiteral("Image3")).setPicture(picture::loadPictureFile(target));
+    const ui::PicturePtr restored = picture::loadPictureFile(target);
+    m_frm.get<ui::Image>(QStringLiteral("Image3")).setPicture(restored);
+    if (auto* entry = m_frm.findPart<catalogue::BookEntryScreen>(); entry && restored)
+        entry->recordCoverCropScale(restored->size());
 }
 
 }  // namespace web

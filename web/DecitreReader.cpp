@@ -68,7 +68,7 @@ void DecitreReader::ReadDecitrePage(app::TFrmPrin& frm)
     if (m_covers.DownloadCover(kDecitrePictures + QStringLiteral("/image//") + code + QStringLiteral("-475x500-1.jpg"),
                                cover)) {
         showStoredCover(frm, cover);
-        frm.BookDataFound = true;
+        frm.LookupFound = true;
         setFieldText(frm, "Edit61", QStringLiteral("Decitre"));
     }
 }

@@ -29,7 +29,7 @@ void DialoguesReader::ReadDialoguesPage(app::TFrmPrin& frm)
     m_pages.dump(QStringLiteral("dialogue_InnerHTML.txt"), bodyText);
 
     auto notFound = [&frm] {
-        frm.BookDataFound = false;
+        frm.LookupFound = false;
         setFieldText(frm, "Edit4", QString());
     };
     for (const char* missing : {"Non trouvé", "non trouvé", "Aucun résultat"})
@@ -41,7 +41,7 @@ void DialoguesReader::ReadDialoguesPage(app::TFrmPrin& frm)
         title = title.left(bar - 1);
     if (const int dash = text::Pos(QStringLiteral("-"), title); dash > 0) {
         setFieldText(frm, "Edit4", title.left(dash - 1));
-        frm.BookDataFound = true;
+        frm.LookupFound = true;
         title = title.mid(dash);
         setFieldText(frm, "Edit5", text::Trim(title));
         if (const int comma = text::Pos(QStringLiteral(","), title); comma > 0) {

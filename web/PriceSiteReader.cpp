@@ -8,6 +8,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/WebBrowser.h"
 #include "web/CoverDownload.h"
+#include "web/PageFetch.h"
 #include "web/PageScriptResult.h"
 #include "web/ReaderScreen.h"
 #include "web/SiteAddresses.h"
@@ -80,8 +81,13 @@ void PriceSiteReader::EdgeBrowser2ExecuteScript(const QString& resultJson)
     if (!m_waiting || resultJson == u"null")
         return;
     const QString html = pageTextOfScriptResult(resultJson);
+    const QString address = m_frm.get<ui::WebBrowser>(QStringLiteral("EdgeBrowser2")).locationUrl();
     m_frm.get<ui::CustomEdit>(QStringLiteral("Memo10")).setText(html);
-    readPage(html, m_frm.get<ui::WebBrowser>(QStringLiteral("EdgeBrowser2")).locationUrl());
+    if (const PageFetch* pages = m_frm.findPart<PageFetch>()) {
+        pages->dump(QStringLiteral("dialogue_InnerHTML.Html"), html);
+        pages->dump(QStringLiteral("Title.txt"), address);
+    }
+    readPage(html, address);
 }
 
 void PriceSiteReader::readPage(const QString& html, const QString& address)
@@ -97,7 +103,7 @@ void PriceSiteReader::readPage(const QString& html, const QString& address)
     if (title.isEmpty())
         return;
     setFieldText(f, "Edit4", title);
-    f.BookDataFound = true;
+    f.LookupFound = true;
 
     const QString picture = priceSitePictureAddress(html);
     setFieldText(f, "Edit146", picture);

@@ -17,7 +17,7 @@ namespace web {
 
 namespace {
 
-const QString kService = QStringLiteral("http://xisbn.worldcat.org/webservices/xid/isbn/");
+const QString kServicePath = QStringLiteral("/webservices/xid/isbn/");
 
 // The answer's text as the old browser showed the XML: entities decoded.
 QString decodedXml(const QString& value)
@@ -78,7 +78,11 @@ PublisherNameCheck::Answer PublisherNameCheck::askService(Metadata& metadata)
     app::TFrmPrin& f = m_frm;
     const QString code = fieldText(f, "Edit10");
     setFieldText(f, "Edit2", catalogue::Isbn13To10(code));
-    m_pages.NavigateSniffAndWait(kService + code + QStringLiteral("?method=getMetadata&format=xml&fl=*"));
+    auto& log = f.get<ui::CustomEdit>(QStringLiteral("RichEdit7"));
+    log.clear();
+    log.show();
+    m_pages.NavigateSniffAndWait(f.settings.maker.isbnService + kServicePath + code +
+                                 QStringLiteral("?method=getMetadata&format=xml&fl=*"));
     f.get<ui::CustomEdit>(QStringLiteral("RichEdit4")).clear();
     const Answer answer = readAnswer(m_pages.page().innerText(), metadata);
     if (answer != Answer::Known) {
@@ -101,6 +105,9 @@ void PublisherNameCheck::VrificationNomditeur1Click()
     f.get<ui::Control>(QStringLiteral("Panel4")).show();
     auto& gauge = f.get<ui::Gauge>(QStringLiteral("Gauge2"));
     gauge.show();
+    f.get<ui::Control>(QStringLiteral("RichEdit7")).show();
+    // Without the service's address no book can be asked.
+    const bool serviceKnown = !f.settings.maker.isbnService.isEmpty();
     int asked = 0;
     // Its own statement: the scratch query holds whatever the last command left in it.
     db::Query books(f.db.ADOConnection1);
@@ -114,7 +121,7 @@ void PublisherNameCheck::VrificationNomditeur1Click()
         bool lacking = false;
         for (const char* column : columns)
             lacking = lacking || books.fieldByName(QString::fromLatin1(column)).asString().isEmpty();
-        if (isbn13.startsWith(QLatin1String("978")) && isbn13.size() == 13 && lacking) {
+        if (serviceKnown && isbn13.startsWith(QLatin1String("978")) && isbn13.size() == 13 && lacking) {
             setFieldText(f, "Edit10", isbn13);
             Metadata metadata;
             const Answer answer = askService(metadata);
@@ -143,6 +150,16 @@ void PublisherNameCheck::VrificationNomditeur1Click()
     f.application().messageBox(QString::number(asked), f.application().title(), ui::MessageButtons::Ok,
                                ui::MessageIcon::None);
     gauge.hide();
+    // The publisher and number of the row the walk ended on.
+    QString lastPublisher;
+    QString lastNumber;
+    if (!books.isEmpty()) {
+        books.last();
+        lastPublisher = books.fieldByName(QStringLiteral("Editeur")).asString();
+        lastNumber = books.fieldByName(QStringLiteral("Numlivre")).asString();
+    }
+    f.application().messageBox(QStringLiteral("  ;") + lastPublisher + QStringLiteral(" ;") + lastNumber,
+                               f.application().title(), ui::MessageButtons::Ok, ui::MessageIcon::None);
     f.ShowMessageEntry(201);
 }
 

@@ -31,8 +31,8 @@ void showStoredCover(app::TFrmPrin& frm, const QString& fileName)
     const QString path = files::folderFilePath(frm.AppDir + catalogue::kCoversFolder, fileName);
     frm.get<ui::Image>(QStringLiteral("Image99"))
         .setPicture(path.isEmpty() ? nullptr : picture::loadPictureFile(files::nativePath(path)));
-    frm.LookupCoverName = fileName;
-    frm.LookupFound = true;
+    frm.CoverFileName = fileName;
+    frm.CoverFound = true;
 }
 
 QString coverFileOfCode(const QString& code)

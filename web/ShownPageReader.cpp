@@ -411,7 +411,7 @@ bool ShownPageReader::TakeShownPageIntoRecord()
                 }
                 const QString path = files::nativePath(f.AppDir + catalogue::kCoversFolder + cover);
                 f.get<ui::Image>(QStringLiteral("Image3")).setPicture(picture::loadPictureFile(path));
-                f.LookupFound = true;
+                f.CoverFound = true;
             }
         }
     }

@@ -190,7 +190,7 @@ void TitleSearch::EdgeBrowser3ExecuteScript(const QString& resultJson)
     const QString html = pageTextOfScriptResult(resultJson);
     f.get<ui::CustomEdit>(QStringLiteral("Memo9")).setText(html);
     writePageDumps(html, address);
-    f.BookDataFound = true;
+    f.LookupFound = true;
 
     const QString picture = priceSitePictureAddress(html);
     setFieldText(f, "Edit99", picture);

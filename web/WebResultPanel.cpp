@@ -1,6 +1,8 @@
 #include "web/WebResultPanel.h"
 
 #include "app/FrmPrin.h"
+#include "platform/files/WindowsPath.h"
+#include "platform/picture/PictureFile.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
@@ -54,7 +56,9 @@ void buildPanel(app::TFrmPrin& frm)
         ->hide();
     place<ui::Memo>(frm, "Memo9", panel, QRect(1022, 155, 200, 100))->hide();
     auto* warning = place<ui::Panel>(frm, "Panel22", panel, QRect(142, 214, 423, 271));
-    place<ui::Image>(frm, "Image104", warning, QRect(8, 8, 407, 180));
+    place<ui::Image>(frm, "Image104", warning, QRect(8, 8, 407, 180))
+        ->setPicture(picture::loadPictureFile(
+            files::nativePath(files::appDir() + QStringLiteral("Reserve\\Avertissement_connexion.png"))));
     place<ui::CheckBox>(frm, "CheckBox17", warning, QRect(16, 200, 260, 20), QStringLiteral("Ne plus afficher cet avertissement"));
     place<ui::SpeedButton>(frm, "SpeedButton1", warning, QRect(300, 228, 100, 30), QStringLiteral("OK"));
     warning->hide();

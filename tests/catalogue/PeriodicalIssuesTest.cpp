@@ -122,8 +122,8 @@ TEST_F(PeriodicalIssuesTest, TheSharedBaseRecordFillsTheEntryTab)
     EXPECT_EQ(edit("ComboBox12").text(), "Presse");
     EXPECT_EQ(edit("RichEdit4").text(), "Un numéro sur les volcans.");
     EXPECT_FALSE(edit("Edit84").text().isEmpty());
-    EXPECT_TRUE(frm().BookDataFound);
-    EXPECT_EQ(frm().LookupCoverName, "3791234567892_00007.jpg");
+    EXPECT_TRUE(frm().LookupFound);
+    EXPECT_EQ(frm().CoverFileName, "3791234567892_00007.jpg");
     ASSERT_TRUE(image("Image99").picture());
     EXPECT_EQ(image("Image99").picture()->size().width(), 50);
     EXPECT_EQ(edit("Edit61").text(), "Vireo");
@@ -135,7 +135,7 @@ TEST_F(PeriodicalIssuesTest, AnIssueMissingFromTheBaseLeavesTheBaseOnButOneOutOf
     useSharedBase();
     confirmIssue(QStringLiteral("3"));
     EXPECT_TRUE(frm().settings.Qvlbool);
-    EXPECT_FALSE(frm().BookDataFound);
+    EXPECT_FALSE(frm().LookupFound);
     EXPECT_FALSE(control("NumJourno").visible());
 
     base.answer = catalogue::IssueSharedBase::Answer::Unreachable;
@@ -160,6 +160,6 @@ TEST_F(PeriodicalIssuesTest, APageThatIsNoRecordOfTheCodeIsNotTakenForOne)
         confirmIssue(QStringLiteral("1"));
         EXPECT_EQ(edit("Edit10").text(), kPressCode) << page.toStdString();
         EXPECT_TRUE(edit("Edit4").text().isEmpty()) << page.toStdString();
-        EXPECT_FALSE(frm().BookDataFound);
+        EXPECT_FALSE(frm().LookupFound);
     }
 }

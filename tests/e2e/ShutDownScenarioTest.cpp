@@ -36,7 +36,8 @@ TEST(ShutDownScenario, EveryWayOutLeavesTheDaysCopy)
     const Way ways[] = {
         {"close", "answer OK\nquit\n", true, true},
         {"Quitter", "answer OK\nanswer OK\nmenu Fichier > Quitter\n", true, false},
-        {"Pour quitter", "answer Cancel\nanswer OK\nclick ToolButton9\n", false, false},
+        // The last answer is for the image bank's message.
+        {"Pour quitter", "answer Cancel\nanswer OK\nanswer OK\nclick ToolButton9\n", false, false},
     };
     for (const Way& way : ways) {
         ProgramFolder program;

@@ -7,6 +7,7 @@
 
 #include "platform/picture/PictureFile.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -59,6 +60,13 @@ TEST(WebPriceSiteScenario, ThePricePageOfTheScannedBookFillsItsRecordAndAPageWit
             EXPECT_EQ(picture::detectFormat(program.read(QStringLiteral("livres/Jaquettes/9782070612758.jpg"))),
                       picture::Format::Jpeg);
             EXPECT_TRUE(program.read(QStringLiteral("Isbn_non_trouves.csv")).isEmpty());
+            // The page read and its address are left for inspection; the page goes into the
+            // Dialogues reader's dump when that one is there, names matching without regard to case.
+            const QStringList dumps = QDir(program.folder()).entryList({QStringLiteral("dialogue_InnerHTML.Html")});
+            ASSERT_EQ(dumps.size(), 1);
+            EXPECT_TRUE(program.read(dumps.first()).contains("Saint-Exup"));
+            EXPECT_TRUE(program.read(QStringLiteral("Title.txt")).endsWith("/" + pricePage.toLatin1() + "/le-petit-prince"))
+                << program.read(QStringLiteral("Title.txt")).toStdString();
         } else {
             EXPECT_EQ(shown("Edit4"), QString());
             EXPECT_EQ(program.read(QStringLiteral("Isbn_non_trouves.csv")), QByteArray("9782070612758\r\n"));

@@ -99,7 +99,7 @@ TEST_F(BookSourcesTest, EachSiteFillsTheFieldsItGivesAndTheCoverAfterTheSitesBef
         const QByteArray cover = program.read(coverFile());
         EXPECT_EQ(picture::detectFormat(cover), picture::Format::Jpeg);
         EXPECT_TRUE(image("Image99").picture());
-        EXPECT_EQ(frm().LookupCoverName, kCode + QStringLiteral(".jpg"));
+        EXPECT_EQ(frm().CoverFileName, kCode + QStringLiteral(".jpg"));
         EXPECT_TRUE(control("SpeedButton20").visible());
         EXPECT_FALSE(QFile::exists(program.folder(QStringLiteral("Isbn_non_trouves.csv"))));
     }
@@ -196,13 +196,37 @@ TEST_F(BookSourcesTest, AProductNumberIsReadFromItsAmazonPage)
     EXPECT_EQ(sites().hostsAsked(), (QStringList{QStringLiteral("www.amazon.fr"), QStringLiteral("m.media-amazon.com")}));
 }
 
-TEST_F(BookSourcesTest, ACatalogueBookWithoutItsCoverTakesOnlyTheCoverFromAmazon)
+TEST_F(BookSourcesTest, ACatalogueBookWithoutItsCoverIsReadFromItsAmazonPageEvenWithAmazonSwitchedOff)
 {
-    addBook(kCode, QStringLiteral("Le Petit Prince (édition de la bibliothèque)"), kCode + QStringLiteral(".jpg"));
-    sites().serveFound("amazon");
-    input.scan(kCode);
-    EXPECT_EQ(edit("Edit4").text(), QStringLiteral("Le Petit Prince (édition de la bibliothèque)"));
-    EXPECT_EQ(picture::detectFormat(program.read(coverFile())), picture::Format::Jpeg);
-    EXPECT_TRUE(image("Image99").picture());
-    EXPECT_EQ(sites().hostsAsked(), (QStringList{QStringLiteral("www.amazon.fr"), QStringLiteral("m.media-amazon.com")}));
+    frm().settings.Amazonbool = false;
+    const QString catalogueTitle = QStringLiteral("Le Petit Prince (édition de la bibliothèque)");
+    addBook(kCode, catalogueTitle, kCode + QStringLiteral(".jpg"));
+    const struct {
+        const char* name;
+        bool amazonHasIt;
+        QString title;
+    } cases[] = {
+        // A page that does not know the book leaves the catalogue's data.
+        {"not on Amazon", false, catalogueTitle},
+        {"on Amazon", true, QStringLiteral("Le Petit Prince ")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        freshSites();
+        if (c.amazonHasIt)
+            sites().serveFound("amazon");
+        else
+            sites().serveNotFound("amazon");
+        if (!edit("Edit4").text().isEmpty())
+            dialogs.answer(QStringLiteral("OK"));  // the previous book goes
+        const qsizetype dialogsBefore = dialogs.log().size();
+        input.scan(kCode);
+        EXPECT_EQ(edit("Edit4").text(), c.title);
+        EXPECT_EQ(edit("Edit10").text(), kCode);
+        EXPECT_EQ(coverExists(), c.amazonHasIt);
+        EXPECT_TRUE(image("Image99").picture());
+        EXPECT_TRUE(control("SpeedButton20").visible());
+        EXPECT_EQ(sites().hostsAsked().value(0), QStringLiteral("www.amazon.fr"));
+        EXPECT_LE(dialogs.log().size(), dialogsBefore + 1);
+    }
 }

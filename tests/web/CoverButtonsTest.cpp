@@ -125,3 +125,22 @@ TEST_F(CoverButtonsTest, TheComplementsTabsAmazonAndBooksellerButtonsTakeTheCopy
     EXPECT_EQ(edit("Edit99").text(), address);
     EXPECT_EQ(frm().get<ui::WebBrowser>(QStringLiteral("EdgeBrowser3")).locationUrl(), address);
 }
+
+TEST_F(CoverButtonsTest, ABookTypedByHandAfterImageAmazonKeepsItsOwnCoverName)
+{
+    startWith({{kBookCode, kBookCode + ".jpg"}});
+    sites.serve(QStringLiteral("images/I/71XyZ.jpg"), BookSites::cover("JPEG"));
+    sites.serve(kProductPage, "<html><body><img src=\"https://images-na.ssl-images-amazon.com/images/I/71XyZ.jpg\"></body></html>");
+    openLoanScreenOn(kBookCode);
+    input.click(QStringLiteral("Button11"));
+    ASSERT_TRUE(coverStored(kBookCode + ".jpg"));
+
+    input.click(QStringLiteral("ToolButton4"));
+    if (control("SpeedButton19").visible())
+        input.click(QStringLiteral("SpeedButton19"));
+    input.click(QStringLiteral("SpeedButton18"));
+    fill("Edit4", QStringLiteral("Cahier de la classe"));
+    fill("Edit10", QStringLiteral("12345"));
+    input.click(QStringLiteral("SpeedButton20"));
+    EXPECT_EQ(booksColumn("Images").value(1), QStringLiteral("12345.jpg"));
+}

@@ -146,3 +146,21 @@ TEST_F(CoverCropTest, TheFetchLogOfTheBookScreenKeepsItsLastLineInView)
     log.addLine(QStringLiteral("Decitre"));
     EXPECT_TRUE(log.scrolledToEnd());
 }
+
+TEST_F(CoverCropTest, ASecondCropCutsTheCroppedPictureAndUndoAfterAStrayClickGivesBackTheOriginal)
+{
+    drag(QPoint(10, 20), QPoint(160, 220));
+    drag(QPoint(3, 3), QPoint(5, 4));  // a stray click
+    // The cropped picture is 312 x 409 in its 310 x 406 frame: display (1, 1)-(151, 201) is about
+    // its (1, 1)-(152, 202), which came from the source's (21, 41)-(165, 240).
+    drag(QPoint(1, 1), QPoint(151, 201));
+    const ui::PicturePtr twiceCropped = storedCover();
+    ASSERT_TRUE(twiceCropped);
+    expectColour(*twiceCropped, QPoint(157, 202), sourceColour(92, 139));
+
+    input.click(QStringLiteral("SpeedButton44"));
+    const ui::PicturePtr restored = storedCover();
+    ASSERT_TRUE(restored);
+    EXPECT_EQ(restored->size(), QSize(kSourceWidth, kSourceHeight));
+    expectColour(*restored, QPoint(300, 400), sourceColour(300, 400));
+}

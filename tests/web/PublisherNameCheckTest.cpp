@@ -18,6 +18,7 @@ protected:
     {
         start({"Cancel"}, program::programScreens());
         logIn();
+        frm().settings.maker.isbnService = QStringLiteral("http://xisbn.worldcat.org");
     }
     app::TFrmPrin& frm() const { return entry->mainWindow(); }
 
@@ -50,6 +51,7 @@ protected:
     void runCheck()
     {
         dialogs.answer(QStringLiteral("OK"));  // the number of books asked
+        dialogs.answer(QStringLiteral("OK"));  // the publisher and number of the last row
         dialogs.answer(QStringLiteral("OK"));  // the end
         input.menu(QStringLiteral("Outils > Vérification Nom éditeur"));
     }
@@ -80,8 +82,22 @@ TEST_F(PublisherNameCheckTest, OnlyBooksOf978LackingAFieldAreAskedAndOnlyEmptyFi
     EXPECT_EQ(row(kKnown, "Date_parution"), QStringLiteral("1999"));
     for (const char* field : {"Auteur", "Editeur", "Date_parution"})
         EXPECT_EQ(row(kUnknown, field), QString()) << field;
-    EXPECT_EQ(dialogs.log()[dialogs.log().size() - 2].text, QStringLiteral("2"));
+    EXPECT_EQ(dialogs.log()[dialogs.log().size() - 3].text, QStringLiteral("2"));
+    EXPECT_EQ(dialogs.log()[dialogs.log().size() - 2].text, QStringLiteral("  ; ;") + booksColumn("NumLivre").last());
     EXPECT_EQ(dialogs.log().back().text, frm().tables.message(201));
+    EXPECT_TRUE(control("RichEdit7").visible());
+}
+
+TEST_F(PublisherNameCheckTest, WithoutTheServicesAddressNoBookIsAsked)
+{
+    frm().settings.maker.isbnService.clear();
+    addBook(kKnown, QString(), QStringLiteral("Gallimard"), QString());
+    answer(kKnown, "xisbn/known.xml");
+    runCheck();
+    EXPECT_EQ(codesAsked(), QStringList());
+    EXPECT_EQ(row(kKnown, "Auteur"), QString());
+    EXPECT_EQ(dialogs.log()[dialogs.log().size() - 3].text, QStringLiteral("0"));
+    EXPECT_EQ(dialogs.log()[dialogs.log().size() - 2].text, QStringLiteral("  ;Gallimard ;") + booksColumn("NumLivre").last());
 }
 
 TEST_F(PublisherNameCheckTest, TheServicesLimitStopsTheCheckAndKeepsWhatWasCompleted)

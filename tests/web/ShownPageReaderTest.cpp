@@ -64,7 +64,7 @@ TEST_F(ShownPageReaderTest, TheFrenchProductPageFillsTheEntryTabAndItsCoverAndCl
     EXPECT_EQ(frm().BookLanguage, QStringLiteral("Français"));
     EXPECT_EQ(picture::detectFormat(programFile(QStringLiteral("livres/Jaquettes/") + kBookCode + ".jpg")),
               picture::Format::Jpeg);
-    EXPECT_EQ(frm().LookupCoverName, kBookCode + ".jpg");
+    EXPECT_EQ(frm().CoverFileName, kBookCode + ".jpg");
     EXPECT_TRUE(image("Image99").picture());
     EXPECT_FALSE(control("Panel21").visible());
     EXPECT_TRUE(control("SpeedButton20").visible());

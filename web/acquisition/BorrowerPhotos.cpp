@@ -112,7 +112,13 @@ void BorrowerPhotos::Button80Click()
         f.ShowMessageEntry(48);
         return;
     }
-    f.get<ui::Image>(QStringLiteral("Image11")).setPicture(picture::loadPictureFile(files::nativePath(*chosen)));
+    const ui::PicturePtr chosenPicture = picture::loadPictureFile(files::nativePath(*chosen));
+    if (!chosenPicture) {
+        f.application().messageBox(QStringLiteral("Ce fichier n'est pas une image : aucune photo n'a été copiée."),
+                                   f.application().title(), ui::MessageButtons::Ok, ui::MessageIcon::Error);
+        return;
+    }
+    f.get<ui::Image>(QStringLiteral("Image11")).setPicture(chosenPicture);
     files::forceDirectories(f.AppDir + app::kBorrowerPhotosFolder);
     files::copyFile(*chosen, f.AppDir + photo);
 }

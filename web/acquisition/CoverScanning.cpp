@@ -10,6 +10,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/WebBrowser.h"
 #include "web/acquisition/ScanSequence.h"
 
 namespace acquisition {
@@ -63,7 +64,7 @@ void CoverScanning::SpeedButton23Click()
     CoverName = text::Copy(field("Images"), 1, int(field("Images").size()) - 4);
     if (catalogue::isPressCode(isbn13)) {
         CoverName = isbn13 + u'_' + digitsOf(field("Isbn10"));
-        f.LookupCoverName = CoverName;
+        f.CoverFileName = CoverName;
     }
     if (!m_sequence.storeScan(cover, kCovers, CoverName, kCoverWide, kCoverOther, ScanSequence::countText(count)))
         return;
@@ -106,10 +107,10 @@ void CoverScanning::Image59Click()
         code.setText(next.size() < 5 ? (QStringLiteral("00000") + next).right(5) : next);
     }
     CoverName = code.text();
-    f.LookupCoverName = code.text() + QStringLiteral(".jpg");
+    f.CoverFileName = code.text() + QStringLiteral(".jpg");
     if (catalogue::isPressCode(code.text())) {
         CoverName = code.text() + u'_' + digitsOf(f.get<ui::CustomEdit>(QStringLiteral("Edit97")).text());
-        f.LookupCoverName = CoverName + QStringLiteral(".jpg");
+        f.CoverFileName = CoverName + QStringLiteral(".jpg");
     }
     if (!m_sequence.ScanToJpegFile(f.get<ui::Image>(QStringLiteral("Image99")), kCovers, CoverName, kCoverWide,
                                    kCoverOther, f.tables.message(89), false))
@@ -118,7 +119,9 @@ void CoverScanning::Image59Click()
         UploadScannedCover(CoverName + QStringLiteral(".jpg"));
     else
         uploadByTitle(CoverName, title.text());
-    f.CoverScanned = QStringLiteral("True");
+    f.get<ui::WebBrowser>(QStringLiteral("WebBrowser1"))
+        .navigate(QStringLiteral("file:") + files::nativePath(f.AppDir + kCovers + CoverName + QStringLiteral(".jpg")));
+    f.ScannedCoverFlag = QStringLiteral("True");
 }
 
 void CoverScanning::SpeedButton25Click()

@@ -123,7 +123,7 @@ void BatchCoverSearch::searchCover(Book& book)
     setFieldText(f, "Edit10", book.code);
     setFieldText(f, "Edit61", book.images);
     m_panel.showBookNumber(book.numLivre);
-    f.LookupFound = false;
+    f.CoverFound = false;
     const QString covers = f.AppDir + catalogue::kCoversFolder;
     if (!isSafeRemoteName(book.code))
         return;

@@ -28,7 +28,7 @@ bool isImageBankPlaceholder(qint64 size)
 
 void ImageBankReader::ReadImageBankRecord(app::TFrmPrin& frm)
 {
-    frm.BookDataFound = false;
+    frm.LookupFound = false;
     web::showStep(frm, QStringLiteral("BanqueImage data"));
     // The search panel turns yellow while a bank record is read, and takes the system's
     // hot-light blue again afterwards, found or not.
@@ -48,7 +48,7 @@ void ImageBankReader::ReadImageBankRecord(app::TFrmPrin& frm)
 
 void ImageBankReader::ShowImageBankCover(app::TFrmPrin& frm)
 {
-    frm.LookupFound = false;
+    frm.CoverFound = false;
     web::showStep(frm, QStringLiteral("BanqueImage Image"));
     const QString name = web::fieldText(frm, "Edit61");
     if (!isSafeRemoteName(name))
@@ -62,11 +62,11 @@ void ImageBankReader::ShowImageBankCover(app::TFrmPrin& frm)
         web::showStoredCover(frm, name);
 }
 
-bool fillImageBank(app::TFrmPrin& frm)
+void fillImageBank(app::TFrmPrin& frm)
 {
     const QString root = imageBankRoot(frm);
     if (!files::directoryExists(root))
-        return false;
+        return;
     db::Query rows(frm.db.ADOConnection1);
     rows.setSql(QStringLiteral("SELECT * FROM table1 ORDER BY numlivre"));
     rows.open();
@@ -85,7 +85,6 @@ bool fillImageBank(app::TFrmPrin& frm)
         if (files::fileExists(cover) && !files::fileExists(folder + name) && files::forceDirectories(folder))
             files::copyFile(cover, folder + name);
     }
-    return true;
 }
 
 }  // namespace sharedbase

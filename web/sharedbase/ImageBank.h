@@ -27,8 +27,7 @@ public:
 };
 
 // The toolbar quit's first step: every cover of a book with a 13-character code that the bank
-// has not got yet is copied into it (its folder made when missing). False when the school has no
-// bank: nothing was done.
-bool fillImageBank(app::TFrmPrin& frm);
+// has not got yet is copied into it (its folder made when missing). Without a bank nothing is done.
+void fillImageBank(app::TFrmPrin& frm);
 
 }  // namespace sharedbase

@@ -161,7 +161,7 @@ void OtherMediaLookup::EdgeBrowser1ExecuteScript(const QString& resultJson)
     if (!cover.isEmpty() && m_covers.DownloadCover(cover, coverName))
         if (auto picture = picture::loadPictureFile(files::nativePath(f.AppDir + catalogue::kCoversFolder + coverName))) {
             f.get<ui::Image>(QStringLiteral("Image98")).setPicture(picture);
-            f.LookupFound = true;
+            f.CoverFound = true;
         }
     if (const int at = text::Pos(QStringLiteral("category"), html); at > 0) {
         const QString rest = html.mid(at - 1 + 8 + 1);
@@ -256,7 +256,7 @@ void OtherMediaLookup::readCover(const QString& html)
         return;
     if (auto picture = picture::loadPictureFile(files::nativePath(path))) {
         f.get<ui::Image>(QStringLiteral("Image98")).setPicture(picture);
-        f.LookupFound = true;
+        f.CoverFound = true;
     }
 }
 

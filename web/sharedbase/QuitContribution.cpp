@@ -53,8 +53,8 @@ void QuitContribution::ContributeToSharedBaseWithImageBank()
     m_quit = Quit::Toolbar;
     m_failedConnections = 0;
     m_reached = false;
-    if (fillImageBank(m_frm))
-        m_frm.ShowMessageEntry(197);
+    fillImageBank(m_frm);
+    m_frm.ShowMessageEntry(197);
     if (!m_frm.settings.Qvlbool) {
         m_frm.setVisibleIfBuilt(QStringLiteral("NumJourno"), false);
         return;

@@ -13,7 +13,7 @@ void showRecordOnEntryTab(app::TFrmPrin& frm, const QStringList& values, RecordR
 {
     using web::setFieldText;
     setFieldText(frm, "Edit4", values[Title]);
-    frm.BookDataFound = !values[Title].isEmpty();
+    frm.LookupFound = !values[Title].isEmpty();
     const QString code = text::Trim(web::fieldText(frm, "Edit10"));
     if (code.size() == 13 && catalogue::isAllDigits(code))
         setFieldText(frm, "Edit84", catalogue::Ean13ToFontText(code));

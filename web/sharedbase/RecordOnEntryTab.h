@@ -14,7 +14,7 @@ enum class RecordReader { SharedBase, ImageBank };
 // keywords, the language and the price. The code looked up stays: a record's code field is
 // another school's text (a ";" in a title shifts it), so it is taken only when it names the same
 // code. The cover name is taken only as a plain file name, else the code's cover name. Sets
-// BookDataFound when the title is not empty.
+// LookupFound when the title is not empty.
 void showRecordOnEntryTab(app::TFrmPrin& frm, const QStringList& values, RecordReader reader);
 
 }  // namespace sharedbase

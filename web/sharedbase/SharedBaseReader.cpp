@@ -35,7 +35,7 @@ void SharedBaseReader::ReadSharedBaseRecord(app::TFrmPrin& frm)
         // Only a host out of reach leaves the base alone; a title it has not got changes nothing else.
         if (answer == catalogue::IssueSharedBase::Answer::Unreachable)
             frm.settings.Qvlbool = false;
-        frm.BookDataFound = false;
+        frm.LookupFound = false;
         web::setFieldText(frm, "Edit4", QString());
         return;
     }

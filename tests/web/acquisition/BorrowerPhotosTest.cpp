@@ -174,6 +174,20 @@ TEST_F(BorrowerPhotosTest, AChosenPictureIsCopiedUnchangedAsThePhoto)
     dialogs.answer(QStringLiteral("OK"));
     input.click(QStringLiteral("Button80"));
     EXPECT_EQ(messages(), QStringList{message(48)});
+
+    // A file that is no picture is refused, and the photo stays.
+    const QString notPicture = program.drive(QStringLiteral("Bibliotheque.jpg"));
+    QFile text(notPicture);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("Titre;Auteur\r\n");
+    text.close();
+    dialogs.clearLog();
+    dialogs.answer(ui::DialogAnswer::text(notPicture));
+    dialogs.answer(QStringLiteral("OK"));
+    input.click(QStringLiteral("Button80"));
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("Ce fichier n'est pas une image : aucune photo n'a été copiée.")});
+    original.seek(0);
+    EXPECT_EQ(program.read(QStringLiteral("Photo_emprunteur/DUPONT_Marie.jpg")), original.readAll());
 }
 
 TEST_F(BorrowerPhotosTest, CardPicturesGoToBorrowersWithoutPhotoAndAreReproducible)

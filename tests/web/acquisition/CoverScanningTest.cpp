@@ -2,6 +2,7 @@
 
 #include "platform/ui/Image.h"
 #include "platform/ui/PageControl.h"
+#include "platform/ui/WebBrowser.h"
 #include "TestServers.h"
 
 #include <QDir>
@@ -51,8 +52,11 @@ TEST_F(CoverScanningTest, ANewBooksScanIsStoredUnderItsPaddedNumberAndShownWhole
     EXPECT_EQ(pictureSize(QStringLiteral("livres/Jaquettes/00123.jpg")), QSize(399, 499));
     ASSERT_TRUE(image("Image99").picture());
     EXPECT_EQ(image("Image99").picture()->size(), QSize(314, 393)) << "the tab keeps the scan as it came";
-    EXPECT_EQ(frm().CoverScanned, QStringLiteral("True"));
+    EXPECT_EQ(frm().ScannedCoverFlag, QStringLiteral("True"));
     EXPECT_EQ(messages(), QStringList{message(89)});
+    // The small view of the entry tab shows the stored file.
+    EXPECT_EQ(frm().get<ui::WebBrowser>(QStringLiteral("WebBrowser1")).locationUrl(),
+              QStringLiteral("file:") + program.folder(QStringLiteral("livres/Jaquettes/00123.jpg")));
 }
 
 TEST_F(CoverScanningTest, ANewBookWithoutCodeTakesTheNextBookNumber)
@@ -95,7 +99,7 @@ TEST_F(CoverScanningTest, NothingIsScannedOrWrittenWithoutTitleImageOrScanner)
         scanNewBook(QStringLiteral("Mon album"), QStringLiteral("124"));
         EXPECT_EQ(messages(), QStringList{QStringLiteral("0pas de scanner")});
         EXPECT_FALSE(pictureSize(QStringLiteral("livres/Jaquettes/00124.jpg")));
-        EXPECT_TRUE(frm().CoverScanned.isEmpty());
+        EXPECT_TRUE(frm().ScannedCoverFlag.isEmpty());
         input.click(QStringLiteral("SpeedButton19"));
     }
     {

@@ -59,6 +59,7 @@ TEST_F(SharedBaseTest, ABookWithoutIsbnIsSharedUnderItsTitleAndKeepsItsOwnCover)
     EXPECT_EQ(marks(), QStringList{"@"});
 
     // The toolbar's quit sends it under the title's key; the school's file and row stay as they were.
+    dialogs.answer(QStringLiteral("OK"));  // the image bank's fill
     dialogs.answer(QStringLiteral("OK"));
     run("ContributeToSharedBaseWithImageBank");
     EXPECT_EQ(servers.read(QStringLiteral("livres/alpha/MON_CHAT.jpg")), cover);
@@ -93,9 +94,11 @@ TEST_F(SharedBaseTest, AHostOutOfReachLeavesEveryRowForTheNextQuit)
     EXPECT_EQ(dialogs.log().size(), before + 1);
     EXPECT_EQ(marks(), QStringList(6, QString()));
 
-    // The toolbar's quit gives up at its first connection.
+    // The toolbar's quit gives up at its first connection, after the image bank's message.
+    dialogs.answer(QStringLiteral("OK"));
     run("ContributeToSharedBaseWithImageBank");
-    EXPECT_EQ(dialogs.log().size(), before + 1);
+    EXPECT_EQ(dialogs.log().size(), before + 2);
+    EXPECT_EQ(dialogs.log().back().text, frm().tables.message(197));
     EXPECT_EQ(marks(), QStringList(6, QString()));
 }
 
@@ -124,4 +127,14 @@ TEST_F(SharedBaseTest, TheToolbarQuitFillsTheImageBankWithTheSchoolsCovers)
     // With the shared base off nothing else is done.
     EXPECT_TRUE(servers.files().isEmpty());
     EXPECT_EQ(marks(), (QStringList{QString(), QString()}));
+    EXPECT_EQ(dialogs.log().back().text, frm().tables.message(197));
+
+    // A school without a bank hears the same end of the fill.
+    QDir(program.drive(QStringLiteral("Banque_images"))).removeRecursively();
+    dialogs.clearLog();
+    dialogs.answer(QStringLiteral("OK"));
+    run("ContributeToSharedBaseWithImageBank");
+    EXPECT_FALSE(QFile::exists(program.drive(QStringLiteral("Banque_images"))));
+    ASSERT_EQ(dialogs.log().size(), 1);
+    EXPECT_EQ(dialogs.log().back().text, frm().tables.message(197));
 }

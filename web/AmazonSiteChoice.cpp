@@ -1,0 +1,76 @@
+#include "web/AmazonSiteChoice.h"
+
+#include "app/FrmPrin.h"
+#include "platform/files/WindowsPath.h"
+#include "platform/picture/PictureFile.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/PageControl.h"
+
+#include <string_view>
+
+namespace web {
+
+namespace {
+
+struct SiteFlag {
+    const char* site;
+    const char* flag;
+    const char* marker;
+    const char* hint;
+    int left;
+};
+
+const SiteFlag kSiteFlags[] = {
+    {"fr", "Image76", "Image71", "Recherche livre français", 878},
+    {"de", "Image75", "Image72", "Recherche livre allemand", 912},
+    {"com", "Image74", "Image73", "Recherche livre anglais", 946},
+};
+
+constexpr int kSiteFlagTop = 72;
+constexpr QSize kSiteFlagSize(32, 22);
+
+ui::PicturePtr sitePicture(const char* site, const char* suffix)
+{
+    return picture::loadPictureFile(files::nativePath(files::appDir() + QStringLiteral("Reserve\\Drapeaux\\") +
+                                                      QString::fromLatin1(site) + QString::fromLatin1(suffix) +
+                                                      QStringLiteral(".png")));
+}
+
+}  // namespace
+
+AmazonSiteChoice::AmazonSiteChoice(app::TFrmPrin& frm) : m_frm(frm)
+{
+    auto* tab = &frm.get<ui::TabSheet>(QStringLiteral("TabSheet7"));
+    for (const SiteFlag& s : kSiteFlags) {
+        auto* flag = frm.create<ui::Image>(QString::fromLatin1(s.flag), tab);
+        flag->setBounds(QRect(QPoint(s.left, kSiteFlagTop), kSiteFlagSize));
+        flag->setPicture(sitePicture(s.site, ""));
+        flag->setHint(QString::fromUtf8(s.hint));
+        flag->setShowHint(true);
+    }
+    // The markers lie over their flags: a click on the site already chosen changes nothing.
+    for (const SiteFlag& s : kSiteFlags) {
+        auto* marker = frm.create<ui::Image>(QString::fromLatin1(s.marker), tab);
+        marker->setBounds(QRect(QPoint(s.left, kSiteFlagTop), kSiteFlagSize));
+        marker->setPicture(sitePicture(s.site, "_choisi"));
+        marker->setVisible(s.site == std::string_view("fr"));
+    }
+    frm.get<ui::Control>(QStringLiteral("Image74")).onClick = [this] { Image74Click(); };
+    frm.get<ui::Control>(QStringLiteral("Image75")).onClick = [this] { Image75Click(); };
+    frm.get<ui::Control>(QStringLiteral("Image76")).onClick = [this] { Image76Click(); };
+}
+
+void AmazonSiteChoice::Image74Click() { choose("com"); }
+
+void AmazonSiteChoice::Image75Click() { choose("de"); }
+
+void AmazonSiteChoice::Image76Click() { choose("fr"); }
+
+void AmazonSiteChoice::choose(const char* site)
+{
+    m_frm.AmazonSite = QString::fromLatin1(site);
+    for (const SiteFlag& s : kSiteFlags)
+        m_frm.get<ui::Control>(QString::fromLatin1(s.marker)).setVisible(s.site == std::string_view(site));
+}
+
+}  // namespace web
