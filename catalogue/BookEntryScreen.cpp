@@ -4,6 +4,7 @@
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
 #include "catalogue/BookEntryLayout.h"
+#include "catalogue/BookSave.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/picture/PictureFile.h"
@@ -250,6 +251,8 @@ void BookEntryScreen::SpeedButton22Click()
     f.get<ui::Control>(QStringLiteral("NumJourno")).hide();
     f.get<ui::Control>(QStringLiteral("Panel19")).hide();
     f.BookDataFound = false;
+    if (auto* save = f.findPart<BookSave>())
+        save->clearRecordValues();
 }
 
 void BookEntryScreen::Button72Click() { m_frm.ShowMessageEntry(22); }

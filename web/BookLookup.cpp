@@ -3,6 +3,7 @@
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
+#include "catalogue/BookSave.h"
 #include "catalogue/Ean13FontText.h"
 #include "catalogue/IsbnConversions.h"
 #include "catalogue/StockTakeScan.h"
@@ -103,6 +104,8 @@ void BookLookup::startLookup()
          {"Edit4", "Edit5", "Edit6", "Edit12", "Edit7", "Edit91", "Edit92", "Edit97", "Edit95", "RichEdit4"})
         f.get<ui::CustomEdit>(QString::fromLatin1(name)).clear();
     f.get<ui::CheckBox>(QStringLiteral("CheckBox1")).setChecked(false);
+    if (auto* save = f.findPart<catalogue::BookSave>())
+        save->clearRecordValues();
     AsinEntry = false;
     f.LookupFound = false;
     f.LookupCoverName.clear();

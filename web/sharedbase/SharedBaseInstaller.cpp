@@ -12,6 +12,7 @@
 #include "web/sharedbase/QuitContribution.h"
 #include "web/sharedbase/SharedBaseHost.h"
 #include "web/sharedbase/SharedBaseWeb.h"
+#include "web/sharedbase/TitleBanks.h"
 
 namespace sharedbase {
 
@@ -33,6 +34,7 @@ void installSharedBase(app::TFrmPrin& frm)
     frm.addPart<BatchCoverSearch>(frm, panel, host, base, *covers, frm.findPart<web::AmazonReader>());
     frm.addPart<AutomaticSummaries>(frm, panel, *pages);
     frm.addPart<OtherMediaLookup>(frm, *pages, *covers);
+    frm.addPart<TitleBanks>(frm, *pages, *covers);
 }
 
 }  // namespace sharedbase
