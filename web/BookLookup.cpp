@@ -308,7 +308,15 @@ void BookLookup::askSources()
     f.LookupFound = false;
     for (const char* name : {"Edit4", "Edit5", "Edit6", "Edit12", "Edit7"})
         f.get<ui::CustomEdit>(QString::fromLatin1(name)).clear();
-    f.get<ui::Control>(QStringLiteral("Panel19")).show();
+    // A stop belongs to the chain it was pressed in: however this chain ends, an error
+    // included, the search panel goes and the next chain starts without it.
+    StopRequested = false;
+    auto& searching = f.get<ui::Control>(QStringLiteral("Panel19"));
+    searching.show();
+    const auto ended = qScopeGuard([this, &searching] {
+        StopRequested = false;
+        searching.hide();
+    });
     auto& coverName = f.get<ui::CustomEdit>(QStringLiteral("Edit61"));
     for (const std::unique_ptr<BookSource>& source : m_sources) {
         if (!source->enabled(f.settings))
