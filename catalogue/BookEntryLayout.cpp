@@ -153,6 +153,8 @@ void buildBelowTabs(Builder& b, ui::Panel* screen)
         field->setShowHint(true);
         top += 30;
     }
+    // The address of the last cover fetched from the shared base or a picture server.
+    b.add<ui::Edit>("Edit116", screen, QRect(640, 604, 355, 22));
     // The log of the page fetches and of the books table repair.
     b.add<ui::RichEdit>("RichEdit7", screen, QRect(1109, 496, 74, 82))->hide();
 }

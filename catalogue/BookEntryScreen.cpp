@@ -4,6 +4,7 @@
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
 #include "catalogue/BookEntryLayout.h"
+#include "catalogue/BookSave.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/FolderFileName.h"
 #include "platform/files/WindowsPath.h"
@@ -260,6 +261,8 @@ void BookEntryScreen::SpeedButton22Click()
     f.get<ui::Control>(QStringLiteral("Panel19")).hide();
     f.LookupFound = false;
     f.CoverFileName.clear();
+    if (auto* save = f.findPart<BookSave>())
+        save->clearRecordValues();
 }
 
 void BookEntryScreen::Button72Click() { m_frm.ShowMessageEntry(22); }

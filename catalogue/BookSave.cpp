@@ -226,9 +226,11 @@ void BookSave::insertCopy(Press& press, int copyNumber)
     const QString language = ControlCharsToSpaces(
         cut(QString(f.BookLanguage.isEmpty() ? f.LanguageText : f.BookLanguage).remove(u'\r').remove(u'\n'), 30));
     const QString copy = QString::number(code.size() == 5 ? 1 : count);
+    const QString recordType = cut(ControlCharsToSpaces(text::Trim(RecordType)), 50);
+    const QString type = recordType.isEmpty() ? QStringLiteral("LIVRE") : recordType;
     const QStringList values = {
         bookSqlText(fields.text("Edit2")), bookSqlText(fields.text("Edit5")), bookSqlText(fields.text("ComboBox12")),
-        text::QuotedStr(QStringLiteral("LIVRE")), bookSqlText(fields.text("Edit12")), QStringLiteral("True"),
+        bookSqlText(type), bookSqlText(fields.text("Edit12")), QStringLiteral("True"),
         QStringLiteral("True"), press.labelFlag, bookSqlText(DescriptorText), text::QuotedStr(copy),
         bookSqlText(fields.text("Edit61")), bookSqlText(fields.text("Edit4")), bookSqlText(fields.text("Edit7")), bookSqlText(fields.text("Edit6")),
         bookSqlText(code), bookSqlText(fields.text("Edit84")), bookSqlText(fields.text("Edit26")), bookSqlText(SummaryText), bookSqlText(language),
@@ -249,6 +251,12 @@ void BookSave::insertCopy(Press& press, int copyNumber)
         AssignInternalCode(press);
     SummaryText.clear();
     DescriptorText.clear();
+}
+
+void BookSave::clearRecordValues()
+{
+    RecordDescriptors.clear();
+    RecordType.clear();
 }
 
 void BookSave::cleanFields(bool firstCopy)
@@ -290,8 +298,10 @@ void BookSave::cleanSummary()
 void BookSave::ExtractDescriptors()
 {
     const Fields fields(m_frm);
-    DescriptorText = extractDescriptorText(m_frm.ThesaurusTable,
-                                           fields.text("Edit4") + u' ' + cut(SummaryText, 3000));
+    const QString recorded = ControlCharsToSpaces(text::Trim(RecordDescriptors));
+    DescriptorText = !recorded.isEmpty() ? recorded
+                                         : extractDescriptorText(m_frm.ThesaurusTable,
+                                                                 fields.text("Edit4") + u' ' + cut(SummaryText, 3000));
     const QString dewey = text::Trim(fields.text("Edit95"));
     fields.set("Edit95", dewey);
     if (!dewey.isEmpty())
@@ -394,6 +404,7 @@ void BookSave::resetTab()
     f.CoverFileName.clear();
     f.ScannedCoverFlag.clear();
     f.BookLanguage.clear();
+    clearRecordValues();
     SummaryText.clear();
     fields.set("Edit15", QStringLiteral("1"));
     fields["Edit1"].show();

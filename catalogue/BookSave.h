@@ -21,6 +21,12 @@ public:
     // The summary and the descriptors of the book being saved.
     QString SummaryText;
     QString DescriptorText;
+    // The descriptors and the type a shared-base or image-bank record gave for the book being
+    // entered. The Compléments tab's fields show the current row of the books table, so they
+    // cannot hold them; the save writes them in place of the extracted descriptors and "LIVRE".
+    QString RecordDescriptors;
+    QString RecordType;
+    void clearRecordValues();
 
 private:
     struct Press;

@@ -3,6 +3,7 @@
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
+#include "catalogue/BookSave.h"
 #include "catalogue/Ean13FontText.h"
 #include "catalogue/IsbnConversions.h"
 #include "catalogue/StockTakeScan.h"
@@ -104,6 +105,8 @@ void BookLookup::startLookup()
          {"Edit4", "Edit5", "Edit6", "Edit12", "Edit7", "Edit91", "Edit92", "Edit97", "Edit95", "RichEdit4"})
         f.get<ui::CustomEdit>(QString::fromLatin1(name)).clear();
     f.get<ui::CheckBox>(QStringLiteral("CheckBox1")).setChecked(false);
+    if (auto* save = f.findPart<catalogue::BookSave>())
+        save->clearRecordValues();
     AsinEntry = false;
     f.CoverFound = false;
     f.CoverFileName.clear();
@@ -320,7 +323,15 @@ void BookLookup::askSources()
     f.CoverFound = false;
     for (const char* name : {"Edit4", "Edit5", "Edit6", "Edit12", "Edit7"})
         f.get<ui::CustomEdit>(QString::fromLatin1(name)).clear();
-    f.get<ui::Control>(QStringLiteral("Panel19")).show();
+    // A stop belongs to the chain it was pressed in: however this chain ends, an error
+    // included, the search panel goes and the next chain starts without it.
+    StopRequested = false;
+    auto& searching = f.get<ui::Control>(QStringLiteral("Panel19"));
+    searching.show();
+    const auto ended = qScopeGuard([this, &searching] {
+        StopRequested = false;
+        searching.hide();
+    });
     auto& coverName = f.get<ui::CustomEdit>(QStringLiteral("Edit61"));
     for (const std::unique_ptr<BookSource>& source : m_sources) {
         if (!source->enabled(f.settings))

@@ -25,6 +25,7 @@
 #include "web/ReaderScreen.h"
 #include "web/ShownPage.h"
 #include "web/SiteAddresses.h"
+#include "web/sharedbase/TitleBanks.h"
 
 #include <QUrl>
 
@@ -82,11 +83,27 @@ void TitleSearch::SpeedButton2Click()
     if (CheckDuplicateTitle(title.text()) &&
         f.application().messageBox(f.tables.dialog(25), f.tables.dialog(26), ui::MessageButtons::OkCancel,
                                    ui::MessageIcon::Warning) != ui::ModalResult::Ok) {
-        for (const char* name : {"SpeedButton20", "SpeedButton22", "SpeedButton21"})
-            f.get<ui::Control>(QString::fromLatin1(name)).show();
+        showSaveButtons();
         return;
     }
-    openWebSearch();
+    const QString searched = title.text();
+    setFieldText(f, "Edit155", searched);
+    setFieldText(f, "Edit154", fieldText(f, "Edit5"));
+    setFieldText(f, "Edit153", fieldText(f, "Edit12"));
+    // Both flags are this search's: the bank step clears them before it reads.
+    auto* banks = f.findPart<sharedbase::TitleBanks>();
+    const bool accepted = f.settings.Qvlbool && banks && banks->SearchTitleBanks();
+    if (accepted && f.CoverFound && f.LookupFound) {
+        showSaveButtons();
+        return;
+    }
+    openWebSearch(searched);
+}
+
+void TitleSearch::showSaveButtons()
+{
+    for (const char* name : {"SpeedButton20", "SpeedButton22", "SpeedButton21"})
+        m_frm.get<ui::Control>(QString::fromLatin1(name)).show();
 }
 
 bool TitleSearch::CheckDuplicateTitle(const QString& title)
@@ -128,10 +145,10 @@ bool TitleSearch::CheckDuplicateTitle(const QString& title)
     return true;
 }
 
-void TitleSearch::openWebSearch()
+void TitleSearch::openWebSearch(const QString& title)
 {
     app::TFrmPrin& f = m_frm;
-    const QString title = fieldText(f, "Edit4");
+    // The author and the publisher as they stand now, after the banks.
     const QString author = fieldText(f, "Edit5");
     const QString publisher = fieldText(f, "Edit12");
     setFieldText(f, "Edit155", title);

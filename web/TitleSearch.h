@@ -1,7 +1,8 @@
 #pragma once
 // The search of a book by the title typed on the entry tab: a title the library already holds
-// is shown and confirmed first; then the price-comparison site's search opens in the web result
-// panel, and every page its web view completes gives the book's cover.
+// is shown and confirmed first; with the shared base in use, the title banks are read and the
+// librarian may keep what they gave; otherwise the price-comparison site's search opens in the
+// web result panel, and every page its web view completes gives the book's cover.
 #include <QString>
 
 namespace app {
@@ -31,7 +32,8 @@ public:
     static QString searchAddress(const QString& title, const QString& author, const QString& publisher);
 
 private:
-    void openWebSearch();
+    void showSaveButtons();
+    void openWebSearch(const QString& title);
     // Opens the result panel over the book screen on the search address.
     void searchInPanel(const QString& address);
     void writePageDumps(const QString& html, const QString& address);

@@ -12,6 +12,7 @@
 #include "web/sharedbase/BatchPanel.h"
 #include "web/sharedbase/SharedBaseWeb.h"
 
+#include <QScopeGuard>
 #include <vector>
 
 namespace sharedbase {
@@ -64,6 +65,8 @@ void AutomaticSummaries::SpeedButton51Click()
     const int start = m_panel.startNumber();
     if (!m_panel.begin())
         return;
+    // An error ends the pass (the panel stays shown), so that the next one can start.
+    const auto ended = qScopeGuard([this] { m_panel.end(); });
     // The books are taken first, in the book view's order and filter: pages are waited for with
     // the window working, and the view may be moved meanwhile.
     db::Table& view = f.db.ADOTable1;
@@ -108,7 +111,6 @@ void AutomaticSummaries::SpeedButton51Click()
         m_panel.showProgress(i + 1, total);
         f.application().processMessages();
     }
-    m_panel.end();
     m_panel.hide();
 }
 

@@ -9,10 +9,11 @@
 #include "platform/picture/PictureFile.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Control.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
-#include "web/AmazonReader.h"
 #include "web/CoverDownload.h"
+#include "web/PageFetch.h"
 #include "web/ReaderScreen.h"
 #include "web/SiteAddresses.h"
 #include "web/sharedbase/BatchPanel.h"
@@ -21,6 +22,7 @@
 #include "web/sharedbase/SharedBaseWeb.h"
 #include "web/sharedbase/SharedBookRecord.h"
 
+#include <QScopeGuard>
 #include <vector>
 
 namespace sharedbase {
@@ -31,6 +33,30 @@ namespace {
 const QString kAmazonPictureServer = QStringLiteral("http://images.amazon.com");
 
 bool isIsbnBook(const QString& code) { return code.size() == 13 && catalogue::isIsbn13Prefix(code); }
+
+// The product page's markers before a picture address, in the order they are looked for.
+const QString kPictureViewerMarker = QStringLiteral("var imageViewerTagDiv");
+const QString kFormerPicturePrefix = web::kAmazonFormerPictures + QStringLiteral("/images/I/");
+const QString kProductPagePrefix = web::kAmazonSite + QStringLiteral("/dp/");
+const QString kSecurePicturePrefix = web::kAmazonMediaPictures + QStringLiteral("/images/I/");
+
+// Cuts `html` to start at the marker's first occurrence; whether it was there.
+bool cutAtMarker(QString& html, const QString& marker)
+{
+    const qsizetype at = html.indexOf(marker);
+    if (at < 0)
+        return false;
+    html = html.mid(at);
+    return true;
+}
+
+// The address that starts `html`: up to its first ".jpg" (just "jpg" when there is none).
+QString pictureCandidate(const QString& html)
+{
+    return html.left(html.indexOf(QLatin1String(".jpg")) + 1) + QStringLiteral("jpg");
+}
+
+bool namesPicture(const QString& candidate) { return candidate.indexOf(QLatin1String(".jpg")) > 0; }
 
 }  // namespace
 
@@ -44,8 +70,8 @@ struct BatchCoverSearch::Book {
 };
 
 BatchCoverSearch::BatchCoverSearch(app::TFrmPrin& frm, BatchPanel& panel, SharedBaseHost& host, SharedBaseWeb& base,
-                                   web::CoverDownload& covers, web::AmazonReader* amazon)
-    : m_frm(frm), m_panel(panel), m_host(host), m_base(base), m_covers(covers), m_amazon(amazon)
+                                   web::CoverDownload& covers, web::PageFetch& pages)
+    : m_frm(frm), m_panel(panel), m_host(host), m_base(base), m_covers(covers), m_pages(pages)
 {
     frm.handlers.bind(QStringLiteral("Commencerlimportationdimage1Click"), [this] { Commencerlimportationdimage1Click(); });
     frm.get<ui::Control>(QStringLiteral("Button91")).onClick = [this] { Rimporterimages1Click(); };
@@ -79,8 +105,11 @@ void BatchCoverSearch::Rimporterimages1Click()
     if (typed == QStringLiteral("0"))
         return;
     const int start = m_panel.startNumber();
+    showPreview(start);
     if (!m_panel.begin())
         return;
+    // An error ends the pass, so that the next one can start.
+    const auto ended = qScopeGuard([this] { m_panel.end(); });
     // The rows are taken first: the pass lets the window work between books, and the book view
     // may be moved meanwhile.
     std::vector<Book> books;
@@ -93,16 +122,10 @@ void BatchCoverSearch::Rimporterimages1Click()
     m_reachable = -1;
     const int total = int(books.size());
     for (int i = 0; i < total && !m_panel.stopRequested(); ++i) {
-        try {
-            searchCover(books[size_t(i)]);
-        } catch (...) {
-            m_panel.end();
-            throw;
-        }
+        searchCover(books[size_t(i)]);
         m_panel.showProgress(i + 1, total);
         application.processMessages();
     }
-    m_panel.end();
     f.setVisibleIfBuilt(QStringLiteral("Gauge2"), false);
     m_panel.hide();
     f.ShowMessageEntry(153);
@@ -127,10 +150,6 @@ void BatchCoverSearch::searchCover(Book& book)
     const QString covers = f.AppDir + catalogue::kCoversFolder;
     if (!isSafeRemoteName(book.code))
         return;
-    // A cover that does not decode is no cover: it is searched again.
-    const QString own = covers + book.code + QStringLiteral(".jpg");
-    if (files::fileExists(own) && !picture::loadPictureFile(files::nativePath(own)))
-        files::deleteFile(own);
 
     if (catalogue::isPressCode(book.code) && book.code.size() == 13) {
         if (!files::fileExists(covers + book.images))
@@ -202,12 +221,79 @@ void BatchCoverSearch::FetchAmazonCover(Book& book)
     const QString address = kAmazonPictureServer + QStringLiteral("/images/P/") + text::Trim(book.isbn10) +
                             QStringLiteral(".jpg");
     showPictureAddress(m_frm, address);
-    if (download(book, address, QStringLiteral("Amazon Etranger")) || !m_amazon)
+    const QString source = QStringLiteral("Amazon Etranger");
+    if (download(book, address, source))
         return;
-    // The product page's picture, stored under the code in Edit10.
-    m_amazon->FetchMissingCover(m_frm);
-    if (hasCover(book))
-        setImages(book, book.code + QStringLiteral(".jpg"));
+    m_pages.NavigateSniffAndWait(web::kAmazonSite + QStringLiteral("/dp/") + text::Trim(book.isbn10));
+    QString html = m_pages.page().innerHtml();
+    if (auto* pageBox = m_frm.find<ui::CustomEdit>(QStringLiteral("RichEdit5")))
+        pageBox->setText(html);
+    m_pages.dump(QStringLiteral("ImageAmazon_InnerHTML.txt"), html);
+
+    if (cutAtMarker(html, kPictureViewerMarker) && cutAtMarker(html, kFormerPicturePrefix)) {
+        const QString candidate = pictureCandidate(html);
+        if (namesPicture(candidate))
+            download(book, candidate, source);
+        return;
+    }
+    for (const QString& prefix : {kProductPagePrefix, kFormerPicturePrefix}) {
+        if (!cutAtMarker(html, prefix))
+            continue;
+        const QString candidate = pictureCandidate(html);
+        showCandidate(candidate);
+        if (namesPicture(candidate))
+            download(book, candidate, source);
+        return;
+    }
+    if (!cutAtMarker(html, kSecurePicturePrefix))
+        return;
+    QString candidate = pictureCandidate(html);
+    showCandidate(candidate);
+    // The size mark (as in "._SX300_") is dropped: the full picture is asked for.
+    const qsizetype size = candidate.indexOf(QLatin1String("SX"), 1);
+    if (size > 0)
+        download(book, candidate.left(qMax(qsizetype(0), size - 2)) + QStringLiteral(".jpg"), source);
+}
+
+void BatchCoverSearch::showCandidate(const QString& address)
+{
+    // The pedagogical-link field of the Compléments tab shows the address; it is not stored.
+    if (auto* link = m_frm.find<ui::CustomEdit>(QStringLiteral("DBEdit43")))
+        link->setText(address);
+}
+
+void BatchCoverSearch::showPreview(int start)
+{
+    using web::setFieldText;
+    app::TFrmPrin& f = m_frm;
+    db::Table& view = f.db.ADOTable1;
+    view.first();
+    for (int i = 0; i <= start && !view.eof(); ++i)
+        view.next();
+    if (view.eof())
+        view.last();
+    if (view.isEmpty())
+        return;
+    auto text = [&view](const char* name) { return view.fieldByName(QString::fromLatin1(name)).asString(); };
+    const QString code = text("Isbn13");
+    setFieldText(f, "Edit1", code);
+    setFieldText(f, "Edit2", text("Isbn10"));
+    setFieldText(f, "Edit4", text("Titre"));
+    const QString covers = f.AppDir + catalogue::kCoversFolder;
+    const QString placeholder = covers + catalogue::kNoPicture;
+    QString path = covers + code + QStringLiteral(".jpg");
+    if (!isSafeRemoteName(code) || !files::fileExists(path)) {
+        setFieldText(f, "Edit61", catalogue::kNoPicture);
+        path = placeholder;
+    }
+    auto& cover = f.get<ui::Image>(QStringLiteral("Image99"));
+    cover.setPicture(picture::loadPictureFile(files::nativePath(path)));
+    if (cover.picture() || path == placeholder)
+        return;
+    // A cover that does not decode is deleted, so that the search fetches it again.
+    files::deleteFile(path);
+    setFieldText(f, "Edit1", catalogue::kNoPicture);
+    cover.setPicture(picture::loadPictureFile(files::nativePath(placeholder)));
 }
 
 void BatchCoverSearch::FetchSharedBaseCoverByCode(Book& book, const QString& path)

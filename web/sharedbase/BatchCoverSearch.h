@@ -11,8 +11,8 @@ namespace app {
 class TFrmPrin;
 }
 namespace web {
-class AmazonReader;
 class CoverDownload;
+class PageFetch;
 }  // namespace web
 
 namespace sharedbase {
@@ -24,7 +24,7 @@ class SharedBaseWeb;
 class BatchCoverSearch {
 public:
     BatchCoverSearch(app::TFrmPrin& frm, BatchPanel& panel, SharedBaseHost& host, SharedBaseWeb& base,
-                     web::CoverDownload& covers, web::AmazonReader* amazon);
+                     web::CoverDownload& covers, web::PageFetch& pages);
 
     // The tools menu's "Recherche automatique couvertures": the batch panel.
     void Commencerlimportationdimage1Click();
@@ -38,7 +38,12 @@ private:
     void storedFrom(Book& book, const QString& source);
     void FetchDecitreCover(Book& book);
     void FetchAbeBooksCover(Book& book);
+    // Amazon's picture of the ISBN-10, else the picture its product page names.
     void FetchAmazonCover(Book& book);
+    void showCandidate(const QString& address);
+    // The book as far into the catalogue as the start number, with its cover; a cover that does
+    // not decode is deleted.
+    void showPreview(int start);
     void FetchSharedBaseCoverByCode(Book& book, const QString& path);
     void FetchSharedBaseCoverByTitle(Book& book);
     void CopyImageBankCover(Book& book);
@@ -52,7 +57,7 @@ private:
     SharedBaseHost& m_host;
     SharedBaseWeb& m_base;
     web::CoverDownload& m_covers;
-    web::AmazonReader* m_amazon;
+    web::PageFetch& m_pages;
     int m_reachable = -1;
 };
 

@@ -3,7 +3,6 @@
 #include "app/FrmPrin.h"
 #include "catalogue/PeriodicalIssues.h"
 #include "web/CoverDownload.h"
-#include "web/AmazonReader.h"
 #include "web/PageFetch.h"
 #include "web/sharedbase/AutomaticSummaries.h"
 #include "web/sharedbase/BatchCoverSearch.h"
@@ -12,6 +11,7 @@
 #include "web/sharedbase/QuitContribution.h"
 #include "web/sharedbase/SharedBaseHost.h"
 #include "web/sharedbase/SharedBaseWeb.h"
+#include "web/sharedbase/TitleBanks.h"
 
 namespace sharedbase {
 
@@ -30,9 +30,10 @@ void installSharedBase(app::TFrmPrin& frm)
     if (auto* issues = frm.findPart<catalogue::PeriodicalIssues>())
         issues->setSharedBase(&base);
     auto& panel = frm.addPart<BatchPanel>(frm);
-    frm.addPart<BatchCoverSearch>(frm, panel, host, base, *covers, frm.findPart<web::AmazonReader>());
+    frm.addPart<BatchCoverSearch>(frm, panel, host, base, *covers, *pages);
     frm.addPart<AutomaticSummaries>(frm, panel, *pages);
     frm.addPart<OtherMediaLookup>(frm, *pages, *covers);
+    frm.addPart<TitleBanks>(frm, *pages, *covers);
 }
 
 }  // namespace sharedbase

@@ -77,3 +77,24 @@ TEST(AutomaticSummaries, DescriptorsAreCutAtTheirLastWholeWord)
     EXPECT_EQ(sharedbase::fittedDescriptors(QStringLiteral(".AB.CD.EF"), 6), ".AB.CD");
     EXPECT_EQ(sharedbase::fittedDescriptors(QStringLiteral(".AB.CD.EF"), 5), ".AB");
 }
+
+TEST_F(AutomaticSummariesTest, APassEndedByAnErrorLetsTheNextOneRun)
+{
+    sites.serve(QStringLiteral("livres/9782070000001.html"), decitrePage("Une histoire d'amitié."));
+    addSummaryBook(QStringLiteral("9782070000001"), QString(), QString());
+    frm().settings.dialoguebool = true;
+    dialogs.answer(QStringLiteral("OK"));
+    input.menu(QStringLiteral("Outils > Recherche automatique Résumés"));
+    // The pass is started while a scanned code's look-up is reading a page: the hidden browser
+    // is busy, and the pass ends with the error.
+    dialogs.answer(QStringLiteral("OK"));
+    input.click(QStringLiteral("Edit1"));
+    input.queueScan(QStringLiteral("9782070612758"));
+    input.queueClick(control("SpeedButton51"));
+    input.process();
+    ASSERT_EQ(booksColumn("Resume"), QStringList{QString()});
+
+    input.click(QStringLiteral("SpeedButton51"));
+    EXPECT_EQ(booksColumn("Resume"), QStringList{QString::fromUtf8("Decitre Une histoire d'amitié.")});
+    EXPECT_FALSE(control("Panel20").visible());
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The title banks of the title search: the local image bank's and the shared base's records kept
+// under the title's key in their "alpha" folders, read before the search goes to the web. The
+// librarian is then asked whether to keep what they gave.
+#include <QString>
+
+namespace app {
+class TFrmPrin;
+}
+namespace web {
+class CoverDownload;
+class PageFetch;
+}  // namespace web
+
+namespace sharedbase {
+
+class TitleBanks {
+public:
+    TitleBanks(app::TFrmPrin& frm, web::PageFetch& pages, web::CoverDownload& covers)
+        : m_frm(frm), m_pages(pages), m_covers(covers)
+    {
+    }
+
+    // Reads the local bank, then, when it had no title, the shared base, for the title in Edit4;
+    // whether the librarian keeps what the banks gave (the question is asked whatever they gave).
+    bool SearchTitleBanks();
+
+    void ReadLocalTitleBank(const QString& key);
+    void ShowLocalTitleBankCover(const QString& key);
+    void ReadSharedTitleBank(const QString& key);
+    void FetchTitleBankCover(const QString& key);
+
+private:
+    app::TFrmPrin& m_frm;
+    web::PageFetch& m_pages;
+    web::CoverDownload& m_covers;
+};
+
+}  // namespace sharedbase
