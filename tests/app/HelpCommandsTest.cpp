@@ -13,14 +13,15 @@ protected:
 
 }  // namespace
 
-// Passes once the book screen places its help buttons Button87 and Button88.
 TEST_F(HelpCommandsTest, EachCommandOpensItsDeliveredDocument)
 {
     startAsAdministratorWithEveryScreen();
     // Each help button clicked on its own screen, opened through its menu.
-    const auto onScreen = [this](const char* menu, const char* button) {
-        return [this, menu, button] {
+    const auto onScreen = [this](const char* menu, const char* button, const char* page = nullptr) {
+        return [this, menu, button, page] {
             input.menu(QString::fromUtf8(menu));
+            if (page)
+                input.selectTab(frm().get<ui::TabSheet>(QString::fromLatin1(page)));
             input.click(QString::fromLatin1(button));
         };
     };
@@ -28,7 +29,7 @@ TEST_F(HelpCommandsTest, EachCommandOpensItsDeliveredDocument)
         {[&] { input.menu(QStringLiteral("Aide > Aide")); }, "Documentation/QvlZantor_ecole.html"},
         {onScreen("Emprunteurs > Importer Onde", "Button78"), "Documentation/Astuce_choisir_importation.htm"},
         {onScreen("Livres > Nouveaux livres", "Button87"), "Documentation/Astuce_recherche_livre.htm"},
-        {onScreen("Livres > Nouveaux livres", "Button88"), "Documentation/Astuce_complement_livre.htm"},
+        {onScreen("Livres > Nouveaux livres", "Button88", "TabSheet2"), "Documentation/Astuce_complement_livre.htm"},
     };
     for (const auto& [act, document] : cases) {
         SCOPED_TRACE(document);

@@ -36,7 +36,6 @@ protected:
 
 }  // namespace
 
-// Passes once the book screen places its help buttons Button87 and Button88.
 TEST_F(HoverHintsTest, EnteringAHelpButtonOrThePagesShowsItsBalloon)
 {
     startAsAdministratorWithEveryScreen();
