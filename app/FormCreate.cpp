@@ -34,6 +34,53 @@ const char* const kFontsRegisteredAgain[] = {"Code39.ttf", "c39hrp24dhtt.ttf", "
                                              "c39hrp48dhtt.ttf", "idautomation_com_code_39.ttf"};
 const QString kSystemFonts = QStringLiteral("c:\\windows\\fonts\\");
 
+// The scanner must type digits, not shifted characters.
+void switchCapsLockOff(ui::Input& input)
+{
+    if (input.capsLock()) {
+        input.keyDown(ui::vk::Capital, true);
+        input.keyUp(ui::vk::Capital, true);
+    }
+}
+
+// Every screen hidden and only the loan menu open until someone logs in.
+void hideScreensUntilLogin(TFrmPrin& frm)
+{
+    static const char* const hidden[] = {
+        "Panel1", "Panel2", "Panel3", "Panel4", "Panel5", "Panel6", "Panel7", "Panel8", "Panel9",
+        "Panel12", "Panel13", "Panel14", "Panel15", "Panel16", "Panel17", "Panel18", "Panel21", "Panel24",
+        "Panel25", "Panel26", "Recherche", "Identification", "Liste",
+        "Image58", "Image59", "Image61", "Image62", "Image63", "Image64", "Image65", "Image66", "Image67",
+        "Image68", "Image69", "Image70", "Image18", "Image19", "Image72", "Image73",
+        "SpeedButton20", "SpeedButton21", "Memo6", "SpeedButton54",
+        "ToolButton4", "ToolButton5", "ToolButton6", "ToolButton7"};
+    static const char* const shown[] = {"Image29", "Image71", "SpeedButton22", "ToolButton8", "ToolButton10"};
+    for (const char* name : hidden)
+        frm.setVisibleIfBuilt(QString::fromLatin1(name), false);
+    for (const char* name : shown)
+        frm.setVisibleIfBuilt(QString::fromLatin1(name), true);
+    for (const char* name : {"Outils", "Emprunteurs", "Inventaire", "AutreSupport", "Livres"})
+        frm.get<ui::MenuItem>(QString::fromLatin1(name)).setVisible(false);
+    frm.InventoryMode = false;
+}
+
+// The pictures that stand for a missing cover, in every folder of covers.
+void putCoverPlaceholders(const QString& appDir)
+{
+    const QString reservePicture = appDir + QStringLiteral("Reserve\\No_picture.jpg");
+    const QString coverPlaceholder = appDir + QStringLiteral("livres\\Jaquettes\\No_picture.jpg");
+    if (!files::isReadOnly(coverPlaceholder)) {
+        files::forceDirectories(appDir + QStringLiteral("livres\\Jaquettes"));
+        if (files::fileSize(coverPlaceholder) != kPlaceholderSize)
+            files::copyFile(reservePicture, coverPlaceholder);
+    }
+    for (const char* folder : {"Livres", "Photo_Asupport", "Photo_emprunteur", "Photo_Inventaire"}) {
+        const QString placeholder = appDir + QString::fromLatin1(folder) + QStringLiteral("\\Jaquettes\\No_picture.jpg");
+        if (!files::fileExists(placeholder))
+            files::copyFile(reservePicture, placeholder);
+    }
+}
+
 // False, after telling the librarian and ending the program, when Test1.bib cannot be opened.
 // Without its database nothing is safe to show: the window would open with every menu, the
 // administrator's included, and no login.
@@ -56,12 +103,7 @@ bool databaseOpens(TFrmPrin& frm)
 
 void TFrmPrin::FormCreate()
 {
-    ui::Input& input = application().input();
-    // Step 2: the scanner must type digits, not shifted characters.
-    if (input.capsLock()) {
-        input.keyDown(ui::vk::Capital, true);
-        input.keyUp(ui::vk::Capital, true);
-    }
+    switchCapsLockOff(application().input());
     AppDir = files::appDir();
     AppDrive = AppDir.left(3);
     BackupDateText = text::shortDateText(application().clock().currentDateTime().date()).replace(u'/', u'-');
@@ -82,23 +124,7 @@ void TFrmPrin::FormCreate()
     if (LastNumLivre > 0)
         copyDatabaseTo(kBackupFolder + QStringLiteral("Test1_") + BackupDateText + QStringLiteral("_entree.bib"));
 
-    // Step 8: the initial visibility.
-    static const char* const hidden[] = {
-        "Panel1", "Panel2", "Panel3", "Panel4", "Panel5", "Panel6", "Panel7", "Panel8", "Panel9",
-        "Panel12", "Panel13", "Panel14", "Panel15", "Panel16", "Panel17", "Panel18", "Panel21", "Panel24",
-        "Panel25", "Panel26", "Recherche", "Identification", "Liste",
-        "Image58", "Image59", "Image61", "Image62", "Image63", "Image64", "Image65", "Image66", "Image67",
-        "Image68", "Image69", "Image70", "Image18", "Image19", "Image72", "Image73",
-        "SpeedButton20", "SpeedButton21", "Memo6", "SpeedButton54",
-        "ToolButton4", "ToolButton5", "ToolButton6", "ToolButton7"};
-    static const char* const shown[] = {"Image29", "Image71", "SpeedButton22", "ToolButton8", "ToolButton10"};
-    for (const char* name : hidden)
-        setVisibleIfBuilt(QString::fromLatin1(name), false);
-    for (const char* name : shown)
-        setVisibleIfBuilt(QString::fromLatin1(name), true);
-    for (const char* name : {"Outils", "Emprunteurs", "Inventaire", "AutreSupport", "Livres"})
-        get<ui::MenuItem>(QString::fromLatin1(name)).setVisible(false);
-    InventoryMode = false;
+    hideScreensUntilLogin(*this);
 
     SettingsFile settingsFile;
     applyLanguage();
@@ -112,21 +138,9 @@ void TFrmPrin::FormCreate()
     files::deleteFile(AppDir + QStringLiteral("livres\\Jaquettes\\.jpg"));
     AmazonSite = QStringLiteral("fr");
 
-    // Steps 12 and 13: the placeholders that stand for a missing cover.
-    const QString reservePicture = AppDir + QStringLiteral("Reserve\\No_picture.jpg");
-    const QString coverPlaceholder = AppDir + QStringLiteral("livres\\Jaquettes\\No_picture.jpg");
-    if (!files::isReadOnly(coverPlaceholder)) {
-        files::forceDirectories(AppDir + QStringLiteral("livres\\Jaquettes"));
-        if (files::fileSize(coverPlaceholder) != kPlaceholderSize)
-            files::copyFile(reservePicture, coverPlaceholder);
-    }
-    for (const char* folder : {"Livres", "Photo_Asupport", "Photo_emprunteur", "Photo_Inventaire"}) {
-        const QString placeholder = AppDir + QString::fromLatin1(folder) + QStringLiteral("\\Jaquettes\\No_picture.jpg");
-        if (!files::fileExists(placeholder))
-            files::copyFile(reservePicture, placeholder);
-    }
+    putCoverPlaceholders(AppDir);
 
-    // Step 14: the barcode fonts go where the system keeps fonts.
+    // The barcode fonts go where the system keeps fonts, for the web views and the word processor.
     files::forceDirectories(kSystemFonts);
     for (const char* font : kBarcodeFonts) {
         const QString name = QString::fromLatin1(font);
