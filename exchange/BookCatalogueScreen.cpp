@@ -21,6 +21,8 @@
 #include "platform/ui/SpeedButton.h"
 #include "platform/ui/WebBrowser.h"
 
+#include <QScopeGuard>
+
 namespace exchange {
 
 namespace {
@@ -179,6 +181,12 @@ void BookCatalogueScreen::Button12Click()
                     images = field("Images"), descriptors = field("descripteur"), copies = field("NbrExemplaire");
     m_building = true;
     m_stopped = false;
+    // Whatever ends the walk, the screen is ready for the next build.
+    const auto endBuild = qScopeGuard([&] {
+        m_building = false;
+        waiting.hide();
+        gauge.hide();
+    });
     int walked = 0;
     for (books.first(); !books.eof() && !m_stopped; books.next()) {
         const CatalogueBook book{int(number.asInteger()), last.asBoolean(), title.asString(), isbn13.asString(),
@@ -190,9 +198,6 @@ void BookCatalogueScreen::Button12Click()
         gauge.setProgress(rows > 0 ? walked * 100 / rows : 100);
         f.application().processMessages();
     }
-    m_building = false;
-    waiting.hide();
-    gauge.hide();
     f.get<ui::CustomEdit>(QStringLiteral("Edit16")).setText(QString::number(walked));
     PublishHtmlPage(f, f.get<ui::WebBrowser>(QStringLiteral("WebBrowser4")), kCataloguePage, page.finish());
 }
