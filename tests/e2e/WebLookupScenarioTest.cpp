@@ -124,3 +124,21 @@ TEST(WebLookupScenario, ASiteThatNeverAnswersIsLeftAfterItsTimeAndTheNextOneFill
     EXPECT_EQ(sites.hostsAsked(), (QStringList{QStringLiteral("www.bookfinder.com"), QStringLiteral("pictures.abebooks.com")}));
     EXPECT_EQ(picture::detectFormat(program.read(kCoverFile)), picture::Format::Jpeg);
 }
+
+// A first site whose page nests its elements past any depth (as a hostile or broken site may
+// send) neither ends nor freezes the program: that site counts as not having the book.
+TEST(WebLookupScenario, APageNestedPastAnyDepthIsNotFoundAndTheNextSiteFillsTheRecord)
+{
+    ProgramFolder program;
+    startOnce(program);
+    BookSites sites;
+    sites.serve(QStringLiteral("livre/9782070612758"),
+                "<html><body>" + QByteArray("<div>").repeated(60000) + "Le Petit Prince");
+    sites.serveFound("bookfinder");
+    const DriverResult run = play(program, logInScript() + QStringLiteral("scan 9782070612758\n"
+                                                                          "expect-text Edit12 Gallimard\n"
+                                                                          "expect-hidden Panel19\n"));
+    ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
+    EXPECT_EQ(sites.hostsAsked(), (QStringList{QStringLiteral("www.librairiedialogues.fr"), QStringLiteral("www.bookfinder.com"),
+                                               QStringLiteral("pictures.abebooks.com")}));
+}
