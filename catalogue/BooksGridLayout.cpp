@@ -40,6 +40,12 @@ const QStringList& booksGridFieldList()
     return fields;
 }
 
+const QStringList& booksGridOperators()
+{
+    static const QStringList operators{"=", "<>", ">", "<", "Contient", "Commence"};
+    return operators;
+}
+
 }  // namespace layout
 
 namespace {
@@ -57,7 +63,7 @@ void buildReplacePanel(app::TFrmPrin& frm, ui::WinControl* tab)
     placeControl<ui::ComboBox>(frm, "ComboBox18", panel, QRect(170, 40, 230, 22))
         ->setItems(layout::booksGridFieldList());
     auto* op = placeControl<ui::ComboBox>(frm, "ComboBox20", panel, QRect(170, 70, 110, 22));
-    op->setItems({"=", "<>", ">", "<", "Contient", "Commence"});
+    op->setItems(layout::booksGridOperators());
     op->setText(QStringLiteral("="));
     placeControl<ui::Label>(frm, "ReplaceValueLabel", panel, QRect(10, 103, 150, 18),
                             QStringLiteral("Valeur recherchée"));

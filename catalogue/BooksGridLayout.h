@@ -19,6 +19,8 @@ constexpr QRect kDirectAccessButton(210, 380, 420, 28);
 const QStringList& booksGridColumns();
 // The fields offered by the field lists ("Proprio" twice, as the lists have always shown it).
 const QStringList& booksGridFieldList();
+// The comparisons offered beside a field list, the equality first.
+const QStringList& booksGridOperators();
 }  // namespace layout
 
 void buildBooksGridControls(app::TFrmPrin& frm);

@@ -129,7 +129,7 @@ void buildSearchPanel(app::TFrmPrin& frm, ui::WinControl* tab)
     placeControl<ui::ComboBox>(frm, "ComboBox21", panel, QRect(170, 40, 230, 22))
         ->setItems(catalogue::layout::booksGridFieldList());
     auto* op = placeControl<ui::ComboBox>(frm, "ComboBox22", panel, QRect(170, 70, 110, 22));
-    op->setItems({"=", "<>", ">", "<", "Contient", "Commence"});
+    op->setItems(catalogue::layout::booksGridOperators());
     op->setText(QStringLiteral("="));
     placeControl<ui::Label>(frm, "LabelSearchValue", panel, QRect(10, 103, 150, 18),
                             QStringLiteral("Valeur recherchée"));
