@@ -1,7 +1,6 @@
 // The help documents open in the desktop's browser; "A propos" shows the home screen and the
 // about message.
 #include "WholeProgramFixture.h"
-#include "platform/ui/PageControl.h"
 
 #include "platform/ui/PageControl.h"
 
