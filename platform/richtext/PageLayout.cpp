@@ -2,6 +2,7 @@
 
 #include "platform/ui/qt/Appearance.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
@@ -72,6 +73,24 @@ QFont layoutFont(const CharFormat& format)
     return font;
 }
 
+struct PageLayout::Fonts {
+    struct Made {
+        QFont font;
+        QTextCharFormat format;
+    };
+    QHash<QString, std::vector<std::pair<CharFormat, Made>>> byFace;
+
+    const Made& of(const CharFormat& format)
+    {
+        std::vector<std::pair<CharFormat, Made>>& made = byFace[format.face];
+        for (const auto& [known, fonts] : made)
+            if (known == format)
+                return fonts;
+        made.push_back({format, Made{layoutFont(format), textFormat(format)}});
+        return made.back().second;
+    }
+};
+
 struct PageLayout::Laid {
     struct Line {
         const QTextLayout* layout;
@@ -84,7 +103,7 @@ struct PageLayout::Laid {
     unsigned walk = 0;
 };
 
-PageLayout::PageLayout(const Document& document) : m_document(document)
+PageLayout::PageLayout(const Document& document) : m_document(document), m_fonts(std::make_unique<Fonts>())
 {
     int position = 0;
     for (const Paragraph& p : document.paragraphs()) {
@@ -125,7 +144,7 @@ void PageLayout::layOut(Laid& laid, const Paragraph& p, int width)
     QList<QTextLayout::FormatRange> formats;
     int at = 0;
     for (const Run& run : p.runs) {
-        formats.append(QTextLayout::FormatRange{at, int(run.text.size()), textFormat(run.format)});
+        formats.append(QTextLayout::FormatRange{at, int(run.text.size()), m_fonts->of(run.format).format});
         at += int(run.text.size());
     }
     QTextOption option(qtAlignment(p.format.alignment));
@@ -140,7 +159,7 @@ void PageLayout::layOut(Laid& laid, const Paragraph& p, int width)
     if (inStretches && option.textDirection() == Qt::LayoutDirectionAuto)
         option.setTextDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
 
-    const QFont markFont = layoutFont(p.markFormat);
+    const QFont markFont = m_fonts->of(p.markFormat).font;
     qsizetype firstFormat = 0;
     // Lays out text[from, from + length) from height y; returns the layout.
     const auto layOutStretch = [&](int from, int length, qreal y) {

@@ -53,7 +53,8 @@ private:
     int walk(const FormatRange& range, QPainter* painter);
     int place(const FormatRange& range, QPainter* painter);
     Laid& laid(size_t paragraph, int width);
-    static void layOut(Laid& laid, const Paragraph& paragraph, int width);
+    struct Fonts;
+    void layOut(Laid& laid, const Paragraph& paragraph, int width);
 
     const Document& m_document;
     std::vector<int> m_starts;
@@ -61,6 +62,8 @@ private:
     // Only the paragraphs of the last range walked stay laid out: the next page starts in the
     // last of them, and a page drawn again finds its own.
     std::vector<std::unique_ptr<Laid>> m_cache;
+    // Each format's font and text format, made once.
+    std::unique_ptr<Fonts> m_fonts;
     std::vector<size_t> m_held;
     unsigned m_walk = 0;
     QRect m_paginatedRect;
