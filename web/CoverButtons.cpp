@@ -134,8 +134,9 @@ void CoverButtons::LoadCurrentCover()
     m_currentCover = picture::loadPictureFile(files::nativePath(path));
     if (!m_currentCover)
         return;
-    if (screenVisible("Panel4") || screenVisible("Panel27"))
-        f.get<ui::Image>(QStringLiteral("Image87")).setPicture(m_currentCover);
+    if (auto* scratch = f.find<ui::Image>(QStringLiteral("Image87"));
+        scratch && (screenVisible("Panel4") || screenVisible("Panel27")))
+        scratch->setPicture(m_currentCover);
     for (const char* image : {"Image31", "Image45"})
         if (auto* shown = f.find<ui::Image>(QString::fromLatin1(image)))
             shown->setPicture(m_currentCover);
