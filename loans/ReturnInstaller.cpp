@@ -12,9 +12,9 @@ namespace loans {
 
 void installReturnScreen(app::TFrmPrin& frm)
 {
-    buildReturnScreen(frm);
-    auto& candidates = frm.addPart<ReturnCandidates>(frm);
-    auto& screen = frm.addPart<ReturnScreen>(frm, candidates);
+    const ReturnControls controls = buildReturnScreen(frm);
+    auto& candidates = frm.addPart<ReturnCandidates>(frm, controls);
+    auto& screen = frm.addPart<ReturnScreen>(frm, controls, candidates);
     auto& search = frm.addPart<ReturnSearch>(frm, screen, candidates);
     frm.addPart<ReturnCopy>(frm, screen, search, candidates);
     placeComplementsVoiceIcons(frm);
