@@ -1,22 +1,23 @@
 #pragma once
-// Controls of a screen shown, hidden or emptied together, whatever their kinds.
+// Controls shown, hidden or emptied together, whatever their kinds. A null control is one of a
+// screen the program lacks, and is passed by.
 #include "platform/ui/Control.h"
 
 #include <initializer_list>
 
 namespace loans {
 
-inline void setShown(std::initializer_list<ui::Control*> controls, bool shown)
-{
-    for (ui::Control* control : controls)
-        control->setVisible(shown);
-}
-
 template <class Controls>
 void setShown(const Controls& controls, bool shown)
 {
     for (ui::Control* control : controls)
-        control->setVisible(shown);
+        if (control)
+            control->setVisible(shown);
+}
+
+inline void setShown(std::initializer_list<ui::Control*> controls, bool shown)
+{
+    setShown<std::initializer_list<ui::Control*>>(controls, shown);
 }
 
 inline void clearTexts(std::initializer_list<ui::Control*> controls)

@@ -17,8 +17,7 @@ void installReturnScreen(app::TFrmPrin& frm)
     auto& screen = frm.addPart<ReturnScreen>(frm, controls, candidates);
     auto& search = frm.addPart<ReturnSearch>(frm, screen, candidates);
     frm.addPart<ReturnCopy>(frm, screen, search, candidates);
-    placeComplementsVoiceIcons(frm);
-    frm.addPart<VoiceComments>(frm);
+    frm.addPart<VoiceComments>(frm, screen, placeComplementsVoiceIcons(frm));
 }
 
 }  // namespace loans
