@@ -257,14 +257,14 @@ void LoanScreen::Button41Click()
     }
 }
 
-// The search; true when the book and its borrower were found and a loan may follow.
+// The search, first of the copy by what was scanned or typed; true when the book and its borrower
+// were found and a loan may follow.
 bool LoanScreen::searchBody()
 {
     app::TFrmPrin& f = m_frm;
     auto& code = m_controls.code;
     auto& copyNumber = m_controls.copyNumber;
     auto& borrower = m_controls.borrower;
-    auto& issue = m_controls.issue;
 
     startSearch();
     if (code.text() == kSwitchDeskWord) {
@@ -314,6 +314,18 @@ bool LoanScreen::searchBody()
         code.setText(remembered);
     }
     normaliseBookCode();
+    return findBookAndBorrower();
+}
+
+// The book by the code or copy number, then its borrower; true when both were found.
+bool LoanScreen::findBookAndBorrower()
+{
+    app::TFrmPrin& f = m_frm;
+    auto& code = m_controls.code;
+    auto& copyNumber = m_controls.copyNumber;
+    auto& borrower = m_controls.borrower;
+    auto& issue = m_controls.issue;
+    db::Query rows(f.db.ADOConnection1);
 
     if (catalogue::isPressCode(code.text())) {
         const bool leadingZero = issue.text().startsWith(u'0');

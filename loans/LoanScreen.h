@@ -57,6 +57,7 @@ public:
 private:
     void open(bool hideComment);
     bool searchBody();
+    bool findBookAndBorrower();
     // The comment mark, the lending mark and the return date as each search starts.
     void startSearch();
     // The scanned texts in the code, copy-number and borrower fields put in their own fields and

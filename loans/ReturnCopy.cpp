@@ -106,6 +106,14 @@ void ReturnCopy::Button48Click()
         m_screen.ReturnBorrowerNo = QString::number(holder);
     const ReturnedCopy copy = readReturnedCopy(row);
     fillHolderNames(row);
+    giveBack(row, holder, copy);
+}
+
+// The loan cleared from the copy's row and the holder's count lowered together, then the journal,
+// the cover filed in the loan history, and the screen ready for the next code.
+void ReturnCopy::giveBack(db::Query& row, qint64 holder, const ReturnedCopy& copy)
+{
+    app::TFrmPrin& f = m_frm;
 
     const QDate today = f.application().clock().currentDateTime().date();
     {

@@ -35,6 +35,7 @@ private:
     };
     ReturnedCopy readReturnedCopy(db::Query& row);
     void fillHolderNames(db::Query& row);
+    void giveBack(db::Query& row, qint64 holder, const ReturnedCopy& copy);
     // The "Retour" line in the journal; the librarian is told when it could not be written.
     void journalReturn(const QDate& today, const ReturnedCopy& copy, qint64 holder);
     void fileCoverInHistory(const QString& className, const QString& surname, const QString& firstName,

@@ -91,7 +91,6 @@ void ReturnSearch::Button46Click()
     auto& code = m_controls.code;
     auto& copyNumber = m_controls.copyNumber;
     auto& borrower = m_controls.borrower;
-    auto& issue = m_controls.issue;
 
     m_controls.listPanel.hide();
     if (code.text() == kSwitchDeskWord) {
@@ -127,6 +126,17 @@ void ReturnSearch::Button46Click()
     if (isIsbn10Form(code.text()))
         code.setText(catalogue::Isbn10To13(code.text()));
     code.setText(upcToEan13(code.text()));
+    findHeldCopies();
+}
+
+// The copies of the code that are out, then the one the borrower in the field holds.
+void ReturnSearch::findHeldCopies()
+{
+    app::TFrmPrin& f = m_frm;
+    auto& code = m_controls.code;
+    auto& borrower = m_controls.borrower;
+    auto& issue = m_controls.issue;
+    int count = 0;
 
     db::Query rows(f.db.ADOConnection1);
     auto search = [&](const QString& codeText, const QString& issueCondition, bool onlyOut) {

@@ -32,6 +32,7 @@ private:
     void listBorrowerLoans();
     // The pictures of an earlier search taken away and the code read as an ISBN-13.
     void startCodeSearch();
+    void findHeldCopies();
     void fillBookFields(db::DataSet& row);
     // After a message: the code field emptied and focused, the issue field emptied and hidden.
     void backToCode();
