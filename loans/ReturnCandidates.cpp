@@ -3,7 +3,6 @@
 #include "app/FrmPrin.h"
 #include "app/Login.h"
 #include "catalogue/BookCodes.h"
-#include "loans/ReturnLayout.h"
 #include "loans/BorrowerPhoto.h"
 #include "loans/ReturnPictures.h"
 #include "loans/ReturnScreen.h"

@@ -2,6 +2,8 @@
 
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
+#include "loans/LoanScreen.h"
+#include "loans/ReturnScreen.h"
 #include "platform/db/Query.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/TextFile.h"
@@ -63,13 +65,11 @@ void LoanListsScreen::Livressortis1Click()
     f.HideAllScreens();
     auto& screen = m_controls.screen;
     screen.show();
-    for (const char* name : {"Edit39", "Edit100"})
-        if (auto* edit = f.find<ui::CustomEdit>(QString::fromLatin1(name)))
-            edit->setText(QString());
+    clearLoanScreenCode();
     auto& classes = m_controls.className;
     classes.clearItems();
-    if (auto* returnClass = f.find<ui::CustomEdit>(QStringLiteral("Edit52")))
-        classes.setText(returnClass->text());
+    if (const auto* returns = f.findPart<loans::ReturnScreen>())
+        classes.setText(returns->controls().className.text());
     db::Query q(f.db.ADOConnection1);
     q.setSql(QStringLiteral("Select * FROM Emprunteurs ORDER BY Classe,EmpNom"));
     q.open();
@@ -86,6 +86,15 @@ void LoanListsScreen::Livressortis1Click()
     if (f.settings.AnimationOn)
         f.SlideIn(screen, 54);
     screen.setTop(42);
+}
+
+// The loan screen's code and issue fields start empty when the desk is next opened.
+void LoanListsScreen::clearLoanScreenCode()
+{
+    if (const auto* desk = m_frm.findPart<loans::LoanScreen>()) {
+        desk->controls().code.setText(QString());
+        desk->controls().issue.setText(QString());
+    }
 }
 
 std::vector<LoanRow> LoanListsScreen::selectedRows(const QString& defaultSql)
@@ -177,9 +186,7 @@ void LoanListsScreen::SpeedButton57Click()
     app::TFrmPrin& f = m_frm;
     f.HideAllScreens();
     m_controls.screen.show();
-    for (const char* name : {"Edit39", "Edit100"})
-        if (auto* edit = f.find<ui::CustomEdit>(QString::fromLatin1(name)))
-            edit->setText(QString());
+    clearLoanScreenCode();
     db::Query q(f.db.ADOConnection1);
     q.setSql(QStringLiteral("Select * FROM Emprunteurs WHERE classe =") + text::QuotedStr(text::Trim(className())));
     q.open();

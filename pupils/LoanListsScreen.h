@@ -35,6 +35,7 @@ public:
 private:
     std::vector<LoanRow> selectedRows(const QString& defaultSql);
     QString className() const;
+    void clearLoanScreenCode();
     QDate today() const;
     ReminderText reminderText() const;
     void writeFile(const QString& windowsPath, const QString& content, bool lineEnd = true);

@@ -1,6 +1,7 @@
 #include "pupils/PupilImportScreen.h"
 
 #include "app/FrmPrin.h"
+#include "loans/BorrowerScreen.h"
 #include "platform/db/Query.h"
 #include "platform/db/Transaction.h"
 #include "platform/files/TextFile.h"
@@ -81,14 +82,15 @@ std::optional<QStringList> PupilImportScreen::chooseFile(const QString& filter)
 
 void PupilImportScreen::setGaugeVisible(bool visible)
 {
-    m_frm.setVisibleIfBuilt(QStringLiteral("Gauge4"), visible);
+    if (const auto* borrowers = m_frm.findPart<loans::BorrowerScreen>())
+        borrowers->controls().progress.setVisible(visible);
 }
 
 void PupilImportScreen::advanceGauge()
 {
     m_progress = m_progress >= 100 ? 1 : m_progress + 1;
-    if (auto* gauge = dynamic_cast<ui::Gauge*>(m_frm.control(QStringLiteral("Gauge4"))))
-        gauge->setProgress(m_progress);
+    if (const auto* borrowers = m_frm.findPart<loans::BorrowerScreen>())
+        borrowers->controls().progress.setProgress(m_progress);
 }
 
 void PupilImportScreen::ImporterElevescsv1Click()
