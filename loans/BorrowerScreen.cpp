@@ -57,6 +57,7 @@ void BorrowerScreen::Button4Click()
 {
     app::TFrmPrin& f = m_frm;
     const BorrowerControls& c = m_controls;
+    auto text = [&f](const char* name) { return f.get<ui::CustomEdit>(QString::fromLatin1(name)).text(); };
     // A surname of blanks would store a borrower without a name, whom no search finds.
     if (text::Trim(c.surname.text()).isEmpty())
         return;
@@ -65,9 +66,9 @@ void BorrowerScreen::Button4Click()
         fee.setText(QStringLiteral("0"));
     fee.setText(QString::number(text::StrToInt(fee.text())));
 
-    QString values = text::QuotedStr(text::UpperCase(text::Trim(c.surname.text())));
-    for (ui::Edit* field : {&c.firstName, &c.className, &c.school, &c.mail, &c.address, &c.town, &c.country, &c.year})
-        values += u',' + text::QuotedStr(text::Trim(field->text()));
+    QString values = text::QuotedStr(text::UpperCase(text::Trim(text("Edit9"))));
+    for (const char* name : {"Edit11", "Edit13", "Edit105", "Edit106", "Edit141", "Edit142", "Edit143", "Edit144"})
+        values += u',' + text::QuotedStr(text::Trim(text(name)));
     values += u',' + text::Trim(fee.text());
     f.db.ars.close();
     f.db.ars.clearSql();
