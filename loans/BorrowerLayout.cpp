@@ -144,18 +144,50 @@ void buildPhoto(app::TFrmPrin& frm, ui::Panel* screen)
 
 }  // namespace
 
-void buildBorrowerScreen(app::TFrmPrin& frm)
+BorrowerControls buildBorrowerScreen(app::TFrmPrin& frm)
 {
-    auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel2"));
-    auto* title = placeControl<ui::Label>(frm, "LabelPanel2", screen, QRect(16, 10, 400, 30),
+    auto& screen = frm.get<ui::Panel>(QStringLiteral("Panel2"));
+    auto* title = placeControl<ui::Label>(frm, "LabelPanel2", &screen, QRect(16, 10, 400, 30),
                                           QStringLiteral(" Menu emprunteurs "));
     title->setFont(ui::Font{QStringLiteral("MS Sans Serif"), 18, ui::colors::navy, true});
-    buildEntryFields(frm, screen);
-    buildCurrentBorrower(frm, screen);
-    buildPhoto(frm, screen);
-    auto* grid = placeControl<ui::DBGrid>(frm, "DBGrid3", screen, QRect(16, 448, 1040, 290));
+    buildEntryFields(frm, &screen);
+    buildCurrentBorrower(frm, &screen);
+    buildPhoto(frm, &screen);
+    auto* grid = placeControl<ui::DBGrid>(frm, "DBGrid3", &screen, QRect(16, 448, 1040, 290));
     grid->setDataSource(&frm.db.DataSource3);
-    placeControl<ui::Gauge>(frm, "Gauge4", screen, QRect(16, 746, 1040, 20))->hide();
+    auto* progress = placeControl<ui::Gauge>(frm, "Gauge4", &screen, QRect(16, 746, 1040, 20));
+    progress->hide();
+    const auto edit = [&frm](const char* name) -> ui::Edit& { return frm.get<ui::Edit>(QString::fromLatin1(name)); };
+    const auto dbEdit = [&frm](const char* name) -> ui::DBEdit& { return frm.get<ui::DBEdit>(QString::fromLatin1(name)); };
+    const auto button = [&frm](const char* name) -> ui::Button& { return frm.get<ui::Button>(QString::fromLatin1(name)); };
+    const auto image = [&frm](const char* name) -> ui::Image& { return frm.get<ui::Image>(QString::fromLatin1(name)); };
+    return BorrowerControls{
+        .screen = screen,
+        .surname = edit("Edit9"),
+        .firstName = edit("Edit11"),
+        .className = edit("Edit13"),
+        .school = edit("Edit105"),
+        .mail = edit("Edit106"),
+        .address = edit("Edit141"),
+        .town = edit("Edit142"),
+        .country = edit("Edit143"),
+        .year = edit("Edit144"),
+        .fee = edit("Edit145"),
+        .add = button("Button4"),
+        .currentNumber = dbEdit("DBEdit25"),
+        .currentSurname = dbEdit("DBEdit22"),
+        .currentFirstName = dbEdit("DBEdit23"),
+        .previous = button("Button15"),
+        .next = button("Button16"),
+        .navigator = frm.get<ui::DBNavigator>(QStringLiteral("DBNavigator3")),
+        .photo = image("Image11"),
+        .takePhoto = image("Image10"),
+        .chooseWebcam = image("Image9"),
+        .choosePicture = button("Button80"),
+        .pickPicture = button("Button79"),
+        .grid = *grid,
+        .progress = *progress,
+    };
 }
 
 }  // namespace loans

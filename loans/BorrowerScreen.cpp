@@ -1,14 +1,16 @@
 #include "loans/BorrowerScreen.h"
 
 #include "app/FrmPrin.h"
-#include "loans/BorrowerLayout.h"
 #include "loans/BorrowerPhoto.h"
 #include "platform/db/Query.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/DBControls.h"
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/DataWatch.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Gauge.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Panel.h"
 
@@ -20,15 +22,14 @@ const QString kAllBorrowers = QStringLiteral("Select * From Emprunteurs");
 
 }  // namespace
 
-BorrowerScreen::BorrowerScreen(app::TFrmPrin& frm)
-    : m_frm(frm), m_rowWatch(std::make_unique<ui::DataWatch>([this] { followCurrentRow(); }))
+BorrowerScreen::BorrowerScreen(app::TFrmPrin& frm, const BorrowerControls& controls)
+    : m_frm(frm), m_controls(controls), m_rowWatch(std::make_unique<ui::DataWatch>([this] { followCurrentRow(); }))
 {
-    buildBorrowerScreen(frm);
     frm.handlers.bind(QStringLiteral("Nouveaux2Click"), [this] { Nouveaux2Click(); });
-    frm.get<ui::Control>(QStringLiteral("Button4")).onClick = [this] { Button4Click(); };
-    frm.get<ui::Control>(QStringLiteral("Button15")).onClick = [this] { Button15Click(); };
-    frm.get<ui::Control>(QStringLiteral("Button16")).onClick = [this] { Button16Click(); };
-    frm.get<ui::DBNavigator>(QStringLiteral("DBNavigator3")).beforeDelete = [this] { return mayDeleteCurrentBorrower(); };
+    controls.add.onClick = [this] { Button4Click(); };
+    controls.previous.onClick = [this] { Button15Click(); };
+    controls.next.onClick = [this] { Button16Click(); };
+    controls.navigator.beforeDelete = [this] { return mayDeleteCurrentBorrower(); };
     m_rowWatch->setSource(&frm.db.DataSource3);
 }
 
@@ -38,8 +39,8 @@ void BorrowerScreen::Nouveaux2Click()
 {
     app::TFrmPrin& f = m_frm;
     f.HideAllScreens();
-    f.get<ui::Control>(QStringLiteral("Gauge4")).hide();
-    auto& screen = f.get<ui::Panel>(QStringLiteral("Panel2"));
+    m_controls.progress.hide();
+    auto& screen = m_controls.screen;
     if (f.settings.AnimationOn)
         f.SlideIn(screen, 40);
     screen.setTop(44);
@@ -49,17 +50,18 @@ void BorrowerScreen::Nouveaux2Click()
     f.db.ars.setSql(kAllBorrowers);
     f.db.ars.open();
     showPhoto();
-    f.get<ui::WinControl>(QStringLiteral("Edit9")).setFocus();
+    m_controls.surname.setFocus();
 }
 
 void BorrowerScreen::Button4Click()
 {
     app::TFrmPrin& f = m_frm;
+    const BorrowerControls& c = m_controls;
     auto text = [&f](const char* name) { return f.get<ui::CustomEdit>(QString::fromLatin1(name)).text(); };
     // A surname of blanks would store a borrower without a name, whom no search finds.
-    if (text::Trim(text("Edit9")).isEmpty())
+    if (text::Trim(c.surname.text()).isEmpty())
         return;
-    auto& fee = f.get<ui::CustomEdit>(QStringLiteral("Edit145"));
+    auto& fee = c.fee;
     if (fee.text().isEmpty())
         fee.setText(QStringLiteral("0"));
     fee.setText(QString::number(text::StrToInt(fee.text())));
@@ -84,8 +86,8 @@ void BorrowerScreen::Button4Click()
     borrowers.setActive(true);
     borrowers.refresh();
     borrowers.last();
-    for (const char* name : {"Edit9", "Edit11", "Edit106"})
-        f.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(QString());
+    for (ui::Edit* field : {&c.surname, &c.firstName, &c.mail})
+        field->setText(QString());
 }
 
 void BorrowerScreen::Button15Click()
@@ -103,10 +105,9 @@ void BorrowerScreen::Button16Click()
 // The photo rule: the names as the data-aware fields show them, else the placeholder.
 void BorrowerScreen::showPhoto()
 {
-    app::TFrmPrin& f = m_frm;
-    const QString surname = f.get<ui::CustomEdit>(QStringLiteral("DBEdit22")).text();
-    const QString firstName = f.get<ui::CustomEdit>(QStringLiteral("DBEdit23")).text();
-    showBorrowerPhoto(f, f.get<ui::Image>(QStringLiteral("Image11")), surname, firstName);
+    const QString surname = m_controls.currentSurname.text();
+    const QString firstName = m_controls.currentFirstName.text();
+    showBorrowerPhoto(m_frm, m_controls.photo, surname, firstName);
     m_shownFor = currentBorrower();
 }
 
@@ -114,8 +115,8 @@ void BorrowerScreen::showPhoto()
 QString BorrowerScreen::currentBorrower() const
 {
     QString shown;
-    for (const char* name : {"DBEdit25", "DBEdit22", "DBEdit23"})
-        shown += m_frm.get<ui::CustomEdit>(QString::fromLatin1(name)).text() + u'\n';
+    for (const ui::DBEdit* field : {&m_controls.currentNumber, &m_controls.currentSurname, &m_controls.currentFirstName})
+        shown += field->text() + u'\n';
     return shown;
 }
 
@@ -123,7 +124,7 @@ QString BorrowerScreen::currentBorrower() const
 void BorrowerScreen::followCurrentRow()
 {
     app::TFrmPrin& f = m_frm;
-    if (!f.get<ui::Control>(QStringLiteral("Panel2")).visible() || !f.db.ADOTable3.active())
+    if (!m_controls.screen.visible() || !f.db.ADOTable3.active())
         return;
     if (currentBorrower() != m_shownFor)
         showPhoto();

@@ -2,6 +2,8 @@
 // The borrower screen (Panel2): a borrower added by hand from the entry fields, the borrowers
 // browsed with "<" and ">" and the navigator, edited in the data-aware fields and the grid, each
 // shown with the photo named after him. A borrower who still holds copies cannot be deleted.
+#include "loans/BorrowerControls.h"
+
 #include <QString>
 
 #include <memory>
@@ -17,8 +19,10 @@ namespace loans {
 
 class BorrowerScreen {
 public:
-    explicit BorrowerScreen(app::TFrmPrin& frm);
+    BorrowerScreen(app::TFrmPrin& frm, const BorrowerControls& controls);
     ~BorrowerScreen();
+
+    const BorrowerControls& controls() const { return m_controls; }
 
     void Nouveaux2Click();
     void Button4Click();
@@ -32,6 +36,7 @@ private:
     bool mayDeleteCurrentBorrower();
 
     app::TFrmPrin& m_frm;
+    BorrowerControls m_controls;
     // The photo follows the current row wherever it moves (grid, navigator, buttons).
     std::unique_ptr<ui::DataWatch> m_rowWatch;
     QString m_shownFor;

@@ -7,6 +7,7 @@
 #include "platform/files/TextFile.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/Edit.h"
 
@@ -25,10 +26,10 @@ std::optional<QStringList> emergencyLoanEntries(const QStringList& lines)
     return std::nullopt;
 }
 
-EmergencyLoans::EmergencyLoans(app::TFrmPrin& frm) : m_frm(frm)
+EmergencyLoans::EmergencyLoans(app::TFrmPrin& frm, const LoanScreen& screen) : m_frm(frm), m_screen(screen)
 {
     frm.handlers.bind(QStringLiteral("I1Click"), [this] { I1Click(); });
-    frm.get<ui::Control>(QStringLiteral("SpeedButton54")).onClick = [this] { SpeedButton54Click(); };
+    screen.controls().nextEmergency.onClick = [this] { SpeedButton54Click(); };
 }
 
 void EmergencyLoans::I1Click()
@@ -55,7 +56,7 @@ void EmergencyLoans::I1Click()
     }
     // A new import starts from its own entries only: nothing of an earlier file is paired again.
     m_slots = *entries;
-    f.get<ui::Control>(QStringLiteral("SpeedButton54")).show();
+    m_screen.controls().nextEmergency.show();
     showPair(0);
 }
 
@@ -67,19 +68,20 @@ void EmergencyLoans::SpeedButton54Click()
             return;
         }
     }
-    m_frm.get<ui::Control>(QStringLiteral("SpeedButton54")).hide();
+    m_screen.controls().nextEmergency.hide();
 }
 
 void EmergencyLoans::showPair(int slot)
 {
     app::TFrmPrin& f = m_frm;
     auto take = [this](int k) { return k < m_slots.size() ? std::exchange(m_slots[k], QString()) : QString(); };
-    f.get<ui::CustomEdit>(QStringLiteral("Edit39")).setText(take(slot));
-    auto& borrower = f.get<ui::CustomEdit>(QStringLiteral("Edit41"));
+    const LoanControls& c = m_screen.controls();
+    c.code.setText(take(slot));
+    auto& borrower = c.borrower;
     borrower.setText(take(slot + 1));
     if (isBorrowerCard(borrower.text()))
         borrower.setText(QString::number(borrowerNumber(withoutPrefix(borrower.text()))));
-    auto& search = f.get<ui::WinControl>(QStringLiteral("Button41"));
+    auto& search = c.search;
     search.show();
     search.setFocus();
     ClickLoanSearch(f);

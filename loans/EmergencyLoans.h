@@ -13,13 +13,15 @@ class TFrmPrin;
 
 namespace loans {
 
+class LoanScreen;
+
 // The entries of a file's lines: every line after the first one holding "****", at least one
 // (an empty entry when the separator is the last line); nothing when no line holds it.
 std::optional<QStringList> emergencyLoanEntries(const QStringList& lines);
 
 class EmergencyLoans {
 public:
-    explicit EmergencyLoans(app::TFrmPrin& frm);
+    EmergencyLoans(app::TFrmPrin& frm, const LoanScreen& screen);
 
     void I1Click();
     void SpeedButton54Click();
@@ -29,6 +31,7 @@ private:
     void showPair(int slot);
 
     app::TFrmPrin& m_frm;
+    const LoanScreen& m_screen;
     // One slot an entry; an entry put on the screen leaves its slot empty.
     QStringList m_slots;
 };

@@ -3,6 +3,7 @@
 #include "app/FrmPrin.h"
 #include "app/Journal.h"
 #include "catalogue/BookCodes.h"
+#include "loans/ControlGroups.h"
 #include "loans/LoanScreen.h"
 #include "loans/RowText.h"
 #include "platform/db/Query.h"
@@ -10,9 +11,11 @@
 #include "platform/text/DateText.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Image.h"
 
 namespace loans {
 
@@ -40,19 +43,20 @@ QString nextLoanCount(const QString& previous)
 
 Lending::Lending(app::TFrmPrin& frm, LoanScreen& screen) : m_frm(frm), m_screen(screen)
 {
-    frm.get<ui::Control>(QStringLiteral("Button40")).onClick = [this] { Button40Click(); };
+    screen.controls().lend.onClick = [this] { Button40Click(); };
 }
 
 void Lending::Button40Click()
 {
     app::TFrmPrin& f = m_frm;
+    const LoanControls& c = m_screen.controls();
     if (!m_screen.hasBorrower())
         return;
-    auto& borrower = f.get<ui::CustomEdit>(QStringLiteral("Edit41"));
-    if (f.get<ui::CheckBox>(QStringLiteral("CheckBox16")).checked())
-        borrower.setText(f.get<ui::CustomEdit>(QStringLiteral("Edit156")).text());
-    auto& code = f.get<ui::CustomEdit>(QStringLiteral("Edit39"));
-    const QString copyNumber = f.get<ui::CustomEdit>(QStringLiteral("Edit133")).text();
+    auto& borrower = c.borrower;
+    if (c.batch.checked())
+        borrower.setText(c.batchBorrower.text());
+    auto& code = c.code;
+    const QString copyNumber = c.copyNumber.text();
     const bool byCopyNumber = !copyNumber.isEmpty() && code.text().isEmpty();
     db::Query rows(f.db.ADOConnection1);
     if (byCopyNumber) {
@@ -61,7 +65,7 @@ void Lending::Button40Click()
         rows.addSql(QStringLiteral("ORDER BY NumLivre"));
     } else {
         code.setText(text::Trim(code.text()));
-        auto& issue = f.get<ui::CustomEdit>(QStringLiteral("Edit100"));
+        auto& issue = c.issue;
         if (catalogue::isPressCode(code.text())) {
             if (issue.text().isEmpty()) {
                 issue.setColor(ui::colors::yellow);
@@ -108,7 +112,7 @@ bool Lending::chooseCopy(db::Query& rows, bool byCopyNumber)
     else
         f.application().showMessage(f.tables.message(130) + kCrLf + f.tables.message(131) + kCrLf +
                                     f.tables.message(132) + kCrLf + holders);
-    auto& issue = f.get<ui::CustomEdit>(QStringLiteral("Edit100"));
+    auto& issue = m_screen.controls().issue;
     issue.setText(QString());
     issue.hide();
     return false;
@@ -132,14 +136,15 @@ void Lending::lend(db::Query& rows, bool byCopyNumber)
     const QString author = fieldText(rows, "Auteur");
     const QString genre = fieldText(rows, "Genre");
     const QDate today = f.application().clock().currentDateTime().date();
-    const QString surname = f.get<ui::CustomEdit>(QStringLiteral("Edit43")).text();
-    auto& firstNameField = f.get<ui::CustomEdit>(QStringLiteral("Edit42"));
+    const LoanControls& c = m_screen.controls();
+    const QString surname = c.surname.text();
+    auto& firstNameField = c.firstName;
     firstNameField.setText(firstNameField.text().left(12));
     if (byCopyNumber)
         firstNameField.setText(firstNameField.text() + QStringLiteral(" *") +
-                               f.get<ui::CustomEdit>(QStringLiteral("Edit133")).text() + QStringLiteral("* "));
+                               c.copyNumber.text() + QStringLiteral("* "));
     const QString firstName = firstNameField.text();
-    const QString className = f.get<ui::CustomEdit>(QStringLiteral("Edit44")).text();
+    const QString className = c.className.text();
     {
         db::Transaction unit(f.db.ADOConnection1);
         db::Query write(f.db.ADOConnection1);
@@ -162,8 +167,8 @@ void Lending::lend(db::Query& rows, bool byCopyNumber)
         write.execSql();
         unit.commit();
     }
-    const QString code = f.get<ui::CustomEdit>(QStringLiteral("Edit39")).text();
-    const QString issue = catalogue::isPressCode(code) ? f.get<ui::CustomEdit>(QStringLiteral("Edit100")).text() : QString();
+    const QString code = c.code.text();
+    const QString issue = catalogue::isPressCode(code) ? c.issue.text() : QString();
     const QString line = journal::loanLine(today, code, title, issue, author, surname, firstName, className, borrowerNo, genre);
     if (!journal::appendJournalLine(f.OutputFile, f.AppDir, line))
         f.application().messageBox(QStringLiteral("Le prêt est enregistré, mais la ligne du journal n'a pas pu être "
@@ -176,33 +181,31 @@ void Lending::lend(db::Query& rows, bool byCopyNumber)
 void Lending::resetScreen()
 {
     app::TFrmPrin& f = m_frm;
+    const LoanControls& c = m_screen.controls();
     m_screen.forgetBorrower();
-    f.get<ui::WinControl>(QStringLiteral("Edit39")).setFocus();
-    for (const char* name : {"Edit39", "Edit100", "Edit40", "Edit136", "Edit133"})
-        f.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(QString());
-    const QString batchBorrower = f.get<ui::CustomEdit>(QStringLiteral("Edit156")).text();
-    const bool batch = f.get<ui::CheckBox>(QStringLiteral("CheckBox16")).checked();
+    c.code.setFocus();
+    clearTexts({&c.code, &c.issue, &c.title, &c.author, &c.copyNumber});
+    const QString batchBorrower = c.batchBorrower.text();
+    const bool batch = c.batch.checked();
     if (!batch) {
-        for (const char* name : {"Edit41", "Edit42", "Edit43"})
-            f.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(QString());
+        clearTexts({&c.borrower, &c.firstName, &c.surname});
         if (auto* classFilter = f.find<ui::ComboBox>(QStringLiteral("ComboBox10")))
-            classFilter->setText(f.get<ui::CustomEdit>(QStringLiteral("Edit44")).text());
-        for (const char* name : {"Edit42", "Edit43", "Edit44"})
-            f.get<ui::Control>(QString::fromLatin1(name)).hide();
+            classFilter->setText(c.className.text());
+        setShown({&c.firstName, &c.surname, &c.className}, false);
     } else if (!batchBorrower.isEmpty()) {
-        f.get<ui::CustomEdit>(QStringLiteral("Edit41")).setText(batchBorrower);
+        c.borrower.setText(batchBorrower);
         ClickLoanSearch(f);
     }
-    for (const char* name : {"Edit45", "Edit47"})
-        f.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(QString());
-    for (const char* name : {"Edit40", "Edit136", "Edit138", "Edit139", "Edit45", "Edit47", "Image33", "Image34", "Button40"})
-        f.get<ui::Control>(QString::fromLatin1(name)).hide();
+    clearTexts({&c.bookBarcode, &c.cardBarcode});
+    setShown({&c.title, &c.author, &c.genre, &c.place, &c.bookBarcode, &c.cardBarcode, c.noPhoto[0], c.noPhoto[1],
+              &c.lend},
+             false);
     m_screen.clearPictures();
-    f.get<ui::Control>(QStringLiteral("Button39")).show();
-    f.get<ui::Control>(QStringLiteral("Button41")).show();
-    auto& count = f.get<ui::CustomEdit>(QStringLiteral("Edit111"));
+    c.cancel.show();
+    c.search.show();
+    auto& count = c.loanCount;
     count.setText(QString::number(countOf(count.text()) + 1));
-    auto& issue = f.get<ui::CustomEdit>(QStringLiteral("Edit100"));
+    auto& issue = c.issue;
     issue.setText(QString());
     issue.hide();
     f.MovePointer(50, 500);

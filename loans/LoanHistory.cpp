@@ -2,9 +2,11 @@
 
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
+#include "loans/LoanScreen.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/WebBrowser.h"
 
@@ -26,20 +28,20 @@ QString loanHistoryFolder(const QString& className, const QString& surname, cons
     return QStringLiteral("Historique_emprunt\\") + (className.isEmpty() ? pupil : historyPart(className) + u'\\' + pupil);
 }
 
-LoanHistoryButton::LoanHistoryButton(app::TFrmPrin& frm) : m_frm(frm)
+LoanHistoryButton::LoanHistoryButton(app::TFrmPrin& frm, const LoanScreen& screen) : m_frm(frm), m_screen(screen)
 {
-    frm.get<ui::Control>(QStringLiteral("SpeedButton42")).onClick = [this] { SpeedButton42Click(); };
+    screen.controls().history.onClick = [this] { SpeedButton42Click(); };
 }
 
 void LoanHistoryButton::SpeedButton42Click()
 {
     app::TFrmPrin& f = m_frm;
-    auto text = [&f](const char* name) { return f.get<ui::CustomEdit>(QString::fromLatin1(name)).text(); };
-    if (text("Edit41").isEmpty()) {
+    const LoanControls& c = m_screen.controls();
+    if (c.borrower.text().isEmpty()) {
         f.ShowMessageEntry(176);
         return;
     }
-    const QString folder = f.AppDir + loanHistoryFolder(text("Edit44"), text("Edit43"), text("Edit42")) + u'\\';
+    const QString folder = f.AppDir + loanHistoryFolder(c.className.text(), c.surname.text(), c.firstName.text()) + u'\\';
     if (!files::directoryExists(folder)) {
         f.application().showMessage(f.tables.message(177) + folder);
         return;

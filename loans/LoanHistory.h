@@ -14,14 +14,17 @@ namespace loans {
 // when the class is empty: a path under the program folder. No name can climb out of the folder.
 QString loanHistoryFolder(const QString& className, const QString& surname, const QString& firstName);
 
+class LoanScreen;
+
 class LoanHistoryButton {
 public:
-    explicit LoanHistoryButton(app::TFrmPrin& frm);
+    LoanHistoryButton(app::TFrmPrin& frm, const LoanScreen& screen);
 
     void SpeedButton42Click();
 
 private:
     app::TFrmPrin& m_frm;
+    const LoanScreen& m_screen;
 };
 
 }  // namespace loans

@@ -1,6 +1,7 @@
 #include "loans/LoanInstaller.h"
 
 #include "app/FrmPrin.h"
+#include "loans/BorrowerLayout.h"
 #include "loans/BorrowerScreen.h"
 #include "loans/EmergencyLoans.h"
 #include "loans/LoanHistory.h"
@@ -12,12 +13,11 @@ namespace loans {
 
 void installLoanScreen(app::TFrmPrin& frm)
 {
-    buildLoanScreen(frm);
-    auto& screen = frm.addPart<LoanScreen>(frm);
+    auto& screen = frm.addPart<LoanScreen>(frm, buildLoanScreen(frm));
     frm.addPart<Lending>(frm, screen);
-    frm.addPart<EmergencyLoans>(frm);
-    frm.addPart<LoanHistoryButton>(frm);
-    frm.addPart<BorrowerScreen>(frm);
+    frm.addPart<EmergencyLoans>(frm, screen);
+    frm.addPart<LoanHistoryButton>(frm, screen);
+    frm.addPart<BorrowerScreen>(frm, buildBorrowerScreen(frm));
 }
 
 }  // namespace loans

@@ -109,7 +109,7 @@ void buildLoanPictures(app::TFrmPrin& frm, ui::Panel* screen)
     placeControl<ui::Image>(frm, "Image33", screen, QRect(6, 667, 75, 60))->hide();
     placeControl<ui::Image>(frm, "Image34", screen, QRect(85, 667, 75, 60))->hide();
     int left = 468;
-    for (const char* slot : kLoanStripSlots) {
+    for (const char* slot : {"Image105", "Image106", "Image107", "Image108"}) {
         auto* image = placeControl<ui::Image>(frm, slot, screen, QRect(left, 109, 100, 126));
         image->setStretch(true);
         image->setShowHint(true);
@@ -127,12 +127,63 @@ void buildLoanPictures(app::TFrmPrin& frm, ui::Panel* screen)
 
 }  // namespace
 
-void buildLoanScreen(app::TFrmPrin& frm)
+LoanControls buildLoanScreen(app::TFrmPrin& frm)
 {
-    auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel14"));
-    buildLoanFields(frm, screen);
-    buildLoanButtons(frm, screen);
-    buildLoanPictures(frm, screen);
+    auto& screen = frm.get<ui::Panel>(QStringLiteral("Panel14"));
+    buildLoanFields(frm, &screen);
+    buildLoanButtons(frm, &screen);
+    buildLoanPictures(frm, &screen);
+    const auto label = [&frm](const char* name) -> ui::Label& { return frm.get<ui::Label>(QString::fromLatin1(name)); };
+    const auto edit = [&frm](const char* name) -> ui::Edit& { return frm.get<ui::Edit>(QString::fromLatin1(name)); };
+    const auto button = [&frm](const char* name) -> ui::Button& { return frm.get<ui::Button>(QString::fromLatin1(name)); };
+    const auto image = [&frm](const char* name) -> ui::Image& { return frm.get<ui::Image>(QString::fromLatin1(name)); };
+    return LoanControls{
+        .screen = screen,
+        .codeLabel = label("Label81"),
+        .code = edit("Edit39"),
+        .copyNumber = edit("Edit133"),
+        .issue = edit("Edit100"),
+        .titleLabel = label("Label82"),
+        .title = edit("Edit40"),
+        .author = edit("Edit136"),
+        .genre = edit("Edit138"),
+        .place = edit("Edit139"),
+        .borrowerLabel = label("Label83"),
+        .borrower = edit("Edit41"),
+        .batchBorrower = edit("Edit156"),
+        .surname = edit("Edit43"),
+        .firstName = edit("Edit42"),
+        .classLabel = label("Label87"),
+        .className = edit("Edit44"),
+        .loanCount = edit("Edit111"),
+        .overdueCount = edit("Edit112"),
+        .returnDate = edit("Edit46"),
+        .bookBarcode = edit("Edit45"),
+        .cardBarcode = edit("Edit47"),
+        .search = button("Button41"),
+        .lend = button("Button40"),
+        .cancel = button("Button39"),
+        .forgotNumber = button("Button42"),
+        .findNumber = button("Button43"),
+        .cancelFind = button("Button44"),
+        .applyPeriod = button("Button45"),
+        .period = frm.get<ui::ComboBox>(QStringLiteral("ComboBox7")),
+        .batch = frm.get<ui::CheckBox>(QStringLiteral("CheckBox16")),
+        .history = button("SpeedButton42"),
+        .nextEmergency = button("SpeedButton54"),
+        .pupilsWithoutLoan = button("SpeedButton57"),
+        .coverSearch = button("Button11"),
+        .cover = image("Image31"),
+        .photo = image("Image32"),
+        .noPhoto = {&image("Image33"), &image("Image34")},
+        .stripCovers = {&image("Image105"), &image("Image106"), &image("Image107"), &image("Image108")},
+        .notLendable = image("Image109"),
+        .playComment = image("Image55"),
+        .playCommentLit = image("Image65"),
+        .playing = image("Image66"),
+        .stopPlaying = image("Image56"),
+        .bookComment = image("Image44"),
+    };
 }
 
 }  // namespace loans

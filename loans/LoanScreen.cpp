@@ -8,7 +8,8 @@
 #include "catalogue/Ean13FontText.h"
 #include "catalogue/IsbnConversions.h"
 #include "loans/BorrowerPhoto.h"
-#include "loans/LoanLayout.h"
+#include "loans/ControlGroups.h"
+#include "loans/ReturnScreen.h"
 #include "loans/RowText.h"
 #include "loans/ScannedCode.h"
 #include "platform/db/Query.h"
@@ -17,11 +18,14 @@
 #include "platform/text/DateText.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Keys.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Panel.h"
 
 namespace loans {
 
@@ -50,39 +54,39 @@ void ClickLoanSearch(app::TFrmPrin& frm)
     frm.application().input().leftClick();
 }
 
-LoanScreen::LoanScreen(app::TFrmPrin& frm) : m_frm(frm)
+LoanScreen::LoanScreen(app::TFrmPrin& frm, const LoanControls& controls) : m_frm(frm), m_controls(controls)
 {
+    const LoanControls& c = m_controls;
     frm.handlers.bind(QStringLiteral("E1Click"), [this] { E1Click(); });
     frm.handlers.bind(QStringLiteral("ShowLoanScreen"), [this] { ShowLoanScreen(); });
     frm.handlers.bind(QStringLiteral("ClickLoanSearch"), [&frm] { ClickLoanSearch(frm); });
-    for (const char* name : {"Edit39", "Edit133"}) {
-        auto& edit = frm.get<ui::CustomEdit>(QString::fromLatin1(name));
-        edit.onChange = [this] { Edit39Change(); };
-        edit.onKeyPress = [this](QChar& key) { Edit39KeyPress(key); };
+    for (ui::Edit* edit : {&c.code, &c.copyNumber}) {
+        edit->onChange = [this] { Edit39Change(); };
+        edit->onKeyPress = [this](QChar& key) { Edit39KeyPress(key); };
     }
-    frm.get<ui::CustomEdit>(QStringLiteral("Edit41")).onKeyPress = [this](QChar& key) { Edit41KeyPress(key); };
-    frm.get<ui::CustomEdit>(QStringLiteral("Edit100")).onKeyPress = [this](QChar& key) { Edit100KeyPress(key); };
-    frm.get<ui::Control>(QStringLiteral("Button41")).onClick = [this] { Button41Click(); };
-    frm.get<ui::Control>(QStringLiteral("Button39")).onClick = [this] { Button39Click(); };
-    frm.get<ui::Control>(QStringLiteral("Button45")).onClick = [this] { Button45Click(); };
-    frm.get<ui::Control>(QStringLiteral("CheckBox16")).onClick = [this] { CheckBox16Click(); };
-    frm.get<ui::Control>(QStringLiteral("Button42")).onClick = [this] { Button42Click(); };
-    frm.get<ui::Control>(QStringLiteral("Button43")).onClick = [this] { Button43Click(); };
-    frm.get<ui::Control>(QStringLiteral("Button44")).onClick = [this] { RestoreLoanScreenFields(); };
-    frm.get<ui::Control>(QStringLiteral("Button11")).onClick = [&frm] { frm.handlers.run(QStringLiteral("SpeedButton33Click")); };
+    c.borrower.onKeyPress = [this](QChar& key) { Edit41KeyPress(key); };
+    c.issue.onKeyPress = [this](QChar& key) { Edit100KeyPress(key); };
+    c.search.onClick = [this] { Button41Click(); };
+    c.cancel.onClick = [this] { Button39Click(); };
+    c.applyPeriod.onClick = [this] { Button45Click(); };
+    c.batch.onClick = [this] { CheckBox16Click(); };
+    c.forgotNumber.onClick = [this] { Button42Click(); };
+    c.findNumber.onClick = [this] { Button43Click(); };
+    c.cancelFind.onClick = [this] { RestoreLoanScreenFields(); };
+    c.coverSearch.onClick = [&frm] { frm.handlers.run(QStringLiteral("SpeedButton33Click")); };
     // The lists screen's pupils without a loan today.
-    frm.get<ui::Control>(QStringLiteral("SpeedButton57")).onClick = [&frm] {
-        frm.handlers.run(QStringLiteral("SpeedButton57Click"));
-    };
+    c.pupilsWithoutLoan.onClick = [&frm] { frm.handlers.run(QStringLiteral("SpeedButton57Click")); };
     // The voice comments' handlers, bound by name: they are the voice comments' own.
-    const std::pair<const char*, const char*> commentIcons[] = {
-        {"Image55", "Image17Click"}, {"Image65", "Image65Click"}, {"Image44", "Image44Click"}, {"Image56", "Image19Click"}};
+    const std::pair<ui::Image*, const char*> commentIcons[] = {{&c.playComment, "Image17Click"},
+                                                               {&c.playCommentLit, "Image65Click"},
+                                                               {&c.bookComment, "Image44Click"},
+                                                               {&c.stopPlaying, "Image19Click"}};
     for (const auto& [icon, handler] : commentIcons) {
         const QString name = QString::fromLatin1(handler);
-        frm.get<ui::Control>(QString::fromLatin1(icon)).onClick = [&frm, name] { frm.handlers.run(name); };
+        icon->onClick = [&frm, name] { frm.handlers.run(name); };
     }
     // Keys that reach the focused "Emprunter" are swallowed; Enter still presses it.
-    frm.get<ui::WinControl>(QStringLiteral("Button40")).onKeyPress = [](QChar&) {};
+    c.lend.onKeyPress = [](QChar&) {};
 }
 
 void LoanScreen::E1Click()
@@ -98,45 +102,42 @@ void LoanScreen::ShowLoanScreen()
 void LoanScreen::open(bool hideComment)
 {
     app::TFrmPrin& f = m_frm;
-    f.get<ui::Control>(QStringLiteral("Image109")).hide();
-    for (const char* name : {"Edit111", "Edit112"})
-        f.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(QString());
+    const LoanControls& c = m_controls;
+    c.notLendable.hide();
+    clearTexts({&c.loanCount, &c.overdueCount});
     for (const char* name : {"Panel1", "Panel2", "Panel3", "Panel4", "Panel5", "Panel6", "Panel7", "Panel8", "Panel9",
                              "Panel12", "Panel13", "Panel15", "Panel16", "Panel17", "Panel18", "Panel21", "Panel25",
                              "Panel26"})
         f.setVisibleIfBuilt(QString::fromLatin1(name), false);
-    f.get<ui::Control>(QStringLiteral("Edit100")).hide();
-    f.get<ui::Image>(QStringLiteral("Image31")).clearPicture();
-    for (const char* slot : kLoanStripSlots)
-        f.get<ui::Image>(QString::fromLatin1(slot)).clearPicture();
+    c.issue.hide();
+    c.cover.clearPicture();
+    for (ui::Image* slot : c.stripCovers)
+        slot->clearPicture();
     if (hideComment)
-        f.get<ui::Control>(QStringLiteral("Image44")).hide();
-    for (const char* name : {"Edit39", "Edit41", "Edit133"})
-        f.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(QString());
-    f.get<ui::Control>(QStringLiteral("Edit41")).show();
+        c.bookComment.hide();
+    clearTexts({&c.code, &c.borrower, &c.copyNumber});
+    c.borrower.show();
 
-    auto& screen = f.get<ui::Control>(QStringLiteral("Panel14"));
-    screen.setTop(44);
-    screen.show();
+    c.screen.setTop(44);
+    c.screen.show();
     for (const char* name : {"Recherche", "Identification", "Liste"})
         f.setVisibleIfBuilt(QString::fromLatin1(name), false);
 
-    auto& code = f.get<ui::WinControl>(QStringLiteral("Edit39"));
-    code.show();
-    code.setFocus();
-    for (const char* name : {"Edit40", "Edit136", "Edit138", "Edit139", "Edit43", "Edit44", "Image33", "Image34",
-                             "Edit45", "Edit47", "Button40", "Button43", "Button44"})
-        f.get<ui::Control>(QString::fromLatin1(name)).hide();
-    for (const char* name : {"Button41", "Button39"})
-        f.get<ui::Control>(QString::fromLatin1(name)).show();
-    f.setVisibleIfBuilt(QStringLiteral("Button46"), true);
+    c.code.show();
+    c.code.setFocus();
+    setShown({&c.title, &c.author, &c.genre, &c.place, &c.surname, &c.className, c.noPhoto[0], c.noPhoto[1],
+              &c.bookBarcode, &c.cardBarcode, &c.lend, &c.findNumber, &c.cancelFind},
+             false);
+    setShown({&c.search, &c.cancel}, true);
+    if (auto* returns = f.findPart<ReturnScreen>())
+        returns->controls().search.show();
 
     ui::Input& input = f.application().input();
     if (input.capsLock()) {
         input.keyDown(ui::vk::Capital, true);
         input.keyUp(ui::vk::Capital, true);
     }
-    f.get<ui::CustomEdit>(QStringLiteral("Edit46")).setText(text::shortDateText(f.application().clock().currentDateTime().date()));
+    c.returnDate.setText(text::shortDateText(f.application().clock().currentDateTime().date()));
     f.MovePointer(50, 520);
 
     db::Table& books = f.db.ADOTable1;
@@ -148,7 +149,7 @@ void LoanScreen::open(bool hideComment)
 void LoanScreen::Edit39Change()
 {
     app::TFrmPrin& f = m_frm;
-    auto& code = f.get<ui::CustomEdit>(QStringLiteral("Edit39"));
+    auto& code = m_controls.code;
     if (code.text() == kSwitchDeskWord) {
         f.handlers.run(QStringLiteral("ShowReturnScreen"));
         return;
@@ -156,13 +157,13 @@ void LoanScreen::Edit39Change()
     if (code.text().size() < 13)
         return;
     code.setText(FixAzertyDigits(code.text()));
-    auto& issue = f.get<ui::CustomEdit>(QStringLiteral("Edit100"));
+    auto& issue = m_controls.issue;
     if (catalogue::isPressCode(code.text())) {
         issue.show();
         issue.setFocus();
     } else {
         issue.hide();
-        f.get<ui::WinControl>(QStringLiteral("Edit41")).setFocus();
+        m_controls.borrower.setFocus();
     }
 }
 
@@ -171,13 +172,13 @@ void LoanScreen::Edit39KeyPress(QChar& key)
     if (key != kEnter)
         return;
     app::TFrmPrin& f = m_frm;
-    auto& code = f.get<ui::CustomEdit>(QStringLiteral("Edit39"));
+    auto& code = m_controls.code;
     if (code.text() == kSwitchDeskWord) {
         f.handlers.run(QStringLiteral("ShowReturnScreen"));
         return;
     }
     code.setText(FixAzertyDigits(code.text()));
-    auto& borrower = f.get<ui::CustomEdit>(QStringLiteral("Edit41"));
+    auto& borrower = m_controls.borrower;
     if (isBorrowerCard(code.text())) {
         borrower.setText(withoutPrefix(code.text()));
         code.setText(QString());
@@ -186,7 +187,7 @@ void LoanScreen::Edit39KeyPress(QChar& key)
     }
     if (isCopyLabel(code.text())) {
         const QString rest = withoutPrefix(code.text());
-        auto& copyNumber = f.get<ui::CustomEdit>(QStringLiteral("Edit133"));
+        auto& copyNumber = m_controls.copyNumber;
         copyNumber.setText(rest);
         code.setText(QString());
         const CopyLabelResolution found = ResolveCopyLabel(f.db.ADOConnection1, rest);
@@ -195,8 +196,8 @@ void LoanScreen::Edit39KeyPress(QChar& key)
             borrower.setText(QString());
     }
     borrower.setFocus();
-    const QString batchBorrower = f.get<ui::CustomEdit>(QStringLiteral("Edit156")).text();
-    if (f.get<ui::CheckBox>(QStringLiteral("CheckBox16")).checked() && text::ParseInt(batchBorrower)) {
+    const QString batchBorrower = m_controls.batchBorrower.text();
+    if (m_controls.batch.checked() && text::ParseInt(batchBorrower)) {
         borrower.setText(batchBorrower);
         ClickLoanSearch(f);
     }
@@ -207,7 +208,7 @@ void LoanScreen::Edit41KeyPress(QChar& key)
     if (key != kEnter)
         return;
     app::TFrmPrin& f = m_frm;
-    auto& borrower = f.get<ui::CustomEdit>(QStringLiteral("Edit41"));
+    auto& borrower = m_controls.borrower;
     borrower.setText(withoutCardPrefix(borrower.text()));
     if (borrower.text().isEmpty())
         return;
@@ -223,23 +224,23 @@ void LoanScreen::Edit100KeyPress(QChar& key)
 {
     if (key != kEnter)
         return;
-    auto& issue = m_frm.get<ui::CustomEdit>(QStringLiteral("Edit100"));
+    auto& issue = m_controls.issue;
     issue.setText(FixAzertyDigits(issue.text()));
     if (issue.text().size() >= 3)
-        m_frm.get<ui::WinControl>(QStringLiteral("Edit41")).setFocus();
+        m_controls.borrower.setFocus();
 }
 
 void LoanScreen::computeReturnDate()
 {
-    const QString period = m_frm.get<ui::ComboBox>(QStringLiteral("ComboBox7")).text();
+    const QString period = m_controls.period.text();
     m_returnDate = m_frm.application().clock().currentDateTime().date().addDays(app::loanPeriodDays(period));
-    m_frm.get<ui::CustomEdit>(QStringLiteral("Edit46")).setText(text::shortDateText(m_returnDate));
+    m_controls.returnDate.setText(text::shortDateText(m_returnDate));
 }
 
 void LoanScreen::Button45Click()
 {
     computeReturnDate();
-    m_frm.get<ui::CustomEdit>(QStringLiteral("Edit46")).setColor(ui::colors::skyBlue);
+    m_controls.returnDate.setColor(ui::colors::skyBlue);
 }
 
 void LoanScreen::Button41Click()
@@ -247,48 +248,30 @@ void LoanScreen::Button41Click()
     // Only a search that reaches the borrower sets who the next loan goes to.
     m_borrowerSet = false;
     if (searchBody()) {
-        app::TFrmPrin& f = m_frm;
-        f.get<ui::Control>(QStringLiteral("Button41")).hide();
-        f.get<ui::Control>(QStringLiteral("Button39")).show();
-        auto& lend = f.get<ui::WinControl>(QStringLiteral("Button40"));
+        m_controls.search.hide();
+        m_controls.cancel.show();
+        auto& lend = m_controls.lend;
         lend.show();
         lend.setFocus();
-        f.MovePointer(350, 500);
+        m_frm.MovePointer(350, 500);
     }
 }
 
-// The search; true when the book and its borrower were found and a loan may follow.
+// The search, first of the copy by what was scanned or typed; true when the book and its borrower
+// were found and a loan may follow.
 bool LoanScreen::searchBody()
 {
     app::TFrmPrin& f = m_frm;
-    auto& code = f.get<ui::CustomEdit>(QStringLiteral("Edit39"));
-    auto& copyNumber = f.get<ui::CustomEdit>(QStringLiteral("Edit133"));
-    auto& borrower = f.get<ui::CustomEdit>(QStringLiteral("Edit41"));
-    auto& issue = f.get<ui::CustomEdit>(QStringLiteral("Edit100"));
+    auto& code = m_controls.code;
+    auto& copyNumber = m_controls.copyNumber;
+    auto& borrower = m_controls.borrower;
 
-    if (files::fileExists(f.AppDir + QStringLiteral("Commentaires\\") + code.text() + QStringLiteral(".wav")))
-        f.get<ui::Control>(QStringLiteral("Image44")).show();
-    f.get<ui::Control>(QStringLiteral("Image109")).hide();
-    auto& period = f.get<ui::ComboBox>(QStringLiteral("ComboBox7"));
-    if (period.text().isEmpty())
-        period.setText(QStringLiteral("7 jours"));
-    computeReturnDate();
+    startSearch();
     if (code.text() == kSwitchDeskWord) {
         f.handlers.run(QStringLiteral("ShowReturnScreen"));
         return false;
     }
-    code.setText(FixAzertyDigits(code.text()));
-    QString codeText = code.text();
-    QString copyText = copyNumber.text();
-    moveCopyLabel(codeText, copyText);
-    copyNumber.setText(copyText);
-    code.setText(codeText);
-    if (isBorrowerCard(borrower.text()))
-        borrower.setText(QString::number(borrowerNumber(withoutPrefix(borrower.text()))));
-    if (isTooLongForBorrower(borrower.text())) {
-        f.application().showMessage(kTwoBooksInARow + borrower.text());
-        borrower.setText(QString());
-    }
+    normaliseScannedFields();
     const QString remembered = code.text();
     copyNumber.setText(FixAzertyDigits(copyNumber.text()));
 
@@ -312,15 +295,7 @@ bool LoanScreen::searchBody()
         rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumEmprunteur =") + numberText(borrower.text()) +
                     QStringLiteral(" ORDER BY DateRetour"));
         rows.open();
-        if (rows.isEmpty()) {
-            f.ShowMessageEntry(141);
-            borrower.setText(QString());
-            return false;
-        }
-        rows.last();
-        if (showBorrowerFrom(rows, true))
-            ShowBorrowerLoans();
-        code.setFocus();
+        showBorrowerAlone(rows);
         return false;
     }
     if (!code.text().isEmpty() && code.text().size() <= 5 && copyNumber.text().isEmpty()) {
@@ -333,32 +308,24 @@ bool LoanScreen::searchBody()
     }
     if (found == 0) {
         if (code.text().isEmpty() && copyNumber.text().isEmpty()) {
-            code.setFocus();
-            code.setColor(ui::colors::yellow);
-            copyNumber.setColor(ui::colors::yellow);
+            askForCode();
             return false;
         }
         code.setText(remembered);
     }
-    code.setText(upcToEan13(code.text()));
-    if (code.text().size() == 13)
-        borrower.setFocus();
-    f.get<ui::Control>(QStringLiteral("Image33")).hide();
-    f.get<ui::Control>(QStringLiteral("Image34")).hide();
-    code.setColor(ui::colors::window);
-    copyNumber.setColor(ui::colors::window);
-    code.setText(FixAzertyDigitsByChar(FixAzertyDigits(code.text())));
-    for (const char* name : {"Edit40", "Edit136", "Edit138", "Edit139", "Edit45", "Edit47"})
-        f.get<ui::Control>(QString::fromLatin1(name)).show();
-    auto& barcode = f.get<ui::CustomEdit>(QStringLiteral("Edit45"));
-    if (!code.text().startsWith(QLatin1String("B0"))) {
-        code.setText(KeepDigitsAndX(code.text()));
-        if (code.text().size() == 10) {
-            code.setText(catalogue::Isbn10To13(code.text()));
-            barcode.setText(catalogue::Ean13ToFontText(code.text()));
-        }
-    }
-    code.setText(text::Trim(code.text()));
+    normaliseBookCode();
+    return findBookAndBorrower();
+}
+
+// The book by the code or copy number, then its borrower; true when both were found.
+bool LoanScreen::findBookAndBorrower()
+{
+    app::TFrmPrin& f = m_frm;
+    auto& code = m_controls.code;
+    auto& copyNumber = m_controls.copyNumber;
+    auto& borrower = m_controls.borrower;
+    auto& issue = m_controls.issue;
+    db::Query rows(f.db.ADOConnection1);
 
     if (catalogue::isPressCode(code.text())) {
         const bool leadingZero = issue.text().startsWith(u'0');
@@ -385,47 +352,135 @@ bool LoanScreen::searchBody()
     rows.last();
     QString cover;
     bool lendable = true;
-    auto& title = f.get<ui::CustomEdit>(QStringLiteral("Edit40"));
-    auto takeBook = [&](bool full) {
-        const bool any = !rows.isEmpty();
-        title.setText(any ? fieldText(rows, "Titre") : QString());
-        f.get<ui::CustomEdit>(QStringLiteral("Edit136")).setText(any ? fieldText(rows, "Auteur") : QString());
-        barcode.setText(any ? fieldText(rows, "CodeBarres") : QString());
-        cover = any ? text::Trim(fieldText(rows, "Images")) : QString();
-        if (!full)
-            return;
-        f.get<ui::CustomEdit>(QStringLiteral("Edit138")).setText(any ? fieldText(rows, "Genre") : QString());
-        f.get<ui::CustomEdit>(QStringLiteral("Edit139")).setText(any ? fieldText(rows, "LieuRangement") : QString());
-        copyNumber.setText(any ? fieldText(rows, "NumLivre") : QString());
-        lendable = !any || rows.fieldByName(QStringLiteral("Empruntable")).asBoolean();
-    };
-    takeBook(true);
+    auto& title = m_controls.title;
+    takeBook(rows, true, cover, lendable);
     if (title.text().isEmpty() && code.text().size() < 5) {
         code.setText(padInternalCode(code.text()));
         rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(code.text()) +
                     QStringLiteral("ORDER BY NbrExemplaire"));
         rows.open();
         rows.last();
-        takeBook(false);
+        takeBook(rows, false, cover, lendable);
     }
     if (title.text().isEmpty())
         return notInCatalogue();
 
-    showFolderPicture(f, f.get<ui::Image>(QStringLiteral("Image31")), catalogue::kCoversFolder, cover);
-    f.get<ui::Image>(QStringLiteral("Image31")).setBounds(QRect(500, 253, 355, 444));
-    if (!lendable)
-        f.get<ui::Control>(QStringLiteral("Image109")).show();
-    f.get<ui::CustomEdit>(QStringLiteral("Edit156")).setText(borrower.text());
-    if (borrower.text().isEmpty()) {
-        f.ShowMessageEntry(139);
+    if (!showFoundBook(cover, lendable))
         return false;
-    }
     ShowBorrowerLoans();
     if (borrower.text().isEmpty())
         return false;
     rows.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE NumEmprunteur =") + numberText(borrower.text()));
     rows.open();
     rows.last();
+    return takeBorrower(rows);
+}
+
+void LoanScreen::startSearch()
+{
+    const LoanControls& c = m_controls;
+    if (files::fileExists(m_frm.AppDir + QStringLiteral("Commentaires\\") + c.code.text() + QStringLiteral(".wav")))
+        c.bookComment.show();
+    c.notLendable.hide();
+    if (c.period.text().isEmpty())
+        c.period.setText(QStringLiteral("7 jours"));
+    computeReturnDate();
+}
+
+void LoanScreen::normaliseScannedFields()
+{
+    auto& code = m_controls.code;
+    auto& copyNumber = m_controls.copyNumber;
+    auto& borrower = m_controls.borrower;
+    code.setText(FixAzertyDigits(code.text()));
+    QString codeText = code.text();
+    QString copyText = copyNumber.text();
+    moveCopyLabel(codeText, copyText);
+    copyNumber.setText(copyText);
+    code.setText(codeText);
+    if (isBorrowerCard(borrower.text()))
+        borrower.setText(QString::number(borrowerNumber(withoutPrefix(borrower.text()))));
+    if (isTooLongForBorrower(borrower.text())) {
+        m_frm.application().showMessage(kTwoBooksInARow + borrower.text());
+        borrower.setText(QString());
+    }
+}
+
+void LoanScreen::showBorrowerAlone(db::Query& rows)
+{
+    if (rows.isEmpty()) {
+        m_frm.ShowMessageEntry(141);
+        m_controls.borrower.setText(QString());
+        return;
+    }
+    rows.last();
+    if (showBorrowerFrom(rows, true))
+        ShowBorrowerLoans();
+    m_controls.code.setFocus();
+}
+
+void LoanScreen::askForCode()
+{
+    m_controls.code.setFocus();
+    m_controls.code.setColor(ui::colors::yellow);
+    m_controls.copyNumber.setColor(ui::colors::yellow);
+}
+
+void LoanScreen::normaliseBookCode()
+{
+    const LoanControls& c = m_controls;
+    auto& code = c.code;
+    code.setText(upcToEan13(code.text()));
+    if (code.text().size() == 13)
+        c.borrower.setFocus();
+    setShown({c.noPhoto[0], c.noPhoto[1]}, false);
+    code.setColor(ui::colors::window);
+    c.copyNumber.setColor(ui::colors::window);
+    code.setText(FixAzertyDigitsByChar(FixAzertyDigits(code.text())));
+    setShown({&c.title, &c.author, &c.genre, &c.place, &c.bookBarcode, &c.cardBarcode}, true);
+    if (!code.text().startsWith(QLatin1String("B0"))) {
+        code.setText(KeepDigitsAndX(code.text()));
+        if (code.text().size() == 10) {
+            code.setText(catalogue::Isbn10To13(code.text()));
+            c.bookBarcode.setText(catalogue::Ean13ToFontText(code.text()));
+        }
+    }
+    code.setText(text::Trim(code.text()));
+}
+
+void LoanScreen::takeBook(db::Query& rows, bool full, QString& cover, bool& lendable)
+{
+    const LoanControls& c = m_controls;
+    const bool any = !rows.isEmpty();
+    c.title.setText(any ? fieldText(rows, "Titre") : QString());
+    c.author.setText(any ? fieldText(rows, "Auteur") : QString());
+    c.bookBarcode.setText(any ? fieldText(rows, "CodeBarres") : QString());
+    cover = any ? text::Trim(fieldText(rows, "Images")) : QString();
+    if (!full)
+        return;
+    c.genre.setText(any ? fieldText(rows, "Genre") : QString());
+    c.place.setText(any ? fieldText(rows, "LieuRangement") : QString());
+    c.copyNumber.setText(any ? fieldText(rows, "NumLivre") : QString());
+    lendable = !any || rows.fieldByName(QStringLiteral("Empruntable")).asBoolean();
+}
+
+bool LoanScreen::showFoundBook(const QString& cover, bool lendable)
+{
+    const LoanControls& c = m_controls;
+    showFolderPicture(m_frm, c.cover, catalogue::kCoversFolder, cover);
+    c.cover.setBounds(QRect(500, 253, 355, 444));
+    if (!lendable)
+        c.notLendable.show();
+    c.batchBorrower.setText(c.borrower.text());
+    if (c.borrower.text().isEmpty()) {
+        m_frm.ShowMessageEntry(139);
+        return false;
+    }
+    return true;
+}
+
+bool LoanScreen::takeBorrower(db::Query& rows)
+{
     if (rows.isEmpty() || fieldText(rows, "EmpNom").isEmpty()) {
         showBorrowerFrom(rows, false);
         return false;
@@ -436,9 +491,9 @@ bool LoanScreen::searchBody()
     m_borrowerNo = number;
     m_borrowerMail = fieldText(rows, "Mail");
     m_borrowerSet = true;
-    barcode.show();
-    auto& cardCode = f.get<ui::CustomEdit>(QStringLiteral("Edit47"));
-    cardCode.setText(borrower.text());
+    m_controls.bookBarcode.show();
+    auto& cardCode = m_controls.cardBarcode;
+    cardCode.setText(m_controls.borrower.text());
     cardCode.show();
     return true;
 }
@@ -448,17 +503,17 @@ bool LoanScreen::searchBody()
 bool LoanScreen::showBorrowerFrom(db::Query& rows, bool fromLoans)
 {
     app::TFrmPrin& f = m_frm;
-    auto& borrower = f.get<ui::CustomEdit>(QStringLiteral("Edit41"));
-    auto& surname = f.get<ui::CustomEdit>(QStringLiteral("Edit43"));
-    auto& firstName = f.get<ui::CustomEdit>(QStringLiteral("Edit42"));
-    auto& className = f.get<ui::CustomEdit>(QStringLiteral("Edit44"));
-    f.get<ui::CustomEdit>(QStringLiteral("Edit47")).setText(u'*' + borrower.text() + u'*');
+    const LoanControls& c = m_controls;
+    auto& borrower = c.borrower;
+    auto& surname = c.surname;
+    auto& firstName = c.firstName;
+    c.cardBarcode.setText(u'*' + borrower.text() + u'*');
     const bool any = !rows.isEmpty();
     if (any) {
         borrower.setText(fieldText(rows, "NumEmprunteur"));
         surname.setText(fieldText(rows, "EmpNom"));
         firstName.setText(fieldText(rows, "EmpPrenom"));
-        className.setText(fieldText(rows, fromLoans ? "EmpClasse" : "Classe"));
+        c.className.setText(fieldText(rows, fromLoans ? "EmpClasse" : "Classe"));
         if (fromLoans)
             m_borrowerMail = fieldText(rows, "Photo_rangement");
         else if (!text::Trim(fieldText(rows, "NumINE")).isEmpty())
@@ -471,55 +526,51 @@ bool LoanScreen::showBorrowerFrom(db::Query& rows, bool fromLoans)
         hideBorrowerFields();
         return false;
     }
-    for (const char* name : {"Edit42", "Edit43", "Edit44"})
-        f.get<ui::Control>(QString::fromLatin1(name)).show();
-    auto& photo = f.get<ui::Image>(QStringLiteral("Image32"));
-    const bool hasPhoto = showBorrowerPhoto(f, photo, surname.text(), firstName.text());
-    photo.setBounds(QRect(180, 575, 220, 165));
-    f.get<ui::Control>(QStringLiteral("Image33")).setVisible(!hasPhoto);
-    f.get<ui::Control>(QStringLiteral("Image34")).setVisible(!hasPhoto);
+    setShown({&c.firstName, &c.surname, &c.className}, true);
+    const bool hasPhoto = showBorrowerPhoto(f, c.photo, surname.text(), firstName.text());
+    c.photo.setBounds(QRect(180, 575, 220, 165));
+    setShown({c.noPhoto[0], c.noPhoto[1]}, !hasPhoto);
     return true;
 }
 
 void LoanScreen::hideBorrowerFields()
 {
-    for (const char* name : {"Edit42", "Edit43", "Edit44"}) {
-        auto& edit = m_frm.get<ui::CustomEdit>(QString::fromLatin1(name));
-        edit.setText(QString());
-        edit.hide();
+    const LoanControls& c = m_controls;
+    for (ui::Edit* edit : {&c.firstName, &c.surname, &c.className}) {
+        edit->setText(QString());
+        edit->hide();
     }
-    m_frm.get<ui::Control>(QStringLiteral("Edit47")).hide();
+    c.cardBarcode.hide();
 }
 
 bool LoanScreen::notInCatalogue()
 {
     app::TFrmPrin& f = m_frm;
-    auto& code = f.get<ui::CustomEdit>(QStringLiteral("Edit39"));
+    const LoanControls& c = m_controls;
+    auto& code = c.code;
     const auto answer = f.application().messageBox(f.tables.dialog(21), f.tables.dialog(22),
                                                    ui::MessageButtons::OkCancel, ui::MessageIcon::Warning);
-    for (const char* name : {"Edit40", "Edit136", "Edit138", "Edit139"})
-        f.get<ui::Control>(QString::fromLatin1(name)).hide();
+    setShown({&c.title, &c.author, &c.genre, &c.place}, false);
     if (answer == ui::ModalResult::Ok && catalogue::isIsbn13Prefix(code.text())) {
-        f.get<ui::WinControl>(QStringLiteral("Edit41")).setFocus();
+        c.borrower.setFocus();
         if (auto* entry = f.findPart<catalogue::BookEntryScreen>())
             entry->OpenBookScreenWithCode();
-        for (const char* name : {"Edit40", "Edit136", "Edit42", "Edit43", "Edit44"})
-            f.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(QString());
-        for (const char* name : {"Edit42", "Edit43", "Edit44", "Edit45", "Edit47"})
-            f.get<ui::Control>(QString::fromLatin1(name)).hide();
+        clearTexts({&c.title, &c.author, &c.firstName, &c.surname, &c.className});
+        setShown({&c.firstName, &c.surname, &c.className, &c.bookBarcode, &c.cardBarcode}, false);
         return false;
     }
     code.setText(QString());
     code.setFocus();
-    f.get<ui::CustomEdit>(QStringLiteral("Edit100")).setText(QString());
-    f.get<ui::CustomEdit>(QStringLiteral("Edit41")).setText(QString());
+    c.issue.setText(QString());
+    c.borrower.setText(QString());
     return false;
 }
 
 void LoanScreen::ShowBorrowerLoans()
 {
     app::TFrmPrin& f = m_frm;
-    auto& borrower = f.get<ui::CustomEdit>(QStringLiteral("Edit41"));
+    const LoanControls& c = m_controls;
+    auto& borrower = c.borrower;
     borrower.setText(text::UpperCase(borrower.text()));
     const QString typed = borrower.text();
     if (typed.size() >= 3 && typed.front() >= u'A' && typed.front() <= u'Z') {
@@ -541,14 +592,14 @@ void LoanScreen::ShowBorrowerLoans()
                  QStringLiteral(" ORDER by DateRetour"));
     loans.open();
     const QDate today = f.application().clock().currentDateTime().date();
-    for (const char* slot : kLoanStripSlots)
-        f.get<ui::Image>(QString::fromLatin1(slot)).clearPicture();
+    for (ui::Image* slot : c.stripCovers)
+        slot->clearPicture();
     int count = 0;
     int overdue = 0;
     for (loans.first(); !loans.eof(); loans.next()) {
         const QDateTime due = loans.fieldByName(QStringLiteral("DateRetour")).asDateTime();
-        if (count < 4) {
-            auto& slot = f.get<ui::Image>(QString::fromLatin1(kLoanStripSlots[count]));
+        if (count < int(c.stripCovers.size())) {
+            ui::Image& slot = *c.stripCovers[size_t(count)];
             showFolderPicture(f, slot, catalogue::kCoversFolder, text::Trim(fieldText(loans, "Images").left(30)));
             slot.setHint(fieldText(loans, "Titre").left(50));
         }
@@ -556,72 +607,69 @@ void LoanScreen::ShowBorrowerLoans()
         if (!fieldText(loans, "DateRetour").isEmpty() && today > due.date())
             ++overdue;
     }
-    f.get<ui::CustomEdit>(QStringLiteral("Edit111")).setText(QString::number(count));
-    f.get<ui::CustomEdit>(QStringLiteral("Edit112")).setText(QString::number(overdue));
-    for (const char* name : {"Edit42", "Edit43", "Edit44"})
-        f.get<ui::Control>(QString::fromLatin1(name)).show();
+    c.loanCount.setText(QString::number(count));
+    c.overdueCount.setText(QString::number(overdue));
+    setShown({&c.firstName, &c.surname, &c.className}, true);
     borrower.setColor(ui::colors::window);
 }
 
 void LoanScreen::clearPictures()
 {
-    for (const char* name : {"Image31", "Image32", "Image105", "Image106", "Image107", "Image108"})
-        m_frm.get<ui::Image>(QString::fromLatin1(name)).clearPicture();
+    m_controls.cover.clearPicture();
+    m_controls.photo.clearPicture();
+    for (ui::Image* slot : m_controls.stripCovers)
+        slot->clearPicture();
 }
 
 void LoanScreen::Button39Click()
 {
-    app::TFrmPrin& f = m_frm;
+    const LoanControls& c = m_controls;
     m_borrowerSet = false;
-    f.get<ui::WinControl>(QStringLiteral("Edit39")).setFocus();
-    for (const char* name : {"Edit39", "Edit100", "Edit40", "Edit136", "Edit41", "Edit42", "Edit43", "Edit44", "Edit133"})
-        f.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(QString());
-    for (const char* name : {"Edit40", "Edit136", "Edit138", "Edit139", "Edit42", "Edit43", "Edit44", "Image33",
-                             "Image109", "Image34", "Edit45", "Edit47", "Edit100", "Button40"})
-        f.get<ui::Control>(QString::fromLatin1(name)).hide();
+    c.code.setFocus();
+    clearTexts({&c.code, &c.issue, &c.title, &c.author, &c.borrower, &c.firstName, &c.surname, &c.className,
+                &c.copyNumber});
+    setShown({&c.title, &c.author, &c.genre, &c.place, &c.firstName, &c.surname, &c.className, c.noPhoto[0],
+              &c.notLendable, c.noPhoto[1], &c.bookBarcode, &c.cardBarcode, &c.issue, &c.lend},
+             false);
     clearPictures();
-    f.get<ui::Control>(QStringLiteral("Button39")).show();
-    f.get<ui::Control>(QStringLiteral("Button41")).show();
-    f.get<ui::CustomEdit>(QStringLiteral("Edit46")).setColor(ui::colors::window);
+    c.cancel.show();
+    c.search.show();
+    c.returnDate.setColor(ui::colors::window);
 }
 
 void LoanScreen::CheckBox16Click()
 {
-    app::TFrmPrin& f = m_frm;
-    if (f.get<ui::CheckBox>(QStringLiteral("CheckBox16")).checked()) {
-        f.application().showMessage(QStringLiteral("Autorise l'emprunt de plusieurs livres par le même emprunteur, "
-                                                   "pour aller plus vite scanner 2 X pour valider"));
+    const LoanControls& c = m_controls;
+    if (c.batch.checked()) {
+        m_frm.application().showMessage(QStringLiteral("Autorise l'emprunt de plusieurs livres par le même emprunteur, "
+                                                       "pour aller plus vite scanner 2 X pour valider"));
         return;
     }
-    for (const char* name : {"Edit41", "Edit156"})
-        f.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(QString());
-    for (const char* name : {"Edit42", "Edit43", "Edit44"})
-        f.get<ui::Control>(QString::fromLatin1(name)).hide();
+    clearTexts({&c.borrower, &c.batchBorrower});
+    setShown({&c.firstName, &c.surname, &c.className}, false);
 }
 
 void LoanScreen::Button42Click()
 {
-    app::TFrmPrin& f = m_frm;
+    const LoanControls& c = m_controls;
     m_borrowerSet = false;
-    for (const char* name : {"Edit39", "Edit40", "Edit136", "Edit138", "Edit139", "Edit41", "Edit45", "Label81",
-                             "Label82", "Label83", "Label87", "Button40", "Button41", "Button42", "Image31"})
-        f.get<ui::Control>(QString::fromLatin1(name)).hide();
-    for (const char* name : {"Edit42", "Edit43", "Edit44"}) {
-        auto& edit = f.get<ui::CustomEdit>(QString::fromLatin1(name));
-        edit.setText(QString());
-        edit.setVisible(name != std::string_view("Edit44"));
-    }
-    f.get<ui::WinControl>(QStringLiteral("Edit43")).setFocus();
-    for (const char* name : {"Button39", "Button43", "Button44"})
-        f.get<ui::Control>(QString::fromLatin1(name)).show();
-    f.get<ui::Image>(QStringLiteral("Image32")).clearPicture();
+    setShown({&c.code, &c.title, &c.author, &c.genre, &c.place, &c.borrower, &c.bookBarcode, &c.codeLabel,
+              &c.titleLabel, &c.borrowerLabel, &c.classLabel, &c.lend, &c.search, &c.forgotNumber, &c.cover},
+             false);
+    clearTexts({&c.firstName, &c.surname, &c.className});
+    setShown({&c.firstName, &c.surname}, true);
+    c.className.hide();
+    c.surname.setFocus();
+    setShown({&c.cancel, &c.findNumber, &c.cancelFind}, true);
+    c.photo.clearPicture();
 }
 
 void LoanScreen::Button43Click()
 {
     app::TFrmPrin& f = m_frm;
-    const QString surname = f.get<ui::CustomEdit>(QStringLiteral("Edit43")).text();
-    const QString firstName = f.get<ui::CustomEdit>(QStringLiteral("Edit42")).text();
+    const LoanControls& c = m_controls;
+    const QString surname = c.surname.text();
+    const QString firstName = c.firstName.text();
     if (surname.isEmpty() && firstName.isEmpty()) {
         RestoreLoanScreenFields();
         return;
@@ -636,27 +684,25 @@ void LoanScreen::Button43Click()
     matches.last();
     // The names found go on screen; the borrower the loan goes to is set by the search that follows.
     const bool any = !matches.isEmpty();
-    f.get<ui::CustomEdit>(QStringLiteral("Edit41")).setText(any ? fieldText(matches, "NumEmprunteur") : QString());
-    f.get<ui::CustomEdit>(QStringLiteral("Edit43")).setText(any ? fieldText(matches, "EmpNom") : QString());
-    f.get<ui::CustomEdit>(QStringLiteral("Edit42")).setText(any ? fieldText(matches, "EmpPrenom") : QString());
-    f.get<ui::CustomEdit>(QStringLiteral("Edit44")).setText(any ? fieldText(matches, "Classe") : QString());
-    showBorrowerPhoto(f, f.get<ui::Image>(QStringLiteral("Image32")), fieldText(matches, "EmpNom"),
-                      fieldText(matches, "EmpPrenom"));
+    c.borrower.setText(any ? fieldText(matches, "NumEmprunteur") : QString());
+    c.surname.setText(any ? fieldText(matches, "EmpNom") : QString());
+    c.firstName.setText(any ? fieldText(matches, "EmpPrenom") : QString());
+    c.className.setText(any ? fieldText(matches, "Classe") : QString());
+    showBorrowerPhoto(f, c.photo, fieldText(matches, "EmpNom"), fieldText(matches, "EmpPrenom"));
     RestoreLoanScreenFields();
-    f.get<ui::Control>(QStringLiteral("Button40")).hide();
-    f.get<ui::WinControl>(QStringLiteral("Edit39")).setFocus();
+    c.lend.hide();
+    c.code.setFocus();
 }
 
 void LoanScreen::RestoreLoanScreenFields()
 {
-    app::TFrmPrin& f = m_frm;
-    for (const char* name : {"Edit39", "Edit40", "Edit41", "Edit42", "Edit43", "Edit44", "Edit45", "Label81", "Label82",
-                             "Label83", "Label87", "Button39", "Button41", "Button42", "Image31"})
-        f.get<ui::Control>(QString::fromLatin1(name)).show();
+    const LoanControls& c = m_controls;
+    setShown({&c.code, &c.title, &c.borrower, &c.firstName, &c.surname, &c.className, &c.bookBarcode, &c.codeLabel,
+              &c.titleLabel, &c.borrowerLabel, &c.classLabel, &c.cancel, &c.search, &c.forgotNumber, &c.cover},
+             true);
     // "Emprunter" waits for a search: only a search sets the borrower the loan goes to.
-    f.get<ui::Control>(QStringLiteral("Button40")).setVisible(m_borrowerSet);
-    for (const char* name : {"Edit136", "Edit138", "Edit139", "Button43", "Button44", "Edit100"})
-        f.get<ui::Control>(QString::fromLatin1(name)).hide();
+    c.lend.setVisible(m_borrowerSet);
+    setShown({&c.author, &c.genre, &c.place, &c.findNumber, &c.cancelFind, &c.issue}, false);
 }
 
 }  // namespace loans

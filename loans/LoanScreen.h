@@ -3,6 +3,8 @@
 // the copies and the borrower and shows the borrower's current loans, and leaves the focus on
 // "Emprunter" (Lending). The borrower the next loan goes to is only ever set by a search that
 // found both the book and that borrower.
+#include "loans/LoanControls.h"
+
 #include <QDate>
 #include <QString>
 
@@ -21,7 +23,9 @@ void ClickLoanSearch(app::TFrmPrin& frm);
 
 class LoanScreen {
 public:
-    explicit LoanScreen(app::TFrmPrin& frm);
+    LoanScreen(app::TFrmPrin& frm, const LoanControls& controls);
+
+    const LoanControls& controls() const { return m_controls; }
 
     void E1Click();
     void ShowLoanScreen();
@@ -53,12 +57,33 @@ public:
 private:
     void open(bool hideComment);
     bool searchBody();
+    bool findBookAndBorrower();
+    // The comment mark, the lending mark and the return date as each search starts.
+    void startSearch();
+    // The scanned texts in the code, copy-number and borrower fields put in their own fields and
+    // read as the keyboard meant them.
+    void normaliseScannedFields();
+    // A borrower number alone: that borrower's loans on screen.
+    void showBorrowerAlone(db::Query& rows);
+    // Neither a code nor a copy number: both fields marked for the librarian.
+    void askForCode();
+    // The code as the catalogue stores it, the book fields shown for what the search finds.
+    void normaliseBookCode();
+    // The found copy's title, author, barcode and cover (and with `full` its genre, place, number
+    // and whether it may be lent); empty when no row was found.
+    void takeBook(db::Query& rows, bool full, QString& cover, bool& lendable);
+    // The found copy's cover, its lending mark and the batch borrower; false when no borrower
+    // number was given.
+    bool showFoundBook(const QString& cover, bool lendable);
+    // The borrower's row read: true when the loan may go to him.
+    bool takeBorrower(db::Query& rows);
     void computeReturnDate();
     bool showBorrowerFrom(db::Query& rows, bool fromLoans);
     void hideBorrowerFields();
     bool notInCatalogue();
 
     app::TFrmPrin& m_frm;
+    LoanControls m_controls;
     QDate m_returnDate;
     int m_borrowerNo = 0;
     QString m_borrowerMail;

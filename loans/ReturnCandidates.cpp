@@ -3,14 +3,17 @@
 #include "app/FrmPrin.h"
 #include "app/Login.h"
 #include "catalogue/BookCodes.h"
-#include "loans/ReturnLayout.h"
 #include "loans/BorrowerPhoto.h"
 #include "loans/ReturnPictures.h"
 #include "loans/ReturnScreen.h"
 #include "platform/db/Query.h"
 #include "platform/text/PascalText.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Panel.h"
 
 namespace loans {
 
@@ -21,33 +24,36 @@ const QString kLoansHeading = QStringLiteral("Liste des livres actuellement empr
 
 }  // namespace
 
-ReturnCandidates::ReturnCandidates(app::TFrmPrin& frm) : m_frm(frm)
+ReturnCandidates::ReturnCandidates(app::TFrmPrin& frm, const ReturnControls& controls)
+    : m_frm(frm), m_controls(controls)
 {
-    for (int k = 1; k <= int(kReturnStripSlots.size()); ++k)
-        frm.get<ui::Control>(QString::fromLatin1(kReturnStripSlots[size_t(k - 1)])).onClick = [this, k] { stripClick(k); };
-    for (int k = 1; k <= int(kReturnPhotoSlots.size()); ++k)
-        frm.get<ui::Control>(QString::fromLatin1(kReturnPhotoSlots[size_t(k - 1)])).onClick = [this, k] { photoClick(k); };
-    for (int k = 1; k <= int(kReturnListRows.size()); ++k)
-        frm.get<ui::Control>(QString::fromLatin1(kReturnListRows[size_t(k - 1)])).onClick = [this, k] { rowClick(k); };
+    const ReturnControls& c = m_controls;
+    for (int k = 1; k <= int(c.stripCovers.size()); ++k)
+        c.stripCovers[size_t(k - 1)]->onClick = [this, k] { stripClick(k); };
+    for (int k = 1; k <= int(c.photoSlots.size()); ++k)
+        c.photoSlots[size_t(k - 1)]->onClick = [this, k] { photoClick(k); };
+    for (int k = 1; k <= int(c.listRows.size()); ++k)
+        c.listRows[size_t(k - 1)]->onClick = [this, k] { rowClick(k); };
 }
 
 void ReturnCandidates::beginCandidates()
 {
-    m_frm.get<ui::Control>(QStringLiteral("Label197")).setText(kCandidatesHeading);
-    for (const char* row : kReturnListRows)
-        m_frm.get<ui::Control>(QString::fromLatin1(row)).setText(QString());
+    m_controls.listHeading.setText(kCandidatesHeading);
+    for (ui::Label* row : m_controls.listRows)
+        row->setText(QString());
 }
 
 void ReturnCandidates::ShowCandidate(int k, const QString& borrowerNo, const QString& surname,
                                      const QString& firstName, const QString& className)
 {
+    const ReturnControls& c = m_controls;
     const QString text = firstName + u' ' + surname + u' ' + className;
-    if (k <= int(kReturnListRows.size())) {
-        m_frm.get<ui::Control>(QString::fromLatin1(kReturnListRows[size_t(k - 1)])).setText(text);
+    if (k <= int(c.listRows.size())) {
+        c.listRows[size_t(k - 1)]->setText(text);
         m_candidateSlots[size_t(k - 1)] = borrowerNo;
     }
-    if (k <= int(kReturnPhotoSlots.size())) {
-        auto& photo = m_frm.get<ui::Image>(QString::fromLatin1(kReturnPhotoSlots[size_t(k - 1)]));
+    if (k <= int(c.photoSlots.size())) {
+        ui::Image& photo = *c.photoSlots[size_t(k - 1)];
         photo.setHint(text);
         showBorrowerPhoto(m_frm, photo, text::Trim(surname), text::Trim(firstName));
     }
@@ -55,10 +61,11 @@ void ReturnCandidates::ShowCandidate(int k, const QString& borrowerNo, const QSt
 
 void ReturnCandidates::ListBorrowerLoans(const QString& borrowerNo)
 {
-    for (const char* field : kReturnBookFields)
-        m_frm.get<ui::CustomEdit>(QString::fromLatin1(field)).setText(QString());
-    m_frm.get<ui::Control>(QStringLiteral("Panel23")).show();
-    m_frm.get<ui::Control>(QStringLiteral("Label197")).setText(kLoansHeading);
+    const ReturnControls& c = m_controls;
+    for (ui::Edit* field : bookFields(c))
+        field->setText(QString());
+    c.listPanel.show();
+    c.listHeading.setText(kLoansHeading);
     const QString number = text::Trim(borrowerNo);
     if (catalogue::isAllDigits(number)) {
         db::Query loans(m_frm.db.ADOConnection1);
@@ -66,32 +73,33 @@ void ReturnCandidates::ListBorrowerLoans(const QString& borrowerNo)
                      QStringLiteral(" ORDER BY DateRetour"));
         loans.open();
         int i = 1;
-        for (loans.first(); !loans.eof() && i <= int(kReturnListRows.size()); loans.next(), ++i) {
+        for (loans.first(); !loans.eof() && i <= int(c.listRows.size()); loans.next(), ++i) {
             LoanSlot& slot = m_loanSlots[size_t(i - 1)];
             slot.isbn13 = loans.fieldByName(QStringLiteral("Isbn13")).asString().left(20);
             slot.title = loans.fieldByName(QStringLiteral("titre")).asString().left(50);
             slot.numLivre = loans.fieldByName(QStringLiteral("NumLivre")).asString().left(20);
             const QString text = slot.isbn13 + u' ' + slot.title;
-            m_frm.get<ui::Control>(QString::fromLatin1(kReturnListRows[size_t(i - 1)])).setText(text);
-            if (i <= int(kReturnStripSlots.size())) {
-                auto& cover = m_frm.get<ui::Image>(QString::fromLatin1(kReturnStripSlots[size_t(i - 1)]));
+            c.listRows[size_t(i - 1)]->setText(text);
+            if (i <= int(c.stripCovers.size())) {
+                ui::Image& cover = *c.stripCovers[size_t(i - 1)];
                 showReturnCover(m_frm, cover, loans.fieldByName(QStringLiteral("Images")).asString());
                 cover.setHint(text);
             }
         }
     }
-    m_frm.get<ui::Control>(QStringLiteral("Button49")).show();
+    c.cancel.show();
 }
 
 void ReturnCandidates::ShowLoanStrip(const QString& borrowerNo, StripVariant variant)
 {
+    const ReturnControls& c = m_controls;
     const QString number = text::Trim(borrowerNo);
     if (variant == StripVariant::InSearch && number.isEmpty()) {
         m_frm.ShowMessageEntry(207);
         return;
     }
-    for (const char* slot : kReturnStripSlots)
-        m_frm.get<ui::Image>(QString::fromLatin1(slot)).clearPicture();
+    for (ui::Image* slot : c.stripCovers)
+        slot->clearPicture();
     if (!catalogue::isAllDigits(number))
         return;
     db::Query loans(m_frm.db.ADOConnection1);
@@ -99,8 +107,8 @@ void ReturnCandidates::ShowLoanStrip(const QString& borrowerNo, StripVariant var
                  QStringLiteral(" ORDER BY DateRetour"));
     loans.open();
     int i = 1;
-    for (loans.first(); !loans.eof() && i <= int(kReturnStripSlots.size()); loans.next(), ++i) {
-        auto& cover = m_frm.get<ui::Image>(QString::fromLatin1(kReturnStripSlots[size_t(i - 1)]));
+    for (loans.first(); !loans.eof() && i <= int(c.stripCovers.size()); loans.next(), ++i) {
+        ui::Image& cover = *c.stripCovers[size_t(i - 1)];
         showReturnCover(m_frm, cover, loans.fieldByName(QStringLiteral("Images")).asString());
         if (variant != StripVariant::AfterReturn)
             continue;
@@ -117,9 +125,9 @@ void ReturnCandidates::pickLoan(int k)
 {
     if (!app::requireAdministrator(m_frm))
         return;
-    m_frm.get<ui::CustomEdit>(QStringLiteral("Edit48")).setText(m_loanSlots[size_t(k - 1)].isbn13);
-    m_frm.get<ui::CustomEdit>(QStringLiteral("Edit134")).setText(m_loanSlots[size_t(k - 1)].numLivre);
-    m_frm.get<ui::Control>(QStringLiteral("Panel23")).hide();
+    m_controls.code.setText(m_loanSlots[size_t(k - 1)].isbn13);
+    m_controls.copyNumber.setText(m_loanSlots[size_t(k - 1)].numLivre);
+    m_controls.listPanel.hide();
     ClickReturnSearch(m_frm);
 }
 
@@ -132,8 +140,8 @@ void ReturnCandidates::photoClick(int slot)
 {
     if (!app::requireAdministrator(m_frm))
         return;
-    m_frm.get<ui::CustomEdit>(QStringLiteral("Edit49")).setText(m_candidateSlots[size_t(slot - 1)]);
-    auto& search = m_frm.get<ui::WinControl>(QStringLiteral("Button46"));
+    m_controls.borrower.setText(m_candidateSlots[size_t(slot - 1)]);
+    auto& search = m_controls.search;
     if (slot == 1)
         search.show();
     search.setFocus();
@@ -143,20 +151,20 @@ void ReturnCandidates::photoClick(int slot)
 
 void ReturnCandidates::rowClick(int row)
 {
-    if (m_frm.get<ui::CustomEdit>(QStringLiteral("Edit48")).text().isEmpty()) {
+    if (m_controls.code.text().isEmpty()) {
         pickLoan(row);
         return;
     }
     if (row <= 2) {
-        m_frm.get<ui::WinControl>(QStringLiteral("Button49")).setFocus();
+        m_controls.cancel.setFocus();
         clearPhotoSlots();
         ClickReturnSearch(m_frm);
     } else if (row <= 12) {
         m_frm.application().showMessage(QStringLiteral("Numéro emprunteur SVP"));
-        m_frm.get<ui::WinControl>(QStringLiteral("Button49")).setFocus();
+        m_controls.cancel.setFocus();
     } else {
-        m_frm.get<ui::CustomEdit>(QStringLiteral("Edit49")).setText(m_candidateSlots[size_t(row - 1)]);
-        m_frm.get<ui::WinControl>(QStringLiteral("Button46")).setFocus();
+        m_controls.borrower.setText(m_candidateSlots[size_t(row - 1)]);
+        m_controls.search.setFocus();
         clearPhotoSlots();
         ClickReturnSearch(m_frm);
     }
@@ -164,8 +172,8 @@ void ReturnCandidates::rowClick(int row)
 
 void ReturnCandidates::clearPhotoSlots()
 {
-    for (const char* slot : kReturnPhotoSlots)
-        m_frm.get<ui::Image>(QString::fromLatin1(slot)).clearPicture();
+    for (ui::Image* slot : m_controls.photoSlots)
+        slot->clearPicture();
 }
 
 }  // namespace loans

@@ -3,6 +3,8 @@
 // who hold the title just scanned, with their photos) or loan-list mode (one pupil's loans), the
 // strip of four covers and the five photo slots. Every pick fills the fields and presses
 // "Chercher" by the screen's simulated click.
+#include "loans/ReturnControls.h"
+
 #include <QString>
 #include <array>
 
@@ -14,7 +16,7 @@ namespace loans {
 
 class ReturnCandidates {
 public:
-    explicit ReturnCandidates(app::TFrmPrin& frm);
+    ReturnCandidates(app::TFrmPrin& frm, const ReturnControls& controls);
 
     // Candidate mode: the heading and 14 empty rows.
     void beginCandidates();
@@ -49,6 +51,7 @@ private:
     void pickLoan(int k);
 
     app::TFrmPrin& m_frm;
+    ReturnControls m_controls;
     std::array<LoanSlot, 14> m_loanSlots;
     std::array<QString, 14> m_candidateSlots;
 };

@@ -5,12 +5,14 @@
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
 #include "catalogue/StockTakeStateFile.h"
+#include "loans/ControlGroups.h"
 #include "loans/LoanHistory.h"
 #include "loans/ReturnCandidates.h"
 #include "loans/ReturnLayout.h"
 #include "loans/ReturnPictures.h"
 #include "loans/ReturnScreen.h"
 #include "loans/ReturnSearch.h"
+#include "loans/RowText.h"
 #include "loans/ScannedCode.h"
 #include "platform/db/Query.h"
 #include "platform/db/Transaction.h"
@@ -19,6 +21,7 @@
 #include "platform/text/DateText.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
@@ -42,19 +45,18 @@ QString withoutCopyNumberMark(const QString& firstName)
 }  // namespace
 
 ReturnCopy::ReturnCopy(app::TFrmPrin& frm, ReturnScreen& screen, ReturnSearch& search, ReturnCandidates& candidates)
-    : m_frm(frm), m_screen(screen), m_search(search), m_candidates(candidates)
+    : m_frm(frm), m_screen(screen), m_controls(screen.controls()), m_search(search), m_candidates(candidates)
 {
-    frm.get<ui::Control>(QStringLiteral("Button48")).onClick = [this] { Button48Click(); };
+    m_controls.store.onClick = [this] { Button48Click(); };
 }
 
 void ReturnCopy::Button48Click()
 {
     app::TFrmPrin& f = m_frm;
-    auto edit = [&f](const char* name) -> ui::CustomEdit& { return f.get<ui::CustomEdit>(QString::fromLatin1(name)); };
-    auto& code = edit("Edit48");
-    auto& copyNumber = edit("Edit134");
-    auto& borrower = edit("Edit49");
-    auto& issue = edit("Edit101");
+    auto& code = m_controls.code;
+    auto& copyNumber = m_controls.copyNumber;
+    auto& borrower = m_controls.borrower;
+    auto& issue = m_controls.issue;
 
     const QString number = text::Trim(copyNumber.text());
     const QString codeText = text::Trim(code.text());
@@ -91,9 +93,8 @@ void ReturnCopy::Button48Click()
     }
     if (!row.sql().isEmpty())
         row.open();
-    auto value = [&row](const char* field) { return row.fieldByName(QString::fromLatin1(field)).asString(); };
     // Only a copy that is out comes back; anything else writes nothing.
-    if (!row.active() || row.isEmpty() || value("EmpNom").isEmpty()) {
+    if (!row.active() || row.isEmpty() || fieldText(row, "EmpNom").isEmpty()) {
         f.ShowMessageEntry(number.isEmpty() ? 210 : 209);
         code.setText(QString());
         code.setFocus();
@@ -103,18 +104,16 @@ void ReturnCopy::Button48Click()
     const qint64 holder = row.fieldByName(QStringLiteral("NumEmprunteur")).asInteger();
     if (!number.isEmpty())
         m_screen.ReturnBorrowerNo = QString::number(holder);
-    const QString place = value("LieuRangement");
-    const qint64 numLivre = row.fieldByName(QStringLiteral("Numlivre")).asInteger();
-    const QString title = value("Titre");
-    const QString author = value("Auteur");
-    const QString genre = value("Genre");
-    const QString coverName = text::Trim(value("Images"));
-    // Pressed straight after the candidate list, the name fields are still empty: the row knows.
-    if (edit("Edit50").text().isEmpty()) {
-        edit("Edit50").setText(value("EmpNom"));
-        edit("Edit51").setText(value("EmpPrenom"));
-        edit("Edit52").setText(value("EmpClasse"));
-    }
+    const ReturnedCopy copy = readReturnedCopy(row);
+    fillHolderNames(row);
+    giveBack(row, holder, copy);
+}
+
+// The loan cleared from the copy's row and the holder's count lowered together, then the journal,
+// the cover filed in the loan history, and the screen ready for the next code.
+void ReturnCopy::giveBack(db::Query& row, qint64 holder, const ReturnedCopy& copy)
+{
+    app::TFrmPrin& f = m_frm;
 
     const QDate today = f.application().clock().currentDateTime().date();
     {
@@ -143,22 +142,53 @@ void ReturnCopy::Button48Click()
         unit.commit();
     }
 
-    auto& firstName = edit("Edit51");
+    journalReturn(today, copy, holder);
+    // The holder's names go before the screen is reset.
+    const QString className = m_controls.className.text();
+    fileCoverInHistory(className, m_controls.surname.text(), m_controls.firstName.text(), copy.title, copy.coverName);
+    resetScreen();
+    showShelfAndNextLoans(copy.place, className);
+}
+
+ReturnCopy::ReturnedCopy ReturnCopy::readReturnedCopy(db::Query& row)
+{
+    return ReturnedCopy{row.fieldByName(QStringLiteral("Numlivre")).asInteger(), fieldText(row, "LieuRangement"),
+                        fieldText(row, "Titre"),  fieldText(row, "Auteur"),
+                        fieldText(row, "Genre"),  text::Trim(fieldText(row, "Images"))};
+}
+
+// Pressed straight after the candidate list, the name fields are still empty: the row knows.
+void ReturnCopy::fillHolderNames(db::Query& row)
+{
+    const ReturnControls& c = m_controls;
+    if (!c.surname.text().isEmpty())
+        return;
+    c.surname.setText(fieldText(row, "EmpNom"));
+    c.firstName.setText(fieldText(row, "EmpPrenom"));
+    c.className.setText(fieldText(row, "EmpClasse"));
+}
+
+void ReturnCopy::journalReturn(const QDate& today, const ReturnedCopy& copy, qint64 holder)
+{
+    app::TFrmPrin& f = m_frm;
+    const ReturnControls& c = m_controls;
+    auto& firstName = c.firstName;
     firstName.setText(withoutCopyNumberMark(firstName.text()));
-    edit("Edit132").setText(QString());
-    const QString surname = edit("Edit50").text();
-    const QString className = edit("Edit52").text();
-    const QString line = journal::returnLine(today, code.text(), numLivre, title, author, surname, firstName.text(),
-                                             className, QString::number(holder), genre);
+    c.dueDate.setText(QString());
+    const QString line = journal::returnLine(today, c.code.text(), copy.numLivre, copy.title, copy.author,
+                                             c.surname.text(), firstName.text(), c.className.text(),
+                                             QString::number(holder), copy.genre);
     if (!journal::appendJournalLine(f.OutputFile, f.AppDir, line))
         f.application().messageBox(QStringLiteral("Le livre est rendu, mais la ligne du journal n'a pas pu être "
                                                   "ajoutée au fichier ") +
                                        f.AppDir + QStringLiteral("Journal.csv"),
                                    f.application().title(), ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+}
 
-    fileCoverInHistory(className, surname, firstName.text(), title, coverName);
-    resetScreen();
-    auto& shelf = f.get<ui::Image>(QStringLiteral("Image47"));
+void ReturnCopy::showShelfAndNextLoans(const QString& place, const QString& className)
+{
+    app::TFrmPrin& f = m_frm;
+    auto& shelf = m_controls.shelfPicture;
     if (const QString shelfPicture = files::folderFilePath(catalogue::kPlacePicturesFolder, place);
         !shelfPicture.isEmpty() && showPictureIfExists(f, shelf, shelfPicture))
         shelf.setBounds(returnLayout::kShelfPicture);
@@ -186,27 +216,21 @@ void ReturnCopy::fileCoverInHistory(const QString& className, const QString& sur
 
 void ReturnCopy::resetScreen()
 {
-    app::TFrmPrin& f = m_frm;
-    auto edit = [&f](const char* name) -> ui::CustomEdit& { return f.get<ui::CustomEdit>(QString::fromLatin1(name)); };
-    f.get<ui::Control>(QStringLiteral("Label91")).show();
-    f.get<ui::Control>(QStringLiteral("Edit49")).show();
-    for (const char* name : {"Label92", "Label93", "Label94", "Label95", "Label212", "Label214", "Edit50", "Edit51",
-                             "Edit52", "Edit53", "Edit135", "Edit137", "Edit140", "Edit132", "Label207"})
-        f.get<ui::Control>(QString::fromLatin1(name)).hide();
-    edit("Edit48").setText(QString());
-    edit("Edit48").setFocus();
-    edit("Edit134").setText(QString());
-    f.get<ui::Control>(QStringLiteral("Button46")).show();
-    f.get<ui::Control>(QStringLiteral("Button49")).show();
-    f.get<ui::Control>(QStringLiteral("Button48")).hide();
-    for (const char* name : {"Edit50", "Edit51", "Edit52", "Edit132"})
-        edit(name).setText(QString());
+    const ReturnControls& c = m_controls;
+    m_screen.hideResultFields();
+    c.code.setText(QString());
+    c.code.setFocus();
+    c.copyNumber.setText(QString());
+    c.search.show();
+    c.cancel.show();
+    c.store.hide();
+    clearTexts({&c.surname, &c.firstName, &c.className, &c.dueDate});
     // With the automatic return on, the pupil's number stays for the next book.
-    if (!f.get<ui::CheckBox>(QStringLiteral("CheckBox39")).checked())
-        edit("Edit49").setText(QString());
-    edit("Edit101").setText(QString());
-    f.get<ui::Control>(QStringLiteral("Edit101")).hide();
-    f.get<ui::Control>(QStringLiteral("Image45")).setBounds(returnLayout::kCoverAfterReturn);
+    if (!c.autoReturn.checked())
+        c.borrower.setText(QString());
+    c.issue.setText(QString());
+    c.issue.hide();
+    c.cover.setBounds(returnLayout::kCoverAfterReturn);
 }
 
 }  // namespace loans

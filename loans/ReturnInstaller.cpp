@@ -12,13 +12,12 @@ namespace loans {
 
 void installReturnScreen(app::TFrmPrin& frm)
 {
-    buildReturnScreen(frm);
-    auto& candidates = frm.addPart<ReturnCandidates>(frm);
-    auto& screen = frm.addPart<ReturnScreen>(frm, candidates);
+    const ReturnControls controls = buildReturnScreen(frm);
+    auto& candidates = frm.addPart<ReturnCandidates>(frm, controls);
+    auto& screen = frm.addPart<ReturnScreen>(frm, controls, candidates);
     auto& search = frm.addPart<ReturnSearch>(frm, screen, candidates);
     frm.addPart<ReturnCopy>(frm, screen, search, candidates);
-    placeComplementsVoiceIcons(frm);
-    frm.addPart<VoiceComments>(frm);
+    frm.addPart<VoiceComments>(frm, screen, placeComplementsVoiceIcons(frm));
 }
 
 }  // namespace loans

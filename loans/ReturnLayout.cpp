@@ -16,6 +16,22 @@ namespace {
 
 using catalogue::placeControl;
 
+// Rows 1 to 14 of the candidates panel, strip slots 1 to 4, photo slots 1 to 5.
+constexpr std::array<const char*, 14> kListRows = {"Label198", "Label199", "Label200", "Label201", "Label202",
+                                                   "Label203", "Label204", "Label205", "Label206", "Label217",
+                                                   "Label218", "Label219", "Label220", "Label221"};
+constexpr std::array<const char*, 4> kStripSlots = {"Image89", "Image92", "Image110", "Image42"};
+constexpr std::array<const char*, 5> kPhotoSlots = {"Image35", "Image36", "Image38", "Image39", "Image41"};
+
+template <class T, size_t N>
+std::array<T*, N> returnControlBank(app::TFrmPrin& frm, const std::array<const char*, N>& names)
+{
+    std::array<T*, N> controls;
+    for (size_t i = 0; i < N; ++i)
+        controls[i] = &frm.get<T>(QString::fromLatin1(names[i]));
+    return controls;
+}
+
 constexpr int kLabelLeft = 20;
 constexpr int kFieldLeft = 120;
 constexpr int kFieldWidth = 200;
@@ -74,14 +90,14 @@ void buildReturnPictures(app::TFrmPrin& frm, ui::Panel* screen)
     placeControl<ui::Image>(frm, "Image46", screen, QRect(334, 166, 110, 140))->setStretch(true);
     placeControl<ui::Image>(frm, "Image47", screen, returnLayout::kShelfPicture)->setStretch(true);
     int left = 460;
-    for (const char* slot : kReturnStripSlots) {
+    for (const char* slot : kStripSlots) {
         auto* image = placeControl<ui::Image>(frm, slot, screen, QRect(left, 10, 80, 100));
         image->setStretch(true);
         image->setShowHint(true);
         left += 90;
     }
     int top = 145;
-    for (const char* slot : kReturnPhotoSlots) {
+    for (const char* slot : kPhotoSlots) {
         auto* image = placeControl<ui::Image>(frm, slot, screen, QRect(880, top, 100, 100));
         image->setStretch(true);
         image->setShowHint(true);
@@ -100,7 +116,7 @@ void buildCandidatesPanel(app::TFrmPrin& frm, ui::Panel* screen)
     auto* heading = placeControl<ui::Label>(frm, "Label197", panel, QRect(8, 6, 388, 18));
     heading->setFont(rowFont);
     int top = 30;
-    for (const char* row : kReturnListRows) {
+    for (const char* row : kListRows) {
         auto* label = placeControl<ui::Label>(frm, row, panel, QRect(8, top, 388, 18), QStringLiteral("-"));
         label->setFont(rowFont);
         top += 25;
@@ -139,14 +155,63 @@ void buildVoiceIcons(app::TFrmPrin& frm, ui::Panel* screen)
 
 }  // namespace
 
-void buildReturnScreen(app::TFrmPrin& frm)
+ReturnControls buildReturnScreen(app::TFrmPrin& frm)
 {
-    auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel15"));
-    buildReturnFields(frm, screen);
-    buildReturnButtons(frm, screen);
-    buildReturnPictures(frm, screen);
-    buildCandidatesPanel(frm, screen);
-    buildVoiceIcons(frm, screen);
+    auto& screen = frm.get<ui::Panel>(QStringLiteral("Panel15"));
+    buildReturnFields(frm, &screen);
+    buildReturnButtons(frm, &screen);
+    buildReturnPictures(frm, &screen);
+    buildCandidatesPanel(frm, &screen);
+    buildVoiceIcons(frm, &screen);
+    const auto label = [&frm](const char* name) -> ui::Label& { return frm.get<ui::Label>(QString::fromLatin1(name)); };
+    const auto edit = [&frm](const char* name) -> ui::Edit& { return frm.get<ui::Edit>(QString::fromLatin1(name)); };
+    const auto button = [&frm](const char* name) -> ui::Button& { return frm.get<ui::Button>(QString::fromLatin1(name)); };
+    const auto image = [&frm](const char* name) -> ui::Image& { return frm.get<ui::Image>(QString::fromLatin1(name)); };
+    return ReturnControls{
+        .screen = screen,
+        .code = edit("Edit48"),
+        .issue = edit("Edit101"),
+        .copyNumber = edit("Edit134"),
+        .borrowerLabel = label("Label91"),
+        .borrower = edit("Edit49"),
+        .surnameLabel = label("Label92"),
+        .surname = edit("Edit50"),
+        .firstNameLabel = label("Label93"),
+        .firstName = edit("Edit51"),
+        .classLabel = label("Label94"),
+        .className = edit("Edit52"),
+        .titleLabel = label("Label95"),
+        .title = edit("Edit53"),
+        .authorLabel = label("Label212"),
+        .author = edit("Edit135"),
+        .genreLabel = label("Label214"),
+        .genre = edit("Edit137"),
+        .place = edit("Edit140"),
+        .dueDateLabel = label("Label207"),
+        .dueDate = edit("Edit132"),
+        .holders = edit("Edit54"),
+        .search = button("Button46"),
+        .cancel = button("Button49"),
+        .store = button("Button48"),
+        .coverSearch = button("Button24"),
+        .autoReturn = frm.get<ui::CheckBox>(QStringLiteral("CheckBox39")),
+        .cover = image("Image45"),
+        .photo = image("Image46"),
+        .shelfPicture = image("Image47"),
+        .stripCovers = returnControlBank<ui::Image>(frm, kStripSlots),
+        .photoSlots = returnControlBank<ui::Image>(frm, kPhotoSlots),
+        .listPanel = frm.get<ui::Panel>(QStringLiteral("Panel23")),
+        .listHeading = label("Label197"),
+        .listRows = returnControlBank<ui::Label>(frm, kListRows),
+        .record = image("Image51"),
+        .recordLit = image("Image67"),
+        .recording = image("Image68"),
+        .stopRecording = image("Image53"),
+        .play = image("Image52"),
+        .playLit = image("Image69"),
+        .playing = image("Image70"),
+        .stopPlaying = image("Image54"),
+    };
 }
 
 }  // namespace loans

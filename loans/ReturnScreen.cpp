@@ -4,29 +4,25 @@
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
 #include "catalogue/IsbnConversions.h"
+#include "loans/BorrowerPhoto.h"
+#include "loans/ControlGroups.h"
 #include "loans/ReturnCandidates.h"
 #include "loans/ReturnLayout.h"
-#include "loans/BorrowerPhoto.h"
 #include "loans/ReturnPictures.h"
+#include "loans/RowText.h"
 #include "loans/ScannedCode.h"
 #include "platform/db/Query.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Keys.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Panel.h"
 
 namespace loans {
-
-namespace {
-
-// Labels and fields of a found loan; the screen waiting for a code shows only the borrower's.
-constexpr const char* kResultControls[] = {"Label92", "Label93", "Label94", "Label95", "Label212", "Label214",
-                                           "Edit50",  "Edit51",  "Edit52",  "Edit53",  "Edit135",  "Edit137",
-                                           "Edit140", "Edit132", "Label207"};
-
-}  // namespace
 
 void ClickReturnSearch(app::TFrmPrin& frm)
 {
@@ -34,56 +30,68 @@ void ClickReturnSearch(app::TFrmPrin& frm)
     frm.application().input().leftClick();
 }
 
-ReturnScreen::ReturnScreen(app::TFrmPrin& frm, ReturnCandidates& candidates) : m_frm(frm), m_candidates(candidates)
+namespace {
+
+// Labels and fields of a found loan; the screen waiting for a code shows only the borrower's.
+std::array<ui::Control*, 15> resultControls(const ReturnControls& c)
 {
+    return {&c.surnameLabel, &c.firstNameLabel, &c.classLabel, &c.titleLabel, &c.authorLabel,
+            &c.genreLabel,   &c.surname,        &c.firstName,  &c.className,  &c.title,
+            &c.author,       &c.genre,          &c.place,      &c.dueDate,    &c.dueDateLabel};
+}
+
+}  // namespace
+
+ReturnScreen::ReturnScreen(app::TFrmPrin& frm, const ReturnControls& controls, ReturnCandidates& candidates)
+    : m_frm(frm), m_controls(controls), m_candidates(candidates)
+{
+    const ReturnControls& c = m_controls;
     frm.handlers.bind(QStringLiteral("Rendre1Click"), [this] { ShowReturnScreen(); });
     frm.handlers.bind(QStringLiteral("ShowReturnScreen"), [this] { ShowReturnScreen(); });
     frm.handlers.bind(QStringLiteral("ClickReturnSearch"), [&frm] { ClickReturnSearch(frm); });
-    for (const char* name : {"Edit48", "Edit134"}) {
-        auto& edit = frm.get<ui::CustomEdit>(QString::fromLatin1(name));
-        edit.onChange = [this] { Edit48Change(); };
-        edit.onKeyPress = [this](QChar& key) { Edit48KeyPress(key); };
+    for (ui::Edit* edit : {&c.code, &c.copyNumber}) {
+        edit->onChange = [this] { Edit48Change(); };
+        edit->onKeyPress = [this](QChar& key) { Edit48KeyPress(key); };
     }
-    frm.get<ui::CustomEdit>(QStringLiteral("Edit49")).onKeyPress = [this](QChar& key) { Edit49KeyPress(key); };
-    frm.get<ui::CustomEdit>(QStringLiteral("Edit101")).onKeyPress = [this](QChar& key) { Edit101KeyPress(key); };
-    frm.get<ui::Control>(QStringLiteral("Button49")).onClick = [this] { Button49Click(); };
-    frm.get<ui::Control>(QStringLiteral("Button24")).onClick = [&frm] { frm.handlers.run(QStringLiteral("SpeedButton33Click")); };
+    c.borrower.onKeyPress = [this](QChar& key) { Edit49KeyPress(key); };
+    c.issue.onKeyPress = [this](QChar& key) { Edit101KeyPress(key); };
+    c.cancel.onClick = [this] { Button49Click(); };
+    c.coverSearch.onClick = [&frm] { frm.handlers.run(QStringLiteral("SpeedButton33Click")); };
 }
 
 void ReturnScreen::ShowReturnScreen()
 {
     app::TFrmPrin& f = m_frm;
-    f.get<ui::Control>(QStringLiteral("Panel23")).hide();
+    const ReturnControls& c = m_controls;
+    c.listPanel.hide();
     for (const char* name : {"Panel1", "Panel2", "Panel3", "Panel4", "Panel5", "Panel6", "Panel7", "Panel8", "Panel9",
                              "Panel12", "Panel13", "Panel14", "Panel16", "Panel17", "Panel18", "Panel21", "Panel25",
                              "Panel26"})
         f.setVisibleIfBuilt(QString::fromLatin1(name), false);
-    f.get<ui::Control>(QStringLiteral("Edit101")).hide();
-    for (const char* name : kReturnBookFields)
-        f.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(QString());
-    f.get<ui::CustomEdit>(QStringLiteral("Edit49")).setText(QString());
-    f.get<ui::CustomEdit>(QStringLiteral("Edit134")).setText(QString());
-    for (const char* slot : kReturnStripSlots)
-        f.get<ui::Image>(QString::fromLatin1(slot)).clearPicture();
-    for (const char* slot : kReturnPhotoSlots)
-        f.get<ui::Image>(QString::fromLatin1(slot)).clearPicture();
-    f.get<ui::CustomEdit>(QStringLiteral("Edit48")).setText(QString());
+    c.issue.hide();
+    for (ui::Edit* field : bookFields(c))
+        field->setText(QString());
+    c.borrower.setText(QString());
+    c.copyNumber.setText(QString());
+    for (ui::Image* slot : c.stripCovers)
+        slot->clearPicture();
+    for (ui::Image* slot : c.photoSlots)
+        slot->clearPicture();
+    c.code.setText(QString());
 
-    auto& screen = f.get<ui::Control>(QStringLiteral("Panel15"));
-    screen.setTop(44);
-    screen.show();
+    c.screen.setTop(44);
+    c.screen.show();
     for (const char* name : {"Recherche", "Liste", "Identification"})
         f.setVisibleIfBuilt(QString::fromLatin1(name), false);
 
     hideResultFields();
-    auto& borrower = f.get<ui::CustomEdit>(QStringLiteral("Edit49"));
-    borrower.setColor(ui::colors::white);
-    f.get<ui::WinControl>(QStringLiteral("Edit48")).setFocus();
-    f.get<ui::Control>(QStringLiteral("Button46")).show();
-    f.get<ui::Control>(QStringLiteral("Button49")).show();
-    f.get<ui::Control>(QStringLiteral("Button48")).hide();
-    for (const char* name : {"Image45", "Image46", "Image47"})
-        f.get<ui::Image>(QString::fromLatin1(name)).clearPicture();
+    c.borrower.setColor(ui::colors::white);
+    c.code.setFocus();
+    c.search.show();
+    c.cancel.show();
+    c.store.hide();
+    for (ui::Image* picture : {&c.cover, &c.photo, &c.shelfPicture})
+        picture->clearPicture();
 
     ui::Input& input = f.application().input();
     if (input.capsLock()) {
@@ -100,15 +108,15 @@ void ReturnScreen::ShowReturnScreen()
 
 void ReturnScreen::hideResultFields()
 {
-    m_frm.get<ui::Control>(QStringLiteral("Label91")).show();
-    m_frm.get<ui::Control>(QStringLiteral("Edit49")).show();
-    for (const char* name : kResultControls)
-        m_frm.get<ui::Control>(QString::fromLatin1(name)).hide();
+    m_controls.borrowerLabel.show();
+    m_controls.borrower.show();
+    setShown(resultControls(m_controls), false);
 }
 
 void ReturnScreen::Edit48Change()
 {
-    auto& code = m_frm.get<ui::CustomEdit>(QStringLiteral("Edit48"));
+    const ReturnControls& c = m_controls;
+    auto& code = c.code;
     if (code.text() == kSwitchDeskWord) {
         m_frm.handlers.run(QStringLiteral("ShowLoanScreen"));
         return;
@@ -117,7 +125,7 @@ void ReturnScreen::Edit48Change()
         return;
     code.setText(FixAzertyDigitsByChar(code.text()));
     if (catalogue::isPressCode(code.text())) {
-        auto& issue = m_frm.get<ui::CustomEdit>(QStringLiteral("Edit101"));
+        auto& issue = c.issue;
         issue.setText(QString());
         issue.show();
         issue.setFocus();
@@ -125,18 +133,17 @@ void ReturnScreen::Edit48Change()
     } else {
         code.setText(code.text().left(13));
         m_frm.FlushKeyboardInput();
-        m_frm.get<ui::Control>(QStringLiteral("Panel23")).hide();
+        c.listPanel.hide();
     }
     FindReturnCandidates();
 
     m_frm.MovePointer(70, 670);
-    auto& store = m_frm.get<ui::WinControl>(QStringLiteral("Button48"));
-    store.show();
-    store.setFocus();
-    if (!m_frm.get<ui::CheckBox>(QStringLiteral("CheckBox39")).checked())
+    c.store.show();
+    c.store.setFocus();
+    if (!c.autoReturn.checked())
         return;
     // Without a borrower number there is no list to show and nothing to return.
-    const QString borrower = text::Trim(m_frm.get<ui::CustomEdit>(QStringLiteral("Edit49")).text());
+    const QString borrower = text::Trim(c.borrower.text());
     if (borrower.isEmpty())
         return;
     m_candidates.ListBorrowerLoans(borrower);
@@ -147,23 +154,11 @@ void ReturnScreen::Edit48Change()
 void ReturnScreen::FindReturnCandidates()
 {
     app::TFrmPrin& f = m_frm;
-    auto edit = [&f](const char* name) -> ui::CustomEdit& { return f.get<ui::CustomEdit>(QString::fromLatin1(name)); };
-    auto& cover = f.get<ui::Image>(QStringLiteral("Image45"));
-    for (const char* name : {"Image45", "Image46", "Image47", "Image89"})
-        f.get<ui::Image>(QString::fromLatin1(name)).clearPicture();
-    for (const char* slot : kReturnPhotoSlots)
-        f.get<ui::Image>(QString::fromLatin1(slot)).clearPicture();
-    cover.setBounds(returnLayout::kCover);
+    auto& code = m_controls.code;
+    clearLookUpPictures();
+    normaliseLookUpCode();
 
-    auto& code = edit("Edit48");
-    QString text = FixAzertyDigits(code.text()).left(13);
-    if (text.contains(QLatin1String("00000000")))
-        text = text::Copy(text, 9, 5);
-    if (text.size() == 10 && !text.startsWith(QLatin1String("B0")))
-        text = catalogue::Isbn10To13(text);
-    code.setText(text);
-
-    auto& issue = edit("Edit101");
+    auto& issue = m_controls.issue;
     db::Query rows(f.db.ADOConnection1);
     if (catalogue::isPressCode(code.text())) {
         if (issue.text().isEmpty()) {
@@ -180,110 +175,147 @@ void ReturnScreen::FindReturnCandidates()
     }
     rows.addSql(QStringLiteral("ORDER BY NumLivre"));
     rows.open();
-    auto value = [&rows](const char* field) { return rows.fieldByName(QString::fromLatin1(field)).asString(); };
 
     if (rows.isEmpty()) {
         nothingToReturn(10);
         return;
     }
+    HeldLoan loan;
+    const int count = listCandidates(rows, loan);
+    if (count == 0)
+        noHolder(rows);
+    else if (count == 1)
+        showSingleHolder(loan);
+    else
+        askWhichHolder();
+}
 
+void ReturnScreen::clearLookUpPictures()
+{
+    const ReturnControls& c = m_controls;
+    for (ui::Image* picture : {&c.cover, &c.photo, &c.shelfPicture, c.stripCovers[0]})
+        picture->clearPicture();
+    for (ui::Image* slot : c.photoSlots)
+        slot->clearPicture();
+    c.cover.setBounds(returnLayout::kCover);
+}
+
+void ReturnScreen::normaliseLookUpCode()
+{
+    auto& code = m_controls.code;
+    QString text = FixAzertyDigits(code.text()).left(13);
+    if (text.contains(QLatin1String("00000000")))
+        text = text::Copy(text, 9, 5);
+    if (text.size() == 10 && !text.startsWith(QLatin1String("B0")))
+        text = catalogue::Isbn10To13(text);
+    code.setText(text);
+}
+
+int ReturnScreen::listCandidates(db::Query& rows, HeldLoan& loan)
+{
+    const ReturnControls& c = m_controls;
     rows.first();
-    edit("Edit54").setText(text::Trim(value("EmpNom")));
-    f.get<ui::Control>(QStringLiteral("Edit53")).show();
-    f.get<ui::Control>(QStringLiteral("Edit135")).show();
-    f.get<ui::Control>(QStringLiteral("Edit137")).hide();
-    f.get<ui::Control>(QStringLiteral("Edit140")).hide();
+    c.holders.setText(text::Trim(fieldText(rows, "EmpNom")));
+    setShown({&c.title, &c.author}, true);
+    setShown({&c.genre, &c.place}, false);
     m_candidates.beginCandidates();
 
     // The loan shown for a single holder is that holder's own row: its book values and due date.
-    struct Loan {
-        QString borrowerNo, surname, firstName, className, cover, title, author, genre, place, dueDate;
-    } loan;
     int count = 0;
     for (; !rows.eof(); rows.next()) {
-        if (value("EmpNom").isEmpty())
+        if (fieldText(rows, "EmpNom").isEmpty())
             continue;
         // A loan by copy number carries its mark in the first name and is never a candidate.
-        if (value("EmpPrenom").contains(u'*'))
+        if (fieldText(rows, "EmpPrenom").contains(u'*'))
             continue;
         ++count;
-        loan = Loan{QString::number(rows.fieldByName(QStringLiteral("NumEmprunteur")).asInteger()),
-                    value("EmpNom"), value("EmpPrenom"), value("EmpClasse"), text::Trim(value("Images")),
-                    value("Titre"), value("Auteur"), value("Genre"), value("LieuRangement"), value("DateRetour")};
+        loan = HeldLoan{QString::number(rows.fieldByName(QStringLiteral("NumEmprunteur")).asInteger()),
+                        fieldText(rows, "EmpNom"),
+                        fieldText(rows, "EmpPrenom"),
+                        fieldText(rows, "EmpClasse"),
+                        text::Trim(fieldText(rows, "Images")),
+                        fieldText(rows, "Titre"),
+                        fieldText(rows, "Auteur"),
+                        fieldText(rows, "Genre"),
+                        fieldText(rows, "LieuRangement"),
+                        fieldText(rows, "DateRetour")};
         m_candidates.ShowCandidate(count, loan.borrowerNo, loan.surname, loan.firstName, loan.className);
     }
-    edit("Edit54").setText(QString::number(count));
+    c.holders.setText(QString::number(count));
+    return count;
+}
 
-    if (count == 0) {
-        rows.last();
-        const QString title = value("Titre");
-        edit("Edit53").setText(title);
-        edit("Edit135").setText(value("Auteur"));
-        edit("Edit137").setText(value("Genre"));
-        edit("Edit140").setText(value("LieuRangement"));
-        showReturnCover(f, cover, value("Images"));
-        if (title.isEmpty()) {
-            nothingToReturn(11);
-        } else {
-            f.application().showMessage(f.tables.message(12) + u'\r' + f.tables.message(13));
-            code.setText(QString());
-            f.FlushKeyboardInput();
-            code.setFocus();
-            for (const char* name : kReturnBookFields)
-                f.get<ui::Control>(QString::fromLatin1(name)).hide();
-            issue.setText(QString());
-        }
+void ReturnScreen::noHolder(db::Query& rows)
+{
+    app::TFrmPrin& f = m_frm;
+    const ReturnControls& c = m_controls;
+    rows.last();
+    const QString title = fieldText(rows, "Titre");
+    c.title.setText(title);
+    c.author.setText(fieldText(rows, "Auteur"));
+    c.genre.setText(fieldText(rows, "Genre"));
+    c.place.setText(fieldText(rows, "LieuRangement"));
+    showReturnCover(f, c.cover, fieldText(rows, "Images"));
+    if (title.isEmpty()) {
+        nothingToReturn(11);
         return;
     }
+    f.application().showMessage(f.tables.message(12) + u'\r' + f.tables.message(13));
+    c.code.setText(QString());
+    f.FlushKeyboardInput();
+    c.code.setFocus();
+    setShown(bookFields(c), false);
+    c.issue.setText(QString());
+}
 
-    if (count == 1) {
-        ReturnSingleMatch = true;
-        edit("Edit53").setText(loan.title);
-        edit("Edit135").setText(loan.author);
-        edit("Edit137").setText(loan.genre);
-        edit("Edit140").setText(loan.place);
-        edit("Edit132").setText(loan.dueDate);
-        edit("Edit50").setText(loan.surname);
-        edit("Edit51").setText(loan.firstName);
-        edit("Edit52").setText(loan.className);
-        edit("Edit49").setText(loan.borrowerNo);
-        ReturnBorrowerNo = edit("Edit49").text();
-        showReturnCover(f, cover, loan.cover);
-        showBorrowerPhoto(f, f.get<ui::Image>(QStringLiteral("Image46")), edit("Edit50").text(), edit("Edit51").text());
-        f.get<ui::Control>(QStringLiteral("Label91")).show();
-        f.get<ui::Control>(QStringLiteral("Edit49")).show();
-        for (const char* name : kResultControls)
-            f.get<ui::Control>(QString::fromLatin1(name)).show();
-        f.get<ui::Control>(QStringLiteral("Button46")).hide();
-        f.get<ui::Control>(QStringLiteral("Button48")).show();
-        f.get<ui::Control>(QStringLiteral("Button49")).show();
-        issue.hide();
-        m_candidates.ShowLoanStrip(edit("Edit49").text(), ReturnCandidates::StripVariant::AfterLookUp);
-        f.get<ui::WinControl>(QStringLiteral("Button48")).setFocus();
-        return;
-    }
+void ReturnScreen::showSingleHolder(const HeldLoan& loan)
+{
+    const ReturnControls& c = m_controls;
+    ReturnSingleMatch = true;
+    c.title.setText(loan.title);
+    c.author.setText(loan.author);
+    c.genre.setText(loan.genre);
+    c.place.setText(loan.place);
+    c.dueDate.setText(loan.dueDate);
+    c.surname.setText(loan.surname);
+    c.firstName.setText(loan.firstName);
+    c.className.setText(loan.className);
+    c.borrower.setText(loan.borrowerNo);
+    ReturnBorrowerNo = c.borrower.text();
+    showReturnCover(m_frm, c.cover, loan.cover);
+    showBorrowerPhoto(m_frm, c.photo, c.surname.text(), c.firstName.text());
+    c.borrowerLabel.show();
+    c.borrower.show();
+    setShown(resultControls(c), true);
+    c.search.hide();
+    c.store.show();
+    c.cancel.show();
+    c.issue.hide();
+    m_candidates.ShowLoanStrip(c.borrower.text(), ReturnCandidates::StripVariant::AfterLookUp);
+    c.store.setFocus();
+}
 
+void ReturnScreen::askWhichHolder()
+{
+    const ReturnControls& c = m_controls;
     ReturnSingleMatch = false;
-    for (const char* name : {"Label91", "Label95", "Label212", "Label214", "Edit49"})
-        f.get<ui::Control>(QString::fromLatin1(name)).show();
-    for (const char* name : kReturnBookFields)
-        f.get<ui::Control>(QString::fromLatin1(name)).show();
-    edit("Edit49").setFocus();
-    f.get<ui::Control>(QStringLiteral("Button46")).show();
-    f.get<ui::Control>(QStringLiteral("Button48")).hide();
-    f.get<ui::Control>(QStringLiteral("Panel23")).show();
+    setShown({&c.borrowerLabel, &c.titleLabel, &c.authorLabel, &c.genreLabel, &c.borrower}, true);
+    setShown(bookFields(c), true);
+    c.borrower.setFocus();
+    c.search.show();
+    c.store.hide();
+    c.listPanel.show();
 }
 
 void ReturnScreen::nothingToReturn(int message)
 {
-    auto& code = m_frm.get<ui::CustomEdit>(QStringLiteral("Edit48"));
+    const ReturnControls& c = m_controls;
     m_frm.ShowMessageEntry(message);
-    code.setText(QString());
-    for (const char* name : kReturnBookFields)
-        m_frm.get<ui::Control>(QString::fromLatin1(name)).hide();
-    m_frm.get<ui::Image>(QStringLiteral("Image45")).clearPicture();
-    code.setFocus();
-    m_frm.get<ui::CustomEdit>(QStringLiteral("Edit101")).setText(QString());
+    c.code.setText(QString());
+    setShown(bookFields(c), false);
+    c.cover.clearPicture();
+    c.code.setFocus();
+    c.issue.setText(QString());
 }
 
 void ReturnScreen::Edit48KeyPress(QChar& key)
@@ -291,25 +323,26 @@ void ReturnScreen::Edit48KeyPress(QChar& key)
     if (key != kEnter)
         return;
     app::TFrmPrin& f = m_frm;
-    auto& code = f.get<ui::CustomEdit>(QStringLiteral("Edit48"));
+    const ReturnControls& c = m_controls;
+    auto& code = c.code;
     if (code.text() == kSwitchDeskWord) {
         f.handlers.run(QStringLiteral("ShowLoanScreen"));
         return;
     }
     code.setText(FixAzertyDigits(code.text()));
     if (isBorrowerCard(code.text())) {
-        f.get<ui::CustomEdit>(QStringLiteral("Edit49")).setText(withoutPrefix(code.text()));
+        c.borrower.setText(withoutPrefix(code.text()));
         code.setText(QString());
         code.setFocus();
         return;
     }
     if (isCopyLabel(code.text())) {
         const QString rest = withoutPrefix(code.text());
-        auto& copyNumber = f.get<ui::CustomEdit>(QStringLiteral("Edit134"));
+        auto& copyNumber = c.copyNumber;
         copyNumber.setText(rest);
         code.setText(QString());
         copyNumber.setText(ResolveCopyLabel(f.db.ADOConnection1, rest).copyNumber);
-        f.get<ui::WinControl>(QStringLiteral("Button46")).setFocus();
+        c.search.setFocus();
         f.MovePointer(110, 580);
         f.application().input().leftClick();
         return;
@@ -321,15 +354,14 @@ void ReturnScreen::Edit48KeyPress(QChar& key)
         code.setText(QStringLiteral("00000000") + code.text());
         return;
     }
-    if (f.get<ui::CustomEdit>(QStringLiteral("Edit49")).text().isEmpty()) {
-        f.get<ui::Control>(QStringLiteral("Edit49")).show();
+    if (c.borrower.text().isEmpty()) {
+        c.borrower.show();
         return;
     }
     f.MovePointer(70, 670);
-    auto& store = f.get<ui::WinControl>(QStringLiteral("Button48"));
-    store.show();
-    store.setFocus();
-    if (f.get<ui::CheckBox>(QStringLiteral("CheckBox39")).checked() && !code.text().isEmpty())
+    c.store.show();
+    c.store.setFocus();
+    if (c.autoReturn.checked() && !code.text().isEmpty())
         f.application().input().leftClick();
 }
 
@@ -337,10 +369,10 @@ void ReturnScreen::Edit49KeyPress(QChar& key)
 {
     if (key != kEnter)
         return;
-    auto& borrower = m_frm.get<ui::CustomEdit>(QStringLiteral("Edit49"));
+    auto& borrower = m_controls.borrower;
     borrower.setText(FixAzertyDigits(withoutCardPrefix(borrower.text())));
     m_frm.MovePointer(70, 570);
-    m_frm.get<ui::WinControl>(QStringLiteral("Button46")).setFocus();
+    m_controls.search.setFocus();
     m_frm.application().input().leftClick();
 }
 
@@ -348,35 +380,33 @@ void ReturnScreen::Edit101KeyPress(QChar& key)
 {
     if (key != kEnter)
         return;
-    auto& issue = m_frm.get<ui::CustomEdit>(QStringLiteral("Edit101"));
+    auto& issue = m_controls.issue;
     issue.setText(FixAzertyDigits(issue.text()));
     if (issue.text().size() < 3)
         return;
-    auto& borrower = m_frm.get<ui::CustomEdit>(QStringLiteral("Edit49"));
+    auto& borrower = m_controls.borrower;
     borrower.setFocus();
     borrower.setColor(ui::colors::yellow);
 }
 
 void ReturnScreen::Button49Click()
 {
-    app::TFrmPrin& f = m_frm;
-    f.get<ui::Control>(QStringLiteral("Panel23")).hide();
+    const ReturnControls& c = m_controls;
+    c.listPanel.hide();
     hideResultFields();
-    auto& code = f.get<ui::CustomEdit>(QStringLiteral("Edit48"));
-    code.setText(QString());
-    code.setFocus();
-    f.get<ui::Control>(QStringLiteral("Button46")).show();
-    f.get<ui::Control>(QStringLiteral("Button49")).show();
-    f.get<ui::Control>(QStringLiteral("Button48")).hide();
-    for (const char* name : {"Edit50", "Edit51", "Edit52", "Edit49", "Edit132", "Edit134"})
-        f.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(QString());
-    f.get<ui::Control>(QStringLiteral("Edit101")).hide();
-    for (const char* slot : kReturnStripSlots)
-        f.get<ui::Image>(QString::fromLatin1(slot)).clearPicture();
-    for (const char* slot : kReturnPhotoSlots)
-        f.get<ui::Image>(QString::fromLatin1(slot)).clearPicture();
-    for (const char* name : {"Image45", "Image46", "Image47"})
-        f.get<ui::Image>(QString::fromLatin1(name)).clearPicture();
+    c.code.setText(QString());
+    c.code.setFocus();
+    c.search.show();
+    c.cancel.show();
+    c.store.hide();
+    clearTexts({&c.surname, &c.firstName, &c.className, &c.borrower, &c.dueDate, &c.copyNumber});
+    c.issue.hide();
+    for (ui::Image* slot : c.stripCovers)
+        slot->clearPicture();
+    for (ui::Image* slot : c.photoSlots)
+        slot->clearPicture();
+    for (ui::Image* picture : {&c.cover, &c.photo, &c.shelfPicture})
+        picture->clearPicture();
 }
 
 }  // namespace loans

@@ -4,25 +4,33 @@
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
 #include "catalogue/IsbnConversions.h"
+#include "loans/BorrowerPhoto.h"
+#include "loans/ControlGroups.h"
 #include "loans/ReturnCandidates.h"
 #include "loans/ReturnLayout.h"
-#include "loans/BorrowerPhoto.h"
 #include "loans/ReturnPictures.h"
 #include "loans/ReturnScreen.h"
 #include "loans/ScannedCode.h"
 #include "platform/db/Query.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Panel.h"
 
 namespace loans {
 
 namespace {
 
-constexpr const char* kShownFields[] = {"Label91", "Label92", "Label93", "Label94", "Label95", "Label212",
-                                        "Label214", "Edit49",  "Edit50",  "Edit51",  "Edit52",  "Edit132",
-                                        "Label207", "Edit53",  "Edit135", "Edit137", "Edit140"};
+// The labels and fields of a found loan, the borrower's with them.
+std::array<ui::Control*, 17> shownFields(const ReturnControls& c)
+{
+    return {&c.borrowerLabel, &c.surnameLabel, &c.firstNameLabel, &c.classLabel, &c.titleLabel, &c.authorLabel,
+            &c.genreLabel,    &c.borrower,     &c.surname,        &c.firstName,  &c.className,  &c.dueDate,
+            &c.dueDateLabel,  &c.title,        &c.author,         &c.genre,      &c.place};
+}
 
 QString padToFive(const QString& code)
 {
@@ -37,42 +45,42 @@ QString text(db::DataSet& rows, const char* field)
 }  // namespace
 
 ReturnSearch::ReturnSearch(app::TFrmPrin& frm, ReturnScreen& screen, ReturnCandidates& candidates)
-    : m_frm(frm), m_screen(screen), m_candidates(candidates)
+    : m_frm(frm), m_screen(screen), m_controls(screen.controls()), m_candidates(candidates)
 {
-    frm.get<ui::Control>(QStringLiteral("Button46")).onClick = [this] { Button46Click(); };
+    m_controls.search.onClick = [this] { Button46Click(); };
 }
 
 void ReturnSearch::fillBookFields(db::DataSet& row)
 {
     const bool onRow = !row.isEmpty() && !row.eof();
     const char* columns[] = {"Titre", "Auteur", "Genre", "LieuRangement"};
-    for (size_t i = 0; i < kReturnBookFields.size(); ++i)
-        m_frm.get<ui::CustomEdit>(QString::fromLatin1(kReturnBookFields[i])).setText(onRow ? text(row, columns[i]) : QString());
+    const auto fields = bookFields(m_controls);
+    for (size_t i = 0; i < fields.size(); ++i)
+        fields[i]->setText(onRow ? text(row, columns[i]) : QString());
 }
 
 void ReturnSearch::backToCode()
 {
-    auto& code = m_frm.get<ui::CustomEdit>(QStringLiteral("Edit48"));
+    auto& code = m_controls.code;
     code.setText(QString());
     code.setFocus();
-    auto& issue = m_frm.get<ui::CustomEdit>(QStringLiteral("Edit101"));
+    auto& issue = m_controls.issue;
     issue.setText(QString());
     issue.hide();
 }
 
 void ReturnSearch::ShowReturnFields()
 {
-    for (const char* name : kShownFields)
-        m_frm.get<ui::Control>(QString::fromLatin1(name)).show();
+    const ReturnControls& c = m_controls;
+    setShown(shownFields(c), true);
     m_screen.ReturnSingleMatch = false;
-    auto& borrower = m_frm.get<ui::CustomEdit>(QStringLiteral("Edit49"));
+    auto& borrower = c.borrower;
     borrower.setFocus();
     borrower.setColor(ui::colors::yellow);
-    m_frm.get<ui::Control>(QStringLiteral("Button46")).show();
-    m_frm.get<ui::Control>(QStringLiteral("Button48")).hide();
-    if (!m_frm.get<ui::CustomEdit>(QStringLiteral("Edit134")).text().isEmpty()
-        && m_frm.get<ui::CustomEdit>(QStringLiteral("Edit48")).text().isEmpty()) {
-        m_frm.get<ui::Control>(QStringLiteral("Panel23")).hide();
+    c.search.show();
+    c.store.hide();
+    if (!c.copyNumber.text().isEmpty() && c.code.text().isEmpty()) {
+        c.listPanel.hide();
         m_screen.ReturnSingleMatch = true;
     }
 }
@@ -80,48 +88,23 @@ void ReturnSearch::ShowReturnFields()
 void ReturnSearch::Button46Click()
 {
     app::TFrmPrin& f = m_frm;
-    auto edit = [&f](const char* name) -> ui::CustomEdit& { return f.get<ui::CustomEdit>(QString::fromLatin1(name)); };
-    auto& code = edit("Edit48");
-    auto& copyNumber = edit("Edit134");
-    auto& borrower = edit("Edit49");
-    auto& issue = edit("Edit101");
+    auto& code = m_controls.code;
+    auto& copyNumber = m_controls.copyNumber;
+    auto& borrower = m_controls.borrower;
 
-    f.get<ui::Control>(QStringLiteral("Panel23")).hide();
+    m_controls.listPanel.hide();
     if (code.text() == kSwitchDeskWord) {
         f.handlers.run(QStringLiteral("ShowLoanScreen"));
         return;
     }
-    borrower.setText(FixAzertyDigits(borrower.text()));
-    if (isBorrowerCard(borrower.text()))
-        borrower.setText(QString::number(borrowerNumber(withoutPrefix(borrower.text()))));
-    code.setText(FixAzertyDigits(code.text()));
-    if (isCopyLabel(copyNumber.text())) {
-        copyNumber.setText(withoutPrefix(copyNumber.text()));
-        code.setText(QString());
-    }
-    if (isCopyLabel(code.text())) {
-        copyNumber.setText(withoutPrefix(code.text()));
-        code.setText(QString());
-    }
-    copyNumber.setText(FixAzertyDigits(copyNumber.text()));
-    for (const char* row : kReturnListRows)
-        f.get<ui::Control>(QString::fromLatin1(row)).setText(QString());
-
+    normaliseSearchFields();
+    for (ui::Label* row : m_controls.listRows)
+        row->setText(QString());
     if (code.text().isEmpty() && copyNumber.text().isEmpty() && !borrower.text().isEmpty()) {
-        m_candidates.ListBorrowerLoans(borrower.text());
-        ShowReturnFields();
-        f.get<ui::Control>(QStringLiteral("Button49")).show();
+        listBorrowerLoans();
         return;
     }
-
-    auto& cover = f.get<ui::Image>(QStringLiteral("Image45"));
-    for (const char* name : {"Image45", "Image46", "Image47"})
-        f.get<ui::Image>(QString::fromLatin1(name)).clearPicture();
-    cover.setBounds(returnLayout::kCover);
-    code.setText(FixAzertyDigits(code.text()));
-    if (isIsbn10Form(code.text()))
-        code.setText(catalogue::Isbn10To13(code.text()));
-
+    startCodeSearch();
     FindCopyByNumber();
     if (code.text().isEmpty() || !copyNumber.text().isEmpty())
         return;
@@ -143,6 +126,17 @@ void ReturnSearch::Button46Click()
     if (isIsbn10Form(code.text()))
         code.setText(catalogue::Isbn10To13(code.text()));
     code.setText(upcToEan13(code.text()));
+    findHeldCopies();
+}
+
+// The copies of the code that are out, then the one the borrower in the field holds.
+void ReturnSearch::findHeldCopies()
+{
+    app::TFrmPrin& f = m_frm;
+    auto& code = m_controls.code;
+    auto& borrower = m_controls.borrower;
+    auto& issue = m_controls.issue;
+    int count = 0;
 
     db::Query rows(f.db.ADOConnection1);
     auto search = [&](const QString& codeText, const QString& issueCondition, bool onlyOut) {
@@ -191,26 +185,64 @@ void ReturnSearch::Button46Click()
             rows.clearSql();
             rows.addSql(QStringLiteral("SELECT * FROM table1 WHERE NumEmprunteur =") + QString::number(holder));
             rows.open();
-            for (const char* slot : kReturnStripSlots)
-                f.get<ui::Image>(QString::fromLatin1(slot)).clearPicture();
+            for (ui::Image* slot : m_controls.stripCovers)
+                slot->clearPicture();
         }
     }
     matchBorrower(rows);
+}
+
+void ReturnSearch::normaliseSearchFields()
+{
+    const ReturnControls& c = m_controls;
+    auto& code = c.code;
+    auto& copyNumber = c.copyNumber;
+    auto& borrower = c.borrower;
+    borrower.setText(FixAzertyDigits(borrower.text()));
+    if (isBorrowerCard(borrower.text()))
+        borrower.setText(QString::number(borrowerNumber(withoutPrefix(borrower.text()))));
+    code.setText(FixAzertyDigits(code.text()));
+    if (isCopyLabel(copyNumber.text())) {
+        copyNumber.setText(withoutPrefix(copyNumber.text()));
+        code.setText(QString());
+    }
+    if (isCopyLabel(code.text())) {
+        copyNumber.setText(withoutPrefix(code.text()));
+        code.setText(QString());
+    }
+    copyNumber.setText(FixAzertyDigits(copyNumber.text()));
+}
+
+void ReturnSearch::listBorrowerLoans()
+{
+    m_candidates.ListBorrowerLoans(m_controls.borrower.text());
+    ShowReturnFields();
+    m_controls.cancel.show();
+}
+
+void ReturnSearch::startCodeSearch()
+{
+    const ReturnControls& c = m_controls;
+    for (ui::Image* picture : {&c.cover, &c.photo, &c.shelfPicture})
+        picture->clearPicture();
+    c.cover.setBounds(returnLayout::kCover);
+    auto& code = c.code;
+    code.setText(FixAzertyDigits(code.text()));
+    if (isIsbn10Form(code.text()))
+        code.setText(catalogue::Isbn10To13(code.text()));
 }
 
 // Walks the rows for the copy the borrower in the field holds with this code.
 void ReturnSearch::matchBorrower(db::DataSet& rows)
 {
     app::TFrmPrin& f = m_frm;
-    auto edit = [&f](const char* name) -> ui::CustomEdit& { return f.get<ui::CustomEdit>(QString::fromLatin1(name)); };
-    auto& code = edit("Edit48");
-    auto& borrower = edit("Edit49");
-    auto& cover = f.get<ui::Image>(QStringLiteral("Image45"));
+    const ReturnControls& c = m_controls;
+    auto& code = c.code;
+    auto& borrower = c.borrower;
 
     rows.first();
-    edit("Edit54").setText(rows.isEmpty() ? QString() : text::Trim(text(rows, "EmpNom")));
-    for (const char* name : kReturnBookFields)
-        f.get<ui::Control>(QString::fromLatin1(name)).show();
+    c.holders.setText(rows.isEmpty() ? QString() : text::Trim(text(rows, "EmpNom")));
+    setShown(bookFields(c), true);
     if (!rows.isEmpty() && !text(rows, "NumEmprunteur").isEmpty() && m_screen.ReturnSingleMatch)
         borrower.setText(text(rows, "NumEmprunteur"));
 
@@ -231,65 +263,77 @@ void ReturnSearch::matchBorrower(db::DataSet& rows)
         if (!borrower.text().isEmpty())
             count = 1;
     }
-    edit("Edit54").setText(QString::number(count));
+    c.holders.setText(QString::number(count));
 
     if (count == 0) {
-        fillBookFields(rows);
-        const QString title = edit("Edit53").text();
-        showReturnCover(f, cover, rows.isEmpty() || rows.eof() ? QString() : text(rows, "Images"));
-        f.ShowMessageEntry(209);
-        backToCode();
-        for (const char* name : kReturnBookFields)
-            f.get<ui::Control>(QString::fromLatin1(name)).hide();
-        if (title.isEmpty())
-            cover.clearPicture();
-        else
-            f.get<ui::Control>(QStringLiteral("Button48")).hide();
+        noCopyHeld(rows);
         return;
     }
 
-    edit("Edit53").setText(held.title);
-    edit("Edit50").setText(held.surname);
-    edit("Edit51").setText(held.firstName);
+    c.title.setText(held.title);
+    c.surname.setText(held.surname);
+    c.firstName.setText(held.firstName);
     borrower.setText(found ? held.borrowerNo : QStringLiteral("0"));
     m_screen.ReturnBorrowerNo = borrower.text();
-    showReturnCover(f, cover, held.cover);
+    showReturnCover(f, c.cover, held.cover);
     const QString number = text::Trim(borrower.text());
     if (catalogue::isAllDigits(number)) {
         db::Query person(f.db.ADOConnection1);
         person.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE NumEmprunteur =") + number);
         person.open();
         if (!person.isEmpty()) {
-            edit("Edit52").setText(text(person, "Classe"));
-            showBorrowerPhoto(f, f.get<ui::Image>(QStringLiteral("Image46")), text(person, "EmpNom"),
-                              text(person, "EmpPrenom"));
+            c.className.setText(text(person, "Classe"));
+            showBorrowerPhoto(f, c.photo, text(person, "EmpNom"), text(person, "EmpPrenom"));
         }
     }
-    if (!edit("Edit50").text().isEmpty()) {
-        for (const char* name : kShownFields)
-            f.get<ui::Control>(QString::fromLatin1(name)).show();
-        f.get<ui::Control>(QStringLiteral("Button46")).hide();
-        auto& store = f.get<ui::WinControl>(QStringLiteral("Button48"));
-        store.show();
-        store.setFocus();
-        f.get<ui::Control>(QStringLiteral("Button49")).show();
-        return;
-    }
-    f.ShowMessageEntry(210);
+    if (!c.surname.text().isEmpty())
+        showHeldCopy();
+    else
+        unknownHolder();
+}
+
+void ReturnSearch::noCopyHeld(db::DataSet& rows)
+{
+    const ReturnControls& c = m_controls;
+    fillBookFields(rows);
+    const QString title = c.title.text();
+    showReturnCover(m_frm, c.cover, rows.isEmpty() || rows.eof() ? QString() : text(rows, "Images"));
+    m_frm.ShowMessageEntry(209);
     backToCode();
-    f.get<ui::Control>(QStringLiteral("Button48")).hide();
-    for (const char* name : kReturnBookFields)
-        f.get<ui::Control>(QString::fromLatin1(name)).hide();
-    for (const char* name : {"Edit50", "Edit51", "Edit52", "Edit53", "Edit135", "Edit137", "Edit140", "Edit49", "Edit132"})
-        edit(name).setText(QString());
+    setShown(bookFields(c), false);
+    if (title.isEmpty())
+        c.cover.clearPicture();
+    else
+        c.store.hide();
+}
+
+void ReturnSearch::showHeldCopy()
+{
+    const ReturnControls& c = m_controls;
+    setShown(shownFields(c), true);
+    c.search.hide();
+    c.store.show();
+    c.store.setFocus();
+    c.cancel.show();
+}
+
+void ReturnSearch::unknownHolder()
+{
+    const ReturnControls& c = m_controls;
+    m_frm.ShowMessageEntry(210);
+    backToCode();
+    c.store.hide();
+    setShown(bookFields(c), false);
+    clearTexts({&c.surname, &c.firstName, &c.className, &c.title, &c.author, &c.genre, &c.place, &c.borrower,
+                &c.dueDate});
 }
 
 void ReturnSearch::FindCopyByNumber()
 {
     app::TFrmPrin& f = m_frm;
-    auto edit = [&f](const char* name) -> ui::CustomEdit& { return f.get<ui::CustomEdit>(QString::fromLatin1(name)); };
-    auto& copyNumber = edit("Edit134");
-    auto& borrower = edit("Edit49");
+    const ReturnControls& c = m_controls;
+    auto& copyNumber = c.copyNumber;
+    auto& borrower = c.borrower;
     if (copyNumber.text().isEmpty()) {
         if (borrower.text().isEmpty())
             f.ShowMessageEntry(207);
@@ -297,7 +341,6 @@ void ReturnSearch::FindCopyByNumber()
             m_candidates.ShowLoanStrip(borrower.text(), ReturnCandidates::StripVariant::InSearch);
         return;
     }
-    auto& cover = f.get<ui::Image>(QStringLiteral("Image45"));
     const QString number = text::Trim(copyNumber.text());
     db::Query row(f.db.ADOConnection1);
     // Only a number can be a copy number: any other text names no copy.
@@ -307,37 +350,41 @@ void ReturnSearch::FindCopyByNumber()
     }
     const bool exists = row.active() && !row.isEmpty();
     if (!exists || row.fieldByName(QStringLiteral("NumEmprunteur")).asInteger() == 0) {
-        f.ShowMessageEntry(exists ? 209 : 208);
-        edit("Edit48").setText(QString());
-        copyNumber.setText(QString());
-        for (const char* name : {"Edit53", "Edit135", "Edit137"})
-            f.get<ui::Control>(QString::fromLatin1(name)).hide();
-        f.get<ui::Control>(QStringLiteral("Edit140")).setVisible(!exists);
-        cover.clearPicture();
-        backToCode();
+        copyNotOut(exists);
         return;
     }
     m_screen.ReturnSingleMatch = true;
     fillBookFields(row);
-    edit("Edit50").setText(text(row, "EmpNom"));
-    edit("Edit51").setText(text(row, "EmpPrenom"));
-    edit("Edit52").setText(text(row, "EmpClasse"));
+    c.surname.setText(text(row, "EmpNom"));
+    c.firstName.setText(text(row, "EmpPrenom"));
+    c.className.setText(text(row, "EmpClasse"));
     borrower.setText(text(row, "NumEmprunteur"));
-    showReturnCover(f, cover, text(row, "Images"));
+    showReturnCover(f, c.cover, text(row, "Images"));
     db::Query person(f.db.ADOConnection1);
     person.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE NumEmprunteur =") +
                   QString::number(row.fieldByName(QStringLiteral("NumEmprunteur")).asInteger()));
     person.open();
     if (!person.isEmpty())
-        showBorrowerPhoto(f, f.get<ui::Image>(QStringLiteral("Image46")), text(person, "EmpNom"), text(person, "EmpPrenom"));
+        showBorrowerPhoto(f, c.photo, text(person, "EmpNom"), text(person, "EmpPrenom"));
     ShowReturnFields();
-    f.get<ui::Control>(QStringLiteral("Button46")).hide();
-    auto& store = f.get<ui::WinControl>(QStringLiteral("Button48"));
-    store.show();
-    store.setFocus();
-    f.get<ui::Control>(QStringLiteral("Button49")).show();
+    c.search.hide();
+    c.store.show();
+    c.store.setFocus();
+    c.cancel.show();
     f.MovePointer(70, 670);
     m_candidates.ShowLoanStrip(borrower.text(), ReturnCandidates::StripVariant::InSearch);
+}
+
+void ReturnSearch::copyNotOut(bool exists)
+{
+    const ReturnControls& c = m_controls;
+    m_frm.ShowMessageEntry(exists ? 209 : 208);
+    c.code.setText(QString());
+    c.copyNumber.setText(QString());
+    setShown({&c.title, &c.author, &c.genre}, false);
+    c.place.setVisible(!exists);
+    c.cover.clearPicture();
+    backToCode();
 }
 
 }  // namespace loans

@@ -13,6 +13,7 @@ namespace loans {
 
 class ReturnCandidates;
 class ReturnScreen;
+struct ReturnControls;
 
 class ReturnSearch {
 public:
@@ -25,13 +26,29 @@ public:
     void FindCopyByNumber();
 
 private:
+    // The scanned texts read as the keyboard meant them, a copy label moved to its own field.
+    void normaliseSearchFields();
+    // A borrower number alone: that pupil's loans listed.
+    void listBorrowerLoans();
+    // The pictures of an earlier search taken away and the code read as an ISBN-13.
+    void startCodeSearch();
+    void findHeldCopies();
     void fillBookFields(db::DataSet& row);
     // After a message: the code field emptied and focused, the issue field emptied and hidden.
     void backToCode();
     void matchBorrower(db::DataSet& rows);
+    // The borrower holds no copy of the title: the message, and the book fields hidden.
+    void noCopyHeld(db::DataSet& rows);
+    // The found copy and its holder on screen, ready for "Rangement".
+    void showHeldCopy();
+    // The holder is unknown: the message, and the fields emptied.
+    void unknownHolder();
+    // The copy is not out (`exists`) or there is no such copy: the message, and the fields emptied.
+    void copyNotOut(bool exists);
 
     app::TFrmPrin& m_frm;
     ReturnScreen& m_screen;
+    const ReturnControls& m_controls;
     ReturnCandidates& m_candidates;
 };
 

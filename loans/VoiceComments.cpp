@@ -3,10 +3,16 @@
 #include "app/FrmPrin.h"
 #include "app/ProgramServices.h"
 #include "app/TextRoutines.h"
+#include "catalogue/BookEntryScreen.h"
 #include "catalogue/ControlPlacement.h"
+#include "loans/ControlGroups.h"
+#include "loans/LoanScreen.h"
+#include "loans/ReturnScreen.h"
 #include "loans/VoiceCommentIcons.h"
 #include "platform/media/SoundCommands.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/DBControls.h"
+#include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/PageControl.h"
 
@@ -28,8 +34,25 @@ QString commentFile(const QString& appDir, const QString& code)
     return appDir + QStringLiteral("Commentaires\\") + name + QStringLiteral(".Wav");
 }
 
-VoiceComments::VoiceComments(app::TFrmPrin& frm) : m_frm(frm)
+VoiceComments::VoiceComments(app::TFrmPrin& frm, const ReturnScreen& returns,
+                             const std::optional<BookCommentIcons>& book)
+    : m_frm(frm), m_returns(returns.controls())
 {
+    const ReturnControls& r = m_returns;
+    const LoanScreen* loanScreen = frm.findPart<LoanScreen>();
+    const LoanControls* l = loanScreen ? &loanScreen->controls() : nullptr;
+    const BookCommentIcons* b = book ? &*book : nullptr;
+    m_icons = Icons{b ? &b->record : nullptr,        b ? &b->recordLit : nullptr,
+                    b ? &b->recording : nullptr,     b ? &b->stopRecording : nullptr,
+                    b ? &b->play : nullptr,          b ? &b->playLit : nullptr,
+                    b ? &b->playing : nullptr,       b ? &b->stopPlaying : nullptr,
+                    l ? &l->playComment : nullptr,   l ? &l->playCommentLit : nullptr,
+                    l ? &l->playing : nullptr,       l ? &l->bookComment : nullptr,
+                    &r.record,                       &r.recordLit,
+                    &r.recording,                    &r.stopRecording,
+                    &r.play,                         &r.playLit,
+                    &r.playing,                      &r.stopPlaying};
+
     const std::pair<const char*, void (VoiceComments::*)()> handlers[] = {
         {"Image16Click", &VoiceComments::Image16Click}, {"Image67Click", &VoiceComments::Image67Click},
         {"Image18Click", &VoiceComments::Image18Click}, {"Image53Click", &VoiceComments::Image53Click},
@@ -41,57 +64,61 @@ VoiceComments::VoiceComments(app::TFrmPrin& frm) : m_frm(frm)
         frm.handlers.bind(QString::fromLatin1(name), [this, handler] { (this->*handler)(); });
 
     // The icons of the book screen and of the return screen; the loan screen binds its own by name.
-    const std::pair<const char*, const char*> clicks[] = {
-        {"Image16", "Image16Click"}, {"Image61", "Image16Click"}, {"Image67", "Image67Click"},
-        {"Image18", "Image18Click"}, {"Image53", "Image53Click"}, {"Image63", "Image17Click"},
-        {"Image69", "Image69Click"}, {"Image19", "Image19Click"}, {"Image54", "Image19Click"},
+    const Icons& i = m_icons;
+    const std::pair<ui::Image*, const char*> clicks[] = {
+        {i.bookRecord, "Image16Click"},        {i.bookRecordLit, "Image16Click"},   {i.returnRecordLit, "Image67Click"},
+        {i.bookStopRecording, "Image18Click"}, {i.returnStopRecording, "Image53Click"}, {i.bookPlayLit, "Image17Click"},
+        {i.returnPlayLit, "Image69Click"},     {i.bookStopPlaying, "Image19Click"}, {i.returnStopPlaying, "Image19Click"},
     };
-    for (const auto& [control, handler] : clicks) {
-        if (auto* c = frm.find<ui::Control>(QString::fromLatin1(control))) {
+    for (const auto& [icon, handler] : clicks) {
+        if (icon) {
             const QString name = QString::fromLatin1(handler);
-            c->onClick = [&frm, name] { frm.handlers.run(name); };
+            icon->onClick = [&frm, name] { frm.handlers.run(name); };
         }
     }
-    bindHover("Image16", "Image61", false);
-    bindHover("Image17", "Image63", true);
-    bindHover("Image55", "Image65", true);
-    bindHover("Image51", "Image67", true);
-    bindHover("Image52", "Image69", true);
+    bindHover(i.bookRecord, i.bookRecordLit, false);
+    bindHover(i.bookPlay, i.bookPlayLit, true);
+    bindHover(i.loanPlay, i.loanPlayLit, true);
+    bindHover(i.returnRecord, i.returnRecordLit, true);
+    bindHover(i.returnPlay, i.returnPlayLit, true);
 }
 
 // Entering the plain icon shows its highlighted copy over it; leaving the copy takes it away.
-void VoiceComments::bindHover(const char* plain, const char* highlighted, bool hidePlain)
+void VoiceComments::bindHover(ui::Image* plain, ui::Image* highlighted, bool hidePlain)
 {
-    const QString plainName = QString::fromLatin1(plain);
-    const QString copyName = QString::fromLatin1(highlighted);
-    auto enter = [this, plainName, copyName, hidePlain] {
+    if (!plain)
+        return;
+    auto enter = [plain, highlighted, hidePlain] {
         if (hidePlain)
-            m_frm.setVisibleIfBuilt(plainName, false);
-        m_frm.setVisibleIfBuilt(copyName, true);
+            plain->hide();
+        highlighted->show();
     };
-    auto leave = [this, plainName, copyName, hidePlain] {
-        m_frm.setVisibleIfBuilt(copyName, false);
+    auto leave = [plain, highlighted, hidePlain] {
+        highlighted->hide();
         if (hidePlain)
-            m_frm.setVisibleIfBuilt(plainName, true);
+            plain->show();
     };
-    m_frm.handlers.bind(plainName + QStringLiteral("MouseEnter"), enter);
-    m_frm.handlers.bind(copyName + QStringLiteral("MouseLeave"), leave);
-    if (auto* c = m_frm.find<ui::Control>(plainName))
-        c->onMouseEnter = enter;
-    if (auto* c = m_frm.find<ui::Control>(copyName))
-        c->onMouseLeave = leave;
+    m_frm.handlers.bind(plain->name() + QStringLiteral("MouseEnter"), enter);
+    m_frm.handlers.bind(highlighted->name() + QStringLiteral("MouseLeave"), leave);
+    plain->onMouseEnter = enter;
+    highlighted->onMouseLeave = leave;
 }
 
-void VoiceComments::setShown(std::initializer_list<const char*> names, bool shown)
+QString VoiceComments::bookCode() const
 {
-    for (const char* name : names)
-        m_frm.setVisibleIfBuilt(QString::fromLatin1(name), shown);
+    const auto* entry = m_frm.findPart<catalogue::BookEntryScreen>();
+    return entry ? entry->controls().complements.isbn13.text() : QString();
 }
 
-QString VoiceComments::codeOf(const char* field) const
+QString VoiceComments::loanCode() const
 {
-    const auto* control = m_frm.find<ui::Control>(QString::fromLatin1(field));
-    return control ? control->text() : QString();
+    const auto* loans = m_frm.findPart<LoanScreen>();
+    return loans ? loans->controls().code.text() : QString();
+}
+
+QString VoiceComments::returnCode() const
+{
+    return m_returns.code.text();
 }
 
 void VoiceComments::startRecording()
@@ -127,72 +154,83 @@ void VoiceComments::play(const QString& code)
 
 void VoiceComments::Image16Click()
 {
-    setShown({"Image16", "Image17", "Image19"}, false);
-    setShown({"Image18", "Image62"}, true);
+    const Icons& i = m_icons;
+    setShown({i.bookRecord, i.bookPlay, i.bookStopPlaying}, false);
+    setShown({i.bookStopRecording, i.bookRecording}, true);
     startRecording();
 }
 
 void VoiceComments::Image67Click()
 {
-    setShown({"Image16", "Image17", "Image19"}, false);
-    setShown({"Image18", "Image68"}, true);
+    const Icons& i = m_icons;
+    setShown({i.bookRecord, i.bookPlay, i.bookStopPlaying}, false);
+    setShown({i.bookStopRecording, i.returnRecording}, true);
     startRecording();
 }
 
 void VoiceComments::Image18Click()
 {
-    saveRecording(codeOf("DBEdit2"));
-    setShown({"Image16", "Image17"}, true);
-    setShown({"Image18", "Image19", "Image61", "Image62"}, false);
+    const Icons& i = m_icons;
+    saveRecording(bookCode());
+    setShown({i.bookRecord, i.bookPlay}, true);
+    setShown({i.bookStopRecording, i.bookStopPlaying, i.bookRecordLit, i.bookRecording}, false);
 }
 
 void VoiceComments::Image53Click()
 {
-    saveRecording(codeOf("Edit48"));
-    setShown({"Image51"}, true);
-    setShown({"Image67", "Image68"}, false);
+    const Icons& i = m_icons;
+    saveRecording(returnCode());
+    setShown({i.returnRecord}, true);
+    setShown({i.returnRecordLit, i.returnRecording}, false);
 }
 
 void VoiceComments::Image17Click()
 {
-    setShown({"Image16", "Image17", "Image18", "Image65"}, false);
-    setShown({"Image19", "Image64", "Image66"}, true);
-    play(codeOf("DBEdit2"));
+    const Icons& i = m_icons;
+    setShown({i.bookRecord, i.bookPlay, i.bookStopRecording, i.loanPlayLit}, false);
+    setShown({i.bookStopPlaying, i.bookPlaying, i.loanPlaying}, true);
+    play(bookCode());
 }
 
 void VoiceComments::Image65Click()
 {
-    setShown({"Image16", "Image17", "Image18", "Image65"}, false);
-    setShown({"Image19", "Image64", "Image66"}, true);
-    play(codeOf("Edit39"));
+    const Icons& i = m_icons;
+    setShown({i.bookRecord, i.bookPlay, i.bookStopRecording, i.loanPlayLit}, false);
+    setShown({i.bookStopPlaying, i.bookPlaying, i.loanPlaying}, true);
+    play(loanCode());
 }
 
 void VoiceComments::Image44Click()
 {
-    setShown({"Image44", "Image16", "Image17", "Image19", "Image52", "Image69"}, false);
-    setShown({"Image18", "Image68", "Image70"}, true);
-    play(codeOf("Edit39"));
+    const Icons& i = m_icons;
+    setShown({i.loanBookComment, i.bookRecord, i.bookPlay, i.bookStopPlaying, i.returnPlay, i.returnPlayLit}, false);
+    setShown({i.bookStopRecording, i.returnRecording, i.returnPlaying}, true);
+    play(loanCode());
 }
 
 void VoiceComments::Image69Click()
 {
-    play(codeOf("Edit48"));
-    setShown({"Image52", "Image69"}, false);
-    setShown({"Image70"}, true);
+    const Icons& i = m_icons;
+    play(returnCode());
+    setShown({i.returnPlay, i.returnPlayLit}, false);
+    setShown({i.returnPlaying}, true);
 }
 
 void VoiceComments::Image19Click()
 {
+    const Icons& i = m_icons;
     m_frm.services().sound.send(QStringLiteral("close all"));
-    setShown({"Image16", "Image17", "Image55", "Image52"}, true);
-    setShown({"Image18", "Image19", "Image63", "Image64", "Image65", "Image66", "Image69", "Image70"}, false);
+    setShown({i.bookRecord, i.bookPlay, i.loanPlay, i.returnPlay}, true);
+    setShown({i.bookStopRecording, i.bookStopPlaying, i.bookPlayLit, i.bookPlaying, i.loanPlayLit, i.loanPlaying,
+              i.returnPlayLit, i.returnPlaying},
+             false);
 }
 
-void placeComplementsVoiceIcons(app::TFrmPrin& frm)
+std::optional<BookCommentIcons> placeComplementsVoiceIcons(app::TFrmPrin& frm)
 {
-    auto* tab = frm.find<ui::TabSheet>(QStringLiteral("TabSheet2"));
-    if (!tab)
-        return;
+    const auto* entry = frm.findPart<catalogue::BookEntryScreen>();
+    if (!entry)
+        return std::nullopt;
     struct Icon {
         const char* name;
         QPoint place;
@@ -210,14 +248,26 @@ void placeComplementsVoiceIcons(app::TFrmPrin& frm)
         {"Image64", {584, 290}, VoiceIcon::Busy, "", false},
         {"Image19", {620, 290}, VoiceIcon::Stop, "Arrêter l'écoute", false},
     };
-    for (const Icon& icon : icons) {
-        auto* image = catalogue::placeControl<ui::Image>(frm, icon.name, tab, QRect(icon.place, QSize(32, 32)));
+    std::array<ui::Image*, std::size(icons)> placed;
+    for (size_t k = 0; k < std::size(icons); ++k) {
+        const Icon& icon = icons[k];
+        auto* image = catalogue::placeControl<ui::Image>(frm, icon.name, &entry->controls().complementsTab,
+                                                         QRect(icon.place, QSize(32, 32)));
         image->setStretch(true);
         image->setPicture(voiceIconPicture(icon.kind));
         image->setHint(QString::fromUtf8(icon.hint));
         image->setShowHint(*icon.hint != 0);
         image->setVisible(icon.shown);
+        placed[k] = image;
     }
+    return BookCommentIcons{.record = *placed[0],
+                            .recordLit = *placed[1],
+                            .recording = *placed[2],
+                            .stopRecording = *placed[3],
+                            .play = *placed[4],
+                            .playLit = *placed[5],
+                            .playing = *placed[6],
+                            .stopPlaying = *placed[7]};
 }
 
 }  // namespace loans

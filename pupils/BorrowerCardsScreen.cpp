@@ -8,12 +8,12 @@
 #include "platform/text/PascalText.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/WebBrowser.h"
 #include "pupils/BorrowerCardsPage.h"
-#include "pupils/PupilsLayout.h"
 
 namespace pupils {
 
@@ -31,21 +31,21 @@ CardBorrower borrowerAt(db::Query& q)
 
 }  // namespace
 
-BorrowerCardsScreen::BorrowerCardsScreen(app::TFrmPrin& frm) : m_frm(frm)
+BorrowerCardsScreen::BorrowerCardsScreen(app::TFrmPrin& frm, const BorrowerCardsControls& controls)
+    : m_frm(frm), m_controls(controls)
 {
-    buildBorrowerCardsControls(frm);
     frm.handlers.bind(QStringLiteral("CartesEmprunteur1Click"), [this] { CartesEmprunteur1Click(); });
-    frm.get<ui::Control>(QStringLiteral("Button65")).onClick = [this] { Button65Click(); };
-    frm.get<ui::Control>(QStringLiteral("BitBtn9")).onClick = [this] { BitBtn9Click(); };
-    frm.get<ui::Control>(QStringLiteral("Image40")).onClick = [this] { Image40Click(); };
-    frm.get<ui::Control>(QStringLiteral("Image60")).onClick = [this] { Image60Click(); };
-    frm.get<ui::Control>(QStringLiteral("Image78")).onClick = [this] { Image78Click(); };
+    controls.allCards.onClick = [this] { Button65Click(); };
+    controls.newCards.onClick = [this] { BitBtn9Click(); };
+    controls.preview.onClick = [this] { Image40Click(); };
+    controls.print.onClick = [this] { Image60Click(); };
+    controls.wordProcessor.onClick = [this] { Image78Click(); };
 }
 
 void BorrowerCardsScreen::CartesEmprunteur1Click()
 {
     m_frm.HideAllScreens();
-    auto& screen = m_frm.get<ui::Panel>(QStringLiteral("Panel17"));
+    auto& screen = m_controls.screen;
     screen.setTop(44);
     screen.show();
     fillClasses();
@@ -53,7 +53,7 @@ void BorrowerCardsScreen::CartesEmprunteur1Click()
 
 void BorrowerCardsScreen::fillClasses()
 {
-    auto& classes = m_frm.get<ui::ComboBox>(QStringLiteral("ComboBox8"));
+    auto& classes = m_controls.className;
     db::Query q(m_frm.db.ADOConnection1);
     q.setSql(QStringLiteral("Select * FROM Emprunteurs ORDER BY Classe,EmpPreNom,EmpNom"));
     q.open();
@@ -70,28 +70,27 @@ void BorrowerCardsScreen::fillClasses()
 
 void BorrowerCardsScreen::hideClassOnCards()
 {
-    m_frm.get<ui::CheckBox>(QStringLiteral("CheckBox32")).setChecked(false);
+    m_controls.showClass.setChecked(false);
 }
 
 void BorrowerCardsScreen::Button65Click()
 {
     app::TFrmPrin& f = m_frm;
-    const auto text = [&f](const char* name) { return f.get<ui::CustomEdit>(QString::fromLatin1(name)).text(); };
-    const auto ticked = [&f](const char* name) { return f.get<ui::CheckBox>(QString::fromLatin1(name)).checked(); };
-    if (text("Edit96") == kYearNotSet) {
+    const BorrowerCardsControls& c = m_controls;
+    if (c.schoolYear.text() == kYearNotSet) {
         f.ShowMessageEntry(67);
         return;
     }
-    const CardOptions options{text("Edit96"),         f.settings.NOM_Ecole,          text("Edit110"),
-                              text("Edit109"),        ticked("CheckBox32"),          ticked("CheckBox21"),
-                              text::StrToInt(text("Edit83"))};
+    const CardOptions options{c.schoolYear.text(),    f.settings.NOM_Ecole,  c.pictureWidth.text(),
+                              c.pictureHeight.text(), c.showClass.checked(), c.noDigits.checked(),
+                              text::StrToInt(c.cardsPerPage.text())};
     BorrowerCardsPage page(BorrowerCardsPage::Kind::AllCards, options);
     db::Query q(f.db.ADOConnection1);
-    q.setSql(ticked("CheckBox42") ? QStringLiteral("Select * FROM Emprunteurs ORDER BY Classe,EmpNom,EmpPreNom")
+    q.setSql(c.bySurname.checked() ? QStringLiteral("Select * FROM Emprunteurs ORDER BY Classe,EmpNom,EmpPreNom")
                                   : QStringLiteral("Select * FROM Emprunteurs ORDER BY Classe,EmpPreNom,EmpNom"));
     q.open();
-    const QString number = text("Edit129");
-    const QString className = text("ComboBox8");
+    const QString number = c.borrowerNumber.text();
+    const QString className = c.className.text();
     for (q.first(); !q.eof(); q.next()) {
         const CardBorrower b = borrowerAt(q);
         if (!number.isEmpty() && number == b.number)
@@ -107,17 +106,17 @@ void BorrowerCardsScreen::Button65Click()
 void BorrowerCardsScreen::BitBtn9Click()
 {
     app::TFrmPrin& f = m_frm;
-    const auto text = [&f](const char* name) { return f.get<ui::CustomEdit>(QString::fromLatin1(name)).text(); };
-    if (text("Edit96") == kYearNotSet) {
+    const BorrowerCardsControls& c = m_controls;
+    if (c.schoolYear.text() == kYearNotSet) {
         f.ShowMessageEntry(58);
         return;
     }
-    CardOptions options{text("Edit96"), f.settings.NOM_Ecole, text("Edit110"), text("Edit109")};
+    CardOptions options{c.schoolYear.text(), f.settings.NOM_Ecole, c.pictureWidth.text(), c.pictureHeight.text()};
     BorrowerCardsPage page(BorrowerCardsPage::Kind::NewCards, options);
     db::Query q(f.db.ADOConnection1);
     q.setSql(QStringLiteral("Select * FROM Emprunteurs ORDER BY Classe,EmpNom"));
     q.open();
-    const QString className = text("ComboBox8");
+    const QString className = c.className.text();
     for (q.first(); !q.eof(); q.next()) {
         const CardBorrower b = borrowerAt(q);
         QString mark = q.fieldByName(QStringLiteral("NumINE")).asString();
@@ -136,8 +135,7 @@ void BorrowerCardsScreen::showPage(const QString& page)
     file.rewrite();
     file.writeln(page);
     file.close();
-    m_frm.get<ui::WebBrowser>(QStringLiteral("WebBrowser9"))
-        .navigate(QStringLiteral("file:") + files::nativePath(m_frm.AppDir + kPageName));
+    m_controls.page.navigate(QStringLiteral("file:") + files::nativePath(m_frm.AppDir + kPageName));
 }
 
 void BorrowerCardsScreen::Image40Click()

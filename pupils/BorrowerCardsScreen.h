@@ -3,6 +3,8 @@
 // all) and the page of the new pupils' cards of the last updating import, written into
 // emprunteurs.html and shown in the screen's browser; the word processor opens the page for
 // retouching.
+#include "pupils/BorrowerCardsControls.h"
+
 class QString;
 
 namespace app {
@@ -13,7 +15,9 @@ namespace pupils {
 
 class BorrowerCardsScreen {
 public:
-    explicit BorrowerCardsScreen(app::TFrmPrin& frm);
+    BorrowerCardsScreen(app::TFrmPrin& frm, const BorrowerCardsControls& controls);
+
+    const BorrowerCardsControls& controls() const { return m_controls; }
 
     // Menu Emprunteurs "Cartes Emprunteurs".
     void CartesEmprunteur1Click();
@@ -34,6 +38,7 @@ private:
     void showPage(const QString& page);
 
     app::TFrmPrin& m_frm;
+    BorrowerCardsControls m_controls;
 };
 
 }  // namespace pupils

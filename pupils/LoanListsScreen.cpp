@@ -2,6 +2,8 @@
 
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
+#include "loans/LoanScreen.h"
+#include "loans/ReturnScreen.h"
 #include "platform/db/Query.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/TextFile.h"
@@ -14,12 +16,14 @@
 #include "platform/text/PascalText.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/SpeedButton.h"
 #include "platform/ui/WebBrowser.h"
 #include "pupils/LoanListPages.h"
-#include "pupils/PupilsLayout.h"
 
 namespace pupils {
 
@@ -41,36 +45,31 @@ const QString kNoMailAccount =
 
 }  // namespace
 
-LoanListsScreen::LoanListsScreen(app::TFrmPrin& frm) : m_frm(frm)
+LoanListsScreen::LoanListsScreen(app::TFrmPrin& frm, const LoanListsControls& controls)
+    : m_frm(frm), m_controls(controls)
 {
-    buildLoanListsControls(frm);
     frm.handlers.bind(QStringLiteral("Livressortis1Click"), [this] { Livressortis1Click(); });
     frm.handlers.bind(QStringLiteral("SpeedButton57Click"), [this] { SpeedButton57Click(); });
-    const auto onClick = [&frm](const char* name, std::function<void()> handler) {
-        frm.get<ui::Control>(QString::fromLatin1(name)).onClick = std::move(handler);
-    };
-    onClick("BitBtn5", [this] { BitBtn5Click(); });
-    onClick("BitBtn7", [this] { BitBtn7Click(); });
-    onClick("SpeedButton56", [this] { SpeedButton57Click(); });
-    onClick("Image101", [this] { Image101Click(); });
-    onClick("Button76", [this] { Button97Click(); });
-    onClick("Button77", [this] { Button56Click(); });
-    onClick("Button29", [this] { Button29Click(); });
+    controls.booksOut.onClick = [this] { BitBtn5Click(); };
+    controls.overdue.onClick = [this] { BitBtn7Click(); };
+    controls.withoutLoan.onClick = [this] { SpeedButton57Click(); };
+    controls.print.onClick = [this] { Image101Click(); };
+    controls.booksOutPictures.onClick = [this] { Button97Click(); };
+    controls.overduePictures.onClick = [this] { Button56Click(); };
+    controls.sendReminders.onClick = [this] { Button29Click(); };
 }
 
 void LoanListsScreen::Livressortis1Click()
 {
     app::TFrmPrin& f = m_frm;
     f.HideAllScreens();
-    auto& screen = f.get<ui::Panel>(QStringLiteral("Panel18"));
+    auto& screen = m_controls.screen;
     screen.show();
-    for (const char* name : {"Edit39", "Edit100"})
-        if (auto* edit = f.find<ui::CustomEdit>(QString::fromLatin1(name)))
-            edit->setText(QString());
-    auto& classes = f.get<ui::ComboBox>(QStringLiteral("ComboBox10"));
+    clearLoanScreenCode();
+    auto& classes = m_controls.className;
     classes.clearItems();
-    if (auto* returnClass = f.find<ui::CustomEdit>(QStringLiteral("Edit52")))
-        classes.setText(returnClass->text());
+    if (const auto* returns = f.findPart<loans::ReturnScreen>())
+        classes.setText(returns->controls().className.text());
     db::Query q(f.db.ADOConnection1);
     q.setSql(QStringLiteral("Select * FROM Emprunteurs ORDER BY Classe,EmpNom"));
     q.open();
@@ -81,30 +80,39 @@ void LoanListsScreen::Livressortis1Click()
             classes.addItem(c);
         previous = c;
     }
-    f.get<ui::CustomEdit>(QStringLiteral("Edit21")).setText(f.settings.MailQVLgmailcom);
-    f.get<ui::CustomEdit>(QStringLiteral("Edit22")).setText(f.settings.MDPQVL);
-    f.get<ui::CustomEdit>(QStringLiteral("Edit150")).setText(f.settings.SMTPQVL);
+    m_controls.mailAddress.setText(f.settings.MailQVLgmailcom);
+    m_controls.mailPassword.setText(f.settings.MDPQVL);
+    m_controls.smtp.setText(f.settings.SMTPQVL);
     if (f.settings.AnimationOn)
         f.SlideIn(screen, 54);
     screen.setTop(42);
 }
 
+// The loan screen's code and issue fields start empty when the desk is next opened.
+void LoanListsScreen::clearLoanScreenCode()
+{
+    if (const auto* desk = m_frm.findPart<loans::LoanScreen>()) {
+        desk->controls().code.setText(QString());
+        desk->controls().issue.setText(QString());
+    }
+}
+
 std::vector<LoanRow> LoanListsScreen::selectedRows(const QString& defaultSql)
 {
     app::TFrmPrin& f = m_frm;
-    auto& code = f.get<ui::CustomEdit>(QStringLiteral("Edit131"));
-    auto& borrower = f.get<ui::CustomEdit>(QStringLiteral("Edit117"));
+    auto& code = m_controls.bookNumber;
+    auto& borrower = m_controls.borrowerNumber;
     if (!code.text().isEmpty())
         code.setText(FixAzertyDigits(code.text()));
     if (!borrower.text().isEmpty())
         borrower.setText(FixAzertyDigits(borrower.text()));
-    const ListFilters filters{code.text(), f.get<ui::CustomEdit>(QStringLiteral("Edit130")).text(), borrower.text()};
+    const ListFilters filters{code.text(), m_controls.bookTitle.text(), borrower.text()};
     return loanRows(f.db.ADOConnection1, listSelection(defaultSql, filters));
 }
 
 QString LoanListsScreen::className() const
 {
-    return m_frm.get<ui::CustomEdit>(QStringLiteral("ComboBox10")).text();
+    return m_controls.className.text();
 }
 
 QDate LoanListsScreen::today() const
@@ -134,8 +142,7 @@ void LoanListsScreen::writeFile(const QString& windowsPath, const QString& conte
 void LoanListsScreen::showPage(const QString& name, const QString& page)
 {
     writeFile(m_frm.AppDir + name, page);
-    m_frm.get<ui::WebBrowser>(QStringLiteral("WebBrowser11"))
-        .navigate(QStringLiteral("file:") + files::nativePath(m_frm.AppDir + name));
+    m_controls.page.navigate(QStringLiteral("file:") + files::nativePath(m_frm.AppDir + name));
 }
 
 void LoanListsScreen::askToOpen(const QString& windowsPath)
@@ -178,10 +185,8 @@ void LoanListsScreen::SpeedButton57Click()
 {
     app::TFrmPrin& f = m_frm;
     f.HideAllScreens();
-    f.get<ui::Panel>(QStringLiteral("Panel18")).show();
-    for (const char* name : {"Edit39", "Edit100"})
-        if (auto* edit = f.find<ui::CustomEdit>(QString::fromLatin1(name)))
-            edit->setText(QString());
+    m_controls.screen.show();
+    clearLoanScreenCode();
     db::Query q(f.db.ADOConnection1);
     q.setSql(QStringLiteral("Select * FROM Emprunteurs WHERE classe =") + text::QuotedStr(text::Trim(className())));
     q.open();
@@ -219,7 +224,7 @@ void LoanListsScreen::Button97Click()
     showPage(kBooksOutPicturePage,
              booksOutPicturePage(rows, className(), {f.settings.maker.webSite, f.tables.caption(118), f.tables.caption(119)}));
     f.application().showMessage(f.tables.message(220) + QStringLiteral("\n\r") + f.AppDir + kBooksOutPicturePage);
-    if (f.get<ui::CheckBox>(QStringLiteral("CheckBox33")).checked() && !f.settings.LienPageFTP1.isEmpty())
+    if (m_controls.updateWebPage.checked() && !f.settings.LienPageFTP1.isEmpty())
         UploadBooksOutPage(f.AppDir + kBooksOutPicturePage);
 }
 

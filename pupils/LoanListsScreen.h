@@ -3,6 +3,7 @@
 // a class who borrowed nothing today, the page of copies out with pictures (and its upload to the
 // school's web site), the page of overdue copies with a reminder link each, and the reminders
 // themselves, one mail per overdue copy with a mail address, sent through the library's account.
+#include "pupils/LoanListsControls.h"
 #include "pupils/LoanSelection.h"
 
 namespace app {
@@ -15,7 +16,9 @@ struct ReminderText;
 
 class LoanListsScreen {
 public:
-    explicit LoanListsScreen(app::TFrmPrin& frm);
+    LoanListsScreen(app::TFrmPrin& frm, const LoanListsControls& controls);
+
+    const LoanListsControls& controls() const { return m_controls; }
 
     // Menu Livres "Livres sortis" and "Retours en retard", toolbar "Livres en retard".
     void Livressortis1Click();
@@ -32,6 +35,7 @@ public:
 private:
     std::vector<LoanRow> selectedRows(const QString& defaultSql);
     QString className() const;
+    void clearLoanScreenCode();
     QDate today() const;
     ReminderText reminderText() const;
     void writeFile(const QString& windowsPath, const QString& content, bool lineEnd = true);
@@ -40,6 +44,7 @@ private:
     void UploadBooksOutPage(const QString& localPath);
 
     app::TFrmPrin& m_frm;
+    LoanListsControls m_controls;
 };
 
 }  // namespace pupils

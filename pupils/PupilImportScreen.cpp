@@ -1,6 +1,7 @@
 #include "pupils/PupilImportScreen.h"
 
 #include "app/FrmPrin.h"
+#include "loans/BorrowerScreen.h"
 #include "platform/db/Query.h"
 #include "platform/db/Transaction.h"
 #include "platform/files/TextFile.h"
@@ -13,7 +14,6 @@
 #include "platform/ui/WebBrowser.h"
 #include "pupils/BorrowerCardsScreen.h"
 #include "pupils/BorrowerNumbering.h"
-#include "pupils/PupilsLayout.h"
 
 #include <stdexcept>
 
@@ -37,27 +37,26 @@ QString numbers(const QList<int>& lines)
 
 }  // namespace
 
-PupilImportScreen::PupilImportScreen(app::TFrmPrin& frm) : m_frm(frm)
+PupilImportScreen::PupilImportScreen(app::TFrmPrin& frm, const PupilImportControls& controls)
+    : m_frm(frm), m_controls(controls)
 {
-    buildPupilImportControls(frm);
     frm.handlers.bind(QStringLiteral("ImporterBaselve1Click"), [this] { ImporterBaselve1Click(); });
     frm.handlers.bind(QStringLiteral("ImporterFichierTXT1Click"), [this] { ImporterFichierTXT1Click(); });
-    frm.get<ui::Control>(QStringLiteral("Button14")).onClick = [this] { ImporterElevescsv1Click(); };
+    controls.import.onClick = [this] { ImporterElevescsv1Click(); };
 }
 
 void PupilImportScreen::ImporterBaselve1Click()
 {
     m_frm.HideAllScreens();
-    m_frm.get<ui::Panel>(QStringLiteral("Panel1")).show();
-    m_frm.get<ui::WebBrowser>(QStringLiteral("WebBrowser2"))
-        .navigate(QStringLiteral("file:") + files::nativePath(m_frm.AppDir + kHelpPage));
+    m_controls.screen.show();
+    m_controls.page.navigate(QStringLiteral("file:") + files::nativePath(m_frm.AppDir + kHelpPage));
 }
 
 PupilImportScreen::Mode PupilImportScreen::chosenMode() const
 {
-    if (m_frm.get<ui::RadioButton>(QStringLiteral("RadioButton5")).checked())
+    if (m_controls.updating.checked())
         return Mode::Updating;
-    if (m_frm.get<ui::RadioButton>(QStringLiteral("RadioButton2")).checked())
+    if (m_controls.restarting.checked())
         return Mode::Restarting;
     return Mode::Continuing;
 }
@@ -83,14 +82,15 @@ std::optional<QStringList> PupilImportScreen::chooseFile(const QString& filter)
 
 void PupilImportScreen::setGaugeVisible(bool visible)
 {
-    m_frm.setVisibleIfBuilt(QStringLiteral("Gauge4"), visible);
+    if (const auto* borrowers = m_frm.findPart<loans::BorrowerScreen>())
+        borrowers->controls().progress.setVisible(visible);
 }
 
 void PupilImportScreen::advanceGauge()
 {
     m_progress = m_progress >= 100 ? 1 : m_progress + 1;
-    if (auto* gauge = dynamic_cast<ui::Gauge*>(m_frm.control(QStringLiteral("Gauge4"))))
-        gauge->setProgress(m_progress);
+    if (const auto* borrowers = m_frm.findPart<loans::BorrowerScreen>())
+        borrowers->controls().progress.setProgress(m_progress);
 }
 
 void PupilImportScreen::ImporterElevescsv1Click()

@@ -5,6 +5,7 @@
 // in one transaction, moves the borrower screen's gauge, and ends with what it skipped.
 #include "pupils/PupilFile.h"
 #include "pupils/PupilImport.h"
+#include "pupils/PupilImportControls.h"
 
 #include <optional>
 
@@ -16,7 +17,9 @@ namespace pupils {
 
 class PupilImportScreen {
 public:
-    explicit PupilImportScreen(app::TFrmPrin& frm);
+    PupilImportScreen(app::TFrmPrin& frm, const PupilImportControls& controls);
+
+    const PupilImportControls& controls() const { return m_controls; }
 
     // Menu Emprunteurs "Importer Onde": the screen with its help page.
     void ImporterBaselve1Click();
@@ -37,6 +40,7 @@ private:
     void refreshBorrowers();
 
     app::TFrmPrin& m_frm;
+    PupilImportControls m_controls;
     int m_progress = 0;
 };
 
