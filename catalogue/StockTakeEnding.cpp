@@ -1,14 +1,15 @@
 #include "catalogue/StockTakeEnding.h"
 
+#include "app/CsvValue.h"
 #include "app/FrmPrin.h"
-#include "app/TextRoutines.h"
-#include "catalogue/SearchScreenPage.h"
 #include "catalogue/StockTakeScope.h"
 #include "catalogue/StockTakeStateFile.h"
 #include "platform/db/BulkScope.h"
+#include "platform/db/FieldText.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/shell/Shell.h"
 #include "platform/text/DateText.h"
+#include "platform/text/HtmlText.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/CheckBox.h"
@@ -22,13 +23,11 @@ namespace {
 
 const QString kListName = QStringLiteral("Inventaire_Annuel_");
 
-QString fieldText(db::DataSet& rows, const QString& name) { return rows.fieldByName(name).asString(); }
-
 // One missing copy on the printed list: its cover, its place's picture, what it is, and who
 // has it when it is out. Values are escaped, so that no title can hide the rows after it.
 QString pageRow(db::DataSet& rows)
 {
-    auto v = [&rows](const char* name) { return htmlText(fieldText(rows, QString::fromLatin1(name))); };
+    auto v = [&rows](const char* name) { return text::htmlText(fieldText(rows, QString::fromLatin1(name))); };
     return QStringLiteral("<tr><td width=\"130\"><img src=\"livres/Jaquettes/") + v("Images") +
            QStringLiteral("\" width=\"150\"height=\"200\"></td>") +
            QStringLiteral("<td width=\"130\"><img src=\"Photo_Rangement/") + v("LieuRangement") +
@@ -40,11 +39,6 @@ QString pageRow(db::DataSet& rows)
 }
 
 }  // namespace
-
-QString libraryCsvValue(const QString& value)
-{
-    return ControlCharsToSpaces(value).replace(u';', u'/').replace(u'~', u' ');
-}
 
 StockTakeEnding::StockTakeEnding(app::TFrmPrin& frm) : m_frm(frm)
 {
@@ -93,7 +87,7 @@ void StockTakeEnding::SpeedButton31Click()
     QStringList csv;
     QString page = QStringLiteral("<HTML><HEAD><TITLE>Inventaire annuel</TITLE><style type=\"text/css\">"
                                   "<!--.Style1 {font-size: 36px}--></style></HEAD><BODY>") +
-                   QStringLiteral("<p class=\"Style1\">Livres absents (Voir aussi : ") + htmlText(csvName) +
+                   QStringLiteral("<p class=\"Style1\">Livres absents (Voir aussi : ") + text::htmlText(csvName) +
                    QStringLiteral("</p><table width=\"600\" border=\"1\">");
     for (rows.first(); !rows.eof(); rows.next()) {
         if (!scope.isMissing(rows))
@@ -150,7 +144,7 @@ void StockTakeEnding::SpeedButton50Click()
             continue;
         QStringList values;
         for (const QString& column : columns)
-            values << libraryCsvValue(fieldText(rows, column));
+            values << app::csvValue(fieldText(rows, column), app::CsvRule::MissingCopies);
         lines << values.join(u';');
         missing.push_back(rows.currentKey());
     }

@@ -16,9 +16,6 @@ inline const QString kLibraryCsvHeader = QStringLiteral(
     "Date_parution;CodeBarres;IMP_CodeBarres;EmpNom;EmpPrenom;EmpClasse;NumEmprunteur;Empruntable;LieuRangement;"
     "Photo_rangement;Resume;Proprio;Mot_cle;Langue");
 
-// A value as a library CSV line can hold it: no control characters and no separator.
-QString libraryCsvValue(const QString& value);
-
 class StockTakeEnding {
 public:
     // Binds the three steps' buttons.

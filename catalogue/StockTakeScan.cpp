@@ -7,7 +7,7 @@
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/PeriodicalIssues.h"
 #include "catalogue/StockTakeScope.h"
-#include "platform/db/DataSet.h"
+#include "platform/db/FieldText.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/FolderFileName.h"
 #include "platform/text/DateText.h"
@@ -22,11 +22,6 @@ namespace catalogue {
 namespace {
 
 const QString kNotInCatalogue = QStringLiteral("Ce livre n'est pas dans la base !");
-
-QString fieldText(db::DataSet& rows, const char* name)
-{
-    return rows.fieldByName(QString::fromLatin1(name)).asString();
-}
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include "loans/ReturnPictures.h"
 #include "loans/ReturnScreen.h"
 #include "loans/ScannedCode.h"
+#include "platform/db/FieldText.h"
 #include "platform/db/Query.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
@@ -29,11 +30,6 @@ QString padToFive(const QString& code)
     return code.size() < 5 ? QString(5 - code.size(), u'0') + code : code;
 }
 
-QString text(db::DataSet& rows, const char* field)
-{
-    return rows.fieldByName(QString::fromLatin1(field)).asString();
-}
-
 }  // namespace
 
 ReturnSearch::ReturnSearch(app::TFrmPrin& frm, ReturnScreen& screen, ReturnCandidates& candidates)
@@ -47,7 +43,7 @@ void ReturnSearch::fillBookFields(db::DataSet& row)
     const bool onRow = !row.isEmpty() && !row.eof();
     const char* columns[] = {"Titre", "Auteur", "Genre", "LieuRangement"};
     for (size_t i = 0; i < kReturnBookFields.size(); ++i)
-        m_frm.get<ui::CustomEdit>(QString::fromLatin1(kReturnBookFields[i])).setText(onRow ? text(row, columns[i]) : QString());
+        m_frm.get<ui::CustomEdit>(QString::fromLatin1(kReturnBookFields[i])).setText(onRow ? fieldText(row, columns[i]) : QString());
 }
 
 void ReturnSearch::backToCode()
@@ -134,7 +130,7 @@ void ReturnSearch::Button46Click()
         internal.addSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(text::Trim(code.text())));
         internal.addSql(QStringLiteral("ORDER BY NumLivre"));
         internal.open();
-        code.setText(internal.isEmpty() ? QString() : text(internal, "Isbn13"));
+        code.setText(internal.isEmpty() ? QString() : fieldText(internal, "Isbn13"));
         count = internal.recordCount();
     }
     if (count == 0)
@@ -183,7 +179,7 @@ void ReturnSearch::Button46Click()
     }
     if (count == 1) {
         rows.first();
-        borrower.setText(text(rows, "NumEmprunteur"));
+        borrower.setText(fieldText(rows, "NumEmprunteur"));
         if (catalogue::isPressCode(code.text())) {
             // A periodical's issue is matched among that borrower's loans.
             fillBookFields(rows);
@@ -208,11 +204,11 @@ void ReturnSearch::matchBorrower(db::DataSet& rows)
     auto& cover = f.get<ui::Image>(QStringLiteral("Image45"));
 
     rows.first();
-    edit("Edit54").setText(rows.isEmpty() ? QString() : text::Trim(text(rows, "EmpNom")));
+    edit("Edit54").setText(rows.isEmpty() ? QString() : text::Trim(fieldText(rows, "EmpNom")));
     for (const char* name : kReturnBookFields)
         f.get<ui::Control>(QString::fromLatin1(name)).show();
-    if (!rows.isEmpty() && !text(rows, "NumEmprunteur").isEmpty() && m_screen.ReturnSingleMatch)
-        borrower.setText(text(rows, "NumEmprunteur"));
+    if (!rows.isEmpty() && !fieldText(rows, "NumEmprunteur").isEmpty() && m_screen.ReturnSingleMatch)
+        borrower.setText(fieldText(rows, "NumEmprunteur"));
 
     struct Held {
         QString title, borrowerNo, surname, firstName, className, cover;
@@ -220,11 +216,11 @@ void ReturnSearch::matchBorrower(db::DataSet& rows)
     bool found = false;
     int count = 0;
     for (; !rows.eof(); rows.next()) {
-        if (text(rows, "NumEmprunteur") == borrower.text()) {
+        if (fieldText(rows, "NumEmprunteur") == borrower.text()) {
             ++count;
-            if (text(rows, "Isbn13") == code.text()) {
-                held = Held{text(rows, "Titre"), text(rows, "NumEmprunteur"), text(rows, "EmpNom"),
-                            text(rows, "EmpPrenom"), text(rows, "EmpClasse"), text::Trim(text(rows, "Images"))};
+            if (fieldText(rows, "Isbn13") == code.text()) {
+                held = Held{fieldText(rows, "Titre"), fieldText(rows, "NumEmprunteur"), fieldText(rows, "EmpNom"),
+                            fieldText(rows, "EmpPrenom"), fieldText(rows, "EmpClasse"), text::Trim(fieldText(rows, "Images"))};
                 found = true;
             }
         }
@@ -236,7 +232,7 @@ void ReturnSearch::matchBorrower(db::DataSet& rows)
     if (count == 0) {
         fillBookFields(rows);
         const QString title = edit("Edit53").text();
-        showReturnCover(f, cover, rows.isEmpty() || rows.eof() ? QString() : text(rows, "Images"));
+        showReturnCover(f, cover, rows.isEmpty() || rows.eof() ? QString() : fieldText(rows, "Images"));
         f.ShowMessageEntry(209);
         backToCode();
         for (const char* name : kReturnBookFields)
@@ -260,9 +256,9 @@ void ReturnSearch::matchBorrower(db::DataSet& rows)
         person.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE NumEmprunteur =") + number);
         person.open();
         if (!person.isEmpty()) {
-            edit("Edit52").setText(text(person, "Classe"));
-            showBorrowerPhoto(f, f.get<ui::Image>(QStringLiteral("Image46")), text(person, "EmpNom"),
-                              text(person, "EmpPrenom"));
+            edit("Edit52").setText(fieldText(person, "Classe"));
+            showBorrowerPhoto(f, f.get<ui::Image>(QStringLiteral("Image46")), fieldText(person, "EmpNom"),
+                              fieldText(person, "EmpPrenom"));
         }
     }
     if (!edit("Edit50").text().isEmpty()) {
@@ -319,17 +315,17 @@ void ReturnSearch::FindCopyByNumber()
     }
     m_screen.ReturnSingleMatch = true;
     fillBookFields(row);
-    edit("Edit50").setText(text(row, "EmpNom"));
-    edit("Edit51").setText(text(row, "EmpPrenom"));
-    edit("Edit52").setText(text(row, "EmpClasse"));
-    borrower.setText(text(row, "NumEmprunteur"));
-    showReturnCover(f, cover, text(row, "Images"));
+    edit("Edit50").setText(fieldText(row, "EmpNom"));
+    edit("Edit51").setText(fieldText(row, "EmpPrenom"));
+    edit("Edit52").setText(fieldText(row, "EmpClasse"));
+    borrower.setText(fieldText(row, "NumEmprunteur"));
+    showReturnCover(f, cover, fieldText(row, "Images"));
     db::Query person(f.db.ADOConnection1);
     person.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE NumEmprunteur =") +
                   QString::number(row.fieldByName(QStringLiteral("NumEmprunteur")).asInteger()));
     person.open();
     if (!person.isEmpty())
-        showBorrowerPhoto(f, f.get<ui::Image>(QStringLiteral("Image46")), text(person, "EmpNom"), text(person, "EmpPrenom"));
+        showBorrowerPhoto(f, f.get<ui::Image>(QStringLiteral("Image46")), fieldText(person, "EmpNom"), fieldText(person, "EmpPrenom"));
     ShowReturnFields();
     f.get<ui::Control>(QStringLiteral("Button46")).hide();
     auto& store = f.get<ui::WinControl>(QStringLiteral("Button48"));
