@@ -3,6 +3,7 @@
 // Biblio_zantor.html row by row with its gauge and "Stop", printing, and "Sauvegarder sous"
 // copying the page and the covers to a folder of the user's choice.
 #include "exchange/BookCatalogue.h"
+#include "exchange/BookCatalogueControls.h"
 
 namespace app {
 class TFrmPrin;
@@ -12,7 +13,9 @@ namespace exchange {
 
 class BookCatalogueScreen {
 public:
-    explicit BookCatalogueScreen(app::TFrmPrin& frm);
+    BookCatalogueScreen(app::TFrmPrin& frm, BookCatalogueControls controls);
+
+    const BookCatalogueControls& controls() const { return m_controls; }
 
     void CatalogueHtml1Click();
     void Button12Click();
@@ -23,10 +26,9 @@ public:
 
 private:
     BookCatalogueOptions options() const;
-    QString text(const char* name) const;
-    bool checked(const char* name) const;
 
     app::TFrmPrin& m_frm;
+    BookCatalogueControls m_controls;
     bool m_building = false;
     bool m_stopped = false;
 };

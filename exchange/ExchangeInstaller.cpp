@@ -14,14 +14,14 @@ namespace exchange {
 
 void installExchangeScreens(app::TFrmPrin& frm)
 {
-    buildImportControls(frm);
-    frm.addPart<LibraryTransfer>(frm);
-    frm.addPart<BcdiImportScreen>(frm);
-    frm.addPart<IsbnListScreen>(frm);
-    frm.addPart<ListScreen>(frm);
-    frm.addPart<BookCatalogueScreen>(frm);
-    frm.addPart<MediaCataloguesScreen>(frm);
-    frm.addPart<StatisticsScreen>(frm);
+    const ImportControls imports = buildImportControls(frm);
+    frm.addPart<LibraryTransfer>(frm, imports);
+    frm.addPart<BcdiImportScreen>(frm, imports);
+    frm.addPart<IsbnListScreen>(frm, buildIsbnListScreen(frm));
+    frm.addPart<ListScreen>(frm, buildListScreen(frm));
+    frm.addPart<BookCatalogueScreen>(frm, buildBookCatalogueScreen(frm));
+    frm.addPart<MediaCataloguesScreen>(frm, buildMediaCataloguesScreen(frm));
+    frm.addPart<StatisticsScreen>(frm, buildStatisticsScreen(frm));
 }
 
 }  // namespace exchange

@@ -24,25 +24,25 @@ namespace {
 
 const QString kList = QStringLiteral("hors_connexion.csv");
 
-void buildIsbnListControls(app::TFrmPrin& frm)
+}  // namespace
+
+IsbnListControls buildIsbnListScreen(app::TFrmPrin& frm)
 {
     using catalogue::placeControl;
     auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel12"));
     placeControl<ui::Label>(frm, "IsbnListLabel", screen, QRect(16, 12, 600, 20),
                             QStringLiteral("Cette fonction sert à stoquer des N° Isbn dans un fichier"));
-    placeControl<ui::Memo>(frm, "Memo3", screen, QRect(16, 40, 300, 560));
-    placeControl<ui::Button>(frm, "Button30", screen, QRect(330, 40, 150, 32), QStringLiteral("Sauvegarder"));
+    auto* codes = placeControl<ui::Memo>(frm, "Memo3", screen, QRect(16, 40, 300, 560));
+    auto* save = placeControl<ui::Button>(frm, "Button30", screen, QRect(330, 40, 150, 32), QStringLiteral("Sauvegarder"));
+    return {*screen, *codes, *save};
 }
 
-}  // namespace
-
-IsbnListScreen::IsbnListScreen(app::TFrmPrin& frm) : m_frm(frm)
+IsbnListScreen::IsbnListScreen(app::TFrmPrin& frm, IsbnListControls controls) : m_frm(frm), m_controls(controls)
 {
-    buildIsbnListControls(frm);
     frm.handlers.bind(QStringLiteral("ExporterISBN1Click"), [this] { ExporterISBN1Click(); });
     frm.handlers.bind(QStringLiteral("AjouterlalisteISBN1Click"), [this] { AjouterlalisteISBN1Click(); });
     frm.handlers.bind(QStringLiteral("Lsitetouslivresn1Click"), [this] { Lsitetouslivresn1Click(); });
-    frm.get<ui::Control>(QStringLiteral("Button30")).onClick = [this] { Button30Click(); };
+    m_controls.save.onClick = [this] { Button30Click(); };
     frm.get<ui::Control>(QStringLiteral("Button31")).onClick = [this] { Button31Click(); };
 }
 
@@ -75,8 +75,8 @@ void IsbnListScreen::AjouterlalisteISBN1Click()
 {
     app::TFrmPrin& f = m_frm;
     f.HideAllScreens();
-    f.get<ui::Panel>(QStringLiteral("Panel12")).show();
-    f.get<ui::WinControl>(QStringLiteral("Memo3")).setFocus();
+    m_controls.screen.show();
+    m_controls.codes.setFocus();
 }
 
 void IsbnListScreen::Button30Click()
@@ -89,7 +89,7 @@ void IsbnListScreen::Button30Click()
         file.append();
     else
         file.rewrite();
-    for (const QString& line : f.get<ui::Memo>(QStringLiteral("Memo3")).lines())
+    for (const QString& line : m_controls.codes.lines())
         file.writeln(line);
     file.close();
 }
@@ -111,13 +111,13 @@ void IsbnListScreen::Lsitetouslivresn1Click()
     f.settings.cinquieme = QString::number(lines.size() - 1);
     if (lines.isEmpty()) {
         f.get<ui::Control>(QStringLiteral("Button31")).hide();
-        f.get<ui::Memo>(QStringLiteral("Memo3")).setLines(lines);
+        m_controls.codes.setLines(lines);
         return;
     }
     f.get<ui::CustomEdit>(QStringLiteral("Edit1")).setText(lines.last());
     // The last entry is the librarian's to look up now: taken, as each entry "ISBN Suivant" hands over.
     lines.last().clear();
-    f.get<ui::Memo>(QStringLiteral("Memo3")).setLines(lines);
+    m_controls.codes.setLines(lines);
 }
 
 void IsbnListScreen::rewriteList(const QStringList& lines)
@@ -133,7 +133,7 @@ void IsbnListScreen::rewriteList(const QStringList& lines)
 void IsbnListScreen::Button31Click()
 {
     app::TFrmPrin& f = m_frm;
-    auto& memo = f.get<ui::Memo>(QStringLiteral("Memo3"));
+    ui::Memo& memo = m_controls.codes;
     auto& next = f.get<ui::Control>(QStringLiteral("Button31"));
     QStringList lines = memo.lines();
     const std::optional<int> position = text::ParseInt(f.settings.cinquieme);

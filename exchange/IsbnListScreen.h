@@ -2,6 +2,8 @@
 // The tools menu's ISBN lists: the ISBNs of the catalogue exported, the screen where codes are
 // added to the offline list, and the list's import into the book screen, where "ISBN Suivant"
 // hands each entry in turn to the look-up.
+#include "exchange/IsbnListControls.h"
+
 #include <QStringList>
 
 namespace app {
@@ -12,7 +14,9 @@ namespace exchange {
 
 class IsbnListScreen {
 public:
-    explicit IsbnListScreen(app::TFrmPrin& frm);
+    IsbnListScreen(app::TFrmPrin& frm, IsbnListControls controls);
+
+    const IsbnListControls& controls() const { return m_controls; }
 
     void ExporterISBN1Click();
     void AjouterlalisteISBN1Click();
@@ -24,6 +28,7 @@ private:
     void rewriteList(const QStringList& lines);
 
     app::TFrmPrin& m_frm;
+    IsbnListControls m_controls;
 };
 
 }  // namespace exchange

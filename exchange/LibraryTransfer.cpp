@@ -23,7 +23,8 @@ const QString kTitleCsv = QStringLiteral("export_bib.csv");
 
 }  // namespace
 
-LibraryTransfer::LibraryTransfer(app::TFrmPrin& frm) : m_frm(frm)
+LibraryTransfer::LibraryTransfer(app::TFrmPrin& frm, const ImportControls& controls)
+    : m_frm(frm), m_importedLine(controls.importedLine)
 {
     frm.handlers.bind(QStringLiteral("Exporter1Click"), [this] { Exporter1Click(); });
     frm.handlers.bind(QStringLiteral("Importerlabibliothque1Click"), [this] { Importerlabibliothque1Click(); });
@@ -115,7 +116,7 @@ std::optional<QStringList> LibraryTransfer::chosenLibraryLines()
 ImportReport LibraryTransfer::importLines(const QStringList& lines)
 {
     app::TFrmPrin& f = m_frm;
-    auto& memo = f.get<ui::CustomEdit>(QStringLiteral("Memo6"));
+    ui::Memo& memo = m_importedLine;
     memo.show();
     const OwnCodes before = ownCodes(f.db.ADOConnection1);
     ImportReport report =

@@ -1,6 +1,8 @@
 #pragma once
 // The screen of the other-media and equipment catalogues (Panel9): the menu commands build a
 // first page with fixed picture sizes, each "OK" builds it again with the typed title and sizes.
+#include "exchange/MediaCataloguesControls.h"
+
 #include <QString>
 
 namespace app {
@@ -13,7 +15,9 @@ struct PictureSize;
 
 class MediaCataloguesScreen {
 public:
-    explicit MediaCataloguesScreen(app::TFrmPrin& frm);
+    MediaCataloguesScreen(app::TFrmPrin& frm, MediaCataloguesControls controls);
+
+    const MediaCataloguesControls& controls() const { return m_controls; }
 
     void C1Click();
     void Button26Click();
@@ -27,6 +31,7 @@ private:
     void buildEquipment(const PictureSize& size, bool placeAndRemarks);
 
     app::TFrmPrin& m_frm;
+    MediaCataloguesControls m_controls;
 };
 
 }  // namespace exchange
