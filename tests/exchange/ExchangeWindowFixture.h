@@ -1,6 +1,6 @@
 #pragma once
 // The main window with the book screen and this module's screens, logged in as administrator.
-#include "tests/app/MainWindowFixture.h"
+#include "MainWindowFixture.h"
 
 #include "catalogue/BookEntryScreen.h"
 #include "exchange/ExchangeInstaller.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The main window with the loan screen, opened from its toolbar button, over a few books and
 // borrowers written straight into the program folder's database.
-#include "tests/app/MainWindowFixture.h"
+#include "MainWindowFixture.h"
 
 #include "ColumnValues.h"
 #include "loans/LoanInstaller.h"

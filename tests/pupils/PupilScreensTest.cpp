@@ -1,5 +1,5 @@
 // The pupils' screens in the main window, driven through the control model's input.
-#include "tests/app/MainWindowFixture.h"
+#include "MainWindowFixture.h"
 
 #include "ColumnValues.h"
 #include "TestServers.h"

@@ -2,7 +2,7 @@
 // The main window with the label screen (and the book screen, whose grid serves its search
 // panel), logged in as administrator, over a few copies written straight into Table1; prints go
 // to a recording printer instead of the default one.
-#include "tests/catalogue/BookScreenFixture.h"
+#include "BookScreenFixture.h"
 
 #include "app/HoverHints.h"
 #include "catalogue/BooksGrid.h"
