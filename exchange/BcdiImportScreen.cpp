@@ -17,7 +17,8 @@
 
 namespace exchange {
 
-BcdiImportScreen::BcdiImportScreen(app::TFrmPrin& frm, const ImportControls& controls) : m_frm(frm), m_controls(controls)
+BcdiImportScreen::BcdiImportScreen(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, const ImportControls& controls)
+    : m_frm(frm), m_book(book), m_controls(controls)
 {
     frm.handlers.bind(QStringLiteral("ImporteruneBibliothquedeBcdi1Click"), [this] { ImporteruneBibliothquedeBcdi1Click(); });
     m_controls.bcdiStart.onClick = [this] { ImporterBibliothqueBCDI31Click(); };
@@ -28,7 +29,7 @@ void BcdiImportScreen::ImporteruneBibliothquedeBcdi1Click()
     app::TFrmPrin& f = m_frm;
     f.ShowMessageEntry(111);
     f.services().shell.open(files::nativePath(f.AppDir + QStringLiteral("Import_Export\\Import_BCDi3_QvlZantor.pdf")));
-    showBookScreenEssential(f);
+    showBookScreenEssential(f, m_book);
     for (const char* name : {"Button91", "Edit98", "Label159", "SpeedButton51"})
         f.setVisibleIfBuilt(QString::fromLatin1(name), false);
     m_controls.bcdiPanel.show();
@@ -47,7 +48,7 @@ void BcdiImportScreen::advanceGauge()
 void BcdiImportScreen::ImporterBibliothqueBCDI31Click()
 {
     app::TFrmPrin& f = m_frm;
-    showBookScreenEssential(f);
+    showBookScreenEssential(f, m_book);
     m_controls.bcdiPanel.show();
     ui::Gauge& gauge = m_controls.bcdiGauge;
     gauge.hide();

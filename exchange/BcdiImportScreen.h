@@ -12,8 +12,8 @@ namespace exchange {
 
 class BcdiImportScreen {
 public:
-    // `controls` are the import panel's, on the book screen.
-    BcdiImportScreen(app::TFrmPrin& frm, const ImportControls& controls);
+    // `controls` are the import panel's, on the book screen `book`.
+    BcdiImportScreen(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, const ImportControls& controls);
 
     const ImportControls& controls() const { return m_controls; }
 
@@ -25,6 +25,7 @@ private:
     void advanceGauge();
 
     app::TFrmPrin& m_frm;
+    const catalogue::BookEntryControls& m_book;
     ImportControls m_controls;
     int m_progress = 0;
 };

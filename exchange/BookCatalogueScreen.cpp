@@ -2,6 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
+#include "catalogue/BookEntryControls.h"
 #include "catalogue/ControlPlacement.h"
 #include "exchange/HtmlPage.h"
 #include "platform/db/Query.h"
@@ -102,7 +103,9 @@ BookCatalogueControls buildBookCatalogueScreen(app::TFrmPrin& frm)
             *printPicture, *page,   frm.get<ui::Panel>(QStringLiteral("Panel24"))};
 }
 
-BookCatalogueScreen::BookCatalogueScreen(app::TFrmPrin& frm, BookCatalogueControls controls) : m_frm(frm), m_controls(controls)
+BookCatalogueScreen::BookCatalogueScreen(app::TFrmPrin& frm, const catalogue::BookEntryControls& book,
+                                         BookCatalogueControls controls)
+    : m_frm(frm), m_book(book), m_controls(controls)
 {
     frm.handlers.bind(QStringLiteral("CatalogueHtml1Click"), [this] { CatalogueHtml1Click(); });
     m_controls.build.onClick = [this] { Button12Click(); };
@@ -120,7 +123,7 @@ void BookCatalogueScreen::CatalogueHtml1Click()
     m_controls.screen.show();
     m_controls.coverPreview.show();
     m_controls.gauge.hide();
-    f.setVisibleIfBuilt(QStringLiteral("Gauge2"), false);
+    m_book.progress.hide();
     db::Table& books = f.db.ADOTable1;
     books.setFilter(QStringLiteral("Type='LIVRE'"));
     books.setFiltered(true);

@@ -8,12 +8,16 @@
 namespace app {
 class TFrmPrin;
 }
+namespace catalogue {
+struct BookEntryControls;
+}
 
 namespace exchange {
 
 class BookCatalogueScreen {
 public:
-    BookCatalogueScreen(app::TFrmPrin& frm, BookCatalogueControls controls);
+    // The book screen's progress gauge is hidden while the catalogue shows.
+    BookCatalogueScreen(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, BookCatalogueControls controls);
 
     const BookCatalogueControls& controls() const { return m_controls; }
 
@@ -28,6 +32,7 @@ private:
     BookCatalogueOptions options() const;
 
     app::TFrmPrin& m_frm;
+    const catalogue::BookEntryControls& m_book;
     BookCatalogueControls m_controls;
     bool m_building = false;
     bool m_stopped = false;

@@ -1,6 +1,7 @@
 #include "exchange/ImportControls.h"
 
 #include "app/FrmPrin.h"
+#include "catalogue/BookEntryControls.h"
 #include "catalogue/ControlPlacement.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
@@ -13,9 +14,9 @@ namespace exchange {
 
 using catalogue::placeControl;
 
-ImportControls buildImportControls(app::TFrmPrin& frm)
+ImportControls buildImportControls(app::TFrmPrin& frm, const catalogue::BookEntryControls& book)
 {
-    auto* entry = &frm.get<ui::TabSheet>(QStringLiteral("TabSheet7"));
+    auto* entry = &book.entryTab;
     auto* importedLine = placeControl<ui::Memo>(frm, "Memo6", entry, QRect(16, 398, 444, 44));
     importedLine->hide();
 

@@ -5,6 +5,9 @@
 namespace app {
 class TFrmPrin;
 }
+namespace catalogue {
+struct BookEntryControls;
+}
 namespace ui {
 class Button;
 class Gauge;
@@ -25,6 +28,6 @@ struct ImportControls {
     ui::Gauge& bcdiGauge;               // Gauge3
 };
 
-ImportControls buildImportControls(app::TFrmPrin& frm);
+ImportControls buildImportControls(app::TFrmPrin& frm, const catalogue::BookEntryControls& book);
 
 }  // namespace exchange

@@ -1,6 +1,7 @@
 #include "exchange/IsbnListScreen.h"
 
 #include "app/FrmPrin.h"
+#include "catalogue/BookEntryControls.h"
 #include "catalogue/ControlPlacement.h"
 #include "exchange/BookScreenShow.h"
 #include "exchange/IsbnList.h"
@@ -17,6 +18,7 @@
 #include "platform/ui/Keys.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/SpeedButton.h"
 
 namespace exchange {
 
@@ -37,13 +39,14 @@ IsbnListControls buildIsbnListScreen(app::TFrmPrin& frm)
     return {*screen, *codes, *save};
 }
 
-IsbnListScreen::IsbnListScreen(app::TFrmPrin& frm, IsbnListControls controls) : m_frm(frm), m_controls(controls)
+IsbnListScreen::IsbnListScreen(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, IsbnListControls controls)
+    : m_frm(frm), m_book(book), m_controls(controls)
 {
     frm.handlers.bind(QStringLiteral("ExporterISBN1Click"), [this] { ExporterISBN1Click(); });
     frm.handlers.bind(QStringLiteral("AjouterlalisteISBN1Click"), [this] { AjouterlalisteISBN1Click(); });
     frm.handlers.bind(QStringLiteral("Lsitetouslivresn1Click"), [this] { Lsitetouslivresn1Click(); });
     m_controls.save.onClick = [this] { Button30Click(); };
-    frm.get<ui::Control>(QStringLiteral("Button31")).onClick = [this] { Button31Click(); };
+    m_book.nextIsbn.onClick = [this] { Button31Click(); };
 }
 
 void IsbnListScreen::ExporterISBN1Click()
@@ -98,23 +101,25 @@ void IsbnListScreen::Lsitetouslivresn1Click()
 {
     app::TFrmPrin& f = m_frm;
     f.IsbnListMode = true;
-    showBookScreenEssential(f);
-    f.get<ui::Panel>(QStringLiteral("Panel4")).setColor(ui::colors::teal);
-    for (const char* name : {"WebBrowser6", "SpeedButton2", "NumJourno", "Panel19"})
-        f.setVisibleIfBuilt(QString::fromLatin1(name), false);
-    f.get<ui::Control>(QStringLiteral("Button31")).show();
+    showBookScreenEssential(f, m_book);
+    m_book.screen.setColor(ui::colors::teal);
+    f.setVisibleIfBuilt(QStringLiteral("WebBrowser6"), false);
+    m_book.titleSearch.hide();
+    m_book.issuePanel.hide();
+    m_book.searching.hide();
+    m_book.nextIsbn.show();
     f.settings.cinquieme.clear();
     QStringList lines;
     if (!files::readTextFileLines(files::nativePath(f.AppDir + kList), lines))
         f.application().showMessage(QStringLiteral("La liste ") + f.AppDir + kList + QStringLiteral(" est vide ou absente."));
-    f.get<ui::Memo>(QStringLiteral("MemoSource")).setLines(lines);
+    m_book.pageSource.setLines(lines);
     f.settings.cinquieme = QString::number(lines.size() - 1);
     if (lines.isEmpty()) {
-        f.get<ui::Control>(QStringLiteral("Button31")).hide();
+        m_book.nextIsbn.hide();
         m_controls.codes.setLines(lines);
         return;
     }
-    f.get<ui::CustomEdit>(QStringLiteral("Edit1")).setText(lines.last());
+    m_book.code.setText(lines.last());
     // The last entry is the librarian's to look up now: taken, as each entry "ISBN Suivant" hands over.
     lines.last().clear();
     m_controls.codes.setLines(lines);
@@ -134,7 +139,7 @@ void IsbnListScreen::Button31Click()
 {
     app::TFrmPrin& f = m_frm;
     ui::Memo& memo = m_controls.codes;
-    auto& next = f.get<ui::Control>(QStringLiteral("Button31"));
+    ui::Button& next = m_book.nextIsbn;
     QStringList lines = memo.lines();
     const std::optional<int> position = text::ParseInt(f.settings.cinquieme);
     // A position the loaded list does not hold (none loaded this run): nothing left to take.
@@ -154,7 +159,7 @@ void IsbnListScreen::Button31Click()
     case IsbnEntryUse::LookUp:
         break;
     }
-    auto& code = f.get<ui::CustomEdit>(QStringLiteral("Edit1"));
+    ui::Edit& code = m_book.code;
     code.setText(entry);
     code.setFocus();
     // Handled once this handler has returned: the list is rewritten before the look-up runs.

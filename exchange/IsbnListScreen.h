@@ -9,12 +9,16 @@
 namespace app {
 class TFrmPrin;
 }
+namespace catalogue {
+struct BookEntryControls;
+}
 
 namespace exchange {
 
 class IsbnListScreen {
 public:
-    IsbnListScreen(app::TFrmPrin& frm, IsbnListControls controls);
+    // The list is looked up on the book screen `book`.
+    IsbnListScreen(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, IsbnListControls controls);
 
     const IsbnListControls& controls() const { return m_controls; }
 
@@ -28,6 +32,7 @@ private:
     void rewriteList(const QStringList& lines);
 
     app::TFrmPrin& m_frm;
+    const catalogue::BookEntryControls& m_book;
     IsbnListControls m_controls;
 };
 

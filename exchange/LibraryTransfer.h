@@ -14,8 +14,8 @@ namespace exchange {
 
 class LibraryTransfer {
 public:
-    // `controls` are the import panel's, on the book screen.
-    LibraryTransfer(app::TFrmPrin& frm, const ImportControls& controls);
+    // `controls` are the import panel's, on the book screen `book`.
+    LibraryTransfer(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, const ImportControls& controls);
 
     void Exporter1Click();
     void Importerlabibliothque1Click();
@@ -27,6 +27,7 @@ private:
     void showSavedMessage(const QString& fileName);
 
     app::TFrmPrin& m_frm;
+    const catalogue::BookEntryControls& m_book;
     ui::Memo& m_importedLine;
 };
 

@@ -1,6 +1,7 @@
 #include "exchange/MediaCataloguesScreen.h"
 
 #include "app/FrmPrin.h"
+#include "catalogue/BookEntryControls.h"
 #include "catalogue/ControlPlacement.h"
 #include "exchange/HtmlPage.h"
 #include "exchange/MediaCatalogues.h"
@@ -50,8 +51,9 @@ MediaCataloguesControls buildMediaCataloguesScreen(app::TFrmPrin& frm)
     return {*screen, *heading, *help, *width, *height, *preview, *title, *otherMediaOk, *equipmentOk, *print, *printPicture, *page};
 }
 
-MediaCataloguesScreen::MediaCataloguesScreen(app::TFrmPrin& frm, MediaCataloguesControls controls)
-    : m_frm(frm), m_controls(controls)
+MediaCataloguesScreen::MediaCataloguesScreen(app::TFrmPrin& frm, const catalogue::BookEntryControls& book,
+                                             MediaCataloguesControls controls)
+    : m_frm(frm), m_book(book), m_controls(controls)
 {
     frm.handlers.bind(QStringLiteral("C1Click"), [this] { C1Click(); });
     frm.handlers.bind(QStringLiteral("CatalogueHtml2Click"), [this] { CatalogueHtml2Click(); });
@@ -68,7 +70,7 @@ void MediaCataloguesScreen::showScreen(bool equipment)
     ui::Panel& screen = m_controls.screen;
     screen.show();
     screen.setColor(equipment ? ui::colors::cream : ui::Color(ui::Color::System::Highlight));
-    f.get<ui::PageControl>(QStringLiteral("PageControl1")).setActivePage(&f.get<ui::TabSheet>(QStringLiteral("TabSheet7")));
+    m_book.tabs.setActivePage(&m_book.entryTab);
     m_controls.otherMediaOk.setVisible(!equipment);
     m_controls.equipmentOk.setVisible(equipment);
     m_controls.heading.setText(equipment ? QStringLiteral(" Catalogue Html inventaire ") : QStringLiteral(" CD DVD Menu Html "));

@@ -8,6 +8,9 @@
 namespace app {
 class TFrmPrin;
 }
+namespace catalogue {
+struct BookEntryControls;
+}
 
 namespace exchange {
 
@@ -15,7 +18,8 @@ struct PictureSize;
 
 class MediaCataloguesScreen {
 public:
-    MediaCataloguesScreen(app::TFrmPrin& frm, MediaCataloguesControls controls);
+    // The screen is shown with the book screen `book` on its "Essentiel" page.
+    MediaCataloguesScreen(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, MediaCataloguesControls controls);
 
     const MediaCataloguesControls& controls() const { return m_controls; }
 
@@ -31,6 +35,7 @@ private:
     void buildEquipment(const PictureSize& size, bool placeAndRemarks);
 
     app::TFrmPrin& m_frm;
+    const catalogue::BookEntryControls& m_book;
     MediaCataloguesControls m_controls;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 // The label screen's controls (Panel8 and its three tabs), made once by buildLabelScreen.
+#include "catalogue/BooksGridControls.h"
+
 #include <array>
 
 namespace ui {
@@ -28,9 +30,8 @@ struct LabelScreenControls {
     ui::TabSheet& sheetTab;            // TabSheet9
 
     // The choice tab's search panel.
-    ui::ComboBox& searchField;         // ComboBox21
-    ui::Edit& searchValue;             // Edit158
-    ui::Button& search;                // Button56 "Chercher"
+    catalogue::GridSearchControls search;  // ComboBox21, ComboBox22, Edit158, Label250
+    ui::Button& find;                  // Button56 "Chercher"
     ui::Button& cancelSearch;          // Button57 "Annuler"
 
     // The label sheet's tab.

@@ -77,9 +77,8 @@ Setting placeSetting(app::TFrmPrin& frm, ui::WinControl* tab, int top, const cha
 // The search panel beside the choice grid, laid out as the book grid's search-and-replace panel
 // without the replacement; it can be moved with the mouse within its tab.
 struct SearchPanel {
-    ui::ComboBox* field;
-    ui::Edit* value;
-    ui::Button* search;
+    catalogue::GridSearchControls search;
+    ui::Button* find;
     ui::Button* cancel;
 };
 
@@ -98,10 +97,10 @@ SearchPanel buildSearchPanel(app::TFrmPrin& frm, ui::WinControl* tab)
     placeControl<ui::Label>(frm, "LabelSearchValue", panel, QRect(10, 103, 150, 18),
                             QStringLiteral("Valeur recherchée"));
     auto* value = placeControl<ui::Edit>(frm, "Edit158", panel, QRect(170, 100, 230, 22));
-    auto* search = placeControl<ui::Button>(frm, "Button56", panel, QRect(10, 140, 120, 28), QStringLiteral("Chercher"));
+    auto* find = placeControl<ui::Button>(frm, "Button56", panel, QRect(10, 140, 120, 28), QStringLiteral("Chercher"));
     auto* cancel = placeControl<ui::Button>(frm, "Button57", panel, QRect(145, 140, 120, 28), QStringLiteral("Annuler"));
-    placeControl<ui::Label>(frm, "Label250", panel, QRect(10, 184, 390, 18));
-    return {field, value, search, cancel};
+    auto* count = placeControl<ui::Label>(frm, "Label250", panel, QRect(10, 184, 390, 18));
+    return {{*field, *op, *value, *count}, find, cancel};
 }
 
 }  // namespace
@@ -176,8 +175,8 @@ LabelScreenControls buildLabelScreen(app::TFrmPrin& frm)
     auto* printPagePicture = placeControl<ui::Image>(frm, "Image85", tab, QRect(176, top, 30, 30));
     auto* page = placeControl<ui::WebBrowser>(frm, "WebBrowser10", tab, kSheetPlace);
 
-    return {*panel,          *pages,           *sheetTab,        *search.field,       *search.value,
-            *search.search,  *search.cancel,   *columns.edit,    *columnGap.edit,     *rowGap.edit,
+    return {*panel,          *pages,           *sheetTab,        search.search,       *search.find,
+            *search.cancel,  *columns.edit,    *columnGap.edit,     *rowGap.edit,
             *columns.plus,   *columns.minus,   *columnGap.plus,  *columnGap.minus,    *rowGap.plus,
             *rowGap.minus,   *widerColumnGap5, *narrowerColumnGap5, *isbn13Labels,    *code39Labels,
             *copyLabels,     *books,           *otherMedia,      sheetOrder,          *updateSheet,
