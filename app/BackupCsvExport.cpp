@@ -1,5 +1,6 @@
 #include "app/BackupCsvExport.h"
 
+#include "app/CsvValue.h"
 #include "app/TextRoutines.h"
 #include "platform/db/Query.h"
 #include "platform/files/TextFileRecord.h"
@@ -26,18 +27,11 @@ QString backupCsvHeader()
     return names.join(u';');
 }
 
-QString backupCsvValue(const QString& value)
-{
-    QString v = value;
-    v.replace(QStringLiteral("\r\n"), QStringLiteral("_")).replace(u'\r', u'_').replace(u'\n', u'_');
-    return v.remove(u';');
-}
-
 QString backupCsvLine(const QStringList& values)
 {
     QStringList cleaned;
     for (const QString& value : values)
-        cleaned << backupCsvValue(value);
+        cleaned << csvValue(value, CsvRule::Backup);
     return ReplaceAll(cleaned.join(u';'), QStringLiteral("__"), QStringLiteral("_"));
 }
 

@@ -12,9 +12,8 @@ namespace app {
 
 // The header line of the layout.
 QString backupCsvHeader();
-// A value as a line holds it: each line break (CR LF, CR or LF) becomes "_", ";" is removed.
-QString backupCsvValue(const QString& value);
-// The 26 values joined by ";", every run of "_" then made one.
+// The 26 values cleaned by the backup's rule (CsvRule::Backup) and joined by ";", every run of
+// "_" then made one.
 QString backupCsvLine(const QStringList& values);
 
 // Opens "Select * FROM table1 " on the query and writes the file (Windows-1252, CR LF),

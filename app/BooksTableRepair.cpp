@@ -1,8 +1,10 @@
 #include "app/BooksTableRepair.h"
 
+#include "app/CsvValue.h"
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
 #include "platform/db/BulkScope.h"
+#include "platform/db/FieldText.h"
 #include "platform/text/DateText.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
@@ -16,11 +18,6 @@ namespace {
 constexpr int kLogShownEvery = 1000;
 
 bool isPressPrefix(const QString& prefix) { return prefix == QStringLiteral("378") || prefix == QStringLiteral("379"); }
-
-QString withoutSeparators(const QString& value)
-{
-    return ControlCharsToSpaces(value).replace(u';', u' ').replace(u'"', u' ').replace(u',', u' ');
-}
 
 }  // namespace
 
@@ -49,7 +46,7 @@ private:
         q.setSql(QStringLiteral("SELECT * FROM table1 ORDER BY Isbn13"));
         q.open();
     }
-    QString text(const char* name) { return q.fieldByName(QString::fromLatin1(name)).asString(); }
+    QString text(const char* name) { return db::fieldText(q, name); }
     // One field of the current row, posted when it changes.
     void set(const char* name, const QString& value)
     {
@@ -236,9 +233,9 @@ void BooksTableRepair::Run::separators()
 {
     startLoggedPass(QStringLiteral("Supprime Carac spec "));
     for (q.first(); !q.eof(); q.next()) {
-        set("Titre", withoutSeparators(text("Titre")).remove(u'[').replace(u']', u' '));
+        set("Titre", csvValue(text("Titre"), CsvRule::RepairedField).remove(u'[').replace(u']', u' '));
         for (const char* name : {"Resume", "Editeur", "Auteur", "Pages"})
-            set(name, withoutSeparators(text(name)));
+            set(name, csvValue(text(name), CsvRule::RepairedField));
         db::Field due = q.fieldByName(QStringLiteral("DateRetour"));
         if (!due.isNull() && due.asDateTime().date() == text::jetEpoch()) {
             q.edit();

@@ -1,11 +1,14 @@
 #include "app/PlatformTexts.h"
 
 #include "platform/db/ErrorTexts.h"
+#include "platform/files/ErrorTexts.h"
+#include "platform/shell/ErrorTexts.h"
+#include "platform/text/ErrorTexts.h"
 #include "platform/ui/DBNavigator.h"
 
 namespace app {
 
-void givePlatformTextsInFrench()
+void givePlatformTheProgramsTexts()
 {
     db::ErrorTexts texts;
     texts.invalidValue = QStringLiteral("'%1' n'est pas une valeur correcte pour le champ %2");
@@ -31,6 +34,24 @@ void givePlatformTextsInFrench()
     texts.noDatabaseFile = QStringLiteral("la chaîne de connexion ne nomme aucun fichier de base de données");
     db::setErrorTexts(texts);
     ui::DBNavigator::setDeleteQuestion({QStringLiteral("Supprimer l'enregistrement ?"), QStringLiteral("Confirmation")});
+
+    text::ErrorTexts conversion;
+    conversion.invalidInteger = QStringLiteral("'%1' n'est pas une valeur entière correcte");
+    text::setErrorTexts(conversion);
+
+    files::ErrorTexts fileTexts;
+    fileTexts.cannotOpen = QStringLiteral("Erreur d'E/S : impossible d'ouvrir le fichier %1");
+    fileTexts.cannotRead = QStringLiteral("Erreur d'E/S : impossible de lire le fichier %1");
+    fileTexts.cannotWrite = QStringLiteral("Erreur d'E/S : impossible d'écrire le fichier %1");
+    fileTexts.notOpenForWriting = QStringLiteral("Erreur d'E/S : le fichier %1 n'est pas ouvert en écriture");
+    fileTexts.notOpenForReading = QStringLiteral("Erreur d'E/S : le fichier %1 n'est pas ouvert en lecture");
+    files::setErrorTexts(fileTexts);
+
+    shell::ErrorTexts lockTexts;
+    lockTexts.unusableLock = QStringLiteral("Le fichier de verrou %1 ne peut pas servir : %2.");
+    lockTexts.notRegularFile = QStringLiteral("ce n'est pas un fichier ordinaire");
+    lockTexts.otherUsersFile = QStringLiteral("il appartient à un autre utilisateur");
+    shell::setErrorTexts(lockTexts);
 }
 
 }  // namespace app

@@ -19,7 +19,7 @@ Program::~Program() = default;
 
 void Program::start(const std::vector<ScreenInstaller>& screens)
 {
-    givePlatformTextsInFrench();
+    givePlatformTheProgramsTexts();
     ui::Application& application = m_services.ui;
     m_splash = std::make_unique<TForm1>(application, files::nativePath(files::appDir() + QStringLiteral("Reserve\\Splash.jpg")));
     m_splash->show();

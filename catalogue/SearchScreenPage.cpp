@@ -1,7 +1,7 @@
 #include "catalogue/SearchScreenPage.h"
 
 #include "platform/text/PascalText.h"
-#include "platform/text/Windows1252.h"
+#include "platform/text/HtmlText.h"
 
 namespace catalogue {
 
@@ -15,68 +15,43 @@ const QString kNext = QStringLiteral("</p><p>");
 
 }  // namespace
 
-QString htmlText(const QString& value)
-{
-    QString r;
-    r.reserve(value.size());
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const QChar c = value[i];
-        switch (c.unicode()) {
-        case u'<': r += QStringLiteral("&lt;"); break;
-        case u'>': r += QStringLiteral("&gt;"); break;
-        case u'&': r += QStringLiteral("&amp;"); break;
-        case u'"': r += QStringLiteral("&quot;"); break;
-        default:
-            if (text::isInWindows1252(c)) {
-                r += c;
-            } else if (c.isHighSurrogate() && i + 1 < value.size() && value[i + 1].isLowSurrogate()) {
-                r += QStringLiteral("&#%1;").arg(QChar::surrogateToUcs4(c, value[i + 1]));
-                ++i;
-            } else {
-                r += QStringLiteral("&#%1;").arg(c.unicode());
-            }
-        }
-    }
-    return r;
-}
-
 SearchScreenPage::SearchScreenPage(Style style, const QString& webSite, const QString& term)
 {
     m_text = kHeadStart + (style == Style::Large ? kLargeStyle : kRedStyle) + kHeadEnd;
-    m_text += QStringLiteral("<p>Page g&eacute;n&eacute;r&eacute;e par QvlZantor : <a href=\"") + htmlText(webSite) +
-              QStringLiteral("\" target=\"_blank\">") + htmlText(webSite) + QStringLiteral("</a>&nbsp;</p>");
-    m_text += QStringLiteral("<p class=\"Style1\">Recherche : ") + htmlText(term) +
+    m_text += QStringLiteral("<p>Page g&eacute;n&eacute;r&eacute;e par QvlZantor : <a href=\"") + text::htmlText(webSite) +
+              QStringLiteral("\" target=\"_blank\">") + text::htmlText(webSite) + QStringLiteral("</a>&nbsp;</p>");
+    m_text += QStringLiteral("<p class=\"Style1\">Recherche : ") + text::htmlText(term) +
               QStringLiteral("</p><table width=\"600\" border=\"1\">");
 }
 
 void SearchScreenPage::addAnswer(const SearchAnswer& a, const RowLayout& layout, const QString& highlight)
 {
     QString& t = m_text;
-    t += QStringLiteral("<tr><td width=\"130\"><img src=\"livres/Jaquettes/") + htmlText(a.images) +
-         QStringLiteral("\" width=\"") + htmlText(layout.coverWidth) + QStringLiteral("\"height=\"") +
-         htmlText(layout.coverHeight) + QStringLiteral("\"></td>");
+    t += QStringLiteral("<tr><td width=\"130\"><img src=\"livres/Jaquettes/") + text::htmlText(a.images) +
+         QStringLiteral("\" width=\"") + text::htmlText(layout.coverWidth) + QStringLiteral("\"height=\"") +
+         text::htmlText(layout.coverHeight) + QStringLiteral("\"></td>");
     if (layout.storagePlace)
-        t += QStringLiteral("<td width=\"130\"><img src=\"Photo_Rangement/") + htmlText(a.storagePlace) +
+        t += QStringLiteral("<td width=\"130\"><img src=\"Photo_Rangement/") + text::htmlText(a.storagePlace) +
              QStringLiteral("\" width=\"80\"height=\"120\"></td>");
-    t += QStringLiteral("</td><td width=\"600\"><p><b>") + htmlText(a.title) + QStringLiteral("</b></p><p>") +
-         htmlText(a.isbn13) + kNext + htmlText(a.author) + kNext + htmlText(a.publisher) + kNext;
+    t += QStringLiteral("</td><td width=\"600\"><p><b>") + text::htmlText(a.title) + QStringLiteral("</b></p><p>") +
+         text::htmlText(a.isbn13) + kNext + text::htmlText(a.author) + kNext + text::htmlText(a.publisher) + kNext;
     for (const QString& middle : a.middleFields)
-        t += htmlText(middle) + kNext;
+        t += text::htmlText(middle) + kNext;
     if (!a.borrowerSurname.isEmpty())
         t += QStringLiteral("Livre emprunté par : ");
-    t += htmlText(a.borrowerSurname) + u' ' + htmlText(a.borrowerFirstName) + u' ' + htmlText(a.borrowerClass) +
+    t += text::htmlText(a.borrowerSurname) + u' ' + text::htmlText(a.borrowerFirstName) + u' ' + text::htmlText(a.borrowerClass) +
          QStringLiteral("<BR>");
     if (!a.returnDate.isEmpty())
         t += QStringLiteral("Date retour : ");
-    t += htmlText(a.returnDate) + kNext;
+    t += text::htmlText(a.returnDate) + kNext;
     const int at = highlight.isEmpty() ? 0 : text::Pos(highlight, text::UpperCase(a.summary));
     if (at > 0) {
         // Escaped piece by piece, so that the span's own markup stays markup.
-        t += htmlText(text::Copy(a.summary, 1, at - 1)) + QStringLiteral("<span class=\"Style1\">") +
-             htmlText(text::Copy(a.summary, at, int(highlight.size()))) + QStringLiteral("</span>") +
-             htmlText(text::Copy(a.summary, at + int(highlight.size()), int(a.summary.size())));
+        t += text::htmlText(text::Copy(a.summary, 1, at - 1)) + QStringLiteral("<span class=\"Style1\">") +
+             text::htmlText(text::Copy(a.summary, at, int(highlight.size()))) + QStringLiteral("</span>") +
+             text::htmlText(text::Copy(a.summary, at + int(highlight.size()), int(a.summary.size())));
     } else {
-        t += htmlText(a.summary);
+        t += text::htmlText(a.summary);
     }
     t += QStringLiteral("</p></td></tr>");
 }

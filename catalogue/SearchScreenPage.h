@@ -7,10 +7,6 @@
 
 namespace catalogue {
 
-// "<", ">", "&" and '"' as entities, and characters the page's code page cannot hold as numeric
-// references, so that nothing is lost when the page is written in Windows-1252.
-QString htmlText(const QString& value);
-
 // The values of one answer, as stored in its row.
 struct SearchAnswer {
     QString images;

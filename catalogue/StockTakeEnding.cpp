@@ -1,18 +1,23 @@
 #include "catalogue/StockTakeEnding.h"
 
+#include "app/CsvValue.h"
 #include "app/FrmPrin.h"
-#include "app/TextRoutines.h"
-#include "catalogue/SearchScreenPage.h"
+#include "catalogue/BookEntryScreen.h"
+#include "catalogue/StockTakePanel.h"
 #include "catalogue/StockTakeScope.h"
+#include "catalogue/StockTakeScreen.h"
 #include "catalogue/StockTakeStateFile.h"
 #include "platform/db/BulkScope.h"
+#include "platform/db/FieldText.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/shell/Shell.h"
 #include "platform/text/DateText.h"
+#include "platform/text/HtmlText.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/SpeedButton.h"
 
 #include <vector>
 
@@ -22,13 +27,11 @@ namespace {
 
 const QString kListName = QStringLiteral("Inventaire_Annuel_");
 
-QString fieldText(db::DataSet& rows, const QString& name) { return rows.fieldByName(name).asString(); }
-
 // One missing copy on the printed list: its cover, its place's picture, what it is, and who
 // has it when it is out. Values are escaped, so that no title can hide the rows after it.
 QString pageRow(db::DataSet& rows)
 {
-    auto v = [&rows](const char* name) { return htmlText(fieldText(rows, QString::fromLatin1(name))); };
+    auto v = [&rows](const char* name) { return text::htmlText(fieldText(rows, QString::fromLatin1(name))); };
     return QStringLiteral("<tr><td width=\"130\"><img src=\"livres/Jaquettes/") + v("Images") +
            QStringLiteral("\" width=\"150\"height=\"200\"></td>") +
            QStringLiteral("<td width=\"130\"><img src=\"Photo_Rangement/") + v("LieuRangement") +
@@ -41,16 +44,18 @@ QString pageRow(db::DataSet& rows)
 
 }  // namespace
 
-QString libraryCsvValue(const QString& value)
+StockTakeEnding::StockTakeEnding(app::TFrmPrin& frm, const BookEntryScreen& entry, const StockTakeScreen& stockTake)
+    : m_frm(frm), m_entry(entry), m_controls(stockTake.controls())
 {
-    return ControlCharsToSpaces(value).replace(u';', u'/').replace(u'~', u' ');
+    m_controls.finish.onClick = [this] { SpeedButton31Click(); };
+    m_controls.zeroMissing.onClick = [this] { SpeedButton50Click(); };
+    m_controls.erase.onClick = [this] { SpeedButton53Click(); };
 }
 
-StockTakeEnding::StockTakeEnding(app::TFrmPrin& frm) : m_frm(frm)
+void StockTakeEnding::closeScreen()
 {
-    frm.get<ui::Control>(QStringLiteral("SpeedButton31")).onClick = [this] { SpeedButton31Click(); };
-    frm.get<ui::Control>(QStringLiteral("SpeedButton50")).onClick = [this] { SpeedButton50Click(); };
-    frm.get<ui::Control>(QStringLiteral("SpeedButton53")).onClick = [this] { SpeedButton53Click(); };
+    m_controls.panel.hide();
+    m_entry.controls().screen.hide();
 }
 
 bool StockTakeEnding::confirmEnding()
@@ -63,9 +68,9 @@ bool StockTakeEnding::confirmEnding()
 void StockTakeEnding::selectCandidates(const int (&messages)[4][2])
 {
     app::TFrmPrin& f = m_frm;
-    StockTakeScope scope(f);
+    StockTakeScope scope(f, m_controls);
     const QString genre = scope.boxText();
-    const bool lentKept = f.get<ui::CheckBox>(QStringLiteral("CheckBox41")).checked();
+    const bool lentKept = m_controls.lentCountAsThere.checked();
     const int(&entries)[2] = messages[(lentKept ? 0 : 2) + (scope.genre().isEmpty() ? 1 : 0)];
     f.application().showMessage(scope.genre().isEmpty() ? f.tables.message(entries[0])
                                                         : f.tables.message(entries[0]) + genre +
@@ -76,24 +81,21 @@ void StockTakeEnding::selectCandidates(const int (&messages)[4][2])
 void StockTakeEnding::SpeedButton31Click()
 {
     app::TFrmPrin& f = m_frm;
-    // Hiding the panel ends the stock-take mode.
-    f.get<ui::Control>(QStringLiteral("Panel25")).hide();
-    f.get<ui::Control>(QStringLiteral("Panel4")).hide();
+    closeScreen();
     if (!stockTakePasswordGiven(f) || !confirmEnding())
         return;
-    StockTakeScope scope(f);
+    StockTakeScope scope(f, m_controls);
     selectCandidates({{162, 163}, {164, -1}, {165, -1}, {166, -1}});
     db::Query& rows = f.db.ars;
-    auto shown = [&f](const char* edit) { return f.get<ui::CustomEdit>(QString::fromLatin1(edit)).text(); };
     f.application().showMessage(QString::number(rows.recordCount()) + QStringLiteral(" Candidats \r") +
-                                shown("Edit148") + QStringLiteral(" livres à supprimer"));
+                                m_controls.missingCount.text() + QStringLiteral(" livres à supprimer"));
 
     const QString csvName = kListName + scope.boxText() + QStringLiteral(".csv");
     const QString pageName = kListName + scope.boxText() + QStringLiteral(".html");
     QStringList csv;
     QString page = QStringLiteral("<HTML><HEAD><TITLE>Inventaire annuel</TITLE><style type=\"text/css\">"
                                   "<!--.Style1 {font-size: 36px}--></style></HEAD><BODY>") +
-                   QStringLiteral("<p class=\"Style1\">Livres absents (Voir aussi : ") + htmlText(csvName) +
+                   QStringLiteral("<p class=\"Style1\">Livres absents (Voir aussi : ") + text::htmlText(csvName) +
                    QStringLiteral("</p><table width=\"600\" border=\"1\">");
     for (rows.first(); !rows.eof(); rows.next()) {
         if (!scope.isMissing(rows))
@@ -112,7 +114,7 @@ void StockTakeEnding::SpeedButton31Click()
     file.close();
 
     writeStockTakeState(f, {kStockTakeFinished, text::shortDateText(f.application().clock().currentDateTime().date()),
-                            scope.name(), shown("Edit147"), shown("Edit148")});
+                            scope.name(), m_controls.foundCount.text(), m_controls.missingCount.text()});
     f.application().showMessage(f.tables.message(167) + pageName + f.tables.message(168) +
                                 QString::number(csv.size()) + f.tables.message(169));
     f.application().showMessage(f.tables.message(170) + f.AppDir + pageName + QStringLiteral(" \r\n") +
@@ -128,12 +130,12 @@ void StockTakeEnding::SpeedButton50Click()
     if (!stockTakePasswordGiven(f))
         return;
     f.ShowMessageEntry(181);
-    StockTakeScope scope(f);
+    StockTakeScope scope(f, m_controls);
     if (f.application().messageBox(f.tables.message(182) + scope.boxText() + f.tables.message(183),
                                    QStringLiteral("Inventaire"), ui::MessageButtons::OkCancel,
                                    ui::MessageIcon::Question, 2) != ui::ModalResult::Ok) {
         f.ShowMessageEntry(184);
-        f.get<ui::Control>(QStringLiteral("Panel25")).hide();
+        m_controls.panel.hide();
         return;
     }
     selectCandidates({{188, 189}, {190, -1}, {191, -1}, {192, -1}});
@@ -150,7 +152,7 @@ void StockTakeEnding::SpeedButton50Click()
             continue;
         QStringList values;
         for (const QString& column : columns)
-            values << libraryCsvValue(fieldText(rows, column));
+            values << app::csvValue(fieldText(rows, column), app::CsvRule::MissingCopies);
         lines << values.join(u';');
         missing.push_back(rows.currentKey());
     }
@@ -168,7 +170,7 @@ void StockTakeEnding::SpeedButton50Click()
                                 f.tables.message(195));
     f.application().showMessage(QStringLiteral("Les livres à supprimer ont 0 comme nbre exemplaire. Il faut les "
                                                "supprimer manuellement dans l'onglet tableau."));
-    f.get<ui::Control>(QStringLiteral("Panel25")).hide();
+    m_controls.panel.hide();
 }
 
 void StockTakeEnding::SpeedButton53Click()
@@ -176,7 +178,7 @@ void StockTakeEnding::SpeedButton53Click()
     app::TFrmPrin& f = m_frm;
     if (!stockTakePasswordGiven(f) || !confirmEnding())
         return;
-    StockTakeScope scope(f);
+    StockTakeScope scope(f, m_controls);
     const QString genre = scope.genre();
     f.application().showMessage(
         QStringLiteral("les livres repérés comme absents de la Qvl vont être effacés sans retours possibles pour :") +

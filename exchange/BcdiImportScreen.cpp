@@ -9,16 +9,19 @@
 #include "platform/files/WindowsPath.h"
 #include "platform/shell/Shell.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/Gauge.h"
+#include "platform/ui/Panel.h"
 
 namespace exchange {
 
-BcdiImportScreen::BcdiImportScreen(app::TFrmPrin& frm) : m_frm(frm)
+BcdiImportScreen::BcdiImportScreen(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, const ImportControls& controls)
+    : m_frm(frm), m_book(book), m_controls(controls)
 {
     frm.handlers.bind(QStringLiteral("ImporteruneBibliothquedeBcdi1Click"), [this] { ImporteruneBibliothquedeBcdi1Click(); });
-    frm.get<ui::Control>(QStringLiteral("Button1")).onClick = [this] { ImporterBibliothqueBCDI31Click(); };
+    m_controls.bcdiStart.onClick = [this] { ImporterBibliothqueBCDI31Click(); };
 }
 
 void BcdiImportScreen::ImporteruneBibliothquedeBcdi1Click()
@@ -26,25 +29,28 @@ void BcdiImportScreen::ImporteruneBibliothquedeBcdi1Click()
     app::TFrmPrin& f = m_frm;
     f.ShowMessageEntry(111);
     f.services().shell.open(files::nativePath(f.AppDir + QStringLiteral("Import_Export\\Import_BCDi3_QvlZantor.pdf")));
-    showBookScreenEssential(f);
+    showBookScreenEssential(f, m_book);
     for (const char* name : {"Button91", "Edit98", "Label159", "SpeedButton51"})
         f.setVisibleIfBuilt(QString::fromLatin1(name), false);
-    for (const char* name : {"Panel20", "RadioGroup2", "RadioButton3", "RadioButton4", "Button1"})
-        f.get<ui::Control>(QString::fromLatin1(name)).show();
+    m_controls.bcdiPanel.show();
+    m_controls.bcdiCodes.show();
+    m_controls.keepCopyNumbers.show();
+    m_controls.keepIsbn13.show();
+    m_controls.bcdiStart.show();
 }
 
 void BcdiImportScreen::advanceGauge()
 {
     m_progress = m_progress >= 100 ? 1 : m_progress + 1;
-    m_frm.get<ui::Gauge>(QStringLiteral("Gauge3")).setProgress(m_progress);
+    m_controls.bcdiGauge.setProgress(m_progress);
 }
 
 void BcdiImportScreen::ImporterBibliothqueBCDI31Click()
 {
     app::TFrmPrin& f = m_frm;
-    showBookScreenEssential(f);
-    f.get<ui::Control>(QStringLiteral("Panel20")).show();
-    auto& gauge = f.get<ui::Gauge>(QStringLiteral("Gauge3"));
+    showBookScreenEssential(f, m_book);
+    m_controls.bcdiPanel.show();
+    ui::Gauge& gauge = m_controls.bcdiGauge;
     gauge.hide();
     if (f.application().messageBox(f.tables.dialog(12), f.tables.dialog(7), ui::MessageButtons::OkCancel,
                                    ui::MessageIcon::Warning) != ui::ModalResult::Ok) {
@@ -63,7 +69,7 @@ void BcdiImportScreen::ImporterBibliothqueBCDI31Click()
         // The books, their codes and the copies' numbers go in together: a stop half-way leaves
         // the library as it was.
         db::Transaction transaction(f.db.ADOConnection1);
-        const BcdiCodes codes = f.get<ui::RadioButton>(QStringLiteral("RadioButton3")).checked()
+        const BcdiCodes codes = m_controls.keepCopyNumbers.checked()
                                     ? BcdiCodes::KeepCopyNumbers
                                     : BcdiCodes::KeepIsbn13;
         m_progress = 0;

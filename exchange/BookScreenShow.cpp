@@ -1,16 +1,17 @@
 #include "exchange/BookScreenShow.h"
 
 #include "app/FrmPrin.h"
+#include "catalogue/BookEntryControls.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
 
 namespace exchange {
 
-void showBookScreenEssential(app::TFrmPrin& frm)
+void showBookScreenEssential(app::TFrmPrin& frm, const catalogue::BookEntryControls& book)
 {
     frm.HideAllScreens();
-    frm.get<ui::Panel>(QStringLiteral("Panel4")).show();
-    frm.get<ui::PageControl>(QStringLiteral("PageControl1")).setActivePage(&frm.get<ui::TabSheet>(QStringLiteral("TabSheet7")));
+    book.screen.show();
+    book.tabs.setActivePage(&book.entryTab);
 }
 
 }  // namespace exchange

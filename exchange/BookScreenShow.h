@@ -4,9 +4,12 @@
 namespace app {
 class TFrmPrin;
 }
+namespace catalogue {
+struct BookEntryControls;
+}
 
 namespace exchange {
 
-void showBookScreenEssential(app::TFrmPrin& frm);
+void showBookScreenEssential(app::TFrmPrin& frm, const catalogue::BookEntryControls& book);
 
 }  // namespace exchange

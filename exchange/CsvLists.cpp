@@ -1,5 +1,6 @@
 #include "exchange/CsvLists.h"
 
+#include "app/CsvValue.h"
 #include "exchange/HtmlPage.h"
 #include "exchange/SpreadsheetText.h"
 #include "platform/db/Query.h"
@@ -49,7 +50,7 @@ CsvList listOf(db::Query& ars, const ListShape& shape)
         QStringList values = file.values();
         QString line = spreadsheetValue(values.takeFirst());
         if (shape.codeAsText)
-            line += QStringLiteral(";'") + csvValue(values.takeFirst());
+            line += QStringLiteral(";'") + app::csvValue(values.takeFirst(), app::CsvRule::Lists);
         for (const QString& v : values)
             line += u';' + spreadsheetValue(v);
         list.csv += line + kCrLf;

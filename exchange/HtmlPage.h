@@ -3,7 +3,7 @@
 // page break and end. A page is written in one go as one line in the system code page and shown
 // in a web view of its screen. Every value taken from the database or typed by the user goes
 // through htmlText, in text and in attributes alike.
-#include "catalogue/SearchScreenPage.h"
+#include "platform/text/HtmlText.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,7 +23,7 @@ inline const QString kPageEnd = QStringLiteral("</table></BODY></HTML>");
 inline const QString kNextParagraph = QStringLiteral("</p><p>");
 
 // "<", ">", "&", '"' as entities, characters outside the page's code page as numeric references.
-using catalogue::htmlText;
+using text::htmlText;
 
 // The head up to and including <BODY>. `style` is a fixed rule set of the program, not escaped.
 QString pageHead(const QString& title, const QString& style = kStandardStyle);

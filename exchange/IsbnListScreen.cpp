@@ -1,6 +1,7 @@
 #include "exchange/IsbnListScreen.h"
 
 #include "app/FrmPrin.h"
+#include "catalogue/BookEntryControls.h"
 #include "catalogue/ControlPlacement.h"
 #include "exchange/BookScreenShow.h"
 #include "exchange/IsbnList.h"
@@ -17,6 +18,7 @@
 #include "platform/ui/Keys.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/SpeedButton.h"
 
 namespace exchange {
 
@@ -24,26 +26,27 @@ namespace {
 
 const QString kList = QStringLiteral("hors_connexion.csv");
 
-void buildIsbnListControls(app::TFrmPrin& frm)
+}  // namespace
+
+IsbnListControls buildIsbnListScreen(app::TFrmPrin& frm)
 {
     using catalogue::placeControl;
     auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel12"));
     placeControl<ui::Label>(frm, "IsbnListLabel", screen, QRect(16, 12, 600, 20),
                             QStringLiteral("Cette fonction sert à stoquer des N° Isbn dans un fichier"));
-    placeControl<ui::Memo>(frm, "Memo3", screen, QRect(16, 40, 300, 560));
-    placeControl<ui::Button>(frm, "Button30", screen, QRect(330, 40, 150, 32), QStringLiteral("Sauvegarder"));
+    auto* codes = placeControl<ui::Memo>(frm, "Memo3", screen, QRect(16, 40, 300, 560));
+    auto* save = placeControl<ui::Button>(frm, "Button30", screen, QRect(330, 40, 150, 32), QStringLiteral("Sauvegarder"));
+    return {*screen, *codes, *save};
 }
 
-}  // namespace
-
-IsbnListScreen::IsbnListScreen(app::TFrmPrin& frm) : m_frm(frm)
+IsbnListScreen::IsbnListScreen(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, IsbnListControls controls)
+    : m_frm(frm), m_book(book), m_controls(controls)
 {
-    buildIsbnListControls(frm);
     frm.handlers.bind(QStringLiteral("ExporterISBN1Click"), [this] { ExporterISBN1Click(); });
     frm.handlers.bind(QStringLiteral("AjouterlalisteISBN1Click"), [this] { AjouterlalisteISBN1Click(); });
     frm.handlers.bind(QStringLiteral("Lsitetouslivresn1Click"), [this] { Lsitetouslivresn1Click(); });
-    frm.get<ui::Control>(QStringLiteral("Button30")).onClick = [this] { Button30Click(); };
-    frm.get<ui::Control>(QStringLiteral("Button31")).onClick = [this] { Button31Click(); };
+    m_controls.save.onClick = [this] { Button30Click(); };
+    m_book.nextIsbn.onClick = [this] { Button31Click(); };
 }
 
 void IsbnListScreen::ExporterISBN1Click()
@@ -75,8 +78,8 @@ void IsbnListScreen::AjouterlalisteISBN1Click()
 {
     app::TFrmPrin& f = m_frm;
     f.HideAllScreens();
-    f.get<ui::Panel>(QStringLiteral("Panel12")).show();
-    f.get<ui::WinControl>(QStringLiteral("Memo3")).setFocus();
+    m_controls.screen.show();
+    m_controls.codes.setFocus();
 }
 
 void IsbnListScreen::Button30Click()
@@ -89,7 +92,7 @@ void IsbnListScreen::Button30Click()
         file.append();
     else
         file.rewrite();
-    for (const QString& line : f.get<ui::Memo>(QStringLiteral("Memo3")).lines())
+    for (const QString& line : m_controls.codes.lines())
         file.writeln(line);
     file.close();
 }
@@ -98,26 +101,28 @@ void IsbnListScreen::Lsitetouslivresn1Click()
 {
     app::TFrmPrin& f = m_frm;
     f.IsbnListMode = true;
-    showBookScreenEssential(f);
-    f.get<ui::Panel>(QStringLiteral("Panel4")).setColor(ui::colors::teal);
-    for (const char* name : {"WebBrowser6", "SpeedButton2", "NumJourno", "Panel19"})
-        f.setVisibleIfBuilt(QString::fromLatin1(name), false);
-    f.get<ui::Control>(QStringLiteral("Button31")).show();
+    showBookScreenEssential(f, m_book);
+    m_book.screen.setColor(ui::colors::teal);
+    f.setVisibleIfBuilt(QStringLiteral("WebBrowser6"), false);
+    m_book.titleSearch.hide();
+    m_book.issuePanel.hide();
+    m_book.searching.hide();
+    m_book.nextIsbn.show();
     f.settings.cinquieme.clear();
     QStringList lines;
     if (!files::readTextFileLines(files::nativePath(f.AppDir + kList), lines))
         f.application().showMessage(QStringLiteral("La liste ") + f.AppDir + kList + QStringLiteral(" est vide ou absente."));
-    f.get<ui::Memo>(QStringLiteral("MemoSource")).setLines(lines);
+    m_book.pageSource.setLines(lines);
     f.settings.cinquieme = QString::number(lines.size() - 1);
     if (lines.isEmpty()) {
-        f.get<ui::Control>(QStringLiteral("Button31")).hide();
-        f.get<ui::Memo>(QStringLiteral("Memo3")).setLines(lines);
+        m_book.nextIsbn.hide();
+        m_controls.codes.setLines(lines);
         return;
     }
-    f.get<ui::CustomEdit>(QStringLiteral("Edit1")).setText(lines.last());
+    m_book.code.setText(lines.last());
     // The last entry is the librarian's to look up now: taken, as each entry "ISBN Suivant" hands over.
     lines.last().clear();
-    f.get<ui::Memo>(QStringLiteral("Memo3")).setLines(lines);
+    m_controls.codes.setLines(lines);
 }
 
 void IsbnListScreen::rewriteList(const QStringList& lines)
@@ -133,8 +138,8 @@ void IsbnListScreen::rewriteList(const QStringList& lines)
 void IsbnListScreen::Button31Click()
 {
     app::TFrmPrin& f = m_frm;
-    auto& memo = f.get<ui::Memo>(QStringLiteral("Memo3"));
-    auto& next = f.get<ui::Control>(QStringLiteral("Button31"));
+    ui::Memo& memo = m_controls.codes;
+    ui::Button& next = m_book.nextIsbn;
     QStringList lines = memo.lines();
     const std::optional<int> position = text::ParseInt(f.settings.cinquieme);
     // A position the loaded list does not hold (none loaded this run): nothing left to take.
@@ -154,7 +159,7 @@ void IsbnListScreen::Button31Click()
     case IsbnEntryUse::LookUp:
         break;
     }
-    auto& code = f.get<ui::CustomEdit>(QStringLiteral("Edit1"));
+    ui::Edit& code = m_book.code;
     code.setText(entry);
     code.setFocus();
     // Handled once this handler has returned: the list is rewritten before the look-up runs.

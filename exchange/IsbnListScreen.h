@@ -2,17 +2,25 @@
 // The tools menu's ISBN lists: the ISBNs of the catalogue exported, the screen where codes are
 // added to the offline list, and the list's import into the book screen, where "ISBN Suivant"
 // hands each entry in turn to the look-up.
+#include "exchange/IsbnListControls.h"
+
 #include <QStringList>
 
 namespace app {
 class TFrmPrin;
+}
+namespace catalogue {
+struct BookEntryControls;
 }
 
 namespace exchange {
 
 class IsbnListScreen {
 public:
-    explicit IsbnListScreen(app::TFrmPrin& frm);
+    // The list is looked up on the book screen `book`.
+    IsbnListScreen(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, IsbnListControls controls);
+
+    const IsbnListControls& controls() const { return m_controls; }
 
     void ExporterISBN1Click();
     void AjouterlalisteISBN1Click();
@@ -24,6 +32,8 @@ private:
     void rewriteList(const QStringList& lines);
 
     app::TFrmPrin& m_frm;
+    const catalogue::BookEntryControls& m_book;
+    IsbnListControls m_controls;
 };
 
 }  // namespace exchange

@@ -2,6 +2,7 @@
 
 #include "app/BackupCsvExport.h"
 #include "app/FrmPrin.h"
+#include "catalogue/BookEntryControls.h"
 #include "catalogue/CopyRenumbering.h"
 #include "exchange/BookScreenShow.h"
 #include "exchange/LibraryExport.h"
@@ -13,6 +14,7 @@
 #include "platform/ui/DialogService.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Gauge.h"
+#include "platform/ui/SpeedButton.h"
 
 namespace exchange {
 
@@ -23,7 +25,8 @@ const QString kTitleCsv = QStringLiteral("export_bib.csv");
 
 }  // namespace
 
-LibraryTransfer::LibraryTransfer(app::TFrmPrin& frm) : m_frm(frm)
+LibraryTransfer::LibraryTransfer(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, const ImportControls& controls)
+    : m_frm(frm), m_book(book), m_importedLine(controls.importedLine)
 {
     frm.handlers.bind(QStringLiteral("Exporter1Click"), [this] { Exporter1Click(); });
     frm.handlers.bind(QStringLiteral("Importerlabibliothque1Click"), [this] { Importerlabibliothque1Click(); });
@@ -55,10 +58,10 @@ void LibraryTransfer::Exporter1Click()
 void LibraryTransfer::Importerlabibliothque1Click()
 {
     app::TFrmPrin& f = m_frm;
-    showBookScreenEssential(f);
-    f.get<ui::Control>(QStringLiteral("SpeedButton18")).show();
-    f.get<ui::Control>(QStringLiteral("SpeedButton19")).hide();
-    f.get<ui::Control>(QStringLiteral("Gauge2")).hide();
+    showBookScreenEssential(f, m_book);
+    m_book.manualEntry.show();
+    m_book.codeEntry.hide();
+    m_book.progress.hide();
     f.application().showMessage(f.tables.message(100) + u'\r' + f.tables.message(101));
     QStringList notes;
     for (int entry = 102; entry <= 107; ++entry)
@@ -115,7 +118,7 @@ std::optional<QStringList> LibraryTransfer::chosenLibraryLines()
 ImportReport LibraryTransfer::importLines(const QStringList& lines)
 {
     app::TFrmPrin& f = m_frm;
-    auto& memo = f.get<ui::CustomEdit>(QStringLiteral("Memo6"));
+    ui::Memo& memo = m_importedLine;
     memo.show();
     const OwnCodes before = ownCodes(f.db.ADOConnection1);
     ImportReport report =

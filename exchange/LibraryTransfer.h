@@ -1,6 +1,7 @@
 #pragma once
 // The tools menu's library export and import: the whole Table1 out to "Bibliotheque.csv" and
 // "export_bib.csv", and a file in the library layout in again as new copies, renumbered.
+#include "exchange/ImportControls.h"
 #include "exchange/LibraryImport.h"
 
 #include <optional>
@@ -13,7 +14,8 @@ namespace exchange {
 
 class LibraryTransfer {
 public:
-    explicit LibraryTransfer(app::TFrmPrin& frm);
+    // `controls` are the import panel's, on the book screen `book`.
+    LibraryTransfer(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, const ImportControls& controls);
 
     void Exporter1Click();
     void Importerlabibliothque1Click();
@@ -25,6 +27,8 @@ private:
     void showSavedMessage(const QString& fileName);
 
     app::TFrmPrin& m_frm;
+    const catalogue::BookEntryControls& m_book;
+    ui::Memo& m_importedLine;
 };
 
 }  // namespace exchange

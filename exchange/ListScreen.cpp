@@ -21,46 +21,44 @@ namespace {
 
 const QString kListsFolder = QStringLiteral("Listes\\");
 
-void buildListControls(app::TFrmPrin& frm)
+}  // namespace
+
+ListControls buildListScreen(app::TFrmPrin& frm)
 {
     using catalogue::placeControl;
     auto* screen = &frm.get<ui::Panel>(QStringLiteral("Liste"));
-    placeControl<ui::Button>(frm, "Button53", screen, QRect(16, 16, 420, 30),
-                             QStringLiteral("Faire la liste de tous les livres dans le fichier \"Livres.csv\""));
-    placeControl<ui::Button>(frm, "Button54", screen, QRect(16, 52, 420, 30),
-                             QStringLiteral("Faire la liste de tous les élèves \"Emprunteurs.csv\""));
-    placeControl<ui::Button>(frm, "BitBtn8", screen, QRect(16, 88, 420, 30),
-                             QStringLiteral("Faire la liste de tout \"Sauf_Livres.csv\""));
+    auto* bookList = placeControl<ui::Button>(frm, "Button53", screen, QRect(16, 16, 420, 30),
+                                              QStringLiteral("Faire la liste de tous les livres dans le fichier \"Livres.csv\""));
+    auto* borrowerList = placeControl<ui::Button>(frm, "Button54", screen, QRect(16, 52, 420, 30),
+                                                  QStringLiteral("Faire la liste de tous les élèves \"Emprunteurs.csv\""));
+    auto* otherMediaList = placeControl<ui::Button>(frm, "BitBtn8", screen, QRect(16, 88, 420, 30),
+                                                    QStringLiteral("Faire la liste de tout \"Sauf_Livres.csv\""));
     placeControl<ui::Memo>(frm, "Memo4", screen, QRect(450, 16, 420, 102))
         ->setLines({QStringLiteral("Ces fichiers sont des fichiers texte que le tableur (Excel, Calc) ouvre"),
                     QStringLiteral("pour les trier, les filtrer ou les imprimer."),
                     QStringLiteral("Ils sont dans le dossier Listes du programme.")});
-    placeControl<ui::Button>(frm, "Button83", screen, QRect(884, 16, 100, 30), QStringLiteral("Imprimer"));
-    placeControl<ui::Image>(frm, "Image15", screen, QRect(884, 56, 48, 48))->setHint(QStringLiteral("Imprimer"));
-    placeControl<ui::WebBrowser>(frm, "WebBrowser8", screen, QRect(16, 130, 985, 615));
+    auto* print = placeControl<ui::Button>(frm, "Button83", screen, QRect(884, 16, 100, 30), QStringLiteral("Imprimer"));
+    auto* printPicture = placeControl<ui::Image>(frm, "Image15", screen, QRect(884, 56, 48, 48));
+    printPicture->setHint(QStringLiteral("Imprimer"));
+    auto* page = placeControl<ui::WebBrowser>(frm, "WebBrowser8", screen, QRect(16, 130, 985, 615));
+    return {*screen, *bookList, *borrowerList, *otherMediaList, *print, *printPicture, *page};
 }
 
-}  // namespace
-
-ListScreen::ListScreen(app::TFrmPrin& frm) : m_frm(frm)
+ListScreen::ListScreen(app::TFrmPrin& frm, ListControls controls) : m_frm(frm), m_controls(controls)
 {
-    buildListControls(frm);
     frm.handlers.bind(QStringLiteral("Listes1Click"), [this] { Listes1Click(); });
     frm.handlers.bind(QStringLiteral("ListescsvAutressupport1Click"), [this] { Listes1Click(); });
-    const auto onClick = [&frm](const char* name, std::function<void()> handler) {
-        frm.get<ui::Control>(QString::fromLatin1(name)).onClick = std::move(handler);
-    };
-    onClick("Button53", [this] { Button53Click(); });
-    onClick("Button54", [this] { Button54Click(); });
-    onClick("BitBtn8", [this] { BitBtn8Click(); });
-    onClick("Button83", [this] { Button83Click(); });
-    onClick("Image15", [this] { Button83Click(); });
+    m_controls.bookList.onClick = [this] { Button53Click(); };
+    m_controls.borrowerList.onClick = [this] { Button54Click(); };
+    m_controls.otherMediaList.onClick = [this] { BitBtn8Click(); };
+    m_controls.print.onClick = [this] { Button83Click(); };
+    m_controls.printPicture.onClick = [this] { Button83Click(); };
 }
 
 void ListScreen::Listes1Click()
 {
     m_frm.HideAllScreens();
-    m_frm.get<ui::Panel>(QStringLiteral("Liste")).show();
+    m_controls.screen.show();
 }
 
 void ListScreen::publish(const CsvList& list, const QString& fileName, const QString& pageName,
@@ -74,7 +72,7 @@ void ListScreen::publish(const CsvList& list, const QString& fileName, const QSt
     file.rewrite();
     file.write(list.csv);
     file.close();
-    PublishHtmlPage(f, f.get<ui::WebBrowser>(QStringLiteral("WebBrowser8")), pageName, list.page);
+    PublishHtmlPage(f, m_controls.page, pageName, list.page);
     f.application().showMessage(f.tables.message(messages.first) + f.AppDir + kListsFolder + fileName +
                                 QStringLiteral(" \r\n") + f.tables.message(messages.second));
 }
@@ -106,7 +104,7 @@ void ListScreen::BitBtn8Click()
 
 void ListScreen::Button83Click()
 {
-    PrintHtmlPage(m_frm, m_frm.get<ui::WebBrowser>(QStringLiteral("WebBrowser8")));
+    PrintHtmlPage(m_frm, m_controls.page);
 }
 
 }  // namespace exchange

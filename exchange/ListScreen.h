@@ -1,6 +1,8 @@
 #pragma once
 // The list screen ("Liste"): the plain lists of books, borrowers and other media written to the
 // folder "Listes\" for a spreadsheet and shown as a page that can be printed.
+#include "exchange/ListControls.h"
+
 #include <QString>
 #include <utility>
 
@@ -14,7 +16,9 @@ struct CsvList;
 
 class ListScreen {
 public:
-    explicit ListScreen(app::TFrmPrin& frm);
+    ListScreen(app::TFrmPrin& frm, ListControls controls);
+
+    const ListControls& controls() const { return m_controls; }
 
     // Menus Livres and Emprunteurs, and Autres_supports.
     void Listes1Click();
@@ -31,6 +35,7 @@ private:
     void offerSpreadsheet(const QString& question, const QString& fileName);
 
     app::TFrmPrin& m_frm;
+    ListControls m_controls;
 };
 
 }  // namespace exchange

@@ -2,6 +2,7 @@
 
 #include "exchange/HtmlPage.h"
 #include "exchange/SpreadsheetText.h"
+#include "platform/db/FieldText.h"
 #include "platform/db/Query.h"
 
 namespace exchange {
@@ -29,7 +30,7 @@ EquipmentCatalogue equipmentCatalogue(db::DataSet& items, const PictureSize& siz
     EquipmentCatalogue c;
     c.page = pageHead(QStringLiteral("Inventaire")) + headingParagraph(QStringLiteral("Inventaire")) + tableStart(485);
     items.open();
-    const auto text = [&items](const char* name) { return items.fieldByName(QString::fromLatin1(name)).asString(); };
+    const auto text = [&items](const char* name) { return db::fieldText(items, name); };
     for (items.first(); !items.eof(); items.next()) {
         const QString bold = htmlText(text("Nom")) + QStringLiteral(" : ") + htmlText(text("Nombre"));
         QStringList line{text("Nom"), text("FichierPhoto"), text("Nombre")};

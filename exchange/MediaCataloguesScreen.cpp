@@ -1,6 +1,7 @@
 #include "exchange/MediaCataloguesScreen.h"
 
 #include "app/FrmPrin.h"
+#include "catalogue/BookEntryControls.h"
 #include "catalogue/ControlPlacement.h"
 #include "exchange/HtmlPage.h"
 #include "exchange/MediaCatalogues.h"
@@ -24,63 +25,63 @@ const QString kEquipmentHelp = QStringLiteral(
     " On le trouve dans le dossier ../Biblio_Inventaire.html   Il faudra aussi exporter les images contenues dans le "
     "dossier../Photo_Inventaire/    Il vous sera encore possible de modifier cette page avec un editeur html ou meme Word.");
 
-void buildMediaCatalogueControls(app::TFrmPrin& frm)
+}  // namespace
+
+MediaCataloguesControls buildMediaCataloguesScreen(app::TFrmPrin& frm)
 {
     using catalogue::placeControl;
     auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel9"));
-    auto* title = placeControl<ui::Label>(frm, "Label113", screen, QRect(16, 8, 400, 30), QStringLiteral(" CD DVD Menu Html "));
-    title->setFont(ui::Font{QStringLiteral("MS Sans Serif"), 16, ui::colors::navy, true});
-    placeControl<ui::Memo>(frm, "Memo2", screen, QRect(16, 44, 300, 120));
+    auto* heading = placeControl<ui::Label>(frm, "Label113", screen, QRect(16, 8, 400, 30), QStringLiteral(" CD DVD Menu Html "));
+    heading->setFont(ui::Font{QStringLiteral("MS Sans Serif"), 16, ui::colors::navy, true});
+    auto* help = placeControl<ui::Memo>(frm, "Memo2", screen, QRect(16, 44, 300, 120));
     placeControl<ui::Label>(frm, "MediaSizeLabel", screen, QRect(16, 172, 200, 16), QStringLiteral("Taille des images"));
-    placeControl<ui::Edit>(frm, "Edit14", screen, QRect(16, 190, 50, 22), QStringLiteral("80"));
-    placeControl<ui::Edit>(frm, "Edit18", screen, QRect(72, 190, 50, 22), QStringLiteral("120"));
-    placeControl<ui::Panel>(frm, "Panel10", screen, QRect(16, 220, 80, 120), QStringLiteral("Taille Image"))
-        ->setColor(ui::colors::white);
+    auto* width = placeControl<ui::Edit>(frm, "Edit14", screen, QRect(16, 190, 50, 22), QStringLiteral("80"));
+    auto* height = placeControl<ui::Edit>(frm, "Edit18", screen, QRect(72, 190, 50, 22), QStringLiteral("120"));
+    auto* preview = placeControl<ui::Panel>(frm, "Panel10", screen, QRect(16, 220, 80, 120), QStringLiteral("Taille Image"));
+    preview->setColor(ui::colors::white);
     placeControl<ui::Label>(frm, "MediaTitleLabel", screen, QRect(130, 172, 180, 16), QStringLiteral("Titre"));
-    placeControl<ui::Edit>(frm, "Edit60", screen, QRect(130, 190, 186, 22));
-    placeControl<ui::Button>(frm, "Button26", screen, QRect(130, 220, 90, 30), QStringLiteral("OK"));
-    placeControl<ui::Button>(frm, "Button27", screen, QRect(130, 220, 90, 30), QStringLiteral("OK"))->hide();
-    placeControl<ui::Button>(frm, "Button86", screen, QRect(130, 260, 90, 30), QStringLiteral("Imprimer"));
-    placeControl<ui::Image>(frm, "Image14", screen, QRect(230, 256, 40, 40))->setHint(QStringLiteral("Imprimer"));
-    placeControl<ui::WebBrowser>(frm, "WebBrowser3", screen, QRect(330, 8, 690, 550));
+    auto* title = placeControl<ui::Edit>(frm, "Edit60", screen, QRect(130, 190, 186, 22));
+    auto* otherMediaOk = placeControl<ui::Button>(frm, "Button26", screen, QRect(130, 220, 90, 30), QStringLiteral("OK"));
+    auto* equipmentOk = placeControl<ui::Button>(frm, "Button27", screen, QRect(130, 220, 90, 30), QStringLiteral("OK"));
+    equipmentOk->hide();
+    auto* print = placeControl<ui::Button>(frm, "Button86", screen, QRect(130, 260, 90, 30), QStringLiteral("Imprimer"));
+    auto* printPicture = placeControl<ui::Image>(frm, "Image14", screen, QRect(230, 256, 40, 40));
+    printPicture->setHint(QStringLiteral("Imprimer"));
+    auto* page = placeControl<ui::WebBrowser>(frm, "WebBrowser3", screen, QRect(330, 8, 690, 550));
+    return {*screen, *heading, *help, *width, *height, *preview, *title, *otherMediaOk, *equipmentOk, *print, *printPicture, *page};
 }
 
-}  // namespace
-
-MediaCataloguesScreen::MediaCataloguesScreen(app::TFrmPrin& frm) : m_frm(frm)
+MediaCataloguesScreen::MediaCataloguesScreen(app::TFrmPrin& frm, const catalogue::BookEntryControls& book,
+                                             MediaCataloguesControls controls)
+    : m_frm(frm), m_book(book), m_controls(controls)
 {
-    buildMediaCatalogueControls(frm);
     frm.handlers.bind(QStringLiteral("C1Click"), [this] { C1Click(); });
     frm.handlers.bind(QStringLiteral("CatalogueHtml2Click"), [this] { CatalogueHtml2Click(); });
-    const auto onClick = [&frm](const char* name, std::function<void()> handler) {
-        frm.get<ui::Control>(QString::fromLatin1(name)).onClick = std::move(handler);
-    };
-    onClick("Button26", [this] { Button26Click(); });
-    onClick("Button27", [this] { Button27Click(); });
-    onClick("Button86", [this] { Button86Click(); });
-    onClick("Image14", [this] { Button86Click(); });
+    m_controls.otherMediaOk.onClick = [this] { Button26Click(); };
+    m_controls.equipmentOk.onClick = [this] { Button27Click(); };
+    m_controls.print.onClick = [this] { Button86Click(); };
+    m_controls.printPicture.onClick = [this] { Button86Click(); };
 }
 
 void MediaCataloguesScreen::showScreen(bool equipment)
 {
     app::TFrmPrin& f = m_frm;
     f.HideAllScreens();
-    auto& screen = f.get<ui::Panel>(QStringLiteral("Panel9"));
+    ui::Panel& screen = m_controls.screen;
     screen.show();
     screen.setColor(equipment ? ui::colors::cream : ui::Color(ui::Color::System::Highlight));
-    f.get<ui::PageControl>(QStringLiteral("PageControl1")).setActivePage(&f.get<ui::TabSheet>(QStringLiteral("TabSheet7")));
-    f.get<ui::Control>(QStringLiteral("Button26")).setVisible(!equipment);
-    f.get<ui::Control>(QStringLiteral("Button27")).setVisible(equipment);
-    f.get<ui::Control>(QStringLiteral("Label113"))
-        .setText(equipment ? QStringLiteral(" Catalogue Html inventaire ") : QStringLiteral(" CD DVD Menu Html "));
+    m_book.tabs.setActivePage(&m_book.entryTab);
+    m_controls.otherMediaOk.setVisible(!equipment);
+    m_controls.equipmentOk.setVisible(equipment);
+    m_controls.heading.setText(equipment ? QStringLiteral(" Catalogue Html inventaire ") : QStringLiteral(" CD DVD Menu Html "));
     if (equipment)
-        f.get<ui::CustomEdit>(QStringLiteral("Memo2")).setText(kEquipmentHelp);
+        m_controls.help.setText(kEquipmentHelp);
 }
 
 void MediaCataloguesScreen::buildOtherMedia(const QString& heading, const PictureSize& size)
 {
     app::TFrmPrin& f = m_frm;
-    PublishHtmlPage(f, f.get<ui::WebBrowser>(QStringLiteral("WebBrowser3")), QStringLiteral("Livres\\Biblio_zantor.html"),
+    PublishHtmlPage(f, m_controls.page, QStringLiteral("Livres\\Biblio_zantor.html"),
                     otherMediaPage(f.db.ars, heading, size));
 }
 
@@ -93,7 +94,7 @@ void MediaCataloguesScreen::buildEquipment(const PictureSize& size, bool placeAn
     file.rewrite();
     file.write(c.csv);
     file.close();
-    PublishHtmlPage(f, f.get<ui::WebBrowser>(QStringLiteral("WebBrowser3")), QStringLiteral("Biblio_inventaire.html"), c.page);
+    PublishHtmlPage(f, m_controls.page, QStringLiteral("Biblio_inventaire.html"), c.page);
     f.db.ADOTable2.close();
 }
 
@@ -105,8 +106,7 @@ void MediaCataloguesScreen::C1Click()
 
 void MediaCataloguesScreen::Button26Click()
 {
-    const auto text = [this](const char* name) { return m_frm.get<ui::CustomEdit>(QString::fromLatin1(name)).text(); };
-    buildOtherMedia(text("Edit60"), {text("Edit14"), text("Edit18")});
+    buildOtherMedia(m_controls.title.text(), {m_controls.pictureWidth.text(), m_controls.pictureHeight.text()});
 }
 
 void MediaCataloguesScreen::CatalogueHtml2Click()
@@ -119,9 +119,9 @@ void MediaCataloguesScreen::CatalogueHtml2Click()
 void MediaCataloguesScreen::Button27Click()
 {
     app::TFrmPrin& f = m_frm;
-    const QString width = f.get<ui::CustomEdit>(QStringLiteral("Edit14")).text();
-    const QString height = f.get<ui::CustomEdit>(QStringLiteral("Edit18")).text();
-    auto& preview = f.get<ui::Control>(QStringLiteral("Panel10"));
+    const QString width = m_controls.pictureWidth.text();
+    const QString height = m_controls.pictureHeight.text();
+    ui::Panel& preview = m_controls.picturePreview;
     preview.setWidth(text::StrToInt(width));
     preview.setHeight(text::StrToInt(height));
     showScreen(true);
@@ -131,7 +131,7 @@ void MediaCataloguesScreen::Button27Click()
 
 void MediaCataloguesScreen::Button86Click()
 {
-    PrintHtmlPage(m_frm, m_frm.get<ui::WebBrowser>(QStringLiteral("WebBrowser3")));
+    PrintHtmlPage(m_frm, m_controls.page);
 }
 
 }  // namespace exchange

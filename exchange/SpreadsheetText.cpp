@@ -1,22 +1,12 @@
 #include "exchange/SpreadsheetText.h"
 
-namespace exchange {
+#include "app/CsvValue.h"
 
-QString csvValue(const QString& value)
-{
-    QString v = value;
-    for (QChar& c : v) {
-        if (c.unicode() < 32)
-            c = u' ';
-        else if (c == u';')
-            c = u'/';
-    }
-    return v;
-}
+namespace exchange {
 
 QString spreadsheetValue(const QString& value)
 {
-    const QString v = csvValue(value);
+    const QString v = app::csvValue(value, app::CsvRule::Lists);
     if (!v.isEmpty() && QStringLiteral("=+-@").contains(v.front()))
         return u'\'' + v;
     return v;
@@ -26,7 +16,7 @@ QString csvLine(const QStringList& values)
 {
     QStringList cleaned;
     for (const QString& v : values)
-        cleaned << csvValue(v);
+        cleaned << app::csvValue(v, app::CsvRule::Lists);
     return cleaned.join(u';');
 }
 

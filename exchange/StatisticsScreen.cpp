@@ -24,8 +24,6 @@ namespace exchange {
 namespace {
 
 const QString kStatPage = QStringLiteral("Stat.html");
-const char* const kClassBoxes[] = {"ComboBox5", "ComboBox13", "ComboBox14", "ComboBox16"};
-const char* const kGenreBoxes[] = {"Edit124", "Edit125", "Edit126", "Edit127"};
 const QString kRankingTable = QStringLiteral("</p><table width=\"600\" border=\"1\">");
 const QString kMostLent = QStringLiteral("SELECT * FROM table1 \r\nORDER BY NbreFoisEmprunte DESC");
 
@@ -46,52 +44,52 @@ QString countText(int count)
     return QString::number(count).rightJustified(3, u'0');
 }
 
-void buildStatisticsControls(app::TFrmPrin& frm)
+}  // namespace
+
+StatisticsControls buildStatisticsScreen(app::TFrmPrin& frm)
 {
     using catalogue::placeControl;
     auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel26"));
     placeControl<ui::Label>(frm, "StatCountLabel", screen, QRect(16, 12, 200, 16), QStringLiteral("Nombre de livres à afficher"));
-    placeControl<ui::Edit>(frm, "Edit123", screen, QRect(16, 30, 60, 22), QStringLiteral("3"));
+    auto* bookCount = placeControl<ui::Edit>(frm, "Edit123", screen, QRect(16, 30, 60, 22), QStringLiteral("3"));
+    const char* const genreBoxes[] = {"Edit124", "Edit125", "Edit126", "Edit127"};
     const char* const genres[] = {"BD", "ROMAN", "DOCUMENTAIRE", "ALBUM"};
+    std::array<ui::Edit*, 4> genreEdits{};
     for (int i = 0; i < 4; ++i) {
         placeControl<ui::Label>(frm, QStringLiteral("StatGenreLabel%1").arg(i + 1).toLatin1().constData(), screen,
                                 QRect(16 + i * 130, 64, 120, 16), QStringLiteral("Genre %1").arg(i + 1));
-        placeControl<ui::Edit>(frm, kGenreBoxes[i], screen, QRect(16 + i * 130, 82, 120, 22), QString::fromLatin1(genres[i]));
+        genreEdits[i] = placeControl<ui::Edit>(frm, genreBoxes[i], screen, QRect(16 + i * 130, 82, 120, 22),
+                                               QString::fromLatin1(genres[i]));
     }
     placeControl<ui::Label>(frm, "StatClassLabel", screen, QRect(16, 116, 400, 16),
                             QStringLiteral("Les Livres les plus lus dans la classe"));
+    const char* const classBoxes[] = {"ComboBox5", "ComboBox13", "ComboBox14", "ComboBox16"};
+    std::array<ui::ComboBox*, 4> classes{};
     for (int i = 0; i < 4; ++i) {
-        auto* box = placeControl<ui::ComboBox>(frm, kClassBoxes[i], screen, QRect(16 + i * 130, 134, 120, 22));
-        box->setHint(QStringLiteral("Sélectionnez une classe pour réduire le nombre de résultats"));
-        box->setShowHint(true);
+        classes[i] = placeControl<ui::ComboBox>(frm, classBoxes[i], screen, QRect(16 + i * 130, 134, 120, 22));
+        classes[i]->setHint(QStringLiteral("Sélectionnez une classe pour réduire le nombre de résultats"));
+        classes[i]->setShowHint(true);
     }
-    placeControl<ui::SpeedButton>(frm, "SpeedButton45", screen, QRect(560, 28, 260, 30),
-                                  QStringLiteral("Afficher les infos générales"));
-    placeControl<ui::SpeedButton>(frm, "SpeedButton46", screen, QRect(560, 130, 260, 30),
-                                  QStringLiteral("Afficher la recherche pour des classes"));
-    placeControl<ui::WebBrowser>(frm, "WebBrowser12", screen, QRect(16, 172, 1040, 620));
+    auto* generalFigures = placeControl<ui::SpeedButton>(frm, "SpeedButton45", screen, QRect(560, 28, 260, 30),
+                                                         QStringLiteral("Afficher les infos générales"));
+    auto* classFigures = placeControl<ui::SpeedButton>(frm, "SpeedButton46", screen, QRect(560, 130, 260, 30),
+                                                       QStringLiteral("Afficher la recherche pour des classes"));
+    auto* page = placeControl<ui::WebBrowser>(frm, "WebBrowser12", screen, QRect(16, 172, 1040, 620));
+    return {*screen, *bookCount, genreEdits, classes, *generalFigures, *classFigures, *page};
 }
 
-}  // namespace
-
-StatisticsScreen::StatisticsScreen(app::TFrmPrin& frm) : m_frm(frm)
+StatisticsScreen::StatisticsScreen(app::TFrmPrin& frm, StatisticsControls controls) : m_frm(frm), m_controls(controls)
 {
-    buildStatisticsControls(frm);
     frm.handlers.bind(QStringLiteral("StatistiquesClick"), [this] { StatistiquesClick(); });
-    frm.get<ui::Control>(QStringLiteral("SpeedButton45")).onClick = [this] { SpeedButton45Click(); };
-    frm.get<ui::Control>(QStringLiteral("SpeedButton46")).onClick = [this] { SpeedButton46Click(); };
-}
-
-QString StatisticsScreen::text(const char* name) const
-{
-    return m_frm.get<ui::CustomEdit>(QString::fromLatin1(name)).text();
+    m_controls.generalFigures.onClick = [this] { SpeedButton45Click(); };
+    m_controls.classFigures.onClick = [this] { SpeedButton46Click(); };
 }
 
 QStringList StatisticsScreen::classTexts(int boxes) const
 {
     QStringList texts;
     for (int i = 0; i < boxes; ++i)
-        texts << text(kClassBoxes[i]);
+        texts << m_controls.classes[i]->text();
     return texts;
 }
 
@@ -118,7 +116,7 @@ void StatisticsScreen::StatistiquesClick()
 {
     app::TFrmPrin& f = m_frm;
     f.HideAllScreens();
-    f.get<ui::Panel>(QStringLiteral("Panel26")).show();
+    m_controls.screen.show();
     db::Query& ars = f.db.ars;
     ars.close();
     ars.setSql(QStringLiteral("SELECT * FROM table1"));
@@ -135,10 +133,9 @@ void StatisticsScreen::StatistiquesClick()
             ars.post();
         }
     }
-    for (const char* name : kClassBoxes) {
-        auto& box = f.get<ui::ComboBox>(QString::fromLatin1(name));
-        box.clearItems();
-        box.setText(QString());
+    for (ui::ComboBox* box : m_controls.classes) {
+        box->clearItems();
+        box->setText(QString());
     }
     ars.close();
     ars.setSql(QStringLiteral("Select * FROM Emprunteurs ORDER BY Classe,EmpNom"));
@@ -149,13 +146,13 @@ void StatisticsScreen::StatistiquesClick()
         const QString c = classField.asString();
         if (c == last || c.isEmpty())
             continue;
-        for (const char* name : kClassBoxes)
-            f.get<ui::ComboBox>(QString::fromLatin1(name)).addItem(c);
+        for (ui::ComboBox* box : m_controls.classes)
+            box->addItem(c);
         last = c;
     }
     ars.close();
     ars.clearSql();
-    ShowHtmlPage(f, f.get<ui::WebBrowser>(QStringLiteral("WebBrowser12")), kStatPage);
+    ShowHtmlPage(f, m_controls.page, kStatPage);
 }
 
 void StatisticsScreen::mostLentBooks(QString& page, int n)
@@ -164,7 +161,7 @@ void StatisticsScreen::mostLentBooks(QString& page, int n)
     ars.close();
     ars.setSql(kMostLent);
     ars.open();
-    page += QStringLiteral(" LES ") + htmlText(text("Edit123")) + QStringLiteral(" LIVRES LES PLUS EMPRUNTES </p>");
+    page += QStringLiteral(" LES ") + htmlText(m_controls.bookCount.text()) + QStringLiteral(" LIVRES LES PLUS EMPRUNTES </p>");
     int written = 0;
     for (ars.first(); !ars.eof(); ars.next()) {
         page += rowStart(ars.fieldByName(QStringLiteral("Titre")).asString()) + QStringLiteral("Genre ") +
@@ -179,14 +176,14 @@ void StatisticsScreen::mostLentBooks(QString& page, int n)
 
 void StatisticsScreen::genreRanking(QString& page, int box, const QString& genre)
 {
-    const int n = text::StrToInt(text("Edit123"));
+    const int n = text::StrToInt(m_controls.bookCount.text());
     db::Query& ars = m_frm.db.ars;
     ars.close();
     ars.setSql(kMostLent);
     ars.open();
     if (box < 3)
         page += QStringLiteral("________________________________________________________________ </p>");
-    const QString count = htmlText(text("Edit123"));
+    const QString count = htmlText(m_controls.bookCount.text());
     page += box == 0 ? QStringLiteral(" LES ") + count + u' ' + htmlText(genre) + QStringLiteral(" LES PLUS EMPRUNTES </p>")
                      : QStringLiteral(" Les ") + count + u' ' + htmlText(genre) + QStringLiteral(" les plus empruntés </p>");
     page += kRankingTable;
@@ -212,7 +209,7 @@ void StatisticsScreen::publish(const QString& page)
     app::TFrmPrin& f = m_frm;
     f.db.ars.close();
     f.db.ars.clearSql();
-    PublishHtmlPage(f, f.get<ui::WebBrowser>(QStringLiteral("WebBrowser12")), kStatPage, page + kPageEnd);
+    PublishHtmlPage(f, m_controls.page, kStatPage, page + kPageEnd);
 }
 
 void StatisticsScreen::SpeedButton45Click()
@@ -226,11 +223,11 @@ void StatisticsScreen::SpeedButton45Click()
     page += QStringLiteral("<p>%1 LIVRES</p>").arg(ars.recordCount());
     const QStringList loans = loanLines();
     page += QStringLiteral("<p>%1 : TOTAL DES LIVRES EMPRUNTES</p>").arg(loans.size());
-    const int n = text::StrToInt(text("Edit123"));
+    const int n = text::StrToInt(m_controls.bookCount.text());
     mostLentBooks(page, n);
     for (int box = 0; box < 4; ++box)
-        if (!text(kGenreBoxes[box]).isEmpty())
-            genreRanking(page, box, text(kGenreBoxes[box]));
+        if (!m_controls.genres[box]->text().isEmpty())
+            genreRanking(page, box, m_controls.genres[box]->text());
 
     const QStringList classes = classTexts(3);
     QStringList classLoans;
@@ -280,7 +277,7 @@ void StatisticsScreen::SpeedButton46Click()
         for (int i = 0; i < merged; ++i)
             sortie.writeln();
         sortie.close();
-        const int n = text::StrToInt(text("Edit123"));
+        const int n = text::StrToInt(m_controls.bookCount.text());
         page += QStringLiteral(" </p>LIVRES LES PLUS EMPRUNTES DANS LA CLASSE : ") + htmlText(joined) +
                 QStringLiteral("</p>") + kRankingTable;
         for (int i = 0; i < n && i < int(ranked.size()); ++i) {

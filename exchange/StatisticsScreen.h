@@ -2,6 +2,8 @@
 // The statistics screen (Panel26): the number of books and of loans, the books and genres lent
 // most, and the books the pupils of chosen classes borrow most, each as the page Stat.html; the
 // class page also leaves its ranked loans in Sortie.csv.
+#include "exchange/StatisticsControls.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,14 +15,15 @@ namespace exchange {
 
 class StatisticsScreen {
 public:
-    explicit StatisticsScreen(app::TFrmPrin& frm);
+    StatisticsScreen(app::TFrmPrin& frm, StatisticsControls controls);
+
+    const StatisticsControls& controls() const { return m_controls; }
 
     void StatistiquesClick();
     void SpeedButton45Click();
     void SpeedButton46Click();
 
 private:
-    QString text(const char* name) const;
     QStringList classTexts(int boxes) const;
     QStringList loanLines() const;
     QString head() const;
@@ -29,6 +32,7 @@ private:
     void publish(const QString& page);
 
     app::TFrmPrin& m_frm;
+    StatisticsControls m_controls;
 };
 
 }  // namespace exchange

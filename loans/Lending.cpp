@@ -5,7 +5,7 @@
 #include "catalogue/BookCodes.h"
 #include "loans/ControlGroups.h"
 #include "loans/LoanScreen.h"
-#include "loans/RowText.h"
+#include "platform/db/FieldText.h"
 #include "platform/db/Query.h"
 #include "platform/db/Transaction.h"
 #include "platform/text/DateText.h"

@@ -11,6 +11,7 @@
 #include "loans/ReturnPictures.h"
 #include "loans/ReturnScreen.h"
 #include "loans/ScannedCode.h"
+#include "platform/db/FieldText.h"
 #include "platform/db/Query.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
@@ -37,11 +38,6 @@ QString padToFive(const QString& code)
     return code.size() < 5 ? QString(5 - code.size(), u'0') + code : code;
 }
 
-QString text(db::DataSet& rows, const char* field)
-{
-    return rows.fieldByName(QString::fromLatin1(field)).asString();
-}
-
 }  // namespace
 
 ReturnSearch::ReturnSearch(app::TFrmPrin& frm, ReturnScreen& screen, ReturnCandidates& candidates)
@@ -56,7 +52,7 @@ void ReturnSearch::fillBookFields(db::DataSet& row)
     const char* columns[] = {"Titre", "Auteur", "Genre", "LieuRangement"};
     const auto fields = bookFields(m_controls);
     for (size_t i = 0; i < fields.size(); ++i)
-        fields[i]->setText(onRow ? text(row, columns[i]) : QString());
+        fields[i]->setText(onRow ? fieldText(row, columns[i]) : QString());
 }
 
 void ReturnSearch::backToCode()
@@ -117,7 +113,7 @@ void ReturnSearch::Button46Click()
         internal.addSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(text::Trim(code.text())));
         internal.addSql(QStringLiteral("ORDER BY NumLivre"));
         internal.open();
-        code.setText(internal.isEmpty() ? QString() : text(internal, "Isbn13"));
+        code.setText(internal.isEmpty() ? QString() : fieldText(internal, "Isbn13"));
         count = internal.recordCount();
     }
     if (count == 0)
@@ -177,7 +173,7 @@ void ReturnSearch::findHeldCopies()
     }
     if (count == 1) {
         rows.first();
-        borrower.setText(text(rows, "NumEmprunteur"));
+        borrower.setText(fieldText(rows, "NumEmprunteur"));
         if (catalogue::isPressCode(code.text())) {
             // A periodical's issue is matched among that borrower's loans.
             fillBookFields(rows);
@@ -241,10 +237,10 @@ void ReturnSearch::matchBorrower(db::DataSet& rows)
     auto& borrower = c.borrower;
 
     rows.first();
-    c.holders.setText(rows.isEmpty() ? QString() : text::Trim(text(rows, "EmpNom")));
+    c.holders.setText(rows.isEmpty() ? QString() : text::Trim(fieldText(rows, "EmpNom")));
     setShown(bookFields(c), true);
-    if (!rows.isEmpty() && !text(rows, "NumEmprunteur").isEmpty() && m_screen.ReturnSingleMatch)
-        borrower.setText(text(rows, "NumEmprunteur"));
+    if (!rows.isEmpty() && !fieldText(rows, "NumEmprunteur").isEmpty() && m_screen.ReturnSingleMatch)
+        borrower.setText(fieldText(rows, "NumEmprunteur"));
 
     struct Held {
         QString title, borrowerNo, surname, firstName, className, cover;
@@ -252,11 +248,11 @@ void ReturnSearch::matchBorrower(db::DataSet& rows)
     bool found = false;
     int count = 0;
     for (; !rows.eof(); rows.next()) {
-        if (text(rows, "NumEmprunteur") == borrower.text()) {
+        if (fieldText(rows, "NumEmprunteur") == borrower.text()) {
             ++count;
-            if (text(rows, "Isbn13") == code.text()) {
-                held = Held{text(rows, "Titre"), text(rows, "NumEmprunteur"), text(rows, "EmpNom"),
-                            text(rows, "EmpPrenom"), text(rows, "EmpClasse"), text::Trim(text(rows, "Images"))};
+            if (fieldText(rows, "Isbn13") == code.text()) {
+                held = Held{fieldText(rows, "Titre"), fieldText(rows, "NumEmprunteur"), fieldText(rows, "EmpNom"),
+                            fieldText(rows, "EmpPrenom"), fieldText(rows, "EmpClasse"), text::Trim(fieldText(rows, "Images"))};
                 found = true;
             }
         }
@@ -282,8 +278,8 @@ void ReturnSearch::matchBorrower(db::DataSet& rows)
         person.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE NumEmprunteur =") + number);
         person.open();
         if (!person.isEmpty()) {
-            c.className.setText(text(person, "Classe"));
-            showBorrowerPhoto(f, c.photo, text(person, "EmpNom"), text(person, "EmpPrenom"));
+            c.className.setText(fieldText(person, "Classe"));
+            showBorrowerPhoto(f, c.photo, fieldText(person, "EmpNom"), fieldText(person, "EmpPrenom"));
         }
     }
     if (!c.surname.text().isEmpty())
@@ -297,7 +293,7 @@ void ReturnSearch::noCopyHeld(db::DataSet& rows)
     const ReturnControls& c = m_controls;
     fillBookFields(rows);
     const QString title = c.title.text();
-    showReturnCover(m_frm, c.cover, rows.isEmpty() || rows.eof() ? QString() : text(rows, "Images"));
+    showReturnCover(m_frm, c.cover, rows.isEmpty() || rows.eof() ? QString() : fieldText(rows, "Images"));
     m_frm.ShowMessageEntry(209);
     backToCode();
     setShown(bookFields(c), false);
@@ -355,17 +351,17 @@ void ReturnSearch::FindCopyByNumber()
     }
     m_screen.ReturnSingleMatch = true;
     fillBookFields(row);
-    c.surname.setText(text(row, "EmpNom"));
-    c.firstName.setText(text(row, "EmpPrenom"));
-    c.className.setText(text(row, "EmpClasse"));
-    borrower.setText(text(row, "NumEmprunteur"));
-    showReturnCover(f, c.cover, text(row, "Images"));
+    c.surname.setText(fieldText(row, "EmpNom"));
+    c.firstName.setText(fieldText(row, "EmpPrenom"));
+    c.className.setText(fieldText(row, "EmpClasse"));
+    borrower.setText(fieldText(row, "NumEmprunteur"));
+    showReturnCover(f, c.cover, fieldText(row, "Images"));
     db::Query person(f.db.ADOConnection1);
     person.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE NumEmprunteur =") +
                   QString::number(row.fieldByName(QStringLiteral("NumEmprunteur")).asInteger()));
     person.open();
     if (!person.isEmpty())
-        showBorrowerPhoto(f, c.photo, text(person, "EmpNom"), text(person, "EmpPrenom"));
+        showBorrowerPhoto(f, c.photo, fieldText(person, "EmpNom"), fieldText(person, "EmpPrenom"));
     ShowReturnFields();
     c.search.hide();
     c.store.show();

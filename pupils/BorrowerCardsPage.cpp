@@ -1,13 +1,13 @@
 #include "pupils/BorrowerCardsPage.h"
 
 #include "app/BorrowerPhotoFile.h"
-#include "catalogue/SearchScreenPage.h"
+#include "platform/text/HtmlText.h"
 
 namespace pupils {
 
 namespace {
 
-using catalogue::htmlText;
+using text::htmlText;
 
 const QString kLine = QStringLiteral("<br>   ");
 

@@ -1,5 +1,6 @@
 #include "pupils/BorrowerNumbering.h"
 
+#include "app/CsvValue.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Query.h"
 #include "platform/text/Windows1252.h"
@@ -24,15 +25,6 @@ const QStringList kColumns = {
     QStringLiteral("Proprio"),       QStringLiteral("Mot_cle"),        QStringLiteral("Langue"),
 };
 
-QString dumpValue(QString value)
-{
-    value.remove(u'\r').remove(u'\n').remove(u'"');
-    for (QChar& c : value)
-        if (c == u';' || c.unicode() < 32)
-            c = u' ';
-    return value;
-}
-
 }  // namespace
 
 int copiesOut(db::Connection& connection)
@@ -52,7 +44,7 @@ void DumpBooksToBibliotheque2(db::Connection& connection, const QString& nativeP
     for (q.first(); !q.eof(); q.next()) {
         QStringList values;
         for (const QString& column : kColumns)
-            values << dumpValue(q.fieldByName(column).asString());
+            values << app::csvValue(q.fieldByName(column).asString(), app::CsvRule::RenumberingCopy);
         if (values[1].isEmpty())
             values[1] = kUntitled;
         if (values[11].isEmpty())

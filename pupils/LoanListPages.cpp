@@ -2,8 +2,8 @@
 
 #include "app/BorrowerPhotoFile.h"
 #include "catalogue/IsbnConversions.h"
-#include "catalogue/SearchScreenPage.h"
 #include "platform/text/DateText.h"
+#include "platform/text/HtmlText.h"
 
 #include <QUrl>
 
@@ -11,7 +11,7 @@ namespace pupils {
 
 namespace {
 
-using catalogue::htmlText;
+using text::htmlText;
 
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kNext = QStringLiteral("</p><p>");

@@ -1,6 +1,7 @@
 #include "web/BookLookupInstaller.h"
 
 #include "app/FrmPrin.h"
+#include "platform/browser/WebTransfer.h"
 #include "web/AmazonReader.h"
 #include "web/AmazonSiteChoice.h"
 #include "web/BookFinderReader.h"
@@ -26,6 +27,8 @@ namespace web {
 
 void installBookLookup(app::TFrmPrin& frm)
 {
+    // The sites see the program by its name.
+    browser::setAgentName(QStringLiteral("QvlZantor"));
     auto& lookup = frm.addPart<BookLookup>(frm);
     auto& pages = frm.addPart<PageFetch>(frm);
     auto& covers = frm.addPart<CoverDownload>(frm);

@@ -2,7 +2,7 @@
 
 #include "exchange/HtmlPage.h"
 #include "exchange/labels/BarcodeFace.h"
-#include "platform/db/DataSet.h"
+#include "platform/db/FieldText.h"
 #include "platform/text/PascalText.h"
 
 namespace labels {
@@ -16,23 +16,21 @@ const QString kBarcodeClasses = QStringLiteral(
     ".Style1 {font-size: 36px} .Style2 {font-family: \"c39hrp36dltt\";font-size: 45px;} "
     ".Style3 {font-family: \"Code EAN13\";font-size: 60px;}");
 
-QString field(db::DataSet& rows, const char* name) { return rows.fieldByName(QString::fromLatin1(name)).asString(); }
-
 // One copy's row; the bar-code cell's span stays open, as browsers close it with its cell.
 QString labelRow(db::DataSet& rows, bool copyNumbers)
 {
     using exchange::htmlText;
-    const QString cover = field(rows, "Images");
-    const QString barcode = copyNumbers ? QStringLiteral("*I") + text::Trim(field(rows, "NumLivre")) + QStringLiteral("*")
-                                        : field(rows, "CodeBarres");
+    const QString cover = fieldText(rows, "Images");
+    const QString barcode = copyNumbers ? QStringLiteral("*I") + text::Trim(fieldText(rows, "NumLivre")) + QStringLiteral("*")
+                                        : fieldText(rows, "CodeBarres");
     // A periodical issue's cover is named after its code and issue number: both are shown.
-    const QString code = cover.size() > kCoverNameOfCode ? cover.left(kCodeAndIssue) : field(rows, "Isbn13");
+    const QString code = cover.size() > kCoverNameOfCode ? cover.left(kCodeAndIssue) : fieldText(rows, "Isbn13");
     return QStringLiteral("<tr><td width=\"65\"><img src=\"livres/Jaquettes/") + htmlText(cover) +
            QStringLiteral("\" width=\"50\"height=\"75\"></td><td width=\"50\"><img src=\"Photo_Rangement/") +
-           htmlText(field(rows, "LieuRangement")) + QStringLiteral("\" width=\"60\"height=\"50\"></td><td width=\"40\">") +
+           htmlText(fieldText(rows, "LieuRangement")) + QStringLiteral("\" width=\"60\"height=\"50\"></td><td width=\"40\">") +
            (isEan13FontText(barcode) ? QStringLiteral("<span class=\"Style3\">") : QStringLiteral("<span class=\"Style2\">")) +
-           htmlText(barcode) + QStringLiteral("</td></td><td width=\"250\"><p><b>") + htmlText(field(rows, "Titre")) +
-           QStringLiteral("</b></p><p>") + htmlText(code) + u' ' + htmlText(field(rows, "Auteur")) +
+           htmlText(barcode) + QStringLiteral("</td></td><td width=\"250\"><p><b>") + htmlText(fieldText(rows, "Titre")) +
+           QStringLiteral("</b></p><p>") + htmlText(code) + u' ' + htmlText(fieldText(rows, "Auteur")) +
            QStringLiteral("</p></td></tr>");
 }
 
@@ -56,7 +54,7 @@ LabelPageText labelPage(db::DataSet& rows, const QString& webSite, bool copyNumb
                   QStringLiteral("<table width=\"650\" border=\"1\" cellspacing=\"10\">");
     for (openAtFirst(rows); !rows.eof(); rows.next()) {
         result.page += labelRow(rows, copyNumbers);
-        result.copies << text::Trim(field(rows, "NumLivre")).toLongLong();
+        result.copies << text::Trim(fieldText(rows, "NumLivre")).toLongLong();
         if (--rowsLeft == 0) {
             result.page += exchange::pageBreak(650);
             rowsLeft = rowsPerPage();
@@ -73,7 +71,7 @@ LabelPageText printedLabelPage(db::DataSet& rows, const QString& webSite)
                   exchange::headingParagraph(QStringLiteral("Etiquettes")) + exchange::tableStart(650);
     for (openAtFirst(rows); !rows.eof(); rows.next()) {
         result.page += labelRow(rows, false);
-        result.copies << text::Trim(field(rows, "NumLivre")).toLongLong();
+        result.copies << text::Trim(fieldText(rows, "NumLivre")).toLongLong();
     }
     result.page += exchange::kPageEnd;
     return result;

@@ -12,7 +12,9 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/PageControl.h"
+#include "platform/ui/SpeedButton.h"
 #include "platform/ui/WebBrowser.h"
 
 namespace labels {
@@ -21,23 +23,21 @@ namespace {
 
 const QString kPageFile = QStringLiteral("Etiquettes.html");
 
-ui::WebBrowser& pageView(app::TFrmPrin& frm) { return frm.get<ui::WebBrowser>(QStringLiteral("WebBrowser10")); }
-
 }  // namespace
 
-LabelPageTab::LabelPageTab(app::TFrmPrin& frm)
-    : printPage([&frm](ui::WebBrowser& view) { return app::printWebPage(frm, view); }), m_frm(frm)
+LabelPageTab::LabelPageTab(app::TFrmPrin& frm, const LabelScreenControls& controls)
+    : printPage([&frm](ui::WebBrowser& view) { return app::printWebPage(frm, view); }), m_frm(frm), m_controls(controls)
 {
-    frm.get<ui::Control>(QStringLiteral("SpeedButton36")).onClick = [this] { SpeedButton36Click(); };
-    frm.get<ui::Control>(QStringLiteral("SpeedButton37")).onClick = [this] { SpeedButton37Click(); };
-    frm.get<ui::Control>(QStringLiteral("Image85")).onClick = [this] { SpeedButton37Click(); };
-    frm.get<ui::PageControl>(QStringLiteral("PageControl4")).onChange = [this] { PageControl4Change(); };
+    m_controls.updatePage.onClick = [this] { SpeedButton36Click(); };
+    m_controls.printPage.onClick = [this] { SpeedButton37Click(); };
+    m_controls.printPagePicture.onClick = [this] { SpeedButton37Click(); };
+    m_controls.pages.onChange = [this] { PageControl4Change(); };
 }
 
 void LabelPageTab::SpeedButton36Click()
 {
     app::TFrmPrin& f = m_frm;
-    const auto rowsPerPage = [&f] { return text::StrToInt(f.get<ui::CustomEdit>(QStringLiteral("Edit19")).text()); };
+    const auto rowsPerPage = [this] { return text::StrToInt(m_controls.labelsPerPage.text()); };
     const int firstRows = rowsPerPage();  // a box that is not a number stops before anything is built
     bool first = true;
     const auto rowsOfPage = [&] {
@@ -47,25 +47,25 @@ void LabelPageTab::SpeedButton36Click()
         }
         return rowsPerPage();
     };
-    const bool books = f.get<ui::CheckBox>(QStringLiteral("CheckBox22")).checked();
-    const bool otherMedia = f.get<ui::CheckBox>(QStringLiteral("CheckBox24")).checked();
+    const bool books = m_controls.books.checked();
+    const bool otherMedia = m_controls.otherMedia.checked();
     db::Query& q = f.db.ars;
     q.clearSql();
-    q.addSql(labelQuerySql(typeCondition(books, otherMedia), chosenOrder(f, kPageOrderButtons)));
+    q.addSql(labelQuerySql(typeCondition(books, otherMedia), chosenOrder(m_controls.pageOrder)));
     q.open();
     const LabelPageText page = labelPage(q, f.settings.maker.webSite,
-                                         f.get<ui::CheckBox>(QStringLiteral("CheckBox43")).checked(), rowsOfPage);
+                                         m_controls.copyCodes.checked(), rowsOfPage);
     q.close();
     q.clearSql();
     m_copiesShown = page.copies;
-    exchange::PublishHtmlPage(f, pageView(f), kPageFile, page.page);
+    exchange::PublishHtmlPage(f, m_controls.page, kPageFile, page.page);
 }
 
 void LabelPageTab::SpeedButton37Click()
 {
     app::TFrmPrin& f = m_frm;
     // Nothing printed, nothing to confirm: every flag stays.
-    if (!printPage(pageView(f)))
+    if (!printPage(m_controls.page))
         return;
     if (f.application().messageBox(f.tables.dialog(29), f.tables.dialog(30), ui::MessageButtons::OkCancel,
                                    ui::MessageIcon::Warning) != ui::ModalResult::Ok) {
@@ -75,18 +75,18 @@ void LabelPageTab::SpeedButton37Click()
     clearLabelFlags(f, m_copiesShown);
     db::Query& q = f.db.ars;
     q.clearSql();
-    q.addSql(labelQuerySql(typeCondition(true, false), chosenOrder(f, kPageOrderButtons)));
+    q.addSql(labelQuerySql(typeCondition(true, false), chosenOrder(m_controls.pageOrder)));
     q.open();
     const LabelPageText page = printedLabelPage(q, f.settings.maker.webSite);
     q.close();
     q.clearSql();
     m_copiesShown = page.copies;
-    exchange::PublishHtmlPage(f, pageView(f), kPageFile, page.page);
+    exchange::PublishHtmlPage(f, m_controls.page, kPageFile, page.page);
 }
 
 void LabelPageTab::PageControl4Change()
 {
-    exchange::ShowHtmlPage(m_frm, pageView(m_frm), kPageFile);
+    exchange::ShowHtmlPage(m_frm, m_controls.page, kPageFile);
     m_frm.application().showMessage(QStringLiteral("Cliquez sur le bouton 'Réactualisez l'affichage'"));
 }
 

@@ -2,6 +2,8 @@
 // The HTML label page's tab (TabSheet13 of Panel8): the page built from the label query and
 // shown in WebBrowser10, printed through the web view, and the flags of the copies on the page
 // cleared after a confirmed print.
+#include "exchange/labels/LabelScreenControls.h"
+
 #include <QList>
 #include <functional>
 
@@ -16,8 +18,8 @@ namespace labels {
 
 class LabelPageTab {
 public:
-    // Binds the tab's handlers; the controls are the label screen's (LabelSheetScreen builds them).
-    explicit LabelPageTab(app::TFrmPrin& frm);
+    // Binds the tab's handlers to the label screen's controls.
+    LabelPageTab(app::TFrmPrin& frm, const LabelScreenControls& controls);
 
     // "Réactualiser l'affichage".
     void SpeedButton36Click();
@@ -32,6 +34,7 @@ public:
 
 private:
     app::TFrmPrin& m_frm;
+    LabelScreenControls m_controls;
     // The copies on the page built last in this run: the ones a confirmed print clears.
     QList<qint64> m_copiesShown;
 };

@@ -3,8 +3,7 @@
 // panel RelativePanel2 (TabSheet8), the label sheet (TabSheet9) and the HTML label page
 // (TabSheet13). Every control at its place, here in one file.
 #include "exchange/labels/LabelQuery.h"
-
-#include <array>
+#include "exchange/labels/LabelScreenControls.h"
 
 namespace app {
 class TFrmPrin;
@@ -12,14 +11,9 @@ class TFrmPrin;
 
 namespace labels {
 
-// A tab's order buttons, in the order of LabelOrder.
-using OrderButtons = std::array<const char*, 4>;
-inline constexpr OrderButtons kSheetOrderButtons{"RadioButton6", "RadioButton7", "RadioButton8", "RadioButton9"};
-inline constexpr OrderButtons kPageOrderButtons{"RadioButton10", "RadioButton13", "RadioButton12", "RadioButton11"};
-
-void buildLabelScreenControls(app::TFrmPrin& frm);
+LabelScreenControls buildLabelScreen(app::TFrmPrin& frm);
 
 // The order the checked button of a tab chooses.
-LabelOrder chosenOrder(app::TFrmPrin& frm, const OrderButtons& buttons);
+LabelOrder chosenOrder(const OrderButtons& buttons);
 
 }  // namespace labels

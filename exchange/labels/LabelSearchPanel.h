@@ -2,9 +2,8 @@
 // The search panel RelativePanel2 of the label screen's choice tab: "Chercher" filters the books
 // table shown in the choice grid on one field, as the book grid's search panel does, and counts
 // the copies found; "Annuler" gives the search up and shows every copy again.
-namespace app {
-class TFrmPrin;
-}
+#include "exchange/labels/LabelScreenControls.h"
+
 namespace catalogue {
 class BooksGrid;
 }
@@ -13,13 +12,13 @@ namespace labels {
 
 class LabelSearchPanel {
 public:
-    LabelSearchPanel(app::TFrmPrin& frm, catalogue::BooksGrid& grid);
+    LabelSearchPanel(const LabelScreenControls& controls, catalogue::BooksGrid& grid);
 
     void Button56Click();
     void Button57Click();
 
 private:
-    app::TFrmPrin& m_frm;
+    LabelScreenControls m_controls;
     catalogue::BooksGrid& m_grid;
 };
 

@@ -12,10 +12,13 @@
 #include "platform/richtext/RtfWriter.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/RichEdit.h"
+#include "platform/ui/SpeedButton.h"
 
 #include <QDir>
 #include <algorithm>
@@ -26,14 +29,6 @@ namespace labels {
 namespace {
 
 const QString kSheetFile = QStringLiteral("Etiquettes.RTF");
-
-bool checked(app::TFrmPrin& frm, const char* name) { return frm.get<ui::CheckBox>(QString::fromLatin1(name)).checked(); }
-
-ui::RichEdit& sheetControl(app::TFrmPrin& frm)
-{
-    buildLabelScreenControls(frm);
-    return frm.get<ui::RichEdit>(QStringLiteral("Richedit1"));
-}
 
 struct LayoutBounds {
     int columns;
@@ -55,36 +50,34 @@ LayoutBounds layoutBounds()
 
 }  // namespace
 
-LabelSheetScreen::LabelSheetScreen(app::TFrmPrin& frm)
-    : printSheet(printOnCurrentPrinter), m_frm(frm), m_sheet(sheetControl(frm), frm.db.ars)
+LabelSheetScreen::LabelSheetScreen(app::TFrmPrin& frm, const LabelScreenControls& controls)
+    : printSheet(printOnCurrentPrinter), m_frm(frm), m_controls(controls), m_sheet(controls.sheet, frm.db.ars)
 {
     frm.handlers.bind(QStringLiteral("Etiquettecodebarre1Click"), [this] { Etiquettecodebarre1Click(); });
-    const auto onClick = [&frm](const char* name, std::function<void()> handler) {
-        frm.get<ui::Control>(QString::fromLatin1(name)).onClick = std::move(handler);
-    };
-    onClick("SpeedButton35", [this] { SpeedButton35Click(); });
-    onClick("Button17", [this] { Imprime_EtiquetteClick(); });
-    onClick("Image102", [this] { Imprime_EtiquetteClick(); });
-    onClick("SpeedButton38", [this] { SpeedButton38Click(); });
-    onClick("Button25", [this] { Button25Click(); });
+    const LabelScreenControls& c = m_controls;
+    c.updateSheet.onClick = [this] { SpeedButton35Click(); };
+    c.printSheet.onClick = [this] { Imprime_EtiquetteClick(); };
+    c.printSheetPicture.onClick = [this] { Imprime_EtiquetteClick(); };
+    c.preview.onClick = [this] { SpeedButton38Click(); };
+    c.help.onClick = [this] { Button25Click(); };
     app::Settings& s = frm.settings;
     const LayoutBounds b = layoutBounds();
-    onClick("Button23", [this, &s, b] { changeLayout(s.NbreColCB, 1, b.columns); });  // Augmente_ColonneClick
-    onClick("Button20", [this, &s, b] { changeLayout(s.NbreColCB, -1, b.columns); });  // Diminue_ColonneClick
-    onClick("Button22", [this, &s, b] { changeLayout(s.EspaceInterCol, 1, b.columnGap); });  // Augmente_Largeur_LigneClick
-    onClick("Button21", [this, &s, b] { changeLayout(s.EspaceInterCol, -1, b.columnGap); });  // Diminue_Largeur_LigneClick
-    onClick("SpeedButton39", [this, &s, b] { changeLayout(s.EspaceInterCol, 5, b.columnGap); });
-    onClick("SpeedButton40", [this, &s, b] { changeLayout(s.EspaceInterCol, -5, b.columnGap); });
-    onClick("Button18", [this, &s, b] { changeLayout(s.EspaceInterLigne, 1, b.rowGap); });  // Augmenter_espace_ligneClick
-    onClick("Button19", [this, &s, b] { changeLayout(s.EspaceInterLigne, -1, b.rowGap); });  // Diminuer_espace_LigneClick
+    c.moreColumns.onClick = [this, &s, b] { changeLayout(s.NbreColCB, 1, b.columns); };  // Augmente_ColonneClick
+    c.fewerColumns.onClick = [this, &s, b] { changeLayout(s.NbreColCB, -1, b.columns); };  // Diminue_ColonneClick
+    c.widerColumnGap.onClick = [this, &s, b] { changeLayout(s.EspaceInterCol, 1, b.columnGap); };  // Augmente_Largeur_LigneClick
+    c.narrowerColumnGap.onClick = [this, &s, b] { changeLayout(s.EspaceInterCol, -1, b.columnGap); };  // Diminue_Largeur_LigneClick
+    c.widerColumnGap5.onClick = [this, &s, b] { changeLayout(s.EspaceInterCol, 5, b.columnGap); };
+    c.narrowerColumnGap5.onClick = [this, &s, b] { changeLayout(s.EspaceInterCol, -5, b.columnGap); };
+    c.widerRowGap.onClick = [this, &s, b] { changeLayout(s.EspaceInterLigne, 1, b.rowGap); };  // Augmenter_espace_ligneClick
+    c.narrowerRowGap.onClick = [this, &s, b] { changeLayout(s.EspaceInterLigne, -1, b.rowGap); };  // Diminuer_espace_LigneClick
 }
 
 void LabelSheetScreen::Etiquettecodebarre1Click()
 {
     app::TFrmPrin& f = m_frm;
     f.HideAllScreens();
-    f.get<ui::Control>(QStringLiteral("Panel8")).show();
-    f.get<ui::PageControl>(QStringLiteral("PageControl4")).setActivePage(&f.get<ui::TabSheet>(QStringLiteral("TabSheet9")));
+    m_controls.screen.show();
+    m_controls.pages.setActivePage(&m_controls.sheetTab);
     // The scratch query holds whatever the screen before left in it (borrowers, a statement
     // half written): the sheet is built from the label query.
     runLabelQuery();
@@ -101,28 +94,27 @@ void LabelSheetScreen::Etiquettecodebarre1Click()
 void LabelSheetScreen::SpeedButton35Click()
 {
     app::TFrmPrin& f = m_frm;
-    for (const char* name : {"Edit76", "Edit77", "Edit78"}) {
-        auto& box = f.get<ui::CustomEdit>(QString::fromLatin1(name));
-        if (box.text().isEmpty())
-            box.setText(QStringLiteral("1"));
+    for (ui::Edit* box : {&m_controls.columns, &m_controls.columnGap, &m_controls.rowGap}) {
+        if (box->text().isEmpty())
+            box->setText(QStringLiteral("1"));
     }
     // One after the other: a box that is not a number stops there, the values before it taken.
     const LayoutBounds bounds = layoutBounds();
     bool bounded = false;
-    const auto take = [&f, &bounded](int& setting, const char* box, int most) {
-        const int typed = text::StrToInt(f.get<ui::CustomEdit>(QString::fromLatin1(box)).text());
+    const auto take = [&bounded](int& setting, const ui::Edit& box, int most) {
+        const int typed = text::StrToInt(box.text());
         setting = std::min(typed, most);
         bounded = bounded || setting != typed;
     };
-    take(f.settings.NbreColCB, "Edit76", bounds.columns);
-    take(f.settings.EspaceInterCol, "Edit77", bounds.columnGap);
-    take(f.settings.EspaceInterLigne, "Edit78", bounds.rowGap);
+    take(f.settings.NbreColCB, m_controls.columns, bounds.columns);
+    take(f.settings.EspaceInterCol, m_controls.columnGap, bounds.columnGap);
+    take(f.settings.EspaceInterLigne, m_controls.rowGap, bounds.rowGap);
     // A value past what a page holds is shown as the one taken.
     if (bounded)
         showSettings();
 
-    const bool books = checked(f, "CheckBox22");
-    const bool otherMedia = checked(f, "CheckBox24");
+    const bool books = m_controls.books.checked();
+    const bool otherMedia = m_controls.otherMedia.checked();
     db::Table& table = f.db.ADOTable1;
     table.open();
     table.setFilter(typeFilter(books, otherMedia));
@@ -139,8 +131,8 @@ void LabelSheetScreen::runLabelQuery()
 {
     app::TFrmPrin& f = m_frm;
     f.db.ars.clearSql();
-    f.db.ars.addSql(labelQuerySql(typeCondition(checked(f, "CheckBox22"), checked(f, "CheckBox24")),
-                                  chosenOrder(f, kSheetOrderButtons)));
+    f.db.ars.addSql(labelQuerySql(typeCondition(m_controls.books.checked(), m_controls.otherMedia.checked()),
+                                  chosenOrder(m_controls.sheetOrder)));
     f.db.ars.open();
 }
 
@@ -148,7 +140,7 @@ void LabelSheetScreen::Imprime_EtiquetteClick()
 {
     app::TFrmPrin& f = m_frm;
     // A print that cannot start ends here, its error shown: nothing asked, every flag kept.
-    printSheet(f.get<ui::RichEdit>(QStringLiteral("Richedit1")));
+    printSheet(m_controls.sheet);
     if (f.application().messageBox(f.tables.dialog(13), f.tables.dialog(14), ui::MessageButtons::OkCancel,
                                    ui::MessageIcon::Warning) != ui::ModalResult::Ok) {
         f.ShowMessageEntry(115);
@@ -182,13 +174,13 @@ void LabelSheetScreen::rebuild()
 {
     app::TFrmPrin& f = m_frm;
     const app::Settings& s = f.settings;
-    if (checked(f, "CheckBox11"))
+    if (m_controls.isbn13Labels.checked())
         m_sheet.BuildEan13Labels(s.NbreColCB, s.EspaceInterCol, s.EspaceInterLigne);
     else
         m_sheet.clear();
-    if (checked(f, "CheckBox12"))
+    if (m_controls.code39Labels.checked())
         m_sheet.BuildCode39Labels(s.NbreColCB, s.EspaceInterCol, s.EspaceInterLigne);
-    if (checked(f, "CheckBox40"))
+    if (m_controls.copyLabels.checked())
         m_sheet.BuildNumberLabels(s.NbreColCB, s.EspaceInterCol, s.EspaceInterLigne);
 }
 
@@ -204,14 +196,14 @@ void LabelSheetScreen::changeLayout(int& setting, int step, int most)
 void LabelSheetScreen::showSettings()
 {
     const app::Settings& s = m_frm.settings;
-    m_frm.get<ui::CustomEdit>(QStringLiteral("Edit76")).setText(QString::number(s.NbreColCB));
-    m_frm.get<ui::CustomEdit>(QStringLiteral("Edit77")).setText(QString::number(s.EspaceInterCol));
-    m_frm.get<ui::CustomEdit>(QStringLiteral("Edit78")).setText(QString::number(s.EspaceInterLigne));
+    m_controls.columns.setText(QString::number(s.NbreColCB));
+    m_controls.columnGap.setText(QString::number(s.EspaceInterCol));
+    m_controls.rowGap.setText(QString::number(s.EspaceInterLigne));
 }
 
 void LabelSheetScreen::saveSheet()
 {
-    richtext::saveRtf(richtext::documentOf(m_frm.get<ui::RichEdit>(QStringLiteral("Richedit1")).runs()), m_frm.AppDir + kSheetFile);
+    richtext::saveRtf(richtext::documentOf(m_controls.sheet.runs()), m_frm.AppDir + kSheetFile);
 }
 
 }  // namespace labels

@@ -3,6 +3,7 @@
 // layout settings (at most what a page holds) and their eight buttons, the save to
 // Etiquettes.RTF, the print that clears the flags of the copies printed, the preview program and
 // the help page.
+#include "exchange/labels/LabelScreenControls.h"
 #include "exchange/labels/LabelSheet.h"
 
 #include <functional>
@@ -18,8 +19,10 @@ namespace labels {
 
 class LabelSheetScreen {
 public:
-    // Builds the label screen's controls and binds the sheet's handlers.
-    explicit LabelSheetScreen(app::TFrmPrin& frm);
+    // Binds the sheet's handlers to the label screen's controls.
+    LabelSheetScreen(app::TFrmPrin& frm, const LabelScreenControls& controls);
+
+    const LabelScreenControls& controls() const { return m_controls; }
 
     // Menu "Etiquettes Codebarre": the sheet of the flagged copies of the chosen types and order.
     void Etiquettecodebarre1Click();
@@ -48,6 +51,7 @@ private:
     void saveSheet();
 
     app::TFrmPrin& m_frm;
+    LabelScreenControls m_controls;
     LabelSheet m_sheet;
 };
 

@@ -3,6 +3,7 @@
 #include "app/FrmPrin.h"
 #include "catalogue/BooksGrid.h"
 #include "exchange/labels/LabelPageTab.h"
+#include "exchange/labels/LabelScreenLayout.h"
 #include "exchange/labels/LabelSearchPanel.h"
 #include "exchange/labels/LabelSheetScreen.h"
 
@@ -12,14 +13,14 @@ namespace labels {
 
 void installLabelScreens(app::TFrmPrin& frm)
 {
-    // The sheet's screen builds the controls of both tabs.
-    frm.addPart<LabelSheetScreen>(frm);
-    frm.addPart<LabelPageTab>(frm);
+    const LabelScreenControls controls = buildLabelScreen(frm);
+    frm.addPart<LabelSheetScreen>(frm, controls);
+    frm.addPart<LabelPageTab>(frm, controls);
     // The search panel runs the book grid's panel search on the table the choice grid shows.
     auto* grid = frm.findPart<catalogue::BooksGrid>();
     if (!grid)
         throw std::logic_error("the label screen's search panel needs the books grid");
-    frm.addPart<LabelSearchPanel>(frm, *grid);
+    frm.addPart<LabelSearchPanel>(controls, *grid);
 }
 
 }  // namespace labels

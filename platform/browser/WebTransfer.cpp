@@ -12,7 +12,12 @@ namespace {
 
 constexpr const char* kWebProtocols = "http,https";
 constexpr long kMaxRedirects = 10;
-constexpr const char* kUserAgent = "Mozilla/5.0 (compatible; QvlZantor)";
+
+QByteArray& userAgent()
+{
+    static QByteArray agent = "Mozilla/5.0 (compatible)";
+    return agent;
+}
 
 // Every request of the run shares one cookie store, as the pages of one browser do.
 CURLSH* sharedCookies()
@@ -38,6 +43,11 @@ QUrl webAddress(const QString& url)
 
 WebTransfer::WebTransfer(net::Waiting waiting) : session_(std::move(waiting)) {}
 
+void setAgentName(const QString& name)
+{
+    userAgent() = "Mozilla/5.0 (compatible; " + name.toUtf8() + ')';
+}
+
 WebResponse WebTransfer::get(const QString& url, QIODevice& sink, const WebLimits& limits)
 {
     const QUrl address = webAddress(url);
@@ -47,7 +57,7 @@ WebResponse WebTransfer::get(const QString& url, QIODevice& sink, const WebLimit
     curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(easy, CURLOPT_MAXREDIRS, kMaxRedirects);
     curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, kWebProtocols);
-    curl_easy_setopt(easy, CURLOPT_USERAGENT, kUserAgent);
+    curl_easy_setopt(easy, CURLOPT_USERAGENT, userAgent().constData());
     curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "");
     curl_easy_setopt(easy, CURLOPT_SHARE, sharedCookies());
     curl_easy_setopt(easy, CURLOPT_COOKIEFILE, "");

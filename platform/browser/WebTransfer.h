@@ -26,6 +26,10 @@ struct WebResponse {
     QString finalUrl;
 };
 
+// The program's name in the agent every request gives ("Mozilla/5.0 (compatible; NAME)"); without
+// one the agent names none.
+void setAgentName(const QString& name);
+
 class WebTransfer {
 public:
     explicit WebTransfer(net::Waiting waiting);

@@ -1,5 +1,6 @@
 #include "platform/files/TextFileRecord.h"
 
+#include "platform/files/ErrorTexts.h"
 #include "platform/files/TextFile.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/text/TextLines.h"
@@ -15,35 +16,35 @@ void TextFileRecord::assign(const QString& path)
     m_path = path;
 }
 
-void TextFileRecord::fail(const char* what) const
+void TextFileRecord::fail(const QString& wording) const
 {
-    throw FileError(QStringLiteral("Erreur d'E/S : impossible %1 le fichier %2").arg(QString::fromLatin1(what), m_path));
+    throw FileError(wording.arg(m_path));
 }
 
-void TextFileRecord::openForWriting(QIODevice::OpenMode mode, const char* what)
+void TextFileRecord::openForWriting(QIODevice::OpenMode mode, const QString& failure)
 {
     close();
     const QString native = nativePath(m_path);
     // Opening a pipe to write waits for a reader, for ever.
     const QFileInfo info(native);
     if (info.exists() && !info.isFile())
-        fail(what);
+        fail(failure);
     m_file = std::make_unique<QFile>(native);
     if (!m_file->open(mode)) {
         m_file.reset();
-        fail(what);
+        fail(failure);
     }
     m_mode = Mode::Writing;
 }
 
-void TextFileRecord::rewrite() { openForWriting(QIODevice::WriteOnly | QIODevice::Truncate, "d'écrire"); }
+void TextFileRecord::rewrite() { openForWriting(QIODevice::WriteOnly | QIODevice::Truncate, errorTexts().cannotWrite); }
 
 void TextFileRecord::append()
 {
     close();
     if (!QFileInfo(nativePath(m_path)).isFile())
-        fail("d'ouvrir");
-    openForWriting(QIODevice::WriteOnly | QIODevice::Append, "d'ouvrir");
+        fail(errorTexts().cannotOpen);
+    openForWriting(QIODevice::WriteOnly | QIODevice::Append, errorTexts().cannotOpen);
 }
 
 void TextFileRecord::reset()
@@ -51,7 +52,7 @@ void TextFileRecord::reset()
     close();
     QString content;
     if (!readTextFile(nativePath(m_path), content))
-        fail("de lire");
+        fail(errorTexts().cannotRead);
     m_lines = text::splitLines(content);
     m_next = 0;
     m_mode = Mode::Reading;
@@ -60,10 +61,10 @@ void TextFileRecord::reset()
 void TextFileRecord::write(const QString& text)
 {
     if (m_mode != Mode::Writing)
-        throw FileError(QStringLiteral("Erreur d'E/S : le fichier %1 n'est pas ouvert en écriture").arg(m_path));
+        fail(errorTexts().notOpenForWriting);
     const QByteArray bytes = text::encodeWindows1252(text);
     if (m_file->write(bytes) != bytes.size())
-        fail("d'écrire");
+        fail(errorTexts().cannotWrite);
 }
 
 void TextFileRecord::writeln(const QString& line) { write(line + QStringLiteral("\r\n")); }
@@ -71,7 +72,7 @@ void TextFileRecord::writeln(const QString& line) { write(line + QStringLiteral(
 QString TextFileRecord::readln()
 {
     if (m_mode != Mode::Reading)
-        throw FileError(QStringLiteral("Erreur d'E/S : le fichier %1 n'est pas ouvert en lecture").arg(m_path));
+        fail(errorTexts().notOpenForReading);
     return m_next < m_lines.size() ? m_lines[m_next++] : QString();
 }
 
@@ -84,7 +85,7 @@ void TextFileRecord::close()
         m_file.reset();
         m_mode = Mode::Closed;
         if (!flushed)
-            fail("d'écrire");
+            fail(errorTexts().cannotWrite);
     }
     m_mode = Mode::Closed;
     m_lines.clear();

@@ -36,8 +36,9 @@ public:
 
 private:
     enum class Mode { Closed, Writing, Reading };
-    void openForWriting(QIODevice::OpenMode mode, const char* what);
-    [[noreturn]] void fail(const char* what) const;
+    void openForWriting(QIODevice::OpenMode mode, const QString& failure);
+    // Throws FileError in the wording given (an ErrorTexts entry) for this file.
+    [[noreturn]] void fail(const QString& wording) const;
 
     QString m_path;
     Mode m_mode = Mode::Closed;

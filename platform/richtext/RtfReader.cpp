@@ -1,5 +1,6 @@
 #include "platform/richtext/RtfReader.h"
 
+#include "platform/files/ErrorTexts.h"
 #include "platform/files/FileError.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/text/Windows1252.h"
@@ -335,7 +336,7 @@ Document loadDocument(const QString& path, const CharFormat& plainFormat)
 {
     QFile file(files::nativePath(path));
     if (!file.open(QIODevice::ReadOnly))
-        throw files::FileError(QStringLiteral("Erreur d'E/S : impossible d'ouvrir le fichier %1").arg(path));
+        throw files::FileError(files::errorTexts().cannotOpen.arg(path));
     return readDocument(file.readAll(), plainFormat);
 }
 

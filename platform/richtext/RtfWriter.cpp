@@ -1,5 +1,6 @@
 #include "platform/richtext/RtfWriter.h"
 
+#include "platform/files/ErrorTexts.h"
 #include "platform/files/FileError.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/text/Windows1252.h"
@@ -158,7 +159,7 @@ void saveRtf(const Document& document, const QString& path)
     QFile file(files::nativePath(path));
     const QByteArray bytes = writeRtf(document);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        throw files::FileError(QStringLiteral("Erreur d'E/S : impossible d'écrire le fichier %1").arg(path));
+        throw files::FileError(files::errorTexts().cannotWrite.arg(path));
 }
 
 }  // namespace richtext

@@ -1,5 +1,6 @@
 #include "platform/scan/DefaultSource.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,10 +9,23 @@
 
 namespace scan {
 
+namespace {
+
+QString& configFolderName()
+{
+    static QString name;
+    return name;
+}
+
+}  // namespace
+
+void setConfigFolderName(const QString& name) { configFolderName() = name; }
+
 QString defaultSourceFile()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/Qvlzantor/image-source");
+    const QString folder = configFolderName().isEmpty() ? QCoreApplication::applicationName() : configFolderName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + folder
+           + QStringLiteral("/image-source");
 }
 
 QString storedDefaultSource()

@@ -8,7 +8,9 @@
 
 namespace scan {
 
-// The file that keeps the choice, in the user's configuration folder.
+// The file that keeps the choice, in the program's folder of the user's configuration folder:
+// the folder named here, else the application's name.
+void setConfigFolderName(const QString& name);
 QString defaultSourceFile();
 QString storedDefaultSource();
 void storeDefaultSource(const QString& id);

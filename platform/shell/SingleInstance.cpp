@@ -1,5 +1,7 @@
 #include "platform/shell/SingleInstance.h"
 
+#include "platform/shell/ErrorTexts.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
@@ -28,7 +30,7 @@ SingleInstance::~SingleInstance()
 
 SingleInstance::Claim SingleInstance::fail(const QString& reason)
 {
-    error_ = QStringLiteral("Le fichier de verrou %1 ne peut pas servir : %2.").arg(lockPath_, reason);
+    error_ = errorTexts().unusableLock.arg(lockPath_, reason);
     return Claim::Failed;
 }
 
@@ -52,12 +54,12 @@ SingleInstance::Claim SingleInstance::acquire()
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        return fail(QStringLiteral("ce n'est pas un fichier ordinaire"));
+        return fail(errorTexts().notRegularFile);
     }
     // Someone else's file could be locked by its owner at will.
     if (st.st_uid != ::geteuid()) {
         ::close(fd);
-        return fail(QStringLiteral("il appartient à un autre utilisateur"));
+        return fail(errorTexts().otherUsersFile);
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;

@@ -1,5 +1,7 @@
 #include "platform/text/PascalText.h"
 
+#include "platform/text/ErrorTexts.h"
+
 #include <limits>
 
 namespace text {
@@ -124,7 +126,7 @@ int StrToInt(const QString& s)
 {
     const auto v = ParseInt(s);
     if (!v)
-        throw ConversionError(QStringLiteral("'%1' n'est pas une valeur entière correcte").arg(s));
+        throw ConversionError(errorTexts().invalidInteger.arg(s));
     return *v;
 }
 

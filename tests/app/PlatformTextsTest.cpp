@@ -1,8 +1,12 @@
-// The data layer's errors reached the librarian in English ("syntax error: incomplete statement.",
+// The platform layers' errors reached the librarian in English ("syntax error: incomplete statement.",
 // "'Mon' is not a valid value for the field numlivre."). Once the program starts they are French.
 #include "MainWindowFixture.h"
 
 #include "platform/db/Error.h"
+#include "platform/files/TextFileRecord.h"
+#include "platform/text/PascalText.h"
+
+#include <functional>
 
 using PlatformTexts = MainWindowTest;
 
@@ -22,4 +26,24 @@ TEST_F(PlatformTexts, TheDataLayersErrorsAreFrenchOnceTheProgramStarts)
             EXPECT_EQ(error.message(), shown) << statement;
         }
     }
+}
+
+TEST_F(PlatformTexts, TheConversionAndFileErrorsAreFrenchOnceTheProgramStarts)
+{
+    app::TFrmPrin& w = start();
+    const auto shown = [](const std::function<void()>& failing) {
+        try {
+            failing();
+        } catch (const std::runtime_error& error) {
+            return QString::fromStdString(error.what());
+        }
+        return QString();
+    };
+    EXPECT_EQ(shown([] { text::StrToInt(QStringLiteral("deux")); }), QStringLiteral("'deux' n'est pas une valeur entière correcte"));
+    const QString missing = w.AppDir + QStringLiteral("Absent\\Liste.txt");
+    files::TextFileRecord file;
+    file.assign(missing);
+    EXPECT_EQ(shown([&file] { file.reset(); }), QStringLiteral("Erreur d'E/S : impossible de lire le fichier ") + missing);
+    EXPECT_EQ(shown([&file] { file.write(QStringLiteral("x")); }),
+              QStringLiteral("Erreur d'E/S : le fichier ") + missing + QStringLiteral(" n'est pas ouvert en écriture"));
 }

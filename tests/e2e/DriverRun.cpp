@@ -1,7 +1,7 @@
 #include "DriverRun.h"
 
+#include "ColumnValues.h"
 #include "app/DatabaseObjects.h"
-#include "platform/db/Query.h"
 #include "platform/files/WindowsPath.h"
 
 #include <QFile>
@@ -35,15 +35,5 @@ QStringList databaseRows(const ProgramFolder& program, const QString& sql, const
     files::setProgramFolder(program.folder());
     db::Connection connection(app::buildConnectionString(files::appDir()),
                               [](const QString& p) { return files::nativePath(p); });
-    db::Query q(connection);
-    q.setSql(sql);
-    q.open();
-    QStringList rows;
-    for (q.first(); !q.eof(); q.next()) {
-        QStringList values;
-        for (const QString& field : fields)
-            values << q.fieldByName(field).asString();
-        rows << values.join(u'|');
-    }
-    return rows;
+    return rowValues(connection, sql, fields);
 }

@@ -5,7 +5,7 @@
 
 #include "DeliveredLanguage.h"
 #include "HostilePictures.h"
-#include "tests/web/BookSites.h"
+#include "BookSites.h"
 
 #include <gtest/gtest.h>
 

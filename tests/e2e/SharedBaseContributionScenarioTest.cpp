@@ -11,7 +11,7 @@
 #include "platform/files/WindowsPath.h"
 #include "platform/text/PascalText.h"
 #include "platform/text/Windows1252.h"
-#include "tests/web/BookSites.h"
+#include "BookSites.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -3,7 +3,7 @@
 // at a book number begins with that book.
 #include "DriverRun.h"
 #include "QtPrinters.h"
-#include "tests/web/BookSites.h"
+#include "BookSites.h"
 #include "tests/web/sharedbase/SharedBaseServers.h"
 
 #include "app/DatabaseObjects.h"

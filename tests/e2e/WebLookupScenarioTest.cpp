@@ -2,7 +2,7 @@
 // asked in the chain's order, the fields and the cover of the one that has the book, and the
 // code recorded when none has it.
 #include "DriverRun.h"
-#include "tests/web/BookSites.h"
+#include "BookSites.h"
 
 #include "platform/picture/PictureFile.h"
 

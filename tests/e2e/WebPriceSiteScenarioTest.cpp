@@ -3,7 +3,7 @@
 // address and completed by its own script, fills the record; a page that names no book leaves
 // the code not found.
 #include "DriverRun.h"
-#include "tests/web/BookSites.h"
+#include "BookSites.h"
 
 #include "platform/picture/PictureFile.h"
 

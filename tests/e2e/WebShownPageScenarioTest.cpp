@@ -2,7 +2,7 @@
 // address, read into the entry tab with "Lire la page"; every site served by the local fixture
 // servers.
 #include "DriverRun.h"
-#include "tests/web/BookSites.h"
+#include "BookSites.h"
 
 #include "platform/picture/PictureFile.h"
 

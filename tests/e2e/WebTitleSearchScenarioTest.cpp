@@ -3,7 +3,7 @@
 // completes gives the cover, and the panel's history and close buttons act on it.
 #include "DeliveredLanguage.h"
 #include "DriverRun.h"
-#include "tests/web/BookSites.h"
+#include "BookSites.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>

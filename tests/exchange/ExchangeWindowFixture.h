@@ -1,7 +1,8 @@
 #pragma once
 // The main window with the book screen and this module's screens, logged in as administrator.
-#include "tests/app/MainWindowFixture.h"
+#include "MainWindowFixture.h"
 
+#include "ColumnValues.h"
 #include "catalogue/BookEntryLayout.h"
 #include "catalogue/BookEntryScreen.h"
 #include "exchange/ExchangeInstaller.h"
@@ -26,13 +27,7 @@ protected:
     QString text(const char* control) { return frm().get<ui::CustomEdit>(QString::fromLatin1(control)).text(); }
     QStringList column(const QString& statement, const char* field)
     {
-        db::Query q(frm().db.ADOConnection1);
-        q.setSql(statement);
-        q.open();
-        QStringList values;
-        for (q.first(); !q.eof(); q.next())
-            values << q.fieldByName(QString::fromLatin1(field)).asString();
-        return values;
+        return columnValues(frm().db.ADOConnection1, statement, field);
     }
     QStringList fileLines(const QString& name)
     {

@@ -2,6 +2,7 @@
 #include "tests/exchange/ExchangeDatabase.h"
 
 #include "app/BackupCsvExport.h"
+#include "app/CsvValue.h"
 #include "exchange/LibraryExport.h"
 #include "exchange/LibraryImport.h"
 #include "exchange/SpreadsheetText.h"
@@ -39,7 +40,7 @@ QStringList fileLines(const QString& path)
 
 TEST(SpreadsheetText, ValuesCannotBreakLinesOrAddColumns)
 {
-    EXPECT_EQ(csvValue(QStringLiteral("a;b\r\nc\td~e")), QStringLiteral("a/b  c d~e"));
+    EXPECT_EQ(app::csvValue(QStringLiteral("a;b\r\nc\td~e"), app::CsvRule::Lists), QStringLiteral("a/b  c d~e"));
     EXPECT_EQ(csvLine({QStringLiteral("x;y"), QString(), QStringLiteral("z")}), QStringLiteral("x/y;;z"));
     for (const char* formula : {"=1+1", "+33 1", "-2", "@SUM(A1)"})
         EXPECT_EQ(spreadsheetValue(QString::fromLatin1(formula)), u'\'' + QString::fromLatin1(formula));

@@ -4,6 +4,7 @@
 // was or with every copy imported, coded and numbered, never a part of it.
 #include "tests/exchange/ExchangeWindowFixture.h"
 
+#include "ColumnValues.h"
 #include "app/BackupCsvExport.h"
 #include "platform/db/Connection.h"
 #include "platform/text/PascalText.h"
@@ -80,18 +81,8 @@ protected:
     {
         db::Connection reader(frm().db.ADOConnection1.connectionString(),
                               [](const QString& p) { return files::nativePath(p); });
-        db::Query q(reader);
-        q.setSql(QStringLiteral("Select * From Table1 ORDER BY numlivre"));
-        q.open();
-        const QStringList fields = QStringList{QStringLiteral("NumLivre")} + app::backupCsvHeader().split(u';');
-        QStringList rows;
-        for (q.first(); !q.eof(); q.next()) {
-            QStringList values;
-            for (const QString& f : fields)
-                values << q.fieldByName(f).asString();
-            rows << values.join(u'|');
-        }
-        return rows;
+        return rowValues(reader, QStringLiteral("Select * From Table1 ORDER BY numlivre"),
+                         QStringList{QStringLiteral("NumLivre")} + app::backupCsvHeader().split(u';'));
     }
 };
 

@@ -1,10 +1,10 @@
 #pragma once
 // The main window with the loan screen, opened from its toolbar button, over a few books and
 // borrowers written straight into the program folder's database.
-#include "tests/app/MainWindowFixture.h"
+#include "MainWindowFixture.h"
 
+#include "ColumnValues.h"
 #include "loans/LoanInstaller.h"
-#include "platform/db/Query.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
@@ -39,17 +39,7 @@ protected:
     }
     QStringList rows(const QString& sql, const QStringList& fields)
     {
-        db::Query q(frm().db.ADOConnection1);
-        q.setSql(sql);
-        q.open();
-        QStringList out;
-        for (q.first(); !q.eof(); q.next()) {
-            QStringList values;
-            for (const QString& field : fields)
-                values << q.fieldByName(field).asString();
-            out << values.join(u'|');
-        }
-        return out;
+        return rowValues(frm().db.ADOConnection1, sql, fields);
     }
     QStringList copies()
     {

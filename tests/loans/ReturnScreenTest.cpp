@@ -1,6 +1,6 @@
 // The return screen driven through queued input: codes scanned into the code field, Enter on
 // "Rangement", "Chercher" and the copy label, over loans written straight into the database.
-#include "tests/app/MainWindowFixture.h"
+#include "MainWindowFixture.h"
 
 #include "loans/ReturnInstaller.h"
 #include "platform/db/Query.h"

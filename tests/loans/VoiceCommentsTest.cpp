@@ -1,6 +1,6 @@
 // Voice comments on the return screen, recorded through a stand-in recorder found on the path in
 // place of the machine's (or through one that finds no recording device).
-#include "tests/app/MainWindowFixture.h"
+#include "MainWindowFixture.h"
 
 #include "loans/ReturnInstaller.h"
 #include "loans/VoiceComments.h"

@@ -1,7 +1,7 @@
 // Every screen as the librarian opens it: no picture button (a picture control that answers a
 // click, shows a hint or reacts to the pointer, its picture its face rather than a stretched
 // cover or photo from the data) is drawn as nothing.
-#include "tests/app/MainWindowFixture.h"
+#include "MainWindowFixture.h"
 
 #include "platform/ui/Image.h"
 #include "platform/ui/PageControl.h"

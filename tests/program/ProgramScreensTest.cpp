@@ -1,6 +1,6 @@
 // The program with every screen joined: each menu entry and toolbar button runs a handler that
 // a screen has bound, so no command of the window does nothing.
-#include "tests/app/MainWindowFixture.h"
+#include "MainWindowFixture.h"
 
 #include "app/MainWindowLayout.h"
 #include "program/ProgramScreens.h"

@@ -1,8 +1,8 @@
 // The pupils' screens in the main window, driven through the control model's input.
-#include "tests/app/MainWindowFixture.h"
+#include "MainWindowFixture.h"
 
+#include "ColumnValues.h"
 #include "TestServers.h"
-#include "platform/db/Query.h"
 #include "platform/text/PascalText.h"
 #include "platform/text/Windows1252.h"
 #include "platform/ui/ComboBox.h"
@@ -68,17 +68,7 @@ protected:
     void sql(const QString& statement) { frm().db.ADOConnection1.execute(statement); }
     QStringList column(const QString& statement, const QStringList& fields)
     {
-        db::Query q(frm().db.ADOConnection1);
-        q.setSql(statement);
-        q.open();
-        QStringList rows;
-        for (q.first(); !q.eof(); q.next()) {
-            QStringList values;
-            for (const QString& f : fields)
-                values << q.fieldByName(f).asString();
-            rows << values.join(u'|');
-        }
-        return rows;
+        return rowValues(frm().db.ADOConnection1, statement, fields);
     }
     void answerOk(int times)
     {

@@ -1,17 +1,28 @@
 #pragma once
-// One field of every row a statement gives, in its order.
+// The rows a statement gives, in its order, read back as text.
 #include "platform/db/Connection.h"
 #include "platform/db/Query.h"
 
 #include <QStringList>
 
-inline QStringList columnValues(db::Connection& connection, const QString& sql, const char* field)
+// Each row's `fields` joined by "|".
+inline QStringList rowValues(db::Connection& connection, const QString& sql, const QStringList& fields)
 {
     db::Query q(connection);
     q.setSql(sql);
     q.open();
-    QStringList values;
-    for (q.first(); !q.eof(); q.next())
-        values << q.fieldByName(QString::fromLatin1(field)).asString();
-    return values;
+    QStringList rows;
+    for (q.first(); !q.eof(); q.next()) {
+        QStringList values;
+        for (const QString& f : fields)
+            values << q.fieldByName(f).asString();
+        rows << values.join(u'|');
+    }
+    return rows;
+}
+
+// One field of every row.
+inline QStringList columnValues(db::Connection& connection, const QString& sql, const char* field)
+{
+    return rowValues(connection, sql, {QString::fromLatin1(field)});
 }

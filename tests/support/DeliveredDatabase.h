@@ -1,9 +1,9 @@
 #pragma once
 // A writable copy of the empty database the installation delivers, and its rows read back.
+#include "ColumnValues.h"
 #include "QtPrinters.h"
 
 #include "platform/db/Connection.h"
-#include "platform/db/Query.h"
 
 #include <QFile>
 #include <QStringList>
@@ -23,20 +23,7 @@ protected:
     QString path() const { return dir.filePath(QStringLiteral("Test1.bib")); }
 
     // Each row's fields joined by "|".
-    QStringList rows(const QString& sql, const QStringList& fields)
-    {
-        db::Query q(*connection);
-        q.setSql(sql);
-        q.open();
-        QStringList result;
-        for (q.first(); !q.eof(); q.next()) {
-            QStringList values;
-            for (const QString& f : fields)
-                values << q.fieldByName(f).asString();
-            result << values.join(u'|');
-        }
-        return result;
-    }
+    QStringList rows(const QString& sql, const QStringList& fields) { return rowValues(*connection, sql, fields); }
 
     QTemporaryDir dir;
     std::unique_ptr<db::Connection> connection;

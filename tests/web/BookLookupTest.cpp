@@ -1,6 +1,6 @@
 // The look-up of a code typed or scanned into the entry tab: its cleaning, the catalogue, the
 // ending when nobody knows the book, and the automatic save.
-#include "tests/catalogue/BookScreenFixture.h"
+#include "BookScreenFixture.h"
 
 #include "catalogue/BookEntryLayout.h"
 #include "platform/text/Windows1252.h"

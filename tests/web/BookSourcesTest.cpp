@@ -1,7 +1,7 @@
 // The web sources of the look-up, asked in their order against the book sites served locally:
 // what each fills in when it finds the book, and how the chain goes on when a site has nothing.
 #include "BookSites.h"
-#include "tests/catalogue/BookScreenFixture.h"
+#include "BookScreenFixture.h"
 
 #include "platform/picture/PictureFile.h"
 #include "program/ProgramScreens.h"

@@ -1,6 +1,6 @@
 // "Vérif_Images": the covers folder and the books' cover names put right.
 #include "BookSites.h"
-#include "tests/catalogue/BookScreenFixture.h"
+#include "BookScreenFixture.h"
 
 #include "platform/picture/PictureFile.h"
 #include "tests/support/HostilePictures.h"

@@ -2,7 +2,7 @@
 // starts afresh: here the librarian turns to another tab while a site is read, so that the
 // chain's end fails to put the focus back on the hidden code field.
 #include "BookSites.h"
-#include "tests/catalogue/BookScreenFixture.h"
+#include "BookScreenFixture.h"
 
 #include "platform/ui/PageControl.h"
 #include "program/ProgramScreens.h"

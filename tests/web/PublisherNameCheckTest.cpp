@@ -1,7 +1,7 @@
 // "Vérification Nom éditeur": books of 978 lacking a publisher, an author or a date are asked of
 // the bibliographic service (served locally) and its values fill the empty fields only.
 #include "BookSites.h"
-#include "tests/catalogue/BookScreenFixture.h"
+#include "BookScreenFixture.h"
 
 #include "program/ProgramScreens.h"
 #include "web/PublisherNameCheck.h"

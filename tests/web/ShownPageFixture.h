@@ -2,7 +2,7 @@
 // The whole program's window with the book sites served locally, for the buttons that take a
 // book or its cover from a page: the web result panel's page is put in as its view answers it.
 #include "BookSites.h"
-#include "tests/catalogue/BookScreenFixture.h"
+#include "BookScreenFixture.h"
 
 #include "platform/ui/PageControl.h"
 #include "program/ProgramScreens.h"

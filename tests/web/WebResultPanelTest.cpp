@@ -1,6 +1,6 @@
 // The title search up to the web result panel, and the panel's own buttons, in the program's
 // window without a browser engine (the panel's web view then only keeps its address).
-#include "tests/catalogue/BookScreenFixture.h"
+#include "BookScreenFixture.h"
 
 #include "platform/ui/WebBrowser.h"
 #include "program/ProgramScreens.h"

@@ -7,8 +7,9 @@
 //   program's title;
 // - Reserve/Splash.jpg, the splash window's picture: the title beside a row of books.
 // Drawn the same on every run: the books come from a fixed pseudo-random sequence.
+#include "PictureFile.h"
+
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -271,15 +272,6 @@ QImage buttonIcon(const QImage& shape, const QColor& colour, bool add)
     return icon;
 }
 
-bool save(const QImage& image, const QString& path, const char* format, int quality)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    if (image.save(path, format, quality))
-        return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    return false;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -309,10 +301,10 @@ int main(int argc, char** argv)
         QImage icon = buttonIcon(shape, colour, add);
         if (sized)
             icon = icon.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        if (!save(icon, program.filePath(QStringLiteral("Reserve/Icones/") + parts[0] + QStringLiteral(".png")), "PNG", -1))
+        if (!writePicture(icon, program.filePath(QStringLiteral("Reserve/Icones/") + parts[0] + QStringLiteral(".png")), "PNG"))
             return 1;
     }
-    const bool saved = save(homePicture(), program.filePath(QStringLiteral("Reserve/Accueil.jpg")), "JPEG", 90)
-                       && save(splashPicture(), program.filePath(QStringLiteral("Reserve/Splash.jpg")), "JPEG", 90);
+    const bool saved = writePicture(homePicture(), program.filePath(QStringLiteral("Reserve/Accueil.jpg")), "JPEG", 90)
+                       && writePicture(splashPicture(), program.filePath(QStringLiteral("Reserve/Splash.jpg")), "JPEG", 90);
     return saved ? 0 : 1;
 }

@@ -4,7 +4,8 @@
 // a ladybird, a snail, a flower, a rocket, a house, a balloon bunch, a smiling sun), each on a
 // sky, meadow or sea of its own with stars, clouds or bubbles. Picture n is drawn from a sequence
 // seeded with n, so every build gives the same pictures.
-#include <QDir>
+#include "PictureFile.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -337,13 +338,9 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(dir);
     for (int n = 1; n <= kCardCount; ++n) {
-        const QString path = dir + QStringLiteral("/Carte (") + QString::number(n) + QStringLiteral(").jpg");
-        if (!card(n).save(path, "JPG", 85)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        if (!writePicture(card(n), dir + QStringLiteral("/Carte (") + QString::number(n) + QStringLiteral(").jpg"), "JPG", 85))
             return 1;
-        }
     }
     return 0;
 }

@@ -4,8 +4,9 @@
 //   Reserve/Drapeaux/SITE_choisi.png, the same flag framed, which marks the site chosen;
 // - Reserve/Avertissement_connexion.png: the warning shown when a product page was read
 //   without the texts a signed-in customer sees.
+#include "PictureFile.h"
+
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -103,15 +104,6 @@ QImage signInWarningPicture()
     return image;
 }
 
-bool savePicture(const QImage& image, const QString& path)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    if (image.save(path, "PNG"))
-        return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    return false;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -127,9 +119,9 @@ int main(int argc, char** argv)
     bool saved = true;
     for (const auto& [site, drawFlag] : sites) {
         const QString base = program.filePath(QStringLiteral("Reserve/Drapeaux/") + QString::fromLatin1(site));
-        saved = savePicture(flagPicture(drawFlag, false), base + QStringLiteral(".png")) && saved;
-        saved = savePicture(flagPicture(drawFlag, true), base + QStringLiteral("_choisi.png")) && saved;
+        saved = writePicture(flagPicture(drawFlag, false), base + QStringLiteral(".png"), "PNG") && saved;
+        saved = writePicture(flagPicture(drawFlag, true), base + QStringLiteral("_choisi.png"), "PNG") && saved;
     }
-    saved = savePicture(signInWarningPicture(), program.filePath(QStringLiteral("Reserve/Avertissement_connexion.png"))) && saved;
+    saved = writePicture(signInWarningPicture(), program.filePath(QStringLiteral("Reserve/Avertissement_connexion.png")), "PNG") && saved;
     return saved ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "catalogue/BookEntryScreen.h"
+#include "platform/scan/DefaultSource.h"
 #include "platform/ui/Edit.h"
 #include "web/acquisition/BorrowerPhotos.h"
 #include "web/acquisition/CoverScanning.h"
@@ -12,6 +13,8 @@ namespace acquisition {
 
 void installAcquisition(app::TFrmPrin& frm)
 {
+    // The source chosen last is kept in the program's own configuration folder.
+    scan::setConfigFolderName(QStringLiteral("Qvlzantor"));
     buildScanControls(frm);
     auto& sequence = frm.addPart<ScanSequence>(frm);
     auto& covers = frm.addPart<CoverScanning>(frm, sequence);

@@ -2,7 +2,7 @@
 // The main window with the label screen (and the book screen, whose grid serves its search
 // panel), logged in as administrator, over a few copies written straight into Table1; prints go
 // to a recording printer instead of the default one.
-#include "tests/catalogue/BookScreenFixture.h"
+#include "BookScreenFixture.h"
 
 #include "app/HoverHints.h"
 #include "catalogue/BooksGrid.h"
@@ -35,7 +35,7 @@ protected:
         // The search panel of the choice tab runs the book grid's search.
         std::vector<app::ScreenInstaller> screens = bookScreens();
         screens.push_back([](app::TFrmPrin& frm) {
-            frm.addPart<catalogue::BooksGrid>(frm);
+            frm.addPart<catalogue::BooksGrid>(frm, *frm.findPart<catalogue::BookEntryScreen>());
             labels::installLabelScreens(frm);
             frm.addPart<app::HoverHints>(frm);
         });

@@ -1,6 +1,7 @@
 // The web view control on the real engine: pages complete and scripts answer through the
 // program's message queue, a replaced navigation never reports, history moves, and HTTPS
 // trusts the tests' own authority. One engine serves every test of this binary.
+#include "TestDefaults.h"
 #include "TestServers.h"
 #include "platform/browser/EngineWebPages.h"
 #include "platform/browser/PageView.h"
@@ -136,7 +137,7 @@ TEST_F(WebViewTest, HttpsTrustsOnlyTheTestAuthorityAndAFailedLoadStillCompletes)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    setSafeTestDefaults();
     ::testing::InitGoogleTest(&argc, argv);
     QGuiApplication qt(argc, argv);
     // The engine reads its routing once, at its start: every host goes to the local servers.

@@ -70,7 +70,7 @@ TEST(PascalText, StrToIntRefusesWhatParseIntRefusesWithTheLibraryMessage)
             StrToInt(s);
             ADD_FAILURE() << "no error for '" << s.toStdString() << "'";
         } catch (const ConversionError& e) {
-            EXPECT_EQ(QString::fromStdString(e.what()), "'" + s + "' n'est pas une valeur entière correcte");
+            EXPECT_EQ(QString::fromStdString(e.what()), "'" + s + "' is not a valid integer value");
         }
     }
 }

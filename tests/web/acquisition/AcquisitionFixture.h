@@ -3,7 +3,7 @@
 // photo controls, logged in as administrator, over SANE's test scanners (portrait pages of
 // 314 x 393 unless a test gives other settings).
 #include "ColumnValues.h"
-#include "tests/app/MainWindowFixture.h"
+#include "MainWindowFixture.h"
 
 #include "catalogue/BookEntryLayout.h"
 #include "catalogue/BookEntryScreen.h"

@@ -1,6 +1,6 @@
 // The automatic summaries over the catalogue, with Decitre's pages served locally.
-#include "tests/catalogue/BookScreenFixture.h"
-#include "tests/web/BookSites.h"
+#include "BookScreenFixture.h"
+#include "BookSites.h"
 
 #include "program/ProgramScreens.h"
 #include "web/sharedbase/AutomaticSummaries.h"

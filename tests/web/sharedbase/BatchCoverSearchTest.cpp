@@ -1,8 +1,8 @@
 // The batch cover search's Amazon step and its preview, with the book sites served locally:
 // a book whose ISBN-10 picture Amazon has not got takes the picture its product page names,
 // and only the previewed cover is deleted when it does not decode.
-#include "tests/catalogue/BookScreenFixture.h"
-#include "tests/web/BookSites.h"
+#include "BookScreenFixture.h"
+#include "BookSites.h"
 
 #include "catalogue/IsbnConversions.h"
 #include "program/ProgramScreens.h"

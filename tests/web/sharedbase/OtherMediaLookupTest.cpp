@@ -1,7 +1,7 @@
 // "Rechercher" of the other-media screen: the stored copies first, then Amazon's product page,
 // with the book sites served locally.
-#include "tests/catalogue/BookScreenFixture.h"
-#include "tests/web/BookSites.h"
+#include "BookScreenFixture.h"
+#include "BookSites.h"
 
 #include "platform/ui/RichEdit.h"
 #include "platform/ui/WebBrowser.h"

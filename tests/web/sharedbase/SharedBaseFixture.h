@@ -2,10 +2,10 @@
 // The whole program in this process, logged in, with the maker's host played by local servers
 // and the shared base and FTP exchange switched on.
 #include "SharedBaseServers.h"
-#include "tests/catalogue/BookScreenFixture.h"
+#include "BookScreenFixture.h"
 
 #include "program/ProgramScreens.h"
-#include "tests/web/BookSites.h"
+#include "BookSites.h"
 
 class SharedBaseTest : public BookScreenTest {
 protected:

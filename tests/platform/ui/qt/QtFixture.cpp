@@ -10,8 +10,6 @@ void ensureQtApplication()
 {
     if (qApp)
         return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "test_ui_qt";
     static char* argv[] = {name, nullptr};

@@ -2,7 +2,7 @@
 // The main window with the book screen and its save, reached the way a librarian does: logged in
 // as administrator (the new installation's empty password), the tips window closed.
 #include "ColumnValues.h"
-#include "tests/app/MainWindowFixture.h"
+#include "MainWindowFixture.h"
 
 #include "catalogue/BookEntryLayout.h"
 #include "catalogue/BookEntryScreen.h"
