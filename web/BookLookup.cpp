@@ -16,11 +16,14 @@
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/Color.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/SpeedButton.h"
 #include "web/AmazonReader.h"
+#include "web/EntryTabRecord.h"
+#include "web/ReaderScreen.h"
 
 #include <QScopeGuard>
 
@@ -54,7 +57,7 @@ void BookLookup::EditKeyPress(QChar& key)
         f.get<ui::CustomEdit>(QStringLiteral("Edit2")).setText(c);
         f.get<ui::CustomEdit>(QStringLiteral("Edit91")).setText(QStringLiteral("EBOOK"));
         if (AmazonReader* amazon = f.findPart<AmazonReader>())
-            amazon->ReadAmazonPage(f);
+            askSource(*amazon);
         for (const char* name : {"SpeedButton20", "SpeedButton22", "SpeedButton21"})
             f.get<ui::Control>(QString::fromLatin1(name)).show();
         f.get<ui::Control>(QStringLiteral("Panel4")).setCursor(ui::Cursor::Default);
@@ -259,7 +262,7 @@ void BookLookup::lookUpLocally()
     if (!files::fileExists(f.AppDir + kCoversFolder + cover))
         if (AmazonReader* amazon = f.findPart<AmazonReader>()) {
             try {
-                amazon->ReadAmazonPage(f);
+                askSource(*amazon);
             } catch (const net::Error&) {
                 f.LookupFound = false;
             }
@@ -337,17 +340,17 @@ void BookLookup::askSources()
         if (!source->enabled(f.settings))
             continue;
         if (!f.LookupFound) {
-            if (!source->labelAfter())
-                coverName.setText(source->label());
+            if (const auto label = source->labelBefore())
+                coverName.setText(*label);
             // A source that cannot be asked (its page view is busy with another command) has
             // nothing; the others are asked all the same.
             try {
-                source->ask(f);
+                askSource(*source);
             } catch (const net::Error&) {
                 f.LookupFound = false;
             }
-            if (source->labelAfter())
-                coverName.setText(source->label());
+            if (const auto label = source->labelAfter())
+                coverName.setText(*label);
         }
         f.application().processMessages();
     }
@@ -376,6 +379,32 @@ void BookLookup::askSources()
     f.get<ui::Edit>(QStringLiteral("Edit1")).setFocus();
     f.get<ui::Control>(QStringLiteral("Panel19")).hide();
     closingStep();
+}
+
+LookupQuery BookLookup::query()
+{
+    app::TFrmPrin& f = m_frm;
+    LookupQuery q;
+    q.code = fieldText(f, "Edit10");
+    q.isbn10 = fieldText(f, "Edit2");
+    q.title = fieldText(f, "Edit4");
+    q.amazonSite = f.AmazonSite;
+    q.coverFound = f.CoverFound;
+    q.showStep = [&f](const QString& step) { showStep(f, step); };
+    // The search panel turns yellow while a bank's record is read, and takes the system's
+    // hot-light blue again afterwards.
+    q.showBankReading = [&f](bool reading) {
+        f.get<ui::Control>(QStringLiteral("Panel19")).setColor(reading ? ui::colors::yellow : ui::Color::rgb(0, 102, 204));
+    };
+    return q;
+}
+
+void BookLookup::askSource(BookSource& source)
+{
+    BookRecord record = source.ask(query());
+    showRecord(m_frm, record);
+    source.fetchCover(query(), record);
+    showRecordCover(m_frm, record);
 }
 
 void BookLookup::SpeedButton41Click()

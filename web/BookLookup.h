@@ -40,6 +40,10 @@ private:
     void NormaliseBookCode();
     void lookUpLocally();
     void askSources();
+    // The book on the entry tab, as the sources are told it.
+    LookupQuery query();
+    // Asks one source and shows its record, then fetches and shows its cover.
+    void askSource(BookSource& source);
     // True when the title is to be typed next (the focus is on it).
     bool RecordIsbnNotFound();
     void closingStep();

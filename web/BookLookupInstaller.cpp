@@ -35,9 +35,9 @@ void installBookLookup(app::TFrmPrin& frm)
     lookup.addSource(std::make_unique<BookFinderReader>(pages, covers));
     lookup.addSource(std::make_unique<DecitreReader>(pages, covers));
     lookup.addSource(std::make_unique<AmazonReader>(pages, covers));
-    lookup.addSource(std::make_unique<sharedbase::ImageBankReader>());
+    lookup.addSource(std::make_unique<sharedbase::ImageBankReader>(frm));
     lookup.addSource(std::make_unique<PriceSiteReader>(frm, covers));
-    lookup.addSource(std::make_unique<sharedbase::SharedBaseReader>(pages, covers));
+    lookup.addSource(std::make_unique<sharedbase::SharedBaseReader>(frm, pages, covers));
     frm.addPart<PublisherNameCheck>(frm, pages);
     frm.addPart<CoverFolderCheck>(frm);
     frm.addPart<WebResultPanel>(frm);
