@@ -30,6 +30,7 @@ struct BookRecord {
     std::optional<QString> descriptors;
     std::optional<QString> type;
     std::optional<QString> priceSitePicture;  // Edit146
+    std::optional<QString> webAddress;        // Edit99, the web result panel's address
     // The code is no longer taken as a product number.
     bool dropsProductNumber = false;
 

@@ -20,6 +20,7 @@ void showRecord(app::TFrmPrin& frm, const BookRecord& record)
         {record.price, "Edit92"},        {record.dewey, "Edit95"},   {record.code, "Edit10"},
         {record.isbn10, "Edit2"},        {record.barcodeText, "Edit84"}, {record.coverName, "Edit61"},
         {record.keywords, "Edit26"},     {record.genre, "ComboBox12"}, {record.priceSitePicture, "Edit146"},
+        {record.webAddress, "Edit99"},
     };
     for (const auto& [value, name] : fields)
         if (value)

@@ -6,6 +6,7 @@
 #include "web/DecitreReader.h"
 #include "web/DialoguesReader.h"
 #include "web/PriceSiteReader.h"
+#include "web/ShownPageReader.h"
 #include "web/SiteAddresses.h"
 
 #include <QFile>
@@ -50,8 +51,9 @@ void expectRecord(const BookRecord& record, std::optional<bool> found, const std
             << name;
     }
     ASSERT_EQ(record.summary.has_value(), summary.has_value());
-    if (summary)
+    if (summary) {
         EXPECT_TRUE(record.summary->contains(*summary)) << record.summary->toStdString();
+    }
     EXPECT_EQ(record.picture, picture);
 }
 
@@ -161,4 +163,30 @@ TEST(PageReaders, PriceSitePageNamesTheBookByItsAddress)
                   {"publisher", QStringLiteral("Gallimard ")}, {"coverName", QStringLiteral("ChasseLivre")}},
                  std::nullopt, picture);
     EXPECT_EQ(record.priceSitePicture, picture);
+}
+
+TEST(PageReaders, ShownAmazonAndRakutenPages)
+{
+    web::ShownEntry entry;
+    entry.amazonSite = QStringLiteral("fr");
+    entry.signInChecked = true;
+    web::ShownPageEnd end = web::ShownPageEnd::Read;
+    const BookRecord amazon = web::ShownPageReader::readAmazonPage(fixturePage("shown/amazon.html"), entry, end);
+    EXPECT_EQ(end, web::ShownPageEnd::Read);
+    expectRecord(amazon, std::nullopt,
+                 {{"title", QStringLiteral("Le lion ")}, {"author", QStringLiteral("Kessel, Joseph   ")},
+                  {"price", QStringLiteral("12,50")}, {"binding", QStringLiteral("Broché ")},
+                  {"pages", QStringLiteral("96 pages")}, {"publisher", QStringLiteral("Gallimard")},
+                  {"published", QStringLiteral("6 mai 1972")}, {"code", QStringLiteral("9782070360024")},
+                  {"coverName", QStringLiteral("amazonpage")}},
+                 QString(), QStringLiteral("https://images-na.ssl-images-amazon.com/images/I/51AbCdEf._SX300_.jpg"));
+    EXPECT_EQ(amazon.language, QStringLiteral("Français"));
+
+    const BookRecord rakuten = web::ShownPageReader::readRakutenPage(fixtureText("shown/rakuten.html"), {});
+    expectRecord(rakuten, std::nullopt,
+                 {{"title", QStringLiteral("Le lion")}, {"author", QStringLiteral("Joseph Kessel")},
+                  {"publisher", QStringLiteral("Gallimard")}, {"published", QStringLiteral("1972")},
+                  {"code", QStringLiteral("00000")}},
+                 QString(), QStringLiteral("https://fr.shopping.rakuten.com/photo/1234_L_5678.jpg"));
+    EXPECT_EQ(rakuten.webAddress, rakuten.picture);
 }
