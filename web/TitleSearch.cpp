@@ -20,6 +20,7 @@
 #include "platform/ui/RichEdit.h"
 #include "platform/ui/WebBrowser.h"
 #include "web/CoverDownload.h"
+#include "web/EntryTabRecord.h"
 #include "web/PageScriptResult.h"
 #include "web/PriceSiteReader.h"
 #include "web/ReaderScreen.h"
@@ -207,19 +208,26 @@ void TitleSearch::EdgeBrowser3ExecuteScript(const QString& resultJson)
     const QString html = pageTextOfScriptResult(resultJson);
     f.get<ui::CustomEdit>(QStringLiteral("Memo9")).setText(html);
     writePageDumps(html, address);
-    f.LookupFound = true;
-
-    const QString picture = priceSitePictureAddress(html);
-    setFieldText(f, "Edit99", picture);
-    if (!picture.isEmpty() && m_covers.DownloadCover(picture, kPendingCoverName)) {
+    const QString code = fieldText(f, "Edit10");
+    const BookRecord record = readTitleSearchPage(html, code, fieldText(f, "Edit2"));
+    showRecord(f, record);
+    if (!record.picture.isEmpty() && m_covers.DownloadCover(record.picture, kPendingCoverName)) {
         showStoredCover(f, kPendingCoverName);
         if (auto* complements = dynamic_cast<ui::Image*>(f.control(QStringLiteral("Image3"))))
             complements->setPicture(f.get<ui::Image>(QStringLiteral("Image99")).picture());
     }
-    const QString code = fieldText(f, "Edit10");
-    if (fieldText(f, "Edit2").isEmpty() && code.size() == 13 && catalogue::isAllDigits(code))
-        setFieldText(f, "Edit2", catalogue::Isbn13To10(code));
-    setFieldText(f, "Edit61", QStringLiteral("ChasseLivre"));
+}
+
+BookRecord TitleSearch::readTitleSearchPage(const QString& html, const QString& code, const QString& isbn10)
+{
+    BookRecord record;
+    record.found = true;
+    record.picture = priceSitePictureAddress(html);
+    record.webAddress = record.picture;
+    if (isbn10.isEmpty() && code.size() == 13 && catalogue::isAllDigits(code))
+        record.isbn10 = catalogue::Isbn13To10(code);
+    record.coverName = QStringLiteral("ChasseLivre");
+    return record;
 }
 
 void TitleSearch::writePageDumps(const QString& html, const QString& address)

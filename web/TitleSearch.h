@@ -3,7 +3,7 @@
 // is shown and confirmed first; with the shared base in use, the title banks are read and the
 // librarian may keep what they gave; otherwise the price-comparison site's search opens in the
 // web result panel, and every page its web view completes gives the book's cover.
-#include <QString>
+#include "web/BookRecord.h"
 
 namespace app {
 class TFrmPrin;
@@ -30,6 +30,9 @@ public:
     // The search address of the title's words, with the author and the publisher when their
     // boxes are ticked; every word percent-encoded.
     static QString searchAddress(const QString& title, const QString& author, const QString& publisher);
+    // What a page of the search gives the book of `code` whose ISBN-10 field holds `isbn10`:
+    // the book counts as found, and the page's picture is its cover's address.
+    static BookRecord readTitleSearchPage(const QString& html, const QString& code, const QString& isbn10);
 
 private:
     void showSaveButtons();

@@ -8,6 +8,7 @@
 #include "web/PriceSiteReader.h"
 #include "web/ShownPageReader.h"
 #include "web/SiteAddresses.h"
+#include "web/TitleSearch.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -189,4 +190,16 @@ TEST(PageReaders, ShownAmazonAndRakutenPages)
                   {"code", QStringLiteral("00000")}},
                  QString(), QStringLiteral("https://fr.shopping.rakuten.com/photo/1234_L_5678.jpg"));
     EXPECT_EQ(rakuten.webAddress, rakuten.picture);
+}
+
+TEST(PageReaders, TitleSearchPageGivesItsPictureAndTheMissingIsbn10)
+{
+    const QString html = QStringLiteral("<link rel=image_src href=https://images.chasse-aux-livres.fr/covers/2070612759.jpg>");
+    const QString picture = QStringLiteral("https://images.chasse-aux-livres.fr/covers/2070612759.jpg");
+    const BookRecord record = web::TitleSearch::readTitleSearchPage(html, kCode, QString());
+    expectRecord(record, true, {{"isbn10", QStringLiteral("2070612759")}, {"coverName", QStringLiteral("ChasseLivre")}},
+                 std::nullopt, picture);
+    EXPECT_EQ(record.webAddress, picture);
+    // An ISBN-10 already typed stays.
+    EXPECT_FALSE(web::TitleSearch::readTitleSearchPage(html, kCode, QStringLiteral("2070612759")).isbn10.has_value());
 }
