@@ -161,7 +161,7 @@ void buildBelowTabs(Builder& b, ui::Panel* screen)
 
 }  // namespace
 
-void buildBookEntryControls(app::TFrmPrin& frm)
+BookEntryControls buildBookEntryControls(app::TFrmPrin& frm)
 {
     Builder b(frm);
     auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel4"));
@@ -170,11 +170,75 @@ void buildBookEntryControls(app::TFrmPrin& frm)
     auto* entry = b.add<ui::TabSheet>("TabSheet7", pages, {}, QStringLiteral("Essentiel"));
     auto* complements = b.add<ui::TabSheet>("TabSheet2", pages, {}, QStringLiteral("Compléments"));
     // Placed by the page control, as the last sheet added.
-    frm.create<ui::TabSheet>(QStringLiteral("TabSheet1"), pages)->setCaption(QStringLiteral("Tableau"));
+    auto* table = frm.create<ui::TabSheet>(QStringLiteral("TabSheet1"), pages);
+    table->setCaption(QStringLiteral("Tableau"));
     pages->setActivePage(entry);
     buildEntryTab(b, entry);
-    buildComplementsTab(frm, complements);
+    ComplementsControls complementsControls = buildComplementsTab(frm, complements);
     buildBelowTabs(b, screen);
+
+    auto edit = [&frm](const char* name) -> ui::Edit& { return frm.get<ui::Edit>(QString::fromLatin1(name)); };
+    auto button = [&frm](const char* name) -> ui::SpeedButton& {
+        return frm.get<ui::SpeedButton>(QString::fromLatin1(name));
+    };
+    auto label = [&frm](const char* name) -> ui::Label& { return frm.get<ui::Label>(QString::fromLatin1(name)); };
+    auto image = [&frm](const char* name) { return &frm.get<ui::Image>(QString::fromLatin1(name)); };
+    return BookEntryControls{
+        .screen = *screen,
+        .tabs = *pages,
+        .entryTab = *entry,
+        .complementsTab = *complements,
+        .tableTab = *table,
+        .codeCaption = label("Label12"),
+        .code = edit("Edit1"),
+        .codeHelp = button("SpeedButton4"),
+        .manualEntry = button("SpeedButton18"),
+        .codeEntry = button("SpeedButton19"),
+        .newEntry = button("SpeedButton22"),
+        .correct = button("SpeedButton21"),
+        .titleSearch = button("SpeedButton2"),
+        .help = frm.get<ui::Button>(QStringLiteral("Button87")),
+        .nextIsbn = frm.get<ui::Button>(QStringLiteral("Button31")),
+        .title = edit("Edit4"),
+        .author = edit("Edit5"),
+        .publisher = edit("Edit12"),
+        .published = edit("Edit6"),
+        .pageCount = edit("Edit7"),
+        .binding = edit("Edit91"),
+        .price = edit("Edit92"),
+        .isbn13 = edit("Edit10"),
+        .isbn10 = edit("Edit2"),
+        .deweySearch = button("SpeedButton43"),
+        .dewey = edit("Edit95"),
+        .coverName = edit("Edit61"),
+        .barcode = edit("Edit84"),
+        .summary = frm.get<ui::RichEdit>(QStringLiteral("RichEdit4")),
+        .copiesToSave = edit("Edit15"),
+        .printBarcode = frm.get<ui::CheckBox>(QStringLiteral("CheckBox1")),
+        .copyCount = label("Label183"),
+        .lastCopyNumber = label("Label182"),
+        .save = button("SpeedButton20"),
+        .foundCover = *image("Image99"),
+        .progress = frm.get<ui::Gauge>(QStringLiteral("Gauge2")),
+        .pageSource = frm.get<ui::Memo>(QStringLiteral("MemoSource")),
+        .pageReader = frm.get<ui::Panel>(QStringLiteral("WebBrowserSniff")),
+        .coverView = frm.get<ui::WebBrowser>(QStringLiteral("WebBrowser1")),
+        .searching = frm.get<ui::Panel>(QStringLiteral("Panel19")),
+        .searchingText = label("Label155"),
+        .stopSearch = button("SpeedButton41"),
+        .issuePanel = frm.get<ui::Panel>(QStringLiteral("NumJourno")),
+        .issueNumber = edit("Edit97"),
+        .issueOk = frm.get<ui::Button>(QStringLiteral("Button90")),
+        .complements = complementsControls,
+        .strip = {image("Image20"), image("Image21"), image("Image22"), image("Image23"), image("Image24"),
+                  image("Image25")},
+        .storagePlace = frm.get<ui::ComboBox>(QStringLiteral("ComboBox11")),
+        .genre = frm.get<ui::ComboBox>(QStringLiteral("ComboBox12")),
+        .owner = edit("Edit25"),
+        .theme = edit("Edit26"),
+        .coverAddress = edit("Edit116"),
+        .log = frm.get<ui::RichEdit>(QStringLiteral("RichEdit7")),
+    };
 }
 
 }  // namespace catalogue

@@ -3,6 +3,8 @@
 // entry tab, the persistent fields and the cover strip below it. The look-up clicks the save
 // button and "ISBN Suivant" at fixed offsets from the window's corner, so their places are
 // behaviour; the rest is laid out so that nothing overlaps.
+#include "catalogue/BookEntryControls.h"
+
 #include <QRect>
 
 namespace app {
@@ -26,6 +28,6 @@ constexpr QSize kStripCover(95, 135);
 }  // namespace layout
 
 // Creates every control of the book screen inside Panel4.
-void buildBookEntryControls(app::TFrmPrin& frm);
+BookEntryControls buildBookEntryControls(app::TFrmPrin& frm);
 
 }  // namespace catalogue

@@ -3,7 +3,6 @@
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
-#include "catalogue/BookEntryLayout.h"
 #include "catalogue/BookSave.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/FolderFileName.h"
@@ -12,14 +11,18 @@
 #include "platform/shell/Shell.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/DBControls.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Gauge.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Keys.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/RichEdit.h"
 #include "platform/ui/SpeedButton.h"
+#include "platform/ui/WebBrowser.h"
 
 namespace catalogue {
 
@@ -52,28 +55,26 @@ QString showCoverFile(app::TFrmPrin& frm, ui::Image& image, const QString& folde
     return shown;
 }
 
-BookEntryScreen::BookEntryScreen(app::TFrmPrin& frm) : m_frm(frm)
+BookEntryScreen::BookEntryScreen(app::TFrmPrin& frm, const BookEntryControls& controls)
+    : m_frm(frm), m_controls(controls)
 {
-    buildBookEntryControls(frm);
     app::HandlerTable& h = frm.handlers;
     h.bind(QStringLiteral("Nouveaux3Click"), [this] { Nouveaux3Click(); });
     h.bind(QStringLiteral("OpenBookScreen"), [this] { OpenBookScreen(); });
     h.bind(QStringLiteral("OpenBookScreenWithCode"), [this] { OpenBookScreenWithCode(); });
 
-    auto bindClick = [&frm](const char* control, std::function<void()> handler) {
-        frm.get<ui::Control>(QString::fromLatin1(control)).onClick = std::move(handler);
-    };
-    bindClick("SpeedButton18", [this] { SpeedButton18Click(); });
-    bindClick("SpeedButton19", [this] { SpeedButton19Click(); });
-    bindClick("SpeedButton21", [this] { SpeedButton21Click(); });
-    bindClick("SpeedButton22", [this] { SpeedButton22Click(); });
-    bindClick("SpeedButton4", [this] { Button72Click(); });
-    bindClick("SpeedButton43", [this] { SpeedButton43Click(); });
-    frm.get<ui::Edit>(QStringLiteral("Edit1")).onChange = [this] { Edit1Change(); };
+    const BookEntryControls& c = m_controls;
+    c.manualEntry.onClick = [this] { SpeedButton18Click(); };
+    c.codeEntry.onClick = [this] { SpeedButton19Click(); };
+    c.correct.onClick = [this] { SpeedButton21Click(); };
+    c.newEntry.onClick = [this] { SpeedButton22Click(); };
+    c.codeHelp.onClick = [this] { Button72Click(); };
+    c.deweySearch.onClick = [this] { SpeedButton43Click(); };
+    c.code.onChange = [this] { Edit1Change(); };
     bindHoverHints();
 }
 
-bool BookEntryScreen::manualEntry() const { return m_frm.get<ui::Control>(QStringLiteral("SpeedButton19")).visible(); }
+bool BookEntryScreen::manualEntry() const { return m_controls.codeEntry.visible(); }
 
 void BookEntryScreen::Nouveaux3Click() { open(Opener::Menu); }
 
@@ -84,8 +85,8 @@ void BookEntryScreen::OpenBookScreenWithCode() { open(Opener::LoanScreen); }
 void BookEntryScreen::open(Opener opener)
 {
     app::TFrmPrin& f = m_frm;
-    auto control = [&f](const char* name) -> ui::Control& { return f.get<ui::Control>(QString::fromLatin1(name)); };
-    auto& screen = f.get<ui::Panel>(QStringLiteral("Panel4"));
+    const BookEntryControls& c = m_controls;
+    ui::Panel& screen = c.screen;
 
     if (opener == Opener::Menu) {
         f.HideAllScreens();
@@ -95,20 +96,21 @@ void BookEntryScreen::open(Opener opener)
                                  "Panel12", "Panel13", "Panel14", "Panel15", "Panel16", "Panel17", "Panel18",
                                  "Panel19", "Panel20", "Panel21", "Panel26", "Recherche", "Identification"})
             f.setVisibleIfBuilt(QString::fromLatin1(name), false);
-        f.get<ui::PageControl>(QStringLiteral("PageControl1"))
-            .setActivePage(&f.get<ui::TabSheet>(QStringLiteral("TabSheet7")));
+        c.tabs.setActivePage(&c.entryTab);
     }
     screen.show();
-    control("SpeedButton18").show();
+    c.manualEntry.show();
     if (opener == Opener::Menu)
-        control("SpeedButton2").show();
+        c.titleSearch.show();
     if (opener != Opener::Login)
-        control("Gauge2").hide();
-    for (const char* name : {"SpeedButton19", "NumJourno", "Button31", "Liste"})
-        f.setVisibleIfBuilt(QString::fromLatin1(name), false);
-    control("WebBrowserSniff").setHeight(40);
-    control("WebBrowser1").setHeight(40);
-    control("Label12").show();
+        c.progress.hide();
+    c.codeEntry.hide();
+    c.issuePanel.hide();
+    c.nextIsbn.hide();
+    f.setVisibleIfBuilt(QStringLiteral("Liste"), false);
+    c.pageReader.setHeight(40);
+    c.coverView.setHeight(40);
+    c.codeCaption.show();
 
     if (opener == Opener::LoanScreen)
         screen.setTop(44);
@@ -117,7 +119,7 @@ void BookEntryScreen::open(Opener opener)
 
     ActiveBookTab = 1;
     screen.setColor(kScreenColour);
-    auto& code = f.get<ui::Edit>(QStringLiteral("Edit1"));
+    ui::Edit& code = c.code;
     code.show();
     code.setFocus();
     CarryOverForward = 0;
@@ -145,11 +147,10 @@ void BookEntryScreen::open(Opener opener)
 void BookEntryScreen::CoverStripRefresh()
 {
     db::Table& books = m_frm.db.ADOTable1;
-    auto& nameBox = m_frm.get<ui::DBEdit>(QStringLiteral("DBEdit39"));
-    static const char* const stripImages[] = {"Image20", "Image21", "Image22", "Image23", "Image24", "Image25"};
-    for (const char* image : stripImages) {
+    ui::DBEdit& nameBox = m_controls.complements.coverName;
+    for (ui::Image* image : m_controls.strip) {
         const QString name = books.fieldByName(QStringLiteral("Images")).asString();
-        if (showStripCover(m_frm.get<ui::Image>(QString::fromLatin1(image)), name, true) !=
+        if (showStripCover(*image, name, true) !=
             text::Trim(text::Copy(name, 1, 30)))
             nameBox.showStandIn(kNoPicture);
         books.prior();
@@ -170,8 +171,8 @@ QString BookEntryScreen::showStripCover(ui::Image& slot, const QString& coverNam
 
 void BookEntryScreen::showLargeCover(bool storeCropScale)
 {
-    auto& nameBox = m_frm.get<ui::DBEdit>(QStringLiteral("DBEdit39"));
-    auto& cover = m_frm.get<ui::Image>(QStringLiteral("Image3"));
+    ui::DBEdit& nameBox = m_controls.complements.coverName;
+    ui::Image& cover = m_controls.complements.cover;
     QString name = m_frm.db.ADOTable1.fieldByName(QStringLiteral("Images")).asString();
     if (!files::folderFileExists(m_frm.AppDir + kCovers, name))
         name = kNoPicture;
@@ -192,73 +193,75 @@ void BookEntryScreen::recordCoverCropScale(QSize pictureSize)
 
 void BookEntryScreen::showStoragePlace()
 {
-    auto& placeBox = m_frm.get<ui::DBComboBox>(QStringLiteral("DBComboBox6"));
+    ui::DBComboBox& placeBox = m_controls.complements.place;
     QString name = placeBox.text();
     if (!files::folderFileExists(m_frm.AppDir + kPlaces, name))
         name = kNoPlacePicture;
     const QString shown =
-        showCoverFile(m_frm, m_frm.get<ui::Image>(QStringLiteral("Image2")), kPlaces, name, kNoPlacePicture);
+        showCoverFile(m_frm, m_controls.complements.placePicture, kPlaces, name, kNoPlacePicture);
     if (shown != placeBox.text())
         placeBox.showStandIn(shown);
 }
 
 void BookEntryScreen::Edit1Change()
 {
-    const QString code = m_frm.get<ui::Edit>(QStringLiteral("Edit1")).text();
+    const QString code = m_controls.code.text();
     if (code == QStringLiteral("VLIDE"))
-        m_frm.get<ui::Control>(QStringLiteral("SpeedButton20")).click();
+        m_controls.save.click();
     else if (code == QStringLiteral("RETPRET"))
         m_frm.handlers.run(QStringLiteral("ShowReturnScreen"));
 }
 
 void BookEntryScreen::SpeedButton18Click()
 {
-    app::TFrmPrin& f = m_frm;
-    f.get<ui::Control>(QStringLiteral("Edit1")).hide();
-    f.get<ui::Control>(QStringLiteral("Label12")).hide();
-    f.get<ui::Control>(QStringLiteral("SpeedButton20")).show();
-    f.get<ui::Control>(QStringLiteral("SpeedButton18")).hide();
-    f.get<ui::Control>(QStringLiteral("SpeedButton19")).show();
-    f.get<ui::Edit>(QStringLiteral("Edit4")).setFocus();
-    f.get<ui::Image>(QStringLiteral("Image99")).clearPicture();
+    const BookEntryControls& c = m_controls;
+    c.code.hide();
+    c.codeCaption.hide();
+    c.save.show();
+    c.manualEntry.hide();
+    c.codeEntry.show();
+    c.title.setFocus();
+    c.foundCover.clearPicture();
     // A book typed by hand must not take the cover another command stored last.
-    f.CoverFileName.clear();
+    m_frm.CoverFileName.clear();
 }
 
 void BookEntryScreen::SpeedButton19Click()
 {
-    app::TFrmPrin& f = m_frm;
-    f.get<ui::Control>(QStringLiteral("Edit1")).show();
-    f.get<ui::Control>(QStringLiteral("Label12")).show();
-    f.get<ui::Control>(QStringLiteral("SpeedButton18")).show();
-    f.get<ui::Control>(QStringLiteral("SpeedButton19")).hide();
-    f.get<ui::Edit>(QStringLiteral("Edit1")).setFocus();
+    const BookEntryControls& c = m_controls;
+    c.code.show();
+    c.codeCaption.show();
+    c.manualEntry.show();
+    c.codeEntry.hide();
+    c.code.setFocus();
 }
 
 void BookEntryScreen::SpeedButton21Click()
 {
-    app::TFrmPrin& f = m_frm;
-    f.get<ui::Edit>(QStringLiteral("Edit4")).setFocus();
+    const BookEntryControls& c = m_controls;
+    c.title.setFocus();
     // The next save then takes the fields as typed by hand.
-    f.get<ui::Control>(QStringLiteral("SpeedButton19")).show();
-    f.get<ui::Control>(QStringLiteral("SpeedButton18")).hide();
+    c.codeEntry.show();
+    c.manualEntry.hide();
 }
 
 void BookEntryScreen::SpeedButton22Click()
 {
     app::TFrmPrin& f = m_frm;
-    f.get<ui::Control>(QStringLiteral("Edit1")).show();
-    f.get<ui::Control>(QStringLiteral("Label12")).show();
-    for (const char* name : {"Edit2", "Edit5", "Edit12", "Edit10", "Edit4", "Edit7", "Edit6", "Edit1", "Edit91",
-                             "Edit92", "Edit61", "RichEdit4"})
-        f.get<ui::CustomEdit>(QString::fromLatin1(name)).clear();
-    f.get<ui::CustomEdit>(QStringLiteral("Edit15")).setText(QStringLiteral("1"));
-    f.get<ui::Edit>(QStringLiteral("Edit1")).setFocus();
-    f.get<ui::Control>(QStringLiteral("SpeedButton20")).hide();
-    f.get<ui::Control>(QStringLiteral("Edit1")).setColor(ui::colors::window);
-    f.get<ui::Control>(QStringLiteral("Edit4")).setColor(ui::colors::window);
-    f.get<ui::Control>(QStringLiteral("NumJourno")).hide();
-    f.get<ui::Control>(QStringLiteral("Panel19")).hide();
+    const BookEntryControls& c = m_controls;
+    c.code.show();
+    c.codeCaption.show();
+    for (ui::CustomEdit* field : {&c.isbn10, &c.author, &c.publisher, &c.isbn13, &c.title, &c.pageCount,
+                                  &c.published, &c.code, &c.binding, &c.price, &c.coverName})
+        field->clear();
+    c.summary.clear();
+    c.copiesToSave.setText(QStringLiteral("1"));
+    c.code.setFocus();
+    c.save.hide();
+    c.code.setColor(ui::colors::window);
+    c.title.setColor(ui::colors::window);
+    c.issuePanel.hide();
+    c.searching.hide();
     f.LookupFound = false;
     f.CoverFileName.clear();
     if (auto* save = f.findPart<BookSave>())
@@ -269,7 +272,7 @@ void BookEntryScreen::Button72Click() { m_frm.ShowMessageEntry(22); }
 
 void BookEntryScreen::SpeedButton43Click()
 {
-    auto& dewey = m_frm.get<ui::CustomEdit>(QStringLiteral("Edit95"));
+    ui::Edit& dewey = m_controls.dewey;
     // Without the classification program nothing would come to the clipboard: the class typed
     // before stays.
     if (!m_frm.services().shell.start(QStringLiteral("Pindrel.exe"), {}))
@@ -283,24 +286,24 @@ void BookEntryScreen::SpeedButton43Click()
 void BookEntryScreen::bindHoverHints()
 {
     const QString cr(QChar(u'\r'));
-    const std::pair<const char*, QString> hints[] = {
-        {"Edit1", QStringLiteral("Valider avec la touche Entrée pour déclencher la recherche") + cr +
+    const BookEntryControls& c = m_controls;
+    const std::pair<ui::WinControl*, QString> hints[] = {
+        {&c.code, QStringLiteral("Valider avec la touche Entrée pour déclencher la recherche") + cr +
                       QStringLiteral("Vous pouvez entrer le code ISBN13 ou ISBN10")},
-        {"Edit4", QStringLiteral("Si vous faites une recherche à partir du titre saisissez-le dans ce champ ") + cr +
+        {&c.title, QStringLiteral("Si vous faites une recherche à partir du titre saisissez-le dans ce champ ") + cr +
                       QStringLiteral("puis cliquer sur le bouton Recherche sur titre, auteur, éditeur")},
-        {"Edit5", QStringLiteral("Il est possible de préciser la recherche sur le titre ") + cr +
+        {&c.author, QStringLiteral("Il est possible de préciser la recherche sur le titre ") + cr +
                       QStringLiteral("en complétant les champs auteur et éditeur")},
-        {"Edit10", QStringLiteral("Ce champ doit contenir le code ISBN13 correspondant au code barre du livre.") + cr +
+        {&c.isbn13, QStringLiteral("Ce champ doit contenir le code ISBN13 correspondant au code barre du livre.") + cr +
                        QStringLiteral("Si le livre n'a pas de code barre c'est le N° d'entrée du livre dans la base "
                                       "qui sera utilisé. Il faudra imprimer l'étiquette correspondante.") +
                        cr + QStringLiteral("En outre vous pouvez imposer le N° qui vous convient")},
-        {"Edit15", QStringLiteral("Entrez le nombre d'exemplaires correspondant ") + cr +
+        {&c.copiesToSave, QStringLiteral("Entrez le nombre d'exemplaires correspondant ") + cr +
                        QStringLiteral("avant de cliquer sur le bouton Accepter")},
     };
-    for (const auto& [name, text] : hints) {
-        auto& field = m_frm.get<ui::WinControl>(QString::fromLatin1(name));
-        field.onMouseEnter = [this, &field, text] {
-            m_frm.ShowBalloonHint(field, 1, QStringLiteral("AIDE "), text, kHintColour, ui::colors::black);
+    for (const auto& [field, text] : hints) {
+        field->onMouseEnter = [this, field, text] {
+            m_frm.ShowBalloonHint(*field, 1, QStringLiteral("AIDE "), text, kHintColour, ui::colors::black);
         };
     }
 }

@@ -2,6 +2,8 @@
 // The book screen (Panel4) and its entry tab "Essentiel": its three openers, the code field's
 // control words, the entry-mode buttons, the Dewey classification, the hover hints and the
 // cover strip. The save of the tab is BookSave; the look-up of a code is the web look-up's.
+#include "catalogue/BookEntryControls.h"
+
 #include <QSizeF>
 #include <QString>
 
@@ -16,8 +18,10 @@ namespace catalogue {
 
 class BookEntryScreen {
 public:
-    // Builds the screen's controls and binds its handlers on the main window.
-    explicit BookEntryScreen(app::TFrmPrin& frm);
+    // Binds its handlers to the screen's controls and on the main window.
+    BookEntryScreen(app::TFrmPrin& frm, const BookEntryControls& controls);
+
+    const BookEntryControls& controls() const { return m_controls; }
 
     // Menu Livres > "Nouveaux livres" and the toolbar's "Ajouter des livres".
     void Nouveaux3Click();
@@ -66,6 +70,7 @@ private:
     void bindHoverHints();
 
     app::TFrmPrin& m_frm;
+    BookEntryControls m_controls;
 };
 
 // Loads a cover into a picture, as every cover of the screen is shown: a file that is no picture

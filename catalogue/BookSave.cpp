@@ -17,11 +17,16 @@
 #include "platform/text/DateText.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/RichEdit.h"
+#include "platform/ui/SpeedButton.h"
 
 #include <utility>
 #include <vector>
@@ -75,32 +80,17 @@ struct BookSave::Press {
 
 BookSave::BookSave(app::TFrmPrin& frm, BookEntryScreen& screen) : m_frm(frm), m_screen(screen)
 {
-    frm.get<ui::Control>(QStringLiteral("SpeedButton20")).onClick = [this] { SpeedButton20Click(); };
+    screen.controls().save.onClick = [this] { SpeedButton20Click(); };
 }
-
-namespace {
-
-class Fields {
-public:
-    explicit Fields(app::TFrmPrin& frm) : m_frm(frm) {}
-    ui::CustomEdit& operator[](const char* name) const { return m_frm.get<ui::CustomEdit>(QString::fromLatin1(name)); }
-    QString text(const char* name) const { return (*this)[name].text(); }
-    void set(const char* name, const QString& value) const { (*this)[name].setText(value); }
-
-private:
-    app::TFrmPrin& m_frm;
-};
-
-}  // namespace
 
 void BookSave::SpeedButton20Click()
 {
     app::TFrmPrin& f = m_frm;
-    const Fields fields(f);
-    auto& screen = f.get<ui::Panel>(QStringLiteral("Panel4"));
-    auto& title = fields["Edit4"];
+    const BookEntryControls& c = m_screen.controls();
+    auto& screen = c.screen;
+    auto& title = c.title;
     screen.setCursor(ui::Cursor::HourGlass);
-    fields["Edit1"].setColor(ui::colors::window);
+    c.code.setColor(ui::colors::window);
 
     if (m_screen.manualEntry()) {
         if (title.text().isEmpty()) {
@@ -109,21 +99,21 @@ void BookSave::SpeedButton20Click()
             screen.setCursor(ui::Cursor::Default);
             return;
         }
-        const QString typed = fields.text("Edit10");
+        const QString typed = c.isbn13.text();
         if (!typed.isEmpty() && typed.size() <= 5) {
-            fields.set("Edit10", (QStringLiteral("00000") + typed).right(5));
-            fields.set("Edit61", fields.text("Edit10") + QStringLiteral(".jpg"));
+            c.isbn13.setText((QStringLiteral("00000") + typed).right(5));
+            c.coverName.setText(c.isbn13.text() + QStringLiteral(".jpg"));
         } else if (typed.isEmpty()) {
-            fields.set("Edit10", QStringLiteral("00000"));
+            c.isbn13.setText(QStringLiteral("00000"));
         }
     }
     Press press;
-    press.code = text::Trim(fields.text("Edit10"));
-    if (fields.text("Edit2").startsWith(u'B'))
-        fields.set("Edit61", press.code + QStringLiteral(".jpg"));
+    press.code = text::Trim(c.isbn13.text());
+    if (c.isbn10.text().startsWith(u'B'))
+        c.coverName.setText(press.code + QStringLiteral(".jpg"));
     if (press.code.isEmpty() && !title.text().isEmpty())
         press.code = QStringLiteral("00000");
-    fields.set("Edit10", press.code);
+    c.isbn13.setText(press.code);
     // A code whose barcode text would not fit its column is refused before anything is written.
     const bool code39 = !startsWithAny(press.code, {"978", "378", "379"}) || press.code.size() < 5;
     if ((code39 && press.code.size() > kLongestCode39Code) || press.code.size() > 20) {
@@ -132,12 +122,12 @@ void BookSave::SpeedButton20Click()
                                                   "sur l'étiquette. Raccourcissez le code puis enregistrez.")
                                        .arg(code39 ? kLongestCode39Code : 20),
                                    f.application().title(), ui::MessageButtons::Ok, ui::MessageIcon::Warning);
-        fields["Edit10"].setFocus();
+        c.isbn13.setFocus();
         return;
     }
     if (press.code.startsWith(QLatin1String("978")) && press.code.size() == 13 && !title.text().isEmpty())
-        fields.set("Edit84", Ean13ToFontText(press.code));
-    const int copies = text::StrToInt(fields.text("Edit15"));
+        c.barcode.setText(Ean13ToFontText(press.code));
+    const int copies = text::StrToInt(c.copiesToSave.text());
 
     if (title.text().isEmpty()) {
         title.setColor(ui::colors::red);
@@ -145,9 +135,9 @@ void BookSave::SpeedButton20Click()
         backToLoanScreen();
         return;
     }
-    fields["Edit1"].setColor(ui::colors::window);
+    c.code.setColor(ui::colors::window);
     title.setColor(ui::colors::window);
-    f.get<ui::Control>(QStringLiteral("SpeedButton20")).hide();
+    c.save.hide();
     if (copies > 3)
         f.application().showMessage(f.tables.message(85) + QString::number(copies) + f.tables.message(86));
 
@@ -169,10 +159,10 @@ void BookSave::SpeedButton20Click()
     f.db.ADOTable1.last();
     // A save that inserted nothing is no new book for the journal.
     if (press.inserted > 0)
-        writeJournal(fields.text("Edit10"));
+        writeJournal(c.isbn13.text());
     resetTab();
     CoverStripRefreshAfterSave();
-    if (f.settings.ValideBool && f.get<ui::Control>(QStringLiteral("Button31")).visible() == f.IsbnListMode) {
+    if (f.settings.ValideBool && c.nextIsbn.visible() == f.IsbnListMode) {
         f.Delay(100);
         f.application().input().leftClick();
     }
@@ -183,7 +173,7 @@ void BookSave::SpeedButton20Click()
 void BookSave::insertCopy(Press& press, int copyNumber)
 {
     app::TFrmPrin& f = m_frm;
-    const Fields fields(f);
+    const BookEntryControls& c = m_screen.controls();
     db::Query& ars = f.db.ars;
     const QString& code = press.code;
 
@@ -192,7 +182,7 @@ void BookSave::insertCopy(Press& press, int copyNumber)
     ars.open();
     int count = ars.recordCount();
     ars.close();
-    f.get<ui::Control>(QStringLiteral("Label183")).setCaption(QString::number(count + 1));
+    c.copyCount.setCaption(QString::number(count + 1));
     // A 5-character code is a group of its own per copy: every such copy is the last.
     ars.clearSql();
     ars.addSql(code.size() == 5 ? QStringLiteral("UPDATE table1 SET MaxExemplaire = True")
@@ -201,27 +191,27 @@ void BookSave::insertCopy(Press& press, int copyNumber)
     ars.execSql();
     ++count;
 
-    press.labelFlag = f.get<ui::CheckBox>(QStringLiteral("CheckBox1")).checked() || code.size() < 13
+    press.labelFlag = c.printBarcode.checked() || code.size() < 13
                           ? QStringLiteral("True")
                           : QStringLiteral("False");
     if (isPressCode(code)) {
         press.labelFlag = QStringLiteral("True");
-        fields.set("Edit84", fields.text("Edit2"));
+        c.barcode.setText(c.isbn10.text());
     }
     cleanFields(copyNumber == 1);
     cleanSummary();
-    fields.set("Edit92", priceForStorage(fields.text("Edit92")));
+    c.price.setText(priceForStorage(c.price.text()));
     if (m_screen.ReturnToLoanScreen)
         if (auto* loanCode = f.find<ui::CustomEdit>(QStringLiteral("Edit39")))
             loanCode->setText(code);
-    fields.set("Edit26", cut(fields.text("Edit26"), 50));
+    c.theme.setText(cut(c.theme.text(), 50));
     ExtractDescriptors();
     if (f.ScannedCoverFlag.isEmpty())
         f.ScannedCoverFlag = QStringLiteral("False");
-    fields.set("Edit61", coverName(press));
+    c.coverName.setText(coverName(press));
     if (!startsWithAny(code, {"978", "378", "379"}) || code.size() < 5 ||
         (code.startsWith(QLatin1String("978")) && code.size() != 13))
-        fields.set("Edit84", QStringLiteral("*") + code + QStringLiteral("*"));
+        c.barcode.setText(QStringLiteral("*") + code + QStringLiteral("*"));
 
     const QString language = ControlCharsToSpaces(
         cut(QString(f.BookLanguage.isEmpty() ? f.LanguageText : f.BookLanguage).remove(u'\r').remove(u'\n'), 30));
@@ -229,12 +219,12 @@ void BookSave::insertCopy(Press& press, int copyNumber)
     const QString recordType = cut(ControlCharsToSpaces(text::Trim(RecordType)), 50);
     const QString type = recordType.isEmpty() ? QStringLiteral("LIVRE") : recordType;
     const QStringList values = {
-        bookSqlText(fields.text("Edit2")), bookSqlText(fields.text("Edit5")), bookSqlText(fields.text("ComboBox12")),
-        bookSqlText(type), bookSqlText(fields.text("Edit12")), QStringLiteral("True"),
+        bookSqlText(c.isbn10.text()), bookSqlText(c.author.text()), bookSqlText(c.genre.text()),
+        bookSqlText(type), bookSqlText(c.publisher.text()), QStringLiteral("True"),
         QStringLiteral("True"), press.labelFlag, bookSqlText(DescriptorText), text::QuotedStr(copy),
-        bookSqlText(fields.text("Edit61")), bookSqlText(fields.text("Edit4")), bookSqlText(fields.text("Edit7")), bookSqlText(fields.text("Edit6")),
-        bookSqlText(code), bookSqlText(fields.text("Edit84")), bookSqlText(fields.text("Edit26")), bookSqlText(SummaryText), bookSqlText(language),
-        bookSqlText(fields.text("Edit92")), bookSqlText(fields.text("ComboBox11")), bookSqlText(fields.text("Edit25")), f.ScannedCoverFlag,
+        bookSqlText(c.coverName.text()), bookSqlText(c.title.text()), bookSqlText(c.pageCount.text()), bookSqlText(c.published.text()),
+        bookSqlText(code), bookSqlText(c.barcode.text()), bookSqlText(c.theme.text()), bookSqlText(SummaryText), bookSqlText(language),
+        bookSqlText(c.price.text()), bookSqlText(c.storagePlace.text()), bookSqlText(c.owner.text()), f.ScannedCoverFlag,
     };
     ars.clearSql();
     ars.addSql(QStringLiteral("Insert into table1 (Isbn10,Auteur,Genre,type,Editeur,Maxexemplaire,Empruntable,"
@@ -246,8 +236,8 @@ void BookSave::insertCopy(Press& press, int copyNumber)
 
     // The new row is the last by number: the database's key of the insert says which.
     press.lastNumLivre = f.db.ADOConnection1.lastInsertKey();
-    f.get<ui::Control>(QStringLiteral("Label182")).setCaption(QString::number(press.lastNumLivre));
-    if (code.size() <= 5 && !fields.text("Edit2").startsWith(u'B'))
+    c.lastCopyNumber.setCaption(QString::number(press.lastNumLivre));
+    if (code.size() <= 5 && !c.isbn10.text().startsWith(u'B'))
         AssignInternalCode(press);
     SummaryText.clear();
     DescriptorText.clear();
@@ -261,30 +251,30 @@ void BookSave::clearRecordValues()
 
 void BookSave::cleanFields(bool firstCopy)
 {
-    const Fields fields(m_frm);
+    const BookEntryControls& c = m_screen.controls();
     auto clean = [](const QString& s) { return ControlCharsToSpaces(separatorsToSpaces(s)); };
-    fields.set("Edit2", cut(fields.text("Edit2"), 20));
-    fields.set("Edit5", clean(cut(fields.text("Edit5"), 50)));
-    fields.set("Edit12", clean(cut(fields.text("Edit12"), 50)));
-    fields.set("ComboBox12", cut(fields.text("ComboBox12"), 50));
-    fields.set("Edit4",
-               clean(separatorsToSpaces(CleanWebText(cut(fields.text("Edit4"), 80))).replace(u',', u' ')));
-    fields.set("Edit7", clean(cut(fields.text("Edit7"), 20)));
-    fields.set("Edit92", cut(fields.text("Edit92"), 20));
+    c.isbn10.setText(cut(c.isbn10.text(), 20));
+    c.author.setText(clean(cut(c.author.text(), 50)));
+    c.publisher.setText(clean(cut(c.publisher.text(), 50)));
+    c.genre.setText(cut(c.genre.text(), 50));
+    c.title.setText(clean(separatorsToSpaces(CleanWebText(cut(c.title.text(), 80))).replace(u',', u' ')));
+    c.pageCount.setText(clean(cut(c.pageCount.text(), 20)));
+    c.price.setText(cut(c.price.text(), 20));
     if (firstCopy)
-        fields.set("Edit7", fields.text("Edit91") + u' ' + fields.text("Edit7"));
-    fields.set("Edit7", cut(fields.text("Edit7"), 20));
-    fields.set("Edit6", clean(cut(fields.text("Edit6"), 40)));
-    fields.set("Edit84", cut(fields.text("Edit84"), 20));
-    for (const char* name : {"Edit25", "ComboBox11", "Edit26"})
-        fields.set(name, cut(fields.text(name), 50));
+        c.pageCount.setText(c.binding.text() + u' ' + c.pageCount.text());
+    c.pageCount.setText(cut(c.pageCount.text(), 20));
+    c.published.setText(clean(cut(c.published.text(), 40)));
+    c.barcode.setText(cut(c.barcode.text(), 20));
+    for (ui::CustomEdit* field : {static_cast<ui::CustomEdit*>(&c.owner), static_cast<ui::CustomEdit*>(&c.storagePlace),
+                                  static_cast<ui::CustomEdit*>(&c.theme)})
+        field->setText(cut(field->text(), 50));
     // The cover name is stored as it came; only its column bounds it.
-    fields.set("Edit61", cut(fields.text("Edit61"), 255));
+    c.coverName.setText(cut(c.coverName.text(), 255));
 }
 
 void BookSave::cleanSummary()
 {
-    QString s = m_frm.get<ui::CustomEdit>(QStringLiteral("RichEdit4")).text();
+    QString s = m_screen.controls().summary.text();
     s = ReplaceAll(s, QStringLiteral("Ã©"), QStringLiteral("é"));
     s = ReplaceAll(s, QStringLiteral("Présentation de l'éditeur"), QString());
     s = ReplaceAll(s, QStringLiteral("Amazon.fr"), QString());
@@ -297,13 +287,13 @@ void BookSave::cleanSummary()
 
 void BookSave::ExtractDescriptors()
 {
-    const Fields fields(m_frm);
+    const BookEntryControls& c = m_screen.controls();
     const QString recorded = ControlCharsToSpaces(text::Trim(RecordDescriptors));
     DescriptorText = !recorded.isEmpty() ? recorded
                                          : extractDescriptorText(m_frm.ThesaurusTable,
-                                                                 fields.text("Edit4") + u' ' + cut(SummaryText, 3000));
-    const QString dewey = text::Trim(fields.text("Edit95"));
-    fields.set("Edit95", dewey);
+                                                                 c.title.text() + u' ' + cut(SummaryText, 3000));
+    const QString dewey = text::Trim(c.dewey.text());
+    c.dewey.setText(dewey);
     if (!dewey.isEmpty())
         DescriptorText = QStringLiteral(".Dewey ") + dewey + DescriptorText;
     DescriptorText = cut(DescriptorText, 255);
@@ -312,7 +302,7 @@ void BookSave::ExtractDescriptors()
 QString BookSave::coverName(Press& press)
 {
     app::TFrmPrin& f = m_frm;
-    const Fields fields(f);
+    const BookEntryControls& c = m_screen.controls();
     const QString& code = press.code;
     const QString own = code + QStringLiteral(".jpg");
     // A cover stored while the code was still empty takes the code's name, once the rows are in.
@@ -329,22 +319,22 @@ QString BookSave::coverName(Press& press)
         return false;
     };
 
-    QString name = fields.text("Edit61");
+    QString name = c.coverName.text();
     QString candidate = own;
     if (coverExists(own))
         name = own;
     if (name.isEmpty())
-        if (const QString isbn13 = isbn13Of(fields.text("Edit2")); !isbn13.isEmpty())
+        if (const QString isbn13 = isbn13Of(c.isbn10.text()); !isbn13.isEmpty())
             candidate = isbn13 + QStringLiteral(".jpg");
     if (coverExists(candidate))
         name = own;
     else
         name = f.CoverFileName.isEmpty() ? own : f.CoverFileName;
-    if (fields.text("Edit2").startsWith(u'B'))
+    if (c.isbn10.text().startsWith(u'B'))
         name = own;
     if (isPressCode(code)) {
-        const QString issue = (QStringLiteral("00000") + KeepDigitsAndX(fields.text("Edit97"))).right(5);
-        fields.set("Edit97", issue);
+        const QString issue = (QStringLiteral("00000") + KeepDigitsAndX(c.issueNumber.text())).right(5);
+        c.issueNumber.setText(issue);
         name = code + u'_' + issue + QStringLiteral(".jpg");
     }
     return name;
@@ -353,7 +343,7 @@ QString BookSave::coverName(Press& press)
 void BookSave::AssignInternalCode(Press& press)
 {
     app::TFrmPrin& f = m_frm;
-    const Fields fields(f);
+    const BookEntryControls& c = m_screen.controls();
     db::Query& ars = f.db.ars;
     ars.clearSql();
     ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre = ") + QString::number(press.lastNumLivre));
@@ -363,8 +353,8 @@ void BookSave::AssignInternalCode(Press& press)
     if (!unnumbered)
         return;
     const QString code = QString::number(press.lastNumLivre).rightJustified(5, u'0');
-    fields.set("Edit10", code);
-    const QString isbn10 = fields.text("Edit2");
+    c.isbn13.setText(code);
+    const QString isbn10 = c.isbn10.text();
     QString cover = code + QStringLiteral(".jpg");
     if (!isbn10.startsWith(u'B'))
         if (const QString isbn13 = isbn13Of(isbn10); !isbn13.isEmpty())
@@ -376,17 +366,17 @@ void BookSave::AssignInternalCode(Press& press)
     ars.addSql(QStringLiteral("WHERE numlivre =") + QString::number(press.lastNumLivre));
     ars.execSql();
     // The next copy of the same save gets a number of its own.
-    fields.set("Edit10", QStringLiteral("00000"));
+    c.isbn13.setText(QStringLiteral("00000"));
     press.renames.emplace_back(QStringLiteral("00000.jpg"), cover);
 }
 
 void BookSave::writeJournal(const QString& code)
 {
     app::TFrmPrin& f = m_frm;
-    const Fields fields(f);
+    const BookEntryControls& c = m_screen.controls();
     const QString line = journal::newBookLine(f.application().clock().currentDateTime().date(), text::Trim(code),
-                                              text::Trim(fields.text("Edit4")), text::Trim(fields.text("Edit5")),
-                                              text::Trim(fields.text("Edit12")), text::Trim(fields.text("ComboBox12")));
+                                              text::Trim(c.title.text()), text::Trim(c.author.text()),
+                                              text::Trim(c.publisher.text()), text::Trim(c.genre.text()));
     if (!journal::appendJournalLine(f.OutputFile, f.AppDir, line))
         f.application().messageBox(QStringLiteral("Le livre est enregistré, mais la ligne du journal n'a pas pu être "
                                                   "ajoutée au fichier ") +
@@ -397,33 +387,35 @@ void BookSave::writeJournal(const QString& code)
 void BookSave::resetTab()
 {
     app::TFrmPrin& f = m_frm;
-    const Fields fields(f);
-    for (const char* name : {"Edit2", "Edit5", "Edit12", "Edit10", "Edit4", "Edit7", "Edit6", "Edit91", "Edit92",
-                             "Edit95", "Edit61", "RichEdit4", "MemoSource"})
-        fields[name].clear();
+    const BookEntryControls& c = m_screen.controls();
+    for (ui::CustomEdit* field : {&c.isbn10, &c.author, &c.publisher, &c.isbn13, &c.title, &c.pageCount, &c.published,
+                                  &c.binding, &c.price, &c.dewey, &c.coverName})
+        field->clear();
+    c.summary.clear();
+    c.pageSource.clear();
     f.CoverFileName.clear();
     f.ScannedCoverFlag.clear();
     f.BookLanguage.clear();
     clearRecordValues();
     SummaryText.clear();
-    fields.set("Edit15", QStringLiteral("1"));
-    fields["Edit1"].show();
-    fields["Edit1"].setFocus();
-    f.get<ui::Control>(QStringLiteral("SpeedButton20")).hide();
-    f.get<ui::Control>(QStringLiteral("SpeedButton21")).hide();
-    f.get<ui::Control>(QStringLiteral("SpeedButton22")).show();
-    f.get<ui::Control>(QStringLiteral("SpeedButton18")).show();
+    c.copiesToSave.setText(QStringLiteral("1"));
+    c.code.show();
+    c.code.setFocus();
+    c.save.hide();
+    c.correct.hide();
+    c.newEntry.show();
+    c.manualEntry.show();
     f.db.ADOTable1.last();
 }
 
 void BookSave::CoverStripRefreshAfterSave()
 {
     app::TFrmPrin& f = m_frm;
+    const BookEntryControls& c = m_screen.controls();
     db::Table& books = f.db.ADOTable1;
-    auto& nameBox = f.get<ui::CustomEdit>(QStringLiteral("Edit61"));
-    static const char* const stripImages[] = {"Image20", "Image21", "Image22", "Image23", "Image24", "Image25"};
+    ui::Edit& nameBox = c.coverName;
     for (int k = 0; k < 6; ++k) {
-        auto& image = f.get<ui::Image>(QString::fromLatin1(stripImages[k]));
+        ui::Image& image = *c.strip[k];
         QString name = text::Trim(text::Copy(books.fieldByName(QStringLiteral("Images")).asString(), 1, 30));
         if (!files::fileExists(f.AppDir + kCoversFolder + name)) {
             name = kNoPicture;
@@ -431,7 +423,7 @@ void BookSave::CoverStripRefreshAfterSave()
         }
         if (k == 0 && f.settings.AnimationOn) {
             // The newest cover flies from the tab into its place in the strip.
-            f.get<ui::Control>(QStringLiteral("PageControl1")).hide();
+            c.tabs.hide();
             image.setBounds(QRect(14, 122, 370, 470));
             showCoverFile(f, image, kCoversFolder, name, kNoPicture);
             while (image.height() > 130 || image.left() < 515 || image.top() < 476 || image.width() > 109) {
@@ -460,10 +452,10 @@ void BookSave::CoverStripRefreshAfterSave()
 
 void BookSave::finalReset()
 {
-    app::TFrmPrin& f = m_frm;
-    f.get<ui::Control>(QStringLiteral("PageControl1")).show();
-    f.get<ui::Control>(QStringLiteral("Panel4")).setCursor(ui::Cursor::Default);
-    auto& code = f.get<ui::Edit>(QStringLiteral("Edit1"));
+    const BookEntryControls& c = m_screen.controls();
+    c.tabs.show();
+    c.screen.setCursor(ui::Cursor::Default);
+    auto& code = c.code;
     code.setColor(ui::colors::yellow);
     code.clear();
     code.show();

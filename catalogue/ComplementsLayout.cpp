@@ -169,7 +169,7 @@ void buildNavigationBar(app::TFrmPrin& frm, ui::TabSheet* tab)
 
 }  // namespace
 
-void buildComplementsTab(app::TFrmPrin& frm, ui::TabSheet* tab)
+ComplementsControls buildComplementsTab(app::TFrmPrin& frm, ui::TabSheet* tab)
 {
     buildFieldRows(frm, tab);
     buildDescriptors(frm, tab);
@@ -177,6 +177,45 @@ void buildComplementsTab(app::TFrmPrin& frm, ui::TabSheet* tab)
     buildNavigationBar(frm, tab);
     buildFlags(frm, tab);
     buildCoverCommands(frm, tab);
+    auto dbEdit = [&frm](const char* name) -> ui::DBEdit& { return frm.get<ui::DBEdit>(QString::fromLatin1(name)); };
+    auto button = [&frm](const char* name) -> ui::SpeedButton& {
+        return frm.get<ui::SpeedButton>(QString::fromLatin1(name));
+    };
+    auto keyword = [&frm](const char* name) { return &frm.get<ui::ComboBox>(QString::fromLatin1(name)); };
+    return ComplementsControls{
+        .title = dbEdit("DBEdit1"),
+        .author = dbEdit("DBEdit38"),
+        .publisher = dbEdit("DBEdit42"),
+        .isbn13 = dbEdit("DBEdit2"),
+        .copyNumber = dbEdit("DBEdit3"),
+        .isbn10 = dbEdit("DBEdit30"),
+        .owner = dbEdit("DBEdit36"),
+        .theme = dbEdit("DBEdit37"),
+        .coverName = dbEdit("DBEdit39"),
+        .teachingLink = dbEdit("DBEdit43"),
+        .place = frm.get<ui::DBComboBox>(QStringLiteral("DBComboBox6")),
+        .type = frm.get<ui::DBComboBox>(QStringLiteral("DBComboBox7")),
+        .genre = frm.get<ui::DBComboBox>(QStringLiteral("DBComboBox8")),
+        .summary = frm.get<ui::DBMemo>(QStringLiteral("DBMemo1")),
+        .markedSummary = frm.get<ui::RichEdit>(QStringLiteral("RichEdit3")),
+        .descriptors = dbEdit("DBEdit29"),
+        .keywords = {keyword("ComboBox1"), keyword("ComboBox2"), keyword("ComboBox3"), keyword("ComboBox4")},
+        .borrowable = frm.get<ui::DBCheckBox>(QStringLiteral("DBCheckBox1")),
+        .printBarcode = frm.get<ui::DBCheckBox>(QStringLiteral("DBCheckBox4")),
+        .placePicture = frm.get<ui::Image>(QStringLiteral("Image2")),
+        .coverFrame = frm.get<ui::Panel>(QStringLiteral("Panel27")),
+        .cover = frm.get<ui::Image>(QStringLiteral("Image3")),
+        .tip = frm.get<ui::Button>(QStringLiteral("Button88")),
+        .amazonCover = button("SpeedButton33"),
+        .booksellers = button("SpeedButton11"),
+        .first = button("SpeedButton6"),
+        .backSix = button("SpeedButton14"),
+        .previous = button("SpeedButton15"),
+        .next = button("SpeedButton16"),
+        .forwardSix = button("SpeedButton13"),
+        .last = button("SpeedButton5"),
+        .save = button("SpeedButton47"),
+    };
 }
 
 }  // namespace catalogue

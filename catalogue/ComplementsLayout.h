@@ -1,6 +1,8 @@
 #pragma once
 // The "Compléments" tab at its places: the current copy's fields, its summary and descriptors,
 // the keyword boxes, the large cover with the storage-place picture, and the navigation bar.
+#include "catalogue/ComplementsControls.h"
+
 #include <QRect>
 
 namespace app {
@@ -19,6 +21,6 @@ constexpr int kNavigationButton = 36;
 }  // namespace layout
 
 // Creates the tab's controls; the data-aware ones follow the book screen's table.
-void buildComplementsTab(app::TFrmPrin& frm, ui::TabSheet* tab);
+ComplementsControls buildComplementsTab(app::TFrmPrin& frm, ui::TabSheet* tab);
 
 }  // namespace catalogue

@@ -11,6 +11,7 @@
 #include "app/HoverHints.h"
 #include "app/SchoolCoordinates.h"
 #include "app/ShutDown.h"
+#include "catalogue/BookEntryLayout.h"
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/BookSave.h"
 #include "catalogue/EquipmentInventoryScreen.h"
@@ -42,7 +43,7 @@ std::vector<app::ScreenInstaller> programScreens()
 {
     return {
         [](app::TFrmPrin& frm) {
-            auto& entry = frm.addPart<catalogue::BookEntryScreen>(frm);
+            auto& entry = frm.addPart<catalogue::BookEntryScreen>(frm, catalogue::buildBookEntryControls(frm));
             frm.addPart<catalogue::BookSave>(frm, entry);
             auto& complements = frm.addPart<catalogue::ComplementsTab>(frm, entry);
             frm.addPart<catalogue::RecordNavigation>(frm, entry, complements);

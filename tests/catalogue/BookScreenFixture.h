@@ -4,6 +4,7 @@
 #include "ColumnValues.h"
 #include "tests/app/MainWindowFixture.h"
 
+#include "catalogue/BookEntryLayout.h"
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/BookSave.h"
 #include "platform/db/Query.h"
@@ -18,7 +19,7 @@ protected:
     static std::vector<app::ScreenInstaller> bookScreens()
     {
         return {[](app::TFrmPrin& frm) {
-            auto& entry = frm.addPart<catalogue::BookEntryScreen>(frm);
+            auto& entry = frm.addPart<catalogue::BookEntryScreen>(frm, catalogue::buildBookEntryControls(frm));
             frm.addPart<catalogue::BookSave>(frm, entry);
         }};
     }

@@ -2,6 +2,7 @@
 // The main window with the book screen and this module's screens, logged in as administrator.
 #include "tests/app/MainWindowFixture.h"
 
+#include "catalogue/BookEntryLayout.h"
 #include "catalogue/BookEntryScreen.h"
 #include "exchange/ExchangeInstaller.h"
 #include "platform/db/Query.h"
@@ -14,7 +15,7 @@ protected:
     void startLoggedIn()
     {
         start({"Cancel"}, {[](app::TFrmPrin& frm) {
-                              frm.addPart<catalogue::BookEntryScreen>(frm);
+                              frm.addPart<catalogue::BookEntryScreen>(frm, catalogue::buildBookEntryControls(frm));
                               exchange::installExchangeScreens(frm);
                           }});
         dialogs.answer(QString());

@@ -5,6 +5,7 @@
 #include "ColumnValues.h"
 #include "tests/app/MainWindowFixture.h"
 
+#include "catalogue/BookEntryLayout.h"
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/BookSave.h"
 #include "catalogue/ComplementsTab.h"
@@ -27,7 +28,8 @@ protected:
     void SetUp() override
     {
         start({"Cancel"}, {[](app::TFrmPrin& frm) {
-                               auto& entry = frm.addPart<catalogue::BookEntryScreen>(frm);
+                               auto& entry =
+                                   frm.addPart<catalogue::BookEntryScreen>(frm, catalogue::buildBookEntryControls(frm));
                                frm.addPart<catalogue::BookSave>(frm, entry);
                                auto& complements = frm.addPart<catalogue::ComplementsTab>(frm, entry);
                                frm.addPart<catalogue::RecordNavigation>(frm, entry, complements);
