@@ -1,6 +1,7 @@
 #include "web/BookLookupInstaller.h"
 
 #include "app/FrmPrin.h"
+#include "catalogue/BookEntryScreen.h"
 #include "web/AmazonReader.h"
 #include "web/AmazonSiteChoice.h"
 #include "web/BookFinderReader.h"
@@ -17,6 +18,7 @@
 #include "web/ShownPage.h"
 #include "web/ShownPageReader.h"
 #include "web/TitleSearch.h"
+#include "web/WebResultLayout.h"
 #include "web/WebResultPanel.h"
 #include "web/sharedbase/ImageBank.h"
 #include "web/sharedbase/SharedBaseReader.h"
@@ -25,7 +27,11 @@ namespace web {
 
 void installBookLookup(app::TFrmPrin& frm)
 {
-    auto& lookup = frm.addPart<BookLookup>(frm);
+    const auto* entry = frm.findPart<catalogue::BookEntryScreen>();
+    // The look-up fills the book screen: without it there is nothing to look up.
+    if (!entry)
+        return;
+    auto& lookup = frm.addPart<BookLookup>(frm, entry->controls());
     auto& pages = frm.addPart<PageFetch>(frm);
     auto& covers = frm.addPart<CoverDownload>(frm);
     // The look-up also asks the Amazon page outside the chain: for a product number, and for
@@ -40,11 +46,11 @@ void installBookLookup(app::TFrmPrin& frm)
     lookup.addSource(std::make_unique<sharedbase::SharedBaseReader>(frm, pages, covers));
     frm.addPart<PublisherNameCheck>(frm, pages);
     frm.addPart<CoverFolderCheck>(frm);
-    frm.addPart<WebResultPanel>(frm);
+    const auto& panel = frm.addPart<WebResultPanel>(frm, buildWebResultPanel(frm)).controls();
     frm.addPart<AmazonSiteChoice>(frm);
     auto& shown = frm.addPart<ShownPage>();
-    frm.addPart<TitleSearch>(frm, covers, shown);
-    frm.addPart<ShownPageReader>(frm, shown, pages, covers);
+    frm.addPart<TitleSearch>(frm, entry->controls(), panel, covers, shown);
+    frm.addPart<ShownPageReader>(frm, entry->controls(), panel, shown, pages, covers);
     frm.addPart<CoverButtons>(frm, pages, covers);
     frm.addPart<CoverCrop>(frm);
 }

@@ -1,11 +1,17 @@
 #include "web/EntryTabRecord.h"
 
 #include "app/FrmPrin.h"
+#include "catalogue/BookEntryControls.h"
+#include "catalogue/BookEntryScreen.h"
 #include "catalogue/BookSave.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/RichEdit.h"
 #include "platform/ui/Edit.h"
 #include "web/BookLookup.h"
 #include "web/BookRecord.h"
 #include "web/ReaderScreen.h"
+#include "web/WebResultControls.h"
+#include "web/WebResultPanel.h"
 #include "web/sharedbase/SharedBaseWeb.h"
 
 namespace web {
@@ -14,22 +20,29 @@ void showRecord(app::TFrmPrin& frm, const BookRecord& record)
 {
     if (record.found)
         frm.LookupFound = *record.found;
-    const std::pair<const std::optional<QString>&, const char*> fields[] = {
-        {record.title, "Edit4"},         {record.author, "Edit5"},   {record.publisher, "Edit12"},
-        {record.published, "Edit6"},     {record.pages, "Edit7"},    {record.binding, "Edit91"},
-        {record.price, "Edit92"},        {record.dewey, "Edit95"},   {record.code, "Edit10"},
-        {record.isbn10, "Edit2"},        {record.barcodeText, "Edit84"}, {record.coverName, "Edit61"},
-        {record.keywords, "Edit26"},     {record.genre, "ComboBox12"}, {record.priceSitePicture, "Edit146"},
-        {record.webAddress, "Edit99"},
-    };
-    for (const auto& [value, name] : fields)
-        if (value)
-            setFieldText(frm, name, *value);
-    if (record.summary) {
-        auto& summary = frm.get<ui::CustomEdit>(QStringLiteral("RichEdit4"));
-        summary.clear();
-        summary.setSelText(*record.summary);
+    if (const auto* entry = frm.findPart<catalogue::BookEntryScreen>()) {
+        const catalogue::BookEntryControls& b = entry->controls();
+        const std::pair<const std::optional<QString>&, ui::CustomEdit*> fields[] = {
+            {record.title, &b.title},         {record.author, &b.author},     {record.publisher, &b.publisher},
+            {record.published, &b.published}, {record.pages, &b.pageCount},   {record.binding, &b.binding},
+            {record.price, &b.price},         {record.dewey, &b.dewey},       {record.code, &b.isbn13},
+            {record.isbn10, &b.isbn10},       {record.barcodeText, &b.barcode}, {record.coverName, &b.coverName},
+            {record.keywords, &b.theme},      {record.genre, &b.genre},
+        };
+        for (const auto& [value, field] : fields)
+            if (value)
+                field->setText(*value);
+        if (record.summary) {
+            b.summary.clear();
+            b.summary.setSelText(*record.summary);
+        }
     }
+    // The stock-take's kind field, where the price site's page names its picture.
+    if (record.priceSitePicture)
+        setFieldText(frm, "Edit146", *record.priceSitePicture);
+    if (record.webAddress)
+        if (auto* panel = frm.findPart<WebResultPanel>())
+            panel->controls().address.setText(*record.webAddress);
     if (record.language)
         frm.BookLanguage = *record.language;
     if (auto* save = frm.findPart<catalogue::BookSave>()) {

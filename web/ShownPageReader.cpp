@@ -3,7 +3,9 @@
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
+#include "catalogue/BookEntryControls.h"
 #include "catalogue/BookEntryScreen.h"
+#include "catalogue/ComplementsControls.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/picture/PictureFile.h"
@@ -12,6 +14,11 @@
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/RichEdit.h"
+#include "platform/ui/SpeedButton.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/DBControls.h"
 #include "web/BookRecord.h"
 #include "web/CoverDownload.h"
 #include "web/EntryTabRecord.h"
@@ -19,6 +26,7 @@
 #include "web/ReaderScreen.h"
 #include "web/ShownPage.h"
 #include "web/SiteAddresses.h"
+#include "web/WebResultControls.h"
 
 #include <algorithm>
 #include <optional>
@@ -111,11 +119,13 @@ QString rakutenLargePicture(const QString& html, const QString& hostAndFolder)
 
 }  // namespace
 
-ShownPageReader::ShownPageReader(app::TFrmPrin& frm, const ShownPage& shown, PageFetch& pages, CoverDownload& covers)
-    : m_frm(frm), m_shown(shown), m_pages(pages), m_covers(covers)
+ShownPageReader::ShownPageReader(app::TFrmPrin& frm, const catalogue::BookEntryControls& book,
+                                 const WebResultControls& panel, const ShownPage& shown, PageFetch& pages,
+                                 CoverDownload& covers)
+    : m_frm(frm), m_book(book), m_panel(panel), m_shown(shown), m_pages(pages), m_covers(covers)
 {
-    frm.get<ui::Control>(QStringLiteral("BitBtn2")).onClick = [this] { Button93Click(); };
-    frm.get<ui::Control>(QStringLiteral("SpeedButton3")).onClick = [this] { SpeedButton3Click(); };
+    panel.readPage.onClick = [this] { Button93Click(); };
+    panel.takePage.onClick = [this] { SpeedButton3Click(); };
 }
 
 void ShownPageReader::Button93Click()
@@ -125,11 +135,11 @@ void ShownPageReader::Button93Click()
     const QString html = page.innerHtml();
     const bool rakuten = html.contains(QStringLiteral("rakuten"));
     ShownEntry entry;
-    entry.code = fieldText(f, "Edit10");
-    entry.isbn10 = fieldText(f, "Edit2");
-    entry.price = fieldText(f, "Edit92");
+    entry.code = m_book.isbn13.text();
+    entry.isbn10 = m_book.isbn10.text();
+    entry.price = m_book.price.text();
     entry.amazonSite = f.AmazonSite;
-    entry.signInChecked = f.get<ui::CheckBox>(QStringLiteral("CheckBox17")).checked();
+    entry.signInChecked = m_panel.signInChecked.checked();
     ShownPageEnd end = ShownPageEnd::Read;
     BookRecord record;
     if (rakuten) {
@@ -141,10 +151,10 @@ void ShownPageReader::Button93Click()
     }
     showRecord(f, record);
     if (end == ShownPageEnd::SignInAsked)
-        f.get<ui::Control>(QStringLiteral("Panel22")).show();
+        m_panel.signInWarning.show();
     if (end != ShownPageEnd::Read)
         return;
-    const QString code = fieldText(f, "Edit10");
+    const QString code = m_book.isbn13.text();
     QString cover = coverFileOfCode(code);
     if (!rakuten && cover.isEmpty())
         cover = kPendingCoverName;
@@ -342,11 +352,11 @@ BookRecord ShownPageReader::readRakutenPage(const QString& html, const ShownEntr
 
 void ShownPageReader::closePanel()
 {
-    app::TFrmPrin& f = m_frm;
-    f.get<ui::Control>(QStringLiteral("Panel21")).hide();
-    for (const char* name : {"SpeedButton19", "SpeedButton18", "SpeedButton20", "SpeedButton21", "SpeedButton22",
-                             "Panel4", "SpeedButton2"})
-        f.get<ui::Control>(QString::fromLatin1(name)).show();
+    const catalogue::BookEntryControls& b = m_book;
+    m_panel.panel.hide();
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&b.codeEntry, &b.manualEntry, &b.save, &b.correct,
+                                                              &b.newEntry, &b.screen, &b.titleSearch})
+        c->show();
 }
 
 void ShownPageReader::SpeedButton3Click()
@@ -357,7 +367,7 @@ void ShownPageReader::SpeedButton3Click()
     if (mode == 1 && TakeShownPageIntoRecord())
         return;
     if (mode == 2) {
-        f.get<ui::CustomEdit>(QStringLiteral("RichEdit4")).clear();
+        m_book.summary.clear();
         const QString html = m_shown.document().innerHtml();
         m_pages.dump(QStringLiteral("ImageAmazon_InnerHTML.txt"), html);
         m_pages.dump(QStringLiteral("dialogue_InnerHTML.html"), html);
@@ -387,7 +397,7 @@ bool ShownPageReader::TakeShownPageIntoRecord()
     };
 
     if (!amazonPageNotFound(f.AmazonSite, pageTitle)) {
-        setFieldText(f, "Edit61", QStringLiteral("amazonpage"));
+        m_book.coverName.setText(QStringLiteral("amazonpage"));
         if (pageTitle.isEmpty())
             return false;
         const QString store = QStringLiteral(": Amazon.");
@@ -395,7 +405,7 @@ bool ShownPageReader::TakeShownPageIntoRecord()
         const QString t = text::TrimLeft(at == 1 ? text::Copy(pageTitle, 12, int(pageTitle.size()) - 19)
                                                  : text::Copy(pageTitle, at + 12, int(pageTitle.size()) - at + 12));
         if (!text::Copy(t, 2, int(t.size()) - 2).contains(u':'))
-            setFieldText(f, "Edit5", QString());
+            m_book.author.clear();
         const QString html = page.innerHtml();
         m_pages.dump(QStringLiteral("dialogue_InnerHTML.txt"), html);
         if (hasRow)
@@ -406,10 +416,10 @@ bool ShownPageReader::TakeShownPageIntoRecord()
                                               {kSourceAttribute + kAmazonNorthAmericaPictures + folder,
                                                kSourceAttribute + kAmazonEuropePictures + folder,
                                                kAmazonMediaPictures + folder});
-        if (picture.isEmpty() && fieldText(f, "Edit99").contains(QStringLiteral("rakuten"))) {
+        if (picture.isEmpty() && m_panel.address.text().contains(QStringLiteral("rakuten"))) {
             picture = rakutenLargePicture(cutFromMarker(html, QStringLiteral("iUrl")), kRakutenPictures + QStringLiteral("/photo"));
             if (!picture.isEmpty())
-                setFieldText(f, "Edit99", picture);
+                m_panel.address.setText(picture);
         }
         if (hasRow) {
             changes.emplace_back("Lien_pedago", picture);
@@ -421,19 +431,19 @@ bool ShownPageReader::TakeShownPageIntoRecord()
                 post();
             if (!picture.isEmpty() && !cover.isEmpty() && m_covers.DownloadCover(picture, cover)) {
                 // The copy's cover box names the cover now that it exists.
-                f.get<ui::CustomEdit>(QStringLiteral("DBEdit39")).setText(cover);
+                m_book.complements.coverName.setText(cover);
                 if (!ownCover) {
                     changes.emplace_back("Images", cover);
                     post();
                 }
                 const QString path = files::nativePath(f.AppDir + catalogue::kCoversFolder + cover);
-                f.get<ui::Image>(QStringLiteral("Image3")).setPicture(picture::loadPictureFile(path));
+                m_book.complements.cover.setPicture(picture::loadPictureFile(path));
                 f.CoverFound = true;
             }
         }
     }
 
-    f.get<ui::Control>(QStringLiteral("Panel21")).hide();
+    m_panel.panel.hide();
     const QString bodyText = page.innerText();
     m_pages.dump(QStringLiteral("dialogue_InnerHTML.txt"), bodyText);
     const QString backCover = QStringLiteral("Quatrième de couverture");
@@ -446,7 +456,7 @@ bool ShownPageReader::TakeShownPageIntoRecord()
                 break;
             }
         }
-        f.get<ui::CustomEdit>(QStringLiteral("Memo9")).setText(summary);
+        m_panel.pageText.setText(summary);
         f.application().showMessage(summary);
         changes.emplace_back("Resume", summary);
         post();

@@ -12,6 +12,9 @@ class TFrmPrin;
 namespace browser {
 class PageDocument;
 }
+namespace catalogue {
+struct BookEntryControls;
+}
 
 namespace web {
 
@@ -19,6 +22,7 @@ class CoverDownload;
 class PageFetch;
 class ShownPage;
 struct BookRecord;
+struct WebResultControls;
 
 // What the entry tab holds that reading a shown page may keep, and the choices it reads by.
 struct ShownEntry {
@@ -35,7 +39,8 @@ enum class ShownPageEnd { Read, Left, SignInAsked };
 
 class ShownPageReader {
 public:
-    ShownPageReader(app::TFrmPrin& frm, const ShownPage& shown, PageFetch& pages, CoverDownload& covers);
+    ShownPageReader(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, const WebResultControls& panel,
+                    const ShownPage& shown, PageFetch& pages, CoverDownload& covers);
 
     void Button93Click();
     void SpeedButton3Click();
@@ -59,6 +64,8 @@ private:
     bool TakeShownPageIntoRecord();
 
     app::TFrmPrin& m_frm;
+    const catalogue::BookEntryControls& m_book;
+    const WebResultControls& m_panel;
     const ShownPage& m_shown;
     PageFetch& m_pages;
     CoverDownload& m_covers;

@@ -8,16 +8,21 @@
 namespace app {
 class TFrmPrin;
 }
+namespace catalogue {
+struct BookEntryControls;
+}
 
 namespace web {
 
 class CoverDownload;
 class ShownPage;
+struct WebResultControls;
 
 class TitleSearch {
 public:
     // Every page the panel's view completes is kept in `shown`.
-    TitleSearch(app::TFrmPrin& frm, CoverDownload& covers, ShownPage& shown);
+    TitleSearch(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, const WebResultControls& panel,
+                CoverDownload& covers, ShownPage& shown);
 
     void SpeedButton2Click();
     // The Compléments tab's search of the copy at the online booksellers, by its title and author.
@@ -42,6 +47,8 @@ private:
     void writePageDumps(const QString& html, const QString& address);
 
     app::TFrmPrin& m_frm;
+    const catalogue::BookEntryControls& m_book;
+    const WebResultControls& m_panel;
     CoverDownload& m_covers;
     ShownPage& m_shown;
 };

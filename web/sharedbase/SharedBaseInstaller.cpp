@@ -1,6 +1,7 @@
 #include "web/sharedbase/SharedBaseInstaller.h"
 
 #include "app/FrmPrin.h"
+#include "catalogue/BookEntryScreen.h"
 #include "catalogue/PeriodicalIssues.h"
 #include "web/CoverDownload.h"
 #include "web/PageFetch.h"
@@ -33,7 +34,8 @@ void installSharedBase(app::TFrmPrin& frm)
     frm.addPart<BatchCoverSearch>(frm, panel, host, base, *covers, *pages);
     frm.addPart<AutomaticSummaries>(frm, panel, *pages);
     frm.addPart<OtherMediaLookup>(frm, *pages, *covers);
-    frm.addPart<TitleBanks>(frm, *pages, *covers);
+    if (const auto* entry = frm.findPart<catalogue::BookEntryScreen>())
+        frm.addPart<TitleBanks>(frm, entry->controls(), *pages, *covers);
 }
 
 }  // namespace sharedbase

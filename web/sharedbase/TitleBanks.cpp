@@ -2,13 +2,15 @@
 
 #include "app/FrmPrin.h"
 #include "catalogue/BookCodes.h"
+#include "catalogue/BookEntryControls.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/picture/PictureFile.h"
 #include "platform/text/TextLines.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Color.h"
-#include "platform/ui/Control.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Panel.h"
 #include "web/BookRecord.h"
 #include "web/EntryTabRecord.h"
 #include "web/ReaderScreen.h"
@@ -22,7 +24,8 @@ namespace sharedbase {
 bool TitleBanks::SearchTitleBanks()
 {
     app::TFrmPrin& f = m_frm;
-    const QString title = web::fieldText(f, "Edit4");
+    const catalogue::BookEntryControls& book = m_book;
+    const QString title = book.title.text();
     // The flags describe this search, not what the previous look-up left.
     f.LookupFound = false;
     f.CoverFound = false;
@@ -30,7 +33,7 @@ bool TitleBanks::SearchTitleBanks()
     // A key with a control character names no file of a bank.
     if (isSafeRemoteName(key)) {
         if (files::fileExists(localTitleBankFile(key + QStringLiteral(".txt")))) {
-            f.get<ui::Control>(QStringLiteral("Panel19")).setColor(ui::colors::yellow);
+            book.searching.setColor(ui::colors::yellow);
             if (auto record = readLocalTitleBank(key)) {
                 web::showRecord(f, *record);
                 fetchLocalTitleBankCover(key, *record);
@@ -44,7 +47,7 @@ bool TitleBanks::SearchTitleBanks()
             web::showRecordCover(f, record);
         }
     }
-    return f.application().messageBox(web::fieldText(f, "Edit4") + f.tables.dialog(23), f.tables.dialog(24),
+    return f.application().messageBox(book.title.text() + f.tables.dialog(23), f.tables.dialog(24),
                                       ui::MessageButtons::OkCancel, ui::MessageIcon::Warning) == ui::ModalResult::Ok;
 }
 

@@ -8,6 +8,9 @@
 namespace app {
 class TFrmPrin;
 }
+namespace catalogue {
+struct BookEntryControls;
+}
 namespace web {
 class CoverDownload;
 class PageFetch;
@@ -18,8 +21,9 @@ namespace sharedbase {
 
 class TitleBanks {
 public:
-    TitleBanks(app::TFrmPrin& frm, web::PageFetch& pages, web::CoverDownload& covers)
-        : m_frm(frm), m_pages(pages), m_covers(covers)
+    TitleBanks(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, web::PageFetch& pages,
+               web::CoverDownload& covers)
+        : m_frm(frm), m_book(book), m_pages(pages), m_covers(covers)
     {
     }
 
@@ -36,6 +40,7 @@ private:
     QString localTitleBankFile(const QString& name) const;
 
     app::TFrmPrin& m_frm;
+    const catalogue::BookEntryControls& m_book;
     web::PageFetch& m_pages;
     web::CoverDownload& m_covers;
 };
