@@ -44,7 +44,7 @@ void installBookLookup(app::TFrmPrin& frm)
     lookup.addSource(std::make_unique<sharedbase::ImageBankReader>(frm));
     lookup.addSource(std::make_unique<PriceSiteReader>(frm, covers));
     lookup.addSource(std::make_unique<sharedbase::SharedBaseReader>(frm, pages, covers));
-    frm.addPart<PublisherNameCheck>(frm, pages);
+    frm.addPart<PublisherNameCheck>(frm, entry->controls(), pages);
     frm.addPart<CoverFolderCheck>(frm);
     const auto& panel = frm.addPart<WebResultPanel>(frm, buildWebResultPanel(frm)).controls();
     frm.addPart<AmazonSiteChoice>(frm);

@@ -8,6 +8,7 @@
 #include "web/sharedbase/AutomaticSummaries.h"
 #include "web/sharedbase/BatchCoverSearch.h"
 #include "web/sharedbase/BatchPanel.h"
+#include "web/sharedbase/BatchPanelLayout.h"
 #include "web/sharedbase/OtherMediaLookup.h"
 #include "web/sharedbase/QuitContribution.h"
 #include "web/sharedbase/SharedBaseHost.h"
@@ -30,11 +31,15 @@ void installSharedBase(app::TFrmPrin& frm)
     auto& base = frm.addPart<SharedBaseWeb>(frm, *pages, *covers);
     if (auto* issues = frm.findPart<catalogue::PeriodicalIssues>())
         issues->setSharedBase(&base);
-    auto& panel = frm.addPart<BatchPanel>(frm);
-    frm.addPart<BatchCoverSearch>(frm, panel, host, base, *covers, *pages);
-    frm.addPart<AutomaticSummaries>(frm, panel, *pages);
+    // The passes and the title banks fill the book screen.
+    const auto* entry = frm.findPart<catalogue::BookEntryScreen>();
+    if (entry) {
+        auto& panel = frm.addPart<BatchPanel>(frm, buildBatchPanel(frm));
+        frm.addPart<BatchCoverSearch>(frm, entry->controls(), panel, host, base, *covers, *pages);
+        frm.addPart<AutomaticSummaries>(frm, entry->controls(), panel, *pages);
+    }
     frm.addPart<OtherMediaLookup>(frm, *pages, *covers);
-    if (const auto* entry = frm.findPart<catalogue::BookEntryScreen>())
+    if (entry)
         frm.addPart<TitleBanks>(frm, entry->controls(), *pages, *covers);
 }
 
