@@ -1,6 +1,7 @@
 #include "app/ConfigurationScreen.h"
 
-#include "app/ConfigurationPlacement.h"
+#include "app/ConfigurationLayout.h"
+#include "app/FrmPrin.h"
 #include "app/SettingsFile.h"
 #include "platform/files/FileError.h"
 #include "platform/files/WindowsPath.h"
@@ -16,196 +17,93 @@
 
 namespace app {
 
-namespace {
-
-const QStringList kListFiles = {QStringLiteral("GENRE.TXT"),          QStringLiteral("GENRE_AUTRE_SUPPORT.TXT"),
-                                QStringLiteral("TYPE.TXT"),           QStringLiteral("TYPE_AUTRE_SUPPORT.TXT"),
-                                QStringLiteral("le_saviez_vous.txt"), QStringLiteral("Dewey_glossaire.csv"),
-                                QStringLiteral("Editeurs_mini3.csv"), QStringLiteral("Journal.csv")};
-
-QStringList loanPeriods()
+ConfigurationScreen::ConfigurationScreen(TFrmPrin& frm) : m_frm(frm), m_controls(buildConfigurationControls(frm))
 {
-    QStringList items = {QString(),           QStringLiteral("7 jours"), QStringLiteral("14 jours"),
-                         QStringLiteral("01 mois"), QStringLiteral("02 mois"), QStringLiteral("03 mois"),
-                         QStringLiteral("06 mois"), QStringLiteral("09 mois"), QStringLiteral("12 mois")};
-    for (int i = 0; i < 7; ++i)
-        items << QString();
-    return items;
-}
-
-// A field with its label at its left.
-ui::Edit* labelledEdit(TFrmPrin& frm, const char* label, const char* edit, ui::WinControl* screen, QPoint at,
-                       int labelWidth, int editWidth, const QString& caption)
-{
-    placeSetupLabel(frm, label, screen, QRect(at.x(), at.y() + 3, labelWidth, 18), caption);
-    return placeSetupControl<ui::Edit>(frm, edit, screen, QRect(at.x() + labelWidth + 6, at.y(), editWidth, 22));
-}
-
-// A field with its label above it.
-ui::Edit* captionedEdit(TFrmPrin& frm, const char* label, const char* edit, ui::WinControl* screen, QPoint at,
-                        int width, const QString& caption)
-{
-    placeSetupLabel(frm, label, screen, QRect(at.x(), at.y(), width, 18), caption);
-    return placeSetupControl<ui::Edit>(frm, edit, screen, QRect(at.x(), at.y() + 20, width, 22));
-}
-
-ui::CheckBox* checkBox(TFrmPrin& frm, const char* name, ui::WinControl* screen, QPoint at, const QString& caption,
-                       bool checked = false)
-{
-    auto* box = placeSetupControl<ui::CheckBox>(frm, name, screen, QRect(at, QSize(200, 20)), caption);
-    box->setChecked(checked);
-    return box;
-}
-
-void buildControls(TFrmPrin& frm)
-{
-    auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel16"));
-
-    placeSetupLabel(frm, "Label121", screen, QRect(16, 16, 400, 18), QStringLiteral("Changez le  mot de passe administrateur"));
-    labelledEdit(frm, "Label118", "Edit65", screen, QPoint(16, 40), 170, 200, QStringLiteral("Nouveau mot de passe"));
-    labelledEdit(frm, "Label119", "Edit66", screen, QPoint(16, 68), 170, 200, QStringLiteral("Confirmation"));
-    placeSetupLabel(frm, "Label117", screen, QRect(16, 106, 400, 18), QStringLiteral("Changez le  mot de passe enseignant"));
-    labelledEdit(frm, "Label124", "Edit68", screen, QPoint(16, 130), 170, 200, QStringLiteral("Nouveau mot de passe"));
-    labelledEdit(frm, "Label125", "Edit69", screen, QPoint(16, 158), 170, 200, QStringLiteral("Confirmation"));
-
-    checkBox(frm, "CheckBox7", screen, QPoint(16, 200), QStringLiteral("Effet animation  "), true)
-        ->setHint(QStringLiteral("Quand l'ordinateur est lent d\u00e9cocher"));
-    checkBox(frm, "CheckBox8", screen, QPoint(16, 224), QStringLiteral("Langue Auto"));
-    checkBox(frm, "CheckBox36", screen, QPoint(16, 248), QStringLiteral("Validation automatique"));
-    checkBox(frm, "CheckBox30", screen, QPoint(16, 272), QStringLiteral("Acc\u00e8s Internet par IE"));
-    checkBox(frm, "CheckBox31", screen, QPoint(16, 296), QStringLiteral("Partager les images scann\u00e9es"), true)
-        ->setWidth(260);
-    labelledEdit(frm, "Label131", "Edit102", screen, QPoint(16, 328), 170, 80, QStringLiteral("Temps de latence"))
-        ->setText(QStringLiteral("1000"));
-
-    placeSetupLabel(frm, "Label139", screen, QRect(16, 366, 400, 18), QStringLiteral("Editer les fichiers texte de configuration"));
-    placeSetupControl<ui::ComboBox>(frm, "ComboBox17", screen, QRect(16, 388, 300, 22))->setItems(kListFiles);
-    placeSetupLabel(frm, "Label130", screen, QRect(16, 424, 300, 18), QStringLiteral(" Dur\u00e9e du pr\u00eat par d\u00e9faut "));
-    auto* period = placeSetupControl<ui::ComboBox>(frm, "ComboBox9", screen, QRect(16, 446, 150, 22));
-    period->setItems(loanPeriods());
-    period->setText(QStringLiteral("7 jours"));
-
-    labelledEdit(frm, "Label140", "Edit79", screen, QPoint(460, 16), 200, 60, QStringLiteral(" Nombre colonnes "));
-    labelledEdit(frm, "Label143", "Edit80", screen, QPoint(460, 44), 200, 60, QStringLiteral("Espaces entre colonnes "));
-    labelledEdit(frm, "Label141", "Edit81", screen, QPoint(460, 72), 200, 60, QStringLiteral(" Espace entre lignes"));
-    labelledEdit(frm, "Label142", "Edit82", screen, QPoint(460, 100), 200, 120, QStringLiteral(" Couleur code barres "));
-
-    checkBox(frm, "CheckBox18", screen, QPoint(460, 146), QStringLiteral("Amazon"));
-    checkBox(frm, "CheckBox38", screen, QPoint(460, 170), QStringLiteral("QvlBase"));
-    checkBox(frm, "CheckBox19", screen, QPoint(460, 194), QStringLiteral("ChasseLivre"), true);
-    checkBox(frm, "CheckBox37", screen, QPoint(660, 146), QStringLiteral("Librairie Dialogues"));
-    checkBox(frm, "CheckBox15", screen, QPoint(660, 170), QStringLiteral("Decitre"));
-    checkBox(frm, "CheckBox20", screen, QPoint(660, 194), QStringLiteral("BookFinder"));
-
-    captionedEdit(frm, "Label132", "Edit119", screen, QPoint(16, 496), 820,
-                  QStringLiteral("Adresse de la page \u00e0 mettre \u00e0 jour  (Ex : la page des livres sortis : /Livres_Sortis.html)"));
-    captionedEdit(frm, "Label133", "Edit122", screen, QPoint(16, 548), 260, QStringLiteral("H\u00f4te"));
-    captionedEdit(frm, "Label134", "Edit120", screen, QPoint(296, 548), 260, QStringLiteral("Identifiant client ftp "));
-    captionedEdit(frm, "Label151", "Edit121", screen, QPoint(576, 548), 260, QStringLiteral("Mot de passe  client ftp "));
-    captionedEdit(frm, "Label161", "Edit23", screen, QPoint(16, 600), 260, QStringLiteral("Adresse mail (envoi mails group\u00e9s)"));
-    captionedEdit(frm, "Label162", "Edit149", screen, QPoint(296, 600), 260,
-                  QStringLiteral("Mot de passe mail (envoi mails group\u00e9s)"));
-    captionedEdit(frm, "LabelSmtp", "Edit151", screen, QPoint(576, 600), 260, QStringLiteral("SMTP (mails group\u00e9s)"));
-
-    placeSetupControl<ui::Button>(frm, "Button63", screen, QRect(576, 690, 120, 34), QStringLiteral("OK"));
-    placeSetupControl<ui::Button>(frm, "Button62", screen, QRect(716, 690, 120, 34), QStringLiteral("Annuler"));
-}
-
-}  // namespace
-
-ConfigurationScreen::ConfigurationScreen(TFrmPrin& frm) : m_frm(frm)
-{
-    buildControls(frm);
     frm.handlers.bind(QStringLiteral("Paramtrerlelogiciel1Click"), [this] { Paramtrerlelogiciel1Click(); });
-    frm.get<ui::Control>(QStringLiteral("Button63")).onClick = [this] { Button63Click(); };
-    frm.get<ui::Control>(QStringLiteral("Button62")).onClick = [this] { Button62Click(); };
-    frm.get<ui::ComboBox>(QStringLiteral("ComboBox17")).onChange = [this] { ComboBox17Change(); };
+    m_controls.ok.onClick = [this] { Button63Click(); };
+    m_controls.cancel.onClick = [this] { Button62Click(); };
+    m_controls.listFiles.onChange = [this] { ComboBox17Change(); };
 }
 
 void ConfigurationScreen::Paramtrerlelogiciel1Click()
 {
-    TFrmPrin& f = m_frm;
-    f.HideAllScreens();
-    f.get<ui::Control>(QStringLiteral("Panel16")).setBounds(QRect(102, 35, 861, 753));
-    f.get<ui::Control>(QStringLiteral("Panel16")).show();
-    const Settings& s = f.settings;
-    auto setText = [&f](const char* name, const QString& value) {
-        f.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(value);
-    };
-    setText("Edit65", s.MDP_Administrateur);
-    setText("Edit66", s.MDP_Administrateur);
-    setText("Edit68", s.MDP_Enseignant);
-    setText("Edit69", s.MDP_Enseignant);
-    setText("Edit79", QString::number(s.NbreColCB));
-    setText("Edit80", QString::number(s.EspaceInterCol));
-    setText("Edit81", QString::number(s.EspaceInterLigne));
-    setText("Edit82", QStringLiteral("clGreen"));
-    f.get<ui::CheckBox>(QStringLiteral("CheckBox30")).setChecked(s.AccesIE);
+    const ConfigurationControls& c = m_controls;
+    m_frm.HideAllScreens();
+    c.screen.setBounds(QRect(102, 35, 861, 753));
+    c.screen.show();
+    const Settings& s = m_frm.settings;
+    c.administratorPassword.setText(s.MDP_Administrateur);
+    c.administratorConfirmation.setText(s.MDP_Administrateur);
+    c.teacherPassword.setText(s.MDP_Enseignant);
+    c.teacherConfirmation.setText(s.MDP_Enseignant);
+    c.labelColumns.setText(QString::number(s.NbreColCB));
+    c.columnSpacing.setText(QString::number(s.EspaceInterCol));
+    c.lineSpacing.setText(QString::number(s.EspaceInterLigne));
+    c.barcodeColour.setText(QStringLiteral("clGreen"));
+    c.browserAccess.setChecked(s.AccesIE);
 }
 
 void ConfigurationScreen::Button63Click()
 {
     TFrmPrin& f = m_frm;
-    auto checked = [&f](const char* name) { return f.get<ui::CheckBox>(QString::fromLatin1(name)).checked(); };
-    auto text = [&f](const char* name) { return f.get<ui::CustomEdit>(QString::fromLatin1(name)).text(); };
-    auto clear = [&f](const char* name) { f.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(QString()); };
+    const ConfigurationControls& c = m_controls;
 
     // The flags take effect at once, whatever the passwords say.
     Settings& s = f.settings;
-    s.Amazonbool = checked("CheckBox18");
-    s.ChasseLivrebool = checked("CheckBox19");
-    s.bookfinderbool = checked("CheckBox20");
-    s.Qvlbool = checked("CheckBox38");
-    s.dialoguebool = checked("CheckBox37");
-    s.decitrebool = checked("CheckBox15");
-    s.AccesIE = checked("CheckBox30");
-    s.AnimationOn = checked("CheckBox7");
-    s.ftpbool = checked("CheckBox31");
-    s.ValideBool = checked("CheckBox36");
+    s.Amazonbool = c.amazon.checked();
+    s.ChasseLivrebool = c.chasseLivre.checked();
+    s.bookfinderbool = c.bookFinder.checked();
+    s.Qvlbool = c.sharedBase.checked();
+    s.dialoguebool = c.dialogues.checked();
+    s.decitrebool = c.decitre.checked();
+    s.AccesIE = c.browserAccess.checked();
+    s.AnimationOn = c.animation.checked();
+    s.ftpbool = c.shareScannedPictures.checked();
+    s.ValideBool = c.automaticValidation.checked();
 
-    if (text("Edit65") != text("Edit66")) {
+    if (c.administratorPassword.text() != c.administratorConfirmation.text()) {
         f.ShowMessageEntry(65);
-        clear("Edit65");
-        clear("Edit66");
+        c.administratorPassword.setText(QString());
+        c.administratorConfirmation.setText(QString());
         return;
     }
-    if (text("Edit65").isEmpty()) {
+    if (c.administratorPassword.text().isEmpty()) {
         f.ShowMessageEntry(66);
         return;
     }
-    if (text("Edit68") != text("Edit69")) {
+    if (c.teacherPassword.text() != c.teacherConfirmation.text()) {
         f.ShowMessageEntry(65);
-        clear("Edit68");
-        clear("Edit69");
+        c.teacherPassword.setText(QString());
+        c.teacherConfirmation.setText(QString());
         return;
     }
-    if (text("Edit68").isEmpty())
+    if (c.teacherPassword.text().isEmpty())
         return;
 
     // Passwords, loan period and the school's accounts are stored as typed; in memory they change
     // at the next start.
     Settings stored = s;
-    stored.MDP_Administrateur = text("Edit65");
-    stored.MDP_Enseignant = text("Edit68");
-    stored.PretDefautTexte = text("ComboBox9");
-    stored.LienPageFTP1 = text("Edit119");
-    stored.HoteFTP = text("Edit122");
-    stored.IdentifiantFTP = text("Edit120");
-    stored.MDPFTP = text("Edit121");
-    stored.MailQVLgmailcom = text("Edit23");
-    stored.MDPQVL = text("Edit149");
-    stored.SMTPQVL = text("Edit151");
+    stored.MDP_Administrateur = c.administratorPassword.text();
+    stored.MDP_Enseignant = c.teacherPassword.text();
+    stored.PretDefautTexte = c.loanPeriod.text();
+    stored.LienPageFTP1 = c.ftpPage.text();
+    stored.HoteFTP = c.ftpHost.text();
+    stored.IdentifiantFTP = c.ftpUser.text();
+    stored.MDPFTP = c.ftpPassword.text();
+    stored.MailQVLgmailcom = c.mailAddress.text();
+    stored.MDPQVL = c.mailPassword.text();
+    stored.SMTPQVL = c.smtp.text();
     SettingsFile file;
     if (!file.writeConfiguration(stored))
         throw files::FileError(QStringLiteral("Erreur d'E/S : impossible d'\u00e9crire le fichier %1").arg(file.path()));
-    f.get<ui::Control>(QStringLiteral("Panel16")).hide();
+    c.screen.hide();
 }
 
-void ConfigurationScreen::Button62Click() { m_frm.get<ui::Control>(QStringLiteral("Panel16")).hide(); }
+void ConfigurationScreen::Button62Click() { m_controls.screen.hide(); }
 
 void ConfigurationScreen::ComboBox17Change()
 {
-    const QString item = m_frm.get<ui::ComboBox>(QStringLiteral("ComboBox17")).text();
+    const QString item = m_controls.listFiles.text();
     if (item.isEmpty())
         return;
     const QString native = files::nativePath(m_frm.AppDir + item);

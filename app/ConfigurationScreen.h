@@ -3,6 +3,8 @@
 // web sources, the default loan period, the school's FTP account and the mail account of the
 // grouped reminders, and the program's list files opened in the desktop's text editor. Its OK
 // writes the settings file.
+#include "app/ConfigurationControls.h"
+
 #include <QString>
 
 namespace app {
@@ -14,6 +16,8 @@ public:
     // Builds the controls of the screen Panel16 and binds its handlers.
     explicit ConfigurationScreen(TFrmPrin& frm);
 
+    const ConfigurationControls& controls() const { return m_controls; }
+
     void Paramtrerlelogiciel1Click();
     void Button63Click();
     void Button62Click();
@@ -21,6 +25,7 @@ public:
 
 private:
     TFrmPrin& m_frm;
+    ConfigurationControls m_controls;
 };
 
 }  // namespace app

@@ -2,6 +2,8 @@
 // "Coordonnées": the identity of the school that runs the library (official id, name, town,
 // e-mail address and académie code), looked up by its id in the school directory of the database
 // (table identification) and kept in memory and in the settings file.
+#include "app/SchoolCoordinatesControls.h"
+
 #include <QString>
 
 namespace app {
@@ -13,6 +15,8 @@ public:
     // Builds the controls of the screen Identification and binds its handlers.
     explicit SchoolCoordinates(TFrmPrin& frm);
 
+    const SchoolCoordinatesControls& controls() const { return m_controls; }
+
     void Coordonnes1Click();
     void Button67Click();
     void Button69Click();
@@ -20,6 +24,7 @@ public:
 
 private:
     TFrmPrin& m_frm;
+    SchoolCoordinatesControls m_controls;
 };
 
 }  // namespace app

@@ -5,6 +5,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/DBControls.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Gauge.h"
@@ -29,11 +30,7 @@ public:
     template <class T>
     T* add(const char* name, ui::WinControl* parent, const QRect& place, const QString& text = {})
     {
-        T* c = m_frm.create<T>(QString::fromLatin1(name), parent);
-        c->setBounds(place);
-        if (!text.isEmpty())
-            c->setText(text);
-        return c;
+        return ui::placeControl<T>(m_frm, name, parent, place, text);
     }
     ui::Label* label(const char* name, ui::WinControl* parent, QPoint at, const QString& caption, int width = 110)
     {
@@ -45,13 +42,6 @@ public:
     {
         label(labelName, tab, QPoint(16, top + 3), caption);
         return add<ui::Edit>(editName, tab, QRect(130, top, width, 22));
-    }
-    ui::DBComboBox* dbCombo(const char* name, ui::WinControl* parent, const QRect& place, const char* field)
-    {
-        auto* c = add<ui::DBComboBox>(name, parent, place);
-        c->setDataSource(&m_frm.db.DataSource1);
-        c->setDataField(QString::fromLatin1(field));
-        return c;
     }
 
 private:

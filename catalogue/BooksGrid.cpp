@@ -5,6 +5,7 @@
 #include "app/Login.h"
 #include "app/TextRoutines.h"
 #include "catalogue/BooksGridFilter.h"
+#include "catalogue/BookEntryScreen.h"
 #include "catalogue/BooksGridLayout.h"
 #include "platform/db/BulkScope.h"
 #include "platform/text/PascalText.h"
@@ -13,6 +14,8 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DialogService.h"
+#include "platform/ui/DBNavigator.h"
+#include "platform/ui/SpeedButton.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Input.h"
@@ -28,30 +31,26 @@ const QString kFound = QStringLiteral(" éléments trouvés");
 
 }  // namespace
 
-BooksGrid::BooksGrid(app::TFrmPrin& frm) : m_frm(frm)
+BooksGrid::BooksGrid(app::TFrmPrin& frm, const BookEntryScreen& entry)
+    : m_frm(frm), m_controls(buildBooksGridControls(frm, entry.controls().tableTab))
 {
-    buildBooksGridControls(frm);
-    auto bindClick = [&frm](const char* control, std::function<void()> handler) {
-        frm.get<ui::Control>(QString::fromLatin1(control)).onClick = std::move(handler);
-    };
-    bindClick("Button96", [this] { Button96Click(); });
-    bindClick("Button38", [this] { Button38Click(); });
-    bindClick("Button89", [this] { Button89Click(); });
-    bindClick("Button47", [this] { Button47Click(); });
-    bindClick("Button36", [this] { Button36Click(); });
-    bindClick("Button98", [this] { Button98Click(); });
-    bindClick("Button59", [this] { Button59Click(); });
+    const BooksGridControls& c = m_controls;
+    c.directAccessButton.onClick = [this] { Button96Click(); };
+    c.searchInField.onClick = [this] { Button38Click(); };
+    c.openReplace.onClick = [this] { Button89Click(); };
+    c.search.onClick = [this] { Button47Click(m_controls.replaceSearch); };
+    c.replace.onClick = [this] { Button36Click(); };
+    c.cancel.onClick = [this] { Button98Click(); };
+    c.erase.onClick = [this] { Button59Click(); };
     // A thousand rows at a time belong to the record navigation, which binds them by name.
-    for (const char* jump : {"SpeedButton48", "SpeedButton49"})
-        bindClick(jump, [&frm, handler = QString::fromLatin1(jump) + QStringLiteral("Click")] {
-            frm.handlers.run(handler);
-        });
-    frm.get<ui::Edit>(QStringLiteral("Edit67")).onKeyPress = [this](QChar& key) { Edit67KeyPress(key); };
-    frm.get<ui::DBGrid>(QStringLiteral("DBGrid1")).onDblClick = [this] { DBGrid1DblClick(); };
+    c.thousandForward.onClick = [&frm] { frm.handlers.run(QStringLiteral("SpeedButton48Click")); };
+    c.thousandBack.onClick = [&frm] { frm.handlers.run(QStringLiteral("SpeedButton49Click")); };
+    c.directAccess.onKeyPress = [this](QChar& key) { Edit67KeyPress(key); };
+    c.grid.onDblClick = [this] { DBGrid1DblClick(); };
     // The search-and-replace panel belongs to this tab alone.
-    auto& pages = frm.get<ui::PageControl>(QStringLiteral("PageControl1"));
-    pages.onChange = [&frm, previous = std::move(pages.onChange)] {
-        frm.get<ui::Control>(QStringLiteral("RelativePanel1")).hide();
+    ui::PageControl& pages = entry.controls().tabs;
+    pages.onChange = [&panel = c.replacePanel, previous = std::move(pages.onChange)] {
+        panel.hide();
         if (previous)
             previous();
     };
@@ -60,8 +59,8 @@ BooksGrid::BooksGrid(app::TFrmPrin& frm) : m_frm(frm)
 void BooksGrid::Button96Click()
 {
     app::TFrmPrin& f = m_frm;
-    auto& field = f.get<ui::ComboBox>(QStringLiteral("ComboBox15"));
-    auto& box = f.get<ui::Edit>(QStringLiteral("Edit67"));
+    ui::ComboBox& field = m_controls.fieldSearch.field;
+    ui::Edit& box = m_controls.directAccess;
     if (!field.text().isEmpty() && box.text().isEmpty())
         field.clear();
     const DirectAccess access = directAccess(field.text(), box.text());
@@ -84,7 +83,7 @@ void BooksGrid::Button96Click()
 void BooksGrid::Edit67KeyPress(QChar& key)
 {
     app::TFrmPrin& f = m_frm;
-    auto& box = f.get<ui::Edit>(QStringLiteral("Edit67"));
+    ui::Edit& box = m_controls.directAccess;
     if (box.text().size() == 13) {
         if (box.text().startsWith(QStringLiteral("çè_")))
             box.setText(FixAzertyDigits(box.text()));
@@ -97,18 +96,17 @@ void BooksGrid::Edit67KeyPress(QChar& key)
         return;
     // The click lands on Button96, which lies under that offset.
     f.MovePointer(600, 520);
-    f.get<ui::Button>(QStringLiteral("Button96")).setFocus();
+    m_controls.directAccessButton.setFocus();
     f.application().input().leftClick();
 }
 
-BooksGrid::Searched BooksGrid::searchField(const char* field, const char* operatorBox, const char* value,
-                                           const char* countLabel, bool inField)
+BooksGrid::Searched BooksGrid::searchField(const GridSearchControls& panel, bool inField)
 {
     app::TFrmPrin& f = m_frm;
-    auto& fieldBox = f.get<ui::CustomEdit>(QString::fromLatin1(field));
-    auto& operatorText = f.get<ui::CustomEdit>(QString::fromLatin1(operatorBox));
-    auto& valueBox = f.get<ui::CustomEdit>(QString::fromLatin1(value));
-    auto& count = f.get<ui::Control>(QString::fromLatin1(countLabel));
+    ui::ComboBox& fieldBox = panel.field;
+    ui::ComboBox& operatorText = panel.comparison;
+    ui::Edit& valueBox = panel.value;
+    ui::Label& count = panel.count;
     db::Table& books = f.db.ADOTable1;
     const QString fieldName = fieldBox.text();
     if (fieldName.isEmpty() || valueBox.text().isEmpty()) {
@@ -138,30 +136,30 @@ BooksGrid::Searched BooksGrid::searchField(const char* field, const char* operat
     return Searched::Filtered;
 }
 
-void BooksGrid::Button38Click() { searchField("ComboBox15", "ComboBox19", "Edit160", "Label245", true); }
+void BooksGrid::Button38Click() { searchField(m_controls.fieldSearch, true); }
 
-void BooksGrid::Button89Click() { m_frm.get<ui::Control>(QStringLiteral("RelativePanel1")).show(); }
+void BooksGrid::Button89Click() { m_controls.replacePanel.show(); }
 
-void BooksGrid::Button47Click(const PanelControls& panel)
+void BooksGrid::Button47Click(const GridSearchControls& panel)
 {
-    app::TFrmPrin& f = m_frm;
-    auto& value = f.get<ui::CustomEdit>(QString::fromLatin1(panel.value));
-    if (f.get<ui::CustomEdit>(QString::fromLatin1(panel.field)).text() == QStringLiteral("IMP_CodeBarres")) {
+    ui::Edit& value = panel.value;
+    if (panel.field.text() == QStringLiteral("IMP_CodeBarres")) {
         if (value.text() == QStringLiteral("Vrai"))
             value.setText(QStringLiteral("True"));
         else if (value.text() == QStringLiteral("Faux"))
             value.setText(QStringLiteral("False"));
     }
-    searchField(panel.field, panel.operatorBox, panel.value, panel.countLabel, false);
+    searchField(panel, false);
 }
 
-void BooksGrid::Button98Click() { m_frm.get<ui::Control>(QStringLiteral("RelativePanel1")).hide(); }
+void BooksGrid::Button98Click() { m_controls.replacePanel.hide(); }
 
 void BooksGrid::Button36Click()
 {
     app::TFrmPrin& f = m_frm;
-    const QString searched = f.get<ui::CustomEdit>(QStringLiteral("Edit157")).text();
-    const QString replacement = f.get<ui::CustomEdit>(QStringLiteral("Edit159")).text();
+    const GridSearchControls& panel = m_controls.replaceSearch;
+    const QString searched = panel.value.text();
+    const QString replacement = m_controls.replacement.text();
     if (searched == replacement) {
         f.application().showMessage(QStringLiteral("Rien à changer ?!"));
         return;
@@ -170,8 +168,7 @@ void BooksGrid::Button36Click()
         return;
     db::Table& books = f.db.ADOTable1;
     books.open();
-    const PanelControls& panel = kReplacePanel;
-    if (searchField(panel.field, panel.operatorBox, panel.value, panel.countLabel, false) == Searched::Reset)
+    if (searchField(panel, false) == Searched::Reset)
         return;
     const std::optional<QString> answer =
         f.application().dialogs().input(ui::InputRequest{f.tables.dialog(39), f.tables.dialog(40), QString()});
@@ -180,7 +177,7 @@ void BooksGrid::Button36Click()
 
     // Each matching row once, every occurrence in one go, the rest of its text as it was: a
     // replacement that still matches is not replaced again.
-    db::Field field = books.fieldByName(f.get<ui::CustomEdit>(QString::fromLatin1(panel.field)).text());
+    db::Field field = books.fieldByName(panel.field.text());
     std::vector<qint64> keys;
     for (books.first(); !books.eof(); books.next())
         keys.push_back(books.currentKey());
@@ -200,13 +197,12 @@ void BooksGrid::Button36Click()
             ++changed;
         }
     }
-    f.get<ui::Control>(QString::fromLatin1(panel.countLabel)).setText(QString::number(changed) +
-                                                                      QStringLiteral(" Changements "));
+    panel.count.setText(QString::number(changed) + QStringLiteral(" Changements "));
 }
 
 void BooksGrid::DBGrid1DblClick()
 {
-    auto& grid = m_frm.get<ui::DBGrid>(QStringLiteral("DBGrid1"));
+    ui::DBGrid& grid = m_controls.grid;
     const QString column = grid.columns().value(grid.selectedColumn());
     if (grid.readOnly() || (column != QStringLiteral("IMP_CodeBarres") && column != QStringLiteral("Empruntable")))
         return;

@@ -2,6 +2,8 @@
 // The book screen's tab "Tableau": every copy in a grid over the book table, where the librarian
 // finds a copy (direct access, search in one field), corrects copies in bulk (search and
 // replace), flips a copy's two flags and deletes a copy with its journal line.
+#include "catalogue/BooksGridControls.h"
+
 #include <QChar>
 #include <QString>
 
@@ -11,26 +13,21 @@ class TFrmPrin;
 
 namespace catalogue {
 
+class BookEntryScreen;
+
 class BooksGrid {
 public:
     // Builds the tab's controls and binds its handlers.
-    explicit BooksGrid(app::TFrmPrin& frm);
+    BooksGrid(app::TFrmPrin& frm, const BookEntryScreen& entry);
 
-    // The controls of a search panel: this tab's search-and-replace panel, or the label screen's.
-    struct PanelControls {
-        const char* field;
-        const char* operatorBox;
-        const char* value;
-        const char* countLabel;
-    };
-    static constexpr PanelControls kReplacePanel{"ComboBox18", "ComboBox20", "Edit157", "Label242"};
-    static constexpr PanelControls kLabelScreenPanel{"ComboBox21", "ComboBox22", "Edit158", "Label250"};
+    const BooksGridControls& controls() const { return m_controls; }
 
     void Button96Click();
     void Edit67KeyPress(QChar& key);
     void Button38Click();
     void Button89Click();
-    void Button47Click(const PanelControls& panel = kReplacePanel);
+    // "Chercher" of a search panel: this tab's search-and-replace panel, or the label screen's.
+    void Button47Click(const GridSearchControls& panel);
     void Button36Click();
     void Button98Click();
     void DBGrid1DblClick();
@@ -38,12 +35,12 @@ public:
 
 private:
     enum class Searched { Filtered, Reset };
-    Searched searchField(const char* field, const char* operatorBox, const char* value, const char* countLabel,
-                         bool inField);
+    Searched searchField(const GridSearchControls& panel, bool inField);
     void deleteCurrentCopy(bool onlyCopy);
     void renumberGroupOf(const QString& isbn13);
 
     app::TFrmPrin& m_frm;
+    BooksGridControls m_controls;
 };
 
 }  // namespace catalogue

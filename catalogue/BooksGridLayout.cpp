@@ -77,11 +77,18 @@ void buildReplacePanel(app::TFrmPrin& frm, ui::WinControl* tab)
     placeControl<ui::Label>(frm, "Label242", panel, QRect(10, 214, 390, 18));
 }
 
+GridSearchControls searchControls(app::TFrmPrin& frm, const char* field, const char* comparison, const char* value,
+                                  const char* count)
+{
+    return {frm.get<ui::ComboBox>(QString::fromLatin1(field)), frm.get<ui::ComboBox>(QString::fromLatin1(comparison)),
+            frm.get<ui::Edit>(QString::fromLatin1(value)), frm.get<ui::Label>(QString::fromLatin1(count))};
+}
+
 }  // namespace
 
-void buildBooksGridControls(app::TFrmPrin& frm)
+BooksGridControls buildBooksGridControls(app::TFrmPrin& frm, ui::TabSheet& table)
 {
-    auto* tab = &frm.get<ui::TabSheet>(QStringLiteral("TabSheet1"));
+    ui::TabSheet* tab = &table;
     tab->setHint(QStringLiteral("Toutes les infos"));
     auto* grid = placeControl<ui::DBGrid>(frm, "DBGrid1", tab, layout::kGrid);
     grid->setDataSource(&frm.db.DataSource1);
@@ -118,6 +125,26 @@ void buildBooksGridControls(app::TFrmPrin& frm)
     direct->setShowHint(true);
 
     buildReplacePanel(frm, tab);
+
+    auto button = [&frm](const char* name) -> ui::Button& { return frm.get<ui::Button>(QString::fromLatin1(name)); };
+    return BooksGridControls{
+        .grid = *grid,
+        .navigator = *navigator,
+        .erase = *erase,
+        .openReplace = button("Button89"),
+        .thousandBack = frm.get<ui::SpeedButton>(QStringLiteral("SpeedButton49")),
+        .thousandForward = frm.get<ui::SpeedButton>(QStringLiteral("SpeedButton48")),
+        .fieldSearch = searchControls(frm, "ComboBox15", "ComboBox19", "Edit160", "Label245"),
+        .searchInField = button("Button38"),
+        .directAccess = frm.get<ui::Edit>(QStringLiteral("Edit67")),
+        .directAccessButton = *direct,
+        .replacePanel = frm.get<ui::Panel>(QStringLiteral("RelativePanel1")),
+        .replaceSearch = searchControls(frm, "ComboBox18", "ComboBox20", "Edit157", "Label242"),
+        .replacement = frm.get<ui::Edit>(QStringLiteral("Edit159")),
+        .search = button("Button47"),
+        .replace = button("Button36"),
+        .cancel = button("Button98"),
+    };
 }
 
 }  // namespace catalogue

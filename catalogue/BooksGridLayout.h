@@ -3,11 +3,16 @@
 // field, its navigator, the delete button, the direct access, the search in one field and the
 // search-and-replace panel. Enter in the direct-access box clicks at a fixed offset from the
 // window's corner, so Button96 lies under it.
+#include "catalogue/BooksGridControls.h"
+
 #include <QRect>
 #include <QStringList>
 
 namespace app {
 class TFrmPrin;
+}
+namespace ui {
+class TabSheet;
 }
 
 namespace catalogue {
@@ -23,6 +28,7 @@ const QStringList& booksGridFieldList();
 const QStringList& booksGridOperators();
 }  // namespace layout
 
-void buildBooksGridControls(app::TFrmPrin& frm);
+// Creates the tab's controls on the book screen's tab "Tableau".
+BooksGridControls buildBooksGridControls(app::TFrmPrin& frm, ui::TabSheet& tab);
 
 }  // namespace catalogue

@@ -7,6 +7,9 @@
 #include "platform/text/PascalText.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DBControls.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/SpeedButton.h"
 
 #include <algorithm>
 
@@ -21,19 +24,20 @@ constexpr int kDescriptorLength = 255;
 
 ComplementsTab::ComplementsTab(app::TFrmPrin& frm, BookEntryScreen& entry) : m_frm(frm), m_entry(entry)
 {
-    frm.get<ui::Control>(QStringLiteral("SpeedButton47")).onClick = [this] { SpeedButton47Click(); };
+    const ComplementsControls& c = entry.controls().complements;
+    c.save.onClick = [this] { SpeedButton47Click(); };
     // The web look-up binds the cover and bookseller commands by name.
-    for (const char* command : {"SpeedButton33", "SpeedButton11"})
-        frm.get<ui::Control>(QString::fromLatin1(command)).onClick =
-            [&frm, handler = QString::fromLatin1(command) + QStringLiteral("Click")] { frm.handlers.run(handler); };
+    c.amazonCover.onClick = [&frm] { frm.handlers.run(QStringLiteral("SpeedButton33Click")); };
+    c.booksellers.onClick = [&frm] { frm.handlers.run(QStringLiteral("SpeedButton11Click")); };
 }
 
 void ComplementsTab::SpeedButton47Click() { ApplyComplementsValues(Variant::Save); }
 
 void ComplementsTab::ExtractDescriptorsOnLeave()
 {
-    const QString summary = m_frm.get<ui::CustomEdit>(QStringLiteral("DBMemo1")).text();
-    auto& descriptors = m_frm.get<ui::CustomEdit>(QStringLiteral("DBEdit29"));
+    const ComplementsControls& c = m_entry.controls().complements;
+    const QString summary = c.summary.text();
+    ui::DBEdit& descriptors = c.descriptors;
     if (summary.isEmpty() || !descriptors.text().isEmpty())
         return;
     const QString source = text::Trim(text::UpperCase(summary));
@@ -44,9 +48,9 @@ void ComplementsTab::ExtractDescriptorsOnLeave()
 void ComplementsTab::ApplyComplementsValues(Variant variant)
 {
     app::TFrmPrin& f = m_frm;
-    auto text = [&f](const char* name) { return f.get<ui::CustomEdit>(QString::fromLatin1(name)).text(); };
-    auto& owner = f.get<ui::CustomEdit>(QStringLiteral("Edit25"));
-    auto& theme = f.get<ui::CustomEdit>(QStringLiteral("Edit26"));
+    const BookEntryControls& c = m_entry.controls();
+    ui::Edit& owner = c.owner;
+    ui::Edit& theme = c.theme;
     if (variant != Variant::Save) {
         const bool forward = variant == Variant::Next;
         if (bool(m_entry.CarryOverForward) != forward) {
@@ -57,14 +61,14 @@ void ComplementsTab::ApplyComplementsValues(Variant variant)
     }
 
     QString added;
-    for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4"}) {
-        const QString keyword = text(name);
+    for (const ui::ComboBox* box : c.complements.keywords) {
+        const QString keyword = box->text();
         if (!keyword.isEmpty())
             added += u'.' + text::UpperCase(text::Trim(keyword));
     }
-    const QString descriptors = text::Copy(text("DBEdit29") + added, 1, kDescriptorLength);
-    for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4"})
-        f.get<ui::CustomEdit>(QString::fromLatin1(name)).clear();
+    const QString descriptors = text::Copy(c.complements.descriptors.text() + added, 1, kDescriptorLength);
+    for (ui::ComboBox* box : c.complements.keywords)
+        box->clear();
 
     db::Table& books = f.db.ADOTable1;
     if (!books.active() || books.isEmpty())
@@ -81,19 +85,19 @@ void ComplementsTab::ApplyComplementsValues(Variant variant)
         books.post();
     };
 
-    const QString place = text("ComboBox11");
+    const QString place = c.storagePlace.text();
     const QString storedPlace = books.fieldByName(QStringLiteral("LieuRangement")).asString();
     if (!place.isEmpty() && (storedPlace.isEmpty() || storedPlace == kNoPlacePicture)) {
-        f.get<ui::CustomEdit>(QStringLiteral("DBComboBox6")).setText(place);
+        c.complements.place.setText(place);
         write({{"LieuRangement", place}});
     }
-    const QString genre = text("ComboBox12");
-    if (variant == Variant::Save && !genre.isEmpty() && text("DBComboBox8").isEmpty()) {
-        f.get<ui::CustomEdit>(QStringLiteral("DBComboBox8")).setText(genre);
+    const QString genre = c.genre.text();
+    if (variant == Variant::Save && !genre.isEmpty() && c.complements.genre.text().isEmpty()) {
+        c.complements.genre.setText(genre);
         write({{"Genre", genre}});
     }
     if (!descriptors.isEmpty())
-        write({{"Descripteur", descriptors}, {"Resume", text("DBMemo1")}});
+        write({{"Descripteur", descriptors}, {"Resume", c.complements.summary.text()}});
     if (!owner.text().isEmpty())
         write({{"Proprio", text::UpperCase(text::Trim(owner.text()))}});
     if (!theme.text().isEmpty())

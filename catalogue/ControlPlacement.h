@@ -1,23 +1,9 @@
 #pragma once
-// A screen's control created under its designed name, inside its parent, at its place.
-#include "app/FrmPrin.h"
-
-#include <QRect>
-#include <QString>
+// The screens' layouts place their controls with the platform's routine.
+#include "platform/ui/ControlPlacement.h"
 
 namespace catalogue {
 
-// A null place leaves the bounds to the parent (tab sheets take theirs from their page control).
-template <class T>
-T* placeControl(app::TFrmPrin& frm, const char* name, ui::WinControl* parent, const QRect& place,
-                const QString& text = {})
-{
-    T* c = frm.create<T>(QString::fromLatin1(name), parent);
-    if (!place.isNull())
-        c->setBounds(place);
-    if (!text.isEmpty())
-        c->setText(text);
-    return c;
-}
+using ui::placeControl;
 
 }  // namespace catalogue

@@ -92,7 +92,7 @@ void buildTablePage(app::TFrmPrin& frm, ui::TabSheet* page)
 
 }  // namespace
 
-void buildEquipmentInventoryControls(app::TFrmPrin& frm)
+EquipmentInventoryControls buildEquipmentInventoryControls(app::TFrmPrin& frm)
 {
     auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel3"));
     auto* pages = placeControl<ui::PageControl>(frm, "PageControl2", screen, QRect(8, 24, 1008, 720));
@@ -101,6 +101,13 @@ void buildEquipmentInventoryControls(app::TFrmPrin& frm)
     pages->setActivePage(record);
     buildTablePage(frm, table);
     buildRecordPage(frm, record);
+    return EquipmentInventoryControls{
+        .screen = *screen,
+        .photoName = frm.get<ui::DBEdit>(QStringLiteral("DBEdit11")),
+        .previous = frm.get<ui::Button>(QStringLiteral("Button6")),
+        .next = frm.get<ui::Button>(QStringLiteral("Button5")),
+        .photo = frm.get<ui::Image>(QStringLiteral("Image1")),
+    };
 }
 
 }  // namespace catalogue

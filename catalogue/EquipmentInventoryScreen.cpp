@@ -5,6 +5,8 @@
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/EquipmentInventoryLayout.h"
 #include "platform/files/FileOps.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/DBControls.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Panel.h"
@@ -17,20 +19,20 @@ const QString kPhotos = QStringLiteral("Photo_Inventaire\\");
 
 }  // namespace
 
-EquipmentInventoryScreen::EquipmentInventoryScreen(app::TFrmPrin& frm) : m_frm(frm)
+EquipmentInventoryScreen::EquipmentInventoryScreen(app::TFrmPrin& frm)
+    : m_frm(frm), m_controls(buildEquipmentInventoryControls(frm))
 {
-    buildEquipmentInventoryControls(frm);
     frm.handlers.bind(QStringLiteral("Ajouterdesdescripteursunlivre1Click"),
                       [this] { Ajouterdesdescripteursunlivre1Click(); });
-    frm.get<ui::Control>(QStringLiteral("Button5")).onClick = [this] { Button5Click(); };
-    frm.get<ui::Control>(QStringLiteral("Button6")).onClick = [this] { Button6Click(); };
+    m_controls.next.onClick = [this] { Button5Click(); };
+    m_controls.previous.onClick = [this] { Button6Click(); };
 }
 
 void EquipmentInventoryScreen::Ajouterdesdescripteursunlivre1Click()
 {
     app::TFrmPrin& f = m_frm;
     f.HideAllScreens();
-    auto& screen = f.get<ui::Panel>(QStringLiteral("Panel3"));
+    ui::Panel& screen = m_controls.screen;
     if (f.settings.AnimationOn)
         f.SlideIn(screen, 54);
     screen.setTop(44);
@@ -55,10 +57,10 @@ void EquipmentInventoryScreen::Button6Click()
 // The placeholder is shown in the picture only: the object keeps the photo name it stores.
 void EquipmentInventoryScreen::showPicture()
 {
-    QString name = m_frm.get<ui::CustomEdit>(QStringLiteral("DBEdit11")).text();
+    QString name = m_controls.photoName.text();
     if (name.isEmpty() || !files::fileExists(m_frm.AppDir + kPhotos + name))
         name = kNoPicture;
-    showCoverFile(m_frm, m_frm.get<ui::Image>(QStringLiteral("Image1")), kPhotos, name, kNoPicture);
+    showCoverFile(m_frm, m_controls.photo, kPhotos, name, kNoPicture);
 }
 
 }  // namespace catalogue

@@ -9,30 +9,32 @@
 #include "platform/files/FolderFileName.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/Edit.h"
 
 namespace catalogue {
 
-OtherMediaGrid::OtherMediaGrid(app::TFrmPrin& frm) : m_frm(frm)
+OtherMediaGrid::OtherMediaGrid(app::TFrmPrin& frm, const OtherMediaScreen& screen)
+    : m_frm(frm), m_controls(screen.controls())
 {
-    frm.get<ui::Edit>(QStringLiteral("Edit128")).onKeyPress = [this](QChar& key) { Edit128KeyPress(key); };
-    frm.get<ui::Control>(QStringLiteral("Button10")).onClick = [this] { Button10Click(); };
-    frm.get<ui::Control>(QStringLiteral("DBGrid2")).onDblClick = [this] { DBGrid2DblClick(); };
-    frm.get<ui::Control>(QStringLiteral("Button37")).onClick = [this] { Button37Click(); };
+    m_controls.directAccess.onKeyPress = [this](QChar& key) { Edit128KeyPress(key); };
+    m_controls.directAccessButton.onClick = [this] { Button10Click(); };
+    m_controls.grid.onDblClick = [this] { DBGrid2DblClick(); };
+    m_controls.erase.onClick = [this] { Button37Click(); };
 }
 
 void OtherMediaGrid::Edit128KeyPress(QChar&)
 {
-    auto& box = m_frm.get<ui::Edit>(QStringLiteral("Edit128"));
+    ui::Edit& box = m_controls.directAccess;
     if (box.text().size() == 13)
         box.setText(FixAzertyDigits(box.text()));
 }
 
 void OtherMediaGrid::Button10Click()
 {
-    auto& box = m_frm.get<ui::Edit>(QStringLiteral("Edit128"));
+    ui::Edit& box = m_controls.directAccess;
     if (box.text().isEmpty()) {
         db::Table& items = m_frm.db.ADOTable1;
         items.setFilter(kOtherMediaFilter);
@@ -62,7 +64,7 @@ void OtherMediaGrid::applyFilter(const QString& criteria)
 
 void OtherMediaGrid::DBGrid2DblClick()
 {
-    auto& grid = m_frm.get<ui::DBGrid>(QStringLiteral("DBGrid2"));
+    ui::DBGrid& grid = m_controls.grid;
     std::optional<db::Field> field = grid.selectedField();
     if (grid.readOnly() || !field || field->readOnly())
         return;

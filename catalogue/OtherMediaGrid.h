@@ -11,9 +11,12 @@ class TFrmPrin;
 
 namespace catalogue {
 
+struct OtherMediaControls;
+class OtherMediaScreen;
+
 class OtherMediaGrid {
 public:
-    explicit OtherMediaGrid(app::TFrmPrin& frm);
+    OtherMediaGrid(app::TFrmPrin& frm, const OtherMediaScreen& screen);
 
     void Edit128KeyPress(QChar& key);
     void Button10Click();
@@ -24,6 +27,7 @@ private:
     void applyFilter(const QString& criteria);
 
     app::TFrmPrin& m_frm;
+    const OtherMediaControls& m_controls;
 };
 
 }  // namespace catalogue

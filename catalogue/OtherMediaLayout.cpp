@@ -150,7 +150,7 @@ void buildTableTab(Placer& p, ui::TabSheet* tab, db::DataSource* books)
 
 }  // namespace
 
-void buildOtherMediaControls(app::TFrmPrin& frm)
+OtherMediaControls buildOtherMediaControls(app::TFrmPrin& frm)
 {
     Placer p(frm);
     auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel7"));
@@ -169,6 +169,58 @@ void buildOtherMediaControls(app::TFrmPrin& frm)
     auto* farewell = p.add<ui::Image>("Image26", screen, otherMediaLayout::kFarewellStart);
     farewell->setStretch(true);
     farewell->hide();
+
+    auto edit = [&frm](const char* name) -> ui::Edit& { return frm.get<ui::Edit>(QString::fromLatin1(name)); };
+    auto button = [&frm](const char* name) -> ui::Button& { return frm.get<ui::Button>(QString::fromLatin1(name)); };
+    auto image = [&frm](const char* name) -> ui::Image& { return frm.get<ui::Image>(QString::fromLatin1(name)); };
+    auto dbEdit = [&frm](const char* name) -> ui::DBEdit& { return frm.get<ui::DBEdit>(QString::fromLatin1(name)); };
+    return OtherMediaControls{
+        .screen = *screen,
+        .tabs = *pages,
+        .entryTab = *entry,
+        .complementsTab = *complements,
+        .tableTab = *table,
+        .coverPageTab = *covers,
+        .barcodeText = edit("Edit24"),
+        .type = frm.get<ui::ComboBox>(QStringLiteral("ComboBox6")),
+        .code = edit("Edit30"),
+        .search = button("Button32"),
+        .title = edit("Edit31"),
+        .author = edit("Edit32"),
+        .publisher = edit("Edit33"),
+        .ean10 = edit("Edit38"),
+        .owner = edit("Edit37"),
+        .price = edit("Edit87"),
+        .link = edit("Edit34"),
+        .pageCount = edit("Edit88"),
+        .published = edit("Edit89"),
+        .binding = edit("Edit90"),
+        .copies = edit("Edit27"),
+        .printBarcode = frm.get<ui::CheckBox>(QStringLiteral("CheckBox34")),
+        .accept = button("Button33"),
+        .cancel = button("Button34"),
+        .foundCover = image("Image98"),
+        .pageReader = frm.get<ui::Panel>(QStringLiteral("WebBrowser5")),
+        .storedCode = dbEdit("DBEdit27"),
+        .storedTitle = dbEdit("DBEdit26"),
+        .storedType = frm.get<ui::DBComboBox>(QStringLiteral("DBComboBox9")),
+        .borrowable = frm.get<ui::DBCheckBox>(QStringLiteral("DBCheckBox3")),
+        .storagePlace = frm.get<ui::DBComboBox>(QStringLiteral("DBComboBox10")),
+        .coverName = dbEdit("DBEdit34"),
+        .newItem = button("Button28"),
+        .barcodePreview = edit("Edit20"),
+        .cover = image("Image12"),
+        .placePicture = image("Image13"),
+        .previous = image("Image96"),
+        .next = image("Image97"),
+        .grid = frm.get<ui::DBGrid>(QStringLiteral("DBGrid2")),
+        .directAccess = edit("Edit128"),
+        .directAccessButton = button("Button10"),
+        .erase = button("Button37"),
+        .coverPage = frm.get<ui::WebBrowser>(QStringLiteral("WebBrowser14")),
+        .storedCopies = frm.get<ui::RichEdit>(QStringLiteral("RichEdit5")),
+        .farewell = *farewell,
+    };
 }
 
 }  // namespace catalogue

@@ -2,6 +2,8 @@
 // The other-media screen's controls at their places inside Panel7: the page control with its
 // four tabs (entry, browsing, grid, cover page), the list of copies already stored beside it
 // and the picture of the accepted item's farewell.
+#include "catalogue/OtherMediaControls.h"
+
 #include <QRect>
 
 namespace app {
@@ -16,6 +18,6 @@ constexpr QRect kPageControl(16, 8, 780, 712);
 constexpr QRect kFarewellStart(600, 0, 425, 500);
 }  // namespace otherMediaLayout
 
-void buildOtherMediaControls(app::TFrmPrin& frm);
+OtherMediaControls buildOtherMediaControls(app::TFrmPrin& frm);
 
 }  // namespace catalogue

@@ -11,10 +11,12 @@
 #include "platform/db/Transaction.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/PascalText.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/PageControl.h"
 #include "platform/ui/RichEdit.h"
 
 namespace catalogue {
@@ -34,16 +36,17 @@ QString cleaned(const QString& s, int length)
 
 }  // namespace
 
-OtherMediaSave::OtherMediaSave(app::TFrmPrin& frm) : m_frm(frm)
+OtherMediaSave::OtherMediaSave(app::TFrmPrin& frm, const OtherMediaScreen& screen)
+    : m_frm(frm), m_controls(screen.controls())
 {
-    frm.get<ui::Control>(QStringLiteral("Button33")).onClick = [this] { Button33Click(); };
+    m_controls.accept.onClick = [this] { Button33Click(); };
 }
 
 void OtherMediaSave::Button33Click()
 {
     app::TFrmPrin& f = m_frm;
-    f.get<ui::Control>(QStringLiteral("Button32")).show();
-    auto& title = f.get<ui::Edit>(QStringLiteral("Edit31"));
+    m_controls.search.show();
+    ui::Edit& title = m_controls.title;
     title.setColor(ui::colors::white);
     if (title.text().isEmpty()) {
         title.setColor(ui::colors::red);
@@ -74,7 +77,7 @@ int OtherMediaSave::listStoredCopies(app::TFrmPrin& frm, db::Query& copies, cons
 {
     copies.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + mediaSqlText(code) + QStringLiteral(" ORDER BY NbrExemplaire"));
     copies.open();
-    auto& list = frm.get<ui::RichEdit>(QStringLiteral("RichEdit5"));
+    ui::RichEdit& list = frm.findPart<OtherMediaScreen>()->controls().storedCopies;
     list.clear();
     int count = 0;
     for (copies.first(); !copies.eof(); copies.next())
@@ -85,39 +88,39 @@ int OtherMediaSave::listStoredCopies(app::TFrmPrin& frm, db::Query& copies, cons
 // Writes each field back as it will be stored, and returns the code.
 QString OtherMediaSave::cleanFields()
 {
-    auto field = [this](const char* name) -> ui::CustomEdit& { return m_frm.get<ui::CustomEdit>(QString::fromLatin1(name)); };
-    auto clean = [&field](const char* name, int length) { field(name).setText(cleaned(field(name).text(), length)); };
-    clean("Edit31", 80);
-    clean("Edit32", 50);
-    clean("Edit33", 50);
+    const OtherMediaControls& c = m_controls;
+    auto clean = [](ui::Edit& field, int length) { field.setText(cleaned(field.text(), length)); };
+    clean(c.title, 80);
+    clean(c.author, 50);
+    clean(c.publisher, 50);
 
-    QString code = field("Edit30").text().left(20);
+    QString code = c.code.text().left(20);
     if (code.isEmpty())
         code = kNoCode;
-    field("Edit30").setText(code);
+    c.code.setText(code);
     if (code != kNoCode && code.size() < 13)
-        field("Edit24").setText(u'*' + code + u'*');
+        c.barcodeText.setText(u'*' + code + u'*');
     else if (code.size() == 13)
-        field("Edit24").setText(Ean13ToFontText(code));
+        c.barcodeText.setText(Ean13ToFontText(code));
 
-    clean("Edit38", 20);
-    if (field("Edit38").text().isEmpty())
-        field("Edit38").setText(code);
-    clean("Edit24", 20);
-    field("Edit37").setText(field("Edit37").text().left(50));
-    field("Edit87").setText(priceForStorage(field("Edit87").text()));
+    clean(c.ean10, 20);
+    if (c.ean10.text().isEmpty())
+        c.ean10.setText(code);
+    clean(c.barcodeText, 20);
+    c.owner.setText(c.owner.text().left(50));
+    c.price.setText(priceForStorage(c.price.text()));
     return text::Trim(code);
 }
 
 void OtherMediaSave::insertItem(const QString& code, int copyNumber)
 {
     app::TFrmPrin& f = m_frm;
-    auto text = [&f](const char* name) { return f.get<ui::CustomEdit>(QString::fromLatin1(name)).text(); };
+    const OtherMediaControls& c = m_controls;
     const QStringList values = {
-        mediaSqlText(text("Edit31")), mediaSqlText(text("Edit32")), mediaSqlText(code), mediaSqlText(text("Edit38")), mediaSqlText(text("Edit33")),
-        f.get<ui::CheckBox>(QStringLiteral("CheckBox34")).checked() ? QStringLiteral("True") : QStringLiteral("False"),
-        mediaSqlText(text("ComboBox6")), mediaSqlText(code + QStringLiteral(".jpg")), text::QuotedStr(QString::number(copyNumber)),
-        QStringLiteral("True"), mediaSqlText(text("Edit24")), mediaSqlText(text("Edit37")), mediaSqlText(text("Edit87")),
+        mediaSqlText(c.title.text()), mediaSqlText(c.author.text()), mediaSqlText(code), mediaSqlText(c.ean10.text()), mediaSqlText(c.publisher.text()),
+        c.printBarcode.checked() ? QStringLiteral("True") : QStringLiteral("False"),
+        mediaSqlText(c.type.text()), mediaSqlText(code + QStringLiteral(".jpg")), text::QuotedStr(QString::number(copyNumber)),
+        QStringLiteral("True"), mediaSqlText(c.barcodeText.text()), mediaSqlText(c.owner.text()), mediaSqlText(c.price.text()),
     };
     db::Query& ars = f.db.ars;
     ars.clearSql();
@@ -139,9 +142,10 @@ void OtherMediaSave::insertItem(const QString& code, int copyNumber)
 
 void OtherMediaSave::clearEntry()
 {
-    for (const char* name : {"Edit31", "Edit32", "Edit33", "Edit34", "Edit38", "Edit24", "Edit87", "Edit88", "Edit89",
-                             "Edit90", "Edit30"})
-        m_frm.get<ui::CustomEdit>(QString::fromLatin1(name)).clear();
+    const OtherMediaControls& c = m_controls;
+    for (ui::Edit* field : {&c.title, &c.author, &c.publisher, &c.link, &c.ean10, &c.barcodeText, &c.price,
+                            &c.pageCount, &c.published, &c.binding, &c.code})
+        field->clear();
 }
 
 // The accepted item's cover shrinks down and away below the tabs.
@@ -151,8 +155,8 @@ void OtherMediaSave::farewell(const QString& code)
     QString name = code + QStringLiteral(".jpg");
     if (!files::fileExists(f.AppDir + kCoversFolder + name))
         name = kNoPicture;
-    auto& pages = f.get<ui::Control>(QStringLiteral("PageControl3"));
-    auto& image = f.get<ui::Image>(QStringLiteral("Image26"));
+    ui::PageControl& pages = m_controls.tabs;
+    ui::Image& image = m_controls.farewell;
     pages.hide();
     image.setBounds(otherMediaLayout::kFarewellStart);
     showCoverFile(f, image, kCoversFolder, name, kNoPicture);
@@ -172,7 +176,7 @@ void OtherMediaSave::farewell(const QString& code)
     // Hidden again, so that it never lies over the list of copies.
     image.hide();
     pages.show();
-    f.get<ui::Edit>(QStringLiteral("Edit30")).setFocus();
+    m_controls.code.setFocus();
 }
 
 }  // namespace catalogue

@@ -14,9 +14,12 @@ class Query;
 
 namespace catalogue {
 
+struct OtherMediaControls;
+class OtherMediaScreen;
+
 class OtherMediaSave {
 public:
-    explicit OtherMediaSave(app::TFrmPrin& frm);
+    OtherMediaSave(app::TFrmPrin& frm, const OtherMediaScreen& screen);
 
     void Button33Click();
 
@@ -31,6 +34,7 @@ private:
     void farewell(const QString& code);
 
     app::TFrmPrin& m_frm;
+    const OtherMediaControls& m_controls;
 };
 
 }  // namespace catalogue

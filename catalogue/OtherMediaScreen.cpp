@@ -27,33 +27,33 @@ const QString kCode39Font = QStringLiteral("Code 39");
 
 }  // namespace
 
-OtherMediaScreen::OtherMediaScreen(app::TFrmPrin& frm) : m_frm(frm)
+OtherMediaScreen::OtherMediaScreen(app::TFrmPrin& frm) : m_frm(frm), m_controls(buildOtherMediaControls(frm))
 {
-    buildOtherMediaControls(frm);
+    const OtherMediaControls& c = m_controls;
     frm.handlers.bind(QStringLiteral("Nouvelleentre1Click"), [this] { Nouvelleentre1Click(); });
-    auto control = [&frm](const char* name) -> ui::Control& { return frm.get<ui::Control>(QString::fromLatin1(name)); };
-    frm.get<ui::Edit>(QStringLiteral("Edit30")).onKeyPress = [this](QChar& key) { Edit30KeyPress(key); };
-    control("Button32").onClick = [&frm] { frm.handlers.run(QStringLiteral("Button32Click")); };
-    control("Button34").onClick = [this] { Button34Click(); };
-    control("Image96").onClick = [this] { ChoixAutoClick(); };
-    control("Image97").onClick = [this] { AstucesClick(); };
-    control("Button28").onClick = [this] { Button28Click(); };
-    frm.get<ui::Button>(QStringLiteral("Button28")).onEnter = [this] { Button28Click(); };
-    frm.get<ui::PageControl>(QStringLiteral("PageControl3")).onChange = [this] { PageControl3Change(); };
+    c.code.onKeyPress = [this](QChar& key) { Edit30KeyPress(key); };
+    c.search.onClick = [&frm] { frm.handlers.run(QStringLiteral("Button32Click")); };
+    c.cancel.onClick = [this] { Button34Click(); };
+    c.previous.onClick = [this] { ChoixAutoClick(); };
+    c.next.onClick = [this] { AstucesClick(); };
+    c.newItem.onClick = [this] { Button28Click(); };
+    c.newItem.onEnter = [this] { Button28Click(); };
+    c.tabs.onChange = [this] { PageControl3Change(); };
 }
 
 void OtherMediaScreen::Nouvelleentre1Click()
 {
     app::TFrmPrin& f = m_frm;
+    const OtherMediaControls& c = m_controls;
     f.HideAllScreens();
-    f.get<ui::PageControl>(QStringLiteral("PageControl3")).setActivePage(&f.get<ui::TabSheet>(QStringLiteral("TabSheet12")));
-    f.get<ui::Control>(QStringLiteral("WebBrowser5")).hide();
-    auto& screen = f.get<ui::Panel>(QStringLiteral("Panel7"));
+    c.tabs.setActivePage(&c.entryTab);
+    c.pageReader.hide();
+    ui::Panel& screen = c.screen;
     if (f.settings.AnimationOn)
         f.SlideIn(screen, 54);
     screen.setTop(44);
     screen.show();
-    f.get<ui::Edit>(QStringLiteral("Edit30")).setFocus();
+    c.code.setFocus();
 
     db::Table& items = f.db.ADOTable1;
     items.setFilter(kOtherMediaFilter);
@@ -64,22 +64,22 @@ void OtherMediaScreen::Nouvelleentre1Click()
 
 void OtherMediaScreen::Edit30KeyPress(QChar&)
 {
-    auto& code = m_frm.get<ui::Edit>(QStringLiteral("Edit30"));
+    ui::Edit& code = m_controls.code;
     if (code.text().size() != 13)
         return;
     code.setText(FixAzertyDigits(code.text()));
-    m_frm.get<ui::Button>(QStringLiteral("Button32")).setFocus();
+    m_controls.search.setFocus();
 }
 
 void OtherMediaScreen::Button34Click()
 {
-    app::TFrmPrin& f = m_frm;
-    f.get<ui::Control>(QStringLiteral("Button32")).show();
-    for (const char* name : {"Edit30", "Edit31", "Edit32", "Edit33", "Edit34", "Edit38", "Edit87", "Edit88", "Edit89",
-                             "Edit90", "Edit37", "Edit27"})
-        f.get<ui::CustomEdit>(QString::fromLatin1(name)).clear();
-    f.get<ui::ComboBox>(QStringLiteral("ComboBox6")).setText(QStringLiteral("Musique"));
-    f.get<ui::Edit>(QStringLiteral("Edit30")).setFocus();
+    const OtherMediaControls& c = m_controls;
+    c.search.show();
+    for (ui::Edit* field : {&c.code, &c.title, &c.author, &c.publisher, &c.link, &c.ean10, &c.price, &c.pageCount,
+                            &c.published, &c.binding, &c.owner, &c.copies})
+        field->clear();
+    c.type.setText(QStringLiteral("Musique"));
+    c.code.setFocus();
 }
 
 void OtherMediaScreen::ChoixAutoClick() { browse(-1); }
@@ -101,7 +101,7 @@ void OtherMediaScreen::browse(int step)
 void OtherMediaScreen::showBarcodePreview()
 {
     db::Table& items = m_frm.db.ADOTable1;
-    auto& preview = m_frm.get<ui::Edit>(QStringLiteral("Edit20"));
+    ui::Edit& preview = m_controls.barcodePreview;
     const QString code = items.fieldByName(QStringLiteral("Isbn13")).asString();
     if (code.size() == 13) {
         preview.setFont(ui::Font{QStringLiteral("Code EAN13"), 48});
@@ -118,7 +118,7 @@ void OtherMediaScreen::showCover()
     QString name = m_frm.db.ADOTable1.fieldByName(QStringLiteral("Images")).asString();
     if (!files::folderFileExists(m_frm.AppDir + kCoversFolder, name))
         name = kNoPicture;
-    showCoverFile(m_frm, m_frm.get<ui::Image>(QStringLiteral("Image12")), kCoversFolder, name, kNoPicture);
+    showCoverFile(m_frm, m_controls.cover, kCoversFolder, name, kNoPicture);
 }
 
 void OtherMediaScreen::showStoragePlace()
@@ -126,7 +126,7 @@ void OtherMediaScreen::showStoragePlace()
     QString name = m_frm.db.ADOTable1.fieldByName(QStringLiteral("LieuRangement")).asString();
     if (!files::folderFileExists(m_frm.AppDir + kPlacePicturesFolder, name))
         name = kNoPlacePicture;
-    showCoverFile(m_frm, m_frm.get<ui::Image>(QStringLiteral("Image13")), kPlacePicturesFolder, name, kNoPlacePicture);
+    showCoverFile(m_frm, m_controls.placePicture, kPlacePicturesFolder, name, kNoPlacePicture);
 }
 
 void OtherMediaScreen::Button28Click()
@@ -146,9 +146,7 @@ void OtherMediaScreen::Button28Click()
 
 void OtherMediaScreen::PageControl3Change()
 {
-    app::TFrmPrin& f = m_frm;
-    auto& pages = f.get<ui::PageControl>(QStringLiteral("PageControl3"));
-    if (pages.activePage() == &f.get<ui::TabSheet>(QStringLiteral("TabSheet5")))
+    if (m_controls.tabs.activePage() == &m_controls.complementsTab)
         showCover();
     writeCoverPage();
 }
@@ -170,7 +168,7 @@ void OtherMediaScreen::writeCoverPage()
     f.OutputFile.rewrite();
     f.OutputFile.writeln(otherMediaCoverPage(covers));
     f.OutputFile.close();
-    f.get<ui::WebBrowser>(QStringLiteral("WebBrowser14")).navigate(QStringLiteral("file:") + files::nativePath(path));
+    m_controls.coverPage.navigate(QStringLiteral("file:") + files::nativePath(path));
 }
 
 }  // namespace catalogue

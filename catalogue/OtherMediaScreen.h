@@ -4,6 +4,8 @@
 // browsing of the stored items with their barcode, cover and storage place, and the page of
 // every cover. The accept of the entry tab is OtherMediaSave, the grid tab OtherMediaGrid; the
 // look-up of a code is the web look-up's "Button32Click".
+#include "catalogue/OtherMediaControls.h"
+
 #include <QChar>
 #include <QString>
 
@@ -18,7 +20,10 @@ inline const QString kOtherMediaFilter = QStringLiteral("Type<>'LIVRE'");
 
 class OtherMediaScreen {
 public:
+    // Builds the screen's controls and binds its handlers.
     explicit OtherMediaScreen(app::TFrmPrin& frm);
+
+    const OtherMediaControls& controls() const { return m_controls; }
 
     // Menu Autres_supports > "Nouvelle entrée" and the toolbar's "Ajouter d'autres supports".
     void Nouvelleentre1Click();
@@ -41,6 +46,7 @@ private:
     void writeCoverPage();
 
     app::TFrmPrin& m_frm;
+    OtherMediaControls m_controls;
 };
 
 }  // namespace catalogue

@@ -9,9 +9,13 @@
 #include "catalogue/StockTakeScan.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/PascalText.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/RichEdit.h"
+#include "platform/ui/SpeedButton.h"
 
 namespace catalogue {
 
@@ -33,9 +37,10 @@ QString normalisedIssueNumber(const QString& typed)
     return (QStringLiteral("00000") + KeepDigitsAndX(issue)).right(5);
 }
 
-PeriodicalIssues::PeriodicalIssues(app::TFrmPrin& frm) : m_frm(frm)
+PeriodicalIssues::PeriodicalIssues(app::TFrmPrin& frm, const BookEntryScreen& entry)
+    : m_frm(frm), m_controls(entry.controls())
 {
-    frm.get<ui::Control>(QStringLiteral("Button90")).onClick = [this] { Button90Click(); };
+    m_controls.issueOk.onClick = [this] { Button90Click(); };
 }
 
 bool PeriodicalIssues::sharedBaseOn() const { return m_frm.settings.Qvlbool && m_sharedBase; }
@@ -43,27 +48,29 @@ bool PeriodicalIssues::sharedBaseOn() const { return m_frm.settings.Qvlbool && m
 void PeriodicalIssues::Button90Click()
 {
     app::TFrmPrin& f = m_frm;
+    const BookEntryControls& c = m_controls;
     // During the stock-take the issue is one found on the shelf: nothing is entered then.
     if (f.InventoryMode) {
         if (auto* scan = f.findPart<StockTakeScan>())
             scan->RecordIssueScan();
         return;
     }
-    auto& issue = f.get<ui::CustomEdit>(QStringLiteral("Edit97"));
+    auto& issue = c.issueNumber;
     issue.setText(normalisedIssueNumber(issue.text()));
     FetchIssueFromSharedBase();
-    const QString code = f.get<ui::CustomEdit>(QStringLiteral("Edit10")).text();
+    const QString code = c.isbn13.text();
     const QString coverName = code + u'_' + issue.text() + QStringLiteral(".jpg");
-    f.get<ui::CustomEdit>(QStringLiteral("Edit2")).setText(u'*' + issue.text() + u'*');
+    c.isbn10.setText(u'*' + issue.text() + u'*');
     if (files::fileExists(f.AppDir + kCoversFolder + coverName))
-        showCoverFile(f, f.get<ui::Image>(QStringLiteral("Image99")), kCoversFolder, coverName, kNoPicture);
+        showCoverFile(f, c.foundCover, kCoversFolder, coverName, kNoPicture);
     else
         FetchIssueCoverFromSharedBase();
-    for (const char* name : {"SpeedButton20", "SpeedButton22", "SpeedButton21"})
-        f.get<ui::Control>(QString::fromLatin1(name)).show();
-    f.get<ui::Control>(QStringLiteral("NumJourno")).hide();
-    f.get<ui::Control>(QStringLiteral("Panel4")).show();
-    auto& title = f.get<ui::Edit>(QStringLiteral("Edit4"));
+    c.save.show();
+    c.newEntry.show();
+    c.correct.show();
+    c.issuePanel.hide();
+    c.screen.show();
+    auto& title = c.title;
     if (title.text().isEmpty())
         title.setFocus();
 }
@@ -71,17 +78,18 @@ void PeriodicalIssues::Button90Click()
 void PeriodicalIssues::FetchIssueFromSharedBase()
 {
     app::TFrmPrin& f = m_frm;
-    auto& panel = f.get<ui::Control>(QStringLiteral("NumJourno"));
+    const BookEntryControls& c = m_controls;
+    auto& panel = c.issuePanel;
     if (!sharedBaseOn()) {
         panel.hide();
         return;
     }
-    const QString code = f.get<ui::CustomEdit>(QStringLiteral("Edit10")).text();
-    const QString issue = f.get<ui::CustomEdit>(QStringLiteral("Edit97")).text();
+    const QString code = c.isbn13.text();
+    const QString issue = c.issueNumber.text();
     QString record;
     const IssueSharedBase::Answer answer = m_sharedBase->readRecord(
         kSharedBaseFolder + text::Copy(code, 1, 7) + u'/' + code + u'_' + issue + QStringLiteral(".txt"), record);
-    f.get<ui::CustomEdit>(QStringLiteral("RichEdit4")).clear();
+    c.summary.clear();
     if (answer == IssueSharedBase::Answer::Found && showRecord(record))
         return;
     // A new issue is normally missing from the base; only a base out of reach is left alone for
@@ -95,43 +103,42 @@ void PeriodicalIssues::FetchIssueFromSharedBase()
 bool PeriodicalIssues::showRecord(const QString& record)
 {
     app::TFrmPrin& f = m_frm;
+    const BookEntryControls& c = m_controls;
     const QStringList fields = record.split(u';');
-    const QString asked = text::Trim(f.get<ui::CustomEdit>(QStringLiteral("Edit10")).text());
+    const QString asked = text::Trim(c.isbn13.text());
     if (fields.size() < UsedFieldCount || text::Trim(fields[Code]) != asked)
         return false;
-    auto set = [&f](const char* name, const QString& value) {
-        f.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(value);
-    };
-    set("Edit4", fields[Title]);
+    c.title.setText(fields[Title]);
     f.LookupFound = !fields[Title].isEmpty();
-    set("Edit10", fields[Code]);
+    c.isbn13.setText(fields[Code]);
     if (fields[Code].size() >= 12 && isAllDigits(fields[Code].left(12)))
-        set("Edit84", Ean13ToFontText(fields[Code]));
-    set("Edit5", fields[Author]);
-    set("Edit12", fields[Publisher]);
-    set("Edit6", fields[Published]);
-    set("Edit7", fields[Pages]);
-    set("Edit61", fields[Cover]);
-    set("ComboBox12", fields[Genre]);
-    set("RichEdit4", fields[Summary]);
+        c.barcode.setText(Ean13ToFontText(fields[Code]));
+    c.author.setText(fields[Author]);
+    c.publisher.setText(fields[Publisher]);
+    c.published.setText(fields[Published]);
+    c.pageCount.setText(fields[Pages]);
+    c.coverName.setText(fields[Cover]);
+    c.genre.setText(fields[Genre]);
+    c.summary.setText(fields[Summary]);
     return true;
 }
 
 void PeriodicalIssues::FetchIssueCoverFromSharedBase()
 {
     app::TFrmPrin& f = m_frm;
+    const BookEntryControls& c = m_controls;
     if (!sharedBaseOn()) {
-        f.get<ui::Control>(QStringLiteral("NumJourno")).hide();
+        c.issuePanel.hide();
         return;
     }
-    const QString code = text::Trim(f.get<ui::CustomEdit>(QStringLiteral("Edit10")).text());
-    const QString issue = text::Trim(f.get<ui::CustomEdit>(QStringLiteral("Edit97")).text());
+    const QString code = text::Trim(c.isbn13.text());
+    const QString issue = text::Trim(c.issueNumber.text());
     const QString name = isPressCode(code) ? code + u'_' + issue : code;
     const QString fileName = code + u'_' + issue + QStringLiteral(".jpg");
     // The cover-name field tells which source the cover is taken from.
-    f.get<ui::CustomEdit>(QStringLiteral("Edit61")).setText(QStringLiteral("Vireo"));
+    c.coverName.setText(QStringLiteral("Vireo"));
     QString url;
-    auto& picture = f.get<ui::Image>(QStringLiteral("Image99"));
+    auto& picture = c.foundCover;
     if (!m_sharedBase->downloadCover(kSharedBaseFolder + text::Copy(code, 1, 7) + u'/' + name + QStringLiteral(".jpg"),
                                      fileName, url)) {
         showCoverFile(f, picture, kCoversFolder, kNoPicture, kNoPicture);
@@ -139,8 +146,7 @@ void PeriodicalIssues::FetchIssueCoverFromSharedBase()
     }
     f.CoverFileName = fileName;
     showCoverFile(f, picture, kCoversFolder, fileName, kNoPicture);
-    if (auto* address = f.find<ui::CustomEdit>(QStringLiteral("Edit116")))
-        address->setText(url);
+    c.coverAddress.setText(url);
 }
 
 }  // namespace catalogue

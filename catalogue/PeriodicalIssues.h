@@ -2,6 +2,8 @@
 // The issue panel of the entry tab (NumJourno): once a periodical's code is known, the librarian
 // types the issue number and confirms it with "OK"; the issue's record and cover come from the
 // shared online base when it has them, and the save then stores the issue's copies.
+#include "catalogue/BookEntryControls.h"
+
 #include <QString>
 
 namespace app {
@@ -10,6 +12,7 @@ class TFrmPrin;
 
 namespace catalogue {
 
+class BookEntryScreen;
 class IssueSharedBase;
 
 // The issue number as the catalogue stores it: digits and "X" only, five characters, zeros in
@@ -18,7 +21,7 @@ QString normalisedIssueNumber(const QString& typed);
 
 class PeriodicalIssues {
 public:
-    explicit PeriodicalIssues(app::TFrmPrin& frm);
+    PeriodicalIssues(app::TFrmPrin& frm, const BookEntryScreen& entry);
 
     // "OK" of the issue panel.
     void Button90Click();
@@ -34,6 +37,7 @@ private:
     bool showRecord(const QString& record);
 
     app::TFrmPrin& m_frm;
+    const BookEntryControls& m_controls;
     IssueSharedBase* m_sharedBase = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include "app/FrmPrin.h"
 #include "catalogue/BookCodes.h"
 #include "catalogue/BookEntryScreen.h"
+#include "catalogue/BooksGrid.h"
 #include "catalogue/ComplementsTab.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/FolderFileName.h"
@@ -13,6 +14,8 @@
 #include "platform/ui/Image.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/RichEdit.h"
+#include "platform/ui/SpeedButton.h"
 
 #include <algorithm>
 
@@ -20,7 +23,6 @@ namespace catalogue {
 
 namespace {
 
-const char* const kStripImages[] = {"Image20", "Image21", "Image22", "Image23", "Image24", "Image25"};
 constexpr int kStripSize = 6;
 // The grid's "X1000" buttons jump this many copies.
 constexpr int kGridJump = 1001;
@@ -32,19 +34,17 @@ constexpr int kSlideSteps = 38;
 RecordNavigation::RecordNavigation(app::TFrmPrin& frm, BookEntryScreen& entry, ComplementsTab& complements)
     : m_frm(frm), m_entry(entry), m_complements(complements)
 {
-    auto bindClick = [&frm](const char* control, std::function<void()> handler) {
-        frm.get<ui::Control>(QString::fromLatin1(control)).onClick = std::move(handler);
-    };
-    bindClick("SpeedButton6", [this] { SpeedButton6Click(); });
-    bindClick("SpeedButton14", [this] { SpeedButton14Click(); });
-    bindClick("SpeedButton15", [this] { SpeedButton15Click(); });
-    bindClick("SpeedButton16", [this] { SpeedButton16Click(); });
-    bindClick("SpeedButton13", [this] { SpeedButton13Click(); });
-    bindClick("SpeedButton5", [this] { SpeedButton5Click(); });
-    bindClick("Image2", [this] { Image2Click(); });
+    const BookEntryControls& c = entry.controls();
+    c.complements.first.onClick = [this] { SpeedButton6Click(); };
+    c.complements.backSix.onClick = [this] { SpeedButton14Click(); };
+    c.complements.previous.onClick = [this] { SpeedButton15Click(); };
+    c.complements.next.onClick = [this] { SpeedButton16Click(); };
+    c.complements.forwardSix.onClick = [this] { SpeedButton13Click(); };
+    c.complements.last.onClick = [this] { SpeedButton5Click(); };
+    c.complements.placePicture.onClick = [this] { Image2Click(); };
     for (int slot = 0; slot < kStripSize; ++slot)
-        bindClick(kStripImages[slot], [this, slot] { stripClick(slot); });
-    frm.get<ui::PageControl>(QStringLiteral("PageControl1")).onChange = [this] { PageControl1Change(); };
+        c.strip[slot]->onClick = [this, slot] { stripClick(slot); };
+    c.tabs.onChange = [this] { PageControl1Change(); };
     // The books grid's buttons run these by name, whichever of the two screens is built first.
     frm.handlers.bind(QStringLiteral("SpeedButton48Click"), [this] { SpeedButton48Click(); });
     frm.handlers.bind(QStringLiteral("SpeedButton49Click"), [this] { SpeedButton49Click(); });
@@ -61,7 +61,7 @@ void RecordNavigation::showAt(int row, StripSlot slot, bool deleteEmptyFiles)
     const int keyColumn = books.fieldByName(QStringLiteral("numlivre")).index();
     for (int k = 0; k < kStripSize; ++k) {
         const int shown = std::min(first + kStripSize - 1 - k, count - 1);
-        auto& image = m_frm.get<ui::Image>(QString::fromLatin1(kStripImages[k]));
+        ui::Image& image = *m_entry.controls().strip[k];
         m_entry.showStripCover(image, books.textAt(shown, coverColumn), deleteEmptyFiles);
         m_stripKeys[k] = books.textAt(shown, keyColumn).toLongLong();
         m_stripPictures[k] = image.picture();
@@ -153,19 +153,24 @@ void RecordNavigation::SpeedButton5Click()
 
 void RecordNavigation::ShowFirstSixCovers()
 {
-    m_frm.setVisibleIfBuilt(QStringLiteral("DBMemo1"), true);
-    m_frm.setVisibleIfBuilt(QStringLiteral("RichEdit3"), false);
+    showPlainSummary();
     if (!m_frm.db.ADOTable1.isEmpty())
         showAt(0, StripSlot::Image25);
 }
 
 void RecordNavigation::ShowLastSixCovers()
 {
-    m_frm.setVisibleIfBuilt(QStringLiteral("DBMemo1"), true);
-    m_frm.setVisibleIfBuilt(QStringLiteral("RichEdit3"), false);
+    showPlainSummary();
     db::Table& books = m_frm.db.ADOTable1;
     if (!books.isEmpty())
         showAt(books.recordCount() - 1, StripSlot::Image20);
+}
+
+void RecordNavigation::showPlainSummary()
+{
+    const ComplementsControls& c = m_entry.controls().complements;
+    c.summary.show();
+    c.markedSummary.hide();
 }
 
 void RecordNavigation::FillComplementsTab()
@@ -177,14 +182,14 @@ void RecordNavigation::FillComplementsTab()
 
 void RecordNavigation::stripClick(int slot)
 {
-    auto& clicked = m_frm.get<ui::Image>(QString::fromLatin1(kStripImages[slot]));
+    const BookEntryControls& c = m_entry.controls();
+    ui::Image& clicked = *c.strip[slot];
     db::Table& books = m_frm.db.ADOTable1;
     // Only a slot that still shows what this screen put there names its copy.
     if (m_stripKeys[slot] != 0 && clicked.picture() && clicked.picture() == m_stripPictures[slot] && books.active())
         books.goToKey(m_stripKeys[slot]);
-    auto& cover = m_frm.get<ui::Image>(QStringLiteral("Image3"));
-    cover.setPicture(clicked.picture());
-    const QString name = m_frm.get<ui::CustomEdit>(QStringLiteral("DBEdit39")).text();
+    c.complements.cover.setPicture(clicked.picture());
+    const QString name = c.complements.coverName.text();
     if (files::folderFileExists(m_frm.AppDir + kCoversFolder, name))
         m_entry.showLargeCover(true);
     m_entry.showStoragePlace();
@@ -192,31 +197,32 @@ void RecordNavigation::stripClick(int slot)
 
 void RecordNavigation::Image2Click()
 {
-    auto& places = m_frm.get<ui::DBComboBox>(QStringLiteral("DBComboBox6"));
-    places.setItems(files::listFiles(m_frm.AppDir + kPlacePicturesFolder, QStringLiteral("*.*")));
+    m_entry.controls().complements.place.setItems(
+        files::listFiles(m_frm.AppDir + kPlacePicturesFolder, QStringLiteral("*.*")));
 }
 
 void RecordNavigation::PageControl1Change()
 {
     app::TFrmPrin& f = m_frm;
-    f.setVisibleIfBuilt(QStringLiteral("RelativePanel1"), false);
+    const BooksGrid* grid = f.findPart<BooksGrid>();
+    if (grid)
+        grid->controls().replacePanel.hide();
     BookTabChanged = true;
-    const ui::TabSheet* page = f.get<ui::PageControl>(QStringLiteral("PageControl1")).activePage();
-    const QString name = page ? page->name() : QString();
-    if (name == QLatin1String("TabSheet7")) {
-        auto& code = f.get<ui::Edit>(QStringLiteral("Edit1"));
-        if (code.visible())
-            code.setFocus();
-        code.setColor(ui::colors::yellow);
+    const BookEntryControls& c = m_entry.controls();
+    const ui::TabSheet* page = c.tabs.activePage();
+    if (page == &c.entryTab) {
+        if (c.code.visible())
+            c.code.setFocus();
+        c.code.setColor(ui::colors::yellow);
         m_entry.ActiveBookTab = 1;
-        f.get<ui::Control>(QStringLiteral("SpeedButton2")).show();
-    } else if (name == QLatin1String("TabSheet2")) {
+        c.titleSearch.show();
+    } else if (page == &c.complementsTab) {
         FillComplementsTab();
         m_entry.ActiveBookTab = 2;
-    } else if (name == QLatin1String("TabSheet1")) {
+    } else if (page == &c.tableTab) {
         f.setVisibleIfBuilt(QStringLiteral("Panel20"), false);
-        if (auto* search = f.find<ui::Edit>(QStringLiteral("Edit67")); search && search->showing())
-            search->setFocus();
+        if (grid && grid->controls().directAccess.showing())
+            grid->controls().directAccess.setFocus();
     }
 }
 
@@ -245,10 +251,11 @@ void RecordNavigation::slideCoverIntoStrip()
 {
     if (!m_frm.settings.AnimationOn)
         return;
-    auto& screen = m_frm.get<ui::Panel>(QStringLiteral("Panel4"));
-    auto& pages = m_frm.get<ui::Control>(QStringLiteral("PageControl1"));
-    auto& slide = m_frm.get<ui::Image>(QStringLiteral("Image22"));
-    const auto& cover = m_frm.get<ui::Image>(QStringLiteral("Image3"));
+    const BookEntryControls& c = m_entry.controls();
+    ui::Panel& screen = c.screen;
+    ui::PageControl& pages = c.tabs;
+    ui::Image& slide = *c.strip[int(StripSlot::Image22)];
+    const ui::Image& cover = c.complements.cover;
     const QRect place = slide.bounds();
     const QRect from(screen.screenToClient(cover.clientToScreen(QPoint(0, 0))), cover.bounds().size());
     // The large cover is drawn over the page control while it slides down into its slot.

@@ -54,6 +54,8 @@ private:
     // The current row after the tab's values were written into it.
     int leaveCurrentCopy(bool forward);
     void stopSounds();
+    // The summary as stored, not the one with the search term marked.
+    void showPlainSummary();
     void slideCoverIntoStrip();
 
     app::TFrmPrin& m_frm;

@@ -9,9 +9,12 @@
 #include "platform/files/WindowsPath.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/SpeedButton.h"
 #include "platform/ui/WebBrowser.h"
 
 #include <algorithm>
@@ -22,7 +25,7 @@ namespace catalogue {
 // One kind of search: its terms, how they and the compared field are put in one form, the
 // answer's middle fields, its page file and closing message.
 struct SearchScreen::Kind {
-    std::vector<const char*> terms;
+    std::vector<ui::Edit*> SearchScreenControls::*terms;
     // Accent-free capitals, written back into the term fields; otherwise capitals only.
     bool accentFree;
     const char* field;
@@ -40,16 +43,16 @@ namespace {
 
 using Kind = SearchScreen::Kind;
 
-const Kind kTitle{{"Edit55", "Edit118"}, true, "Titre", {"Genre", "Descripteur", "numlivre"},
+const Kind kTitle{&SearchScreenControls::titleTerms, true, "Titre", {"Genre", "Descripteur", "numlivre"},
                   "Recherche_Titre.html", 219, " ../Recherche_Titre.html", true, true};
-const Kind kDescriptors{{"Edit56", "Edit113", "Edit114"}, true, "Descripteur", {"Descripteur", "Genre"},
+const Kind kDescriptors{&SearchScreenControls::descriptorTerms, true, "Descripteur", {"Descripteur", "Genre"},
                         "Recherche_Descripteur.html", 219, "../Recherche_Descripteur.html"};
-const Kind kSummary{{"Edit57"}, false, "Resume", {"Genre", "Descripteur"}, "Recherche_Resume.html", 219,
+const Kind kSummary{&SearchScreenControls::summaryTerms, false, "Resume", {"Genre", "Descripteur"}, "Recherche_Resume.html", 219,
                     " ..\\Recherche_Resume.html", false, false, true};
-const Kind kAuthor{{"Edit85"}, false, "Auteur", {"Genre", "Descripteur"}, "Recherche_Auteur.html", 24, ""};
-const Kind kTheme{{"Edit103"}, true, "Mot_Cle", {"Genre", "Descripteur"}, "Recherche_Mot_cle.html", 196,
+const Kind kAuthor{&SearchScreenControls::authorTerms, false, "Auteur", {"Genre", "Descripteur"}, "Recherche_Auteur.html", 24, ""};
+const Kind kTheme{&SearchScreenControls::themeTerms, true, "Mot_Cle", {"Genre", "Descripteur"}, "Recherche_Mot_cle.html", 196,
                   "..\\Recherche_Mot_cle.html"};
-const Kind kGenre{{"Edit104"}, false, "Genre", {"Descripteur"}, "Recherche_genre.html", 196,
+const Kind kGenre{&SearchScreenControls::genreTerms, false, "Genre", {"Descripteur"}, "Recherche_genre.html", 196,
                   "..\\Recherche_genre.html"};
 
 QString comparedForm(const QString& value, bool accentFree)
@@ -109,26 +112,26 @@ void sortByTitle(std::vector<int>& recNos, db::Query& rows)
 
 }  // namespace
 
-SearchScreen::SearchScreen(app::TFrmPrin& frm) : m_frm(frm)
+SearchScreen::SearchScreen(app::TFrmPrin& frm) : m_frm(frm), m_controls(buildSearchScreenControls(frm))
 {
-    buildSearchScreenControls(frm);
+    const SearchScreenControls& c = m_controls;
     frm.handlers.bind(QStringLiteral("Rechercher1Click"), [this] { Rechercher1Click(); });
-    const std::pair<const char*, void (SearchScreen::*)()> buttons[] = {
-        {"Button50", &SearchScreen::Button50Click},   {"Button51", &SearchScreen::Button51Click},
-        {"Button52", &SearchScreen::Button52Click},   {"Button75", &SearchScreen::Button75Click},
-        {"SpeedButton7", &SearchScreen::SpeedButton7Click}, {"SpeedButton8", &SearchScreen::SpeedButton8Click},
-        {"Image100", &SearchScreen::Image100Click},
-    };
-    for (const auto& [name, handler] : buttons)
-        frm.get<ui::Control>(QString::fromLatin1(name)).onClick = [this, handler] { (this->*handler)(); };
+    c.titleSearch.onClick = [this] { Button50Click(); };
+    c.descriptorSearch.onClick = [this] { Button51Click(); };
+    c.summarySearch.onClick = [this] { Button52Click(); };
+    c.authorSearch.onClick = [this] { Button75Click(); };
+    c.themeSearch.onClick = [this] { SpeedButton7Click(); };
+    c.genreSearch.onClick = [this] { SpeedButton8Click(); };
+    c.print.onClick = [this] { Image100Click(); };
 }
 
 void SearchScreen::Rechercher1Click()
 {
+    const SearchScreenControls& c = m_controls;
     m_frm.HideAllScreens();
-    m_frm.get<ui::Panel>(QStringLiteral("Recherche")).show();
-    for (const char* name : {"Edit55", "Edit56", "Edit57"})
-        m_frm.get<ui::CustomEdit>(QString::fromLatin1(name)).clear();
+    c.screen.show();
+    for (ui::Edit* term : {c.titleTerms.front(), c.descriptorTerms.front(), c.summaryTerms.front()})
+        term->clear();
 }
 
 void SearchScreen::Button50Click() { search(kTitle); }
@@ -140,25 +143,25 @@ void SearchScreen::SpeedButton8Click() { search(kGenre); }
 
 void SearchScreen::Image100Click()
 {
-    app::printWebPage(m_frm, m_frm.get<ui::WebBrowser>(QStringLiteral("WebBrowser7")));
+    app::printWebPage(m_frm, m_controls.page);
 }
 
 void SearchScreen::search(const Kind& kind)
 {
     app::TFrmPrin& f = m_frm;
-    auto edit = [&f](const char* name) -> ui::CustomEdit& { return f.get<ui::CustomEdit>(QString::fromLatin1(name)); };
-    auto checked = [&f](const char* name) { return f.get<ui::CheckBox>(QString::fromLatin1(name)).checked(); };
+    const SearchScreenControls& c = m_controls;
+    const std::vector<ui::Edit*>& termEdits = c.*kind.terms;
 
     SearchScreenPage page(kind.highlightSummary ? SearchScreenPage::Style::RedHighlight
                                                 : SearchScreenPage::Style::Large,
-                          f.settings.maker.webSite, edit(kind.terms.front()).text());
+                          f.settings.maker.webSite, termEdits.front()->text());
     QStringList terms;
-    for (const char* name : kind.terms) {
-        terms << comparedForm(edit(name).text(), kind.accentFree);
+    for (ui::Edit* term : termEdits) {
+        terms << comparedForm(term->text(), kind.accentFree);
         if (kind.accentFree)
-            edit(name).setText(terms.back());
+            term->setText(terms.back());
     }
-    int perPage = kind.pageBreaks ? text::StrToInt(edit("Edit86").text()) : 0;
+    int perPage = kind.pageBreaks ? text::StrToInt(c.answersPerPage.text()) : 0;
 
     // The book table is left on its last book. Already filtered so, it is not read again: the book
     // screen reads it afresh whenever it opens.
@@ -171,12 +174,12 @@ void SearchScreen::search(const Kind& kind)
     }
     books.last();
 
-    const SearchScreenPage::RowLayout layout{edit("Edit107").text(), edit("Edit108").text(), checked("CheckBox9")};
-    const bool showSummary = checked("CheckBox6");
-    const bool showDescriptors = checked("CheckBox28");
+    const SearchScreenPage::RowLayout layout{c.coverWidth.text(), c.coverHeight.text(), c.showPlace.checked()};
+    const bool showSummary = c.showSummary.checked();
+    const bool showDescriptors = c.showDescriptors.checked();
     db::Query& ars = f.db.ars;
     ars.clearSql();
-    ars.addSql(statement(kind.allMedia, checked("CheckBox10")));
+    ars.addSql(statement(kind.allMedia, c.oneCopyPerBook.checked()));
     ars.open();
     ars.first();
     // Fields found once: the walk reads every copy of the catalogue.
@@ -208,7 +211,7 @@ void SearchScreen::search(const Kind& kind)
         if (perPage > 0 && ++onThisPage == perPage) {
             page.addPageBreak();
             onThisPage = 0;
-            perPage = text::StrToInt(edit("Edit86").text());
+            perPage = text::StrToInt(c.answersPerPage.text());
         }
     }
     ars.close();
@@ -219,7 +222,7 @@ void SearchScreen::search(const Kind& kind)
     f.OutputFile.rewrite();
     f.OutputFile.writeln(page.finish());
     f.OutputFile.close();
-    f.get<ui::WebBrowser>(QStringLiteral("WebBrowser7")).navigate(QStringLiteral("file:") + files::nativePath(path));
+    c.page.navigate(QStringLiteral("file:") + files::nativePath(path));
     f.application().showMessage(f.tables.message(kind.messageEntry) + QString::fromLatin1(kind.messageEnd));
 }
 

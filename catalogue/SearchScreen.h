@@ -2,6 +2,7 @@
 // The search screen (panel "Recherche"): six searches of the catalogue by words of the title, the
 // descriptors, the summary, the author, the theme or the genre. Each writes its page of answers
 // into the program folder, replacing the last one of its kind, and shows it on the screen.
+#include "catalogue/SearchScreenControls.h"
 
 namespace app {
 class TFrmPrin;
@@ -13,6 +14,8 @@ class SearchScreen {
 public:
     // Builds the screen's controls and binds its handlers on the main window.
     explicit SearchScreen(app::TFrmPrin& frm);
+
+    const SearchScreenControls& controls() const { return m_controls; }
 
     // Menu Livres > "Rechercher" and the toolbar's "Recherche".
     void Rechercher1Click();
@@ -31,6 +34,7 @@ private:
     void search(const Kind& kind);
 
     app::TFrmPrin& m_frm;
+    SearchScreenControls m_controls;
 };
 
 }  // namespace catalogue

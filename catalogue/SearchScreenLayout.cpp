@@ -31,7 +31,7 @@ struct SearchRow {
 
 }  // namespace
 
-void buildSearchScreenControls(app::TFrmPrin& frm)
+SearchScreenControls buildSearchScreenControls(app::TFrmPrin& frm)
 {
     auto* screen = &frm.get<ui::Panel>(QStringLiteral("Recherche"));
     const SearchRow rows[] = {
@@ -98,6 +98,43 @@ void buildSearchScreenControls(app::TFrmPrin& frm)
     auto* print = placeControl<ui::Image>(frm, "Image100", screen, QRect(left, optionTop + 10, 48, 48));
     print->setHint(QStringLiteral("Imprimer"));
     print->setShowHint(true);
+
+    auto edit = [&frm](const char* name) -> ui::Edit& { return frm.get<ui::Edit>(QString::fromLatin1(name)); };
+    auto terms = [&rows, &edit](int row) {
+        std::vector<ui::Edit*> edits;
+        for (const char* name : rows[row].terms)
+            edits.push_back(&edit(name));
+        return edits;
+    };
+    auto button = [&frm](const char* name) -> ui::Button& { return frm.get<ui::Button>(QString::fromLatin1(name)); };
+    auto speedButton = [&frm](const char* name) -> ui::SpeedButton& {
+        return frm.get<ui::SpeedButton>(QString::fromLatin1(name));
+    };
+    auto box = [&frm](const char* name) -> ui::CheckBox& { return frm.get<ui::CheckBox>(QString::fromLatin1(name)); };
+    return SearchScreenControls{
+        .screen = *screen,
+        .titleTerms = terms(0),
+        .titleSearch = button("Button50"),
+        .descriptorTerms = terms(1),
+        .descriptorSearch = button("Button51"),
+        .summaryTerms = terms(2),
+        .summarySearch = button("Button52"),
+        .authorTerms = terms(3),
+        .authorSearch = button("Button75"),
+        .themeTerms = terms(4),
+        .themeSearch = speedButton("SpeedButton7"),
+        .genreTerms = terms(5),
+        .genreSearch = speedButton("SpeedButton8"),
+        .coverWidth = edit("Edit107"),
+        .coverHeight = edit("Edit108"),
+        .answersPerPage = edit("Edit86"),
+        .showSummary = box("CheckBox6"),
+        .showDescriptors = box("CheckBox28"),
+        .showPlace = box("CheckBox9"),
+        .oneCopyPerBook = box("CheckBox10"),
+        .page = frm.get<ui::WebBrowser>(QStringLiteral("WebBrowser7")),
+        .print = *print,
+    };
 }
 
 }  // namespace catalogue

@@ -2,12 +2,14 @@
 // The search screen's controls inside the panel "Recherche": one row per kind of search (its
 // terms and its "Chercher" button), and the page settings beside them.
 
+#include "catalogue/SearchScreenControls.h"
+
 namespace app {
 class TFrmPrin;
 }
 
 namespace catalogue {
 
-void buildSearchScreenControls(app::TFrmPrin& frm);
+SearchScreenControls buildSearchScreenControls(app::TFrmPrin& frm);
 
 }  // namespace catalogue

@@ -2,8 +2,11 @@
 
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
+#include "catalogue/BookEntryScreen.h"
 #include "catalogue/SearchScreenPage.h"
+#include "catalogue/StockTakePanel.h"
 #include "catalogue/StockTakeScope.h"
+#include "catalogue/StockTakeScreen.h"
 #include "catalogue/StockTakeStateFile.h"
 #include "platform/db/BulkScope.h"
 #include "platform/files/WindowsPath.h"
@@ -13,6 +16,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/SpeedButton.h"
 
 #include <vector>
 
@@ -46,11 +50,18 @@ QString libraryCsvValue(const QString& value)
     return ControlCharsToSpaces(value).replace(u';', u'/').replace(u'~', u' ');
 }
 
-StockTakeEnding::StockTakeEnding(app::TFrmPrin& frm) : m_frm(frm)
+StockTakeEnding::StockTakeEnding(app::TFrmPrin& frm, const BookEntryScreen& entry, const StockTakeScreen& stockTake)
+    : m_frm(frm), m_entry(entry), m_controls(stockTake.controls())
 {
-    frm.get<ui::Control>(QStringLiteral("SpeedButton31")).onClick = [this] { SpeedButton31Click(); };
-    frm.get<ui::Control>(QStringLiteral("SpeedButton50")).onClick = [this] { SpeedButton50Click(); };
-    frm.get<ui::Control>(QStringLiteral("SpeedButton53")).onClick = [this] { SpeedButton53Click(); };
+    m_controls.finish.onClick = [this] { SpeedButton31Click(); };
+    m_controls.zeroMissing.onClick = [this] { SpeedButton50Click(); };
+    m_controls.erase.onClick = [this] { SpeedButton53Click(); };
+}
+
+void StockTakeEnding::closeScreen()
+{
+    m_controls.panel.hide();
+    m_entry.controls().screen.hide();
 }
 
 bool StockTakeEnding::confirmEnding()
@@ -63,9 +74,9 @@ bool StockTakeEnding::confirmEnding()
 void StockTakeEnding::selectCandidates(const int (&messages)[4][2])
 {
     app::TFrmPrin& f = m_frm;
-    StockTakeScope scope(f);
+    StockTakeScope scope(f, m_controls);
     const QString genre = scope.boxText();
-    const bool lentKept = f.get<ui::CheckBox>(QStringLiteral("CheckBox41")).checked();
+    const bool lentKept = m_controls.lentCountAsThere.checked();
     const int(&entries)[2] = messages[(lentKept ? 0 : 2) + (scope.genre().isEmpty() ? 1 : 0)];
     f.application().showMessage(scope.genre().isEmpty() ? f.tables.message(entries[0])
                                                         : f.tables.message(entries[0]) + genre +
@@ -76,17 +87,14 @@ void StockTakeEnding::selectCandidates(const int (&messages)[4][2])
 void StockTakeEnding::SpeedButton31Click()
 {
     app::TFrmPrin& f = m_frm;
-    // Hiding the panel ends the stock-take mode.
-    f.get<ui::Control>(QStringLiteral("Panel25")).hide();
-    f.get<ui::Control>(QStringLiteral("Panel4")).hide();
+    closeScreen();
     if (!stockTakePasswordGiven(f) || !confirmEnding())
         return;
-    StockTakeScope scope(f);
+    StockTakeScope scope(f, m_controls);
     selectCandidates({{162, 163}, {164, -1}, {165, -1}, {166, -1}});
     db::Query& rows = f.db.ars;
-    auto shown = [&f](const char* edit) { return f.get<ui::CustomEdit>(QString::fromLatin1(edit)).text(); };
     f.application().showMessage(QString::number(rows.recordCount()) + QStringLiteral(" Candidats \r") +
-                                shown("Edit148") + QStringLiteral(" livres à supprimer"));
+                                m_controls.missingCount.text() + QStringLiteral(" livres à supprimer"));
 
     const QString csvName = kListName + scope.boxText() + QStringLiteral(".csv");
     const QString pageName = kListName + scope.boxText() + QStringLiteral(".html");
@@ -112,7 +120,7 @@ void StockTakeEnding::SpeedButton31Click()
     file.close();
 
     writeStockTakeState(f, {kStockTakeFinished, text::shortDateText(f.application().clock().currentDateTime().date()),
-                            scope.name(), shown("Edit147"), shown("Edit148")});
+                            scope.name(), m_controls.foundCount.text(), m_controls.missingCount.text()});
     f.application().showMessage(f.tables.message(167) + pageName + f.tables.message(168) +
                                 QString::number(csv.size()) + f.tables.message(169));
     f.application().showMessage(f.tables.message(170) + f.AppDir + pageName + QStringLiteral(" \r\n") +
@@ -128,12 +136,12 @@ void StockTakeEnding::SpeedButton50Click()
     if (!stockTakePasswordGiven(f))
         return;
     f.ShowMessageEntry(181);
-    StockTakeScope scope(f);
+    StockTakeScope scope(f, m_controls);
     if (f.application().messageBox(f.tables.message(182) + scope.boxText() + f.tables.message(183),
                                    QStringLiteral("Inventaire"), ui::MessageButtons::OkCancel,
                                    ui::MessageIcon::Question, 2) != ui::ModalResult::Ok) {
         f.ShowMessageEntry(184);
-        f.get<ui::Control>(QStringLiteral("Panel25")).hide();
+        m_controls.panel.hide();
         return;
     }
     selectCandidates({{188, 189}, {190, -1}, {191, -1}, {192, -1}});
@@ -168,7 +176,7 @@ void StockTakeEnding::SpeedButton50Click()
                                 f.tables.message(195));
     f.application().showMessage(QStringLiteral("Les livres à supprimer ont 0 comme nbre exemplaire. Il faut les "
                                                "supprimer manuellement dans l'onglet tableau."));
-    f.get<ui::Control>(QStringLiteral("Panel25")).hide();
+    m_controls.panel.hide();
 }
 
 void StockTakeEnding::SpeedButton53Click()
@@ -176,7 +184,7 @@ void StockTakeEnding::SpeedButton53Click()
     app::TFrmPrin& f = m_frm;
     if (!stockTakePasswordGiven(f) || !confirmEnding())
         return;
-    StockTakeScope scope(f);
+    StockTakeScope scope(f, m_controls);
     const QString genre = scope.genre();
     f.application().showMessage(
         QStringLiteral("les livres repérés comme absents de la Qvl vont être effacés sans retours possibles pour :") +

@@ -19,10 +19,14 @@ inline const QString kLibraryCsvHeader = QStringLiteral(
 // A value as a library CSV line can hold it: no control characters and no separator.
 QString libraryCsvValue(const QString& value);
 
+class BookEntryScreen;
+class StockTakeScreen;
+struct StockTakeControls;
+
 class StockTakeEnding {
 public:
     // Binds the three steps' buttons.
-    explicit StockTakeEnding(app::TFrmPrin& frm);
+    StockTakeEnding(app::TFrmPrin& frm, const BookEntryScreen& entry, const StockTakeScreen& stockTake);
 
     // "Inventaire terminé": the missing copies listed, nothing changed in the table.
     void SpeedButton31Click();
@@ -39,7 +43,12 @@ private:
     void selectCandidates(const int (&messages)[4][2]);
     bool confirmEnding();
 
+    // Hiding the panel ends the stock-take mode; the book screen goes with it.
+    void closeScreen();
+
     app::TFrmPrin& m_frm;
+    const BookEntryScreen& m_entry;
+    const StockTakeControls& m_controls;
 };
 
 }  // namespace catalogue

@@ -7,6 +7,7 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/SpeedButton.h"
 
@@ -39,16 +40,15 @@ const StepButton kSteps[] = {
 
 }  // namespace
 
-void buildStockTakeControls(app::TFrmPrin& frm)
+StockTakeControls buildStockTakeControls(app::TFrmPrin& frm, ui::TabSheet& entryTab)
 {
-    auto* tab = &frm.get<ui::WinControl>(QStringLiteral("TabSheet7"));
-    auto* panel = placeControl<StockTakePanel>(frm, "Panel25", tab, layout::kStockTakePanel);
+    auto* panel = placeControl<StockTakePanel>(frm, "Panel25", &entryTab, layout::kStockTakePanel);
     panel->setColor(ui::Color::System::InfoBackground);
     panel->hide();
 
     placeControl<ui::Label>(frm, "Label211", panel, QRect(8, 13, 170, 16), QStringLiteral("Inventaire partiel par genre "));
     // A plain box: choosing the genre of a stock-take never writes into the book shown.
-    placeControl<ui::ComboBox>(frm, "DBComboBox1", panel, QRect(180, 10, 126, 22));
+    auto* genre = placeControl<ui::ComboBox>(frm, "DBComboBox1", panel, QRect(180, 10, 126, 22));
 
     const CounterRow counters[] = {
         {"StockTakeKindLabel", "Edit146", "Type d'inventaire", 126},
@@ -74,13 +74,29 @@ void buildStockTakeControls(app::TFrmPrin& frm)
     lent->setFont(small);
 
     top += 38;
+    std::vector<ui::SpeedButton*> steps;
     for (const StepButton& step : kSteps) {
         auto* button = placeControl<ui::SpeedButton>(frm, step.name, panel, QRect(8, top, 298, 28),
                                                      QString::fromUtf8(step.caption));
         button->setHint(QString::fromUtf8(step.hint));
         button->setShowHint(true);
+        steps.push_back(button);
         top += 34;
     }
+    auto counter = [&frm](const char* name) -> ui::Edit& { return frm.get<ui::Edit>(QString::fromLatin1(name)); };
+    return StockTakeControls{
+        .panel = *panel,
+        .genre = *genre,
+        .kind = counter("Edit146"),
+        .foundCount = counter("Edit147"),
+        .missingCount = counter("Edit148"),
+        .lentCountAsThere = *lent,
+        .start = *steps[0],
+        .suspend = *steps[1],
+        .finish = *steps[2],
+        .zeroMissing = *steps[3],
+        .erase = *steps[4],
+    };
 }
 
 }  // namespace catalogue

@@ -7,6 +7,7 @@
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/PeriodicalIssues.h"
 #include "catalogue/StockTakeScope.h"
+#include "catalogue/StockTakeScreen.h"
 #include "platform/db/DataSet.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/FolderFileName.h"
@@ -16,6 +17,8 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Panel.h"
 
 namespace catalogue {
 
@@ -30,10 +33,15 @@ QString fieldText(db::DataSet& rows, const char* name)
 
 }  // namespace
 
+StockTakeScan::StockTakeScan(app::TFrmPrin& frm, const BookEntryScreen& entry, const StockTakeScreen& stockTake)
+    : m_frm(frm), m_entry(entry.controls()), m_stockTake(stockTake.controls())
+{
+}
+
 void StockTakeScan::RecordInventoryScan()
 {
     app::TFrmPrin& f = m_frm;
-    auto& code = f.get<ui::Edit>(QStringLiteral("Edit1"));
+    ui::Edit& code = m_entry.code;
     code.setText(FixAzertyDigits(code.text()));
     // Enter on an empty field is no scan.
     if (text::Trim(code.text()).isEmpty())
@@ -49,15 +57,15 @@ void StockTakeScan::RecordInventoryScan()
         }
         ars.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre =") + number);
     } else {
-        f.get<ui::CustomEdit>(QStringLiteral("Edit10")).setText(code.text());
-        f.get<ui::CustomEdit>(QStringLiteral("Edit4")).clear();
+        m_entry.isbn13.setText(code.text());
+        m_entry.title.clear();
         ars.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(text::Trim(code.text())));
     }
     ars.addSql(QStringLiteral("ORDER BY NbrExemplaire"));
     ars.open();
     code.clear();
     if (ars.isEmpty()) {
-        if (f.get<ui::CustomEdit>(QStringLiteral("Edit4")).text().isEmpty())
+        if (m_entry.title.text().isEmpty())
             f.application().showMessage(kNotInCatalogue);
         else
             f.ShowMessageEntry(21);
@@ -78,8 +86,8 @@ void StockTakeScan::RecordInventoryScan()
 void StockTakeScan::RecordIssueScan()
 {
     app::TFrmPrin& f = m_frm;
-    auto& code = f.get<ui::Edit>(QStringLiteral("Edit1"));
-    auto& issue = f.get<ui::CustomEdit>(QStringLiteral("Edit97"));
+    ui::Edit& code = m_entry.code;
+    ui::Edit& issue = m_entry.issueNumber;
     db::Query& ars = f.db.ars;
     bool found = false;
     if (isPressCode(code.text()) && !issue.text().isEmpty()) {
@@ -102,21 +110,22 @@ void StockTakeScan::RecordIssueScan()
         return;
     }
     issue.clear();
-    f.get<ui::Control>(QStringLiteral("NumJourno")).hide();
+    m_entry.issuePanel.hide();
     code.setFocus();
 }
 
 void StockTakeScan::showTitle(db::DataSet& copies)
 {
     app::TFrmPrin& f = m_frm;
-    f.get<ui::Control>(QStringLiteral("Label183")).setCaption(QString::number(copies.recordCount()));
+    const BookEntryControls& c = m_entry;
+    c.copyCount.setCaption(QString::number(copies.recordCount()));
     copies.first();
-    const std::pair<const char*, const char*> shown[] = {
-        {"Edit4", "Titre"},         {"Edit10", "Isbn13"}, {"Edit5", "Auteur"}, {"Edit12", "Editeur"},
-        {"Edit6", "Date_parution"}, {"Edit7", "Pages"},   {"Edit2", "Isbn10"}, {"Edit61", "Images"},
+    const std::pair<ui::Edit*, const char*> shown[] = {
+        {&c.title, "Titre"},         {&c.isbn13, "Isbn13"},   {&c.author, "Auteur"}, {&c.publisher, "Editeur"},
+        {&c.published, "Date_parution"}, {&c.pageCount, "Pages"}, {&c.isbn10, "Isbn10"}, {&c.coverName, "Images"},
     };
     for (const auto& [edit, field] : shown)
-        f.get<ui::CustomEdit>(QString::fromLatin1(edit)).setText(fieldText(copies, field));
+        edit->setText(fieldText(copies, field));
 
     // The web sources' two placeholder pictures are no covers. A cover that cannot be read
     // shows the placeholder: the copy in hand is marked all the same.
@@ -127,7 +136,7 @@ void StockTakeScan::showTitle(db::DataSet& copies)
     else if (const QString size = FileSizeText(QStringLiteral("0"), path);
              size == QStringLiteral("3241") || size == QStringLiteral("7794"))
         cover = kNoPicture;
-    showCoverFile(f, f.get<ui::Image>(QStringLiteral("Image99")), kCoversFolder, cover, kNoPicture);
+    showCoverFile(f, c.foundCover, kCoversFolder, cover, kNoPicture);
 }
 
 bool StockTakeScan::markOneCopy(db::DataSet& copies, bool fillOwner)
@@ -143,10 +152,11 @@ bool StockTakeScan::markOneCopy(db::DataSet& copies, bool fillOwner)
         return false;
 
     const QDate today = f.application().clock().currentDateTime().date();
-    const QString genre = StockTakeScope(f).genre();
-    const QString genreBox = f.get<ui::ComboBox>(QStringLiteral("DBComboBox1")).text();
-    const QString place = f.get<ui::ComboBox>(QStringLiteral("ComboBox11")).text();
-    const QString owner = f.get<ui::CustomEdit>(QStringLiteral("Edit25")).text();
+    const BookEntryControls& c = m_entry;
+    const QString genre = StockTakeScope(f, m_stockTake).genre();
+    const QString genreBox = m_stockTake.genre.text();
+    const QString place = c.storagePlace.text();
+    const QString owner = c.owner.text();
     // What the librarian set on the screen completes the copy where its row says nothing.
     const std::pair<const char*, QString> completed[] = {
         {"Genre", genre.isEmpty() ? QString() : genreBox},
@@ -160,13 +170,12 @@ bool StockTakeScan::markOneCopy(db::DataSet& copies, bool fillOwner)
             copies.fieldByName(QString::fromLatin1(field)).setAsString(value);
     copies.post();
 
-    setCounter(f, "Edit147", counterValue(f, "Edit147") + 1);
-    setCounter(f, "Edit148", counterValue(f, "Edit148") - 1);
-    auto shown = [&f](const char* edit) { return f.get<ui::CustomEdit>(QString::fromLatin1(edit)).text(); };
+    setCounter(m_stockTake.foundCount, counterValue(m_stockTake.foundCount) + 1);
+    setCounter(m_stockTake.missingCount, counterValue(m_stockTake.missingCount) - 1);
     journal::appendJournalLine(f.OutputFile, f.AppDir,
-                               journal::inventoryLine(today, shown("Edit10"), shown("Edit4"), shown("Edit5"),
-                                                      shown("Edit12"), shown("Edit6"), shown("Edit7"), shown("Edit2"),
-                                                      genreBox, place));
+                               journal::inventoryLine(today, c.isbn13.text(), c.title.text(), c.author.text(),
+                                                      c.publisher.text(), c.published.text(), c.pageCount.text(),
+                                                      c.isbn10.text(), genreBox, place));
     return true;
 }
 

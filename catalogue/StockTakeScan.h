@@ -13,9 +13,14 @@ class DataSet;
 
 namespace catalogue {
 
+class BookEntryScreen;
+struct BookEntryControls;
+class StockTakeScreen;
+struct StockTakeControls;
+
 class StockTakeScan {
 public:
-    explicit StockTakeScan(app::TFrmPrin& frm) : m_frm(frm) {}
+    StockTakeScan(app::TFrmPrin& frm, const BookEntryScreen& entry, const StockTakeScreen& stockTake);
 
     // A code from the code field, already cleaned by its key handler: a book's code, or "I" and
     // the number of one copy.
@@ -32,6 +37,8 @@ private:
     bool markOneCopy(db::DataSet& copies, bool fillOwner);
 
     app::TFrmPrin& m_frm;
+    const BookEntryControls& m_entry;
+    const StockTakeControls& m_stockTake;
 };
 
 }  // namespace catalogue

@@ -11,7 +11,7 @@ namespace catalogue {
 
 QString StockTakeScope::boxText()
 {
-    auto& box = m_frm.get<ui::ComboBox>(QStringLiteral("DBComboBox1"));
+    ui::ComboBox& box = m_controls.genre;
     if (text::Trim(box.text()) == kWholeTableWord)
         box.setText(QString());
     return box.text();
@@ -57,19 +57,13 @@ bool StockTakeScope::isMissing(db::DataSet& rows) const
 {
     if (!rows.fieldByName(QStringLiteral("DateEmprunt")).asString().isEmpty())
         return false;
-    return !m_frm.get<ui::CheckBox>(QStringLiteral("CheckBox41")).checked() ||
+    return !m_controls.lentCountAsThere.checked() ||
            rows.fieldByName(QStringLiteral("EmpNom")).asString().isEmpty();
 }
 
-int counterValue(app::TFrmPrin& frm, const char* edit)
-{
-    return text::Trim(frm.get<ui::CustomEdit>(QString::fromLatin1(edit)).text()).toInt();
-}
+int counterValue(const ui::CustomEdit& counter) { return text::Trim(counter.text()).toInt(); }
 
-void setCounter(app::TFrmPrin& frm, const char* edit, int value)
-{
-    frm.get<ui::CustomEdit>(QString::fromLatin1(edit)).setText(QString::number(value));
-}
+void setCounter(ui::CustomEdit& counter, int value) { counter.setText(QString::number(value)); }
 
 bool stockTakePasswordGiven(app::TFrmPrin& frm)
 {

@@ -2,10 +2,15 @@
 // What a stock-take covers: the whole books table, or the copies of the genre chosen in the
 // stock-take's genre box. The steps count and select the copies of that scope on the scratch
 // query, and share the rule that says which copies are missing at the end.
+#include "catalogue/StockTakeControls.h"
+
 #include <QString>
 
 namespace app {
 class TFrmPrin;
+}
+namespace ui {
+class CustomEdit;
 }
 namespace db {
 class DataSet;
@@ -20,7 +25,7 @@ inline const QString kWholeTableName = QStringLiteral(" Complet");
 
 class StockTakeScope {
 public:
-    explicit StockTakeScope(app::TFrmPrin& frm) : m_frm(frm) {}
+    StockTakeScope(app::TFrmPrin& frm, const StockTakeControls& controls) : m_frm(frm), m_controls(controls) {}
 
     // The genre box's text, emptied first when it holds the word for the whole table.
     QString boxText();
@@ -46,11 +51,12 @@ private:
     QString where(const QString& more = {});
 
     app::TFrmPrin& m_frm;
+    const StockTakeControls& m_controls;
 };
 
 // Counters are kept as texts in their fields; anything but a whole number counts as 0.
-int counterValue(app::TFrmPrin& frm, const char* edit);
-void setCounter(app::TFrmPrin& frm, const char* edit, int value);
+int counterValue(const ui::CustomEdit& counter);
+void setCounter(ui::CustomEdit& counter, int value);
 
 // The administrator's password asked again before each step that changes the stock-take: an
 // empty answer is refused with a message, any other wrong one silently.

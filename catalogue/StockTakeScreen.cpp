@@ -1,7 +1,8 @@
 #include "catalogue/StockTakeScreen.h"
 
 #include "app/FrmPrin.h"
-#include "catalogue/StockTakeLayout.h"
+#include "catalogue/BookEntryScreen.h"
+#include "catalogue/StockTakePanel.h"
 #include "catalogue/StockTakeScope.h"
 #include "catalogue/StockTakeStateFile.h"
 #include "platform/db/BulkScope.h"
@@ -10,6 +11,8 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/SpeedButton.h"
 
 namespace catalogue {
 
@@ -17,29 +20,29 @@ namespace {
 
 QString today(app::TFrmPrin& frm) { return text::shortDateText(frm.application().clock().currentDateTime().date()); }
 
-QString shown(app::TFrmPrin& frm, const char* edit) { return frm.get<ui::CustomEdit>(QString::fromLatin1(edit)).text(); }
-
 }  // namespace
 
-StockTakeScreen::StockTakeScreen(app::TFrmPrin& frm) : m_frm(frm)
+StockTakeScreen::StockTakeScreen(app::TFrmPrin& frm, const BookEntryScreen& entry, const StockTakeControls& controls)
+    : m_frm(frm), m_entry(entry), m_controls(controls)
 {
-    buildStockTakeControls(frm);
     frm.handlers.bind(QStringLiteral("Inventaireannuel1Click"), [this] { Inventaireannuel1Click(); });
-    frm.get<ui::Control>(QStringLiteral("SpeedButton52")).onClick = [this] { SpeedButton52Click(); };
-    frm.get<ui::Control>(QStringLiteral("SpeedButton32")).onClick = [this] { SpeedButton32Click(); };
+    m_controls.start.onClick = [this] { SpeedButton52Click(); };
+    m_controls.suspend.onClick = [this] { SpeedButton32Click(); };
 }
 
 void StockTakeScreen::Inventaireannuel1Click()
 {
     app::TFrmPrin& f = m_frm;
+    const StockTakeControls& c = m_controls;
+    const BookEntryControls& entry = m_entry.controls();
     f.HideAllScreens();
-    f.get<ui::Control>(QStringLiteral("Panel4")).show();
+    entry.screen.show();
     // Showing the panel switches the stock-take mode on.
-    f.get<ui::Control>(QStringLiteral("Panel25")).show();
-    f.get<ui::Edit>(QStringLiteral("Edit1")).setFocus();
+    c.panel.show();
+    entry.code.setFocus();
     // The genres offered are the book screen's.
-    auto& genres = f.get<ui::ComboBox>(QStringLiteral("DBComboBox1"));
-    genres.setItems(f.get<ui::ComboBox>(QStringLiteral("ComboBox12")).items());
+    ui::ComboBox& genres = c.genre;
+    genres.setItems(entry.genre.items());
     // With the mode on, the tips window tells how the stock-take is done.
     if (ui::Form* tips = f.application().findForm(QStringLiteral("Form2")))
         tips->showModal();
@@ -49,34 +52,34 @@ void StockTakeScreen::Inventaireannuel1Click()
         f.application().showMessage(QStringLiteral("Pas d'inventaire en cours"));
         return;
     }
-    f.get<ui::CustomEdit>(QStringLiteral("Edit146")).setText(state->name);
+    c.kind.setText(state->name);
     genres.setText(state->name);
-    StockTakeScope scope(f);
+    StockTakeScope scope(f, c);
     const int total = scope.countAll();
     const int found = scope.countFound();
-    setCounter(f, "Edit147", found);
-    setCounter(f, "Edit148", total - found);
-    f.application().showMessage(QStringList{state->status, state->day, state->name, shown(f, "Edit147"),
-                                            shown(f, "Edit148")}
-                                    .join(u'\r'));
+    setCounter(c.foundCount, found);
+    setCounter(c.missingCount, total - found);
+    f.application().showMessage(
+        QStringList{state->status, state->day, state->name, c.foundCount.text(), c.missingCount.text()}.join(u'\r'));
 }
 
 void StockTakeScreen::SpeedButton52Click()
 {
     app::TFrmPrin& f = m_frm;
+    const StockTakeControls& c = m_controls;
     if (!stockTakePasswordGiven(f))
         return;
     if (f.application().messageBox(QStringLiteral("Ce nouvel Inventaire annulera l'ancien"), QStringLiteral("OK"),
                                    ui::MessageButtons::OkCancel, ui::MessageIcon::Question, 2) != ui::ModalResult::Ok) {
-        f.get<ui::Control>(QStringLiteral("Panel25")).hide();
+        c.panel.hide();
         return;
     }
-    StockTakeScope scope(f);
+    StockTakeScope scope(f, c);
     const QString name = scope.name();
-    f.get<ui::CustomEdit>(QStringLiteral("Edit146")).setText(name);
+    c.kind.setText(name);
     writeStockTakeState(f, {kStockTakeStarted, today(f), name});
 
-    setCounter(f, "Edit148", scope.countAll());
+    setCounter(c.missingCount, scope.countAll());
     // Copies out on loan lose their loan date too: the mark and the loan date are one field.
     {
         db::BulkScope bulk(f.db.ADOConnection1);
@@ -87,17 +90,18 @@ void StockTakeScreen::SpeedButton52Click()
             rows.post();
         }
     }
-    setCounter(f, "Edit147", scope.countFound());
-    writeStockTakeState(f, {kStockTakeStarted, today(f), name, shown(f, "Edit147"), shown(f, "Edit148")});
+    setCounter(c.foundCount, scope.countFound());
+    writeStockTakeState(f, {kStockTakeStarted, today(f), name, c.foundCount.text(), c.missingCount.text()});
 }
 
 void StockTakeScreen::SpeedButton32Click()
 {
     app::TFrmPrin& f = m_frm;
-    writeStockTakeState(f, {kStockTakeSuspended, today(f), StockTakeScope(f).name(), shown(f, "Edit147"),
-                            shown(f, "Edit148")});
-    f.get<ui::Control>(QStringLiteral("Panel25")).hide();
-    f.get<ui::Control>(QStringLiteral("Panel4")).hide();
+    const StockTakeControls& c = m_controls;
+    writeStockTakeState(f, {kStockTakeSuspended, today(f), StockTakeScope(f, c).name(), c.foundCount.text(),
+                            c.missingCount.text()});
+    c.panel.hide();
+    m_entry.controls().screen.hide();
 }
 
 }  // namespace catalogue

@@ -26,6 +26,7 @@
 #include "catalogue/BooksGrid.h"
 #include "catalogue/SearchScreen.h"
 #include "catalogue/StockTakeEnding.h"
+#include "catalogue/StockTakeLayout.h"
 #include "catalogue/StockTakeScan.h"
 #include "catalogue/StockTakeScreen.h"
 #include "exchange/ExchangeInstaller.h"
@@ -47,16 +48,17 @@ std::vector<app::ScreenInstaller> programScreens()
             frm.addPart<catalogue::BookSave>(frm, entry);
             auto& complements = frm.addPart<catalogue::ComplementsTab>(frm, entry);
             frm.addPart<catalogue::RecordNavigation>(frm, entry, complements);
-            frm.addPart<catalogue::PeriodicalIssues>(frm);
-            frm.addPart<catalogue::BooksGrid>(frm);
-            frm.addPart<catalogue::StockTakeScreen>(frm);
-            frm.addPart<catalogue::StockTakeScan>(frm);
-            frm.addPart<catalogue::StockTakeEnding>(frm);
+            frm.addPart<catalogue::PeriodicalIssues>(frm, entry);
+            frm.addPart<catalogue::BooksGrid>(frm, entry);
+            auto& stockTake = frm.addPart<catalogue::StockTakeScreen>(
+                frm, entry, catalogue::buildStockTakeControls(frm, entry.controls().entryTab));
+            frm.addPart<catalogue::StockTakeScan>(frm, entry, stockTake);
+            frm.addPart<catalogue::StockTakeEnding>(frm, entry, stockTake);
         },
         [](app::TFrmPrin& frm) {
-            frm.addPart<catalogue::OtherMediaScreen>(frm);
-            frm.addPart<catalogue::OtherMediaSave>(frm);
-            frm.addPart<catalogue::OtherMediaGrid>(frm);
+            auto& otherMedia = frm.addPart<catalogue::OtherMediaScreen>(frm);
+            frm.addPart<catalogue::OtherMediaSave>(frm, otherMedia);
+            frm.addPart<catalogue::OtherMediaGrid>(frm, otherMedia);
         },
         [](app::TFrmPrin& frm) { frm.addPart<catalogue::EquipmentInventoryScreen>(frm); },
         [](app::TFrmPrin& frm) { web::installBookLookup(frm); },

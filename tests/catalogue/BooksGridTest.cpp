@@ -83,7 +83,9 @@ protected:
     void SetUp() override
     {
         auto screens = bookScreens();
-        screens.push_back([](app::TFrmPrin& frm) { frm.addPart<catalogue::BooksGrid>(frm); });
+        screens.push_back([](app::TFrmPrin& frm) {
+            frm.addPart<catalogue::BooksGrid>(frm, *frm.findPart<catalogue::BookEntryScreen>());
+        });
         start({"Cancel"}, screens);
     }
 

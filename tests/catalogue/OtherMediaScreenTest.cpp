@@ -23,9 +23,9 @@ protected:
     {
         std::vector<app::ScreenInstaller> screens = bookScreens();
         screens.push_back([](app::TFrmPrin& frm) {
-            frm.addPart<catalogue::OtherMediaScreen>(frm);
-            frm.addPart<catalogue::OtherMediaSave>(frm);
-            frm.addPart<catalogue::OtherMediaGrid>(frm);
+            auto& screen = frm.addPart<catalogue::OtherMediaScreen>(frm);
+            frm.addPart<catalogue::OtherMediaSave>(frm, screen);
+            frm.addPart<catalogue::OtherMediaGrid>(frm, screen);
         });
         start({"Cancel"}, screens);
         logIn();

@@ -56,7 +56,9 @@ protected:
     void SetUp() override
     {
         std::vector<app::ScreenInstaller> screens = bookScreens();
-        screens.push_back([](app::TFrmPrin& frm) { frm.addPart<catalogue::PeriodicalIssues>(frm); });
+        screens.push_back([](app::TFrmPrin& frm) {
+            frm.addPart<catalogue::PeriodicalIssues>(frm, *frm.findPart<catalogue::BookEntryScreen>());
+        });
         start({"Cancel"}, screens);
         base.coversFolder = program.folder(QStringLiteral("livres/Jaquettes/"));
         logIn();

@@ -35,7 +35,7 @@ protected:
         // The search panel of the choice tab runs the book grid's search.
         std::vector<app::ScreenInstaller> screens = bookScreens();
         screens.push_back([](app::TFrmPrin& frm) {
-            frm.addPart<catalogue::BooksGrid>(frm);
+            frm.addPart<catalogue::BooksGrid>(frm, *frm.findPart<catalogue::BookEntryScreen>());
             labels::installLabelScreens(frm);
             frm.addPart<app::HoverHints>(frm);
         });
