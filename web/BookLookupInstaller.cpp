@@ -1,7 +1,10 @@
 #include "web/BookLookupInstaller.h"
 
 #include "app/FrmPrin.h"
+#include "catalogue/BookEntryControls.h"
 #include "catalogue/BookEntryScreen.h"
+#include "platform/ui/PageControl.h"
+#include "platform/ui/Panel.h"
 #include "web/AmazonReader.h"
 #include "web/AmazonSiteChoice.h"
 #include "web/BookFinderReader.h"
@@ -42,12 +45,12 @@ void installBookLookup(app::TFrmPrin& frm)
     lookup.addSource(std::make_unique<DecitreReader>(pages, covers));
     lookup.addSource(std::make_unique<AmazonReader>(pages, covers));
     lookup.addSource(std::make_unique<sharedbase::ImageBankReader>(frm));
-    lookup.addSource(std::make_unique<PriceSiteReader>(frm, covers));
+    lookup.addSource(std::make_unique<PriceSiteReader>(frm, entry->controls().screen, covers));
     lookup.addSource(std::make_unique<sharedbase::SharedBaseReader>(frm, pages, covers));
     frm.addPart<PublisherNameCheck>(frm, entry->controls(), pages);
     frm.addPart<CoverFolderCheck>(frm);
     const auto& panel = frm.addPart<WebResultPanel>(frm, buildWebResultPanel(frm)).controls();
-    frm.addPart<AmazonSiteChoice>(frm);
+    frm.addPart<AmazonSiteChoice>(frm, entry->controls().entryTab);
     auto& shown = frm.addPart<ShownPage>();
     frm.addPart<TitleSearch>(frm, entry->controls(), panel, covers, shown);
     frm.addPart<ShownPageReader>(frm, entry->controls(), panel, shown, pages, covers);

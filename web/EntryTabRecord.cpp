@@ -4,6 +4,8 @@
 #include "catalogue/BookEntryControls.h"
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/BookSave.h"
+#include "catalogue/StockTakeControls.h"
+#include "catalogue/StockTakeScreen.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/RichEdit.h"
 #include "platform/ui/Edit.h"
@@ -39,7 +41,8 @@ void showRecord(app::TFrmPrin& frm, const BookRecord& record)
     }
     // The stock-take's kind field, where the price site's page names its picture.
     if (record.priceSitePicture)
-        setFieldText(frm, "Edit146", *record.priceSitePicture);
+        if (const auto* stockTake = frm.findPart<catalogue::StockTakeScreen>())
+            stockTake->controls().kind.setText(*record.priceSitePicture);
     if (record.webAddress)
         if (auto* panel = frm.findPart<WebResultPanel>())
             panel->controls().address.setText(*record.webAddress);

@@ -66,17 +66,17 @@ BookRecord readPriceSitePage(const QString& html, const QString& address, const 
 
 namespace {
 
-ui::WebBrowser& createView(app::TFrmPrin& frm)
+ui::WebBrowser& createView(app::TFrmPrin& frm, ui::WinControl& screen)
 {
-    auto* view = frm.create<ui::WebBrowser>(QStringLiteral("EdgeBrowser2"), &frm.get<ui::WinControl>(QStringLiteral("Panel4")));
+    auto* view = frm.create<ui::WebBrowser>(QStringLiteral("EdgeBrowser2"), &screen);
     view->setBounds(QRect(980, 400, 80, 40));
     view->hide();
     return *view;
 }
 
-ui::Memo& createPageText(app::TFrmPrin& frm)
+ui::Memo& createPageText(app::TFrmPrin& frm, ui::WinControl& screen)
 {
-    auto* memo = frm.create<ui::Memo>(QStringLiteral("Memo10"), &frm.get<ui::WinControl>(QStringLiteral("Panel4")));
+    auto* memo = frm.create<ui::Memo>(QStringLiteral("Memo10"), &screen);
     memo->setBounds(QRect(1070, 400, 80, 40));
     memo->hide();
     return *memo;
@@ -84,8 +84,8 @@ ui::Memo& createPageText(app::TFrmPrin& frm)
 
 }  // namespace
 
-PriceSiteReader::PriceSiteReader(app::TFrmPrin& frm, CoverDownload& covers)
-    : m_frm(frm), m_covers(covers), m_view(createView(frm)), m_pageText(createPageText(frm))
+PriceSiteReader::PriceSiteReader(app::TFrmPrin& frm, ui::WinControl& screen, CoverDownload& covers)
+    : m_frm(frm), m_covers(covers), m_view(createView(frm, screen)), m_pageText(createPageText(frm, screen))
 {
     m_view.onNavigationCompleted = [this](bool ok) { EdgeBrowser2NavigationCompleted(ok); };
     m_view.onExecuteScript = [this](const QString& json) { EdgeBrowser2ExecuteScript(json); };

@@ -11,6 +11,7 @@ class TFrmPrin;
 }
 namespace ui {
 class Memo;
+class WinControl;
 class WebBrowser;
 }  // namespace ui
 
@@ -26,7 +27,8 @@ BookRecord readPriceSitePage(const QString& html, const QString& address, const 
 
 class PriceSiteReader : public BookSource {
 public:
-    PriceSiteReader(app::TFrmPrin& frm, CoverDownload& covers);
+    // Its page view and the page's text lie hidden on the book screen `screen`.
+    PriceSiteReader(app::TFrmPrin& frm, ui::WinControl& screen, CoverDownload& covers);
 
     bool enabled(const app::Settings& settings) const override;
     std::optional<QString> labelBefore() const override { return QStringLiteral("ChasseLivre"); }
