@@ -2,6 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Gauge.h"
 #include "platform/ui/Label.h"
@@ -18,11 +19,7 @@ T& ensure(app::TFrmPrin& frm, const char* name, ui::WinControl* parent, const QR
     // A control of another kind under the name is a fault of the layouts, not a reason for a second one.
     if (auto* existing = frm.find<ui::Control>(QString::fromLatin1(name)))
         return dynamic_cast<T&>(*existing);
-    T* c = frm.create<T>(QString::fromLatin1(name), parent);
-    c->setBounds(place);
-    if (!text.isEmpty())
-        c->setText(text);
-    return *c;
+    return *ui::placeControl<T>(frm, name, parent, place, text);
 }
 
 }  // namespace
