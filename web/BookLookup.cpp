@@ -115,9 +115,9 @@ void BookLookup::startLookup()
         return;
     }
     // The summary and the Dewey class of the book thrown away go with it.
-    for (ui::CustomEdit* field : std::initializer_list<ui::CustomEdit*>{&b.title, &b.author, &b.published, &b.publisher,
-                                                                        &b.pageCount, &b.binding, &b.price,
-                                                                        &b.issueNumber, &b.dewey, &b.summary})
+    for (ui::CustomEdit* field :
+         std::initializer_list<ui::CustomEdit*>{&b.title, &b.author, &b.published, &b.publisher, &b.pageCount,
+                                                &b.binding, &b.price, &b.issueNumber, &b.dewey, &b.summary})
         field->clear();
     b.printBarcode.setChecked(false);
     if (auto* save = f.findPart<catalogue::BookSave>())
@@ -187,7 +187,7 @@ void BookLookup::FindPeriodicalByCode()
     } else {
         // The title's data; the issue number, its cover and its text are the issue's own.
         const std::pair<ui::Edit*, const char*> fields[] = {
-            {&b.title, "Titre"},    {&b.isbn13, "Isbn13"},       {&b.author, "Auteur"},
+            {&b.title, "Titre"},       {&b.isbn13, "Isbn13"},           {&b.author, "Auteur"},
             {&b.publisher, "Editeur"}, {&b.published, "Date_parution"}, {&b.pageCount, "Pages"},
         };
         for (const auto& [control, field] : fields)
@@ -304,8 +304,9 @@ void BookLookup::showCatalogueRow()
     const catalogue::BookEntryControls& b = m_book;
     db::Query& ars = f.db.ars;
     const std::pair<ui::Edit*, const char*> fields[] = {
-        {&b.title, "Titre"},        {&b.isbn13, "Isbn13"},  {&b.author, "Auteur"}, {&b.publisher, "Editeur"},
-        {&b.published, "Date_parution"}, {&b.pageCount, "Pages"}, {&b.isbn10, "Isbn10"}, {&b.coverName, "Images"},
+        {&b.title, "Titre"},       {&b.isbn13, "Isbn13"},           {&b.author, "Auteur"},
+        {&b.publisher, "Editeur"}, {&b.published, "Date_parution"}, {&b.pageCount, "Pages"},
+        {&b.isbn10, "Isbn10"},     {&b.coverName, "Images"},
     };
     for (const auto& [control, field] : fields)
         control->setText(ars.fieldByName(QString::fromLatin1(field)).asString());
@@ -371,8 +372,7 @@ void BookLookup::askSources()
         f.LookupFound = false;
     }
     if (!f.CoverFound)
-        b.foundCover
-            .setPicture(picture::loadPictureFile(files::nativePath(f.AppDir + kNoPicture)));
+        b.foundCover.setPicture(picture::loadPictureFile(files::nativePath(f.AppDir + kNoPicture)));
     if (!f.LookupFound) {
         coverName.clear();
         // The school publisher's books are typed in by their title: the focus stays there.
@@ -435,8 +435,7 @@ bool BookLookup::RecordIsbnNotFound()
         field->clear();
     f.CoverFileName.clear();
     AsinEntry = false;
-    b.foundCover
-        .setPicture(picture::loadPictureFile(files::nativePath(f.AppDir + kNoPicture)));
+    b.foundCover.setPicture(picture::loadPictureFile(files::nativePath(f.AppDir + kNoPicture)));
     const QString code = b.isbn13.text();
     const bool schoolPublisher = code.contains(QLatin1String("2211"));
     f.application().messageBox(f.tables.dialog(schoolPublisher ? 3 : 5), f.tables.dialog(4), ui::MessageButtons::Ok,

@@ -10,22 +10,22 @@ struct BookRecord {
     // Whether the source counts the book as found; unset leaves the look-up's finding as it was.
     std::optional<bool> found;
     // The entry tab's values the source gives; an unset one leaves its field as it was.
-    std::optional<QString> title;         // Edit4
-    std::optional<QString> author;        // Edit5
-    std::optional<QString> publisher;     // Edit12
-    std::optional<QString> published;     // Edit6
-    std::optional<QString> pages;         // Edit7
-    std::optional<QString> binding;       // Edit91
-    std::optional<QString> price;         // Edit92
-    std::optional<QString> dewey;         // Edit95
-    std::optional<QString> summary;       // RichEdit4
-    std::optional<QString> code;          // Edit10
-    std::optional<QString> isbn10;        // Edit2
-    std::optional<QString> barcodeText;   // Edit84
-    std::optional<QString> coverName;     // Edit61
-    std::optional<QString> keywords;      // Edit26
-    std::optional<QString> genre;         // ComboBox12
-    std::optional<QString> language;      // the book's language, saved with it
+    std::optional<QString> title;        // Edit4
+    std::optional<QString> author;       // Edit5
+    std::optional<QString> publisher;    // Edit12
+    std::optional<QString> published;    // Edit6
+    std::optional<QString> pages;        // Edit7
+    std::optional<QString> binding;      // Edit91
+    std::optional<QString> price;        // Edit92
+    std::optional<QString> dewey;        // Edit95
+    std::optional<QString> summary;      // RichEdit4
+    std::optional<QString> code;         // Edit10
+    std::optional<QString> isbn10;       // Edit2
+    std::optional<QString> barcodeText;  // Edit84
+    std::optional<QString> coverName;    // Edit61
+    std::optional<QString> keywords;     // Edit26
+    std::optional<QString> genre;        // ComboBox12
+    std::optional<QString> language;     // the book's language, saved with it
     // The descriptors and the type, which go with the book to its save.
     std::optional<QString> descriptors;
     std::optional<QString> type;

@@ -26,8 +26,8 @@ QString valueBefore(const QString& text, const QString& end)
 QString titleOf(const QString& bodyHtml)
 {
     const QString rest = afterOrWhole(bodyHtml, QStringLiteral("<h1 class=\"product-title\">"), 4);
-    QString title = text::Trim(text::Pos(QStringLiteral("<span class="), rest) > 0 ? textBefore(rest, QStringLiteral("<"))
-                                                                                    : QString());
+    QString title = text::Trim(
+        text::Pos(QStringLiteral("<span class="), rest) > 0 ? textBefore(rest, QStringLiteral("<")) : QString());
     const QString subtitleMark = QStringLiteral("<h2 class=\"product-subtitle\">");
     if (text::Pos(subtitleMark, rest) > 0) {
         const QString subtitle = textBefore(textAfter(rest, subtitleMark, 2), QStringLiteral("</h2>"));

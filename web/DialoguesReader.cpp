@@ -12,59 +12,59 @@ namespace web {
 
 namespace {
 
-void readDetails(BookRecord& record, const QString& bodyText)
-{
-    // Each detail is cut from what the one before left of the text; a label's value runs to
-    // the line before the next label.
-    struct Detail {
-        std::optional<QString> BookRecord::*field;
-        const char* label;
-        int skip;
-        const char* next;
-    };
-    const Detail details[] = {
-        {&BookRecord::published, "Date de publication", 21, "Collection"},
-        {&BookRecord::pages, "Nombre de pages", 17, "Dimensions"},
-        {&BookRecord::binding, "Dimensions", 12, "Poids"},
-    };
-    QString rest = bodyText;
-    for (const Detail& d : details) {
-        const int at = text::Pos(QString::fromUtf8(d.label), rest);
-        if (at == 0)
-            continue;
-        rest = rest.mid(at - 1 + d.skip);
-        record.*d.field = textBefore(rest, QString::fromUtf8(d.next), 2);
+    void readDetails(BookRecord& record, const QString& bodyText)
+    {
+        // Each detail is cut from what the one before left of the text; a label's value runs to
+        // the line before the next label.
+        struct Detail {
+            std::optional<QString> BookRecord::*field;
+            const char* label;
+            int skip;
+            const char* next;
+        };
+        const Detail details[] = {
+            {&BookRecord::published, "Date de publication", 21, "Collection"},
+            {&BookRecord::pages, "Nombre de pages", 17, "Dimensions"},
+            {&BookRecord::binding, "Dimensions", 12, "Poids"},
+        };
+        QString rest = bodyText;
+        for (const Detail& d : details) {
+            const int at = text::Pos(QString::fromUtf8(d.label), rest);
+            if (at == 0)
+                continue;
+            rest = rest.mid(at - 1 + d.skip);
+            record.*d.field = textBefore(rest, QString::fromUtf8(d.next), 2);
+        }
+        const QString dewey = QStringLiteral("Code Dewey : ");
+        if (text::Pos(dewey, rest) > 0) {
+            rest = textAfter(rest, dewey);
+            record.dewey = textBefore(rest, QStringLiteral("\r"));
+        }
+        if (const int euro = text::Pos(QStringLiteral("€"), rest); euro > 0) {
+            rest = rest.mid(qMax(0, euro - 1 - 10));
+            rest = textAfter(rest, QStringLiteral("\r\n"));
+            record.price = textBefore(rest, QStringLiteral("€"));
+        }
+        const QString presentation = QStringLiteral("Présentation");
+        if (const int at = text::Pos(presentation, bodyText); at > 0) {
+            const QString text = bodyText.mid(at - 1 + int(presentation.size()));
+            record.summary = textBefore(text, QStringLiteral("Caractéristiques"), 2);
+        }
     }
-    const QString dewey = QStringLiteral("Code Dewey : ");
-    if (text::Pos(dewey, rest) > 0) {
-        rest = textAfter(rest, dewey);
-        record.dewey = textBefore(rest, QStringLiteral("\r"));
-    }
-    if (const int euro = text::Pos(QStringLiteral("€"), rest); euro > 0) {
-        rest = rest.mid(qMax(0, euro - 1 - 10));
-        rest = textAfter(rest, QStringLiteral("\r\n"));
-        record.price = textBefore(rest, QStringLiteral("€"));
-    }
-    const QString presentation = QStringLiteral("Présentation");
-    if (const int at = text::Pos(presentation, bodyText); at > 0) {
-        const QString text = bodyText.mid(at - 1 + int(presentation.size()));
-        record.summary = textBefore(text, QStringLiteral("Caractéristiques"), 2);
-    }
-}
 
-void readPicture(BookRecord& record, const QString& bodyHtml)
-{
-    QString address = bodyHtml;
-    if (text::Pos(QStringLiteral("product-main-image"), address) > 0)
-        address = textAfter(address, QStringLiteral("product-main-image"));
-    const int webp = text::Pos(QStringLiteral(".webp"), address);
-    const int host = text::Pos(kDialoguesPictureHost, address);
-    // Without both, the page shows no picture of the book.
-    if (webp == 0 || host == 0 || host > webp)
-        return;
-    record.picture = QStringLiteral("Http://") + address.mid(host - 1, webp + 4 - host + 1);
-    record.coverName = record.picture;
-}
+    void readPicture(BookRecord& record, const QString& bodyHtml)
+    {
+        QString address = bodyHtml;
+        if (text::Pos(QStringLiteral("product-main-image"), address) > 0)
+            address = textAfter(address, QStringLiteral("product-main-image"));
+        const int webp = text::Pos(QStringLiteral(".webp"), address);
+        const int host = text::Pos(kDialoguesPictureHost, address);
+        // Without both, the page shows no picture of the book.
+        if (webp == 0 || host == 0 || host > webp)
+            return;
+        record.picture = QStringLiteral("Http://") + address.mid(host - 1, webp + 4 - host + 1);
+        record.coverName = record.picture;
+    }
 
 }  // namespace
 

@@ -25,9 +25,9 @@ void showRecord(app::TFrmPrin& frm, const BookRecord& record)
     if (const auto* entry = frm.findPart<catalogue::BookEntryScreen>()) {
         const catalogue::BookEntryControls& b = entry->controls();
         const std::pair<const std::optional<QString>&, ui::CustomEdit*> fields[] = {
-            {record.title, &b.title},         {record.author, &b.author},     {record.publisher, &b.publisher},
-            {record.published, &b.published}, {record.pages, &b.pageCount},   {record.binding, &b.binding},
-            {record.price, &b.price},         {record.dewey, &b.dewey},       {record.code, &b.isbn13},
+            {record.title, &b.title},         {record.author, &b.author},       {record.publisher, &b.publisher},
+            {record.published, &b.published}, {record.pages, &b.pageCount},     {record.binding, &b.binding},
+            {record.price, &b.price},         {record.dewey, &b.dewey},         {record.code, &b.isbn13},
             {record.isbn10, &b.isbn10},       {record.barcodeText, &b.barcode}, {record.coverName, &b.coverName},
             {record.keywords, &b.theme},      {record.genre, &b.genre},
         };

@@ -47,8 +47,8 @@ BookRecord readPriceSitePage(const QString& html, const QString& address, const 
     // A price page's address ends with the book's title as words joined by "-", after the
     // ISBN-10 and a slash; a search page names no book.
     const QString slug = address.startsWith(kPricePath) ? address.mid(kPricePath.size() + 11) : QString();
-    const QString title = text::Trim(ReplaceAll(QUrl::fromPercentEncoding(slug.toUtf8()), QStringLiteral("-"),
-                                                QStringLiteral(" ")));
+    const QString title =
+        text::Trim(ReplaceAll(QUrl::fromPercentEncoding(slug.toUtf8()), QStringLiteral("-"), QStringLiteral(" ")));
     if (title.isEmpty())
         return record;
     record.title = title;
@@ -66,21 +66,21 @@ BookRecord readPriceSitePage(const QString& html, const QString& address, const 
 
 namespace {
 
-ui::WebBrowser& createView(app::TFrmPrin& frm, ui::WinControl& screen)
-{
-    auto* view = frm.create<ui::WebBrowser>(QStringLiteral("EdgeBrowser2"), &screen);
-    view->setBounds(QRect(980, 400, 80, 40));
-    view->hide();
-    return *view;
-}
+    ui::WebBrowser& createView(app::TFrmPrin& frm, ui::WinControl& screen)
+    {
+        auto* view = frm.create<ui::WebBrowser>(QStringLiteral("EdgeBrowser2"), &screen);
+        view->setBounds(QRect(980, 400, 80, 40));
+        view->hide();
+        return *view;
+    }
 
-ui::Memo& createPageText(app::TFrmPrin& frm, ui::WinControl& screen)
-{
-    auto* memo = frm.create<ui::Memo>(QStringLiteral("Memo10"), &screen);
-    memo->setBounds(QRect(1070, 400, 80, 40));
-    memo->hide();
-    return *memo;
-}
+    ui::Memo& createPageText(app::TFrmPrin& frm, ui::WinControl& screen)
+    {
+        auto* memo = frm.create<ui::Memo>(QStringLiteral("Memo10"), &screen);
+        memo->setBounds(QRect(1070, 400, 80, 40));
+        memo->hide();
+        return *memo;
+    }
 
 }  // namespace
 

@@ -95,9 +95,10 @@ PublisherNameCheck::Answer PublisherNameCheck::askService(Metadata& metadata)
             b.title.clear();
         return answer;
     }
-    const std::pair<ui::Edit*, const QString*> shown[] = {
-        {&b.published, &metadata.year}, {&b.title, &metadata.title}, {&b.author, &metadata.author},
-        {&b.publisher, &metadata.publisher}};
+    const std::pair<ui::Edit*, const QString*> shown[] = {{&b.published, &metadata.year},
+                                                          {&b.title, &metadata.title},
+                                                          {&b.author, &metadata.author},
+                                                          {&b.publisher, &metadata.publisher}};
     for (const auto& [field, value] : shown)
         if (!value->isEmpty())
             field->setText(*value);

@@ -165,7 +165,8 @@ void ShownPageReader::Button93Click()
     closePanel();
 }
 
-BookRecord ShownPageReader::readAmazonPage(const browser::PageDocument& page, const ShownEntry& entry, ShownPageEnd& end)
+BookRecord ShownPageReader::readAmazonPage(const browser::PageDocument& page, const ShownEntry& entry,
+                                           ShownPageEnd& end)
 {
     BookRecord record;
     const QString pageTitle = page.title();
@@ -278,7 +279,8 @@ void ShownPageReader::readDetails(const QString& bodyText, int authorCut, const 
 
     // The language ends its line; the line's end is no part of it.
     const int language = text::Pos(texts.language, details) + texts.languageSkip;
-    record.language = text::Trim(text::Copy(details, language, text::Pos(QStringLiteral("ISBN-10:"), details) - language));
+    record.language =
+        text::Trim(text::Copy(details, language, text::Pos(QStringLiteral("ISBN-10:"), details) - language));
 }
 
 void ShownPageReader::readCodes(const QString& html, const ShownEntry& entry, BookRecord& record)
@@ -314,7 +316,8 @@ QString ShownPageReader::amazonShownPicture(const QString& html)
     for (const QString& host : {kAmazonNorthAmericaPictures, kAmazonEuropePictures, kAmazonMediaPictures}) {
         const QString marker = kSourceAttribute + host + folder;
         if (text::Pos(marker, from) > 0)
-            return upToMarker(cutFromMarker(cutFromMarker(from, marker), QStringLiteral("https://")), QStringLiteral(".jpg"));
+            return upToMarker(cutFromMarker(cutFromMarker(from, marker), QStringLiteral("https://")),
+                              QStringLiteral(".jpg"));
     }
     return {};
 }
@@ -331,8 +334,11 @@ BookRecord ShownPageReader::readRakutenPage(const QString& html, const ShownEntr
         return record;
     QString rest = html;
     const std::pair<const char*, std::optional<QString> BookRecord::*> attributes[] = {
-        {"year", &BookRecord::published}, {"lang", nullptr}, {"title", &BookRecord::title},
-        {"author", &BookRecord::author}, {"publisher", &BookRecord::publisher}};
+        {"year", &BookRecord::published},
+        {"lang", nullptr},
+        {"title", &BookRecord::title},
+        {"author", &BookRecord::author},
+        {"publisher", &BookRecord::publisher}};
     for (const auto& [name, field] : attributes) {
         const QString marker = QString::fromLatin1(name) + QStringLiteral("=\"");
         const int at = text::Pos(marker, rest);

@@ -26,10 +26,10 @@ struct WebResultControls;
 
 // What the entry tab holds that reading a shown page may keep, and the choices it reads by.
 struct ShownEntry {
-    QString code;        // Edit10
-    QString isbn10;      // Edit2
-    QString price;       // Edit92
-    QString amazonSite;  // "fr", "de" or "com"
+    QString code;                // Edit10
+    QString isbn10;              // Edit2
+    QString price;               // Edit92
+    QString amazonSite;          // "fr", "de" or "com"
     bool signInChecked = false;  // CheckBox17: the page is read without its signed-in text
 };
 

@@ -57,8 +57,8 @@ QString encodedWords(const QString& words)
 
 }  // namespace
 
-TitleSearch::TitleSearch(app::TFrmPrin& frm, const catalogue::BookEntryControls& book,
-                         const WebResultControls& panel, CoverDownload& covers, ShownPage& shown)
+TitleSearch::TitleSearch(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, const WebResultControls& panel,
+                         CoverDownload& covers, ShownPage& shown)
     : m_frm(frm), m_book(book), m_panel(panel), m_covers(covers), m_shown(shown)
 {
     book.titleSearch.onClick = [this] { SpeedButton2Click(); };
@@ -141,7 +141,7 @@ bool TitleSearch::CheckDuplicateTitle(const QString& title)
     if (auto* type = dynamic_cast<ui::ComboBox*>(f.control(QStringLiteral("ComboBox6"))))
         type->setText(field("Type"));
     const std::pair<ui::Edit*, const char*> fields[] = {
-        {&m_book.isbn13, "Isbn13"},    {&m_book.title, "Titre"},   {&m_book.author, "Auteur"},
+        {&m_book.isbn13, "Isbn13"},     {&m_book.title, "Titre"},   {&m_book.author, "Auteur"},
         {&m_book.publisher, "Editeur"}, {&m_book.isbn10, "Isbn10"}, {&m_book.coverName, "Images"},
     };
     for (const auto& [control, name] : fields)

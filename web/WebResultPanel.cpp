@@ -16,9 +16,12 @@ namespace web {
 WebResultPanel::WebResultPanel(app::TFrmPrin& frm, const WebResultControls& controls) : m_frm(frm), m_controls(controls)
 {
     const std::pair<ui::Control*, void (WebResultPanel::*)()> handlers[] = {
-        {&controls.back, &WebResultPanel::SpeedButton27Click},  {&controls.forward, &WebResultPanel::SpeedButton28Click},
-        {&controls.go, &WebResultPanel::SpeedButton29Click},    {&controls.close, &WebResultPanel::SpeedButton30Click},
-        {&controls.signInOk, &WebResultPanel::SpeedButton1Click}, {&controls.signInChecked, &WebResultPanel::CheckBox17Click},
+        {&controls.back, &WebResultPanel::SpeedButton27Click},
+        {&controls.forward, &WebResultPanel::SpeedButton28Click},
+        {&controls.go, &WebResultPanel::SpeedButton29Click},
+        {&controls.close, &WebResultPanel::SpeedButton30Click},
+        {&controls.signInOk, &WebResultPanel::SpeedButton1Click},
+        {&controls.signInChecked, &WebResultPanel::CheckBox17Click},
     };
     for (const auto& [control, handler] : handlers)
         control->onClick = [this, h = handler] { (this->*h)(); };
@@ -68,8 +71,14 @@ void WebResultPanel::SpeedButton30Click()
             button->show();
 }
 
-void WebResultPanel::SpeedButton1Click() { m_controls.signInWarning.hide(); }
+void WebResultPanel::SpeedButton1Click()
+{
+    m_controls.signInWarning.hide();
+}
 
-void WebResultPanel::CheckBox17Click() { m_controls.signInChecked.setChecked(true); }
+void WebResultPanel::CheckBox17Click()
+{
+    m_controls.signInChecked.setChecked(true);
+}
 
 }  // namespace web

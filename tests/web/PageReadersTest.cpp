@@ -34,9 +34,9 @@ browser::PageDocument fixturePage(const char* name)
 
 using Field = std::optional<QString> BookRecord::*;
 const std::pair<const char*, Field> kFields[] = {
-    {"title", &BookRecord::title},         {"author", &BookRecord::author},   {"publisher", &BookRecord::publisher},
-    {"published", &BookRecord::published}, {"pages", &BookRecord::pages},     {"binding", &BookRecord::binding},
-    {"price", &BookRecord::price},         {"dewey", &BookRecord::dewey},     {"code", &BookRecord::code},
+    {"title", &BookRecord::title},         {"author", &BookRecord::author},       {"publisher", &BookRecord::publisher},
+    {"published", &BookRecord::published}, {"pages", &BookRecord::pages},         {"binding", &BookRecord::binding},
+    {"price", &BookRecord::price},         {"dewey", &BookRecord::dewey},         {"code", &BookRecord::code},
     {"isbn10", &BookRecord::isbn10},       {"coverName", &BookRecord::coverName},
 };
 
@@ -73,23 +73,30 @@ TEST(PageReaders, DialoguesBookPage)
 {
     SCOPED_TRACE("found");
     const BookRecord found = web::readDialoguesPage(fixturePage("dialogues/found.html"));
-    const QString picture = QStringLiteral("Http://images.librairiedialogues.fr/cover/") + kCode + QStringLiteral(".webp");
+    const QString picture =
+        QStringLiteral("Http://images.librairiedialogues.fr/cover/") + kCode + QStringLiteral(".webp");
     expectRecord(found, true,
-                 {{"title", QStringLiteral("Le Petit Prince ")}, {"author", QStringLiteral("Saint-Exupéry, Antoine de")},
-                  {"publisher", QStringLiteral("Saint-Exupéry")}, {"published", QStringLiteral("01/03/1999")},
-                  {"pages", QStringLiteral("96")}, {"binding", QStringLiteral("18 x 11 cm")},
-                  {"price", QStringLiteral("7,50 ")}, {"dewey", QStringLiteral("843")}, {"coverName", picture}},
+                 {{"title", QStringLiteral("Le Petit Prince ")},
+                  {"author", QStringLiteral("Saint-Exupéry, Antoine de")},
+                  {"publisher", QStringLiteral("Saint-Exupéry")},
+                  {"published", QStringLiteral("01/03/1999")},
+                  {"pages", QStringLiteral("96")},
+                  {"binding", QStringLiteral("18 x 11 cm")},
+                  {"price", QStringLiteral("7,50 ")},
+                  {"dewey", QStringLiteral("843")},
+                  {"coverName", picture}},
                  QStringLiteral("J'ai ainsi vécu seul"), picture);
 
     SCOPED_TRACE("not found");
-    expectRecord(web::readDialoguesPage(fixturePage("dialogues/notfound.html")), false, {{"title", QString()}}, QString(),
-                 QString());
+    expectRecord(web::readDialoguesPage(fixturePage("dialogues/notfound.html")), false, {{"title", QString()}},
+                 QString(), QString());
 }
 
 TEST(PageReaders, BookFinderSearchPage)
 {
     expectRecord(web::readBookFinderPage(fixturePage("bookfinder/found.html"), kCode), true,
-                 {{"title", QStringLiteral("Le Petit Prince")}, {"author", QStringLiteral("Antoine de Saint-Exupéry")},
+                 {{"title", QStringLiteral("Le Petit Prince")},
+                  {"author", QStringLiteral("Antoine de Saint-Exupéry")},
                   {"publisher", QStringLiteral("Gallimard")}},
                  QString(), web::kAbeBooksPictures + QStringLiteral("/isbn/") + kCode + QStringLiteral(".jpg"));
     // A price list empties the three fields and fetches no cover.
@@ -103,7 +110,8 @@ TEST(PageReaders, DecitreBookPageCountsOnlyWithItsCover)
     const BookRecord record = web::readDecitrePage(html, kCode, QString());
     expectRecord(record, std::nullopt,
                  {{"title", QStringLiteral("Le Petit Prince Édition illustrée")},
-                  {"author", QStringLiteral("Antoine de Saint-Exupéry")}, {"publisher", QStringLiteral("Gallimard Jeunesse")}},
+                  {"author", QStringLiteral("Antoine de Saint-Exupéry")},
+                  {"publisher", QStringLiteral("Gallimard Jeunesse")}},
                  QStringLiteral("Un pilote tombé en panne"),
                  web::kDecitrePictures + QStringLiteral("/image//") + kCode + QStringLiteral("-475x500-1.jpg"));
     EXPECT_TRUE(record.foundWithCover);
@@ -119,12 +127,15 @@ TEST(PageReaders, DecitreBookPageCountsOnlyWithItsCover)
 TEST(PageReaders, AmazonProductPage)
 {
     const browser::PageDocument page = fixturePage("amazon/found.html");
-    const std::map<std::string, QString> titleOnly = {
-        {"title", QStringLiteral("Le Petit Prince ")}, {"author", QStringLiteral("Saint-Exupéry, Antoine de ")},
-        {"code", kCode}, {"coverName", QStringLiteral("amazonpage")}};
+    const std::map<std::string, QString> titleOnly = {{"title", QStringLiteral("Le Petit Prince ")},
+                                                      {"author", QStringLiteral("Saint-Exupéry, Antoine de ")},
+                                                      {"code", kCode},
+                                                      {"coverName", QStringLiteral("amazonpage")}};
     std::map<std::string, QString> french = titleOnly;
-    french.insert({{"publisher", QStringLiteral("Gallimard")}, {"published", QStringLiteral("1 mars 1999")},
-                   {"pages", QStringLiteral("96 pages")}, {"binding", QStringLiteral("Broché")}});
+    french.insert({{"publisher", QStringLiteral("Gallimard")},
+                   {"published", QStringLiteral("1 mars 1999")},
+                   {"pages", QStringLiteral("96 pages")},
+                   {"binding", QStringLiteral("Broché")}});
     const QString picture = QStringLiteral("https://m.media-amazon.com/images/I/51AbCdEf.jpg");
     {
         SCOPED_TRACE("French site");
@@ -144,24 +155,28 @@ TEST(PageReaders, AmazonProductPage)
     }
     {
         SCOPED_TRACE("not found");
-        expectRecord(web::AmazonReader::readPage(fixturePage("amazon/notfound.html"), amazonQuery(QStringLiteral("fr"), false)),
-                     false, {{"title", QString()}, {"code", kCode}}, QString(), QString());
+        expectRecord(
+            web::AmazonReader::readPage(fixturePage("amazon/notfound.html"), amazonQuery(QStringLiteral("fr"), false)),
+            false, {{"title", QString()}, {"code", kCode}}, QString(), QString());
     }
 }
 
 TEST(PageReaders, PriceSitePageNamesTheBookByItsAddress)
 {
-    const QString html = QStringLiteral(
-        "<link rel=image_src href=https://images.chasse-aux-livres.fr/covers/2070612759.jpg>"
-        "<p>Auteur(s)&nbsp;: <a href=/auteur/x title=Antoine de Saint-Exupéry>Saint-Exupéry</a></p>"
-        "<p>Paru le 06/04/1999 chez Gallimard - Folio</p>");
+    const QString html =
+        QStringLiteral("<link rel=image_src href=https://images.chasse-aux-livres.fr/covers/2070612759.jpg>"
+                       "<p>Auteur(s)&nbsp;: <a href=/auteur/x title=Antoine de Saint-Exupéry>Saint-Exupéry</a></p>"
+                       "<p>Paru le 06/04/1999 chez Gallimard - Folio</p>");
     const QString picture = QStringLiteral("https://images.chasse-aux-livres.fr/covers/2070612759.jpg");
-    const BookRecord record = web::readPriceSitePage(
-        html, web::kChasseSite + QStringLiteral("/prix/2070612759/le-petit-prince"), kCode);
+    const BookRecord record =
+        web::readPriceSitePage(html, web::kChasseSite + QStringLiteral("/prix/2070612759/le-petit-prince"), kCode);
     expectRecord(record, true,
-                 {{"isbn10", QStringLiteral("2070612759")}, {"title", QStringLiteral("le petit prince")},
-                  {"author", QStringLiteral("Antoine de Saint-Exupéry")}, {"published", QStringLiteral("le 06/04/1999 ")},
-                  {"publisher", QStringLiteral("Gallimard ")}, {"coverName", QStringLiteral("ChasseLivre")}},
+                 {{"isbn10", QStringLiteral("2070612759")},
+                  {"title", QStringLiteral("le petit prince")},
+                  {"author", QStringLiteral("Antoine de Saint-Exupéry")},
+                  {"published", QStringLiteral("le 06/04/1999 ")},
+                  {"publisher", QStringLiteral("Gallimard ")},
+                  {"coverName", QStringLiteral("ChasseLivre")}},
                  std::nullopt, picture);
     EXPECT_EQ(record.priceSitePicture, picture);
 }
@@ -175,18 +190,24 @@ TEST(PageReaders, ShownAmazonAndRakutenPages)
     const BookRecord amazon = web::ShownPageReader::readAmazonPage(fixturePage("shown/amazon.html"), entry, end);
     EXPECT_EQ(end, web::ShownPageEnd::Read);
     expectRecord(amazon, std::nullopt,
-                 {{"title", QStringLiteral("Le lion ")}, {"author", QStringLiteral("Kessel, Joseph   ")},
-                  {"price", QStringLiteral("12,50")}, {"binding", QStringLiteral("Broché ")},
-                  {"pages", QStringLiteral("96 pages")}, {"publisher", QStringLiteral("Gallimard")},
-                  {"published", QStringLiteral("6 mai 1972")}, {"code", QStringLiteral("9782070360024")},
+                 {{"title", QStringLiteral("Le lion ")},
+                  {"author", QStringLiteral("Kessel, Joseph   ")},
+                  {"price", QStringLiteral("12,50")},
+                  {"binding", QStringLiteral("Broché ")},
+                  {"pages", QStringLiteral("96 pages")},
+                  {"publisher", QStringLiteral("Gallimard")},
+                  {"published", QStringLiteral("6 mai 1972")},
+                  {"code", QStringLiteral("9782070360024")},
                   {"coverName", QStringLiteral("amazonpage")}},
                  QString(), QStringLiteral("https://images-na.ssl-images-amazon.com/images/I/51AbCdEf._SX300_.jpg"));
     EXPECT_EQ(amazon.language, QStringLiteral("Français"));
 
     const BookRecord rakuten = web::ShownPageReader::readRakutenPage(fixtureText("shown/rakuten.html"), {});
     expectRecord(rakuten, std::nullopt,
-                 {{"title", QStringLiteral("Le lion")}, {"author", QStringLiteral("Joseph Kessel")},
-                  {"publisher", QStringLiteral("Gallimard")}, {"published", QStringLiteral("1972")},
+                 {{"title", QStringLiteral("Le lion")},
+                  {"author", QStringLiteral("Joseph Kessel")},
+                  {"publisher", QStringLiteral("Gallimard")},
+                  {"published", QStringLiteral("1972")},
                   {"code", QStringLiteral("00000")}},
                  QString(), QStringLiteral("https://fr.shopping.rakuten.com/photo/1234_L_5678.jpg"));
     EXPECT_EQ(rakuten.webAddress, rakuten.picture);
@@ -194,7 +215,8 @@ TEST(PageReaders, ShownAmazonAndRakutenPages)
 
 TEST(PageReaders, TitleSearchPageGivesItsPictureAndTheMissingIsbn10)
 {
-    const QString html = QStringLiteral("<link rel=image_src href=https://images.chasse-aux-livres.fr/covers/2070612759.jpg>");
+    const QString html =
+        QStringLiteral("<link rel=image_src href=https://images.chasse-aux-livres.fr/covers/2070612759.jpg>");
     const QString picture = QStringLiteral("https://images.chasse-aux-livres.fr/covers/2070612759.jpg");
     const BookRecord record = web::TitleSearch::readTitleSearchPage(html, kCode, QString());
     expectRecord(record, true, {{"isbn10", QStringLiteral("2070612759")}, {"coverName", QStringLiteral("ChasseLivre")}},

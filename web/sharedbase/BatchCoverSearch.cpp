@@ -73,8 +73,8 @@ struct BatchCoverSearch::Book {
 };
 
 BatchCoverSearch::BatchCoverSearch(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, BatchPanel& panel,
-                                   SharedBaseHost& host, SharedBaseWeb& base,
-                                   web::CoverDownload& covers, web::PageFetch& pages)
+                                   SharedBaseHost& host, SharedBaseWeb& base, web::CoverDownload& covers,
+                                   web::PageFetch& pages)
     : m_frm(frm), m_book(book), m_panel(panel), m_host(host), m_base(base), m_covers(covers), m_pages(pages)
 {
     frm.handlers.bind(QStringLiteral("Commencerlimportationdimage1Click"), [this] { Commencerlimportationdimage1Click(); });

@@ -27,8 +27,7 @@ class SharedBaseWeb;
 class BatchCoverSearch {
 public:
     BatchCoverSearch(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, BatchPanel& panel,
-                     SharedBaseHost& host, SharedBaseWeb& base,
-                     web::CoverDownload& covers, web::PageFetch& pages);
+                     SharedBaseHost& host, SharedBaseWeb& base, web::CoverDownload& covers, web::PageFetch& pages);
 
     // The tools menu's "Recherche automatique couvertures": the batch panel.
     void Commencerlimportationdimage1Click();

@@ -53,7 +53,10 @@ void BatchPanel::SpeedButton9Click()
     hide();
 }
 
-int BatchPanel::startNumber() const { return text::StrToInt(m_controls.startNumber.text()); }
+int BatchPanel::startNumber() const
+{
+    return text::StrToInt(m_controls.startNumber.text());
+}
 
 void BatchPanel::showBookNumber(qint64 numLivre)
 {
@@ -67,7 +70,10 @@ void BatchPanel::showProgress(int done, int total)
     gauge.setProgress(total > 0 ? done * 100 / total : 100);
 }
 
-void BatchPanel::hide() { m_controls.panel.hide(); }
+void BatchPanel::hide()
+{
+    m_controls.panel.hide();
+}
 
 bool BatchPanel::begin()
 {

@@ -13,13 +13,13 @@ class SpeedButton;
 namespace sharedbase {
 
 struct BatchPanelControls {
-    ui::Panel& panel;                  // Panel20
-    ui::Label& startCaption;           // Label159 "Commencer au  N° ?"
-    ui::Edit& startNumber;             // Edit98
-    ui::Button& coversStart;           // Button91 "Commencer la recherche images"
-    ui::SpeedButton& summariesStart;   // SpeedButton51 "Commencer la recherche résumé"
-    ui::SpeedButton& cancel;           // SpeedButton9 "Annuler"
-    ui::Gauge& progress;               // Gauge3
+    ui::Panel& panel;                 // Panel20
+    ui::Label& startCaption;          // Label159 "Commencer au  N° ?"
+    ui::Edit& startNumber;            // Edit98
+    ui::Button& coversStart;          // Button91 "Commencer la recherche images"
+    ui::SpeedButton& summariesStart;  // SpeedButton51 "Commencer la recherche résumé"
+    ui::SpeedButton& cancel;          // SpeedButton9 "Annuler"
+    ui::Gauge& progress;              // Gauge3
 };
 
 }  // namespace sharedbase

@@ -27,7 +27,8 @@ web::BookRecord recordOnEntryTab(const QStringList& values, RecordReader reader,
     record.published = values[Published];
     record.pages = values[Pages];
     const QString cover = text::Trim(values[Cover]);
-    record.coverName = isSafeRemoteName(cover) && cover != QStringLiteral("..") ? cover : shownCode + QStringLiteral(".jpg");
+    record.coverName =
+        isSafeRemoteName(cover) && cover != QStringLiteral("..") ? cover : shownCode + QStringLiteral(".jpg");
     // The Compléments tab's descriptor and type fields show the current row of the books table,
     // another book's: the save takes them instead.
     record.descriptors = values[Descriptors];

@@ -13,10 +13,10 @@ namespace sharedbase {
 
 namespace {
 
-QString titleFolder(const QString& code)
-{
-    return QStringLiteral("/livres/") + code.left(7) + u'/';
-}
+    QString titleFolder(const QString& code)
+    {
+        return QStringLiteral("/livres/") + code.left(7) + u'/';
+    }
 
 }  // namespace
 
@@ -36,7 +36,8 @@ web::BookRecord SharedBaseReader::ask(const web::LookupQuery& query)
         return {};
     query.step(QStringLiteral("QvlBase data"));
     QString text;
-    const auto answer = SharedBaseWeb(m_frm, m_pages, m_covers).readRecord(titleFolder(code) + code + QStringLiteral(".txt"), text);
+    const auto answer =
+        SharedBaseWeb(m_frm, m_pages, m_covers).readRecord(titleFolder(code) + code + QStringLiteral(".txt"), text);
     if (answer != catalogue::IssueSharedBase::Answer::Found) {
         // Only a host out of reach leaves the base alone; a title it has not got changes nothing else.
         if (answer == catalogue::IssueSharedBase::Answer::Unreachable)
@@ -47,7 +48,8 @@ web::BookRecord SharedBaseReader::ask(const web::LookupQuery& query)
         record.title = QString();
         return record;
     }
-    web::BookRecord record = recordOnEntryTab(recordValues(text::splitLines(text).value(0)), RecordReader::SharedBase, code);
+    web::BookRecord record =
+        recordOnEntryTab(recordValues(text::splitLines(text).value(0)), RecordReader::SharedBase, code);
     record.picture = titleFolder(text::Trim(code)) + text::Trim(code) + QStringLiteral(".jpg");
     return record;
 }

@@ -87,9 +87,9 @@ TEST(SharedBookRecord, NamesThatCouldLeaveTheirFolderAreRefused)
 
 TEST(SharedBookRecord, EachReaderTakesTheValuesOfARecordItGives)
 {
-    const QStringList values = recordValues(QString::fromUtf8(
-        "Le Petit Prince;9999999999999;Saint-Exupéry;Gallimard;1999;96;../x.jpg;.ROSE;LIVRE;Conte;"
-        "Un aviateur.;aviateur;français;8,50;3"));
+    const QStringList values = recordValues(
+        QString::fromUtf8("Le Petit Prince;9999999999999;Saint-Exupéry;Gallimard;1999;96;../x.jpg;.ROSE;LIVRE;Conte;"
+                          "Un aviateur.;aviateur;français;8,50;3"));
     const QString code = QStringLiteral("9782070612758");
     const struct {
         const char* name;
@@ -126,5 +126,6 @@ TEST(SharedBookRecord, EachReaderTakesTheValuesOfARecordItGives)
         EXPECT_EQ(record.price.has_value(), c.keywords.has_value());
     }
     // A record without a title does not count as found.
-    EXPECT_FALSE(recordOnEntryTab(recordValues(QStringLiteral(";x")), RecordReader::SharedBase, code).found.has_value());
+    EXPECT_FALSE(
+        recordOnEntryTab(recordValues(QStringLiteral(";x")), RecordReader::SharedBase, code).found.has_value());
 }
