@@ -2,6 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "catalogue/BookEntryScreen.h"
+#include "catalogue/OtherMediaScreen.h"
 #include "catalogue/PeriodicalIssues.h"
 #include "web/CoverDownload.h"
 #include "web/PageFetch.h"
@@ -38,7 +39,8 @@ void installSharedBase(app::TFrmPrin& frm)
         frm.addPart<BatchCoverSearch>(frm, entry->controls(), panel, host, base, *covers, *pages);
         frm.addPart<AutomaticSummaries>(frm, entry->controls(), panel, *pages);
     }
-    frm.addPart<OtherMediaLookup>(frm, *pages, *covers);
+    if (const auto* media = frm.findPart<catalogue::OtherMediaScreen>())
+        frm.addPart<OtherMediaLookup>(frm, media->controls(), *pages, *covers);
     if (entry)
         frm.addPart<TitleBanks>(frm, entry->controls(), *pages, *covers);
 }
