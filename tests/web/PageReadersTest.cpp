@@ -18,7 +18,7 @@ namespace {
 
 using web::BookRecord;
 
-const QString kCode = QStringLiteral("9782070612758");
+const QString kPageCode = QStringLiteral("9782070612758");
 
 QString fixtureText(const char* name)
 {
@@ -33,7 +33,7 @@ browser::PageDocument fixturePage(const char* name)
 }
 
 using Field = std::optional<QString> BookRecord::*;
-const std::pair<const char*, Field> kFields[] = {
+const std::pair<const char*, Field> kRecordFields[] = {
     {"title", &BookRecord::title},         {"author", &BookRecord::author},       {"publisher", &BookRecord::publisher},
     {"published", &BookRecord::published}, {"pages", &BookRecord::pages},         {"binding", &BookRecord::binding},
     {"price", &BookRecord::price},         {"dewey", &BookRecord::dewey},         {"code", &BookRecord::code},
@@ -46,7 +46,7 @@ void expectRecord(const BookRecord& record, std::optional<bool> found, const std
                   const std::optional<QString>& summary, const QString& picture)
 {
     EXPECT_EQ(record.found, found);
-    for (const auto& [name, field] : kFields) {
+    for (const auto& [name, field] : kRecordFields) {
         const auto expected = values.find(name);
         EXPECT_EQ(record.*field, expected == values.end() ? std::nullopt : std::optional<QString>(expected->second))
             << name;
@@ -61,7 +61,7 @@ void expectRecord(const BookRecord& record, std::optional<bool> found, const std
 web::LookupQuery amazonQuery(const QString& site, bool coverFound)
 {
     web::LookupQuery query;
-    query.code = kCode;
+    query.code = kPageCode;
     query.amazonSite = site;
     query.coverFound = coverFound;
     return query;
@@ -74,7 +74,7 @@ TEST(PageReaders, DialoguesBookPage)
     SCOPED_TRACE("found");
     const BookRecord found = web::readDialoguesPage(fixturePage("dialogues/found.html"));
     const QString picture =
-        QStringLiteral("Http://images.librairiedialogues.fr/cover/") + kCode + QStringLiteral(".webp");
+        QStringLiteral("Http://images.librairiedialogues.fr/cover/") + kPageCode + QStringLiteral(".webp");
     expectRecord(found, true,
                  {{"title", QStringLiteral("Le Petit Prince ")},
                   {"author", QStringLiteral("Saint-Exupéry, Antoine de")},
@@ -94,33 +94,33 @@ TEST(PageReaders, DialoguesBookPage)
 
 TEST(PageReaders, BookFinderSearchPage)
 {
-    expectRecord(web::readBookFinderPage(fixturePage("bookfinder/found.html"), kCode), true,
+    expectRecord(web::readBookFinderPage(fixturePage("bookfinder/found.html"), kPageCode), true,
                  {{"title", QStringLiteral("Le Petit Prince")},
                   {"author", QStringLiteral("Antoine de Saint-Exupéry")},
                   {"publisher", QStringLiteral("Gallimard")}},
-                 QString(), web::kAbeBooksPictures + QStringLiteral("/isbn/") + kCode + QStringLiteral(".jpg"));
+                 QString(), web::kAbeBooksPictures + QStringLiteral("/isbn/") + kPageCode + QStringLiteral(".jpg"));
     // A price list empties the three fields and fetches no cover.
-    expectRecord(web::readBookFinderPage(fixturePage("bookfinder/notfound.html"), kCode), std::nullopt,
+    expectRecord(web::readBookFinderPage(fixturePage("bookfinder/notfound.html"), kPageCode), std::nullopt,
                  {{"title", QString()}, {"author", QString()}, {"publisher", QString()}}, QString(), QString());
 }
 
 TEST(PageReaders, DecitreBookPageCountsOnlyWithItsCover)
 {
     const QString html = fixtureText("decitre/found.html");
-    const BookRecord record = web::readDecitrePage(html, kCode, QString());
+    const BookRecord record = web::readDecitrePage(html, kPageCode, QString());
     expectRecord(record, std::nullopt,
                  {{"title", QStringLiteral("Le Petit Prince Édition illustrée")},
                   {"author", QStringLiteral("Antoine de Saint-Exupéry")},
                   {"publisher", QStringLiteral("Gallimard Jeunesse")}},
                  QStringLiteral("Un pilote tombé en panne"),
-                 web::kDecitrePictures + QStringLiteral("/image//") + kCode + QStringLiteral("-475x500-1.jpg"));
+                 web::kDecitrePictures + QStringLiteral("/image//") + kPageCode + QStringLiteral("-475x500-1.jpg"));
     EXPECT_TRUE(record.foundWithCover);
     // A title already on the tab stays; the page's other values still come.
-    const BookRecord kept = web::readDecitrePage(html, kCode, QStringLiteral("Titre tapé"));
+    const BookRecord kept = web::readDecitrePage(html, kPageCode, QStringLiteral("Titre tapé"));
     EXPECT_FALSE(kept.title.has_value());
     EXPECT_EQ(kept.author, QStringLiteral("Antoine de Saint-Exupéry"));
     // A page without its title gives nothing but the cleared summary.
-    expectRecord(web::readDecitrePage(QStringLiteral("<html><body>404</body></html>"), kCode, QString()), std::nullopt,
+    expectRecord(web::readDecitrePage(QStringLiteral("<html><body>404</body></html>"), kPageCode, QString()), std::nullopt,
                  {{"title", QString()}}, QString(), QString());
 }
 
@@ -129,7 +129,7 @@ TEST(PageReaders, AmazonProductPage)
     const browser::PageDocument page = fixturePage("amazon/found.html");
     const std::map<std::string, QString> titleOnly = {{"title", QStringLiteral("Le Petit Prince ")},
                                                       {"author", QStringLiteral("Saint-Exupéry, Antoine de ")},
-                                                      {"code", kCode},
+                                                      {"code", kPageCode},
                                                       {"coverName", QStringLiteral("amazonpage")}};
     std::map<std::string, QString> french = titleOnly;
     french.insert({{"publisher", QStringLiteral("Gallimard")},
@@ -157,7 +157,7 @@ TEST(PageReaders, AmazonProductPage)
         SCOPED_TRACE("not found");
         expectRecord(
             web::AmazonReader::readPage(fixturePage("amazon/notfound.html"), amazonQuery(QStringLiteral("fr"), false)),
-            false, {{"title", QString()}, {"code", kCode}}, QString(), QString());
+            false, {{"title", QString()}, {"code", kPageCode}}, QString(), QString());
     }
 }
 
@@ -169,7 +169,7 @@ TEST(PageReaders, PriceSitePageNamesTheBookByItsAddress)
                        "<p>Paru le 06/04/1999 chez Gallimard - Folio</p>");
     const QString picture = QStringLiteral("https://images.chasse-aux-livres.fr/covers/2070612759.jpg");
     const BookRecord record =
-        web::readPriceSitePage(html, web::kChasseSite + QStringLiteral("/prix/2070612759/le-petit-prince"), kCode);
+        web::readPriceSitePage(html, web::kChasseSite + QStringLiteral("/prix/2070612759/le-petit-prince"), kPageCode);
     expectRecord(record, true,
                  {{"isbn10", QStringLiteral("2070612759")},
                   {"title", QStringLiteral("le petit prince")},
@@ -218,10 +218,10 @@ TEST(PageReaders, TitleSearchPageGivesItsPictureAndTheMissingIsbn10)
     const QString html =
         QStringLiteral("<link rel=image_src href=https://images.chasse-aux-livres.fr/covers/2070612759.jpg>");
     const QString picture = QStringLiteral("https://images.chasse-aux-livres.fr/covers/2070612759.jpg");
-    const BookRecord record = web::TitleSearch::readTitleSearchPage(html, kCode, QString());
+    const BookRecord record = web::TitleSearch::readTitleSearchPage(html, kPageCode, QString());
     expectRecord(record, true, {{"isbn10", QStringLiteral("2070612759")}, {"coverName", QStringLiteral("ChasseLivre")}},
                  std::nullopt, picture);
     EXPECT_EQ(record.webAddress, picture);
     // An ISBN-10 already typed stays.
-    EXPECT_FALSE(web::TitleSearch::readTitleSearchPage(html, kCode, QStringLiteral("2070612759")).isbn10.has_value());
+    EXPECT_FALSE(web::TitleSearch::readTitleSearchPage(html, kPageCode, QStringLiteral("2070612759")).isbn10.has_value());
 }
