@@ -9,8 +9,7 @@
 namespace labels {
 
 LabelSearchPanel::LabelSearchPanel(app::TFrmPrin& frm, catalogue::BooksGrid& grid)
-    : m_frm(frm),
-      m_grid(grid),
+    : m_grid(grid),
       m_search{frm.get<ui::ComboBox>(QStringLiteral("ComboBox21")), frm.get<ui::ComboBox>(QStringLiteral("ComboBox22")),
                frm.get<ui::Edit>(QStringLiteral("Edit158")), frm.get<ui::Label>(QStringLiteral("Label250"))}
 {

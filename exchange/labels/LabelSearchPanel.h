@@ -21,7 +21,6 @@ public:
     void Button57Click();
 
 private:
-    app::TFrmPrin& m_frm;
     catalogue::BooksGrid& m_grid;
     catalogue::GridSearchControls m_search;  // ComboBox21, ComboBox22, Edit158, Label250
 };

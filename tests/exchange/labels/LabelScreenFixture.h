@@ -2,6 +2,7 @@
 // The main window with the label screen (and the book screen, whose grid serves its search
 // panel), logged in as administrator, over a few copies written straight into Table1; prints go
 // to a recording printer instead of the default one.
+#include "catalogue/BooksGridLayout.h"
 #include "tests/catalogue/BookScreenFixture.h"
 
 #include "app/HoverHints.h"
@@ -35,7 +36,9 @@ protected:
         // The search panel of the choice tab runs the book grid's search.
         std::vector<app::ScreenInstaller> screens = bookScreens();
         screens.push_back([](app::TFrmPrin& frm) {
-            frm.addPart<catalogue::BooksGrid>(frm, *frm.findPart<catalogue::BookEntryScreen>());
+            const auto& entry = *frm.findPart<catalogue::BookEntryScreen>();
+            frm.addPart<catalogue::BooksGrid>(frm, entry,
+                                              catalogue::buildBooksGridControls(frm, entry.controls().tableTab));
             labels::installLabelScreens(frm);
             frm.addPart<app::HoverHints>(frm);
         });
