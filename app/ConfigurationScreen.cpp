@@ -1,6 +1,5 @@
 #include "app/ConfigurationScreen.h"
 
-#include "app/ConfigurationLayout.h"
 #include "app/FrmPrin.h"
 #include "app/SettingsFile.h"
 #include "platform/files/FileError.h"
@@ -17,7 +16,8 @@
 
 namespace app {
 
-ConfigurationScreen::ConfigurationScreen(TFrmPrin& frm) : m_frm(frm), m_controls(buildConfigurationControls(frm))
+ConfigurationScreen::ConfigurationScreen(TFrmPrin& frm, const ConfigurationControls& controls)
+    : m_frm(frm), m_controls(controls)
 {
     frm.handlers.bind(QStringLiteral("Paramtrerlelogiciel1Click"), [this] { Paramtrerlelogiciel1Click(); });
     m_controls.ok.onClick = [this] { Button63Click(); };

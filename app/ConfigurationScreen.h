@@ -13,8 +13,8 @@ class TFrmPrin;
 
 class ConfigurationScreen {
 public:
-    // Builds the controls of the screen Panel16 and binds its handlers.
-    explicit ConfigurationScreen(TFrmPrin& frm);
+    // Binds its handlers to the controls of the screen Panel16 and on the main window.
+    ConfigurationScreen(TFrmPrin& frm, const ConfigurationControls& controls);
 
     const ConfigurationControls& controls() const { return m_controls; }
 

@@ -1,7 +1,6 @@
 #include "app/SchoolCoordinates.h"
 
 #include "app/FrmPrin.h"
-#include "app/SchoolCoordinatesLayout.h"
 #include "app/SettingsFile.h"
 #include "platform/files/FileError.h"
 #include "platform/text/PascalText.h"
@@ -21,7 +20,8 @@ QString normalised(const QString& typed) { return text::Trim(text::UpperCase(typ
 
 }  // namespace
 
-SchoolCoordinates::SchoolCoordinates(TFrmPrin& frm) : m_frm(frm), m_controls(buildSchoolCoordinatesControls(frm))
+SchoolCoordinates::SchoolCoordinates(TFrmPrin& frm, const SchoolCoordinatesControls& controls)
+    : m_frm(frm), m_controls(controls)
 {
     frm.handlers.bind(QStringLiteral("Coordonnes1Click"), [this] { Coordonnes1Click(); });
     m_controls.lookUp.onClick = [this] { Button67Click(); };

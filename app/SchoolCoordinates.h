@@ -12,8 +12,8 @@ class TFrmPrin;
 
 class SchoolCoordinates {
 public:
-    // Builds the controls of the screen Identification and binds its handlers.
-    explicit SchoolCoordinates(TFrmPrin& frm);
+    // Binds its handlers to the controls of the screen Identification and on the main window.
+    SchoolCoordinates(TFrmPrin& frm, const SchoolCoordinatesControls& controls);
 
     const SchoolCoordinatesControls& controls() const { return m_controls; }
 

@@ -6,7 +6,6 @@
 #include "app/TextRoutines.h"
 #include "catalogue/BooksGridFilter.h"
 #include "catalogue/BookEntryScreen.h"
-#include "catalogue/BooksGridLayout.h"
 #include "platform/db/BulkScope.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
@@ -31,8 +30,8 @@ const QString kFound = QStringLiteral(" éléments trouvés");
 
 }  // namespace
 
-BooksGrid::BooksGrid(app::TFrmPrin& frm, const BookEntryScreen& entry)
-    : m_frm(frm), m_controls(buildBooksGridControls(frm, entry.controls().tableTab))
+BooksGrid::BooksGrid(app::TFrmPrin& frm, const BookEntryScreen& entry, const BooksGridControls& controls)
+    : m_frm(frm), m_controls(controls)
 {
     const BooksGridControls& c = m_controls;
     c.directAccessButton.onClick = [this] { Button96Click(); };

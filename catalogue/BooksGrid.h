@@ -17,8 +17,8 @@ class BookEntryScreen;
 
 class BooksGrid {
 public:
-    // Builds the tab's controls and binds its handlers.
-    BooksGrid(app::TFrmPrin& frm, const BookEntryScreen& entry);
+    // Binds its handlers to the tab's controls.
+    BooksGrid(app::TFrmPrin& frm, const BookEntryScreen& entry, const BooksGridControls& controls);
 
     const BooksGridControls& controls() const { return m_controls; }
 

@@ -3,7 +3,6 @@
 #include "app/FrmPrin.h"
 #include "catalogue/BookCodes.h"
 #include "catalogue/BookEntryScreen.h"
-#include "catalogue/EquipmentInventoryLayout.h"
 #include "platform/files/FileOps.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/DBControls.h"
@@ -19,8 +18,8 @@ const QString kPhotos = QStringLiteral("Photo_Inventaire\\");
 
 }  // namespace
 
-EquipmentInventoryScreen::EquipmentInventoryScreen(app::TFrmPrin& frm)
-    : m_frm(frm), m_controls(buildEquipmentInventoryControls(frm))
+EquipmentInventoryScreen::EquipmentInventoryScreen(app::TFrmPrin& frm, const EquipmentInventoryControls& controls)
+    : m_frm(frm), m_controls(controls)
 {
     frm.handlers.bind(QStringLiteral("Ajouterdesdescripteursunlivre1Click"),
                       [this] { Ajouterdesdescripteursunlivre1Click(); });

@@ -11,7 +11,7 @@ namespace catalogue {
 
 class EquipmentInventoryScreen {
 public:
-    explicit EquipmentInventoryScreen(app::TFrmPrin& frm);
+    EquipmentInventoryScreen(app::TFrmPrin& frm, const EquipmentInventoryControls& controls);
 
     const EquipmentInventoryControls& controls() const { return m_controls; }
 

@@ -27,7 +27,8 @@ const QString kCode39Font = QStringLiteral("Code 39");
 
 }  // namespace
 
-OtherMediaScreen::OtherMediaScreen(app::TFrmPrin& frm) : m_frm(frm), m_controls(buildOtherMediaControls(frm))
+OtherMediaScreen::OtherMediaScreen(app::TFrmPrin& frm, const OtherMediaControls& controls)
+    : m_frm(frm), m_controls(controls)
 {
     const OtherMediaControls& c = m_controls;
     frm.handlers.bind(QStringLiteral("Nouvelleentre1Click"), [this] { Nouvelleentre1Click(); });

@@ -20,8 +20,8 @@ inline const QString kOtherMediaFilter = QStringLiteral("Type<>'LIVRE'");
 
 class OtherMediaScreen {
 public:
-    // Builds the screen's controls and binds its handlers.
-    explicit OtherMediaScreen(app::TFrmPrin& frm);
+    // Binds its handlers to the screen's controls and on the main window.
+    OtherMediaScreen(app::TFrmPrin& frm, const OtherMediaControls& controls);
 
     const OtherMediaControls& controls() const { return m_controls; }
 

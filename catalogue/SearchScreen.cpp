@@ -3,7 +3,6 @@
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
 #include "app/WebPagePrinting.h"
-#include "catalogue/SearchScreenLayout.h"
 #include "catalogue/SearchScreenPage.h"
 #include "platform/db/JetCollation.h"
 #include "platform/files/WindowsPath.h"
@@ -112,7 +111,8 @@ void sortByTitle(std::vector<int>& recNos, db::Query& rows)
 
 }  // namespace
 
-SearchScreen::SearchScreen(app::TFrmPrin& frm) : m_frm(frm), m_controls(buildSearchScreenControls(frm))
+SearchScreen::SearchScreen(app::TFrmPrin& frm, const SearchScreenControls& controls)
+    : m_frm(frm), m_controls(controls)
 {
     const SearchScreenControls& c = m_controls;
     frm.handlers.bind(QStringLiteral("Rechercher1Click"), [this] { Rechercher1Click(); });

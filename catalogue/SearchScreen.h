@@ -12,8 +12,8 @@ namespace catalogue {
 
 class SearchScreen {
 public:
-    // Builds the screen's controls and binds its handlers on the main window.
-    explicit SearchScreen(app::TFrmPrin& frm);
+    // Binds its handlers to the screen's controls and on the main window.
+    SearchScreen(app::TFrmPrin& frm, const SearchScreenControls& controls);
 
     const SearchScreenControls& controls() const { return m_controls; }
 

@@ -2,6 +2,7 @@
 
 #include "app/BackupCommands.h"
 #include "app/BooksTableRepair.h"
+#include "app/ConfigurationLayout.h"
 #include "app/DatabaseSummary.h"
 #include "app/ConfigurationScreen.h"
 #include "app/FrmPrin.h"
@@ -10,12 +11,16 @@
 #include "app/HelpCommands.h"
 #include "app/HoverHints.h"
 #include "app/SchoolCoordinates.h"
+#include "app/SchoolCoordinatesLayout.h"
 #include "app/ShutDown.h"
 #include "catalogue/BookEntryLayout.h"
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/BookSave.h"
+#include "catalogue/BooksGridLayout.h"
+#include "catalogue/EquipmentInventoryLayout.h"
 #include "catalogue/EquipmentInventoryScreen.h"
 #include "catalogue/OtherMediaGrid.h"
+#include "catalogue/OtherMediaLayout.h"
 #include "catalogue/OtherMediaSave.h"
 #include "catalogue/OtherMediaScreen.h"
 #include "catalogue/ComplementsTab.h"
@@ -25,6 +30,7 @@
 #include "catalogue/RecordNavigation.h"
 #include "catalogue/BooksGrid.h"
 #include "catalogue/SearchScreen.h"
+#include "catalogue/SearchScreenLayout.h"
 #include "catalogue/StockTakeEnding.h"
 #include "catalogue/StockTakeLayout.h"
 #include "catalogue/StockTakeScan.h"
@@ -49,20 +55,25 @@ std::vector<app::ScreenInstaller> programScreens()
             auto& complements = frm.addPart<catalogue::ComplementsTab>(frm, entry);
             frm.addPart<catalogue::RecordNavigation>(frm, entry, complements);
             frm.addPart<catalogue::PeriodicalIssues>(frm, entry);
-            frm.addPart<catalogue::BooksGrid>(frm, entry);
+            frm.addPart<catalogue::BooksGrid>(frm, entry,
+                                              catalogue::buildBooksGridControls(frm, entry.controls().tableTab));
             auto& stockTake = frm.addPart<catalogue::StockTakeScreen>(
                 frm, entry, catalogue::buildStockTakeControls(frm, entry.controls().entryTab));
             frm.addPart<catalogue::StockTakeScan>(frm, entry, stockTake);
             frm.addPart<catalogue::StockTakeEnding>(frm, entry, stockTake);
         },
         [](app::TFrmPrin& frm) {
-            auto& otherMedia = frm.addPart<catalogue::OtherMediaScreen>(frm);
+            auto& otherMedia = frm.addPart<catalogue::OtherMediaScreen>(frm, catalogue::buildOtherMediaControls(frm));
             frm.addPart<catalogue::OtherMediaSave>(frm, otherMedia);
             frm.addPart<catalogue::OtherMediaGrid>(frm, otherMedia);
         },
-        [](app::TFrmPrin& frm) { frm.addPart<catalogue::EquipmentInventoryScreen>(frm); },
+        [](app::TFrmPrin& frm) {
+            frm.addPart<catalogue::EquipmentInventoryScreen>(frm, catalogue::buildEquipmentInventoryControls(frm));
+        },
         [](app::TFrmPrin& frm) { web::installBookLookup(frm); },
-        [](app::TFrmPrin& frm) { frm.addPart<catalogue::SearchScreen>(frm); },
+        [](app::TFrmPrin& frm) {
+            frm.addPart<catalogue::SearchScreen>(frm, catalogue::buildSearchScreenControls(frm));
+        },
         [](app::TFrmPrin& frm) { loans::installLoanScreen(frm); },
         [](app::TFrmPrin& frm) { loans::installReturnScreen(frm); },
         [](app::TFrmPrin& frm) {
@@ -78,8 +89,8 @@ std::vector<app::ScreenInstaller> programScreens()
         // After the import, whose panel the batch passes share.
         [](app::TFrmPrin& frm) { sharedbase::installSharedBase(frm); },
         [](app::TFrmPrin& frm) {
-            frm.addPart<app::SchoolCoordinates>(frm);
-            frm.addPart<app::ConfigurationScreen>(frm);
+            frm.addPart<app::SchoolCoordinates>(frm, app::buildSchoolCoordinatesControls(frm));
+            frm.addPart<app::ConfigurationScreen>(frm, app::buildConfigurationControls(frm));
             // Last, so that the grids, help buttons and panels of every screen are there to bind.
             frm.addPart<app::HelpCommands>(frm);
             frm.addPart<app::GridSorting>(frm);

@@ -1,12 +1,11 @@
 #include "web/AmazonReader.h"
 
-#include "app/FrmPrin.h"
+#include "app/Settings.h"
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
 #include "catalogue/IsbnConversions.h"
 #include "platform/text/PascalText.h"
-#include "platform/ui/Edit.h"
-#include "web/BookLookup.h"
+#include "platform/browser/PageDocument.h"
 #include "web/CoverDownload.h"
 #include "web/PageFetch.h"
 #include "web/ReaderScreen.h"
@@ -50,14 +49,27 @@ QString afterTag(const QString& text, const QString& marker)
 
 // The product page's number: the ISBN-10 field, or for a catalogue row stored without one, the
 // ISBN-10 of its 978 code.
-QString productNumber(const app::TFrmPrin& frm)
+QString productNumber(const LookupQuery& query)
 {
-    const QString isbn10 = fieldText(frm, "Edit2");
-    const QString code = fieldText(frm, "Edit10");
-    if (isbn10.isEmpty() && code.size() == 13 && code.startsWith(QLatin1String("978")) &&
+    const QString& code = query.code;
+    if (query.isbn10.isEmpty() && code.size() == 13 && code.startsWith(QLatin1String("978")) &&
         catalogue::isAllDigits(code))
         return catalogue::Isbn13To10(code);
-    return isbn10;
+    return query.isbn10;
+}
+
+// The French site's page also gives the summary, the cover and the details.
+bool isFrenchSite(const QString& site)
+{
+    return site != u"de" && site != u"com";
+}
+
+// The page's HTML from its results on.
+QString resultsHtml(QString html)
+{
+    if (const int results = text::Pos(QStringLiteral("résultat pour"), html); results > 0)
+        html = html.mid(results - 1);
+    return html;
 }
 
 }  // namespace
@@ -89,64 +101,64 @@ bool AmazonReader::isMissingProduct(const QString& site, const QString& pageTitl
     return false;
 }
 
-void AmazonReader::ReadAmazonPage(app::TFrmPrin& frm)
+BookRecord AmazonReader::ask(const LookupQuery& query)
 {
-    if (BookLookup* lookup = frm.findPart<BookLookup>())
-        lookup->AsinEntry = false;
-    showStep(frm, QStringLiteral("Amazon data"));
-    const QString code = fieldText(frm, "Edit10");
-    m_pages.NavigateSniffAndWait(kAmazonSite + QStringLiteral("/dp/") + productNumber(frm));
-    auto& summary = frm.get<ui::CustomEdit>(QStringLiteral("RichEdit4"));
-    summary.clear();
-    const browser::PageView& page = m_pages.page();
+    query.step(QStringLiteral("Amazon data"));
+    m_pages.NavigateSniffAndWait(kAmazonSite + QStringLiteral("/dp/") + productNumber(query));
+    const browser::PageDocument& page = m_pages.page().document();
+    m_pages.dump(QStringLiteral("dialogue_InnerHTML.txt"), resultsHtml(page.innerHtml()));
+    BookRecord record = readPage(page, query);
+    if (record.found == true && isFrenchSite(query.amazonSite))
+        m_pages.dump(QStringLiteral("dialogue_InnerHTML.txt"), page.innerHtml());
+    return record;
+}
+
+BookRecord AmazonReader::readPage(const browser::PageDocument& page, const LookupQuery& query)
+{
+    BookRecord record;
+    record.dropsProductNumber = true;
+    const QString& code = query.code;
+    record.summary = QString();
     const QString pageTitle = page.title();
-    QString html = page.innerHtml();
-    if (const int results = text::Pos(QStringLiteral("résultat pour"), html); results > 0)
-        html = html.mid(results - 1);
-    m_pages.dump(QStringLiteral("dialogue_InnerHTML.txt"), html);
+    const QString html = resultsHtml(page.innerHtml());
     if (code.startsWith(QLatin1String("979")))
         if (const int product = text::Pos(QStringLiteral("dp/B0"), html); product > 0)
-            setFieldText(frm, "Edit2", html.mid(product - 1 + 3, 10));
+            record.isbn10 = html.mid(product - 1 + 3, 10);
 
-    const QString site = frm.AmazonSite;
+    const QString& site = query.amazonSite;
+    record.code = code;
     if (isMissingProduct(site, pageTitle) || pageTitle.isEmpty()) {
-        setFieldText(frm, "Edit4", QString());
-        frm.LookupFound = false;
-        setFieldText(frm, "Edit10", code);
-        return;
+        record.title = QString();
+        record.found = false;
+        return record;
     }
-    frm.LookupFound = true;
-    setFieldText(frm, "Edit61", QStringLiteral("amazonpage"));
-    const bool french = site != u"de" && site != u"com";
+    record.found = true;
+    record.coverName = QStringLiteral("amazonpage");
+    const bool french = isFrenchSite(site);
     if (french) {
         QString bodyText = page.innerText();
         if (const int shops = text::Pos(QStringLiteral("Parcourir les boutiques"), bodyText); shops > 0)
             bodyText = bodyText.mid(shops - 1);
-        summary.setSelText(summaryOf(bodyText));
+        record.summary = summaryOf(bodyText);
     }
     QString title;
     QString author;
     splitTitle(pageTitle, title, author);
-    setFieldText(frm, "Edit4", title);
-    setFieldText(frm, "Edit5", author);
+    record.title = title;
+    record.author = author;
     if (french) {
-        if (!frm.CoverFound)
-            readCover(frm, page.innerHtml(), code);
-        m_pages.dump(QStringLiteral("dialogue_InnerHTML.txt"), page.innerHtml());
-        readDetails(frm, page.innerHtml());
+        if (!query.coverFound)
+            record.picture = pictureOf(page.innerHtml());
+        readDetails(record, page.innerHtml());
     }
-    setFieldText(frm, "Edit10", code);
+    return record;
 }
 
-void AmazonReader::FetchMissingCover(app::TFrmPrin& frm)
+void AmazonReader::fetchCover(const LookupQuery& query, BookRecord& record)
 {
-    showStep(frm, QStringLiteral("Amazon image"));
-    m_pages.NavigateSniffAndWait(kAmazonSite + QStringLiteral("/dp/") + productNumber(frm));
-    const browser::PageView& page = m_pages.page();
-    const QString site = frm.AmazonSite;
-    if (site == u"de" || site == u"com" || page.title().isEmpty() || isMissingProduct(site, page.title()))
-        return;
-    readCover(frm, page.innerHtml(), fieldText(frm, "Edit10"));
+    const QString cover = query.code + QStringLiteral(".jpg");
+    if (!record.picture.isEmpty() && m_covers.DownloadCover(record.picture, cover))
+        record.coverFile = cover;
 }
 
 QString AmazonReader::summaryOf(const QString& bodyText)
@@ -188,7 +200,7 @@ void AmazonReader::splitTitle(const QString& pageTitle, QString& title, QString&
     title = text::TrimLeft(t.left(at - 1 + (separator.size() > 1 ? 1 : 0)));
 }
 
-void AmazonReader::readCover(app::TFrmPrin& frm, const QString& bodyHtml, const QString& code)
+QString AmazonReader::pictureOf(const QString& bodyHtml)
 {
     QString html = bodyHtml;
     if (const int video = text::Pos(QStringLiteral("main-video-container"), html); video > 0)
@@ -199,16 +211,12 @@ void AmazonReader::readCover(app::TFrmPrin& frm, const QString& bodyHtml, const 
             continue;
         html = html.mid(at - 1);
         const int jpg = text::Pos(QStringLiteral(".jpg"), html);
-        if (jpg == 0)
-            return;
-        const QString cover = code + QStringLiteral(".jpg");
-        if (m_covers.DownloadCover(html.left(jpg + 3), cover))
-            showStoredCover(frm, cover);
-        return;
+        return jpg == 0 ? QString() : html.left(jpg + 3);
     }
+    return {};
 }
 
-void AmazonReader::readDetails(app::TFrmPrin& frm, const QString& bodyHtml)
+void AmazonReader::readDetails(BookRecord& record, const QString& bodyHtml)
 {
     const QString details = QStringLiteral("Détails sur le produit");
     QString h = bodyHtml;
@@ -220,12 +228,12 @@ void AmazonReader::readDetails(app::TFrmPrin& frm, const QString& bodyHtml)
         h = afterTag(h, item);
         const int end = posOfTag(bold, h);
         if (end > 0)
-            setFieldText(frm, "Edit91", h.left(qMax(0, end - 2)));
+            record.binding = h.left(qMax(0, end - 2));
     }
     if (posOfTag(bold, h) > 0) {
         h = afterTag(h, bold);
         const int pages = text::Pos(QStringLiteral("pages"), h);
-        setFieldText(frm, "Edit7", text::Trim(pages > 0 ? h.left(pages - 1 + 5) : h.left(4)));
+        record.pages = text::Trim(pages > 0 ? h.left(pages - 1 + 5) : h.left(4));
     }
     for (const char* publisher : {"<LI><B>Editeur&nbsp;:</B>", "<li><b>Editeur :</b>"}) {
         const QString marker = QString::fromLatin1(publisher);
@@ -236,12 +244,12 @@ void AmazonReader::readDetails(app::TFrmPrin& frm, const QString& bodyHtml)
         const int semicolon = text::Pos(QStringLiteral(";"), h);
         if (semicolon > 0 && (end == 0 || semicolon < end))
             end = semicolon;
-        setFieldText(frm, "Edit12", end > 0 && text::Pos(QStringLiteral("("), h) > 0 ? text::Trim(h.left(end - 1)) : QString());
+        record.publisher = end > 0 && text::Pos(QStringLiteral("("), h) > 0 ? text::Trim(h.left(end - 1)) : QString();
         break;
     }
     if (const int open = text::Pos(QStringLiteral("("), h); open > 0) {
         h = h.mid(open);
-        setFieldText(frm, "Edit6", textBefore(h, QStringLiteral(")")));
+        record.published = textBefore(h, QStringLiteral(")"));
     }
 }
 

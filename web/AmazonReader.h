@@ -4,6 +4,10 @@
 // the page also gives the summary, the cover and the details (binding, pages, publisher, date).
 #include "web/BookSource.h"
 
+namespace browser {
+class PageDocument;
+}
+
 namespace web {
 
 class CoverDownload;
@@ -14,12 +18,13 @@ public:
     AmazonReader(PageFetch& pages, CoverDownload& covers) : m_pages(pages), m_covers(covers) {}
 
     bool enabled(const app::Settings& settings) const override;
-    QString label() const override { return QStringLiteral("Amazonpage"); }
-    void ask(app::TFrmPrin& frm) override { ReadAmazonPage(frm); }
+    std::optional<QString> labelBefore() const override { return QStringLiteral("Amazonpage"); }
+    BookRecord ask(const LookupQuery& query) override;
+    void fetchCover(const LookupQuery& query, BookRecord& record) override;
 
-    void ReadAmazonPage(app::TFrmPrin& frm);
-    // Only the cover of the book in the entry fields, taken from its product page.
-    void FetchMissingCover(app::TFrmPrin& frm);
+    // What the product page says of the book the query names; its picture is the cover's
+    // address, read only when no cover was stored yet.
+    static BookRecord readPage(const browser::PageDocument& page, const LookupQuery& query);
 
     // Splits a product page's title into the book's title and author.
     static void splitTitle(const QString& pageTitle, QString& title, QString& author);
@@ -29,8 +34,8 @@ public:
 
 private:
     static QString summaryOf(const QString& bodyText);
-    void readCover(app::TFrmPrin& frm, const QString& bodyHtml, const QString& code);
-    static void readDetails(app::TFrmPrin& frm, const QString& bodyHtml);
+    static QString pictureOf(const QString& bodyHtml);
+    static void readDetails(BookRecord& record, const QString& bodyHtml);
 
     PageFetch& m_pages;
     CoverDownload& m_covers;

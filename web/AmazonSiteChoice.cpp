@@ -18,12 +18,13 @@ struct SiteFlag {
     const char* marker;
     const char* hint;
     int left;
+    void (AmazonSiteChoice::*click)();
 };
 
 const SiteFlag kSiteFlags[] = {
-    {"fr", "Image76", "Image71", "Recherche livre français", 878},
-    {"de", "Image75", "Image72", "Recherche livre allemand", 912},
-    {"com", "Image74", "Image73", "Recherche livre anglais", 946},
+    {"fr", "Image76", "Image71", "Recherche livre français", 878, &AmazonSiteChoice::Image76Click},
+    {"de", "Image75", "Image72", "Recherche livre allemand", 912, &AmazonSiteChoice::Image75Click},
+    {"com", "Image74", "Image73", "Recherche livre anglais", 946, &AmazonSiteChoice::Image74Click},
 };
 
 constexpr int kSiteFlagTop = 72;
@@ -38,26 +39,25 @@ ui::PicturePtr sitePicture(const char* site, const char* suffix)
 
 }  // namespace
 
-AmazonSiteChoice::AmazonSiteChoice(app::TFrmPrin& frm) : m_frm(frm)
+AmazonSiteChoice::AmazonSiteChoice(app::TFrmPrin& frm, ui::TabSheet& entryTab) : m_frm(frm)
 {
-    auto* tab = &frm.get<ui::TabSheet>(QStringLiteral("TabSheet7"));
     for (const SiteFlag& s : kSiteFlags) {
-        auto* flag = frm.create<ui::Image>(QString::fromLatin1(s.flag), tab);
+        auto* flag = frm.create<ui::Image>(QString::fromLatin1(s.flag), &entryTab);
         flag->setBounds(QRect(QPoint(s.left, kSiteFlagTop), kSiteFlagSize));
         flag->setPicture(sitePicture(s.site, ""));
         flag->setHint(QString::fromUtf8(s.hint));
         flag->setShowHint(true);
+        flag->onClick = [this, click = s.click] { (this->*click)(); };
     }
     // The markers lie over their flags: a click on the site already chosen changes nothing.
-    for (const SiteFlag& s : kSiteFlags) {
-        auto* marker = frm.create<ui::Image>(QString::fromLatin1(s.marker), tab);
+    for (size_t i = 0; i < std::size(kSiteFlags); ++i) {
+        const SiteFlag& s = kSiteFlags[i];
+        auto* marker = frm.create<ui::Image>(QString::fromLatin1(s.marker), &entryTab);
         marker->setBounds(QRect(QPoint(s.left, kSiteFlagTop), kSiteFlagSize));
         marker->setPicture(sitePicture(s.site, "_choisi"));
         marker->setVisible(s.site == std::string_view("fr"));
+        m_markers[i] = marker;
     }
-    frm.get<ui::Control>(QStringLiteral("Image74")).onClick = [this] { Image74Click(); };
-    frm.get<ui::Control>(QStringLiteral("Image75")).onClick = [this] { Image75Click(); };
-    frm.get<ui::Control>(QStringLiteral("Image76")).onClick = [this] { Image76Click(); };
 }
 
 void AmazonSiteChoice::Image74Click() { choose("com"); }
@@ -69,8 +69,8 @@ void AmazonSiteChoice::Image76Click() { choose("fr"); }
 void AmazonSiteChoice::choose(const char* site)
 {
     m_frm.AmazonSite = QString::fromLatin1(site);
-    for (const SiteFlag& s : kSiteFlags)
-        m_frm.get<ui::Control>(QString::fromLatin1(s.marker)).setVisible(s.site == std::string_view(site));
+    for (size_t i = 0; i < std::size(kSiteFlags); ++i)
+        m_markers[i]->setVisible(kSiteFlags[i].site == std::string_view(site));
 }
 
 }  // namespace web

@@ -3,6 +3,7 @@
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
+#include "catalogue/BookEntryControls.h"
 #include "catalogue/BookSave.h"
 #include "catalogue/Ean13FontText.h"
 #include "catalogue/IsbnConversions.h"
@@ -16,11 +17,18 @@
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/Color.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Keys.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/RichEdit.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/SpeedButton.h"
 #include "web/AmazonReader.h"
+#include "web/EntryTabRecord.h"
+#include "web/ReaderScreen.h"
 
 #include <QScopeGuard>
 
@@ -36,31 +44,37 @@ const QString kNoPicture = kCoversFolder + catalogue::kNoPicture;
 
 }  // namespace
 
-BookLookup::BookLookup(app::TFrmPrin& frm) : m_frm(frm)
+BookLookup::BookLookup(app::TFrmPrin& frm, const catalogue::BookEntryControls& book) : m_frm(frm), m_book(book)
 {
-    frm.get<ui::Edit>(QStringLiteral("Edit1")).onKeyPress = [this](QChar& key) { EditKeyPress(key); };
-    frm.get<ui::Control>(QStringLiteral("SpeedButton41")).onClick = [this] { SpeedButton41Click(); };
+    book.code.onKeyPress = [this](QChar& key) { EditKeyPress(key); };
+    book.stopSearch.onClick = [this] { SpeedButton41Click(); };
+}
+
+void BookLookup::showEntryButtons()
+{
+    for (ui::Control* button : {&m_book.save, &m_book.newEntry, &m_book.correct})
+        button->show();
 }
 
 void BookLookup::EditKeyPress(QChar& key)
 {
     app::TFrmPrin& f = m_frm;
-    auto& code = f.get<ui::Edit>(QStringLiteral("Edit1"));
+    const catalogue::BookEntryControls& b = m_book;
+    auto& code = b.code;
     code.setText(text::Trim(code.text()));
     QString c = code.text();
     if (c.size() == 10 && c.startsWith(QLatin1String("B0")) && !f.InventoryMode) {
         // A product number: only the product page can know it.
-        f.get<ui::CustomEdit>(QStringLiteral("Edit10")).setText(c);
-        f.get<ui::CustomEdit>(QStringLiteral("Edit2")).setText(c);
-        f.get<ui::CustomEdit>(QStringLiteral("Edit91")).setText(QStringLiteral("EBOOK"));
+        b.isbn13.setText(c);
+        b.isbn10.setText(c);
+        b.binding.setText(QStringLiteral("EBOOK"));
         if (AmazonReader* amazon = f.findPart<AmazonReader>())
-            amazon->ReadAmazonPage(f);
-        for (const char* name : {"SpeedButton20", "SpeedButton22", "SpeedButton21"})
-            f.get<ui::Control>(QString::fromLatin1(name)).show();
-        f.get<ui::Control>(QStringLiteral("Panel4")).setCursor(ui::Cursor::Default);
+            askSource(*amazon);
+        showEntryButtons();
+        b.screen.setCursor(ui::Cursor::Default);
         code.setFocus();
-        f.get<ui::Edit>(QStringLiteral("Edit4")).setFocus();
-        f.get<ui::Control>(QStringLiteral("Panel19")).hide();
+        b.title.setFocus();
+        b.searching.hide();
         return;
     }
     if (c.size() == 13 && isIsbn13Prefix(c)) {
@@ -68,7 +82,7 @@ void BookLookup::EditKeyPress(QChar& key)
         // Only digits have a check digit to recompute; anything else is looked up as typed.
         if (isAllDigits(c.mid(3, 9))) {
             const QString isbn10 = catalogue::Isbn13To10(c);
-            f.get<ui::CustomEdit>(QStringLiteral("Edit2")).setText(isbn10);
+            b.isbn10.setText(isbn10);
             if (c.startsWith(QLatin1String("978")))
                 c = catalogue::Isbn10To13(isbn10);
         }
@@ -92,28 +106,29 @@ void BookLookup::EditKeyPress(QChar& key)
 void BookLookup::startLookup()
 {
     app::TFrmPrin& f = m_frm;
-    auto& code = f.get<ui::Edit>(QStringLiteral("Edit1"));
-    auto text = [&f](const char* name) { return f.get<ui::CustomEdit>(QString::fromLatin1(name)).text(); };
-    if (!f.InventoryMode && !text("Edit4").isEmpty() &&
+    const catalogue::BookEntryControls& b = m_book;
+    auto& code = b.code;
+    if (!f.InventoryMode && !b.title.text().isEmpty() &&
         f.application().messageBox(f.tables.dialog(6), f.tables.dialog(7), ui::MessageButtons::OkCancel,
                                    ui::MessageIcon::Warning) != ui::ModalResult::Ok) {
         code.clear();
         return;
     }
     // The summary and the Dewey class of the book thrown away go with it.
-    for (const char* name :
-         {"Edit4", "Edit5", "Edit6", "Edit12", "Edit7", "Edit91", "Edit92", "Edit97", "Edit95", "RichEdit4"})
-        f.get<ui::CustomEdit>(QString::fromLatin1(name)).clear();
-    f.get<ui::CheckBox>(QStringLiteral("CheckBox1")).setChecked(false);
+    for (ui::CustomEdit* field :
+         std::initializer_list<ui::CustomEdit*>{&b.title, &b.author, &b.published, &b.publisher, &b.pageCount,
+                                                &b.binding, &b.price, &b.issueNumber, &b.dewey, &b.summary})
+        field->clear();
+    b.printBarcode.setChecked(false);
     if (auto* save = f.findPart<catalogue::BookSave>())
         save->clearRecordValues();
     AsinEntry = false;
     f.CoverFound = false;
     f.CoverFileName.clear();
-    f.get<ui::Control>(QStringLiteral("Panel4")).setCursor(ui::Cursor::HourGlass);
+    b.screen.setCursor(ui::Cursor::HourGlass);
     code.setText(text::Trim(code.text()));
     if (f.IsbnListMode)
-        f.get<ui::Control>(QStringLiteral("Button31")).hide();
+        b.nextIsbn.hide();
     if (f.InventoryMode) {
         routeStockTakeCode();
         return;
@@ -136,76 +151,75 @@ void BookLookup::startLookup()
 void BookLookup::routeStockTakeCode()
 {
     app::TFrmPrin& f = m_frm;
-    auto& code = f.get<ui::Edit>(QStringLiteral("Edit1"));
-    f.get<ui::Control>(QStringLiteral("Panel4")).setCursor(ui::Cursor::Default);
+    const catalogue::BookEntryControls& b = m_book;
+    auto& code = b.code;
+    b.screen.setCursor(ui::Cursor::Default);
     code.setText(FixAzertyDigits(code.text()));
     // A copy's five-digit internal code, scanned from a label that prints it with a leading zero.
     const QString c = code.text();
     if (c.size() == 6 && (c.startsWith(u'0') || c.startsWith(u'\u00e0')))
         code.setText(c.mid(1));
     if (isPressCode(code.text())) {
-        f.get<ui::Control>(QStringLiteral("NumJourno")).show();
-        f.get<ui::Edit>(QStringLiteral("Edit97")).setFocus();
+        b.issuePanel.show();
+        b.issueNumber.setFocus();
         return;
     }
     if (auto* scan = f.findPart<catalogue::StockTakeScan>())
         scan->RecordInventoryScan();
     if (f.IsbnListMode)
-        f.get<ui::Control>(QStringLiteral("Button31")).show();
+        b.nextIsbn.show();
 }
 
 void BookLookup::FindPeriodicalByCode()
 {
     app::TFrmPrin& f = m_frm;
-    auto& code = f.get<ui::Edit>(QStringLiteral("Edit1"));
-    auto& bookCode = f.get<ui::CustomEdit>(QStringLiteral("Edit10"));
-    f.get<ui::Control>(QStringLiteral("SpeedButton22")).show();
+    const catalogue::BookEntryControls& b = m_book;
+    auto& code = b.code;
+    auto& bookCode = b.isbn13;
+    b.newEntry.show();
     bookCode.setText(text::Trim(code.text()));
     code.clear();
-    f.get<ui::CustomEdit>(QStringLiteral("Edit4")).clear();
-    f.get<ui::CustomEdit>(QStringLiteral("Edit5")).clear();
+    b.title.clear();
+    b.author.clear();
     db::Query& ars = selectCopiesOf(bookCode.text());
     if (ars.isEmpty()) {
         f.ShowMessageEntry(20);
     } else {
         // The title's data; the issue number, its cover and its text are the issue's own.
-        const std::pair<const char*, const char*> fields[] = {
-            {"Edit4", "Titre"},    {"Edit10", "Isbn13"},       {"Edit5", "Auteur"},
-            {"Edit12", "Editeur"}, {"Edit6", "Date_parution"}, {"Edit7", "Pages"},
+        const std::pair<ui::Edit*, const char*> fields[] = {
+            {&b.title, "Titre"},       {&b.isbn13, "Isbn13"},           {&b.author, "Auteur"},
+            {&b.publisher, "Editeur"}, {&b.published, "Date_parution"}, {&b.pageCount, "Pages"},
         };
         for (const auto& [control, field] : fields)
-            f.get<ui::CustomEdit>(QString::fromLatin1(control))
-                .setText(ars.fieldByName(QString::fromLatin1(field)).asString());
-        f.get<ui::CustomEdit>(QStringLiteral("Edit2")).setText(f.get<ui::CustomEdit>(QStringLiteral("Edit97")).text());
+            control->setText(ars.fieldByName(QString::fromLatin1(field)).asString());
+        b.isbn10.setText(b.issueNumber.text());
         if (!showCover(bookCode.text() + QStringLiteral(".jpg"), false))
             f.CoverFound = false;
     }
-    f.get<ui::Control>(QStringLiteral("NumJourno")).show();
-    f.get<ui::Edit>(QStringLiteral("Edit97")).setFocus();
+    b.issuePanel.show();
+    b.issueNumber.setFocus();
     const QString stored = bookCode.text();
     if (stored.size() == 13 && isAllDigits(stored))
-        f.get<ui::CustomEdit>(QStringLiteral("Edit84")).setText(catalogue::Ean13ToFontText(stored));
+        b.barcode.setText(catalogue::Ean13ToFontText(stored));
 }
 
 void BookLookup::NormaliseBookCode()
 {
     app::TFrmPrin& f = m_frm;
-    auto& code = f.get<ui::Edit>(QStringLiteral("Edit1"));
-    auto set = [&f](const char* name, const QString& value) {
-        f.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(value);
-    };
+    const catalogue::BookEntryControls& b = m_book;
+    auto& code = b.code;
     const QString trimmed = text::Trim(code.text());
     if (code.text().startsWith(u'B') && trimmed.size() == 10) {
-        set("Edit2", trimmed);
+        b.isbn10.setText(trimmed);
         AsinEntry = true;
         return;
     }
     code.setText(KeepDigitsAndX(FixAzertyDigitsByChar(code.text())));
     const QString c = code.text();
-    set("Edit5", c);
+    b.author.setText(c);
     if (c.size() == 13) {
         if (isAllDigits(c.mid(3, 9)))
-            set("Edit2", catalogue::Isbn13To10(c));
+            b.isbn10.setText(catalogue::Isbn13To10(c));
         return;
     }
     if (c.size() == 10) {
@@ -213,14 +227,14 @@ void BookLookup::NormaliseBookCode()
         if (!isAllDigits(c.left(9)))
             return;
         code.setText(catalogue::Isbn10To13(c));
-        set("Edit2", catalogue::Isbn13To10(code.text()));
-        set("Edit84", catalogue::Ean13ToFontText(code.text()));
+        b.isbn10.setText(catalogue::Isbn13To10(code.text()));
+        b.barcode.setText(catalogue::Ean13ToFontText(code.text()));
         return;
     }
     // An internal book number or another short code: the catalogue alone can know it.
-    set("Edit10", c);
+    b.isbn13.setText(c);
     code.clear();
-    set("Edit4", QString());
+    b.title.setText(QString());
     db::Query& ars = selectCopiesOf(c);
     if (ars.isEmpty()) {
         f.ShowMessageEntry(17);
@@ -230,27 +244,27 @@ void BookLookup::NormaliseBookCode()
     f.ShowMessageEntry(18);
     showCatalogueRow();
     showCover(ars.fieldByName(QStringLiteral("Images")).asString());
-    for (const char* name : {"SpeedButton20", "SpeedButton22", "SpeedButton21"})
-        f.get<ui::Control>(QString::fromLatin1(name)).show();
+    showEntryButtons();
 }
 
 void BookLookup::lookUpLocally()
 {
     app::TFrmPrin& f = m_frm;
-    auto& code = f.get<ui::Edit>(QStringLiteral("Edit1"));
-    auto& bookCode = f.get<ui::CustomEdit>(QStringLiteral("Edit10"));
+    const catalogue::BookEntryControls& b = m_book;
+    auto& code = b.code;
+    auto& bookCode = b.isbn13;
     bookCode.setText(code.text());
     code.clear();
-    f.get<ui::CustomEdit>(QStringLiteral("Edit4")).clear();
+    b.title.clear();
     db::Query& ars = selectCopiesOf(bookCode.text());
     if (ars.isEmpty()) {
         askSources();
         return;
     }
-    f.get<ui::CheckBox>(QStringLiteral("CheckBox1")).setChecked(true);
+    b.printBarcode.setChecked(true);
     auto showRowWithSummary = [&] {
         showCatalogueRow();
-        f.get<ui::CustomEdit>(QStringLiteral("RichEdit4")).setSelText(ars.fieldByName(QStringLiteral("Resume")).asString());
+        b.summary.setSelText(ars.fieldByName(QStringLiteral("Resume")).asString());
     };
     showRowWithSummary();
     const QString cover = bookCode.text() + QStringLiteral(".jpg");
@@ -259,18 +273,17 @@ void BookLookup::lookUpLocally()
     if (!files::fileExists(f.AppDir + kCoversFolder + cover))
         if (AmazonReader* amazon = f.findPart<AmazonReader>()) {
             try {
-                amazon->ReadAmazonPage(f);
+                askSource(*amazon);
             } catch (const net::Error&) {
                 f.LookupFound = false;
             }
             if (!f.LookupFound) {
-                f.get<ui::CustomEdit>(QStringLiteral("RichEdit4")).clear();
+                b.summary.clear();
                 showRowWithSummary();
             }
         }
     showCover(cover);
-    for (const char* name : {"SpeedButton20", "SpeedButton22", "SpeedButton21"})
-        f.get<ui::Control>(QString::fromLatin1(name)).show();
+    showEntryButtons();
     closingStep();
 }
 
@@ -281,26 +294,28 @@ db::Query& BookLookup::selectCopiesOf(const QString& code)
     ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(text::Trim(code)) +
                QStringLiteral("ORDER BY NumLivre"));
     ars.open();
-    m_frm.get<ui::Control>(QStringLiteral("Label183")).setCaption(QString::number(ars.recordCount()));
+    m_book.copyCount.setCaption(QString::number(ars.recordCount()));
     return ars;
 }
 
 void BookLookup::showCatalogueRow()
 {
     app::TFrmPrin& f = m_frm;
+    const catalogue::BookEntryControls& b = m_book;
     db::Query& ars = f.db.ars;
-    const std::pair<const char*, const char*> fields[] = {
-        {"Edit4", "Titre"},        {"Edit10", "Isbn13"}, {"Edit5", "Auteur"}, {"Edit12", "Editeur"},
-        {"Edit6", "Date_parution"}, {"Edit7", "Pages"},   {"Edit2", "Isbn10"}, {"Edit61", "Images"},
+    const std::pair<ui::Edit*, const char*> fields[] = {
+        {&b.title, "Titre"},       {&b.isbn13, "Isbn13"},           {&b.author, "Auteur"},
+        {&b.publisher, "Editeur"}, {&b.published, "Date_parution"}, {&b.pageCount, "Pages"},
+        {&b.isbn10, "Isbn10"},     {&b.coverName, "Images"},
     };
     for (const auto& [control, field] : fields)
-        f.get<ui::CustomEdit>(QString::fromLatin1(control))
-            .setText(ars.fieldByName(QString::fromLatin1(field)).asString());
+        control->setText(ars.fieldByName(QString::fromLatin1(field)).asString());
 }
 
 bool BookLookup::showCover(const QString& name, bool placeholderWhenNone)
 {
     app::TFrmPrin& f = m_frm;
+    const catalogue::BookEntryControls& b = m_book;
     // The two placeholder pictures of the web sources are no covers.
     QString path = files::folderFilePath(f.AppDir + kCoversFolder, name);
     bool found = !path.isEmpty() && files::fileExists(path);
@@ -312,42 +327,43 @@ bool BookLookup::showCover(const QString& name, bool placeholderWhenNone)
         return false;
     if (!found)
         path = f.AppDir + kNoPicture;
-    f.get<ui::Image>(QStringLiteral("Image99")).setPicture(picture::loadPictureFile(files::nativePath(path)));
+    b.foundCover.setPicture(picture::loadPictureFile(files::nativePath(path)));
     return found;
 }
 
 void BookLookup::askSources()
 {
     app::TFrmPrin& f = m_frm;
+    const catalogue::BookEntryControls& b = m_book;
     f.LookupFound = false;
     f.CoverFound = false;
-    for (const char* name : {"Edit4", "Edit5", "Edit6", "Edit12", "Edit7"})
-        f.get<ui::CustomEdit>(QString::fromLatin1(name)).clear();
+    for (ui::Edit* field : {&b.title, &b.author, &b.published, &b.publisher, &b.pageCount})
+        field->clear();
     // A stop belongs to the chain it was pressed in: however this chain ends, an error
     // included, the search panel goes and the next chain starts without it.
     StopRequested = false;
-    auto& searching = f.get<ui::Control>(QStringLiteral("Panel19"));
+    auto& searching = b.searching;
     searching.show();
     const auto ended = qScopeGuard([this, &searching] {
         StopRequested = false;
         searching.hide();
     });
-    auto& coverName = f.get<ui::CustomEdit>(QStringLiteral("Edit61"));
+    auto& coverName = b.coverName;
     for (const std::unique_ptr<BookSource>& source : m_sources) {
         if (!source->enabled(f.settings))
             continue;
         if (!f.LookupFound) {
-            if (!source->labelAfter())
-                coverName.setText(source->label());
+            if (const auto label = source->labelBefore())
+                coverName.setText(*label);
             // A source that cannot be asked (its page view is busy with another command) has
             // nothing; the others are asked all the same.
             try {
-                source->ask(f);
+                askSource(*source);
             } catch (const net::Error&) {
                 f.LookupFound = false;
             }
-            if (source->labelAfter())
-                coverName.setText(source->label());
+            if (const auto label = source->labelAfter())
+                coverName.setText(*label);
         }
         f.application().processMessages();
     }
@@ -356,26 +372,51 @@ void BookLookup::askSources()
         f.LookupFound = false;
     }
     if (!f.CoverFound)
-        f.get<ui::Image>(QStringLiteral("Image99"))
-            .setPicture(picture::loadPictureFile(files::nativePath(f.AppDir + kNoPicture)));
+        b.foundCover.setPicture(picture::loadPictureFile(files::nativePath(f.AppDir + kNoPicture)));
     if (!f.LookupFound) {
         coverName.clear();
         // The school publisher's books are typed in by their title: the focus stays there.
         if (!RecordIsbnNotFound())
-            f.get<ui::Edit>(QStringLiteral("Edit1")).setFocus();
-        f.get<ui::Control>(QStringLiteral("Panel19")).hide();
+            b.code.setFocus();
+        b.searching.hide();
         if (f.IsbnListMode)
-            f.get<ui::Control>(QStringLiteral("Button31")).show();
+            b.nextIsbn.show();
         return;
     }
-    for (const char* name : {"SpeedButton20", "SpeedButton22", "SpeedButton21"})
-        f.get<ui::Control>(QString::fromLatin1(name)).show();
-    f.get<ui::Control>(QStringLiteral("Panel4")).setCursor(ui::Cursor::Default);
-    f.get<ui::Edit>(QStringLiteral("Edit1")).setFocus();
-    f.get<ui::Edit>(QStringLiteral("Edit4")).setFocus();
-    f.get<ui::Edit>(QStringLiteral("Edit1")).setFocus();
-    f.get<ui::Control>(QStringLiteral("Panel19")).hide();
+    showEntryButtons();
+    b.screen.setCursor(ui::Cursor::Default);
+    b.code.setFocus();
+    b.title.setFocus();
+    b.code.setFocus();
+    b.searching.hide();
     closingStep();
+}
+
+LookupQuery BookLookup::query()
+{
+    app::TFrmPrin& f = m_frm;
+    const catalogue::BookEntryControls& b = m_book;
+    LookupQuery q;
+    q.code = b.isbn13.text();
+    q.isbn10 = b.isbn10.text();
+    q.title = b.title.text();
+    q.amazonSite = f.AmazonSite;
+    q.coverFound = f.CoverFound;
+    q.showStep = [&text = b.searchingText](const QString& step) { text.setCaption(step); };
+    // The search panel turns yellow while a bank's record is read, and takes the system's
+    // hot-light blue again afterwards.
+    q.showBankReading = [&panel = b.searching](bool reading) {
+        panel.setColor(reading ? ui::colors::yellow : ui::Color::rgb(0, 102, 204));
+    };
+    return q;
+}
+
+void BookLookup::askSource(BookSource& source)
+{
+    BookRecord record = source.ask(query());
+    showRecord(m_frm, record);
+    source.fetchCover(query(), record);
+    showRecordCover(m_frm, record);
 }
 
 void BookLookup::SpeedButton41Click()
@@ -388,19 +429,20 @@ void BookLookup::SpeedButton41Click()
 bool BookLookup::RecordIsbnNotFound()
 {
     app::TFrmPrin& f = m_frm;
-    for (const char* name : {"Edit4", "Edit5", "Edit6", "Edit12", "Edit7", "Edit91", "Edit92", "Edit95", "Edit97"})
-        f.get<ui::CustomEdit>(QString::fromLatin1(name)).clear();
+    const catalogue::BookEntryControls& b = m_book;
+    for (ui::Edit* field : {&b.title, &b.author, &b.published, &b.publisher, &b.pageCount, &b.binding, &b.price,
+                            &b.dewey, &b.issueNumber})
+        field->clear();
     f.CoverFileName.clear();
     AsinEntry = false;
-    f.get<ui::Image>(QStringLiteral("Image99"))
-        .setPicture(picture::loadPictureFile(files::nativePath(f.AppDir + kNoPicture)));
-    const QString code = f.get<ui::CustomEdit>(QStringLiteral("Edit10")).text();
+    b.foundCover.setPicture(picture::loadPictureFile(files::nativePath(f.AppDir + kNoPicture)));
+    const QString code = b.isbn13.text();
     const bool schoolPublisher = code.contains(QLatin1String("2211"));
     f.application().messageBox(f.tables.dialog(schoolPublisher ? 3 : 5), f.tables.dialog(4), ui::MessageButtons::Ok,
                                ui::MessageIcon::Error);
     if (schoolPublisher)
-        f.get<ui::Edit>(QStringLiteral("Edit4")).setFocus();
-    f.get<ui::Control>(QStringLiteral("SpeedButton22")).show();
+        b.title.setFocus();
+    b.newEntry.show();
 
     files::TextFileRecord& file = f.OutputFile;
     const QString path = f.AppDir + QStringLiteral("Isbn_non_trouves.csv");
@@ -424,17 +466,19 @@ bool BookLookup::RecordIsbnNotFound()
 void BookLookup::closingStep()
 {
     app::TFrmPrin& f = m_frm;
-    f.get<ui::Control>(QStringLiteral("Panel4")).setCursor(ui::Cursor::Default);
+    const catalogue::BookEntryControls& b = m_book;
+    b.screen.setCursor(ui::Cursor::Default);
     AutoValidateBook();
     if (f.IsbnListMode)
-        f.get<ui::Control>(QStringLiteral("Button31")).show();
+        b.nextIsbn.show();
 }
 
 void BookLookup::AutoValidateBook()
 {
     app::TFrmPrin& f = m_frm;
+    const catalogue::BookEntryControls& b = m_book;
     f.MovePointer(750, 300);
-    if (f.settings.ValideBool && !f.get<ui::CustomEdit>(QStringLiteral("Edit4")).text().isEmpty())
+    if (f.settings.ValideBool && !b.title.text().isEmpty())
         f.application().input().leftClick();
     if (f.IsbnListMode)
         f.MovePointer(800, 200);

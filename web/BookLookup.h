@@ -12,6 +12,9 @@
 namespace app {
 class TFrmPrin;
 }
+namespace catalogue {
+struct BookEntryControls;
+}
 namespace db {
 class Query;
 }
@@ -20,7 +23,7 @@ namespace web {
 
 class BookLookup {
 public:
-    explicit BookLookup(app::TFrmPrin& frm);
+    BookLookup(app::TFrmPrin& frm, const catalogue::BookEntryControls& book);
 
     // The code field's key-press handler: every key cleans the code, Enter (or a code of 13
     // characters or more) starts the look-up.
@@ -37,9 +40,15 @@ public:
 
 private:
     void startLookup();
+    // The save, new-entry and correct buttons of a book on the tab.
+    void showEntryButtons();
     void NormaliseBookCode();
     void lookUpLocally();
     void askSources();
+    // The book on the entry tab, as the sources are told it.
+    LookupQuery query();
+    // Asks one source and shows its record, then fetches and shows its cover.
+    void askSource(BookSource& source);
     // True when the title is to be typed next (the focus is on it).
     bool RecordIsbnNotFound();
     void closingStep();
@@ -57,6 +66,7 @@ private:
     void routeStockTakeCode();
 
     app::TFrmPrin& m_frm;
+    const catalogue::BookEntryControls& m_book;
     std::vector<std::unique_ptr<BookSource>> m_sources;
     // The sources wait on the web with the queue running: a code entered meanwhile waits for
     // the next Enter instead of resetting the look-up under way.

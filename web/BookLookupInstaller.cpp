@@ -1,7 +1,11 @@
 #include "web/BookLookupInstaller.h"
 
 #include "app/FrmPrin.h"
+#include "catalogue/BookEntryControls.h"
+#include "catalogue/BookEntryScreen.h"
 #include "platform/browser/WebTransfer.h"
+#include "platform/ui/PageControl.h"
+#include "platform/ui/Panel.h"
 #include "web/AmazonReader.h"
 #include "web/AmazonSiteChoice.h"
 #include "web/BookFinderReader.h"
@@ -19,6 +23,7 @@
 #include "web/ShownPage.h"
 #include "web/ShownPageReader.h"
 #include "web/TitleSearch.h"
+#include "web/WebResultLayout.h"
 #include "web/WebResultPanel.h"
 #include "web/sharedbase/ImageBank.h"
 #include "web/sharedbase/SharedBaseReader.h"
@@ -29,7 +34,11 @@ void installBookLookup(app::TFrmPrin& frm)
 {
     // The sites see the program by its name.
     browser::setAgentName(QStringLiteral("QvlZantor"));
-    auto& lookup = frm.addPart<BookLookup>(frm);
+    const auto* entry = frm.findPart<catalogue::BookEntryScreen>();
+    // The look-up fills the book screen: without it there is nothing to look up.
+    if (!entry)
+        return;
+    auto& lookup = frm.addPart<BookLookup>(frm, entry->controls());
     auto& pages = frm.addPart<PageFetch>(frm);
     auto& covers = frm.addPart<CoverDownload>(frm);
     // The look-up also asks the Amazon page outside the chain: for a product number, and for
@@ -39,16 +48,16 @@ void installBookLookup(app::TFrmPrin& frm)
     lookup.addSource(std::make_unique<BookFinderReader>(pages, covers));
     lookup.addSource(std::make_unique<DecitreReader>(pages, covers));
     lookup.addSource(std::make_unique<AmazonReader>(pages, covers));
-    lookup.addSource(std::make_unique<sharedbase::ImageBankReader>());
-    lookup.addSource(std::make_unique<PriceSiteReader>(frm, covers));
-    lookup.addSource(std::make_unique<sharedbase::SharedBaseReader>(pages, covers));
-    frm.addPart<PublisherNameCheck>(frm, pages);
+    lookup.addSource(std::make_unique<sharedbase::ImageBankReader>(frm));
+    lookup.addSource(std::make_unique<PriceSiteReader>(frm, entry->controls().screen, covers));
+    lookup.addSource(std::make_unique<sharedbase::SharedBaseReader>(frm, pages, covers));
+    frm.addPart<PublisherNameCheck>(frm, entry->controls(), pages);
     frm.addPart<CoverFolderCheck>(frm);
-    frm.addPart<WebResultPanel>(frm);
-    frm.addPart<AmazonSiteChoice>(frm);
+    const auto& panel = frm.addPart<WebResultPanel>(frm, buildWebResultPanel(frm)).controls();
+    frm.addPart<AmazonSiteChoice>(frm, entry->controls().entryTab);
     auto& shown = frm.addPart<ShownPage>();
-    frm.addPart<TitleSearch>(frm, covers, shown);
-    frm.addPart<ShownPageReader>(frm, shown, pages, covers);
+    frm.addPart<TitleSearch>(frm, entry->controls(), panel, covers, shown);
+    frm.addPart<ShownPageReader>(frm, entry->controls(), panel, shown, pages, covers);
     frm.addPart<CoverButtons>(frm, pages, covers);
     frm.addPart<CoverCrop>(frm);
     frm.addPart<DownloadNotice>(frm);

@@ -8,20 +8,20 @@ namespace web {
 class CoverDownload;
 class PageFetch;
 
+// What the book page of `code` says of its book; a title already on the tab (`title`) stays.
+BookRecord readDecitrePage(const QString& bodyHtml, const QString& code, const QString& title);
+
 class DecitreReader : public BookSource {
 public:
     DecitreReader(PageFetch& pages, CoverDownload& covers) : m_pages(pages), m_covers(covers) {}
 
     bool enabled(const app::Settings& settings) const override;
-    QString label() const override { return QStringLiteral("Decitre"); }
-    bool labelAfter() const override { return true; }
-    void ask(app::TFrmPrin& frm) override { ReadDecitrePage(frm); }
-
-    void ReadDecitrePage(app::TFrmPrin& frm);
+    std::optional<QString> labelBefore() const override { return QStringLiteral("decitre"); }
+    std::optional<QString> labelAfter() const override { return QStringLiteral("Decitre"); }
+    BookRecord ask(const LookupQuery& query) override;
+    void fetchCover(const LookupQuery& query, BookRecord& record) override;
 
 private:
-    void readTitle(app::TFrmPrin& frm, const QString& bodyHtml);
-
     PageFetch& m_pages;
     CoverDownload& m_covers;
 };

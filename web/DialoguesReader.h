@@ -3,25 +3,28 @@
 // title, the details in its text and a WebP cover.
 #include "web/BookSource.h"
 
+namespace browser {
+class PageDocument;
+}
+
 namespace web {
 
 class CoverDownload;
 class PageFetch;
+
+// What the book page says of its book; its picture is the cover's address.
+BookRecord readDialoguesPage(const browser::PageDocument& page);
 
 class DialoguesReader : public BookSource {
 public:
     DialoguesReader(PageFetch& pages, CoverDownload& covers) : m_pages(pages), m_covers(covers) {}
 
     bool enabled(const app::Settings& settings) const override;
-    QString label() const override { return QStringLiteral("Dialogues"); }
-    void ask(app::TFrmPrin& frm) override { ReadDialoguesPage(frm); }
-
-    void ReadDialoguesPage(app::TFrmPrin& frm);
+    std::optional<QString> labelBefore() const override { return QStringLiteral("Dialogues"); }
+    BookRecord ask(const LookupQuery& query) override;
+    void fetchCover(const LookupQuery& query, BookRecord& record) override;
 
 private:
-    void readDetails(app::TFrmPrin& frm, const QString& bodyText);
-    void readCover(app::TFrmPrin& frm, const QString& bodyHtml);
-
     PageFetch& m_pages;
     CoverDownload& m_covers;
 };

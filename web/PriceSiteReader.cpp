@@ -40,39 +40,86 @@ QString priceSitePictureAddress(const QString& pageText)
     return jpg > 0 ? picture.left(jpg + 3) : QString();
 }
 
-PriceSiteReader::PriceSiteReader(app::TFrmPrin& frm, CoverDownload& covers) : m_frm(frm), m_covers(covers)
+BookRecord readPriceSitePage(const QString& html, const QString& address, const QString& code)
 {
-    auto* panel = &frm.get<ui::WinControl>(QStringLiteral("Panel4"));
-    auto* view = frm.create<ui::WebBrowser>(QStringLiteral("EdgeBrowser2"), panel);
-    view->setBounds(QRect(980, 400, 80, 40));
-    view->hide();
-    auto* memo = frm.create<ui::Memo>(QStringLiteral("Memo10"), panel);
-    memo->setBounds(QRect(1070, 400, 80, 40));
-    memo->hide();
-    view->onNavigationCompleted = [this](bool ok) { EdgeBrowser2NavigationCompleted(ok); };
-    view->onExecuteScript = [this](const QString& json) { EdgeBrowser2ExecuteScript(json); };
+    BookRecord record;
+    record.isbn10 = catalogue::Isbn13To10(code);
+    // A price page's address ends with the book's title as words joined by "-", after the
+    // ISBN-10 and a slash; a search page names no book.
+    const QString slug = address.startsWith(kPricePath) ? address.mid(kPricePath.size() + 11) : QString();
+    const QString title =
+        text::Trim(ReplaceAll(QUrl::fromPercentEncoding(slug.toUtf8()), QStringLiteral("-"), QStringLiteral(" ")));
+    if (title.isEmpty())
+        return record;
+    record.title = title;
+    record.found = true;
+    record.picture = priceSitePictureAddress(html);
+    record.priceSitePicture = record.picture;
+    const QString authorPart = textAfter(html, QStringLiteral("Auteur(s)&nbsp"));
+    record.author = between(authorPart, QStringLiteral("title="), 0, QStringLiteral(">"));
+    // A missing marker leaves its field empty rather than filling it with the page.
+    record.published = between(html, QStringLiteral("Paru"), 1, QStringLiteral("chez"));
+    record.publisher = between(html, QStringLiteral("chez"), 1, QStringLiteral("-"));
+    record.coverName = QStringLiteral("ChasseLivre");
+    return record;
+}
+
+namespace {
+
+    ui::WebBrowser& createView(app::TFrmPrin& frm, ui::WinControl& screen)
+    {
+        auto* view = frm.create<ui::WebBrowser>(QStringLiteral("EdgeBrowser2"), &screen);
+        view->setBounds(QRect(980, 400, 80, 40));
+        view->hide();
+        return *view;
+    }
+
+    ui::Memo& createPageText(app::TFrmPrin& frm, ui::WinControl& screen)
+    {
+        auto* memo = frm.create<ui::Memo>(QStringLiteral("Memo10"), &screen);
+        memo->setBounds(QRect(1070, 400, 80, 40));
+        memo->hide();
+        return *memo;
+    }
+
+}  // namespace
+
+PriceSiteReader::PriceSiteReader(app::TFrmPrin& frm, ui::WinControl& screen, CoverDownload& covers)
+    : m_frm(frm), m_covers(covers), m_view(createView(frm, screen)), m_pageText(createPageText(frm, screen))
+{
+    m_view.onNavigationCompleted = [this](bool ok) { EdgeBrowser2NavigationCompleted(ok); };
+    m_view.onExecuteScript = [this](const QString& json) { EdgeBrowser2ExecuteScript(json); };
 }
 
 bool PriceSiteReader::enabled(const app::Settings& settings) const { return settings.ChasseLivrebool; }
 
-void PriceSiteReader::ask(app::TFrmPrin& frm)
+BookRecord PriceSiteReader::ask(const LookupQuery& query)
 {
-    const QString code = fieldText(frm, "Edit10");
+    const QString& code = query.code;
     // A look-up started while this one waits finds the view busy.
     if (m_waiting || code.size() != 13 || !catalogue::isAllDigits(code))
-        return;
-    auto& view = frm.get<ui::WebBrowser>(QStringLiteral("EdgeBrowser2"));
+        return {};
+    m_code = code;
+    m_record = {};
     m_waiting = true;
-    view.navigate(code.startsWith(QLatin1String("979")) ? kChasseSite + QStringLiteral("/search?query=") + code
-                                                        : kPricePath + catalogue::Isbn13To10(code));
-    view.waitIdle(kPageWaitMs);
+    m_view.navigate(code.startsWith(QLatin1String("979")) ? kChasseSite + QStringLiteral("/search?query=") + code
+                                                          : kPricePath + catalogue::Isbn13To10(code));
+    m_view.waitIdle(kPageWaitMs);
     m_waiting = false;
+    return m_record;
+}
+
+void PriceSiteReader::fetchCover(const LookupQuery& query, BookRecord& record)
+{
+    const QString cover = query.code + QStringLiteral(".jpg");
+    if (!record.picture.isEmpty() && m_covers.DownloadCover(record.picture, cover))
+        record.coverFile = cover;
 }
 
 void PriceSiteReader::EdgeBrowser2NavigationCompleted(bool isSuccess)
 {
     if (m_waiting && isSuccess)
-        m_frm.get<ui::WebBrowser>(QStringLiteral("EdgeBrowser2")).executeScript(kOuterHtmlScript);
+        m_view.executeScript(kOuterHtmlScript);
 }
 
 void PriceSiteReader::EdgeBrowser2ExecuteScript(const QString& resultJson)
@@ -81,42 +128,16 @@ void PriceSiteReader::EdgeBrowser2ExecuteScript(const QString& resultJson)
     if (!m_waiting || resultJson == u"null")
         return;
     const QString html = pageTextOfScriptResult(resultJson);
-    const QString address = m_frm.get<ui::WebBrowser>(QStringLiteral("EdgeBrowser2")).locationUrl();
-    m_frm.get<ui::CustomEdit>(QStringLiteral("Memo10")).setText(html);
+    const QString address = m_view.locationUrl();
+    m_pageText.setText(html);
     if (const PageFetch* pages = m_frm.findPart<PageFetch>()) {
         pages->dump(QStringLiteral("dialogue_InnerHTML.Html"), html);
         pages->dump(QStringLiteral("Title.txt"), address);
     }
-    readPage(html, address);
-}
-
-void PriceSiteReader::readPage(const QString& html, const QString& address)
-{
-    app::TFrmPrin& f = m_frm;
-    const QString code = fieldText(f, "Edit10");
-    setFieldText(f, "Edit2", catalogue::Isbn13To10(code));
-    // A price page's address ends with the book's title as words joined by "-", after the
-    // ISBN-10 and a slash; a search page names no book.
-    const QString slug = address.startsWith(kPricePath) ? address.mid(kPricePath.size() + 11) : QString();
-    const QString title = text::Trim(ReplaceAll(QUrl::fromPercentEncoding(slug.toUtf8()), QStringLiteral("-"),
-                                                QStringLiteral(" ")));
-    if (title.isEmpty())
-        return;
-    setFieldText(f, "Edit4", title);
-    f.LookupFound = true;
-
-    const QString picture = priceSitePictureAddress(html);
-    setFieldText(f, "Edit146", picture);
-    const QString cover = code + QStringLiteral(".jpg");
-    if (!picture.isEmpty() && m_covers.DownloadCover(picture, cover))
-        showStoredCover(f, cover);
-
-    const QString authorPart = textAfter(html, QStringLiteral("Auteur(s)&nbsp"));
-    setFieldText(f, "Edit5", between(authorPart, QStringLiteral("title="), 0, QStringLiteral(">")));
-    // A missing marker leaves its field empty rather than filling it with the page.
-    setFieldText(f, "Edit6", between(html, QStringLiteral("Paru"), 1, QStringLiteral("chez")));
-    setFieldText(f, "Edit12", between(html, QStringLiteral("chez"), 1, QStringLiteral("-")));
-    setFieldText(f, "Edit61", QStringLiteral("ChasseLivre"));
+    // A later page of the same wait takes the place of the first unless it names no book.
+    BookRecord record = readPriceSitePage(html, address, m_code);
+    if (record.found || !m_record.found)
+        m_record = std::move(record);
 }
 
 }  // namespace web

@@ -6,6 +6,15 @@
 // from the page within the wait; a page that comes later is not read.
 #include "web/BookSource.h"
 
+namespace app {
+class TFrmPrin;
+}
+namespace ui {
+class Memo;
+class WinControl;
+class WebBrowser;
+}  // namespace ui
+
 namespace web {
 
 class CoverDownload;
@@ -13,14 +22,18 @@ class CoverDownload;
 // The cover picture's address that a page of the price site links as its image, up to its
 // ".jpg"; empty when it links none of the site's pictures.
 QString priceSitePictureAddress(const QString& pageText);
+// What the page of `code` at `address` says of its book; its picture is the cover's address.
+BookRecord readPriceSitePage(const QString& html, const QString& address, const QString& code);
 
 class PriceSiteReader : public BookSource {
 public:
-    PriceSiteReader(app::TFrmPrin& frm, CoverDownload& covers);
+    // Its page view and the page's text lie hidden on the book screen `screen`.
+    PriceSiteReader(app::TFrmPrin& frm, ui::WinControl& screen, CoverDownload& covers);
 
     bool enabled(const app::Settings& settings) const override;
-    QString label() const override { return QStringLiteral("ChasseLivre"); }
-    void ask(app::TFrmPrin& frm) override;
+    std::optional<QString> labelBefore() const override { return QStringLiteral("ChasseLivre"); }
+    BookRecord ask(const LookupQuery& query) override;
+    void fetchCover(const LookupQuery& query, BookRecord& record) override;
 
     void EdgeBrowser2NavigationCompleted(bool isSuccess);
     void EdgeBrowser2ExecuteScript(const QString& resultJson);
@@ -29,11 +42,14 @@ public:
     static constexpr int kPageWaitMs = 20'000;
 
 private:
-    void readPage(const QString& html, const QString& address);
-
     app::TFrmPrin& m_frm;
     CoverDownload& m_covers;
+    ui::WebBrowser& m_view;  // EdgeBrowser2
+    ui::Memo& m_pageText;    // Memo10
     bool m_waiting = false;
+    // The code asked for, and what its page gave within the wait.
+    QString m_code;
+    BookRecord m_record;
 };
 
 }  // namespace web

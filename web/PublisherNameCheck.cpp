@@ -2,6 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
+#include "catalogue/BookEntryControls.h"
 #include "catalogue/CleanWebText.h"
 #include "catalogue/IsbnConversions.h"
 #include "platform/db/Query.h"
@@ -9,6 +10,8 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Gauge.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/RichEdit.h"
 #include "web/PageFetch.h"
 #include "web/ReaderScreen.h"
 
@@ -40,7 +43,8 @@ QString columnValue(const QString& webValue, int columnSize)
 
 }  // namespace
 
-PublisherNameCheck::PublisherNameCheck(app::TFrmPrin& frm, PageFetch& pages) : m_frm(frm), m_pages(pages)
+PublisherNameCheck::PublisherNameCheck(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, PageFetch& pages)
+    : m_frm(frm), m_book(book), m_pages(pages)
 {
     frm.handlers.bind(QStringLiteral("VrificationNomditeur1Click"), [this] { VrificationNomditeur1Click(); });
 }
@@ -76,25 +80,28 @@ PublisherNameCheck::Answer PublisherNameCheck::readAnswer(const QString& answer,
 PublisherNameCheck::Answer PublisherNameCheck::askService(Metadata& metadata)
 {
     app::TFrmPrin& f = m_frm;
-    const QString code = fieldText(f, "Edit10");
-    setFieldText(f, "Edit2", catalogue::Isbn13To10(code));
-    auto& log = f.get<ui::CustomEdit>(QStringLiteral("RichEdit7"));
+    const catalogue::BookEntryControls& b = m_book;
+    const QString code = b.isbn13.text();
+    b.isbn10.setText(catalogue::Isbn13To10(code));
+    auto& log = b.log;
     log.clear();
     log.show();
     m_pages.NavigateSniffAndWait(f.settings.maker.isbnService + kServicePath + code +
                                  QStringLiteral("?method=getMetadata&format=xml&fl=*"));
-    f.get<ui::CustomEdit>(QStringLiteral("RichEdit4")).clear();
+    b.summary.clear();
     const Answer answer = readAnswer(m_pages.page().innerText(), metadata);
     if (answer != Answer::Known) {
         if (m_pages.page().innerText().isEmpty())
-            setFieldText(f, "Edit4", QString());
+            b.title.clear();
         return answer;
     }
-    const std::pair<const char*, const QString*> shown[] = {
-        {"Edit6", &metadata.year}, {"Edit4", &metadata.title}, {"Edit5", &metadata.author}, {"Edit12", &metadata.publisher}};
+    const std::pair<ui::Edit*, const QString*> shown[] = {{&b.published, &metadata.year},
+                                                          {&b.title, &metadata.title},
+                                                          {&b.author, &metadata.author},
+                                                          {&b.publisher, &metadata.publisher}};
     for (const auto& [field, value] : shown)
         if (!value->isEmpty())
-            setFieldText(f, field, *value);
+            field->setText(*value);
     return answer;
 }
 
@@ -102,10 +109,11 @@ void PublisherNameCheck::VrificationNomditeur1Click()
 {
     app::TFrmPrin& f = m_frm;
     f.HideAllScreens();
-    f.get<ui::Control>(QStringLiteral("Panel4")).show();
-    auto& gauge = f.get<ui::Gauge>(QStringLiteral("Gauge2"));
+    const catalogue::BookEntryControls& b = m_book;
+    b.screen.show();
+    auto& gauge = b.progress;
     gauge.show();
-    f.get<ui::Control>(QStringLiteral("RichEdit7")).show();
+    b.log.show();
     // Without the service's address no book can be asked.
     const bool serviceKnown = !f.settings.maker.isbnService.isEmpty();
     int asked = 0;
@@ -115,14 +123,14 @@ void PublisherNameCheck::VrificationNomditeur1Click()
     books.open();
     int walked = 0;
     for (books.first(); !books.eof(); books.next()) {
-        setFieldText(f, "Edit61", books.fieldByName(QStringLiteral("numlivre")).asString());
+        b.coverName.setText(books.fieldByName(QStringLiteral("numlivre")).asString());
         const QString isbn13 = books.fieldByName(QStringLiteral("Isbn13")).asString();
         const char* const columns[] = {"Editeur", "Auteur", "Date_parution"};
         bool lacking = false;
         for (const char* column : columns)
             lacking = lacking || books.fieldByName(QString::fromLatin1(column)).asString().isEmpty();
         if (serviceKnown && isbn13.startsWith(QLatin1String("978")) && isbn13.size() == 13 && lacking) {
-            setFieldText(f, "Edit10", isbn13);
+            b.isbn13.setText(isbn13);
             Metadata metadata;
             const Answer answer = askService(metadata);
             ++asked;

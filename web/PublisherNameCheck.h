@@ -12,6 +12,9 @@
 namespace app {
 class TFrmPrin;
 }
+namespace catalogue {
+struct BookEntryControls;
+}
 
 namespace web {
 
@@ -19,7 +22,7 @@ class PageFetch;
 
 class PublisherNameCheck {
 public:
-    PublisherNameCheck(app::TFrmPrin& frm, PageFetch& pages);
+    PublisherNameCheck(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, PageFetch& pages);
 
     void VrificationNomditeur1Click();
 
@@ -38,6 +41,7 @@ private:
     Answer askService(Metadata& metadata);
 
     app::TFrmPrin& m_frm;
+    const catalogue::BookEntryControls& m_book;
     PageFetch& m_pages;
 };
 

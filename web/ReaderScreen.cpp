@@ -2,12 +2,15 @@
 
 #include "app/FrmPrin.h"
 #include "catalogue/BookCodes.h"
+#include "catalogue/BookEntryControls.h"
+#include "catalogue/BookEntryScreen.h"
 #include "platform/files/FolderFileName.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/picture/PictureFile.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/Label.h"
 
 namespace web {
 
@@ -23,14 +26,16 @@ void setFieldText(app::TFrmPrin& frm, const char* name, const QString& text)
 
 void showStep(app::TFrmPrin& frm, const QString& text)
 {
-    frm.get<ui::Control>(QStringLiteral("Label155")).setCaption(text);
+    if (const auto* entry = frm.findPart<catalogue::BookEntryScreen>())
+        entry->controls().searchingText.setCaption(text);
 }
 
 void showStoredCover(app::TFrmPrin& frm, const QString& fileName)
 {
     const QString path = files::folderFilePath(frm.AppDir + catalogue::kCoversFolder, fileName);
-    frm.get<ui::Image>(QStringLiteral("Image99"))
-        .setPicture(path.isEmpty() ? nullptr : picture::loadPictureFile(files::nativePath(path)));
+    if (const auto* entry = frm.findPart<catalogue::BookEntryScreen>())
+        entry->controls().foundCover.setPicture(path.isEmpty() ? nullptr
+                                                               : picture::loadPictureFile(files::nativePath(path)));
     frm.CoverFileName = fileName;
     frm.CoverFound = true;
 }

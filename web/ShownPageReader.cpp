@@ -3,7 +3,9 @@
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
+#include "catalogue/BookEntryControls.h"
 #include "catalogue/BookEntryScreen.h"
+#include "catalogue/ComplementsControls.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/picture/PictureFile.h"
@@ -12,11 +14,19 @@
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/RichEdit.h"
+#include "platform/ui/SpeedButton.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/DBControls.h"
+#include "web/BookRecord.h"
 #include "web/CoverDownload.h"
+#include "web/EntryTabRecord.h"
 #include "web/PageFetch.h"
 #include "web/ReaderScreen.h"
 #include "web/ShownPage.h"
 #include "web/SiteAddresses.h"
+#include "web/WebResultControls.h"
 
 #include <algorithm>
 #include <optional>
@@ -109,59 +119,90 @@ QString rakutenLargePicture(const QString& html, const QString& hostAndFolder)
 
 }  // namespace
 
-ShownPageReader::ShownPageReader(app::TFrmPrin& frm, const ShownPage& shown, PageFetch& pages, CoverDownload& covers)
-    : m_frm(frm), m_shown(shown), m_pages(pages), m_covers(covers)
+ShownPageReader::ShownPageReader(app::TFrmPrin& frm, const catalogue::BookEntryControls& book,
+                                 const WebResultControls& panel, const ShownPage& shown, PageFetch& pages,
+                                 CoverDownload& covers)
+    : m_frm(frm), m_book(book), m_panel(panel), m_shown(shown), m_pages(pages), m_covers(covers)
 {
-    frm.get<ui::Control>(QStringLiteral("BitBtn2")).onClick = [this] { Button93Click(); };
-    frm.get<ui::Control>(QStringLiteral("SpeedButton3")).onClick = [this] { SpeedButton3Click(); };
+    panel.readPage.onClick = [this] { Button93Click(); };
+    panel.takePage.onClick = [this] { SpeedButton3Click(); };
 }
 
 void ShownPageReader::Button93Click()
 {
+    app::TFrmPrin& f = m_frm;
     const browser::PageDocument& page = m_shown.document();
     const QString html = page.innerHtml();
-    if (html.contains(QStringLiteral("rakuten")))
-        ReadRakutenPage(html);
-    else
-        readAmazonPage(page.title(), html);
-}
-
-void ShownPageReader::readAmazonPage(const QString& pageTitle, const QString& html)
-{
-    app::TFrmPrin& f = m_frm;
-    m_pages.dump(QStringLiteral("dialogue_InnerHTML.txt"), html);
-    setFieldText(f, "Edit4", pageTitle);
-    if (amazonPageNotFound(f.AmazonSite, pageTitle)) {
-        setFieldText(f, "Edit4", QString());
+    const bool rakuten = html.contains(QStringLiteral("rakuten"));
+    ShownEntry entry;
+    entry.code = m_book.isbn13.text();
+    entry.isbn10 = m_book.isbn10.text();
+    entry.price = m_book.price.text();
+    entry.amazonSite = f.AmazonSite;
+    entry.signInChecked = m_panel.signInChecked.checked();
+    ShownPageEnd end = ShownPageEnd::Read;
+    BookRecord record;
+    if (rakuten) {
+        showStep(f, QStringLiteral("Rakuten data"));
+        record = readRakutenPage(html, entry);
     } else {
-        setFieldText(f, "Edit61", QStringLiteral("amazonpage"));
-        if (pageTitle.isEmpty())
-            return;
-        const int authorCut = splitPageTitle(pageTitle);
-        const QString bodyText = m_shown.document().innerText();
-        const QStringList signedIn = amazonSiteTexts(f.AmazonSite).signedIn;
-        const bool ticked = f.get<ui::CheckBox>(QStringLiteral("CheckBox17")).checked();
-        if (!ticked && !signedIn.isEmpty() &&
-            std::none_of(signedIn.begin(), signedIn.end(), [&](const QString& t) { return bodyText.contains(t); })) {
-            f.get<ui::Control>(QStringLiteral("Panel22")).show();
-            return;
-        }
-        readDetails(bodyText, authorCut);
+        m_pages.dump(QStringLiteral("dialogue_InnerHTML.txt"), html);
+        record = readAmazonPage(page, entry, end);
     }
-    readCodes(html);
-    readAmazonPicture(html);
+    showRecord(f, record);
+    if (end == ShownPageEnd::SignInAsked)
+        m_panel.signInWarning.show();
+    if (end != ShownPageEnd::Read)
+        return;
+    const QString code = m_book.isbn13.text();
+    QString cover = coverFileOfCode(code);
+    if (!rakuten && cover.isEmpty())
+        cover = kPendingCoverName;
+    if (!record.picture.isEmpty() && !cover.isEmpty() &&
+        m_covers.DownloadCover(record.picture, cover, rakuten ? kRakutenNoPictureSize : 0))
+        record.coverFile = cover;
+    showRecordCover(f, record);
     closePanel();
 }
 
-int ShownPageReader::splitPageTitle(const QString& pageTitle)
+BookRecord ShownPageReader::readAmazonPage(const browser::PageDocument& page, const ShownEntry& entry,
+                                           ShownPageEnd& end)
 {
-    app::TFrmPrin& f = m_frm;
+    BookRecord record;
+    const QString pageTitle = page.title();
+    if (amazonPageNotFound(entry.amazonSite, pageTitle)) {
+        record.title = QString();
+    } else {
+        record.title = pageTitle;
+        record.coverName = QStringLiteral("amazonpage");
+        if (pageTitle.isEmpty()) {
+            end = ShownPageEnd::Left;
+            return record;
+        }
+        const int authorCut = splitPageTitle(pageTitle, record);
+        const QString bodyText = page.innerText();
+        const QStringList signedIn = amazonSiteTexts(entry.amazonSite).signedIn;
+        if (!entry.signInChecked && !signedIn.isEmpty() &&
+            std::none_of(signedIn.begin(), signedIn.end(), [&](const QString& t) { return bodyText.contains(t); })) {
+            end = ShownPageEnd::SignInAsked;
+            return record;
+        }
+        readDetails(bodyText, authorCut, entry, record);
+    }
+    const QString html = page.innerHtml();
+    readCodes(html, entry, record);
+    record.picture = amazonShownPicture(html);
+    return record;
+}
+
+int ShownPageReader::splitPageTitle(const QString& pageTitle, BookRecord& record)
+{
     const QString storeName = QStringLiteral("Amazon.fr");
     const QString title = text::Trim(ReplaceAll(pageTitle, storeName + QStringLiteral(" -"), QString()));
     QString shortTitle;
     if (text::LowerCase(title).startsWith(QLatin1String("amazon"))) {
         shortTitle = text::TrimLeft(text::Copy(title, 12, int(title.size()) - 19));
-        setFieldText(f, "Edit4", shortTitle);
+        record.title = shortTitle;
     } else {
         shortTitle = title;
         QString separator;
@@ -175,26 +216,25 @@ int ShownPageReader::splitPageTitle(const QString& pageTitle)
         author = ReplaceAll(author, storeName, QString());
         if (!separator.isEmpty())
             author = ReplaceAll(author, separator, QString());
-        setFieldText(f, "Edit5", text::TrimLeft(author));
+        record.author = text::TrimLeft(author);
         // A title without separator is the book's title as it stands.
-        setFieldText(f, "Edit4", separator.isEmpty() ? title : beforeMarker(title, separator));
+        record.title = separator.isEmpty() ? title : beforeMarker(title, separator);
     }
-    const QString edit4 = fieldText(f, "Edit4");
-    if (!edit4.contains(u':'))
+    const QString shownTitle = *record.title;
+    if (!shownTitle.contains(u':'))
         return 0;
     int colon = 0;
-    for (int i = qMin(int(edit4.size()) - 1, int(shortTitle.size())); i >= 1 && colon == 0; --i)
+    for (int i = qMin(int(shownTitle.size()) - 1, int(shortTitle.size())); i >= 1 && colon == 0; --i)
         if (shortTitle[i - 1] == u':')
             colon = i;
     const int n = qMax(0, colon - 1);
-    setFieldText(f, "Edit5", shortTitle.left(n));
+    record.author = shortTitle.left(n);
     return n;
 }
 
-void ShownPageReader::readDetails(const QString& bodyText, int authorCut)
+void ShownPageReader::readDetails(const QString& bodyText, int authorCut, const ShownEntry& entry, BookRecord& record)
 {
-    app::TFrmPrin& f = m_frm;
-    const QString site = f.AmazonSite;
+    const QString& site = entry.amazonSite;
     const AmazonSiteTexts texts = amazonSiteTexts(site);
 
     // The French site names its price after one of two texts; without either the price stays.
@@ -207,19 +247,17 @@ void ShownPageReader::readDetails(const QString& bodyText, int authorCut)
         price = text::Copy(bodyText, text::Pos(QStringLiteral("Preis"), bodyText) + 9, 6);
     else if (site != u"com" && !(price = priceAfter("Prix conseillé", 19, 5)))
         price = priceAfter("à partir de ", 15, 5);
-    if (price)
-        setFieldText(f, "Edit92", *price);
-    setFieldText(f, "Edit92", text::Trim(fieldText(f, "Edit92")));
+    record.price = text::Trim(price.value_or(entry.price));
 
     const QString details = cutFromPosition(bodyText, text::Pos(texts.details, bodyText) + 22);
     const int publisherAt = text::Pos(texts.publisher, details);
     QString pages = text::Copy(details, 3, publisherAt - 3);
     if (pages.contains(u':')) {
-        setFieldText(f, "Edit91", beforeMarker(pages, QStringLiteral(":")));
+        record.binding = beforeMarker(pages, QStringLiteral(":"));
         pages = text::Trim(pages.mid(pages.indexOf(u':') + 1));
     }
-    setFieldText(f, "Edit7", pages);
-    f.get<ui::CustomEdit>(QStringLiteral("RichEdit4")).clear();
+    record.pages = pages;
+    record.summary = QString();
 
     QString block = text::Copy(details, publisherAt + texts.publisherSkip, 50);
     int k = authorCut;
@@ -229,24 +267,24 @@ void ShownPageReader::readDetails(const QString& bodyText, int authorCut)
         k = text::Pos(QStringLiteral("("), block);
         if (k == 0)
             k = int(block.size());
-        setFieldText(f, "Edit12", text::Trim(block.left(k - 1)));
+        record.publisher = text::Trim(block.left(k - 1));
     }
     const int length = int(block.size());
     if (site == u"de")
-        setFieldText(f, "Edit6", text::Copy(block, k + 12, length - k - 1));
+        record.published = text::Copy(block, k + 12, length - k - 1);
     else if (site == u"com")
-        setFieldText(f, "Edit6", text::Copy(block, k + 1, length - k + 1));
+        record.published = text::Copy(block, k + 1, length - k + 1);
     else
-        setFieldText(f, "Edit6", text::Copy(block, k + 1, length - k - 1));
+        record.published = text::Copy(block, k + 1, length - k - 1);
 
     // The language ends its line; the line's end is no part of it.
     const int language = text::Pos(texts.language, details) + texts.languageSkip;
-    f.BookLanguage = text::Trim(text::Copy(details, language, text::Pos(QStringLiteral("ISBN-10:"), details) - language));
+    record.language =
+        text::Trim(text::Copy(details, language, text::Pos(QStringLiteral("ISBN-10:"), details) - language));
 }
 
-void ShownPageReader::readCodes(const QString& html)
+void ShownPageReader::readCodes(const QString& html, const ShownEntry& entry, BookRecord& record)
 {
-    app::TFrmPrin& f = m_frm;
     if (const int at = text::Pos(QStringLiteral("ISBN-13 :"), html); at > 0) {
         // Hyphens may make the code up to 17 characters long; only a whole ISBN-13 is taken.
         QString code;
@@ -258,78 +296,73 @@ void ShownPageReader::readCodes(const QString& html)
             code += c;
         }
         if (code.size() == 13)
-            setFieldText(f, "Edit10", code);
+            record.code = code;
     }
     if (const int at = text::Pos(QStringLiteral("ISBN-10 :"), html); at > 0)
-        setFieldText(f, "Edit2", text::Trim(text::Copy(html, at + 14, 10)));
+        record.isbn10 = text::Trim(text::Copy(html, at + 14, 10));
     if (const int at = text::Pos(QStringLiteral("ASIN :"), html); at > 0)
-        setFieldText(f, "Edit2", text::Trim(text::Copy(html, at + 11, 10)));
-    if (!fieldText(f, "Edit2").isEmpty() && fieldText(f, "Edit10").isEmpty())
-        setFieldText(f, "Edit10", fieldText(f, "Edit2"));
+        record.isbn10 = text::Trim(text::Copy(html, at + 11, 10));
+    const QString isbn10 = record.isbn10.value_or(entry.isbn10);
+    if (!isbn10.isEmpty() && record.code.value_or(entry.code).isEmpty())
+        record.code = isbn10;
 }
 
-void ShownPageReader::readAmazonPicture(const QString& html)
+QString ShownPageReader::amazonShownPicture(const QString& html)
 {
     QString from = html;
     if (html.contains(kSourceAttribute + QStringLiteral("https://")))
         from = cutFromMarker(html, kSourceAttribute + QStringLiteral("https://"));
     const QString folder = QStringLiteral("/images/I/");
-    QString picture;
     for (const QString& host : {kAmazonNorthAmericaPictures, kAmazonEuropePictures, kAmazonMediaPictures}) {
         const QString marker = kSourceAttribute + host + folder;
-        if (text::Pos(marker, from) == 0)
-            continue;
-        picture = upToMarker(cutFromMarker(cutFromMarker(from, marker), QStringLiteral("https://")), QStringLiteral(".jpg"));
-        break;
+        if (text::Pos(marker, from) > 0)
+            return upToMarker(cutFromMarker(cutFromMarker(from, marker), QStringLiteral("https://")),
+                              QStringLiteral(".jpg"));
     }
-    if (picture.isEmpty())
-        return;
-    QString cover = coverFileOfCode(fieldText(m_frm, "Edit10"));
-    if (cover.isEmpty())
-        cover = kPendingCoverName;
-    if (m_covers.DownloadCover(picture, cover))
-        showStoredCover(m_frm, cover);
+    return {};
 }
 
-void ShownPageReader::ReadRakutenPage(const QString& html)
+BookRecord ShownPageReader::readRakutenPage(const QString& html, const ShownEntry& entry)
 {
-    app::TFrmPrin& f = m_frm;
-    showStep(f, QStringLiteral("Rakuten data"));
-    f.get<ui::CustomEdit>(QStringLiteral("RichEdit4")).clear();
+    BookRecord record;
+    record.summary = QString();
     if (html.isEmpty()) {
-        setFieldText(f, "Edit4", QString());
-    } else if (!html.contains(QStringLiteral("résumé")) && !html.contains(QStringLiteral("unknownId"))) {
-        QString rest = html;
-        const std::pair<const char*, const char*> attributes[] = {
-            {"year", "Edit6"}, {"lang", nullptr}, {"title", "Edit4"}, {"author", "Edit5"}, {"publisher", "Edit12"}};
-        for (const auto& [name, field] : attributes) {
-            const QString marker = QString::fromLatin1(name) + QStringLiteral("=\"");
-            const int at = text::Pos(marker, rest);
-            // A missing attribute leaves its field as it was.
-            if (at == 0)
-                continue;
-            rest = rest.mid(at - 1 + marker.size());
-            if (field)
-                setFieldText(f, field, beforeMarker(rest, QStringLiteral("\"")));
-        }
-        const QString picture = rakutenLargePicture(html, kRakutenShop + QStringLiteral("/photo/"));
-        setFieldText(f, "Edit99", picture);
-        if (fieldText(f, "Edit10").isEmpty())
-            setFieldText(f, "Edit10", QStringLiteral("00000"));
-        const QString cover = coverFileOfCode(fieldText(f, "Edit10"));
-        if (!picture.isEmpty() && !cover.isEmpty() && m_covers.DownloadCover(picture, cover, kRakutenNoPictureSize))
-            showStoredCover(f, cover);
+        record.title = QString();
+        return record;
     }
-    closePanel();
+    if (html.contains(QStringLiteral("résumé")) || html.contains(QStringLiteral("unknownId")))
+        return record;
+    QString rest = html;
+    const std::pair<const char*, std::optional<QString> BookRecord::*> attributes[] = {
+        {"year", &BookRecord::published},
+        {"lang", nullptr},
+        {"title", &BookRecord::title},
+        {"author", &BookRecord::author},
+        {"publisher", &BookRecord::publisher}};
+    for (const auto& [name, field] : attributes) {
+        const QString marker = QString::fromLatin1(name) + QStringLiteral("=\"");
+        const int at = text::Pos(marker, rest);
+        // A missing attribute leaves its field as it was.
+        if (at == 0)
+            continue;
+        rest = rest.mid(at - 1 + marker.size());
+        if (field)
+            record.*field = beforeMarker(rest, QStringLiteral("\""));
+    }
+    record.picture = rakutenLargePicture(html, kRakutenShop + QStringLiteral("/photo/"));
+    record.webAddress = record.picture;
+    if (entry.code.isEmpty())
+        record.code = QStringLiteral("00000");
+    return record;
 }
 
 void ShownPageReader::closePanel()
 {
-    app::TFrmPrin& f = m_frm;
-    f.get<ui::Control>(QStringLiteral("Panel21")).hide();
-    for (const char* name : {"SpeedButton19", "SpeedButton18", "SpeedButton20", "SpeedButton21", "SpeedButton22",
-                             "Panel4", "SpeedButton2"})
-        f.get<ui::Control>(QString::fromLatin1(name)).show();
+    const catalogue::BookEntryControls& b = m_book;
+    m_panel.panel.hide();
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&b.codeEntry, &b.manualEntry, &b.save, &b.correct,
+                                                              &b.newEntry, &b.screen, &b.titleSearch})
+        c->show();
 }
 
 void ShownPageReader::SpeedButton3Click()
@@ -340,7 +373,7 @@ void ShownPageReader::SpeedButton3Click()
     if (mode == 1 && TakeShownPageIntoRecord())
         return;
     if (mode == 2) {
-        f.get<ui::CustomEdit>(QStringLiteral("RichEdit4")).clear();
+        m_book.summary.clear();
         const QString html = m_shown.document().innerHtml();
         m_pages.dump(QStringLiteral("ImageAmazon_InnerHTML.txt"), html);
         m_pages.dump(QStringLiteral("dialogue_InnerHTML.html"), html);
@@ -370,7 +403,7 @@ bool ShownPageReader::TakeShownPageIntoRecord()
     };
 
     if (!amazonPageNotFound(f.AmazonSite, pageTitle)) {
-        setFieldText(f, "Edit61", QStringLiteral("amazonpage"));
+        m_book.coverName.setText(QStringLiteral("amazonpage"));
         if (pageTitle.isEmpty())
             return false;
         const QString store = QStringLiteral(": Amazon.");
@@ -378,7 +411,7 @@ bool ShownPageReader::TakeShownPageIntoRecord()
         const QString t = text::TrimLeft(at == 1 ? text::Copy(pageTitle, 12, int(pageTitle.size()) - 19)
                                                  : text::Copy(pageTitle, at + 12, int(pageTitle.size()) - at + 12));
         if (!text::Copy(t, 2, int(t.size()) - 2).contains(u':'))
-            setFieldText(f, "Edit5", QString());
+            m_book.author.clear();
         const QString html = page.innerHtml();
         m_pages.dump(QStringLiteral("dialogue_InnerHTML.txt"), html);
         if (hasRow)
@@ -389,10 +422,10 @@ bool ShownPageReader::TakeShownPageIntoRecord()
                                               {kSourceAttribute + kAmazonNorthAmericaPictures + folder,
                                                kSourceAttribute + kAmazonEuropePictures + folder,
                                                kAmazonMediaPictures + folder});
-        if (picture.isEmpty() && fieldText(f, "Edit99").contains(QStringLiteral("rakuten"))) {
+        if (picture.isEmpty() && m_panel.address.text().contains(QStringLiteral("rakuten"))) {
             picture = rakutenLargePicture(cutFromMarker(html, QStringLiteral("iUrl")), kRakutenPictures + QStringLiteral("/photo"));
             if (!picture.isEmpty())
-                setFieldText(f, "Edit99", picture);
+                m_panel.address.setText(picture);
         }
         if (hasRow) {
             changes.emplace_back("Lien_pedago", picture);
@@ -404,19 +437,19 @@ bool ShownPageReader::TakeShownPageIntoRecord()
                 post();
             if (!picture.isEmpty() && !cover.isEmpty() && m_covers.DownloadCover(picture, cover)) {
                 // The copy's cover box names the cover now that it exists.
-                f.get<ui::CustomEdit>(QStringLiteral("DBEdit39")).setText(cover);
+                m_book.complements.coverName.setText(cover);
                 if (!ownCover) {
                     changes.emplace_back("Images", cover);
                     post();
                 }
                 const QString path = files::nativePath(f.AppDir + catalogue::kCoversFolder + cover);
-                f.get<ui::Image>(QStringLiteral("Image3")).setPicture(picture::loadPictureFile(path));
+                m_book.complements.cover.setPicture(picture::loadPictureFile(path));
                 f.CoverFound = true;
             }
         }
     }
 
-    f.get<ui::Control>(QStringLiteral("Panel21")).hide();
+    m_panel.panel.hide();
     const QString bodyText = page.innerText();
     m_pages.dump(QStringLiteral("dialogue_InnerHTML.txt"), bodyText);
     const QString backCover = QStringLiteral("Quatrième de couverture");
@@ -429,7 +462,7 @@ bool ShownPageReader::TakeShownPageIntoRecord()
                 break;
             }
         }
-        f.get<ui::CustomEdit>(QStringLiteral("Memo9")).setText(summary);
+        m_panel.pageText.setText(summary);
         f.application().showMessage(summary);
         changes.emplace_back("Resume", summary);
         post();

@@ -3,6 +3,8 @@
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
+#include "catalogue/BookEntryControls.h"
+#include "catalogue/ComplementsControls.h"
 #include "catalogue/IsbnConversions.h"
 #include "catalogue/RecordNavigation.h"
 #include "platform/files/FileError.h"
@@ -16,15 +18,21 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/DBControls.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/SpeedButton.h"
 #include "platform/ui/RichEdit.h"
 #include "platform/ui/WebBrowser.h"
 #include "web/CoverDownload.h"
+#include "web/EntryTabRecord.h"
 #include "web/PageScriptResult.h"
 #include "web/PriceSiteReader.h"
 #include "web/ReaderScreen.h"
 #include "web/ShownPage.h"
 #include "web/SiteAddresses.h"
+#include "web/WebResultControls.h"
 #include "web/sharedbase/TitleBanks.h"
 
 #include <QUrl>
@@ -49,12 +57,13 @@ QString encodedWords(const QString& words)
 
 }  // namespace
 
-TitleSearch::TitleSearch(app::TFrmPrin& frm, CoverDownload& covers, ShownPage& shown)
-    : m_frm(frm), m_covers(covers), m_shown(shown)
+TitleSearch::TitleSearch(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, const WebResultControls& panel,
+                         CoverDownload& covers, ShownPage& shown)
+    : m_frm(frm), m_book(book), m_panel(panel), m_covers(covers), m_shown(shown)
 {
-    frm.get<ui::Control>(QStringLiteral("SpeedButton2")).onClick = [this] { SpeedButton2Click(); };
+    book.titleSearch.onClick = [this] { SpeedButton2Click(); };
     frm.handlers.bind(QStringLiteral("SpeedButton11Click"), [this] { SpeedButton11Click(); });
-    auto& view = frm.get<ui::WebBrowser>(QStringLiteral("EdgeBrowser3"));
+    auto& view = panel.view;
     view.onNavigationCompleted = [this](bool ok) { EdgeBrowser3NavigationCompleted(ok); };
     view.onExecuteScript = [this](const QString& json) { EdgeBrowser3ExecuteScript(json); };
 }
@@ -72,9 +81,9 @@ QString TitleSearch::searchAddress(const QString& title, const QString& author, 
 void TitleSearch::SpeedButton2Click()
 {
     app::TFrmPrin& f = m_frm;
-    auto& title = f.get<ui::Edit>(QStringLiteral("Edit4"));
+    auto& title = m_book.title;
     if (title.text().isEmpty()) {
-        f.get<ui::Control>(QStringLiteral("Edit1")).setColor(ui::colors::window);
+        m_book.code.setColor(ui::colors::window);
         title.setColor(ui::colors::yellow);
         title.setFocus();
         f.ShowMessageEntry(161);
@@ -87,9 +96,9 @@ void TitleSearch::SpeedButton2Click()
         return;
     }
     const QString searched = title.text();
-    setFieldText(f, "Edit155", searched);
-    setFieldText(f, "Edit154", fieldText(f, "Edit5"));
-    setFieldText(f, "Edit153", fieldText(f, "Edit12"));
+    m_panel.titleWords.setText(searched);
+    m_panel.authorWords.setText(m_book.author.text());
+    m_panel.publisherWords.setText(m_book.publisher.text());
     // Both flags are this search's: the bank step clears them before it reads.
     auto* banks = f.findPart<sharedbase::TitleBanks>();
     const bool accepted = f.settings.Qvlbool && banks && banks->SearchTitleBanks();
@@ -102,8 +111,8 @@ void TitleSearch::SpeedButton2Click()
 
 void TitleSearch::showSaveButtons()
 {
-    for (const char* name : {"SpeedButton20", "SpeedButton22", "SpeedButton21"})
-        m_frm.get<ui::Control>(QString::fromLatin1(name)).show();
+    for (ui::Control* button : std::initializer_list<ui::Control*>{&m_book.save, &m_book.newEntry, &m_book.correct})
+        button->show();
 }
 
 bool TitleSearch::CheckDuplicateTitle(const QString& title)
@@ -128,20 +137,20 @@ bool TitleSearch::CheckDuplicateTitle(const QString& title)
     f.ShowMessageEntry(18);
     ars.last();
     auto field = [&ars](const char* name) { return ars.fieldByName(QString::fromLatin1(name)).asString(); };
-    f.get<ui::Control>(QStringLiteral("Label183")).setCaption(field("NbrExemplaire"));
+    m_book.copyCount.setCaption(field("NbrExemplaire"));
     if (auto* type = dynamic_cast<ui::ComboBox*>(f.control(QStringLiteral("ComboBox6"))))
         type->setText(field("Type"));
-    const std::pair<const char*, const char*> fields[] = {
-        {"Edit10", "Isbn13"}, {"Edit4", "Titre"}, {"Edit5", "Auteur"},
-        {"Edit12", "Editeur"}, {"Edit2", "Isbn10"}, {"Edit61", "Images"},
+    const std::pair<ui::Edit*, const char*> fields[] = {
+        {&m_book.isbn13, "Isbn13"},     {&m_book.title, "Titre"},   {&m_book.author, "Auteur"},
+        {&m_book.publisher, "Editeur"}, {&m_book.isbn10, "Isbn10"}, {&m_book.coverName, "Images"},
     };
     for (const auto& [control, name] : fields)
-        setFieldText(f, control, field(name));
+        control->setText(field(name));
     // The covers folder of the program, whatever the working folder.
     QString cover = files::folderFilePath(f.AppDir + catalogue::kCoversFolder, field("Images"));
     if (cover.isEmpty() || !files::fileExists(cover))
         cover = f.AppDir + catalogue::kCoversFolder + catalogue::kNoPicture;
-    f.get<ui::Image>(QStringLiteral("Image99")).setPicture(picture::loadPictureFile(files::nativePath(cover)));
+    m_book.foundCover.setPicture(picture::loadPictureFile(files::nativePath(cover)));
     return true;
 }
 
@@ -149,11 +158,11 @@ void TitleSearch::openWebSearch(const QString& title)
 {
     app::TFrmPrin& f = m_frm;
     // The author and the publisher as they stand now, after the banks.
-    const QString author = fieldText(f, "Edit5");
-    const QString publisher = fieldText(f, "Edit12");
-    setFieldText(f, "Edit155", title);
-    setFieldText(f, "Edit154", author);
-    setFieldText(f, "Edit153", publisher);
+    const QString author = m_book.author.text();
+    const QString publisher = m_book.publisher.text();
+    m_panel.titleWords.setText(title);
+    m_panel.authorWords.setText(author);
+    m_panel.publisherWords.setText(publisher);
     // The boxes now hold the entry tab's book: the Compléments tab's search keeps them.
     if (auto* navigation = f.findPart<catalogue::RecordNavigation>())
         navigation->BookTabChanged = false;
@@ -166,60 +175,67 @@ void TitleSearch::SpeedButton11Click()
     app::TFrmPrin& f = m_frm;
     auto* navigation = f.findPart<catalogue::RecordNavigation>();
     if (navigation && navigation->BookTabChanged) {
-        const std::pair<const char*, const char*> copied[] = {
-            {"DBEdit39", "Edit152"}, {"DBEdit42", "Edit153"}, {"DBEdit38", "Edit154"}, {"DBEdit1", "Edit155"}};
+        const catalogue::ComplementsControls& copy = m_book.complements;
+        const std::pair<ui::CustomEdit*, ui::Edit*> copied[] = {{&copy.coverName, &m_panel.coverWords},
+                                                                {&copy.publisher, &m_panel.publisherWords},
+                                                                {&copy.author, &m_panel.authorWords},
+                                                                {&copy.title, &m_panel.titleWords}};
         for (const auto& [field, box] : copied)
-            setFieldText(f, box, fieldText(f, field));
+            box->setText(field->text());
     }
-    searchInPanel(searchAddress(fieldText(f, "Edit155"), fieldText(f, "Edit154"), QString()));
+    searchInPanel(searchAddress(m_panel.titleWords.text(), m_panel.authorWords.text(), QString()));
 }
 
 void TitleSearch::searchInPanel(const QString& address)
 {
-    app::TFrmPrin& f = m_frm;
-    f.get<ui::Control>(QStringLiteral("Panel4")).show();
-    auto& panel = f.get<ui::Control>(QStringLiteral("Panel21"));
+    m_book.screen.show();
+    auto& panel = m_panel.panel;
     panel.bringToFront();
     panel.show();
-    f.get<ui::Control>(QStringLiteral("Panel22")).hide();
-    f.get<ui::Control>(QStringLiteral("BitBtn2")).show();
-    f.get<ui::Control>(QStringLiteral("BitBtn3")).hide();
-    f.get<ui::Control>(QStringLiteral("SpeedButton3")).hide();
-    setFieldText(f, "Edit99", address);
-    f.get<ui::WebBrowser>(QStringLiteral("EdgeBrowser3")).navigate(address);
+    m_panel.signInWarning.hide();
+    m_panel.readPage.show();
+    m_panel.schoolPublisher.hide();
+    m_panel.takePage.hide();
+    m_panel.address.setText(address);
+    m_panel.view.navigate(address);
 }
 
 void TitleSearch::EdgeBrowser3NavigationCompleted(bool isSuccess)
 {
     // A page that did not load has nothing to read.
     if (isSuccess)
-        m_frm.get<ui::WebBrowser>(QStringLiteral("EdgeBrowser3")).executeScript(kOuterHtmlScript);
+        m_panel.view.executeScript(kOuterHtmlScript);
 }
 
 void TitleSearch::EdgeBrowser3ExecuteScript(const QString& resultJson)
 {
     app::TFrmPrin& f = m_frm;
     m_shown.keep(resultJson);
-    const QString address = f.get<ui::WebBrowser>(QStringLiteral("EdgeBrowser3")).locationUrl();
+    const QString address = m_panel.view.locationUrl();
     // No document, or a local page (a pupil's loan history): no book page to read.
     if (resultJson == u"null" || QUrl(address).isLocalFile())
         return;
     const QString html = pageTextOfScriptResult(resultJson);
-    f.get<ui::CustomEdit>(QStringLiteral("Memo9")).setText(html);
+    m_panel.pageText.setText(html);
     writePageDumps(html, address);
-    f.LookupFound = true;
-
-    const QString picture = priceSitePictureAddress(html);
-    setFieldText(f, "Edit99", picture);
-    if (!picture.isEmpty() && m_covers.DownloadCover(picture, kPendingCoverName)) {
+    const BookRecord record = readTitleSearchPage(html, m_book.isbn13.text(), m_book.isbn10.text());
+    showRecord(f, record);
+    if (!record.picture.isEmpty() && m_covers.DownloadCover(record.picture, kPendingCoverName)) {
         showStoredCover(f, kPendingCoverName);
-        if (auto* complements = dynamic_cast<ui::Image*>(f.control(QStringLiteral("Image3"))))
-            complements->setPicture(f.get<ui::Image>(QStringLiteral("Image99")).picture());
+        m_book.complements.cover.setPicture(m_book.foundCover.picture());
     }
-    const QString code = fieldText(f, "Edit10");
-    if (fieldText(f, "Edit2").isEmpty() && code.size() == 13 && catalogue::isAllDigits(code))
-        setFieldText(f, "Edit2", catalogue::Isbn13To10(code));
-    setFieldText(f, "Edit61", QStringLiteral("ChasseLivre"));
+}
+
+BookRecord TitleSearch::readTitleSearchPage(const QString& html, const QString& code, const QString& isbn10)
+{
+    BookRecord record;
+    record.found = true;
+    record.picture = priceSitePictureAddress(html);
+    record.webAddress = record.picture;
+    if (isbn10.isEmpty() && code.size() == 13 && catalogue::isAllDigits(code))
+        record.isbn10 = catalogue::Isbn13To10(code);
+    record.coverName = QStringLiteral("ChasseLivre");
+    return record;
 }
 
 void TitleSearch::writePageDumps(const QString& html, const QString& address)

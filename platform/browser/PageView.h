@@ -24,6 +24,7 @@ public:
     const QString& title() const { return page_.title(); }
     const QString& innerText() const { return page_.innerText(); }
     const QString& innerHtml() const { return page_.innerHtml(); }
+    const PageDocument& document() const { return page_; }
     // The address of the page shown, after redirects.
     const QString& address() const { return address_; }
 

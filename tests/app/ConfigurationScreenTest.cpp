@@ -2,6 +2,7 @@
 // the settings written for the next start, and the list files opened in the desktop's editor.
 #include "SetupScreensFixture.h"
 
+#include "app/ConfigurationLayout.h"
 #include "app/SettingsFile.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
@@ -30,7 +31,8 @@ TEST_F(ConfigurationScreenTest, OpeningFillsThePasswordsAndTheLabelSheet)
     program.write("Fichier.ini", "[Mots de passe]\r\nMDP_Administrateur=adm\r\nMDP_Enseignant=ens\r\n"
                                  "[Editeur code barres]\r\nNbreColCB=3\r\nEspaceInterCol=5\r\nEspaceInterLigne=7\r\n"
                                  "[Acc\xE8s Internet IE]\r\nAccesIE=1\r\n");
-    start({"Cancel"}, {[](app::TFrmPrin& f) { f.addPart<app::ConfigurationScreen>(f); }});
+    start({"Cancel"},
+          {[](app::TFrmPrin& f) { f.addPart<app::ConfigurationScreen>(f, app::buildConfigurationControls(f)); }});
     dialogs.answer(QStringLiteral("adm"));
     dialogs.answer(QStringLiteral("Terminer"));
     input.menu(QStringLiteral("Fichier > Administrateur"));

@@ -3,9 +3,11 @@
 // administrator of a new installation (empty password).
 #include "MainWindowFixture.h"
 
+#include "app/ConfigurationLayout.h"
 #include "app/ConfigurationScreen.h"
 #include "app/HelpCommands.h"
 #include "app/SchoolCoordinates.h"
+#include "app/SchoolCoordinatesLayout.h"
 #include "platform/ui/Edit.h"
 
 class SetupScreensTest : public MainWindowTest {
@@ -14,8 +16,8 @@ protected:
     {
         std::vector<app::ScreenInstaller> screens = before;
         screens.push_back([](app::TFrmPrin& f) {
-            f.addPart<app::SchoolCoordinates>(f);
-            f.addPart<app::ConfigurationScreen>(f);
+            f.addPart<app::SchoolCoordinates>(f, app::buildSchoolCoordinatesControls(f));
+            f.addPart<app::ConfigurationScreen>(f, app::buildConfigurationControls(f));
             f.addPart<app::HelpCommands>(f);
         });
         app::TFrmPrin& w = start({"Cancel"}, screens);

@@ -4,6 +4,7 @@
 
 #include "catalogue/BooksGrid.h"
 #include "catalogue/BooksGridFilter.h"
+#include "catalogue/BooksGridLayout.h"
 #include "platform/text/DateText.h"
 #include "platform/text/Windows1252.h"
 #include "platform/ui/ComboBox.h"
@@ -84,7 +85,9 @@ protected:
     {
         auto screens = bookScreens();
         screens.push_back([](app::TFrmPrin& frm) {
-            frm.addPart<catalogue::BooksGrid>(frm, *frm.findPart<catalogue::BookEntryScreen>());
+            const auto& entry = *frm.findPart<catalogue::BookEntryScreen>();
+            frm.addPart<catalogue::BooksGrid>(frm, entry,
+                                              catalogue::buildBooksGridControls(frm, entry.controls().tableTab));
         });
         start({"Cancel"}, screens);
     }

@@ -2,6 +2,7 @@
 // their pictures, and the input the table refuses.
 #include "BookScreenFixture.h"
 
+#include "catalogue/EquipmentInventoryLayout.h"
 #include "catalogue/EquipmentInventoryScreen.h"
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/PageControl.h"
@@ -15,7 +16,9 @@ protected:
     void startAndOpen()
     {
         std::vector<app::ScreenInstaller> screens = bookScreens();
-        screens.push_back([](app::TFrmPrin& frm) { frm.addPart<catalogue::EquipmentInventoryScreen>(frm); });
+        screens.push_back([](app::TFrmPrin& frm) {
+            frm.addPart<catalogue::EquipmentInventoryScreen>(frm, catalogue::buildEquipmentInventoryControls(frm));
+        });
         start({"Cancel"}, screens);
         logIn();
         open();

@@ -4,6 +4,7 @@
 
 #include "catalogue/Ean13FontText.h"
 #include "catalogue/OtherMediaGrid.h"
+#include "catalogue/OtherMediaLayout.h"
 #include "catalogue/OtherMediaSave.h"
 #include "catalogue/OtherMediaScreen.h"
 #include "platform/text/Windows1252.h"
@@ -23,7 +24,7 @@ protected:
     {
         std::vector<app::ScreenInstaller> screens = bookScreens();
         screens.push_back([](app::TFrmPrin& frm) {
-            auto& screen = frm.addPart<catalogue::OtherMediaScreen>(frm);
+            auto& screen = frm.addPart<catalogue::OtherMediaScreen>(frm, catalogue::buildOtherMediaControls(frm));
             frm.addPart<catalogue::OtherMediaSave>(frm, screen);
             frm.addPart<catalogue::OtherMediaGrid>(frm, screen);
         });

@@ -4,6 +4,7 @@
 
 #include "app/TextRoutines.h"
 #include "catalogue/SearchScreen.h"
+#include "catalogue/SearchScreenLayout.h"
 #include "platform/db/JetCollation.h"
 #include "platform/db/Query.h"
 #include "platform/files/WindowsPath.h"
@@ -171,7 +172,9 @@ protected:
     void SetUp() override
     {
         auto screens = bookScreens();
-        screens.push_back([](app::TFrmPrin& frm) { frm.addPart<catalogue::SearchScreen>(frm); });
+        screens.push_back([](app::TFrmPrin& frm) {
+            frm.addPart<catalogue::SearchScreen>(frm, catalogue::buildSearchScreenControls(frm));
+        });
         start({"Cancel"}, screens);
         for (const SearchedCopy& c : kCopies) {
             frm().db.ADOConnection1.execute(

@@ -1,11 +1,14 @@
 #include "web/sharedbase/AutomaticSummaries.h"
 
 #include "app/FrmPrin.h"
+#include "catalogue/BookEntryControls.h"
 #include "catalogue/DescriptorExtraction.h"
 #include "platform/db/Query.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/RichEdit.h"
+#include "platform/ui/SpeedButton.h"
 #include "web/PageFetch.h"
 #include "web/ReaderScreen.h"
 #include "web/SiteAddresses.h"
@@ -42,11 +45,12 @@ QString fittedDescriptors(const QString& descriptors, int fieldSize)
     return descriptors.left(qMax(qsizetype(0), cut.lastIndexOf(u'.')));
 }
 
-AutomaticSummaries::AutomaticSummaries(app::TFrmPrin& frm, BatchPanel& panel, web::PageFetch& pages)
-    : m_frm(frm), m_panel(panel), m_pages(pages)
+AutomaticSummaries::AutomaticSummaries(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, BatchPanel& panel,
+                                       web::PageFetch& pages)
+    : m_frm(frm), m_book(book), m_panel(panel), m_pages(pages)
 {
     frm.handlers.bind(QStringLiteral("RechercheautomatiqueRsums1Click"), [this] { RechercheautomatiqueRsums1Click(); });
-    frm.get<ui::Control>(QStringLiteral("SpeedButton51")).onClick = [this] { SpeedButton51Click(); };
+    panel.controls().summariesStart.onClick = [this] { SpeedButton51Click(); };
 }
 
 void AutomaticSummaries::RechercheautomatiqueRsums1Click()
@@ -58,10 +62,10 @@ void AutomaticSummaries::RechercheautomatiqueRsums1Click()
 void AutomaticSummaries::SpeedButton51Click()
 {
     app::TFrmPrin& f = m_frm;
-    web::setFieldText(f, "Edit26", QStringLiteral("0"));
-    web::setFieldText(f, "Edit25", QStringLiteral("0"));
-    if (web::fieldText(f, "Edit98").isEmpty())
-        web::setFieldText(f, "Edit98", QStringLiteral("1"));
+    m_book.theme.setText(QStringLiteral("0"));
+    m_book.owner.setText(QStringLiteral("0"));
+    if (ui::Edit& start = m_panel.controls().startNumber; start.text().isEmpty())
+        start.setText(QStringLiteral("1"));
     const int start = m_panel.startNumber();
     if (!m_panel.begin())
         return;
@@ -83,11 +87,11 @@ void AutomaticSummaries::SpeedButton51Click()
     for (int i = 0; i < total && !m_panel.stopRequested(); ++i) {
         const SummaryBook& book = books[size_t(i)];
         m_panel.showBookNumber(book.numLivre);
-        web::setFieldText(f, "Edit1", book.isbn13);
+        m_book.code.setText(book.isbn13);
         QString resume, descriptors;
         if (hasSummary(book.resume) && book.descripteur.isEmpty()) {
             descriptors = catalogue::extractDescriptorText(f.ThesaurusTable, book.resume);
-            web::setFieldText(f, "Edit26", descriptors);
+            m_book.theme.setText(descriptors);
         } else if (book.isbn13.size() == 13 && !hasSummary(book.resume)) {
             resume = FetchDecitreSummary();
             if (!resume.isEmpty())
@@ -117,9 +121,9 @@ void AutomaticSummaries::SpeedButton51Click()
 QString AutomaticSummaries::FetchDecitreSummary()
 {
     app::TFrmPrin& f = m_frm;
-    web::setFieldText(f, "Edit61", QStringLiteral("decitre"));
+    m_book.coverName.setText(QStringLiteral("decitre"));
     const QString address =
-        web::kDecitreSite + QStringLiteral("/livres/") + text::Trim(web::fieldText(f, "Edit1")) + QStringLiteral(".html");
+        web::kDecitreSite + QStringLiteral("/livres/") + text::Trim(m_book.code.text()) + QStringLiteral(".html");
     const browser::PageView& page = m_pages.page();
     for (int attempt = 0; attempt < kPageAttempts; ++attempt) {
         m_pages.NavigateSniffAndWait(address);
@@ -127,10 +131,10 @@ QString AutomaticSummaries::FetchDecitreSummary()
             break;
     }
     showPictureAddress(f, page.title());
-    web::setFieldText(f, "RichEdit4", QString());
+    m_book.summary.setText(QString());
     const QString text = page.innerText();
     m_pages.dump(QStringLiteral("dialogue_InnerHTML.txt"), text);
-    web::setFieldText(f, "Edit61", QStringLiteral("Decitre"));
+    m_book.coverName.setText(QStringLiteral("Decitre"));
     if (page.title().isEmpty() || page.title() == QStringLiteral("Navigation annulée")) {
         countFailedPage();
         return {};
@@ -147,14 +151,14 @@ QString AutomaticSummaries::FetchDecitreSummary()
     const QString summary = text::Trim(rest.left(end));
     if (summary.isEmpty())
         return {};
-    web::setFieldText(f, "RichEdit4", summary);
+    m_book.summary.setText(summary);
     return QStringLiteral("Decitre ") + summary;
 }
 
 void AutomaticSummaries::countFailedPage()
 {
-    const int failed = text::StrToIntDef(web::fieldText(m_frm, "Edit25").section(u' ', 0, 0), 0) + 1;
-    web::setFieldText(m_frm, "Edit25", QString::number(failed) + QStringLiteral(" decitre"));
+    const int failed = text::StrToIntDef(m_book.owner.text().section(u' ', 0, 0), 0) + 1;
+    m_book.owner.setText(QString::number(failed) + QStringLiteral(" decitre"));
 }
 
 }  // namespace sharedbase

@@ -8,6 +8,9 @@
 namespace app {
 class TFrmPrin;
 }
+namespace catalogue {
+struct BookEntryControls;
+}
 namespace web {
 class PageFetch;
 }
@@ -18,7 +21,8 @@ class BatchPanel;
 
 class AutomaticSummaries {
 public:
-    AutomaticSummaries(app::TFrmPrin& frm, BatchPanel& panel, web::PageFetch& pages);
+    AutomaticSummaries(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, BatchPanel& panel,
+                       web::PageFetch& pages);
 
     // The tools menu's "Recherche automatique Résumés": the batch panel.
     void RechercheautomatiqueRsums1Click();
@@ -32,6 +36,7 @@ private:
     void countFailedPage();
 
     app::TFrmPrin& m_frm;
+    const catalogue::BookEntryControls& m_book;
     BatchPanel& m_panel;
     web::PageFetch& m_pages;
 };

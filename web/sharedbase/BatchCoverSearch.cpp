@@ -2,6 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "catalogue/BookCodes.h"
+#include "catalogue/BookEntryControls.h"
 #include "catalogue/IsbnConversions.h"
 #include "platform/db/Query.h"
 #include "platform/files/FileOps.h"
@@ -9,9 +10,11 @@
 #include "platform/picture/PictureFile.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/Control.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/SpeedButton.h"
 #include "web/CoverDownload.h"
 #include "web/PageFetch.h"
 #include "web/ReaderScreen.h"
@@ -69,18 +72,19 @@ struct BatchCoverSearch::Book {
     QString images;
 };
 
-BatchCoverSearch::BatchCoverSearch(app::TFrmPrin& frm, BatchPanel& panel, SharedBaseHost& host, SharedBaseWeb& base,
-                                   web::CoverDownload& covers, web::PageFetch& pages)
-    : m_frm(frm), m_panel(panel), m_host(host), m_base(base), m_covers(covers), m_pages(pages)
+BatchCoverSearch::BatchCoverSearch(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, BatchPanel& panel,
+                                   SharedBaseHost& host, SharedBaseWeb& base, web::CoverDownload& covers,
+                                   web::PageFetch& pages)
+    : m_frm(frm), m_book(book), m_panel(panel), m_host(host), m_base(base), m_covers(covers), m_pages(pages)
 {
     frm.handlers.bind(QStringLiteral("Commencerlimportationdimage1Click"), [this] { Commencerlimportationdimage1Click(); });
-    frm.get<ui::Control>(QStringLiteral("Button91")).onClick = [this] { Rimporterimages1Click(); };
+    panel.controls().coversStart.onClick = [this] { Rimporterimages1Click(); };
 }
 
 void BatchCoverSearch::Commencerlimportationdimage1Click()
 {
     m_panel.open(BatchPanel::Pass::Covers);
-    m_frm.setVisibleIfBuilt(QStringLiteral("SpeedButton51"), false);
+    m_panel.controls().summariesStart.hide();
 }
 
 void BatchCoverSearch::Rimporterimages1Click()
@@ -93,7 +97,7 @@ void BatchCoverSearch::Rimporterimages1Click()
         return;
     }
     application.showMessage(f.tables.message(151) + QStringLiteral("..\\Livres\\Jaquettes"));
-    auto& code = f.get<ui::Edit>(QStringLiteral("Edit1"));
+    auto& code = m_book.code;
     code.show();
     code.setFocus();
     db::Table& view = f.db.ADOTable1;
@@ -101,7 +105,7 @@ void BatchCoverSearch::Rimporterimages1Click()
     view.setFilter(QStringLiteral("Type<>''"));
     view.setFiltered(true);
     view.refresh();
-    const QString typed = f.get<ui::CustomEdit>(QStringLiteral("Edit98")).text();
+    const QString typed = m_panel.controls().startNumber.text();
     if (typed == QStringLiteral("0"))
         return;
     const int start = m_panel.startNumber();
@@ -138,13 +142,12 @@ bool BatchCoverSearch::hasCover(const Book& book) const
 
 void BatchCoverSearch::searchCover(Book& book)
 {
-    using web::setFieldText;
     app::TFrmPrin& f = m_frm;
-    setFieldText(f, "Edit1", book.code);
-    setFieldText(f, "Edit2", book.isbn10);
-    setFieldText(f, "Edit4", book.titre);
-    setFieldText(f, "Edit10", book.code);
-    setFieldText(f, "Edit61", book.images);
+    m_book.code.setText(book.code);
+    m_book.isbn10.setText(book.isbn10);
+    m_book.title.setText(book.titre);
+    m_book.isbn13.setText(book.code);
+    m_book.coverName.setText(book.images);
     m_panel.showBookNumber(book.numLivre);
     f.CoverFound = false;
     const QString covers = f.AppDir + catalogue::kCoversFolder;
@@ -171,8 +174,8 @@ void BatchCoverSearch::searchCover(Book& book)
         book.isbn13 = catalogue::Isbn10To13(book.isbn10);
     if (book.isbn13.size() == 13 && catalogue::isAllDigits(book.isbn13))
         book.isbn10 = catalogue::Isbn13To10(book.isbn13);
-    setFieldText(f, "Edit1", book.isbn13);
-    setFieldText(f, "Edit2", book.isbn10);
+    m_book.code.setText(book.isbn13);
+    m_book.isbn10.setText(book.isbn10);
     if (!isIsbnBook(book.isbn13))
         return;
     if (book.images.isEmpty())
@@ -195,7 +198,7 @@ void BatchCoverSearch::searchCover(Book& book)
 
 bool BatchCoverSearch::download(Book& book, const QString& url, const QString& source)
 {
-    web::setFieldText(m_frm, "Edit61", source);
+    m_book.coverName.setText(source);
     const QString name = book.code + QStringLiteral(".jpg");
     if (!m_covers.DownloadCover(url, name))
         return false;
@@ -264,7 +267,6 @@ void BatchCoverSearch::showCandidate(const QString& address)
 
 void BatchCoverSearch::showPreview(int start)
 {
-    using web::setFieldText;
     app::TFrmPrin& f = m_frm;
     db::Table& view = f.db.ADOTable1;
     view.first();
@@ -276,23 +278,23 @@ void BatchCoverSearch::showPreview(int start)
         return;
     auto text = [&view](const char* name) { return view.fieldByName(QString::fromLatin1(name)).asString(); };
     const QString code = text("Isbn13");
-    setFieldText(f, "Edit1", code);
-    setFieldText(f, "Edit2", text("Isbn10"));
-    setFieldText(f, "Edit4", text("Titre"));
+    m_book.code.setText(code);
+    m_book.isbn10.setText(text("Isbn10"));
+    m_book.title.setText(text("Titre"));
     const QString covers = f.AppDir + catalogue::kCoversFolder;
     const QString placeholder = covers + catalogue::kNoPicture;
     QString path = covers + code + QStringLiteral(".jpg");
     if (!isSafeRemoteName(code) || !files::fileExists(path)) {
-        setFieldText(f, "Edit61", catalogue::kNoPicture);
+        m_book.coverName.setText(catalogue::kNoPicture);
         path = placeholder;
     }
-    auto& cover = f.get<ui::Image>(QStringLiteral("Image99"));
+    auto& cover = m_book.foundCover;
     cover.setPicture(picture::loadPictureFile(files::nativePath(path)));
     if (cover.picture() || path == placeholder)
         return;
     // A cover that does not decode is deleted, so that the search fetches it again.
     files::deleteFile(path);
-    setFieldText(f, "Edit1", catalogue::kNoPicture);
+    m_book.code.setText(catalogue::kNoPicture);
     cover.setPicture(picture::loadPictureFile(files::nativePath(placeholder)));
 }
 
@@ -300,7 +302,7 @@ void BatchCoverSearch::FetchSharedBaseCoverByCode(Book& book, const QString& pat
 {
     if (!sharedBaseReachable())
         return;
-    web::setFieldText(m_frm, "Edit61", QStringLiteral("Vireo"));
+    m_book.coverName.setText(QStringLiteral("Vireo"));
     QString url;
     if (m_base.hasCover(path, url) && download(book, url, QStringLiteral("Vireo")))
         showPictureAddress(m_frm, url);

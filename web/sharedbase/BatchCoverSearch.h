@@ -10,6 +10,9 @@
 namespace app {
 class TFrmPrin;
 }
+namespace catalogue {
+struct BookEntryControls;
+}
 namespace web {
 class CoverDownload;
 class PageFetch;
@@ -23,8 +26,8 @@ class SharedBaseWeb;
 
 class BatchCoverSearch {
 public:
-    BatchCoverSearch(app::TFrmPrin& frm, BatchPanel& panel, SharedBaseHost& host, SharedBaseWeb& base,
-                     web::CoverDownload& covers, web::PageFetch& pages);
+    BatchCoverSearch(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, BatchPanel& panel,
+                     SharedBaseHost& host, SharedBaseWeb& base, web::CoverDownload& covers, web::PageFetch& pages);
 
     // The tools menu's "Recherche automatique couvertures": the batch panel.
     void Commencerlimportationdimage1Click();
@@ -53,6 +56,7 @@ private:
     void setImages(Book& book, const QString& name);
 
     app::TFrmPrin& m_frm;
+    const catalogue::BookEntryControls& m_book;
     BatchPanel& m_panel;
     SharedBaseHost& m_host;
     SharedBaseWeb& m_base;

@@ -2,6 +2,8 @@
 // The book screen's batch panel (Panel20), shared by the batch cover search and the automatic
 // summaries: the start number, the start buttons of both passes, the gauge, and "Annuler",
 // which ends a running pass once its current book is done. Only one pass runs at a time.
+#include "web/sharedbase/BatchPanelControls.h"
+
 #include <QString>
 
 namespace app {
@@ -12,7 +14,9 @@ namespace sharedbase {
 
 class BatchPanel {
 public:
-    explicit BatchPanel(app::TFrmPrin& frm);
+    BatchPanel(app::TFrmPrin& frm, const BatchPanelControls& controls);
+
+    const BatchPanelControls& controls() const { return m_controls; }
 
     // Shows the panel on the entry tab with the controls of one pass: the cover search's start
     // button or the summaries'.
@@ -35,6 +39,7 @@ public:
 
 private:
     app::TFrmPrin& m_frm;
+    BatchPanelControls m_controls;
     bool m_running = false;
     bool m_stopRequested = false;
 };

@@ -8,10 +8,7 @@
 #include "platform/picture/PictureFile.h"
 #include "platform/text/PascalText.h"
 #include "platform/text/TextLines.h"
-#include "platform/ui/Color.h"
-#include "platform/ui/Control.h"
 #include "platform/ui/Edit.h"
-#include "web/ReaderScreen.h"
 #include "web/sharedbase/RecordOnEntryTab.h"
 #include "web/sharedbase/SharedBookRecord.h"
 
@@ -26,40 +23,43 @@ bool isImageBankPlaceholder(qint64 size)
     return size == 15929 || size == 22551 || size == 26077 || size == 140668;
 }
 
-void ImageBankReader::ReadImageBankRecord(app::TFrmPrin& frm)
+web::BookRecord ImageBankReader::ask(const web::LookupQuery& query)
 {
-    frm.LookupFound = false;
-    web::showStep(frm, QStringLiteral("BanqueImage data"));
-    // The search panel turns yellow while a bank record is read, and takes the system's
-    // hot-light blue again afterwards, found or not.
-    auto& panel = frm.get<ui::Control>(QStringLiteral("Panel19"));
-    const auto restore = qScopeGuard([&panel] { panel.setColor(ui::Color::rgb(0, 102, 204)); });
-    const QString code = web::fieldText(frm, "Edit10");
-    const QString path = imageBankRoot(frm) + code.left(7) + u'\\' + code + QStringLiteral(".txt");
+    web::BookRecord record;
+    record.found = false;
+    query.step(QStringLiteral("BanqueImage data"));
+    const auto unmark = qScopeGuard([&query] { query.bankReading(false); });
+    const QString& code = query.code;
+    const QString path = imageBankRoot(m_frm) + code.left(7) + u'\\' + code + QStringLiteral(".txt");
     if (!isSafeRemoteName(code) || !files::fileExists(path))
-        return;
-    panel.setColor(ui::colors::yellow);
+        return record;
+    query.bankReading(true);
     QStringList lines;
     if (!text::readTextLines(files::nativePath(path), lines) || lines.isEmpty())
-        return;
-    showRecordOnEntryTab(frm, recordValues(lines.first()), RecordReader::ImageBank);
-    ShowImageBankCover(frm);
+        return record;
+    record = recordOnEntryTab(recordValues(lines.first()), RecordReader::ImageBank, code);
+    record.found = record.found.value_or(false);
+    record.replacesCover = true;
+    const QString name = *record.coverName;
+    if (isSafeRemoteName(name))
+        record.picture = imageBankRoot(m_frm) + name.left(7) + u'\\' + name;
+    return record;
 }
 
-void ImageBankReader::ShowImageBankCover(app::TFrmPrin& frm)
+void ImageBankReader::fetchCover(const web::LookupQuery& query, web::BookRecord& record)
 {
-    frm.CoverFound = false;
-    web::showStep(frm, QStringLiteral("BanqueImage Image"));
-    const QString name = web::fieldText(frm, "Edit61");
-    if (!isSafeRemoteName(name))
+    if (!record.replacesCover)
         return;
-    const QString source = imageBankRoot(frm) + name.left(7) + u'\\' + name;
-    const QString target = frm.AppDir + catalogue::kCoversFolder + name;
-    if (files::fileExists(source) && !files::fileExists(target))
-        files::copyFile(source, target);
+    query.step(QStringLiteral("BanqueImage Image"));
+    if (record.picture.isEmpty())
+        return;
+    const QString name = *record.coverName;
+    const QString target = m_frm.AppDir + catalogue::kCoversFolder + name;
+    if (files::fileExists(record.picture) && !files::fileExists(target))
+        files::copyFile(record.picture, target);
     // A bank file that is no picture is no cover; it stays in the covers folder as it came.
     if (files::fileExists(target) && picture::loadPictureFile(files::nativePath(target)))
-        web::showStoredCover(frm, name);
+        record.coverFile = name;
 }
 
 void fillImageBank(app::TFrmPrin& frm)

@@ -5,6 +5,10 @@
 // the toolbar quit adds the school's covers to it. The program never writes records into it.
 #include "web/BookSource.h"
 
+namespace app {
+class TFrmPrin;
+}
+
 namespace sharedbase {
 
 // "C:\Banque_images\" for the program folder's drive.
@@ -15,15 +19,19 @@ bool isImageBankPlaceholder(qint64 size);
 
 class ImageBankReader : public web::BookSource {
 public:
-    bool enabled(const app::Settings&) const override { return true; }
-    QString label() const override { return {}; }
-    void ask(app::TFrmPrin& frm) override { ReadImageBankRecord(frm); }
+    explicit ImageBankReader(const app::TFrmPrin& frm) : m_frm(frm) {}
 
-    // The record of the code in Edit10, when the bank has one; then its cover.
-    static void ReadImageBankRecord(app::TFrmPrin& frm);
-    // The bank's picture of the cover named in Edit61, copied into the covers folder when it
-    // is not there yet, and shown.
-    static void ShowImageBankCover(app::TFrmPrin& frm);
+    bool enabled(const app::Settings&) const override { return true; }
+    // The cover-name field is emptied while the bank is read.
+    std::optional<QString> labelBefore() const override { return QString(); }
+    // The record of the code, when the bank has one.
+    web::BookRecord ask(const web::LookupQuery& query) override;
+    // The bank's picture of the cover the record names, copied into the covers folder when it is
+    // not there yet.
+    void fetchCover(const web::LookupQuery& query, web::BookRecord& record) override;
+
+private:
+    const app::TFrmPrin& m_frm;
 };
 
 // The toolbar quit's first step: every cover of a book with a 13-character code that the bank

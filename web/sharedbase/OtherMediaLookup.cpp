@@ -3,6 +3,7 @@
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
+#include "catalogue/OtherMediaControls.h"
 #include "catalogue/OtherMediaSave.h"
 #include "platform/db/Query.h"
 #include "platform/files/FileOps.h"
@@ -13,6 +14,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/RichEdit.h"
 #include "platform/ui/WebBrowser.h"
@@ -30,8 +32,6 @@ namespace sharedbase {
 
 namespace {
 
-using web::fieldText;
-using web::setFieldText;
 
 QString chasseSearchAddress(const QString& code)
 {
@@ -48,8 +48,9 @@ QString fromMarker(const QString& text, const QString& marker)
 
 }  // namespace
 
-OtherMediaLookup::OtherMediaLookup(app::TFrmPrin& frm, web::PageFetch& pages, web::CoverDownload& covers)
-    : m_frm(frm), m_pages(pages), m_covers(covers)
+OtherMediaLookup::OtherMediaLookup(app::TFrmPrin& frm, const catalogue::OtherMediaControls& media,
+                                   web::PageFetch& pages, web::CoverDownload& covers)
+    : m_frm(frm), m_media(media), m_pages(pages), m_covers(covers)
 {
     frm.handlers.bind(QStringLiteral("Button32Click"), [this] { Button32Click(); });
     // "Chasse livres" beside "Rechercher".
@@ -66,6 +67,8 @@ OtherMediaLookup::OtherMediaLookup(app::TFrmPrin& frm, web::PageFetch& pages, we
         auto* memo = frm.create<ui::Memo>(QStringLiteral("MemoHTML"), screen);
         memo->setBounds(QRect(900, 350, 80, 40));
         memo->hide();
+        m_view = view;
+        m_pageText = memo;
         view->onNavigationCompleted = [view](bool) { view->executeScript(web::kOuterHtmlScript); };
         view->onExecuteScript = [this](const QString& json) { EdgeBrowser1ExecuteScript(json); };
     }
@@ -74,21 +77,21 @@ OtherMediaLookup::OtherMediaLookup(app::TFrmPrin& frm, web::PageFetch& pages, we
 void OtherMediaLookup::Button32Click()
 {
     app::TFrmPrin& f = m_frm;
-    f.get<ui::Control>(QStringLiteral("Button32")).hide();
-    QString code = text::Trim(FixAzertyDigits(fieldText(f, "Edit30")));
-    setFieldText(f, "Edit30", code);
+    m_media.search.hide();
+    QString code = text::Trim(FixAzertyDigits(m_media.code.text()));
+    m_media.code.setText(code);
     m_webWanted = true;
     if (!FindOtherMediaCopies(code) && code.size() == 12) {
         // A UPC is the EAN-13 with a 0 in front.
         code = u'0' + code;
-        setFieldText(f, "Edit30", code);
+        m_media.code.setText(code);
     }
     if (m_webWanted)
         SearchOtherMediaOnline();
-    const QString cover = f.AppDir + catalogue::kCoversFolder + fieldText(f, "Edit30") + QStringLiteral(".jpg");
+    const QString cover = f.AppDir + catalogue::kCoversFolder + m_media.code.text() + QStringLiteral(".jpg");
     if (files::fileExists(cover))
         if (auto picture = picture::loadPictureFile(files::nativePath(cover)))
-            f.get<ui::Image>(QStringLiteral("Image98")).setPicture(picture);
+            m_media.foundCover.setPicture(picture);
 }
 
 bool OtherMediaLookup::FindOtherMediaCopies(const QString& code)
@@ -96,27 +99,27 @@ bool OtherMediaLookup::FindOtherMediaCopies(const QString& code)
     app::TFrmPrin& f = m_frm;
     db::Query copies(f.db.ADOConnection1);
     const int count = catalogue::OtherMediaSave::listStoredCopies(f, copies, code);
-    setFieldText(f, "Edit27", QString::number(count));
+    m_media.copies.setText(QString::number(count));
     if (count == 0)
         return false;
     f.ShowMessageEntry(124);
     copies.last();
     auto text = [&copies](const char* name) { return copies.fieldByName(QString::fromLatin1(name)).asString(); };
     const QString type = text("Type");
-    f.get<ui::ComboBox>(QStringLiteral("ComboBox6")).setText(type);
-    setFieldText(f, "Edit30", text("Isbn13"));
-    setFieldText(f, "Edit31", text("Titre"));
-    setFieldText(f, "Edit32", text("Auteur"));
-    setFieldText(f, "Edit33", text("Editeur"));
-    setFieldText(f, "Edit38", text("Isbn10"));
-    setFieldText(f, "Edit34", text("Images"));
+    m_media.type.setText(type);
+    m_media.code.setText(text("Isbn13"));
+    m_media.title.setText(text("Titre"));
+    m_media.author.setText(text("Auteur"));
+    m_media.publisher.setText(text("Editeur"));
+    m_media.ean10.setText(text("Isbn10"));
+    m_media.link.setText(text("Images"));
     m_webWanted = false;
     const QString cover = f.AppDir + catalogue::kCoversFolder + text("Isbn13") + QStringLiteral(".jpg");
     const bool hasCover = files::fileExists(cover);
     if (hasCover) {
         if (type == QStringLiteral("LIVRE"))
             f.ShowMessageEntry(125);
-        f.get<ui::Image>(QStringLiteral("Image98")).setPicture(picture::loadPictureFile(files::nativePath(cover)));
+        m_media.foundCover.setPicture(picture::loadPictureFile(files::nativePath(cover)));
     } else if (type != QStringLiteral("LIVRE")) {
         m_webWanted = true;
     }
@@ -125,7 +128,7 @@ bool OtherMediaLookup::FindOtherMediaCopies(const QString& code)
 
 void OtherMediaLookup::SearchOtherMediaOnline()
 {
-    const QString code = fieldText(m_frm, "Edit30");
+    const QString code = m_media.code.text();
     if (code.size() <= 10) {
         readProductPage();
         return;
@@ -144,39 +147,39 @@ void OtherMediaLookup::EdgeBrowser1ExecuteScript(const QString& resultJson)
     if (resultJson == u"null")
         return;
     const QString html = web::pageTextOfScriptResult(resultJson);
-    const QString address = f.get<ui::WebBrowser>(QStringLiteral("EdgeBrowser1")).locationUrl();
-    setFieldText(f, "MemoHTML", html);
+    const QString address = m_view->locationUrl();
+    m_pageText->setText(html);
     m_pages.dump(QStringLiteral("dialogue_InnerHTML.Html"), html);
     m_pages.dump(QStringLiteral("Title.txt"), address);
     // A price page's address names the book: its ISBN-10, a slash, then its title's words joined by "-".
     const QString pricePath = web::kChasseSite + QStringLiteral("/prix/");
     const bool pricePage = address.startsWith(pricePath);
-    setFieldText(f, "Edit38", pricePage ? address.mid(pricePath.size(), 10) : QString());
+    m_media.ean10.setText(pricePage ? address.mid(pricePath.size(), 10) : QString());
     if (pricePage)
-        setFieldText(f, "Edit31", text::Trim(ReplaceAll(QUrl::fromPercentEncoding(address.mid(pricePath.size() + 11).toUtf8()),
+        m_media.title.setText(text::Trim(ReplaceAll(QUrl::fromPercentEncoding(address.mid(pricePath.size() + 11).toUtf8()),
                                                         QStringLiteral("-"), QStringLiteral(" "))));
     const QString cover = web::priceSitePictureAddress(html);
-    setFieldText(f, "Edit34", cover);
-    const QString coverName = text::Trim(fieldText(f, "Edit30")) + QStringLiteral(".jpg");
+    m_media.link.setText(cover);
+    const QString coverName = text::Trim(m_media.code.text()) + QStringLiteral(".jpg");
     if (!cover.isEmpty() && m_covers.DownloadCover(cover, coverName))
         if (auto picture = picture::loadPictureFile(files::nativePath(f.AppDir + catalogue::kCoversFolder + coverName))) {
-            f.get<ui::Image>(QStringLiteral("Image98")).setPicture(picture);
+            m_media.foundCover.setPicture(picture);
             f.CoverFound = true;
         }
     if (const int at = text::Pos(QStringLiteral("category"), html); at > 0) {
         const QString rest = html.mid(at - 1 + 8 + 1);
         const int end = text::Pos(QStringLiteral(" / "), rest);
-        f.get<ui::ComboBox>(QStringLiteral("ComboBox6")).setText(end > 0 ? rest.left(end - 1) : rest);
+        m_media.type.setText(end > 0 ? rest.left(end - 1) : rest);
     }
 }
 
 void OtherMediaLookup::readProductPage()
 {
     app::TFrmPrin& f = m_frm;
-    auto& list = f.get<ui::RichEdit>(QStringLiteral("RichEdit5"));
+    auto& list = m_media.storedCopies;
     list.clear();
     list.show();
-    m_pages.NavigateSniffAndWait(web::kAmazonSite + QStringLiteral("/dp/") + fieldText(f, "Edit38"));
+    m_pages.NavigateSniffAndWait(web::kAmazonSite + QStringLiteral("/dp/") + m_media.ean10.text());
     const browser::PageView& page = m_pages.page();
     const QString pageTitle = page.title();
     const QString bodyText = page.innerText();
@@ -184,35 +187,36 @@ void OtherMediaLookup::readProductPage()
     m_pages.dump(QStringLiteral("dialogue_InnerHTML.Html"), html);
     m_pages.dump(QStringLiteral("dialogue_InnerTXT.txt"), bodyText);
     m_pages.dump(QStringLiteral("dialogue_InnerTITLE.txt"), pageTitle);
-    setFieldText(f, "Edit31", pageTitle);
+    m_media.title.setText(pageTitle);
     if (bodyText.contains(QStringLiteral("Aucun résultat pour")) || bodyText.contains(QStringLiteral("Pas de résultats pour")) ||
         pageTitle == QStringLiteral("Page introuvable")) {
-        for (const char* name : {"Edit31", "Edit32", "Edit33", "Edit34", "Edit38", "Edit87"})
-            setFieldText(f, name, QString());
+        for (ui::Edit* field : {&m_media.title, &m_media.author, &m_media.publisher, &m_media.link, &m_media.ean10,
+                                &m_media.price})
+            field->clear();
         f.application().showMessage(QStringLiteral("Aucun résultat"));
         return;
     }
-    const QString code = fieldText(f, "Edit30");
+    const QString code = m_media.code.text();
     if (code.startsWith(QLatin1String("979"))) {
         if (const int at = text::Pos(QStringLiteral("dp/B0"), html); at > 0)
-            setFieldText(f, "Edit38", html.mid(at - 1 + 3, 10));
+            m_media.ean10.setText(html.mid(at - 1 + 3, 10));
     }
     if (code.startsWith(QLatin1String("979")) || pageTitle.contains(QLatin1String("B0"))) {
         for (const QString& prefix : {QStringLiteral("978-"), QStringLiteral("979-")})
             if (const QString isbn = isbnOfPage(html, prefix); !isbn.isEmpty())
-                setFieldText(f, "Edit30", isbn);
+                m_media.code.setText(isbn);
     }
     const QString site = f.AmazonSite;
     if (web::AmazonReader::isMissingProduct(site, pageTitle)) {
-        setFieldText(f, "Edit31", QString());
+        m_media.title.setText(QString());
         return;
     }
     if (pageTitle.isEmpty())
         return;
     QString title, author;
     web::AmazonReader::splitTitle(pageTitle, title, author);
-    setFieldText(f, "Edit31", title);
-    setFieldText(f, "Edit32", author);
+    m_media.title.setText(title);
+    m_media.author.setText(author);
     readCover(page.innerHtml());
     if (site == u"fr")
         readDetails(page.innerHtml());
@@ -242,7 +246,7 @@ void OtherMediaLookup::readCover(const QString& html)
     if (host == 0)
         return;
     rest = rest.mid(host - 1);
-    const QString code = text::Trim(fieldText(f, "Edit30"));
+    const QString code = text::Trim(m_media.code.text());
     const QString coverName = code + QStringLiteral(".jpg");
     bool stored = false;
     // The JPEG address, when there is one near, wins over the WebP and PNG ones.
@@ -255,14 +259,13 @@ void OtherMediaLookup::readCover(const QString& html)
     if (!stored || !files::fileExists(path))
         return;
     if (auto picture = picture::loadPictureFile(files::nativePath(path))) {
-        f.get<ui::Image>(QStringLiteral("Image98")).setPicture(picture);
+        m_media.foundCover.setPicture(picture);
         f.CoverFound = true;
     }
 }
 
 void OtherMediaLookup::readDetails(const QString& html)
 {
-    app::TFrmPrin& f = m_frm;
     m_pages.dump(QStringLiteral("dialogue_InnerHTML.txt"), html);
     QString rest = fromMarker(html, QStringLiteral("Détails sur le produit"));
     // Old pages write their tags in capitals, today's in small letters.
@@ -283,23 +286,23 @@ void OtherMediaLookup::readDetails(const QString& html)
     };
     if (cutAfter(QStringLiteral("<LI><B>"))) {
         const QString binding = before(QStringLiteral("</B>"));
-        setFieldText(f, "Edit90", binding.isEmpty() ? binding : binding.chopped(1));
+        m_media.binding.setText(binding.isEmpty() ? binding : binding.chopped(1));
     }
     if (cutAfter(QStringLiteral("</B>"))) {
         const int pages = text::Pos(QStringLiteral("pages"), rest);
         if (pages > 0)
-            setFieldText(f, "Edit88", text::Trim(rest.left(pages - 1 + 5)));
+            m_media.pageCount.setText(text::Trim(rest.left(pages - 1 + 5)));
     }
     if (cutAfter(QStringLiteral("<LI><B>Editeur&nbsp;:</B>")) || cutAfter(QStringLiteral("<li><b>Editeur :</b>"))) {
         const int paren = text::Pos(QStringLiteral("("), rest);
         const int semicolon = text::Pos(QStringLiteral(";"), rest);
         const int end = semicolon > 0 && semicolon < paren ? semicolon : paren;
-        setFieldText(f, "Edit33", end > 0 ? text::Trim(rest.left(end - 1)) : QString());
+        m_media.publisher.setText(end > 0 ? text::Trim(rest.left(end - 1)) : QString());
     }
     if (cutAfter(QStringLiteral("(")))
-        setFieldText(f, "Edit89", before(QStringLiteral(")")));
+        m_media.published.setText(before(QStringLiteral(")")));
 }
 
-void OtherMediaLookup::Button3Click() { m_frm.services().shell.open(chasseSearchAddress(fieldText(m_frm, "Edit30"))); }
+void OtherMediaLookup::Button3Click() { m_frm.services().shell.open(chasseSearchAddress(m_media.code.text())); }
 
 }  // namespace sharedbase

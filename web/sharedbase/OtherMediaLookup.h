@@ -10,6 +10,13 @@
 namespace app {
 class TFrmPrin;
 }
+namespace catalogue {
+struct OtherMediaControls;
+}
+namespace ui {
+class Memo;
+class WebBrowser;
+}  // namespace ui
 namespace web {
 class CoverDownload;
 class PageFetch;
@@ -19,7 +26,8 @@ namespace sharedbase {
 
 class OtherMediaLookup {
 public:
-    OtherMediaLookup(app::TFrmPrin& frm, web::PageFetch& pages, web::CoverDownload& covers);
+    OtherMediaLookup(app::TFrmPrin& frm, const catalogue::OtherMediaControls& media, web::PageFetch& pages,
+                     web::CoverDownload& covers);
 
     void Button32Click();
     void Button3Click();
@@ -40,6 +48,10 @@ private:
     void readDetails(const QString& html);
 
     app::TFrmPrin& m_frm;
+    const catalogue::OtherMediaControls& m_media;
+    // The hidden view of the price site's pages and their text, made here: EdgeBrowser1, MemoHTML.
+    ui::WebBrowser* m_view = nullptr;
+    ui::Memo* m_pageText = nullptr;
     web::PageFetch& m_pages;
     web::CoverDownload& m_covers;
     // Whether the web is still to be asked after the stored copies were looked at.

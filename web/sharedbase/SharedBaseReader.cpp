@@ -4,7 +4,6 @@
 #include "app/Settings.h"
 #include "platform/text/PascalText.h"
 #include "platform/text/TextLines.h"
-#include "web/ReaderScreen.h"
 #include "web/sharedbase/RecordOnEntryTab.h"
 #include "web/sharedbase/SharedBaseHost.h"
 #include "web/sharedbase/SharedBaseWeb.h"
@@ -12,49 +11,60 @@
 
 namespace sharedbase {
 
+namespace {
+
+    QString titleFolder(const QString& code)
+    {
+        return QStringLiteral("/livres/") + code.left(7) + u'/';
+    }
+
+}  // namespace
+
 bool SharedBaseReader::enabled(const app::Settings& settings) const { return settings.Qvlbool && settings.ftpbool; }
 
-void SharedBaseReader::ReadSharedBaseRecord(app::TFrmPrin& frm)
+web::BookRecord SharedBaseReader::ask(const web::LookupQuery& query)
 {
-    if (!frm.settings.Qvlbool)
-        return;
-    if (!SharedBaseHost(frm).reachable()) {
-        frm.settings.Qvlbool = false;
-        return;
+    app::Settings& settings = m_frm.settings;
+    if (!settings.Qvlbool)
+        return {};
+    if (!SharedBaseHost(m_frm).reachable()) {
+        settings.Qvlbool = false;
+        return {};
     }
-    const QString code = web::fieldText(frm, "Edit10");
+    const QString& code = query.code;
     if (!isSafeRemoteName(code))
-        return;
-    web::showStep(frm, QStringLiteral("QvlBase data"));
+        return {};
+    query.step(QStringLiteral("QvlBase data"));
     QString text;
-    const auto answer = SharedBaseWeb(frm, m_pages, m_covers)
-                            .readRecord(QStringLiteral("/livres/") + code.left(7) + u'/' + code + QStringLiteral(".txt"),
-                                        text);
-    web::setFieldText(frm, "RichEdit4", QString());
+    const auto answer =
+        SharedBaseWeb(m_frm, m_pages, m_covers).readRecord(titleFolder(code) + code + QStringLiteral(".txt"), text);
     if (answer != catalogue::IssueSharedBase::Answer::Found) {
         // Only a host out of reach leaves the base alone; a title it has not got changes nothing else.
         if (answer == catalogue::IssueSharedBase::Answer::Unreachable)
-            frm.settings.Qvlbool = false;
-        frm.LookupFound = false;
-        web::setFieldText(frm, "Edit4", QString());
-        return;
+            settings.Qvlbool = false;
+        web::BookRecord record;
+        record.summary = QString();
+        record.found = false;
+        record.title = QString();
+        return record;
     }
-    showRecordOnEntryTab(frm, recordValues(text::splitLines(text).value(0)), RecordReader::SharedBase);
-    FetchSharedBaseCover(frm);
-    web::setFieldText(frm, "Edit61", QStringLiteral("QvlZbase"));
+    web::BookRecord record =
+        recordOnEntryTab(recordValues(text::splitLines(text).value(0)), RecordReader::SharedBase, code);
+    record.picture = titleFolder(text::Trim(code)) + text::Trim(code) + QStringLiteral(".jpg");
+    return record;
 }
 
-void SharedBaseReader::FetchSharedBaseCover(app::TFrmPrin& frm)
+void SharedBaseReader::fetchCover(const web::LookupQuery& query, web::BookRecord& record)
 {
-    const QString code = text::Trim(web::fieldText(frm, "Edit10"));
-    web::showStep(frm, QStringLiteral("QvlBase Image"));
-    const QString fileName = code + QStringLiteral(".jpg");
-    QString url;
-    if (!SharedBaseWeb(frm, m_pages, m_covers)
-             .downloadCover(QStringLiteral("/livres/") + code.left(7) + u'/' + fileName, fileName, url))
+    if (record.picture.isEmpty())
         return;
-    showPictureAddress(frm, url);
-    web::showStoredCover(frm, fileName);
+    query.step(QStringLiteral("QvlBase Image"));
+    const QString fileName = text::Trim(query.code) + QStringLiteral(".jpg");
+    QString url;
+    if (SharedBaseWeb(m_frm, m_pages, m_covers).downloadCover(record.picture, fileName, url)) {
+        record.coverFile = fileName;
+        record.coverAddress = url;
+    }
 }
 
 }  // namespace sharedbase

@@ -2,14 +2,17 @@
 
 #include "app/FrmPrin.h"
 #include "catalogue/BookCodes.h"
+#include "catalogue/BookEntryControls.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/picture/PictureFile.h"
 #include "platform/text/TextLines.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Color.h"
-#include "platform/ui/Control.h"
-#include "web/BookLookup.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Panel.h"
+#include "web/BookRecord.h"
+#include "web/EntryTabRecord.h"
 #include "web/ReaderScreen.h"
 #include "web/sharedbase/ImageBank.h"
 #include "web/sharedbase/RecordOnEntryTab.h"
@@ -18,90 +21,96 @@
 
 namespace sharedbase {
 
-namespace {
-
-const QString kTitleBankFolder = QStringLiteral("alpha");
-
-}  // namespace
-
 bool TitleBanks::SearchTitleBanks()
 {
     app::TFrmPrin& f = m_frm;
-    const QString title = web::fieldText(f, "Edit4");
+    const catalogue::BookEntryControls& book = m_book;
+    const QString title = book.title.text();
     // The flags describe this search, not what the previous look-up left.
     f.LookupFound = false;
     f.CoverFound = false;
     const QString key = TitleBankKey(title);
     // A key with a control character names no file of a bank.
     if (isSafeRemoteName(key)) {
-        ReadLocalTitleBank(key);
-        if (!f.LookupFound)
-            ReadSharedTitleBank(key);
+        if (files::fileExists(localTitleBankFile(key + QStringLiteral(".txt")))) {
+            book.searching.setColor(ui::colors::yellow);
+            if (auto record = readLocalTitleBank(key)) {
+                web::showRecord(f, *record);
+                fetchLocalTitleBankCover(key, *record);
+                web::showRecordCover(f, *record);
+            }
+        }
+        if (!f.LookupFound) {
+            web::BookRecord record = readSharedTitleBank(key);
+            web::showRecord(f, record);
+            fetchSharedTitleBankCover(record);
+            web::showRecordCover(f, record);
+        }
     }
-    return f.application().messageBox(web::fieldText(f, "Edit4") + f.tables.dialog(23), f.tables.dialog(24),
+    return f.application().messageBox(book.title.text() + f.tables.dialog(23), f.tables.dialog(24),
                                       ui::MessageButtons::OkCancel, ui::MessageIcon::Warning) == ui::ModalResult::Ok;
 }
 
-void TitleBanks::ReadLocalTitleBank(const QString& key)
+QString TitleBanks::localTitleBankFile(const QString& name) const
 {
-    app::TFrmPrin& f = m_frm;
-    const QString path = imageBankRoot(f) + kTitleBankFolder + u'\\' + key + QStringLiteral(".txt");
-    if (!files::fileExists(path))
-        return;
-    f.get<ui::Control>(QStringLiteral("Panel19")).setColor(ui::colors::yellow);
-    QStringList lines;
-    if (!text::readTextLines(files::nativePath(path), lines) || lines.isEmpty())
-        return;
-    showRecordOnEntryTab(f, recordValues(lines.first()), RecordReader::LocalTitleBank);
-    ShowLocalTitleBankCover(key);
-    web::setFieldText(f, "Edit10", QString());
+    return imageBankRoot(m_frm) + QStringLiteral("alpha\\") + name;
 }
 
-void TitleBanks::ShowLocalTitleBankCover(const QString& key)
+std::optional<web::BookRecord> TitleBanks::readLocalTitleBank(const QString& key) const
 {
-    app::TFrmPrin& f = m_frm;
-    f.CoverFound = false;
-    if (auto* lookup = f.findPart<web::BookLookup>())
-        lookup->AsinEntry = false;
+    QStringList lines;
+    if (!text::readTextLines(files::nativePath(localTitleBankFile(key + QStringLiteral(".txt"))), lines) ||
+        lines.isEmpty())
+        return std::nullopt;
+    web::BookRecord record = recordOnEntryTab(recordValues(lines.first()), RecordReader::LocalTitleBank, QString());
+    record.dropsProductNumber = true;
+    record.replacesCover = true;
+    record.coverName = key + QStringLiteral(".jpg");
+    return record;
+}
+
+void TitleBanks::fetchLocalTitleBankCover(const QString& key, web::BookRecord& record) const
+{
     const QString name = key + QStringLiteral(".jpg");
-    web::setFieldText(f, "Edit61", name);
-    const QString source = imageBankRoot(f) + kTitleBankFolder + u'\\' + name;
-    const QString target = f.AppDir + catalogue::kCoversFolder + name;
+    const QString source = localTitleBankFile(name);
+    const QString target = m_frm.AppDir + catalogue::kCoversFolder + name;
     if (files::fileExists(source) && !files::fileExists(target))
         files::copyFile(source, target);
     // A bank file that is no picture is no cover.
     if (files::fileExists(target) && picture::loadPictureFile(files::nativePath(target)))
-        web::showStoredCover(f, name);
+        record.coverFile = name;
 }
 
-void TitleBanks::ReadSharedTitleBank(const QString& key)
+web::BookRecord TitleBanks::readSharedTitleBank(const QString& key)
 {
-    app::TFrmPrin& f = m_frm;
     QString text;
-    SharedBaseWeb base(f, m_pages, m_covers);
+    SharedBaseWeb base(m_frm, m_pages, m_covers);
     const auto answer = base.readRecord(QStringLiteral("/livres/alpha/") + key + QStringLiteral(".txt"), text);
-    web::setFieldText(f, "RichEdit4", QString());
     if (answer != catalogue::IssueSharedBase::Answer::Found) {
         // The base has not got the title: it is left alone until the program ends.
-        f.LookupFound = false;
-        f.settings.Qvlbool = false;
-        return;
+        m_frm.settings.Qvlbool = false;
+        web::BookRecord record;
+        record.summary = QString();
+        record.found = false;
+        return record;
     }
-    showRecordOnEntryTab(f, recordValues(text::splitLines(text).value(0)), RecordReader::SharedTitleBank);
-    FetchTitleBankCover(key);
+    web::BookRecord record =
+        recordOnEntryTab(recordValues(text::splitLines(text).value(0)), RecordReader::SharedTitleBank, QString());
+    record.summary = QString();
+    record.picture = QStringLiteral("/livres/alpha/") + key + QStringLiteral(".jpg");
+    return record;
 }
 
-void TitleBanks::FetchTitleBankCover(const QString& key)
+void TitleBanks::fetchSharedTitleBankCover(web::BookRecord& record)
 {
-    app::TFrmPrin& f = m_frm;
+    if (record.picture.isEmpty())
+        return;
     QString url;
     // The book has no code yet: its cover waits under the name the save completes.
-    if (!SharedBaseWeb(f, m_pages, m_covers)
-             .downloadCover(QStringLiteral("/livres/alpha/") + key + QStringLiteral(".jpg"), web::kPendingCoverName,
-                            url))
-        return;
-    showPictureAddress(f, url);
-    web::showStoredCover(f, web::kPendingCoverName);
+    if (SharedBaseWeb(m_frm, m_pages, m_covers).downloadCover(record.picture, web::kPendingCoverName, url)) {
+        record.coverFile = web::kPendingCoverName;
+        record.coverAddress = url;
+    }
 }
 
 }  // namespace sharedbase

@@ -3,6 +3,7 @@
 // panel), logged in as administrator, over a few copies written straight into Table1; prints go
 // to a recording printer instead of the default one.
 #include "BookScreenFixture.h"
+#include "catalogue/BooksGridLayout.h"
 
 #include "app/HoverHints.h"
 #include "catalogue/BooksGrid.h"
@@ -35,7 +36,9 @@ protected:
         // The search panel of the choice tab runs the book grid's search.
         std::vector<app::ScreenInstaller> screens = bookScreens();
         screens.push_back([](app::TFrmPrin& frm) {
-            frm.addPart<catalogue::BooksGrid>(frm, *frm.findPart<catalogue::BookEntryScreen>());
+            const auto& entry = *frm.findPart<catalogue::BookEntryScreen>();
+            frm.addPart<catalogue::BooksGrid>(frm, entry,
+                                              catalogue::buildBooksGridControls(frm, entry.controls().tableTab));
             labels::installLabelScreens(frm);
             frm.addPart<app::HoverHints>(frm);
         });

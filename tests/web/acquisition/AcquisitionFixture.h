@@ -4,6 +4,7 @@
 // 314 x 393 unless a test gives other settings).
 #include "ColumnValues.h"
 #include "MainWindowFixture.h"
+#include "catalogue/OtherMediaLayout.h"
 
 #include "catalogue/BookEntryLayout.h"
 #include "catalogue/BookEntryScreen.h"
@@ -34,7 +35,9 @@ protected:
                                auto& complements = frm.addPart<catalogue::ComplementsTab>(frm, entry);
                                frm.addPart<catalogue::RecordNavigation>(frm, entry, complements);
                            },
-                           [](app::TFrmPrin& frm) { frm.addPart<catalogue::OtherMediaScreen>(frm); },
+                           [](app::TFrmPrin& frm) {
+                               frm.addPart<catalogue::OtherMediaScreen>(frm, catalogue::buildOtherMediaControls(frm));
+                           },
                            [](app::TFrmPrin& frm) { loans::installLoanScreen(frm); },
                            // Its import options decide which borrowers get a card picture.
                            [](app::TFrmPrin& frm) { pupils::installPupilScreens(frm); },

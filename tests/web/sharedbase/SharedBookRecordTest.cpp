@@ -1,5 +1,6 @@
-// The record of a title in the shared base: its line, its place in the tree and the title keys
-// every title-based name is made of.
+// The record of a title in the shared base: its line, its place in the tree, the title keys
+// every title-based name is made of, and what each of its readers takes of it.
+#include "web/sharedbase/RecordOnEntryTab.h"
 #include "web/sharedbase/SharedBookRecord.h"
 
 #include <gtest/gtest.h>
@@ -82,4 +83,49 @@ TEST(SharedBookRecord, NamesThatCouldLeaveTheirFolderAreRefused)
         EXPECT_TRUE(isSafeRemoteName(QString::fromUtf8(name))) << name;
     for (const char* name : {"", "../x.txt", "a/b.txt", "a\\b.jpg", "a\tb.jpg"})
         EXPECT_FALSE(isSafeRemoteName(QString::fromUtf8(name))) << name;
+}
+
+TEST(SharedBookRecord, EachReaderTakesTheValuesOfARecordItGives)
+{
+    const QStringList values = recordValues(
+        QString::fromUtf8("Le Petit Prince;9999999999999;Saint-Exupéry;Gallimard;1999;96;../x.jpg;.ROSE;LIVRE;Conte;"
+                          "Un aviateur.;aviateur;français;8,50;3"));
+    const QString code = QStringLiteral("9782070612758");
+    const struct {
+        const char* name;
+        RecordReader reader;
+        std::optional<QString> shownCode, barcode, summary, keywords;
+        QString coverName;
+    } cases[] = {
+        // The record's own code and its unsafe cover name are not taken.
+        {"shared base", RecordReader::SharedBase, std::nullopt, QStringLiteral("9782070612758"),
+         QStringLiteral("Un aviateur."), std::nullopt, code + QStringLiteral(".jpg")},
+        {"image bank", RecordReader::ImageBank, std::nullopt, QStringLiteral("9782070612758"),
+         QStringLiteral("Un aviateur."), QStringLiteral("aviateur"), code + QStringLiteral(".jpg")},
+        // A book found by its title keeps no code.
+        {"shared title bank", RecordReader::SharedTitleBank, QString(), QString(), std::nullopt, std::nullopt,
+         QStringLiteral(".jpg")},
+        {"local title bank", RecordReader::LocalTitleBank, QString(), QString(), QStringLiteral("Un aviateur."),
+         QStringLiteral("aviateur"), QStringLiteral(".jpg")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const web::BookRecord record = recordOnEntryTab(values, c.reader, code);
+        EXPECT_EQ(record.found, true);
+        EXPECT_EQ(record.title, QStringLiteral("Le Petit Prince"));
+        EXPECT_EQ(record.author, QString::fromUtf8("Saint-Exupéry"));
+        EXPECT_EQ(record.published, QStringLiteral("1999"));
+        EXPECT_EQ(record.code, c.shownCode);
+        EXPECT_EQ(record.barcodeText.has_value(), c.barcode.has_value());
+        EXPECT_EQ(record.coverName, c.coverName);
+        EXPECT_EQ(record.descriptors, QStringLiteral(".ROSE"));
+        EXPECT_EQ(record.type, QStringLiteral("LIVRE"));
+        EXPECT_EQ(record.genre, QStringLiteral("Conte"));
+        EXPECT_EQ(record.summary, c.summary);
+        EXPECT_EQ(record.keywords, c.keywords);
+        EXPECT_EQ(record.price.has_value(), c.keywords.has_value());
+    }
+    // A record without a title does not count as found.
+    EXPECT_FALSE(
+        recordOnEntryTab(recordValues(QStringLiteral(";x")), RecordReader::SharedBase, code).found.has_value());
 }

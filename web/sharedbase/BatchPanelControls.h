@@ -1,0 +1,25 @@
+#pragma once
+// The batch panel's controls, made once by buildBatchPanel (the library import shares the panel
+// and its gauge).
+namespace ui {
+class Button;
+class Edit;
+class Gauge;
+class Label;
+class Panel;
+class SpeedButton;
+}  // namespace ui
+
+namespace sharedbase {
+
+struct BatchPanelControls {
+    ui::Panel& panel;                 // Panel20
+    ui::Label& startCaption;          // Label159 "Commencer au  N° ?"
+    ui::Edit& startNumber;            // Edit98
+    ui::Button& coversStart;          // Button91 "Commencer la recherche images"
+    ui::SpeedButton& summariesStart;  // SpeedButton51 "Commencer la recherche résumé"
+    ui::SpeedButton& cancel;          // SpeedButton9 "Annuler"
+    ui::Gauge& progress;              // Gauge3
+};
+
+}  // namespace sharedbase
