@@ -29,8 +29,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-# UNITY_BUILD=ON compiles each module's files together, a few at a time, in a build well under
-# half the time (as CI does); names private to a file must then be unique in its module.
+# UNITY_BUILD=ON compiles each module's files together as one unit, in a build well under half
+# the time (as CI does); names private to a file must then be unique in its module.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" \
   -DCMAKE_UNITY_BUILD="${UNITY_BUILD:-OFF}" >/dev/null
 cmake --build build --parallel "$(nproc)"
