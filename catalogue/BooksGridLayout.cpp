@@ -1,9 +1,9 @@
 #include "catalogue/BooksGridLayout.h"
 
 #include "app/FrmPrin.h"
-#include "catalogue/ControlPlacement.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/Edit.h"
@@ -15,6 +15,8 @@
 #include <tuple>
 
 namespace catalogue {
+
+using ui::placeControl;
 
 namespace layout {
 

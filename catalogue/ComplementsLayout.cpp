@@ -2,9 +2,9 @@
 
 #include "app/FrmPrin.h"
 #include "catalogue/BookEntryLayout.h"
-#include "catalogue/ControlPlacement.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/DBControls.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
@@ -14,6 +14,8 @@
 #include "platform/ui/SpeedButton.h"
 
 namespace catalogue {
+
+using ui::placeControl;
 
 namespace {
 

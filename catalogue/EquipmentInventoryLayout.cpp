@@ -1,8 +1,8 @@
 #include "catalogue/EquipmentInventoryLayout.h"
 
 #include "app/FrmPrin.h"
-#include "catalogue/ControlPlacement.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/DBControls.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBNavigator.h"
@@ -12,6 +12,8 @@
 #include "platform/ui/Panel.h"
 
 namespace catalogue {
+
+using ui::placeControl;
 
 namespace {
 

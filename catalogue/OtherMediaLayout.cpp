@@ -2,10 +2,10 @@
 
 #include "app/FrmPrin.h"
 #include "catalogue/BooksGridLayout.h"
-#include "catalogue/ControlPlacement.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/DBControls.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBNavigator.h"
@@ -21,6 +21,8 @@
 #include <vector>
 
 namespace catalogue {
+
+using ui::placeControl;
 
 namespace {
 

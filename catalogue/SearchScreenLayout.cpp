@@ -1,9 +1,9 @@
 #include "catalogue/SearchScreenLayout.h"
 
 #include "app/FrmPrin.h"
-#include "catalogue/ControlPlacement.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
@@ -12,6 +12,8 @@
 #include "platform/ui/WebBrowser.h"
 
 namespace catalogue {
+
+using ui::placeControl;
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "catalogue/StockTakeLayout.h"
 
 #include "app/FrmPrin.h"
-#include "catalogue/ControlPlacement.h"
 #include "catalogue/StockTakePanel.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/PageControl.h"
@@ -12,6 +12,8 @@
 #include "platform/ui/SpeedButton.h"
 
 namespace catalogue {
+
+using ui::placeControl;
 
 namespace {
 

@@ -3,7 +3,6 @@
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
 #include "catalogue/BookEntryControls.h"
-#include "catalogue/ControlPlacement.h"
 #include "exchange/HtmlPage.h"
 #include "platform/db/Query.h"
 #include "platform/db/Table.h"
@@ -13,6 +12,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Gauge.h"
@@ -34,7 +34,7 @@ const QString kCataloguePage = QStringLiteral("Biblio_zantor.html");
 
 BookCatalogueControls buildBookCatalogueScreen(app::TFrmPrin& frm)
 {
-    using catalogue::placeControl;
+    using ui::placeControl;
     auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel5"));
     const auto labelled = [&](const char* label, const char* edit, int left, int top, int width, const QString& caption,
                               const QString& value) {

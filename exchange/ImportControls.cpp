@@ -2,9 +2,9 @@
 
 #include "app/FrmPrin.h"
 #include "catalogue/BookEntryControls.h"
-#include "catalogue/ControlPlacement.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Gauge.h"
 #include "platform/ui/PageControl.h"
@@ -12,7 +12,7 @@
 
 namespace exchange {
 
-using catalogue::placeControl;
+using ui::placeControl;
 
 ImportControls buildImportControls(app::TFrmPrin& frm, const catalogue::BookEntryControls& book)
 {

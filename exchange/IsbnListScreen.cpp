@@ -2,7 +2,6 @@
 
 #include "app/FrmPrin.h"
 #include "catalogue/BookEntryControls.h"
-#include "catalogue/ControlPlacement.h"
 #include "exchange/BookScreenShow.h"
 #include "exchange/IsbnList.h"
 #include "platform/db/Query.h"
@@ -13,6 +12,7 @@
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Keys.h"
@@ -30,7 +30,7 @@ const QString kList = QStringLiteral("hors_connexion.csv");
 
 IsbnListControls buildIsbnListScreen(app::TFrmPrin& frm)
 {
-    using catalogue::placeControl;
+    using ui::placeControl;
     auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel12"));
     placeControl<ui::Label>(frm, "IsbnListLabel", screen, QRect(16, 12, 600, 20),
                             QStringLiteral("Cette fonction sert à stoquer des N° Isbn dans un fichier"));

@@ -1,7 +1,6 @@
 #include "exchange/ListScreen.h"
 
 #include "app/FrmPrin.h"
-#include "catalogue/ControlPlacement.h"
 #include "exchange/CsvLists.h"
 #include "exchange/HtmlPage.h"
 #include "platform/files/FileOps.h"
@@ -10,6 +9,7 @@
 #include "platform/shell/Shell.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Panel.h"
@@ -25,7 +25,7 @@ const QString kListsFolder = QStringLiteral("Listes\\");
 
 ListControls buildListScreen(app::TFrmPrin& frm)
 {
-    using catalogue::placeControl;
+    using ui::placeControl;
     auto* screen = &frm.get<ui::Panel>(QStringLiteral("Liste"));
     auto* bookList = placeControl<ui::Button>(frm, "Button53", screen, QRect(16, 16, 420, 30),
                                               QStringLiteral("Faire la liste de tous les livres dans le fichier \"Livres.csv\""));

@@ -2,12 +2,12 @@
 
 #include "app/FrmPrin.h"
 #include "catalogue/BookEntryControls.h"
-#include "catalogue/ControlPlacement.h"
 #include "exchange/HtmlPage.h"
 #include "exchange/MediaCatalogues.h"
 #include "platform/files/TextFileRecord.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
@@ -29,7 +29,7 @@ const QString kEquipmentHelp = QStringLiteral(
 
 MediaCataloguesControls buildMediaCataloguesScreen(app::TFrmPrin& frm)
 {
-    using catalogue::placeControl;
+    using ui::placeControl;
     auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel9"));
     auto* heading = placeControl<ui::Label>(frm, "Label113", screen, QRect(16, 8, 400, 30), QStringLiteral(" CD DVD Menu Html "));
     heading->setFont(ui::Font{QStringLiteral("MS Sans Serif"), 16, ui::colors::navy, true});

@@ -1,7 +1,6 @@
 #include "exchange/StatisticsScreen.h"
 
 #include "app/FrmPrin.h"
-#include "catalogue/ControlPlacement.h"
 #include "exchange/HtmlPage.h"
 #include "exchange/LoanRanking.h"
 #include "platform/db/BulkScope.h"
@@ -13,6 +12,7 @@
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Panel.h"
@@ -48,7 +48,7 @@ QString countText(int count)
 
 StatisticsControls buildStatisticsScreen(app::TFrmPrin& frm)
 {
-    using catalogue::placeControl;
+    using ui::placeControl;
     auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel26"));
     placeControl<ui::Label>(frm, "StatCountLabel", screen, QRect(16, 12, 200, 16), QStringLiteral("Nombre de livres à afficher"));
     auto* bookCount = placeControl<ui::Edit>(frm, "Edit123", screen, QRect(16, 30, 60, 22), QStringLiteral("3"));

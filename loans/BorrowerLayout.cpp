@@ -1,8 +1,8 @@
 #include "loans/BorrowerLayout.h"
 
 #include "app/FrmPrin.h"
-#include "catalogue/ControlPlacement.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/DBControls.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBNavigator.h"
@@ -21,7 +21,7 @@ namespace loans {
 
 namespace {
 
-using catalogue::placeControl;
+using ui::placeControl;
 using NavButton = ui::DBNavigator::Button;
 
 struct BorrowerField {

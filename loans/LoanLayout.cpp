@@ -1,10 +1,10 @@
 #include "loans/LoanLayout.h"
 
 #include "app/FrmPrin.h"
-#include "catalogue/ControlPlacement.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
@@ -14,7 +14,7 @@ namespace loans {
 
 namespace {
 
-using catalogue::placeControl;
+using ui::placeControl;
 
 struct Field {
     const char* label;

@@ -1,10 +1,10 @@
 #include "loans/ReturnLayout.h"
 
 #include "app/FrmPrin.h"
-#include "catalogue/ControlPlacement.h"
 #include "loans/VoiceCommentIcons.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
@@ -14,7 +14,7 @@ namespace loans {
 
 namespace {
 
-using catalogue::placeControl;
+using ui::placeControl;
 
 // Rows 1 to 14 of the candidates panel, strip slots 1 to 4, photo slots 1 to 5.
 constexpr std::array<const char*, 14> kListRows = {"Label198", "Label199", "Label200", "Label201", "Label202",

@@ -4,13 +4,13 @@
 #include "app/ProgramServices.h"
 #include "app/TextRoutines.h"
 #include "catalogue/BookEntryScreen.h"
-#include "catalogue/ControlPlacement.h"
 #include "loans/ControlGroups.h"
 #include "loans/LoanScreen.h"
 #include "loans/ReturnScreen.h"
 #include "loans/VoiceCommentIcons.h"
 #include "platform/media/SoundCommands.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/DBControls.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
@@ -251,7 +251,7 @@ std::optional<BookCommentIcons> placeComplementsVoiceIcons(app::TFrmPrin& frm)
     std::array<ui::Image*, std::size(icons)> placed;
     for (size_t k = 0; k < std::size(icons); ++k) {
         const Icon& icon = icons[k];
-        auto* image = catalogue::placeControl<ui::Image>(frm, icon.name, &entry->controls().complementsTab,
+        auto* image = ui::placeControl<ui::Image>(frm, icon.name, &entry->controls().complementsTab,
                                                          QRect(icon.place, QSize(32, 32)));
         image->setStretch(true);
         image->setPicture(voiceIconPicture(icon.kind));

@@ -1,10 +1,10 @@
 #include "pupils/PupilsLayout.h"
 
 #include "app/FrmPrin.h"
-#include "catalogue/ControlPlacement.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
@@ -16,7 +16,7 @@ namespace pupils {
 
 namespace {
 
-using catalogue::placeControl;
+using ui::placeControl;
 
 ui::Label* title(app::TFrmPrin& frm, const char* name, ui::WinControl* parent, const QString& caption)
 {

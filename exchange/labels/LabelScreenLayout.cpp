@@ -2,10 +2,10 @@
 
 #include "app/FrmPrin.h"
 #include "catalogue/BooksGridLayout.h"
-#include "catalogue/ControlPlacement.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
@@ -20,7 +20,7 @@ namespace labels {
 
 namespace {
 
-using catalogue::placeControl;
+using ui::placeControl;
 
 // The sheet and the page take the right of their tabs; the settings stay left of them.
 constexpr QRect kSheetPlace(420, 8, 725, 708);

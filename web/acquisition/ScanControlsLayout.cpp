@@ -1,7 +1,7 @@
 #include "web/acquisition/ScanControlsLayout.h"
 
 #include "app/FrmPrin.h"
-#include "catalogue/ControlPlacement.h"
+#include "platform/ui/ControlPlacement.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/SpeedButton.h"
 #include "web/acquisition/AcquisitionIcons.h"
@@ -10,7 +10,7 @@ namespace acquisition {
 
 namespace {
 
-using catalogue::placeControl;
+using ui::placeControl;
 
 // An icon, and the control it offers while the pointer is on it, in the same place.
 void iconOffering(app::TFrmPrin& frm, ui::WinControl* tab, const char* iconName, const char* offeredName, QRect place,
