@@ -8,11 +8,11 @@
 #include <algorithm>
 
 #include <QComboBox>
-#include <QTextCharFormat>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTextCharFormat>
 #include <QTextEdit>
 
 namespace uiqt {
