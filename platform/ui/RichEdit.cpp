@@ -8,12 +8,19 @@ RichEdit::RichEdit(Form& form, const QString& name) : CustomEdit(form, name), m_
 
 void RichEdit::textChanged()
 {
-    m_scrolledToEnd = false;
     m_runs.clear();
     if (!text().isEmpty())
         m_runs.push_back(TextRun{text(), font()});
-    notify(Property::RichText);
+    runsChanged(std::nullopt);
     CustomEdit::textChanged();
+}
+
+void RichEdit::runsChanged(std::optional<RichTextEdit> edit)
+{
+    m_scrolledToEnd = false;
+    ++m_runsRevision;
+    m_lastEdit = std::move(edit);
+    notify(Property::RichText);
 }
 
 namespace {
@@ -45,6 +52,7 @@ void RichEdit::replaceText(int start, int length, const QString& inserted)
 {
     // Only the runs around the edit are rebuilt, in place; they are looked for from the end,
     // where a sheet being built grows.
+    RichTextEdit edit{start, text().mid(start, length), int(inserted.size()), m_selAttributes};
     if (m_runs.empty()) {
         appendRun(m_runs, inserted, m_selAttributes);
     } else {
@@ -83,19 +91,17 @@ void RichEdit::replaceText(int start, int length, const QString& inserted)
         const auto at = m_runs.erase(m_runs.begin() + qsizetype(from), m_runs.begin() + qsizetype(to));
         m_runs.insert(at, std::make_move_iterator(rebuilt.begin()), std::make_move_iterator(rebuilt.end()));
     }
-    m_scrolledToEnd = false;
     CustomEdit::replaceText(start, length, inserted);
-    notify(Property::RichText);
+    runsChanged(std::move(edit));
 }
 
 void RichEdit::storeRuns()
 {
-    m_scrolledToEnd = false;
     QString all;
     for (const TextRun& run : m_runs)
         all += run.text;
     storeText(all);
-    notify(Property::RichText);
+    runsChanged(std::nullopt);
 }
 
 void RichEdit::scrollToEnd()

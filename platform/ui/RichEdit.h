@@ -4,6 +4,7 @@
 // The document format (RTF) and printing live with the rich-text layer.
 #include "platform/ui/Edit.h"
 
+#include <optional>
 #include <vector>
 
 namespace ui {
@@ -14,6 +15,14 @@ struct TextRun {
     friend bool operator==(const TextRun&, const TextRun&) = default;
 };
 
+// One edit of a rich edit's text: at `start`, `removed` gave way to `inserted` characters in `font`.
+struct RichTextEdit {
+    int start = 0;
+    QString removed;
+    int inserted = 0;
+    Font font;
+};
+
 class RichEdit : public CustomEdit {
 public:
     RichEdit(Form& form, const QString& name);
@@ -22,6 +31,11 @@ public:
     const std::vector<TextRun>& runs() const { return m_runs; }
     // Replaces the whole content (a loaded document); OnChange runs.
     void setRuns(const std::vector<TextRun>& runs);
+
+    // Counts the changes of the runs. A view that showed the previous count follows the last edit
+    // instead of showing every run again; a change of the whole content has no edit.
+    quint64 runsRevision() const { return m_runsRevision; }
+    const std::optional<RichTextEdit>& lastEdit() const { return m_lastEdit; }
 
     const Font& selAttributes() const { return m_selAttributes; }
     void setSelAttributes(const Font& font) { m_selAttributes = font; }
@@ -47,12 +61,15 @@ protected:
 
 private:
     void storeRuns();
+    void runsChanged(std::optional<RichTextEdit> edit);
 
     std::vector<TextRun> m_runs;
     Font m_selAttributes;
     bool m_wantTabs = false;
     bool m_plainText = false;
     bool m_scrolledToEnd = false;
+    quint64 m_runsRevision = 0;
+    std::optional<RichTextEdit> m_lastEdit;
 };
 
 }  // namespace ui

@@ -5,11 +5,14 @@
 #include "platform/ui/RichEdit.h"
 #include "platform/ui/qt/Appearance.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTextCharFormat>
 #include <QTextEdit>
 
 namespace uiqt {
@@ -30,14 +33,20 @@ QString displayedText(const QString& text)
     return shown;
 }
 
-int displayedPosition(const QString& text, int position)
+// Characters a document shows for a piece of the model's text: one each, none for the LF of a
+// CR LF (whose CR may end the text before the piece).
+int shownLength(QStringView piece, bool afterCr)
 {
-    int pairs = 0;
-    for (qsizetype i = 0; i + 1 < position; ++i)
-        if (crLfAt(text, i))
-            ++pairs;
-    return position - pairs;
+    int shown = int(piece.size());
+    for (QChar c : piece) {
+        if (c == u'\n' && afterCr)
+            --shown;
+        afterCr = c == u'\r';
+    }
+    return shown;
 }
+
+int displayedPosition(const QString& text, int position) { return shownLength(QStringView(text).left(position), false); }
 
 int modelPosition(const QString& text, int displayed)
 {
@@ -105,15 +114,34 @@ void followDocumentEditor(Editor* editor, ui::CustomEdit& edit)
     QObject::connect(editor, &Editor::cursorPositionChanged, editor, report);
 }
 
+// The selection between two positions of the document.
 template <class Editor>
-void showSelection(Editor* editor, const ui::CustomEdit& edit)
+void showSelection(Editor* editor, int start, int end)
 {
     const QSignalBlocker blocker(editor);
     QTextCursor cursor = editor->textCursor();
-    cursor.setPosition(displayedPosition(edit.text(), edit.selStart()));
-    cursor.setPosition(displayedPosition(edit.text(), edit.selStart() + edit.selLength()), QTextCursor::KeepAnchor);
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
     editor->setTextCursor(cursor);
     editor->ensureCursorVisible();
+}
+
+bool crBefore(const QString& text, qsizetype i) { return i > 0 && text[i - 1] == u'\r'; }
+
+QString displayedPiece(QStringView piece, bool afterCr)
+{
+    // A CR LF split between the text before and the piece is still one line end.
+    if (afterCr && piece.startsWith(u'\n'))
+        piece = piece.mid(1);
+    return displayedText(piece.toString());
+}
+
+QTextCharFormat runFormat(const ui::Font& font)
+{
+    QTextCharFormat format;
+    format.setFont(toQFont(font));
+    format.setForeground(toQColor(font.color));
+    return format;
 }
 
 MouseRouting documentRouting(const QWidget* receiver)
@@ -201,7 +229,10 @@ void MemoView::apply(ui::Property property)
             editor->setPlainText(shown);
         break;
     }
-    case ui::Property::Selection: showSelection(editor, memo); break;
+    case ui::Property::Selection:
+        showSelection(editor, displayedPosition(memo.text(), memo.selStart()),
+                      displayedPosition(memo.text(), memo.selStart() + memo.selLength()));
+        break;
     default: ControlView::apply(property); break;
     }
 }
@@ -212,6 +243,8 @@ RichEditView::RichEditView(Renderer& renderer, ui::RichEdit& edit) : ControlView
 {
     auto* editor = static_cast<QTextEdit*>(widget());
     editor->setAcceptRichText(false);
+    // The model keeps the history of edits; the document would keep every edit it follows.
+    editor->document()->setUndoRedoEnabled(false);
     followDocumentEditor(editor, edit);
 }
 
@@ -223,30 +256,83 @@ void RichEditView::apply(ui::Property property)
     case ui::Property::Text: break;  // the runs follow
     case ui::Property::RichText: {
         const QSignalBlocker blocker(editor);
-        editor->clear();
-        QTextCursor cursor(editor->document());
-        bool afterCr = false;
-        for (const ui::TextRun& run : edit.runs()) {
-            // A CR LF split between two runs is still one line end.
-            QString piece = run.text;
-            if (afterCr && piece.startsWith(u'\n'))
-                piece.remove(0, 1);
-            afterCr = run.text.endsWith(u'\r');
-            QTextCharFormat format;
-            format.setFont(toQFont(run.font));
-            format.setForeground(toQColor(run.font.color));
-            cursor.insertText(displayedText(piece), format);
-        }
-        showSelection(editor, edit);
+        const bool followsEdit = m_shownRevision && *m_shownRevision + 1 == edit.runsRevision() && edit.lastEdit();
+        if (!followsEdit || !showEdit(*edit.lastEdit()))
+            showRuns();
+        m_shownRevision = edit.runsRevision();
+        // A changed content shows from its start down to the caret, as when shown anew.
+        editor->verticalScrollBar()->setValue(0);
+        showSelection();
         break;
     }
     case ui::Property::Selection:
-        showSelection(editor, edit);
+        showSelection();
         if (edit.scrolledToEnd())
             editor->verticalScrollBar()->setValue(editor->verticalScrollBar()->maximum());
         break;
     default: ControlView::apply(property); break;
     }
+}
+
+void RichEditView::showRuns()
+{
+    auto* editor = static_cast<QTextEdit*>(widget());
+    editor->clear();
+    QTextCursor cursor(editor->document());
+    bool afterCr = false;
+    for (const ui::TextRun& run : static_cast<ui::RichEdit&>(control()).runs()) {
+        cursor.insertText(displayedPiece(run.text, afterCr), runFormat(run.font));
+        afterCr = run.text.endsWith(u'\r');
+    }
+    m_anchor = {};
+}
+
+bool RichEditView::showEdit(const ui::RichTextEdit& edit)
+{
+    const QString& text = control().text();
+    const int end = edit.start + edit.inserted;
+    const bool afterCr = crBefore(text, edit.start);
+    // Joining or splitting a CR LF changes whether the LF after the edit shows: all is shown anew.
+    const bool crBeforeNext = edit.removed.isEmpty() ? afterCr : edit.removed.back() == u'\r';
+    if (text.isEmpty() || (end < text.size() && text[end] == u'\n' && crBeforeNext != crBefore(text, end)))
+        return false;
+    const QStringView inserted = QStringView(text).mid(edit.start, edit.inserted);
+    const int removedShown = shownLength(edit.removed, afterCr);
+    const int insertedShown = shownLength(inserted, afterCr);
+    if (m_anchor.model > edit.start) {
+        if (m_anchor.model >= edit.start + edit.removed.size())
+            m_anchor = {m_anchor.model - int(edit.removed.size()) + edit.inserted, m_anchor.shown - removedShown + insertedShown};
+        else
+            m_anchor = {};
+    }
+    const int from = shownPosition(edit.start);
+    QTextCursor cursor(static_cast<QTextEdit*>(widget())->document());
+    cursor.beginEditBlock();
+    cursor.setPosition(from);
+    cursor.setPosition(from + removedShown, QTextCursor::KeepAnchor);
+    cursor.insertText(displayedPiece(inserted, afterCr), runFormat(edit.font));
+    cursor.endEditBlock();
+    m_anchor = {end, from + insertedShown};
+    return true;
+}
+
+void RichEditView::showSelection()
+{
+    const auto& edit = static_cast<const ui::CustomEdit&>(control());
+    const int end = shownPosition(edit.selStart() + edit.selLength());
+    uiqt::showSelection(static_cast<QTextEdit*>(widget()), shownPosition(edit.selStart()), end);
+}
+
+int RichEditView::shownPosition(int position)
+{
+    const QString& text = control().text();
+    position = std::min(position, int(text.size()));
+    const Anchor from = m_anchor;
+    const int shown = position >= from.model
+                          ? from.shown + shownLength(QStringView(text).mid(from.model, position - from.model), crBefore(text, from.model))
+                          : from.shown - shownLength(QStringView(text).mid(position, from.model - position), crBefore(text, position));
+    m_anchor = {position, shown};
+    return shown;
 }
 
 MouseRouting RichEditView::mouseRouting(const QWidget* receiver) const { return documentRouting(receiver); }

@@ -7,6 +7,7 @@
 #include "platform/ui/qt/ControlView.h"
 
 #include <functional>
+#include <optional>
 
 namespace ui {
 class ComboBox;
@@ -14,6 +15,7 @@ class CustomEdit;
 class DBComboBox;
 class Memo;
 class RichEdit;
+struct RichTextEdit;
 }  // namespace ui
 
 namespace uiqt {
@@ -51,6 +53,8 @@ private:
     QPalette::ColorRole backgroundRole() const override { return QPalette::Base; }
 };
 
+// Follows the rich edit's edits in its document, so that a text growing edit by edit costs time
+// in proportion to the edits, not to the whole text each time.
 class RichEditView : public ControlView {
 public:
     RichEditView(Renderer& renderer, ui::RichEdit& edit);
@@ -59,6 +63,17 @@ public:
 
 private:
     QPalette::ColorRole backgroundRole() const override { return QPalette::Base; }
+    void showRuns();
+    bool showEdit(const ui::RichTextEdit& edit);
+    void showSelection();
+    // The document position of a position of the model's text, counted from the last one found.
+    int shownPosition(int position);
+
+    std::optional<quint64> m_shownRevision;
+    struct Anchor {
+        int model = 0;
+        int shown = 0;
+    } m_anchor;
 };
 
 }  // namespace uiqt

@@ -36,6 +36,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -265,6 +266,67 @@ TEST_F(RendererTest, RichEditShowsItsRunsWithTheirFonts)
     QTextCursor cursor(editor->document());
     cursor.setPosition(8);
     EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
+}
+
+// Every character of a rich edit's document with its format, block by block.
+QStringList shownCharacters(const QTextEdit& editor)
+{
+    QStringList shown;
+    for (QTextBlock block = editor.document()->begin(); block.isValid(); block = block.next()) {
+        shown << QStringLiteral("block %1").arg(block.charFormat().font().toString());
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
+            shown << fragment.fragment().text() + u' ' + fragment.fragment().charFormat().font().toString() + u' '
+                         + fragment.fragment().charFormat().foreground().color().name();
+    }
+    return shown;
+}
+
+TEST_F(RendererTest, ARichEditEditedInTheMiddleShowsWhatAFreshViewShows)
+{
+    auto* log = add<ui::RichEdit>("RichEdit7", QRect(0, 0, 300, 100));
+    form.show();
+    ui::Font red, bold;
+    red.color = ui::colors::red;
+    bold.bold = true;
+    log->setRuns({ui::TextRun{QStringLiteral("Pr\u00eat\r\nRetour\r\n"), ui::Font{}}, ui::TextRun{QStringLiteral("Fin"), red}});
+    struct Edit {
+        int start, length;
+        ui::Font font;
+        const char* text;
+    };
+    const Edit edits[] = {
+        {3, 0, bold, "x\r\ny"},   // a line end inside a run
+        {0, 0, red, "D\u00e9but "},  // before everything
+        {11, 4, ui::Font{}, ""},    // across a CR LF
+        {8, 0, bold, "\r"},         // a lone CR
+        {9, 0, red, "\n"},          // its LF, joining the CR into a CR LF
+        {9, 1, ui::Font{}, ""},     // and splitting it again
+        {9, 0, ui::Font{}, "\r\n"},  // after a lone CR
+        {14, 0, red, "z"},           // between the CR and the LF of a line end
+        {0, 6, bold, "Haut\r\n"},    // the start replaced
+        {0, 7, ui::Font{}, ""},     // from the start across a line end
+        {5, 3, red, "milieu"},
+    };
+    for (const Edit& edit : edits) {
+        log->setSelStart(edit.start);
+        log->setSelLength(edit.length);
+        log->setSelAttributes(edit.font);
+        log->setSelText(QString::fromUtf8(edit.text));
+    }
+    log->addLine(QStringLiteral("Dernier"));
+    log->setSelStart(4);
+    log->setSelLength(3);
+
+    auto* fresh = add<ui::RichEdit>("RichEdit8", QRect(0, 0, 300, 100));
+    fresh->setRuns(log->runs());
+    fresh->setSelStart(4);
+    fresh->setSelLength(3);
+    const auto* shown = widget<QTextEdit>(*log);
+    const auto* expected = widget<QTextEdit>(*fresh);
+    EXPECT_EQ(shown->toPlainText(), expected->toPlainText());
+    EXPECT_EQ(shownCharacters(*shown), shownCharacters(*expected));
+    EXPECT_EQ(shown->textCursor().selectionStart(), expected->textCursor().selectionStart());
+    EXPECT_EQ(shown->textCursor().selectionEnd(), expected->textCursor().selectionEnd());
 }
 
 TEST_F(RendererTest, ARichEditScrolledToItsEndShowsItsLastLine)
