@@ -43,8 +43,6 @@ QString separatorsToSpaces(QString s)
     return s;
 }
 
-QString bookSqlText(const QString& value) { return text::QuotedStr(text::Trim(value)); }
-
 bool startsWithAny(const QString& code, std::initializer_list<const char*> prefixes)
 {
     for (const char* p : prefixes)
@@ -187,17 +185,14 @@ void BookSave::insertCopy(Press& press, int copyNumber)
     db::Query& ars = f.db.ars;
     const QString& code = press.code;
 
-    ars.clearSql();
-    ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + bookSqlText(code) + QStringLiteral("ORDER BY NbrExemplaire"));
+    ars.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? ORDER BY NbrExemplaire"), {text::Trim(code)});
     ars.open();
     int count = ars.recordCount();
     ars.close();
     f.get<ui::Control>(QStringLiteral("Label183")).setCaption(QString::number(count + 1));
     // A 5-character code is a group of its own per copy: every such copy is the last.
-    ars.clearSql();
-    ars.addSql(code.size() == 5 ? QStringLiteral("UPDATE table1 SET MaxExemplaire = True")
-                                : QStringLiteral("UPDATE table1 SET MaxExemplaire = False"));
-    ars.addSql(QStringLiteral("WHERE Isbn13 =") + text::QuotedStr(code));
+    ars.setSql(QStringLiteral("UPDATE table1 SET MaxExemplaire = ? WHERE Isbn13 = ?"),
+               {db::Value::boolean(code.size() == 5), code});
     ars.execSql();
     ++count;
 
@@ -228,19 +223,20 @@ void BookSave::insertCopy(Press& press, int copyNumber)
     const QString copy = QString::number(code.size() == 5 ? 1 : count);
     const QString recordType = cut(ControlCharsToSpaces(text::Trim(RecordType)), 50);
     const QString type = recordType.isEmpty() ? QStringLiteral("LIVRE") : recordType;
-    const QStringList values = {
-        bookSqlText(fields.text("Edit2")), bookSqlText(fields.text("Edit5")), bookSqlText(fields.text("ComboBox12")),
-        bookSqlText(type), bookSqlText(fields.text("Edit12")), QStringLiteral("True"),
-        QStringLiteral("True"), press.labelFlag, bookSqlText(DescriptorText), text::QuotedStr(copy),
-        bookSqlText(fields.text("Edit61")), bookSqlText(fields.text("Edit4")), bookSqlText(fields.text("Edit7")), bookSqlText(fields.text("Edit6")),
-        bookSqlText(code), bookSqlText(fields.text("Edit84")), bookSqlText(fields.text("Edit26")), bookSqlText(SummaryText), bookSqlText(language),
-        bookSqlText(fields.text("Edit92")), bookSqlText(fields.text("ComboBox11")), bookSqlText(fields.text("Edit25")), f.ScannedCoverFlag,
+    // The flags are "True" / "False", read as Booleans by their columns.
+    const db::Params values = {
+        text::Trim(fields.text("Edit2")), text::Trim(fields.text("Edit5")), text::Trim(fields.text("ComboBox12")),
+        text::Trim(type), text::Trim(fields.text("Edit12")), db::Value::boolean(true),
+        db::Value::boolean(true), press.labelFlag, text::Trim(DescriptorText), copy,
+        text::Trim(fields.text("Edit61")), text::Trim(fields.text("Edit4")), text::Trim(fields.text("Edit7")), text::Trim(fields.text("Edit6")),
+        text::Trim(code), text::Trim(fields.text("Edit84")), text::Trim(fields.text("Edit26")), text::Trim(SummaryText), text::Trim(language),
+        text::Trim(fields.text("Edit92")), text::Trim(fields.text("ComboBox11")), text::Trim(fields.text("Edit25")), f.ScannedCoverFlag,
     };
-    ars.clearSql();
-    ars.addSql(QStringLiteral("Insert into table1 (Isbn10,Auteur,Genre,type,Editeur,Maxexemplaire,Empruntable,"
+    ars.setSql(QStringLiteral("Insert into table1 (Isbn10,Auteur,Genre,type,Editeur,Maxexemplaire,Empruntable,"
                               "IMP_CodeBarres,Descripteur,NbrExemplaire,Images,Titre,Pages,Date_parution,Isbn13,"
-                              "CodeBarres,Mot_Cle,Resume,Langue,Prix_Client,LieuRangement,Proprio,Emprunte) Values (") +
-               values.join(u',') + u')');
+                              "CodeBarres,Mot_Cle,Resume,Langue,Prix_Client,LieuRangement,Proprio,Emprunte)"
+                              " Values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+               values);
     ars.execSql();
     ++press.inserted;
 
@@ -355,8 +351,7 @@ void BookSave::AssignInternalCode(Press& press)
     app::TFrmPrin& f = m_frm;
     const Fields fields(f);
     db::Query& ars = f.db.ars;
-    ars.clearSql();
-    ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre = ") + QString::number(press.lastNumLivre));
+    ars.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre = ?"), {press.lastNumLivre});
     ars.open();
     const bool unnumbered = !ars.isEmpty() && ars.fieldByName(QStringLiteral("Isbn13")).asString() == QStringLiteral("00000");
     ars.close();
@@ -369,11 +364,10 @@ void BookSave::AssignInternalCode(Press& press)
     if (!isbn10.startsWith(u'B'))
         if (const QString isbn13 = isbn13Of(isbn10); !isbn13.isEmpty())
             cover = isbn13 + QStringLiteral(".jpg");
-    ars.clearSql();
-    ars.addSql(QStringLiteral("UPDATE table1 SET Isbn13 =") + bookSqlText(code) + QStringLiteral(",CodeBarres =") +
-               bookSqlText(QStringLiteral("*") + code + QStringLiteral("*")) + QStringLiteral(",Images =") + bookSqlText(cover) +
-               QStringLiteral(",IMP_CodeBarres = True"));
-    ars.addSql(QStringLiteral("WHERE numlivre =") + QString::number(press.lastNumLivre));
+    ars.setSql(QStringLiteral("UPDATE table1 SET Isbn13 = ?, CodeBarres = ?, Images = ?, IMP_CodeBarres = True"
+                              " WHERE numlivre = ?"),
+               {text::Trim(code), text::Trim(QStringLiteral("*") + code + QStringLiteral("*")), text::Trim(cover),
+                press.lastNumLivre});
     ars.execSql();
     // The next copy of the same save gets a number of its own.
     fields.set("Edit10", QStringLiteral("00000"));

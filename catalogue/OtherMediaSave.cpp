@@ -23,8 +23,6 @@ namespace {
 
 const QString kNoCode = QStringLiteral("00000");
 
-QString mediaSqlText(const QString& value) { return text::QuotedStr(text::Trim(value)); }
-
 // Semicolons and tildes would break the journal and the exports.
 QString cleaned(const QString& s, int length)
 {
@@ -72,7 +70,7 @@ void OtherMediaSave::Button33Click()
 
 int OtherMediaSave::listStoredCopies(app::TFrmPrin& frm, db::Query& copies, const QString& code)
 {
-    copies.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + mediaSqlText(code) + QStringLiteral(" ORDER BY NbrExemplaire"));
+    copies.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? ORDER BY NbrExemplaire"), {text::Trim(code)});
     copies.open();
     auto& list = frm.get<ui::RichEdit>(QStringLiteral("RichEdit5"));
     list.clear();
@@ -113,27 +111,24 @@ void OtherMediaSave::insertItem(const QString& code, int copyNumber)
 {
     app::TFrmPrin& f = m_frm;
     auto text = [&f](const char* name) { return f.get<ui::CustomEdit>(QString::fromLatin1(name)).text(); };
-    const QStringList values = {
-        mediaSqlText(text("Edit31")), mediaSqlText(text("Edit32")), mediaSqlText(code), mediaSqlText(text("Edit38")), mediaSqlText(text("Edit33")),
-        f.get<ui::CheckBox>(QStringLiteral("CheckBox34")).checked() ? QStringLiteral("True") : QStringLiteral("False"),
-        mediaSqlText(text("ComboBox6")), mediaSqlText(code + QStringLiteral(".jpg")), text::QuotedStr(QString::number(copyNumber)),
-        QStringLiteral("True"), mediaSqlText(text("Edit24")), mediaSqlText(text("Edit37")), mediaSqlText(text("Edit87")),
+    const db::Params values = {
+        text::Trim(text("Edit31")), text::Trim(text("Edit32")), text::Trim(code), text::Trim(text("Edit38")), text::Trim(text("Edit33")),
+        db::Value::boolean(f.get<ui::CheckBox>(QStringLiteral("CheckBox34")).checked()),
+        text::Trim(text("ComboBox6")), text::Trim(code + QStringLiteral(".jpg")), copyNumber,
+        db::Value::boolean(true), text::Trim(text("Edit24")), text::Trim(text("Edit37")), text::Trim(text("Edit87")),
     };
     db::Query& ars = f.db.ars;
-    ars.clearSql();
-    ars.addSql(QStringLiteral("Insert into table1 (Titre,Auteur,Isbn13,Isbn10,Editeur,Imp_Codebarres,Type,Images,"
-                              "NbrExemplaire,Maxexemplaire,CodeBarres,proprio,Prix_Client) Values (") +
-               values.join(u',') + u')');
+    ars.setSql(QStringLiteral("Insert into table1 (Titre,Auteur,Isbn13,Isbn10,Editeur,Imp_Codebarres,Type,Images,"
+                              "NbrExemplaire,Maxexemplaire,CodeBarres,proprio,Prix_Client) Values (?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+               values);
     ars.execSql();
     if (code != kNoCode)
         return;
     // An item without a code is known by its number.
     const qint64 numLivre = f.db.ADOConnection1.lastInsertKey();
     const QString internal = QString::number(numLivre).rightJustified(5, u'0');
-    ars.clearSql();
-    ars.addSql(QStringLiteral("UPDATE table1 SET Isbn13 =") + mediaSqlText(internal) + QStringLiteral(",CodeBarres =") +
-               mediaSqlText(u'*' + internal + u'*') + QStringLiteral(",images =") + mediaSqlText(internal + QStringLiteral(".jpg")));
-    ars.addSql(QStringLiteral("WHERE numlivre =") + QString::number(numLivre));
+    ars.setSql(QStringLiteral("UPDATE table1 SET Isbn13 = ?, CodeBarres = ?, images = ? WHERE numlivre = ?"),
+               {internal, u'*' + internal + u'*', internal + QStringLiteral(".jpg"), numLivre});
     ars.execSql();
 }
 

@@ -183,7 +183,7 @@ void LoanListsScreen::SpeedButton57Click()
         if (auto* edit = f.find<ui::CustomEdit>(QString::fromLatin1(name)))
             edit->setText(QString());
     db::Query q(f.db.ADOConnection1);
-    q.setSql(QStringLiteral("Select * FROM Emprunteurs WHERE classe =") + text::QuotedStr(text::Trim(className())));
+    q.setSql(QStringLiteral("Select * FROM Emprunteurs WHERE classe = ?"), {text::Trim(className())});
     q.open();
     const QString todayText = text::shortDateText(today());
     QStringList lines;

@@ -277,9 +277,7 @@ void BookLookup::lookUpLocally()
 db::Query& BookLookup::selectCopiesOf(const QString& code)
 {
     db::Query& ars = m_frm.db.ars;
-    ars.clearSql();
-    ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(text::Trim(code)) +
-               QStringLiteral("ORDER BY NumLivre"));
+    ars.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? ORDER BY NumLivre"), {text::Trim(code)});
     ars.open();
     m_frm.get<ui::Control>(QStringLiteral("Label183")).setCaption(QString::number(ars.recordCount()));
     return ars;

@@ -20,29 +20,33 @@ TEST(BooksGridFilter, DirectAccessReadsTheBoxAsAFieldValueCopyLabelTitleOrCode)
         const char* box;
         O outcome;
         const char* criteria;
+        const char* value;
     };
     const Case cases[] = {
-        {"NumLivre", "12", O::Filter, "NumLivre ='12'"},
-        {"Auteur", "Hergé", O::Filter, "Auteur like 'Hergé*'"},
-        {"", "", O::ShowAll, ""},
-        {"", "I42", O::Filter, "NumLivre ='42'"},
-        {"", "I&é", O::Filter, "NumLivre ='12'"},
-        {"", "Il était", O::Filter, "Titre like 'Il était*'"},
-        {"", "l'école", O::Filter, "Titre like 'l''école*'"},
-        {"", "çè_2070612758", O::Filter, "ISBN13='9782070612758'"},
-        {"", "2070612759", O::Filter, "ISBN13='9782070612758'"},
-        {"", "012345", O::Filter, "ISBN13='12345'"},
-        {"", "123", O::Filter, "ISBN13='00123'"},
-        {"", "B00TEST", O::Filter, "ISBN13 like 'B00TEST*'"},
-        {"", "123456789", O::Unchanged, ""},
-        // A code is quoted: nothing it holds can add a condition.
-        {"", "12345 OR x=x1", O::Filter, "ISBN13='12345 OR x=x1'"},
+        {"NumLivre", "12", O::Filter, "NumLivre = ?", "12"},
+        {"Auteur", "Hergé", O::Filter, "Auteur like ?", "Hergé*"},
+        {"", "", O::ShowAll, "", ""},
+        {"", "I42", O::Filter, "NumLivre = ?", "42"},
+        {"", "I&é", O::Filter, "NumLivre = ?", "12"},
+        {"", "Il était", O::Filter, "Titre like ?", "Il était*"},
+        {"", "l'école", O::Filter, "Titre like ?", "l'école*"},
+        {"", "çè_2070612758", O::Filter, "ISBN13 = ?", "9782070612758"},
+        {"", "2070612759", O::Filter, "ISBN13 = ?", "9782070612758"},
+        {"", "012345", O::Filter, "ISBN13 = ?", "12345"},
+        {"", "123", O::Filter, "ISBN13 = ?", "00123"},
+        {"", "B00TEST", O::Filter, "ISBN13 like ?", "B00TEST*"},
+        {"", "123456789", O::Unchanged, "", ""},
+        // A code is the criteria's value: nothing it holds can add a condition.
+        {"", "12345 OR x=x1", O::Filter, "ISBN13 = ?", "12345 OR x=x1"},
+        // Only a plain name goes in as the field's.
+        {"Titre like 'a' or Genre", "x", O::Unchanged, "", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.box);
         const catalogue::DirectAccess d = catalogue::directAccess(QString::fromUtf8(c.field), QString::fromUtf8(c.box));
         EXPECT_EQ(d.outcome, c.outcome);
         EXPECT_EQ(d.criteria, QString::fromUtf8(c.criteria));
+        EXPECT_EQ(d.value, QString::fromUtf8(c.value));
         EXPECT_EQ(d.choosesBookNumberField, !*c.field && QByteArray(c.criteria).startsWith("NumLivre"));
     }
 }
@@ -55,25 +59,29 @@ TEST(BooksGridFilter, FieldSearchesFollowTheOperatorAndTheKindOfField)
         const char* op;
         SearchPanel panel;
         std::optional<QString> criteria;
+        const char* value;
         std::optional<QString> operatorText;
     };
     const Case cases[] = {
-        {"Titre", "=", SearchPanel::InField, "Titre = 'A''b'", {}},
-        {"NumLivre", "<>", SearchPanel::InField, "NumLivre <> 'A''b'", {}},
-        {"Titre", "Contient", SearchPanel::InField, "Titre like '%A''b%'", {}},
-        {"NumLivre", "Contient", SearchPanel::InField, "NumLivre = 'A''b'", " ="},
-        {"Titre", "Commence", SearchPanel::SearchAndReplace, "Titre like 'A''b%'", {}},
-        {"NumLivre", "Commence", SearchPanel::InField, "NumLivre = 'A''b'", " = "},
-        {"NumLivre", "Commence", SearchPanel::SearchAndReplace, "NumLivre = 'A''b'", " like "},
+        {"Titre", "=", SearchPanel::InField, "Titre = ?", "A'b", {}},
+        {"NumLivre", "<>", SearchPanel::InField, "NumLivre <> ?", "A'b", {}},
+        {"Titre", "Contient", SearchPanel::InField, "Titre like ?", "%A'b%", {}},
+        {"NumLivre", "Contient", SearchPanel::InField, "NumLivre = ?", "A'b", " ="},
+        {"Titre", "Commence", SearchPanel::SearchAndReplace, "Titre like ?", "A'b%", {}},
+        {"NumLivre", "Commence", SearchPanel::InField, "NumLivre = ?", "A'b", " = "},
+        {"NumLivre", "Commence", SearchPanel::SearchAndReplace, "NumLivre = ?", "A'b", " like "},
         // Only the exact spelling is numeric.
-        {"numlivre", "Contient", SearchPanel::InField, "numlivre like '%A''b%'", {}},
-        {"Titre", "= ", SearchPanel::InField, {}, {}},
+        {"numlivre", "Contient", SearchPanel::InField, "numlivre like ?", "%A'b%", {}},
+        {"Titre", "= ", SearchPanel::InField, {}, "A'b", {}},
+        // Only a plain name goes in as the field's.
+        {"Titre = 'x' or Genre", "=", SearchPanel::InField, {}, "", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " " + c.op);
         const catalogue::FieldSearch s =
             catalogue::fieldSearch(QString::fromLatin1(c.field), QString::fromLatin1(c.op), "A'b", c.panel);
         EXPECT_EQ(s.criteria, c.criteria);
+        EXPECT_EQ(s.value, QString::fromLatin1(c.value));
         EXPECT_EQ(s.operatorText, c.operatorText);
     }
 }

@@ -48,7 +48,7 @@ QVL_BENCHMARK(label_sheet)
     // The catalogue's copies were saved flagged: only the week's new copies wait for labels.
     frm.db.ADOConnection1.execute(QStringLiteral("UPDATE Table1 SET IMP_CodeBarres = False"));
     frm.db.ADOConnection1.execute(
-        QStringLiteral("UPDATE Table1 SET IMP_CodeBarres = True WHERE NumLivre <= %1").arg(kFlaggedCopies));
+        QStringLiteral("UPDATE Table1 SET IMP_CodeBarres = True WHERE NumLivre <= ?"), {kFlaggedCopies});
     program.input.menu(QStringLiteral("Livres > Etiquettes Codebarre"));
     for (const auto& [box, value] : {std::pair{"Edit76", "3"}, std::pair{"Edit77", "2"}, std::pair{"Edit78", "1"}})
         frm.get<ui::CustomEdit>(QString::fromLatin1(box)).setText(QString::fromLatin1(value));
