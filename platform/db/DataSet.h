@@ -94,6 +94,7 @@ public:
     // close and open.
     void setFilter(const QString& criteria, const Params& params = {});
     const QString& filter() const { return filter_; }
+    const Params& filterParams() const { return filterParams_; }
     void setFiltered(bool filtered);
     bool filtered() const { return filtered_; }
     // "Titre DESC, NumLivre"; empty = the data set's own order. Keeps the current row.

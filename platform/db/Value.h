@@ -17,6 +17,7 @@ public:
     Value(int v) : data_(qint64(v)) {}
     Value(double v) : data_(v) {}
     Value(const QString& v) : data_(v) {}
+    Value(const char* utf8) : data_(QString::fromUtf8(utf8)) {}
     static Value boolean(bool b) { return Value(qint64(b ? 1 : 0)); }
     // The day serial of the date, counted from 30/12/1899; no value for an invalid date.
     static Value date(const QDate& d);

@@ -101,12 +101,8 @@ protected:
     {
         frm().db.ADOConnection1.execute(
             QStringLiteral("Insert into Table1 (Isbn13, Titre, Auteur, Editeur, Images, Type, NbrExemplaire, "
-                           "MaxExemplaire, EmpNom) Values (%1, %2, 'Auteur', %3, %4, 'LIVRE', %5, %6, %7)")
-                .arg(text::QuotedStr(code), text::QuotedStr(title), text::QuotedStr(publisher),
-                     text::QuotedStr(code + ".jpg"))
-                .arg(number)
-                .arg(last ? "True" : "False")
-                .arg(text::QuotedStr(borrower)));
+                           "MaxExemplaire, EmpNom) Values (?, ?, 'Auteur', ?, ?, 'LIVRE', ?, ?, ?)"),
+            {code, title, publisher, code + ".jpg", number, db::Value::boolean(last), borrower});
         return frm().db.ADOConnection1.lastInsertKey();
     }
     void openGrid()
@@ -137,7 +133,8 @@ TEST_F(BooksGridTest, EnterInTheDirectAccessBoxClicksTheButtonAndTheGridStandsOn
     openGrid();
     goTo(first);
     auto& grid = frm().get<ui::DBGrid>(QStringLiteral("DBGrid1"));
-    EXPECT_EQ(frm().db.ADOTable1.filter(), QStringLiteral("NumLivre ='%1'").arg(first));
+    EXPECT_EQ(frm().db.ADOTable1.filter(), QStringLiteral("NumLivre = ?"));
+    EXPECT_EQ(frm().db.ADOTable1.filterParams(), db::Params{QString::number(first)});
     EXPECT_EQ(grid.rowCount(), 1);
     EXPECT_EQ(grid.cellText(0, 0), "Le Petit Prince");
     EXPECT_EQ(edit("Edit67").text(), "");
@@ -151,7 +148,8 @@ TEST_F(BooksGridTest, EnterInTheDirectAccessBoxClicksTheButtonAndTheGridStandsOn
     EXPECT_EQ(grid.rowCount(), 2);
     input.click(QStringLiteral("Edit67"));
     input.scan(QStringLiteral("2211000000"));
-    EXPECT_EQ(frm().db.ADOTable1.filter(), "ISBN13='9782211000000'");
+    EXPECT_EQ(frm().db.ADOTable1.filter(), "ISBN13 = ?");
+    EXPECT_EQ(frm().db.ADOTable1.filterParams(), db::Params{QStringLiteral("9782211000000")});
     EXPECT_EQ(grid.cellText(grid.currentRow(), 0), "Babar");
 }
 
@@ -175,6 +173,28 @@ TEST_F(BooksGridTest, TheFieldSearchFiltersSortsAndCountsAndAnEmptyValueShowsEve
     EXPECT_EQ(control("Label245").text(), "3 éléments trouvés");
     EXPECT_EQ(edit("ComboBox15").text(), "");
     EXPECT_EQ(frm().db.ADOTable1.sort(), "NumLivre ASC");
+}
+
+TEST_F(BooksGridTest, ValuesWithQuotesDashesAndSemicolonsAreSearchedAsTyped)
+{
+    addCopy("1", "L'été -- ; DELETE FROM Table1", 1, true, "O'Reilly");
+    addCopy("2", "L'été", 1, true, "Hachette");
+    addCopy("3", "Zorro", 1, true, "O'");
+    openGrid();
+    auto& grid = frm().get<ui::DBGrid>(QStringLiteral("DBGrid1"));
+    input.selectItem(frm().get<ui::ComboBox>(QStringLiteral("ComboBox15")), 7);  // Editeur
+    input.selectItem(frm().get<ui::ComboBox>(QStringLiteral("ComboBox19")), 5);  // Commence
+    fill("Edit160", QStringLiteral("o'reilly"));
+    input.click(QStringLiteral("Button38"));
+    EXPECT_EQ(control("Label245").text(), "1 éléments trouvés");
+    EXPECT_EQ(grid.cellText(0, 0), "L'été -- ; DELETE FROM Table1");
+
+    input.selectItem(frm().get<ui::ComboBox>(QStringLiteral("ComboBox15")), 0);
+    fill("Edit67", QStringLiteral("L'été -- ;"));
+    input.click(QStringLiteral("Button96"));
+    EXPECT_EQ(grid.rowCount(), 1);
+    EXPECT_EQ(grid.cellText(0, 0), "L'été -- ; DELETE FROM Table1");
+    EXPECT_EQ(column("Titre"), (QStringList{"L'été -- ; DELETE FROM Table1", "L'été", "Zorro"}));
 }
 
 TEST_F(BooksGridTest, TheReplaceChangesOnlyTheMatchingPartOfEachValueOnce)

@@ -39,9 +39,8 @@ protected:
     {
         frm().db.ADOConnection1.execute(
             QStringLiteral("Insert into Table1 (Isbn13, Titre, Images, Type, NbrExemplaire, MaxExemplaire, EmpNom) "
-                           "Values (%1, %2, %3, 'DVD', %4, True, %5)")
-                .arg(text::QuotedStr(code), text::QuotedStr(title), text::QuotedStr(cover), QString::number(copy),
-                     text::QuotedStr(borrower)));
+                           "Values (?, ?, ?, 'DVD', ?, True, ?)"),
+            {code, title, cover, copy, borrower});
     }
     QStringList itemsColumn(const char* field)
     {

@@ -23,10 +23,10 @@ protected:
     }
     void sql(const QString& statement) { frm().db.ADOConnection1.execute(statement); }
     QString text(const char* control) { return frm().get<ui::CustomEdit>(QString::fromLatin1(control)).text(); }
-    QStringList column(const QString& statement, const char* field)
+    QStringList column(const QString& statement, const char* field, const db::Params& params = {})
     {
         db::Query q(frm().db.ADOConnection1);
-        q.setSql(statement);
+        q.setSql(statement, params);
         q.open();
         QStringList values;
         for (q.first(); !q.eof(); q.next())

@@ -5,10 +5,11 @@
 
 #include <QStringList>
 
-inline QStringList columnValues(db::Connection& connection, const QString& sql, const char* field)
+inline QStringList columnValues(db::Connection& connection, const QString& sql, const char* field,
+                                const db::Params& params = {})
 {
     db::Query q(connection);
-    q.setSql(sql);
+    q.setSql(sql, params);
     q.open();
     QStringList values;
     for (q.first(); !q.eof(); q.next())

@@ -68,6 +68,8 @@ TEST_F(Parameters, BoundValuesFindTheRowsTheSameLiteralsWould)
         {"SELECT * FROM table1 WHERE Isbn13 = :code AND NbrExemplaire = :copy",
          named({{"code", QStringLiteral("00012")}, {"COPY", 1}}), {2}},
         {"SELECT * FROM table1 WHERE Titre >= :t AND Titre <= :t", named({{"t", QStringLiteral("zoo")}}), {3}},
+        // Marks inside a quoted text are characters of the text.
+        {"SELECT * FROM table1 WHERE Titre <> 'a ? :t' AND Genre = ?", {QStringLiteral("roman")}, {1, 4}},
         // Booleans as Booleans or as their texts, dates as day serials or as their texts.
         {"SELECT * FROM table1 WHERE Type <> 'LIVRE' AND MaxExemplaire = ?", {Value::boolean(true)}, {3}},
         {"SELECT * FROM table1 WHERE Type <> 'LIVRE' AND MaxExemplaire = ?", {QStringLiteral("Vrai")}, {3}},
