@@ -59,6 +59,11 @@ public:
     QString BookLanguage;
     bool LookupFound = false;
     bool CoverFound = false;
+    // The cover or photo being worked on: the scans set it without ".jpg", the cover buttons
+    // and the book screen's navigation with it.
+    QString CoverName;
+    // The book screen's page view finished a download; the page fetches clear it.
+    bool DownloadDone = false;
     Settings settings;
     LanguageTables tables;
     Thesaurus ThesaurusTable;

@@ -14,6 +14,7 @@
 #include "platform/ui/Panel.h"
 #include "platform/ui/RichEdit.h"
 #include "platform/ui/SpeedButton.h"
+#include "platform/ui/StatusBar.h"
 #include "platform/ui/WebBrowser.h"
 
 namespace catalogue {
@@ -157,6 +158,10 @@ void buildBelowTabs(Builder& b, ui::Panel* screen)
     b.add<ui::Edit>("Edit116", screen, QRect(640, 604, 355, 22));
     // The log of the page fetches and of the books table repair.
     b.add<ui::RichEdit>("RichEdit7", screen, QRect(1109, 496, 74, 82))->hide();
+    // A page view with its status bar, right of the tabs where nothing else lies.
+    b.add<ui::WebBrowser>("WebBrowser13", screen, layout::kDownloadView);
+    b.add<ui::StatusBar>("StatusBar2", screen,
+                         QRect(layout::kDownloadView.bottomLeft() + QPoint(0, 1), QSize(layout::kDownloadView.width(), 20)));
 }
 
 }  // namespace

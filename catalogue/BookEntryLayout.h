@@ -19,6 +19,10 @@ constexpr QRect kSaveButton(679, 156, 103, 28);
 constexpr QRect kNextIsbnButton(776, 65, 94, 32);
 // The large cover of the Compléments tab, whose size the cover crop scales by.
 constexpr QRect kLargeCover(660, 10, 310, 406);
+// The scratch picture under it, whose size the cropped cover takes.
+constexpr QSize kCoverScratch(312, 409);
+// Right of the tabs: a page view, its status bar below it.
+constexpr QRect kDownloadView(1010, 8, 245, 160);
 // The cover strip, newest first (Image20 .. Image25).
 constexpr int kStripTop = 475;
 constexpr int kStripLefts[6] = {521, 419, 318, 215, 113, 12};

@@ -149,7 +149,7 @@ void BookEntryScreen::CoverStripRefresh()
     static const char* const stripImages[] = {"Image20", "Image21", "Image22", "Image23", "Image24", "Image25"};
     for (const char* image : stripImages) {
         const QString name = books.fieldByName(QStringLiteral("Images")).asString();
-        if (showStripCover(m_frm.get<ui::Image>(QString::fromLatin1(image)), name, true) !=
+        if (showStripCover(m_frm.get<ui::Image>(QString::fromLatin1(image)), name, StripFile::EmptyDeleted) !=
             text::Trim(text::Copy(name, 1, 30)))
             nameBox.showStandIn(kNoPicture);
         books.prior();
@@ -157,14 +157,25 @@ void BookEntryScreen::CoverStripRefresh()
     books.moveBy(6);
 }
 
-QString BookEntryScreen::showStripCover(ui::Image& slot, const QString& coverName, bool deleteEmptyFile)
+QString BookEntryScreen::showStripCover(ui::Image& slot, const QString& coverName, StripFile handling)
 {
     const QString name = text::Trim(text::Copy(coverName, 1, 30));
     const QString path = files::folderFilePath(m_frm.AppDir + kCovers, name);
     if (path.isEmpty())
         return showCoverFile(m_frm, slot, kCovers, kNoPicture, kNoPicture);
-    if (deleteEmptyFile && files::fileExists(path) && FileSizeText(QStringLiteral("0"), path) == QStringLiteral("0"))
+    if (handling == StripFile::EmptyDeleted && files::fileExists(path) &&
+        FileSizeText(QStringLiteral("0"), path) == QStringLiteral("0"))
         files::deleteFile(path);
+    if (handling == StripFile::UnreadableReported && files::fileExists(path) &&
+        name.compare(kNoPicture, Qt::CaseInsensitive) != 0) {
+        if (ui::PicturePtr picture = picture::loadPictureFile(files::nativePath(path))) {
+            slot.setPicture(picture);
+            return name;
+        }
+        files::deleteFile(path);
+        m_frm.application().showMessage(m_frm.tables.message(160) + name);
+        return name;
+    }
     return showCoverFile(m_frm, slot, kCovers, files::fileExists(path) ? name : kNoPicture, kNoPicture);
 }
 

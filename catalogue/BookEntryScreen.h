@@ -46,9 +46,14 @@ public:
     void showLargeCover(bool storeCropScale);
     // The picture of the current copy's storage place.
     void showStoragePlace();
-    // A strip slot's cover for a copy's cover name (cut to 30 characters). An empty file, which
-    // a failed download leaves, is deleted when asked. Returns the name finally shown.
-    QString showStripCover(ui::Image& slot, const QString& coverName, bool deleteEmptyFile);
+    // How a strip slot treats a cover file that is there but gives no picture. By default it is
+    // deleted and the placeholder shown; an empty file, which a failed download leaves, can be
+    // deleted before it is read; paging back names an unreadable file to the librarian, deletes
+    // it and leaves the slot's picture as it was.
+    enum class StripFile { Plain, EmptyDeleted, UnreadableReported };
+    // A strip slot's cover for a copy's cover name (cut to 30 characters). Returns the name
+    // finally shown.
+    QString showStripCover(ui::Image& slot, const QString& coverName, StripFile handling = StripFile::Plain);
 
     // State the screen keeps between its handlers.
     int ActiveBookTab = 0;

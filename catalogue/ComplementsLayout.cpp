@@ -121,6 +121,9 @@ void buildPictures(app::TFrmPrin& frm, ui::TabSheet* tab)
     place->setHint(QStringLiteral("Lieu de rangement"));
     place->setShowHint(true);
     auto* frame = placeControl<ui::Panel>(frm, "Panel27", tab, layout::kLargeCover);
+    // The scratch picture of the cover tools, made first so that the cover lies over it and
+    // takes the mouse.
+    placeControl<ui::Image>(frm, "Image87", frame, QRect(QPoint(0, 0), layout::kCoverScratch));
     auto* cover = placeControl<ui::Image>(frm, "Image3", frame, QRect(QPoint(0, 0), layout::kLargeCover.size()));
     cover->setStretch(true);
     cover->setHint(QStringLiteral("permet de recadrer l'image"));

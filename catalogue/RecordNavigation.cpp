@@ -50,7 +50,7 @@ RecordNavigation::RecordNavigation(app::TFrmPrin& frm, BookEntryScreen& entry, C
     frm.handlers.bind(QStringLiteral("SpeedButton49Click"), [this] { SpeedButton49Click(); });
 }
 
-void RecordNavigation::showAt(int row, StripSlot slot, bool deleteEmptyFiles)
+void RecordNavigation::showAt(int row, StripSlot slot, BookEntryScreen::StripFile handling)
 {
     db::Table& books = m_frm.db.ADOTable1;
     const int count = books.recordCount();
@@ -59,15 +59,17 @@ void RecordNavigation::showAt(int row, StripSlot slot, bool deleteEmptyFiles)
     const int first = std::clamp(row - (kStripSize - 1 - slotIndex), 0, std::max(0, count - kStripSize));
     const int coverColumn = books.fieldByName(QStringLiteral("Images")).index();
     const int keyColumn = books.fieldByName(QStringLiteral("numlivre")).index();
+    // The large cover is read first: a file it cannot read is gone before the strip's turn.
+    books.setRecNo(row + 1);
+    m_frm.CoverName = books.fieldByName(QStringLiteral("Images")).asString();
+    m_entry.showLargeCover(true);
     for (int k = 0; k < kStripSize; ++k) {
         const int shown = std::min(first + kStripSize - 1 - k, count - 1);
         auto& image = m_frm.get<ui::Image>(QString::fromLatin1(kStripImages[k]));
-        m_entry.showStripCover(image, books.textAt(shown, coverColumn), deleteEmptyFiles);
+        m_entry.showStripCover(image, books.textAt(shown, coverColumn), handling);
         m_stripKeys[k] = books.textAt(shown, keyColumn).toLongLong();
         m_stripPictures[k] = image.picture();
     }
-    books.setRecNo(row + 1);
-    m_entry.showLargeCover(true);
     m_entry.showStoragePlace();
 }
 
@@ -128,7 +130,7 @@ void RecordNavigation::SpeedButton14Click()
         m_frm.ShowMessageEntry(159);
         return;
     }
-    showAt(row, StripSlot::Image22);
+    showAt(row, StripSlot::Image22, BookEntryScreen::StripFile::UnreadableReported);
 }
 
 void RecordNavigation::SpeedButton6Click()
@@ -172,7 +174,7 @@ void RecordNavigation::FillComplementsTab()
 {
     db::Table& books = m_frm.db.ADOTable1;
     if (books.active() && !books.isEmpty())
-        showAt(books.recNo() - 1, StripSlot::Image20, true);
+        showAt(books.recNo() - 1, StripSlot::Image20, BookEntryScreen::StripFile::EmptyDeleted);
 }
 
 void RecordNavigation::stripClick(int slot)

@@ -3,6 +3,8 @@
 // copies, the first or the last; a click on a cover of the strip; the tab switch. Every move ends
 // on the copy asked for, shows the strip of six covers around it with its cover large and its
 // storage place, and moves the table's cursor once, so the data-aware fields refresh once.
+#include "catalogue/BookEntryScreen.h"
+
 #include <QString>
 #include <array>
 #include <memory>
@@ -16,7 +18,6 @@ class Picture;
 
 namespace catalogue {
 
-class BookEntryScreen;
 class ComplementsTab;
 
 class RecordNavigation {
@@ -50,7 +51,7 @@ private:
     enum class StripSlot { Image20 = 0, Image21, Image22, Image23, Image24, Image25 };
     // Makes the row at `row` (0-based, in the table's filter and order) current, with the strip
     // placed so that it shows the row in `slot` where the ends of the table allow.
-    void showAt(int row, StripSlot slot, bool deleteEmptyFiles = false);
+    void showAt(int row, StripSlot slot, BookEntryScreen::StripFile handling = BookEntryScreen::StripFile::Plain);
     // The current row after the tab's values were written into it.
     int leaveCurrentCopy(bool forward);
     void stopSounds();

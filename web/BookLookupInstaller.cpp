@@ -11,6 +11,7 @@
 #include "web/CoverFolderCheck.h"
 #include "web/DecitreReader.h"
 #include "web/DialoguesReader.h"
+#include "web/DownloadNotice.h"
 #include "web/PageFetch.h"
 #include "web/PriceSiteReader.h"
 #include "web/PublisherNameCheck.h"
@@ -47,6 +48,7 @@ void installBookLookup(app::TFrmPrin& frm)
     frm.addPart<ShownPageReader>(frm, shown, pages, covers);
     frm.addPart<CoverButtons>(frm, pages, covers);
     frm.addPart<CoverCrop>(frm);
+    frm.addPart<DownloadNotice>(frm);
 }
 
 }  // namespace web

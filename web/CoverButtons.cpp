@@ -119,6 +119,7 @@ bool CoverButtons::selectBookOnScreen()
 void CoverButtons::LoadCurrentCover()
 {
     app::TFrmPrin& f = m_frm;
+    m_currentCover.reset();
     QString name = bookField("Images");
     if (screenVisible("Panel14"))
         name = f.get<ui::CustomEdit>(QStringLiteral("Edit39")).text() + QStringLiteral(".jpg");
@@ -126,17 +127,21 @@ void CoverButtons::LoadCurrentCover()
         name = bookField("Isbn13") + QStringLiteral(".jpg");
     if (screenVisible("Panel15"))
         name = f.get<ui::CustomEdit>(QStringLiteral("Edit48")).text() + QStringLiteral(".jpg");
+    f.CoverName = name;
     const QString path = files::folderFilePath(f.AppDir + catalogue::kCoversFolder, name);
     if (path.isEmpty() || !files::fileExists(path))
         return;
-    const ui::PicturePtr cover = picture::loadPictureFile(files::nativePath(path));
-    if (!cover)
+    m_currentCover = picture::loadPictureFile(files::nativePath(path));
+    if (!m_currentCover)
         return;
+    if (auto* scratch = f.find<ui::Image>(QStringLiteral("Image87"));
+        scratch && (screenVisible("Panel4") || screenVisible("Panel27")))
+        scratch->setPicture(m_currentCover);
     for (const char* image : {"Image31", "Image45"})
         if (auto* shown = f.find<ui::Image>(QString::fromLatin1(image)))
-            shown->setPicture(cover);
+            shown->setPicture(m_currentCover);
     if (auto* entry = f.findPart<catalogue::BookEntryScreen>())
-        entry->recordCoverCropScale(cover->size());
+        entry->recordCoverCropScale(m_currentCover->size());
 }
 
 bool CoverButtons::fetchFromProductPage(const QString& productNumber)
@@ -230,15 +235,12 @@ void CoverButtons::FetchCoverPicture(const QString& url)
 {
     app::TFrmPrin& f = m_frm;
     if (url.size() < 10) {
-        const ui::PicturePtr current = f.find<ui::Image>(QStringLiteral("Image45"))
-                                           ? f.get<ui::Image>(QStringLiteral("Image45")).picture()
-                                           : nullptr;
         const QString placeholder = files::nativePath(f.AppDir + catalogue::kCoversFolder + catalogue::kNoPicture);
         for (const char* image : {"Image3", "Image31"})
             if (auto* shown = f.find<ui::Image>(QString::fromLatin1(image)))
                 shown->setPicture(picture::loadPictureFile(placeholder));
         if (auto* returnCover = f.find<ui::Image>(QStringLiteral("Image45")))
-            returnCover->setPicture(current);
+            returnCover->setPicture(m_currentCover);
         f.ShowMessageEntry(173);
         return;
     }

@@ -3,6 +3,8 @@
 // loan and return screens reads the French Amazon product page and stores its picture;
 // "ChasseLivresISBN" of the Compléments tab opens the price site's search in the web result
 // panel, where the librarian takes the picture with the panel's own button.
+#include "platform/ui/Picture.h"
+
 #include <QString>
 
 namespace app {
@@ -42,6 +44,8 @@ private:
     PageFetch& m_pages;
     CoverDownload& m_covers;
     bool m_coverFound = false;
+    // The cover the book had when the button was pressed; none when it had none.
+    ui::PicturePtr m_currentCover;
 };
 
 }  // namespace web

@@ -45,23 +45,23 @@ void writeCoverFile(const QString& nativePath, const QByteArray& jpeg)
         throw files::FileError(QStringLiteral("Impossible d'écrire ") + nativePath);
 }
 
-// The rectangle (x1, y1)-(x2, y2) of the source stretched into (0, 0)-corner of a white picture;
-// what lies outside the source stays white.
-ui::PicturePtr stretchedSelection(const ui::Picture& source, QPoint from, QPoint to, QPoint corner)
+// The rectangle (x1, y1)-(x2, y2) of the source stretched into (0, 0)-corner of a white picture
+// of the given size; what lies outside the source stays white.
+ui::PicturePtr stretchedSelection(const ui::Picture& source, QPoint from, QPoint to, QPoint corner, QSize size)
 {
     constexpr quint32 white = 0xFFFFFFFFu;
-    std::vector<quint32> pixels(size_t(CoverCrop::kCropWidth) * CoverCrop::kCropHeight, white);
+    std::vector<quint32> pixels(size_t(size.width()) * size_t(size.height()), white);
     const int width = to.x() - from.x();
     const int height = to.y() - from.y();
-    for (int y = 0; y < qMin(corner.y(), CoverCrop::kCropHeight); ++y) {
+    for (int y = 0; y < qMin(corner.y(), size.height()); ++y) {
         const int sy = from.y() + int(qint64(y) * height / corner.y());
-        for (int x = 0; x < qMin(corner.x(), CoverCrop::kCropWidth); ++x) {
+        for (int x = 0; x < qMin(corner.x(), size.width()); ++x) {
             const int sx = from.x() + int(qint64(x) * width / corner.x());
             if (sx >= 0 && sy >= 0 && sx < source.width() && sy < source.height())
-                pixels[size_t(y) * CoverCrop::kCropWidth + size_t(x)] = source.pixel(sx, sy);
+                pixels[size_t(y) * size_t(size.width()) + size_t(x)] = source.pixel(sx, sy);
         }
     }
-    return std::make_shared<ui::Picture>(CoverCrop::kCropWidth, CoverCrop::kCropHeight, std::move(pixels));
+    return std::make_shared<ui::Picture>(size.width(), size.height(), std::move(pixels));
 }
 
 }  // namespace
@@ -167,7 +167,9 @@ void CoverCrop::Image3MouseUp(int x, int y)
     const QPoint b = scaled(EndPlace);
     const QPoint from(qMin(a.x(), b.x()), qMin(a.y(), b.y()));
     const QPoint to(qMax(a.x(), b.x()), qMax(a.y(), b.y()));
-    const ui::PicturePtr cropped = stretchedSelection(*image.picture(), from, to, kStretchedCorner);
+    auto& scratch = m_frm.get<ui::Image>(QStringLiteral("Image87"));
+    const ui::PicturePtr cropped =
+        stretchedSelection(*image.picture(), from, to, kStretchedCorner, scratch.bounds().size());
     // The undo copy keeps the cover as it was before its first crop: neither a stray click nor
     // a second crop replaces it.
     if (m_undoCover != cover) {
@@ -180,8 +182,7 @@ void CoverCrop::Image3MouseUp(int x, int y)
     image.setPicture(cropped);
     // A further crop cuts from the cropped picture.
     entry->recordCoverCropScale(cropped->size());
-    if (auto* strip = m_frm.find<ui::Image>(QStringLiteral("Image87")))
-        strip->clearPicture();
+    scratch.clearPicture();
 }
 
 void CoverCrop::SpeedButton44Click()

@@ -20,9 +20,8 @@ public:
     void Image3MouseUp(int x, int y);
     void SpeedButton44Click();
 
-    // The cropped cover's picture, and the part of it the selection is stretched into.
-    static constexpr int kCropWidth = 312;
-    static constexpr int kCropHeight = 409;
+    // The part of the cropped cover (a picture of the scratch picture's size) that the
+    // selection is stretched into.
     static constexpr QPoint kStretchedCorner{314, 405};
     // How far beyond the cover's frame a release still counts, in display coordinates.
     static constexpr QPoint kReleaseLimit{325, 414};

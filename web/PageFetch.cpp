@@ -18,6 +18,7 @@ PageFetch::PageFetch(app::TFrmPrin& frm, browser::WebLimits limits)
 
 void PageFetch::NavigateSniffAndWait(const QString& url)
 {
+    m_frm.DownloadDone = false;
     if (auto* progress = m_frm.find<ui::CustomEdit>(QStringLiteral("RichEdit7"))) {
         progress->clear();
         progress->show();

@@ -4,6 +4,7 @@
 
 #include <QIODevice>
 #include <QScopeGuard>
+#include <sys/select.h>
 
 namespace net {
 
@@ -16,6 +17,25 @@ void initialiseLibraryOnce()
     static const CURLcode code = curl_global_init(CURL_GLOBAL_DEFAULT);
     if (code != CURLE_OK)
         throw Error(QStringLiteral("network library: %1").arg(curl_easy_strerror(code)));
+}
+
+// How long to wait for libcurl's sockets before the next call. libcurl can stop between two steps
+// with no socket to watch and no timer set (an FTP data connection still to open after a passive
+// reply read early); then only a new call moves it on: at once the first time, then every
+// millisecond while it still watches nothing.
+int pollInterval(CURLM* multi, int& turnsWithoutSocket)
+{
+    fd_set read, write, error;
+    FD_ZERO(&read);
+    FD_ZERO(&write);
+    FD_ZERO(&error);
+    int highest = -1;
+    curl_multi_fdset(multi, &read, &write, &error, &highest);
+    if (highest >= 0) {
+        turnsWithoutSocket = 0;
+        return kMessageInterval;
+    }
+    return turnsWithoutSocket++ == 0 ? 0 : 1;
 }
 
 curl_off_t bytesMoved(CURL* easy)
@@ -183,6 +203,7 @@ void CurlSession::run()
 
     curl_off_t lastBytes = 0;
     qint64 lastMove = waiting_.now();
+    int turnsWithoutSocket = 0;
     for (;;) {
         int stillRunning = 0;
         curl_multi_perform(multi_, &stillRunning);
@@ -204,7 +225,7 @@ void CurlSession::run()
         }
         if (waiting_.processMessages)
             waiting_.processMessages();
-        curl_multi_poll(multi_, nullptr, 0, kMessageInterval, nullptr);
+        curl_multi_poll(multi_, nullptr, 0, pollInterval(multi_, turnsWithoutSocket), nullptr);
     }
 }
 

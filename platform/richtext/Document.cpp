@@ -20,7 +20,7 @@ int Paragraph::length() const
 
 Document::Document() { m_paragraphs.emplace_back(); }
 
-void Document::appendToLast(const QString& piece, const CharFormat& format)
+void Document::appendToLast(QStringView piece, const CharFormat& format)
 {
     Paragraph& last = m_paragraphs.back();
     last.markFormat = format;
@@ -29,7 +29,7 @@ void Document::appendToLast(const QString& piece, const CharFormat& format)
     if (!last.runs.empty() && last.runs.back().format == format)
         last.runs.back().text += piece;
     else
-        last.runs.push_back(Run{piece, format});
+        last.runs.push_back(Run{piece.toString(), format});
 }
 
 void Document::startParagraph(const CharFormat& format)
@@ -43,22 +43,20 @@ void Document::startParagraph(const CharFormat& format)
 
 void Document::append(const QString& text, const CharFormat& format)
 {
-    QString piece;
+    qsizetype from = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c == u'\r' || c == u'\n' || c == u'\f') {
-            appendToLast(piece, format);
-            piece.clear();
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-            startParagraph(format);
-            if (c == u'\f')
-                m_paragraphs.back().format.pageBreakBefore = true;
-        } else {
-            piece += c;
-        }
+        if (c != u'\r' && c != u'\n' && c != u'\f')
+            continue;
+        appendToLast(QStringView(text).mid(from, i - from), format);
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        from = i + 1;
+        startParagraph(format);
+        if (c == u'\f')
+            m_paragraphs.back().format.pageBreakBefore = true;
     }
-    appendToLast(piece, format);
+    appendToLast(QStringView(text).mid(from), format);
 }
 
 void Document::setParagraphFormat(const ParagraphFormat& format) { m_paragraphs.back().format = format; }

@@ -88,7 +88,7 @@ public:
     friend bool operator==(const Document&, const Document&) = default;
 
 private:
-    void appendToLast(const QString& piece, const CharFormat& format);
+    void appendToLast(QStringView piece, const CharFormat& format);
     void startParagraph(const CharFormat& format);
 
     std::vector<Paragraph> m_paragraphs;

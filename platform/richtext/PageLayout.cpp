@@ -2,6 +2,7 @@
 
 #include "platform/ui/qt/Appearance.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
@@ -14,6 +15,12 @@ constexpr int kTwipsPerPoint = 20;
 // The rich-edit control's largest font, 1638 points: a file asking for more gets that.
 constexpr int kMaxHalfPoints = 3276;
 constexpr int kDefaultTabStop = 720;
+// Qt measures the whole rest of a word for each line it breaks inside it: a paragraph with a
+// longer word is laid out a stretch at a time, each stretch reaching past the lines kept of it.
+constexpr int kLongWord = 1024;
+// Qt shapes a paragraph in pieces of at most this many characters from its start, with no
+// kerning across their ends: a stretch is no longer, and is cut where the paragraph is.
+constexpr int kShapedPiece = 4096;
 
 QTextCharFormat textFormat(const CharFormat& format)
 {
@@ -42,6 +49,17 @@ int clampedIndent(int twips)
     return std::clamp(twips, -kWidestPage, kWidestPage);
 }
 
+bool hasLongWord(const QString& text)
+{
+    int word = 0;
+    for (QChar c : text) {
+        word = c.isSpace() ? 0 : word + 1;
+        if (word > kLongWord)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 QFont layoutFont(const CharFormat& format)
@@ -55,12 +73,37 @@ QFont layoutFont(const CharFormat& format)
     return font;
 }
 
-struct PageLayout::Laid {
-    QTextLayout layout;
-    int width = -1;
+struct PageLayout::Fonts {
+    struct Made {
+        QFont font;
+        QTextCharFormat format;
+    };
+    QHash<QString, std::vector<std::pair<CharFormat, Made>>> byFace;
+
+    const Made& of(const CharFormat& format)
+    {
+        std::vector<std::pair<CharFormat, Made>>& made = byFace[format.face];
+        for (const auto& [known, fonts] : made)
+            if (known == format)
+                return fonts;
+        made.push_back({format, Made{layoutFont(format), textFormat(format)}});
+        return made.back().second;
+    }
 };
 
-PageLayout::PageLayout(const Document& document) : m_document(document)
+struct PageLayout::Laid {
+    struct Line {
+        const QTextLayout* layout;
+        int index;
+        int start;  // from the paragraph's start
+    };
+    std::vector<std::unique_ptr<QTextLayout>> layouts;
+    std::vector<Line> lines;
+    int width = -1;
+    unsigned walk = 0;
+};
+
+PageLayout::PageLayout(const Document& document) : m_document(document), m_fonts(std::make_unique<Fonts>())
 {
     int position = 0;
     for (const Paragraph& p : document.paragraphs()) {
@@ -75,28 +118,35 @@ PageLayout::~PageLayout() = default;
 
 void PageLayout::clearCache()
 {
-    for (auto& entry : m_cache)
-        entry.reset();
+    for (size_t index : m_held)
+        m_cache[index].reset();
+    m_held.clear();
 }
 
 PageLayout::Laid& PageLayout::laid(size_t index, int width)
 {
     std::unique_ptr<Laid>& entry = m_cache[index];
-    if (entry && entry->width == width)
-        return *entry;
-    entry = std::make_unique<Laid>();
-    entry->width = width;
-    const Paragraph& p = m_document.paragraphs()[index];
-    QTextLayout& layout = entry->layout;
-    layout.setText(p.text());
-    layout.setFont(layoutFont(p.markFormat));
+    if (!entry || entry->width != width) {
+        entry = std::make_unique<Laid>();
+        entry->width = width;
+        layOut(*entry, m_document.paragraphs()[index], width);
+    }
+    if (entry->walk != m_walk) {
+        entry->walk = m_walk;
+        m_held.push_back(index);
+    }
+    return *entry;
+}
+
+void PageLayout::layOut(Laid& laid, const Paragraph& p, int width)
+{
+    const QString text = p.text();
     QList<QTextLayout::FormatRange> formats;
     int at = 0;
     for (const Run& run : p.runs) {
-        formats.append(QTextLayout::FormatRange{at, int(run.text.size()), textFormat(run.format)});
+        formats.append(QTextLayout::FormatRange{at, int(run.text.size()), m_fonts->of(run.format).format});
         at += int(run.text.size());
     }
-    layout.setFormats(formats);
     QTextOption option(qtAlignment(p.format.alignment));
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     option.setTabStopDistance(kDefaultTabStop);
@@ -104,23 +154,85 @@ PageLayout::Laid& PageLayout::laid(size_t index, int width)
     for (int stop : p.format.tabStops)
         tabs.append(QTextOption::Tab(stop, QTextOption::LeftTab));
     option.setTabs(tabs);
-    layout.setTextOption(option);
-    layout.beginLayout();
+    const bool inStretches = hasLongWord(text);
+    // A stretch taken from the middle reads its direction from the whole paragraph.
+    if (inStretches && option.textDirection() == Qt::LayoutDirectionAuto)
+        option.setTextDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+
+    const QFont markFont = m_fonts->of(p.markFormat).font;
+    qsizetype firstFormat = 0;
+    // Lays out text[from, from + length) from height y; returns the layout.
+    const auto layOutStretch = [&](int from, int length, qreal y) {
+        auto layout = std::make_unique<QTextLayout>();
+        layout->setText(text.mid(from, length));
+        layout->setFont(markFont);
+        while (firstFormat < formats.size() && formats[firstFormat].start + formats[firstFormat].length <= from)
+            ++firstFormat;
+        QList<QTextLayout::FormatRange> clipped;
+        for (qsizetype i = firstFormat; i < formats.size() && formats[i].start < from + length; ++i) {
+            const int end = std::min(formats[i].start + formats[i].length, from + length);
+            // A format's ends are piece ends too: the paragraph's are added inside the stretch.
+            for (int start = std::max(formats[i].start, from); start < end;) {
+                const int pieceEnd = std::min(end, (start / kShapedPiece + 1) * kShapedPiece);
+                clipped.append(QTextLayout::FormatRange{start - from, pieceEnd - start, formats[i].format});
+                start = pieceEnd;
+            }
+        }
+        layout->setFormats(clipped);
+        layout->setTextOption(option);
+        layout->beginLayout();
+        for (bool first = from == 0;; first = false) {
+            QTextLine line = layout->createLine();
+            if (!line.isValid())
+                break;
+            const int x = clampedIndent(p.format.leftIndent) + (first ? clampedIndent(p.format.firstLineIndent) : 0);
+            line.setLineWidth(qreal(std::max<qint64>(1, qint64(width) - x - clampedIndent(p.format.rightIndent))));
+            line.setPosition(QPointF(x, y));
+            y += line.height();
+        }
+        layout->endLayout();
+        return layout;
+    };
+
+    const int length = int(text.size());
+    int from = 0;
     qreal y = 0;
-    for (bool first = true;; first = false) {
-        QTextLine line = layout.createLine();
-        if (!line.isValid())
-            break;
-        const int x = clampedIndent(p.format.leftIndent) + (first ? clampedIndent(p.format.firstLineIndent) : 0);
-        line.setLineWidth(qreal(std::max<qint64>(1, qint64(width) - x - clampedIndent(p.format.rightIndent))));
-        line.setPosition(QPointF(x, y));
-        y += line.height();
-    }
-    layout.endLayout();
-    return *entry;
+    int stretch = inStretches ? kShapedPiece : length;
+    do {
+        const int taken = std::min(stretch, length - from);
+        std::unique_ptr<QTextLayout> layout = layOutStretch(from, taken, y);
+        const bool toTheEnd = from + taken == length;
+        const int count = layout->lineCount();
+        // Every line but the last of a stretch is the paragraph's own: its break was found
+        // before the end of the stretch.
+        if (!toTheEnd && count < 2) {
+            stretch *= 2;
+            continue;
+        }
+        const int kept = toTheEnd ? count : count - 1;
+        for (int i = 0; i < kept; ++i) {
+            laid.lines.push_back({layout.get(), i, from + layout->lineAt(i).textStart()});
+            y += layout->lineAt(i).height();
+        }
+        from = toTheEnd ? length : from + layout->lineAt(kept).textStart();
+        laid.layouts.push_back(std::move(layout));
+    } while (from < length);
 }
 
 int PageLayout::walk(const FormatRange& range, QPainter* painter)
+{
+    // The paragraphs of the walk before that this one does not use are let go.
+    ++m_walk;
+    std::vector<size_t> before;
+    before.swap(m_held);
+    const int end = place(range, painter);
+    for (size_t index : before)
+        if (m_cache[index] && m_cache[index]->walk != m_walk)
+            m_cache[index].reset();
+    return end;
+}
+
+int PageLayout::place(const FormatRange& range, QPainter* painter)
 {
     const int start = std::clamp(range.start, 0, m_length);
     const int end = range.end < 0 ? m_length : std::min(range.end, m_length);
@@ -136,14 +248,13 @@ int PageLayout::walk(const FormatRange& range, QPainter* painter)
         const Paragraph& paragraph = m_document.paragraphs()[p];
         if (paragraph.format.pageBreakBefore && offset == 0 && placedAny)
             return m_starts[p];
-        QTextLayout& layout = laid(p, width).layout;
-        int first = 0;
-        for (int i = 0; i < layout.lineCount(); ++i)
-            if (layout.lineAt(i).textStart() <= offset)
-                first = i;
-        for (int i = first; i < layout.lineCount(); ++i) {
-            const QTextLine line = layout.lineAt(i);
-            const int lineStart = m_starts[p] + line.textStart();
+        const std::vector<Laid::Line>& lines = laid(p, width).lines;
+        // The line holding the range's start.
+        const auto after = std::upper_bound(lines.begin(), lines.end(), offset,
+                                            [](int position, const Laid::Line& line) { return position < line.start; });
+        for (auto it = after == lines.begin() ? after : after - 1; it != lines.end(); ++it) {
+            const QTextLine line = it->layout->lineAt(it->index);
+            const int lineStart = m_starts[p] + it->start;
             if (placedAny && (y + line.height() > height || lineStart >= end))
                 return lineStart;
             if (painter)
@@ -161,6 +272,8 @@ int PageLayout::render(const FormatRange& range, QPainter& painter) { return wal
 
 std::vector<int> PageLayout::paginate(const QRect& textRect)
 {
+    if (!m_pageEnds.empty() && textRect == m_paginatedRect)
+        return m_pageEnds;
     std::vector<int> ends;
     int position = 0;
     // Every page takes at least one line, so each turn moves on.
@@ -174,6 +287,8 @@ std::vector<int> PageLayout::paginate(const QRect& textRect)
     if (ends.empty())
         ends.push_back(0);
     clearCache();
+    m_paginatedRect = textRect;
+    m_pageEnds = ends;
     return ends;
 }
 

@@ -45,17 +45,29 @@ public:
     void clearCache();
 
     // For each page, the position after its last character; an empty document is one page.
+    // Asked again for the same rectangle, the pages are not laid out again.
     std::vector<int> paginate(const QRect& textRect);
 
 private:
     struct Laid;
     int walk(const FormatRange& range, QPainter* painter);
+    int place(const FormatRange& range, QPainter* painter);
     Laid& laid(size_t paragraph, int width);
+    struct Fonts;
+    void layOut(Laid& laid, const Paragraph& paragraph, int width);
 
     const Document& m_document;
     std::vector<int> m_starts;
     int m_length = 0;
+    // Only the paragraphs of the last range walked stay laid out: the next page starts in the
+    // last of them, and a page drawn again finds its own.
     std::vector<std::unique_ptr<Laid>> m_cache;
+    // Each format's font and text format, made once.
+    std::unique_ptr<Fonts> m_fonts;
+    std::vector<size_t> m_held;
+    unsigned m_walk = 0;
+    QRect m_paginatedRect;
+    std::vector<int> m_pageEnds;
 };
 
 }  // namespace richtext

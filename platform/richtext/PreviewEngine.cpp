@@ -33,8 +33,25 @@ void drawBand(const ui::BandDrawing& band, QPainter& painter)
 
 }  // namespace
 
+struct PreviewEngine::Laid {
+    std::vector<ui::TextRun> runs;
+    Document document;
+    PageLayout layout{document};
+};
+
 PreviewEngine::PreviewEngine(std::function<QPrinter*()> currentPrinter) : m_currentPrinter(std::move(currentPrinter))
 {
+}
+
+PreviewEngine::~PreviewEngine() = default;
+
+PageLayout& PreviewEngine::layoutOf(const ui::RichEdit& edit)
+{
+    if (!m_laid || m_laid->runs != edit.runs()) {
+        m_laid.reset();
+        m_laid.reset(new Laid{edit.runs(), documentOf(edit.runs())});
+    }
+    return m_laid->layout;
 }
 
 std::optional<ui::PrinterGeometry> PreviewEngine::printerGeometry()
@@ -57,8 +74,7 @@ std::optional<ui::PrinterGeometry> PreviewEngine::printerGeometry()
 
 std::vector<int> PreviewEngine::paginate(const ui::RichEdit& edit, const QRect& textRect)
 {
-    const Document document = documentOf(edit.runs());
-    return PageLayout(document).paginate(textRect);
+    return layoutOf(edit).paginate(textRect);
 }
 
 void PreviewEngine::paint(const ui::RichEdit& edit, const ui::PageDrawing& page, QPainter& painter)
@@ -67,9 +83,8 @@ void PreviewEngine::paint(const ui::RichEdit& edit, const ui::PageDrawing& page,
     painter.fillRect(QRect(QPoint(0, 0), page.pageSize), Qt::white);
     for (const ui::BandDrawing& band : page.bands)
         drawBand(band, painter);
-    const Document document = documentOf(edit.runs());
     if (page.end > page.start)
-        PageLayout(document).render(FormatRange{page.start, page.end, page.textRect}, painter);
+        layoutOf(edit).render(FormatRange{page.start, page.end, page.textRect}, painter);
     QPen dashed(QColor(0xC0, 0xC0, 0xC0), 0, Qt::DashLine);
     painter.setPen(dashed);
     for (const QLine& line : page.marginLines)

@@ -5,16 +5,20 @@
 #include "platform/ui/PrintPreviewEngine.h"
 
 #include <functional>
+#include <memory>
 
 class QPrinter;
 
 namespace richtext {
+
+class PageLayout;
 
 class PreviewEngine : public ui::PrintPreviewEngine {
 public:
     // `currentPrinter` gives the printer to measure and print on; none (nullptr) when no
     // printer is installed.
     explicit PreviewEngine(std::function<QPrinter*()> currentPrinter);
+    ~PreviewEngine() override;
 
     std::optional<ui::PrinterGeometry> printerGeometry() override;
     std::vector<int> paginate(const ui::RichEdit& edit, const QRect& textRect) override;
@@ -23,7 +27,13 @@ public:
                const std::function<void(size_t index)>& printed) override;
 
 private:
+    struct Laid;
+    // The layout of the content, kept while it stays the same: the preview asks for the pages
+    // again and draws them one at a time.
+    PageLayout& layoutOf(const ui::RichEdit& edit);
+
     std::function<QPrinter*()> m_currentPrinter;
+    std::unique_ptr<Laid> m_laid;
 };
 
 // The printer of a machine that has none but can print to PDF: `nativePath` on A4 with the

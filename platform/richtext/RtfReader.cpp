@@ -32,6 +32,18 @@ const QSet<QByteArray>& skippedDestinations()
     return names;
 }
 
+// Each byte's character, decoded once: the text of a document comes a byte at a time.
+QChar decodedByte(uchar byte)
+{
+    static const QString all = [] {
+        QByteArray bytes(256, Qt::Uninitialized);
+        for (int i = 0; i < 256; ++i)
+            bytes[i] = char(i);
+        return text::decodeWindows1252(bytes);
+    }();
+    return all[byte];
+}
+
 class RtfParser {
 public:
     explicit RtfParser(const QByteArray& in) : m_in(in) {}
@@ -233,7 +245,7 @@ private:
         }
         const Destination d = state().destination;
         if (d == Destination::FontTable) {
-            m_fontName += text::decodeWindows1252(QByteArray(1, char(byte)));
+            m_fontName += decodedByte(byte);
             return;
         }
         if (d == Destination::ColorTable) {
@@ -246,7 +258,7 @@ private:
         }
         if (d != Destination::Text)
             return;
-        text(text::decodeWindows1252(QByteArray(1, char(byte)))[0]);
+        text(decodedByte(byte));
     }
 
     void resetColor() { m_red = m_green = m_blue = -1; }
@@ -257,7 +269,8 @@ private:
             return;
         if (!m_pending.isEmpty() && !(m_pendingFormat == state().format))
             flush();
-        m_pendingFormat = state().format;
+        if (m_pending.isEmpty())
+            m_pendingFormat = state().format;
         m_pending += c;
     }
 

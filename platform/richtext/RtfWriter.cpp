@@ -18,8 +18,11 @@ public:
     QByteArray write()
     {
         m_out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1036{\\fonttbl";
-        for (int i = 0; i < int(m_faces.size()); ++i)
-            m_out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 " + escapedText(m_faces[i]) + ";}";
+        for (int i = 0; i < int(m_faces.size()); ++i) {
+            m_out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
+            writeEscaped(m_faces[i]);
+            m_out += ";}";
+        }
         m_out += "}\r\n{\\colortbl ;";
         for (QRgb c : m_colors)
             m_out += "\\red" + QByteArray::number(qRed(c)) + "\\green" + QByteArray::number(qGreen(c)) + "\\blue" +
@@ -109,35 +112,34 @@ private:
         qsizetype from = 0;
         for (qsizetype i = 1; i < text.size(); ++i) {
             if (text[i] == u' ' && text[i - 1] == u' ') {
-                m_out += escapedText(text.mid(from, i - from)) + "{}";
+                writeEscaped(QStringView(text).mid(from, i - from));
+                m_out += "{}";
                 from = i;
             }
         }
-        m_out += escapedText(text.mid(from));
+        writeEscaped(QStringView(text).mid(from));
     }
 
-    static QByteArray escapedText(const QString& text)
+    void writeEscaped(QStringView text)
     {
-        QByteArray out;
         for (QChar c : text) {
             const char16_t u = c.unicode();
             if (u == u'\\' || u == u'{' || u == u'}') {
-                out += '\\';
-                out += char(u);
+                m_out += '\\';
+                m_out += char(u);
             } else if (u == u'\t') {
-                out += "\\tab ";
+                m_out += "\\tab ";
             } else if (u == 0x2028) {
-                out += "\\line ";
+                m_out += "\\line ";
             } else if (u >= 0x20 && u < 0x80) {
-                out += char(u);
+                m_out += char(u);
             } else if (u >= 0x80 && text::isInWindows1252(c)) {
-                out += "\\'" + text::encodeWindows1252(QString(c)).toHex();
+                m_out += "\\'" + text::encodeWindows1252(QString(c)).toHex();
             } else {
                 // RTF's \u takes a signed 16-bit value; "?" is what a reader without Unicode shows.
-                out += "\\u" + QByteArray::number(qint16(u)) + '?';
+                m_out += "\\u" + QByteArray::number(qint16(u)) + '?';
             }
         }
-        return out;
     }
 
     const Document& m_document;

@@ -92,6 +92,12 @@ void Control::storeText(const QString& text)
     notify(Property::Text);
 }
 
+void Control::storeTextReplacing(int start, int length, const QString& inserted)
+{
+    m_text.replace(start, length, inserted);
+    notify(Property::Text);
+}
+
 void Control::setHint(const QString& hint)
 {
     if (hint == m_hint)

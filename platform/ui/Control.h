@@ -112,6 +112,8 @@ protected:
     virtual void textChanged() {}
     // Stores a new text and tells observers, without the textChanged() reaction.
     void storeText(const QString& text);
+    // Stores the text with [start, start + length) replaced, in place, and tells observers.
+    void storeTextReplacing(int start, int length, const QString& inserted);
     // What a completed left click does (a check box toggles before its OnClick).
     virtual void userClick() { click(); }
     // A completed left click at a point of the control (a navigator picks its button by it).

@@ -44,9 +44,7 @@ void CustomEdit::change()
 
 void CustomEdit::replaceText(int start, int length, const QString& inserted)
 {
-    QString updated = text();
-    updated.replace(start, length, inserted);
-    storeText(updated);
+    storeTextReplacing(start, length, inserted);
 }
 
 void CustomEdit::editSelection(const QString& inserted)

@@ -1,5 +1,7 @@
 #include "platform/ui/RichEdit.h"
 
+#include <iterator>
+
 namespace ui {
 
 RichEdit::RichEdit(Form& form, const QString& name) : CustomEdit(form, name), m_selAttributes(font()) {}
@@ -14,9 +16,26 @@ void RichEdit::textChanged()
     CustomEdit::textChanged();
 }
 
+namespace {
+
+// Adds a piece at the end of runs, merged into the last run when it has the same font.
+void appendRun(std::vector<TextRun>& runs, QString piece, const Font& font)
+{
+    if (piece.isEmpty())
+        return;
+    if (!runs.empty() && runs.back().font == font)
+        runs.back().text += piece;
+    else
+        runs.push_back(TextRun{std::move(piece), font});
+}
+
+}  // namespace
+
 void RichEdit::setRuns(const std::vector<TextRun>& runs)
 {
-    m_runs = runs;
+    m_runs.clear();
+    for (const TextRun& run : runs)
+        appendRun(m_runs, run.text, run.font);
     storeRuns();
     setSelStart(0);
     change();
@@ -24,33 +43,49 @@ void RichEdit::setRuns(const std::vector<TextRun>& runs)
 
 void RichEdit::replaceText(int start, int length, const QString& inserted)
 {
-    std::vector<TextRun> updated;
-    int position = 0;
-    const auto append = [&updated](const QString& piece, const Font& font) {
-        if (piece.isEmpty())
-            return;
-        if (!updated.empty() && updated.back().font == font)
-            updated.back().text += piece;
-        else
-            updated.push_back(TextRun{piece, font});
-    };
-    bool placed = false;
-    for (const TextRun& run : m_runs) {
-        const int runEnd = position + int(run.text.size());
-        append(run.text.left(std::max(0, std::min(start, runEnd) - position)), run.font);
-        if (!placed && start <= runEnd) {
-            append(inserted, m_selAttributes);
-            placed = true;
+    // Only the runs around the edit are rebuilt, in place; they are looked for from the end,
+    // where a sheet being built grows.
+    if (m_runs.empty()) {
+        appendRun(m_runs, inserted, m_selAttributes);
+    } else {
+        // The first run ending at or after start, and the run holding the end of the replaced range.
+        size_t first = m_runs.size() - 1;
+        int firstStart = int(text().size() - m_runs[first].text.size());
+        while (first > 0 && firstStart >= start) {
+            --first;
+            firstStart -= int(m_runs[first].text.size());
         }
-        const int keepFrom = std::max(position, start + length);
-        if (keepFrom < runEnd)
-            append(run.text.mid(keepFrom - position), run.font);
-        position = runEnd;
+        const int end = start + length;
+        size_t last = first;
+        int lastStart = firstStart;
+        while (last + 1 < m_runs.size() && lastStart + int(m_runs[last].text.size()) < end) {
+            lastStart += int(m_runs[last].text.size());
+            ++last;
+        }
+        // The neighbours go through the merge too, so that equal fonts meeting join.
+        size_t from = first, to = last + 1;
+        std::vector<TextRun> rebuilt;
+        QString tail = m_runs[last].text.mid(end - lastStart);
+        const Font tailFont = m_runs[last].font;
+        TextRun head = std::move(m_runs[first]);
+        head.text.truncate(start - firstStart);
+        if (from > 0) {
+            --from;
+            rebuilt.push_back(std::move(m_runs[from]));
+        }
+        appendRun(rebuilt, std::move(head.text), head.font);
+        appendRun(rebuilt, inserted, m_selAttributes);
+        appendRun(rebuilt, std::move(tail), tailFont);
+        if (to < m_runs.size()) {
+            appendRun(rebuilt, std::move(m_runs[to].text), m_runs[to].font);
+            ++to;
+        }
+        const auto at = m_runs.erase(m_runs.begin() + qsizetype(from), m_runs.begin() + qsizetype(to));
+        m_runs.insert(at, std::make_move_iterator(rebuilt.begin()), std::make_move_iterator(rebuilt.end()));
     }
-    if (!placed)
-        append(inserted, m_selAttributes);
-    m_runs = std::move(updated);
-    storeRuns();
+    m_scrolledToEnd = false;
+    CustomEdit::replaceText(start, length, inserted);
+    notify(Property::RichText);
 }
 
 void RichEdit::storeRuns()

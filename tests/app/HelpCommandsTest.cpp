@@ -2,6 +2,8 @@
 // about message.
 #include "WholeProgramFixture.h"
 
+#include "platform/ui/PageControl.h"
+
 #include <QFileInfo>
 
 namespace {

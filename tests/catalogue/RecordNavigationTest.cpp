@@ -71,6 +71,29 @@ TEST_F(RecordNavigationTest, SelectingTheTabKeepsTheCopyChosenAndDeletesEmptyCov
     EXPECT_TRUE(frm().findPart<catalogue::RecordNavigation>()->BookTabChanged);
 }
 
+TEST_F(RecordNavigationTest, PagingBackNamesACoverThatCannotBeReadAndItsSlotKeepsItsPicture)
+{
+    openWithCopies(12);
+    ASSERT_EQ(strip(), run(7));
+    ASSERT_FALSE(frm().tables.message(160).isEmpty());
+    program.write(QStringLiteral("livres/Jaquettes/c4.jpg"), "pas une image");
+    // The copy reached has its large cover read first, which drops an unreadable file unsaid.
+    program.write(QStringLiteral("livres/Jaquettes/c6.jpg"), "pas une image");
+    const qsizetype shown = dialogs.log().size();
+    dialogs.answer(QStringLiteral("OK"));
+    input.click(QStringLiteral("SpeedButton14"));
+    EXPECT_EQ(currentField("Titre"), "Livre 6");
+    EXPECT_EQ(dialogTexts().mid(shown), QStringList{frm().tables.message(160) + QStringLiteral("c4.jpg")});
+    // Copy 4's slot showed copy 8 before.
+    EXPECT_EQ(strip(), (std::vector<int>{3, 8, 5, 0, 7, 8}));
+    EXPECT_EQ(copyShown("Image3"), 0);
+    EXPECT_EQ(edit("DBEdit39").text(), "No_picture.jpg");
+    for (const char* gone : {"livres/Jaquettes/c4.jpg", "livres/Jaquettes/c6.jpg"})
+        EXPECT_FALSE(QFile::exists(program.folder(QString::fromLatin1(gone)))) << gone;
+    EXPECT_EQ(booksColumn("Images").value(3), "c4.jpg");
+    EXPECT_EQ(frm().CoverName, "c6.jpg");
+}
+
 TEST_F(RecordNavigationTest, AClickOnTheStripMakesThatCopyCurrent)
 {
     openWithCopies(12);

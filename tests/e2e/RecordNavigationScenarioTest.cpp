@@ -1,6 +1,7 @@
 // A librarian walks through a catalogue of 50,000 copies on the Compléments tab: first, next,
 // previous, last, a click on the strip and a direct access from the books grid each show the copy
-// asked for with its cover.
+// asked for with its cover. Paging back onto a cover that cannot be read names its file.
+#include "DeliveredLanguage.h"
 #include "DriverRun.h"
 
 #include "app/DatabaseObjects.h"
@@ -8,6 +9,7 @@
 #include "platform/files/WindowsPath.h"
 #include "tools/bench/Catalogue.h"
 
+#include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -83,4 +85,33 @@ TEST(RecordNavigationScenario, TheButtonsAndTheStripShowTheCopyAskedForAmong5000
     for (int k = 0; k < 6; ++k)
         EXPECT_TRUE(near(slotColour(window, lefts[k]), coverColour(lastBooks[k])))
             << k << " " << slotColour(window, lefts[k]).name().toStdString();
+}
+
+TEST(RecordNavigationScenario, PagingBackOntoACoverThatCannotBeReadNamesItsFileAndKeepsTheSlotsPicture)
+{
+    // Twenty copies, four of them DVDs: the books are 1-3, 5-8, 10-13, 15-18 and 20.
+    ProgramFolder program;
+    bench::addCatalogueCopies(program.folder(QStringLiteral("Test1.bib")), 20);
+    for (int copy : {8, 11, 12, 13, 15, 16, 17, 18, 20})
+        writeCover(program, copy);
+    const QString unreadable = bench::copyCode(10) + QStringLiteral(".jpg");
+    program.write(QStringLiteral("livres/Jaquettes/") + unreadable, "pas une image");
+
+    const QString screenshot = program.drive(QStringLiteral("page-back.png"));
+    const DriverResult run = play(program, logInScript() + QStringLiteral("tab TabSheet2\n") + expectCopy(20) +
+                                               QStringLiteral("answer OK\nclick SpeedButton14\n") + expectCopy(12) +
+                                               QStringLiteral("screenshot %1\n").arg(screenshot),
+                                  {QStringLiteral("--render")});
+    ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
+    const QStringList dialogs = run.lines.filter(QStringLiteral("dialog:"));
+    ASSERT_FALSE(dialogs.isEmpty());
+    EXPECT_TRUE(dialogs.back().contains(deliveredFrench().message(160) + unreadable)) << run.joined().toStdString();
+    EXPECT_FALSE(QFile::exists(program.folder(QStringLiteral("livres/Jaquettes/") + unreadable)));
+
+    // Copy 10's slot (the second from the left) still shows copy 15, which it showed before.
+    const QImage window(screenshot);
+    ASSERT_FALSE(window.isNull());
+    const std::pair<int, int> shownCopies[] = {{12, 8}, {113, 15}, {215, 11}, {318, 12}, {419, 13}, {521, 15}};
+    for (const auto& [left, copy] : shownCopies)
+        EXPECT_TRUE(near(slotColour(window, left), coverColour(copy))) << left << " " << copy;
 }

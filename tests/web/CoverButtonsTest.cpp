@@ -6,6 +6,7 @@
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/WebBrowser.h"
 
+#include <QImage>
 #include <optional>
 
 namespace {
@@ -73,6 +74,27 @@ TEST_F(CoverButtonsTest, ImageAmazonStoresTheProductPagesPictureUnderTheScannedC
         EXPECT_EQ(image("Image31").picture() != nullptr, c.stored);
         image("Image31").clearPicture();
     }
+}
+
+TEST_F(CoverButtonsTest, ImageAmazonFirstShowsTheCoverTheBookHasNowAndNamesIt)
+{
+    startWith({{kBookCode, kBookCode + ".jpg"}});
+    QImage current(40, 50, QImage::Format_RGB32);
+    current.fill(Qt::darkCyan);
+    current.save(program.folder(QStringLiteral("livres/Jaquettes/") + kBookCode + ".jpg"), "JPG");
+    sites.serve(kProductPage, "<html><body><p>Le lion</p></body></html>");
+    openLoanScreenOn(kBookCode);
+    for (const char* picture : {"Image31", "Image45"})
+        image(picture).clearPicture();
+    dialogs.answer(QStringLiteral("OK"));
+    input.click(QStringLiteral("Button11"));
+    ASSERT_EQ(dialogs.log().back().text, QStringLiteral("Pas d'image"));
+    for (const char* picture : {"Image31", "Image45"}) {
+        ASSERT_TRUE(image(picture).picture()) << picture;
+        EXPECT_EQ(image(picture).picture()->size(), QSize(40, 50)) << picture;
+    }
+    EXPECT_EQ(frm().CoverName, kBookCode + ".jpg");
+    EXPECT_EQ(screen().CoverCropSize, QSize(40, 50));
 }
 
 TEST_F(CoverButtonsTest, ChasseLivresIsbnOpensThePriceSitesSearchInTheWebPanel)

@@ -3,7 +3,9 @@
 
 #include "platform/picture/PictureFile.h"
 #include "platform/ui/RichEdit.h"
-#include "web/CoverCrop.h"
+#include "platform/ui/StatusBar.h"
+#include "platform/ui/WebBrowser.h"
+#include "platform/ui/WebEngine.h"
 
 #include <QImage>
 
@@ -12,12 +14,49 @@ namespace {
 const QString kCroppedCover = QStringLiteral("livres/Jaquettes/9782070360024.jpg");
 constexpr int kSourceWidth = 620;
 constexpr int kSourceHeight = 812;
+// A cropped cover has the size of the scratch picture under the cover.
+constexpr QSize kScratchSize(312, 409);
 
 // Red grows to the right and green downwards, so that a pixel tells where it came from.
 QColor sourceColour(int x, int y)
 {
     return QColor(x * 255 / (kSourceWidth - 1), y * 255 / (kSourceHeight - 1), 128);
 }
+
+// An engine whose every page finishes loading at once, standing in for the browser engine that
+// the program installs at start.
+class LoadingEngine : public ui::WebEngine {
+public:
+    class Page : public ui::WebEnginePage {
+    public:
+        explicit Page(std::function<void(int, bool)> loaded) : m_loaded(std::move(loaded)) {}
+        void navigate(const QString& url, int navigation) override
+        {
+            m_url = url;
+            m_loaded(navigation, true);
+        }
+        void runScript(const QString&, std::function<void(const QString&)> done) override { done(QStringLiteral("null")); }
+        bool goBack(int) override { return false; }
+        bool goForward(int) override { return false; }
+        QString url() const override { return m_url; }
+        QObject* native() override { return nullptr; }
+
+    private:
+        std::function<void(int, bool)> m_loaded;
+        QString m_url;
+    };
+    LoadingEngine() { ui::WebEngine::install(this); }
+    ~LoadingEngine() override { ui::WebEngine::install(nullptr); }
+    std::unique_ptr<ui::WebEnginePage> createPage(std::function<void(int, bool)> loaded) override
+    {
+        return std::make_unique<Page>(std::move(loaded));
+    }
+    void waitForEvents(int) override {}
+    void print(QObject*, const ui::PrintChoice&, const ui::PrintDestination&, std::function<void(bool)> done) override
+    {
+        done(false);
+    }
+};
 
 }  // namespace
 
@@ -64,7 +103,7 @@ TEST_F(CoverCropTest, TheDraggedRectangleScaledToThePictureBecomesTheCoverWhiche
         drag(from, to);
         const ui::PicturePtr cropped = storedCover();
         ASSERT_TRUE(cropped);
-        EXPECT_EQ(cropped->size(), QSize(web::CoverCrop::kCropWidth, web::CoverCrop::kCropHeight));
+        EXPECT_EQ(cropped->size(), kScratchSize);
         expectColour(*cropped, QPoint(0, 0), sourceColour(20, 40));
         expectColour(*cropped, QPoint(157, 202), sourceColour(20 + 157 * 300 / 314, 40 + 202 * 400 / 405));
         // The selection is stretched into 405 rows; the picture's last rows stay white.
@@ -92,7 +131,7 @@ TEST_F(CoverCropTest, UndoPutsThePictureFromBeforeTheCropBackOnceAndAClickCropsN
     EXPECT_EQ(program.read(kCroppedCover), original);
 
     drag(QPoint(10, 20), QPoint(160, 220));
-    ASSERT_EQ(storedCover()->size(), QSize(web::CoverCrop::kCropWidth, web::CoverCrop::kCropHeight));
+    ASSERT_EQ(storedCover()->size(), kScratchSize);
     input.click(QStringLiteral("SpeedButton44"));
     const ui::PicturePtr restored = storedCover();
     ASSERT_TRUE(restored);
@@ -163,4 +202,51 @@ TEST_F(CoverCropTest, ASecondCropCutsTheCroppedPictureAndUndoAfterAStrayClickGiv
     ASSERT_TRUE(restored);
     EXPECT_EQ(restored->size(), QSize(kSourceWidth, kSourceHeight));
     expectColour(*restored, QPoint(300, 400), sourceColour(300, 400));
+}
+
+TEST_F(CoverCropTest, ImageAmazonPutsTheCurrentCoverUnderTheLargeOneWhichStillTakesTheCropThatEmptiesIt)
+{
+    // The product page has no picture: the button ends after showing the cover the book has now.
+    sites.serve(QStringLiteral("dp/2070360024"), "<html><body><p>Le lion</p></body></html>");
+    dialogs.answer(QStringLiteral("OK"));
+    input.click(QStringLiteral("SpeedButton33"));
+    ASSERT_EQ(dialogs.log().back().text, QStringLiteral("Pas d'image"));
+    ASSERT_TRUE(image("Image87").picture());
+    EXPECT_EQ(image("Image87").picture()->size(), QSize(kSourceWidth, kSourceHeight));
+    EXPECT_EQ(image("Image87").bounds().size(), kScratchSize);
+    EXPECT_EQ(frm().CoverName, kBookCode + ".jpg");
+    EXPECT_EQ(screen().CoverCropScale, QSizeF(kSourceWidth / 310.0, kSourceHeight / 406.0));
+
+    drag(QPoint(10, 20), QPoint(160, 220));
+    const ui::PicturePtr cropped = storedCover();
+    ASSERT_TRUE(cropped);
+    EXPECT_EQ(cropped->size(), kScratchSize);
+    expectColour(*cropped, QPoint(0, 0), sourceColour(20, 40));
+    EXPECT_FALSE(image("Image87").picture());
+}
+
+TEST_F(CoverCropTest, TheBookScreensPageViewTellsTheEndOfItsDownloadUntilTheNextPageFetch)
+{
+    auto& bar = frm().get<ui::StatusBar>(QStringLiteral("StatusBar2"));
+    EXPECT_TRUE(bar.simpleText().isEmpty());
+    {
+        // No command of the program sends this view anywhere: the test plays the engine's end
+        // of a download.
+        LoadingEngine engine;
+        frm().get<ui::WebBrowser>(QStringLiteral("WebBrowser13")).navigate(QStringLiteral("http://127.0.0.1:9/"));
+        application.processMessages();
+    }
+    EXPECT_EQ(bar.simpleText(), QStringLiteral("Terminé"));
+    EXPECT_TRUE(frm().DownloadDone);
+
+    app::Settings& settings = frm().settings;
+    settings.dialoguebool = true;
+    settings.bookfinderbool = settings.decitrebool = settings.Amazonbool = settings.ChasseLivrebool = false;
+    sites.serveFound("dialogues");
+    selectTab("TabSheet7");
+    input.click(QStringLiteral("Edit1"));
+    input.scan(BookSites::kCode);
+    ASSERT_EQ(edit("Edit4").text(), QStringLiteral("Le Petit Prince "));
+    EXPECT_FALSE(frm().DownloadDone);
+    EXPECT_EQ(bar.simpleText(), QStringLiteral("Terminé"));
 }

@@ -1,26 +1,42 @@
-// A sheet of 500 labels (250 flagged copies of the 50,000-copy catalogue, each with its code
-// label and its copy-number label): the rebuild button (label query, sheet, Etiquettes.RTF),
-// the RTF text alone, the page layout, and every page drawn at the printer's 300 dpi.
+// Label sheets of the 50,000-copy catalogue, each flagged copy giving its code label and its
+// copy-number label. label_sheet: 500 labels, the rebuild button (label query, sheet,
+// Etiquettes.RTF), the RTF text alone, the page layout, and every page drawn at the printer's
+// 300 dpi. label_sheet_10000: 10,000 labels built, saved and shown by the preview program,
+// against the same RTF text built plainly and written; then the preview opening two hostile
+// label files, one 500,000-character word and 300,000 paragraphs.
 #include "app/FrmPrin.h"
+#include "app/TextRoutines.h"
+#include "exchange/labels/BarcodeFace.h"
 #include "exchange/labels/BarcodeFonts.h"
+#include "platform/db/DataSet.h"
 #include "platform/richtext/PageLayout.h"
+#include "platform/richtext/PreviewEngine.h"
 #include "platform/richtext/RichEditContent.h"
 #include "platform/richtext/RtfWriter.h"
+#include "platform/text/PascalText.h"
+#include "platform/text/Windows1252.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/RichEdit.h"
+#include "platform/ui/RichEditPrintPreview.h"
+#include "preview/PreviewWindow.h"
 #include "tools/bench/BenchProgram.h"
 #include "tools/bench/Benchmark.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QTextLayout>
 
 namespace {
 
 constexpr int kFlaggedCopies = 250;
 constexpr int kPrinterDpi = 300;
 constexpr double kTwipsPerInch = 1440.0;
+const QString kSheetFile = QStringLiteral("Etiquettes.RTF");
 
 void ensureGuiApplication()
 {
@@ -34,24 +50,113 @@ void ensureGuiApplication()
     new QGuiApplication(argc, argv);
 }
 
+// The program in a folder of its own, logged in, on the label screen of the catalogue whose
+// first `flagged` copies wait for labels, laid out three to a row, two blanks apart, one empty
+// line between rows.
+struct LabelScreen {
+    bench::BenchProgramFolder folder;
+    bool entered = enter(folder);
+    bench::LoggedInProgram program;
+
+    explicit LabelScreen(int flagged)
+    {
+        app::TFrmPrin& frm = program.frm();
+        // The catalogue's copies were saved flagged: only the week's new copies wait for labels.
+        frm.db.ADOConnection1.execute(QStringLiteral("UPDATE Table1 SET IMP_CodeBarres = False"));
+        frm.db.ADOConnection1.execute(
+            QStringLiteral("UPDATE Table1 SET IMP_CodeBarres = True WHERE NumLivre <= ?"), {flagged});
+        program.input.menu(QStringLiteral("Livres > Etiquettes Codebarre"));
+        for (const auto& [box, value] : {std::pair{"Edit76", "3"}, std::pair{"Edit77", "2"}, std::pair{"Edit78", "1"}})
+            frm.get<ui::CustomEdit>(QString::fromLatin1(box)).setText(QString::fromLatin1(value));
+    }
+
+    static bool enter(const bench::BenchProgramFolder& folder)
+    {
+        ensureGuiApplication();
+        folder.enter();
+        labels::registerBarcodeFonts(QDir(folder.folder()).filePath(QStringLiteral("Reserve")));
+        return true;
+    }
+};
+
+// Milliseconds the preview program takes to start on the label file of the working folder and
+// draw its first page as its view does.
+double previewOpeningMs()
+{
+    richtext::PreviewEngine engine([]() -> QPrinter* { return nullptr; });
+    ui::PrintPreviewEngine::install(&engine);
+    ui::VirtualClock clock;
+    ui::ScriptedDialogs dialogs;
+    ui::Application application(clock, dialogs);
+    QElapsedTimer timer;
+    timer.start();
+    {
+        preview::TFrmMain window(application);
+        const ui::RichEditPrintPreview& preview = *window.PrintPreview;
+        QImage image(std::max(1, preview.imageWidth()), std::max(1, preview.imageHeight()), QImage::Format_RGB32);
+        QPainter painter(&image);
+        painter.scale(double(image.width()) / preview.pageSize().width(), double(image.height()) / preview.pageSize().height());
+        engine.paint(*window.RichEdit1, preview.pageDrawing(preview.currentPage()), painter);
+    }
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    ui::PrintPreviewEngine::install(nullptr);
+    return ms;
+}
+
+struct PlainLabel {
+    QString code;
+    QString title;
+};
+
+QByteArray plainRtfText(const QString& text)
+{
+    QByteArray out;
+    const QByteArray bytes = text::encodeWindows1252(text);
+    for (char c : bytes) {
+        if (c == '\\' || c == '{' || c == '}')
+            out += '\\';
+        if (uchar(c) < 0x80)
+            out += c;
+        else
+            out += "\\'" + QByteArray::number(uchar(c), 16);
+    }
+    return out;
+}
+
+// The sheet's RTF text built plainly, section by section: rows of codes in the barcode face,
+// rows of titles in Courier New 8, paragraph ends as the builders put them, then "FIN".
+QByteArray plainSheet(const std::vector<std::pair<QByteArray, std::vector<PlainLabel>>>& sections, int columns, int gap,
+                      int rowGap)
+{
+    QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Code EAN13;}{\\f1 c39hrp36dltt;}"
+                     "{\\f2 Courier New;}}\r\n\\paperw11908\\paperh16832 ";
+    const QByteArray blanks(gap, ' '), pair = "\\par\r\n\\par\r\n";
+    for (const auto& [face, labels] : sections) {
+        for (size_t row = 0; row < labels.size(); row += size_t(columns)) {
+            rtf += face;
+            const size_t end = std::min(labels.size(), row + size_t(columns));
+            for (size_t i = row; i < end; ++i)
+                rtf += plainRtfText(labels[i].code) + blanks;
+            rtf += "\\plain\\f2\\fs16 " + pair;
+            for (size_t i = row; i < end; ++i)
+                rtf += plainRtfText((labels[i].title + QString(21, u' ')).left(21)) + blanks + blanks;
+            rtf += pair;
+            for (int i = 0; i < rowGap; ++i)
+                rtf += "\\par\r\n";
+        }
+        rtf += "FIN" + pair + pair + pair;
+    }
+    rtf += "}\r\n";
+    return rtf;
+}
+
 }  // namespace
 
 QVL_BENCHMARK(label_sheet)
 {
-    ensureGuiApplication();
-    bench::BenchProgramFolder folder;
-    folder.enter();
-    labels::registerBarcodeFonts(QDir(folder.folder()).filePath(QStringLiteral("Reserve")));
-
-    bench::LoggedInProgram program;
+    LabelScreen screen(kFlaggedCopies);
+    bench::LoggedInProgram& program = screen.program;
     app::TFrmPrin& frm = program.frm();
-    // The catalogue's copies were saved flagged: only the week's new copies wait for labels.
-    frm.db.ADOConnection1.execute(QStringLiteral("UPDATE Table1 SET IMP_CodeBarres = False"));
-    frm.db.ADOConnection1.execute(
-        QStringLiteral("UPDATE Table1 SET IMP_CodeBarres = True WHERE NumLivre <= ?"), {kFlaggedCopies});
-    program.input.menu(QStringLiteral("Livres > Etiquettes Codebarre"));
-    for (const auto& [box, value] : {std::pair{"Edit76", "3"}, std::pair{"Edit77", "2"}, std::pair{"Edit78", "1"}})
-        frm.get<ui::CustomEdit>(QString::fromLatin1(box)).setText(QString::fromLatin1(value));
 
     const double rebuildMs = bench::timeMs([&] { program.input.click(QStringLiteral("SpeedButton35")); }, 3);
     const ui::RichEdit& sheet = frm.get<ui::RichEdit>(QStringLiteral("Richedit1"));
@@ -86,4 +191,85 @@ QVL_BENCHMARK(label_sheet)
     bench::print(QStringLiteral("label_sheet layout_ms"), layoutMs, "ms");
     bench::print(QStringLiteral("label_sheet pages"), double(ends.size()));
     bench::print(QStringLiteral("label_sheet render_300dpi_ms"), renderMs, "ms");
+}
+
+QVL_BENCHMARK(label_sheet_10000)
+{
+    constexpr int kLabels = 10000;
+    LabelScreen screen(kLabels / 2);
+    bench::LoggedInProgram& program = screen.program;
+    app::TFrmPrin& frm = program.frm();
+    const bench::BenchProgramFolder& folder = screen.folder;
+
+    double buildMs = 0, showMs = 0;
+    const double oursMs = bench::timeMs([&] {
+        buildMs = bench::timeMs([&] { program.input.click(QStringLiteral("SpeedButton35")); });
+        showMs = previewOpeningMs();
+    });
+
+    // The same labels, read from the rows the sheet was built from, written plainly.
+    std::vector<PlainLabel> ean13, code39, numbers;
+    db::DataSet& rows = frm.db.ars;
+    for (rows.first(); !rows.eof(); rows.next()) {
+        const QString code = text::Trim(rows.fieldByName(QStringLiteral("CodeBarres")).asString());
+        const QString title = rows.fieldByName(QStringLiteral("Titre")).asString();
+        const QString number = text::Trim(rows.fieldByName(QStringLiteral("NumLivre")).asString());
+        if (labels::isEan13FontText(code))
+            ean13.push_back({code, title});
+        else
+            code39.push_back({code.isEmpty() ? QStringLiteral("*") + text::Trim(rows.fieldByName(QStringLiteral("Isbn13")).asString()) + QStringLiteral("*") : code, title});
+        numbers.push_back({QStringLiteral("*I") + number + QStringLiteral("*"), title});
+    }
+    const QString plainPath = QDir(folder.folder()).filePath(QStringLiteral("Plain.RTF"));
+    qsizetype plainBytes = 0;
+    const double plainMs = bench::timeMs([&] {
+        const QByteArray rtf = plainSheet({{"\\plain\\f0\\fs80 ", ean13}, {"\\plain\\f1\\fs60 ", code39},
+                                           {"\\plain\\f1\\fs60 ", numbers}},
+                                          3, 2, 1);
+        QFile file(plainPath);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            plainBytes = file.write(rtf);
+    });
+
+    bench::print(QStringLiteral("label_sheet_10000 labels"), double(ean13.size() + code39.size() + numbers.size()));
+    bench::print(QStringLiteral("label_sheet_10000 build_and_save_ms"), buildMs, "ms");
+    bench::print(QStringLiteral("label_sheet_10000 preview_open_ms"), showMs, "ms");
+    bench::print(QStringLiteral("label_sheet_10000 ours_ms"), oursMs, "ms");
+    bench::print(QStringLiteral("label_sheet_10000 rtf_kib"), QFile(QDir(folder.folder()).filePath(kSheetFile)).size() / 1024.0, "KiB");
+    bench::print(QStringLiteral("label_sheet_10000 plain_ms"), plainMs, "ms");
+    bench::print(QStringLiteral("label_sheet_10000 plain_rtf_kib"), plainBytes / 1024.0, "KiB");
+    bench::printRatio(QStringLiteral("label_sheet_10000"), oursMs / plainMs);
+    // What showing costs at the least: the sheet's lines broken by Qt alone, in one face, one
+    // text layout a line, across the page's width.
+    const QString sheetText = frm.get<ui::RichEdit>(QStringLiteral("Richedit1")).text();
+    const double lineBreakingMs = bench::timeMs([&] {
+        const richtext::PageSetup page;
+        const QFont face = richtext::layoutFont(richtext::CharFormat{QStringLiteral("Courier New"), 16});
+        for (const QString& line : sheetText.split(QRegularExpression(QStringLiteral("\r|\n")))) {
+            QTextLayout layout(line, face);
+            layout.beginLayout();
+            while (layout.createLine().isValid())
+                layout.lineAt(layout.lineCount() - 1).setLineWidth(page.paperWidth - page.marginLeft - page.marginRight);
+            layout.endLayout();
+        }
+    });
+    bench::print(QStringLiteral("label_sheet_10000 qt_line_breaking_alone_ms"), lineBreakingMs, "ms");
+
+    // Hostile label files, opened by the preview program.
+    const auto openFile = [&](const QByteArray& rtf) {
+        QFile file(QDir(folder.folder()).filePath(kSheetFile));
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write(rtf);
+        file.close();
+        return previewOpeningMs();
+    };
+    QByteArray word;
+    for (int i = 0; i < 500000; ++i)
+        word += char('a' + i % 26);
+    bench::print(QStringLiteral("label_sheet_10000 preview_one_500000_character_word_ms"),
+                 openFile("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 " + word + "}"), "ms");
+    QByteArray paragraphs = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 ";
+    for (int i = 1; i <= 300000; ++i)
+        paragraphs += "Ligne " + QByteArray::number(i) + "\\par\r\n";
+    bench::print(QStringLiteral("label_sheet_10000 preview_300000_paragraphs_ms"), openFile(paragraphs + "}"), "ms");
 }

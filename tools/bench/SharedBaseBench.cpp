@@ -1,7 +1,9 @@
 // The exchange with the shared online base against local servers (FTP and web over one folder):
 // the contribution of a first quit, 500 records and 100 covers, with the pause after each cover
-// upload set to 0 for the measurement; and the batch cover search, per book.
+// upload set to 0 for the measurement, against a plain FTP client sending the same files to the
+// same server; and the batch cover search, per book.
 #include "app/FrmPrin.h"
+#include "catalogue/BookCodes.h"
 #include "platform/browser/TestRouting.h"
 #include "platform/picture/JpegWriter.h"
 #include "platform/text/PascalText.h"
@@ -11,14 +13,17 @@
 #include "web/sharedbase/QuitContribution.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <algorithm>
 
 namespace {
 
 const QString kNetFixtures = QStringLiteral(QVL_SOURCE_DIR "/tests/fixtures/net/");
 const QString kWebServer = QStringLiteral(QVL_SOURCE_DIR "/tests/fixtures/web/web_server.py");
+const QString kPlainContribution = QStringLiteral(QVL_SOURCE_DIR "/tools/bench/plain_ftp_contribution.py");
 const QString kBaseHost = QStringLiteral("base-partagee.test");
 
 // The maker's host and the book sites, all served from one folder: FTP with an account made up
@@ -49,6 +54,12 @@ public:
         }
     }
     const app::MakerHost& maker() const { return m_maker; }
+    // Debian's own interpreter carries the FTP modules, whatever else is first on the PATH.
+    static QString python()
+    {
+        return QFileInfo::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
+                                                                     : QStringLiteral("python3");
+    }
     void serve(const QString& path, const QByteArray& bytes)
     {
         QDir().mkpath(QFileInfo(m_root.filePath(path)).path());
@@ -56,14 +67,23 @@ public:
         file.open(QIODevice::WriteOnly);
         file.write(bytes);
     }
+    // The files under `folder`, by their paths on the host in name order, taken off it.
+    QStringList takeFiles(const QString& folder)
+    {
+        const QDir root(m_root.path());
+        QStringList paths;
+        QDirIterator files(root.filePath(folder), QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext())
+            paths << u'/' + root.relativeFilePath(files.next());
+        QDir(root.filePath(folder)).removeRecursively();
+        std::sort(paths.begin(), paths.end());
+        return paths;
+    }
 
 private:
     static int start(QProcess& server, const QStringList& arguments)
     {
-        // Debian's own interpreter carries its FTP server, whatever else is first on the PATH.
-        const QString python = QFileInfo::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
-                                                                                   : QStringLiteral("python3");
-        server.start(python, arguments);
+        server.start(python(), arguments);
         while (!server.canReadLine() && server.waitForReadyRead(20000)) {
         }
         return server.readLine().trimmed().toInt();
@@ -110,6 +130,23 @@ qint64 prepareCatalogue(bench::LoggedInProgram& program, const LocalHosts& hosts
     return first;
 }
 
+// Milliseconds a plain FTP client takes to send `paths` (the files of `localFolder` by their remote
+// paths, listed in `listing`) in `mode` (see the script); what it sent is taken off the host again.
+double plainContributionMs(LocalHosts& hosts, const QString& localFolder, const QString& listing,
+                           const QStringList& paths, const char* mode)
+{
+    const app::MakerHost& maker = hosts.maker();
+    QProcess client;
+    client.start(LocalHosts::python(), {kPlainContribution, maker.ftpHost, QString::number(maker.ftpPort), maker.ftpUser,
+                                        maker.ftpPassword, localFolder, listing, QString::fromLatin1(mode)});
+    client.waitForFinished(-1);
+    bool ok = false;
+    const double ms = client.readAllStandardOutput().trimmed().toDouble(&ok);
+    if (!ok || client.exitCode() != 0 || hosts.takeFiles(QStringLiteral("livres")) != paths)
+        qFatal("the plain FTP client did not send the same files: %s", client.readAllStandardError().constData());
+    return ms;
+}
+
 }  // namespace
 
 QVL_BENCHMARK(sharedbase_contribution)
@@ -130,10 +167,38 @@ QVL_BENCHMARK(sharedbase_contribution)
         file.write(cover);
     }
     f.findPart<sharedbase::QuitContribution>()->coverPauseMs = 0;
-    program.p.dialogs.answer(QStringLiteral("OK"));
-    const double ms = bench::timeMs([&] { f.handlers.run(QStringLiteral("ContributeToSharedBase")); });
+    db::Connection& c = f.db.ADOConnection1;
+    const QString localFolder = files::nativePath(f.AppDir + catalogue::kCoversFolder);
+    QTemporaryDir listingFolder;
+    const QString listing = listingFolder.filePath(QStringLiteral("sent.txt"));
+
+    // The ways take turns on an empty account, so that a busy machine weighs on all alike; the
+    // best round counts. The plain client sends what the program sent, once with the connections
+    // the quit is described with, once with the program's own.
+    double ms = -1, eachMs = -1, sharedMs = -1;
+    for (int round = 0; round < 3; ++round) {
+        c.execute(QStringLiteral("UPDATE Table1 SET Photo_rangement = ''"));
+        program.p.dialogs.answer(QStringLiteral("OK"));
+        const double ours = bench::timeMs([&] { f.handlers.run(QStringLiteral("ContributeToSharedBase")); });
+        const QStringList sent = hosts.takeFiles(QStringLiteral("livres"));
+        if (sent.size() != kRecords + kCovers)
+            qFatal("the contribution sent %d files", int(sent.size()));
+        QFile list(listing);
+        list.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        list.write(sent.join(u'\n').toUtf8());
+        list.close();
+        const double each = plainContributionMs(hosts, localFolder, listing, sent, "each");
+        const double shared = plainContributionMs(hosts, localFolder, listing, sent, "shared");
+        ms = ms < 0 ? ours : std::min(ms, ours);
+        eachMs = eachMs < 0 ? each : std::min(eachMs, each);
+        sharedMs = sharedMs < 0 ? shared : std::min(sharedMs, shared);
+    }
     bench::print(QStringLiteral("sharedbase_contribution ms_500_records_100_covers"), ms, "ms");
     bench::print(QStringLiteral("sharedbase_contribution ms_per_item"), ms / (kRecords + kCovers), "ms");
+    bench::print(QStringLiteral("sharedbase_contribution plain_ms_connection_per_transfer"), eachMs, "ms");
+    bench::print(QStringLiteral("sharedbase_contribution plain_ms_same_connections"), sharedMs, "ms");
+    bench::printRatio(QStringLiteral("sharedbase_contribution"), ms / eachMs);
+    bench::printRatio(QStringLiteral("sharedbase_contribution_same_connections"), ms / sharedMs);
 }
 
 QVL_BENCHMARK(batch_cover_search)

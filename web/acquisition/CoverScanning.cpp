@@ -61,19 +61,19 @@ void CoverScanning::SpeedButton23Click()
     // A name that is no code (a title's, or one of the placeholders) gives way to the code's.
     if (images.isEmpty() || images == catalogue::kNoPicture || images.startsWith(u'.') || images.at(0) > u'B')
         setImages(isbn13 + QStringLiteral(".jpg"));
-    CoverName = text::Copy(field("Images"), 1, int(field("Images").size()) - 4);
+    f.CoverName = text::Copy(field("Images"), 1, int(field("Images").size()) - 4);
     if (catalogue::isPressCode(isbn13)) {
-        CoverName = isbn13 + u'_' + digitsOf(field("Isbn10"));
-        f.CoverFileName = CoverName;
+        f.CoverName = isbn13 + u'_' + digitsOf(field("Isbn10"));
+        f.CoverFileName = f.CoverName;
     }
-    if (!m_sequence.storeScan(cover, kCovers, CoverName, kCoverWide, kCoverOther, ScanSequence::countText(count)))
+    if (!m_sequence.storeScan(cover, kCovers, f.CoverName, kCoverWide, kCoverOther, ScanSequence::countText(count)))
         return;
 
     if (f.settings.Qvlbool) {
-        if (CoverName.size() >= kCodeLength)
-            UploadScannedCover(CoverName + QStringLiteral(".jpg"));
+        if (f.CoverName.size() >= kCodeLength)
+            UploadScannedCover(f.CoverName + QStringLiteral(".jpg"));
         else
-            uploadByTitle(CoverName, field("Titre"));
+            uploadByTitle(f.CoverName, field("Titre"));
     }
     f.db.ars.setSql(QStringLiteral("UPDATE table1 SET Emprunte = True WHERE NumLivre = ?"),
                     {books.fieldByName(QStringLiteral("numlivre")).asInteger()});
@@ -105,21 +105,21 @@ void CoverScanning::Image59Click()
         const QString next = QString::number(last + 1);
         code.setText(next.size() < 5 ? (QStringLiteral("00000") + next).right(5) : next);
     }
-    CoverName = code.text();
+    f.CoverName = code.text();
     f.CoverFileName = code.text() + QStringLiteral(".jpg");
     if (catalogue::isPressCode(code.text())) {
-        CoverName = code.text() + u'_' + digitsOf(f.get<ui::CustomEdit>(QStringLiteral("Edit97")).text());
-        f.CoverFileName = CoverName + QStringLiteral(".jpg");
+        f.CoverName = code.text() + u'_' + digitsOf(f.get<ui::CustomEdit>(QStringLiteral("Edit97")).text());
+        f.CoverFileName = f.CoverName + QStringLiteral(".jpg");
     }
-    if (!m_sequence.ScanToJpegFile(f.get<ui::Image>(QStringLiteral("Image99")), kCovers, CoverName, kCoverWide,
+    if (!m_sequence.ScanToJpegFile(f.get<ui::Image>(QStringLiteral("Image99")), kCovers, f.CoverName, kCoverWide,
                                    kCoverOther, f.tables.message(89), false))
         return;
-    if (CoverName.size() >= kCodeLength)
-        UploadScannedCover(CoverName + QStringLiteral(".jpg"));
+    if (f.CoverName.size() >= kCodeLength)
+        UploadScannedCover(f.CoverName + QStringLiteral(".jpg"));
     else
-        uploadByTitle(CoverName, title.text());
+        uploadByTitle(f.CoverName, title.text());
     f.get<ui::WebBrowser>(QStringLiteral("WebBrowser1"))
-        .navigate(QStringLiteral("file:") + files::nativePath(f.AppDir + kCovers + CoverName + QStringLiteral(".jpg")));
+        .navigate(QStringLiteral("file:") + files::nativePath(f.AppDir + kCovers + f.CoverName + QStringLiteral(".jpg")));
     f.ScannedCoverFlag = QStringLiteral("True");
 }
 
@@ -128,12 +128,12 @@ void CoverScanning::SpeedButton25Click()
     app::TFrmPrin& f = m_frm;
     if (f.get<ui::CustomEdit>(QStringLiteral("DBEdit26")).text().isEmpty())
         return;
-    CoverName = f.get<ui::CustomEdit>(QStringLiteral("DBEdit27")).text();
-    f.get<ui::CustomEdit>(QStringLiteral("DBEdit34")).setText(CoverName + QStringLiteral(".jpg"));
+    f.CoverName = f.get<ui::CustomEdit>(QStringLiteral("DBEdit27")).text();
+    f.get<ui::CustomEdit>(QStringLiteral("DBEdit34")).setText(f.CoverName + QStringLiteral(".jpg"));
     auto& picture = f.get<ui::Image>(QStringLiteral("Image12"));
     const int count = m_sequence.acquireInto(picture);
     if (count >= 1)
-        m_sequence.storeScan(picture, kCovers, CoverName, kCoverWide, kCoverOther, ScanSequence::countText(count));
+        m_sequence.storeScan(picture, kCovers, f.CoverName, kCoverWide, kCoverOther, ScanSequence::countText(count));
 }
 
 void CoverScanning::UploadScannedCover(const QString& fileName)

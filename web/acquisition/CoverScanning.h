@@ -28,9 +28,6 @@ public:
     // is told and the cover stays local.
     void UploadScannedCover(const QString& fileName);
 
-    // The name the last scan was stored under, without ".jpg".
-    QString CoverName;
-
 private:
     // A shorter name has no code folder in the base: the scan goes to the base's title folder
     // under the title's file name.

@@ -6,12 +6,47 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QTextLayout>
 
 namespace richtext {
 namespace {
 
 // The text rectangle of the preview's A4 page without a printer (twips).
 const QRect kA4Text(172, 172, 11908 - 172 - 216, 16832 - 172 - 737);
+
+// Where each line of a paragraph ends when the whole paragraph is laid out at once, as a
+// word processor's line breaking finds them.
+std::vector<int> lineEndsAtOnce(const Paragraph& p, int width)
+{
+    QTextLayout layout(p.text(), layoutFont(p.markFormat));
+    QList<QTextLayout::FormatRange> formats;
+    int at = 0;
+    for (const Run& run : p.runs) {
+        QTextCharFormat f;
+        f.setFont(layoutFont(run.format));
+        formats.append({at, int(run.text.size()), f});
+        at += int(run.text.size());
+    }
+    layout.setFormats(formats);
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setTabStopDistance(720);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (bool first = true;; first = false) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        const int x = p.format.leftIndent + (first ? p.format.firstLineIndent : 0);
+        line.setLineWidth(width - x - p.format.rightIndent);
+    }
+    layout.endLayout();
+    std::vector<int> ends;
+    for (int i = 1; i < layout.lineCount(); ++i)
+        ends.push_back(layout.lineAt(i).textStart());
+    ends.push_back(at);
+    return ends;
+}
 
 class PageLayoutTest : public ::testing::Test {
 protected:
@@ -79,6 +114,38 @@ TEST_F(PageLayoutTest, LinesThatCannotFitStillMoveOn)
         expectCovers(ends, c.document);
     }
     EXPECT_GE(PageLayout(huge).paginate(kA4Text).size(), 2u);  // a line to a page
+}
+
+TEST_F(PageLayoutTest, AVeryLongWordBreaksWhereTheWholeParagraphLaidOutAtOnceBreaksIt)
+{
+    QString word;
+    for (int i = 0; i < 30000; ++i)
+        word += QStringLiteral("AVAWTaToYoLTfi.")[i % 15];
+    const CharFormat arial = testing::format("Arial", 10);
+    CharFormat bold = testing::format("Arial", 14);
+    bold.bold = true;
+    Document alone;
+    alone.append(word, arial);
+    Document amongWords;
+    amongWords.append(QStringLiteral("Un deux\ttrois ") + word.left(9000) + QStringLiteral(" quatre\u2028cinq ") +
+                          word.left(5000) + QStringLiteral(" six sept"),
+                      arial);
+    ParagraphFormat hanging;
+    hanging.leftIndent = 400;
+    hanging.firstLineIndent = -300;
+    hanging.rightIndent = 250;
+    amongWords.setParagraphFormat(hanging);
+    Document inTwoFonts;
+    for (int i = 0; i < 12; ++i)
+        inTwoFonts.append(word.mid(i * 700, 700), i % 2 ? bold : arial);
+    const struct { const char* name; const Document& document; } cases[] = {
+        {"one word", alone}, {"among words, tabs and a line break, hanging", amongWords}, {"in two fonts", inTwoFonts}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        // A text rectangle one line high: each page ends where its one line does.
+        const QRect oneLine(0, 0, kA4Text.width(), 1);
+        EXPECT_EQ(PageLayout(c.document).paginate(oneLine), lineEndsAtOnce(c.document.paragraphs()[0], oneLine.width()));
+    }
 }
 
 TEST_F(PageLayoutTest, ExtremeIndentsOfAFileStillLayOutEveryLine)

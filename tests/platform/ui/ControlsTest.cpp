@@ -67,6 +67,44 @@ TEST_F(ControlsTest, RichEditKeepsRunsInTheInsertionFont)
     EXPECT_EQ(rich->text(), QStringLiteral("Ti-82\r\nfin\r\n"));
 }
 
+TEST_F(ControlsTest, ARichEditEditedAnywhereKeepsItsRunsMerged)
+{
+    auto* rich = add<RichEdit>("RichEdit5", QRect(0, 0, 300, 300));
+    const Font plain = rich->font();
+    Font big{QStringLiteral("Code EAN13"), 36};
+    const std::vector<TextRun> start{{QStringLiteral("ab"), plain}, {QStringLiteral("CD"), big}, {QStringLiteral("ef"), plain}};
+    const struct {
+        const char* name;
+        int selStart, selLength;
+        const char* inserted;
+        bool bigInsert;
+        std::vector<TextRun> runs;
+    } cases[] = {
+        {"a run taken out joins its neighbours", 2, 2, "", false, {{QStringLiteral("abef"), plain}}},
+        {"a run replaced in its neighbours' font", 2, 2, "x", false, {{QStringLiteral("abxef"), plain}}},
+        {"typed at a run's end in the next run's font", 2, 0, "x", true, {{QStringLiteral("ab"), plain}, {QStringLiteral("xCD"), big}, {QStringLiteral("ef"), plain}}},
+        {"typed at the start in the first run's font", 0, 0, "x", false, {{QStringLiteral("xab"), plain}, {QStringLiteral("CD"), big}, {QStringLiteral("ef"), plain}}},
+        {"typed at the end in another font", 6, 0, "X", true, {{QStringLiteral("ab"), plain}, {QStringLiteral("CD"), big}, {QStringLiteral("ef"), plain}, {QStringLiteral("X"), big}}},
+        {"a range across three runs", 1, 4, "Y", true, {{QStringLiteral("a"), plain}, {QStringLiteral("Y"), big}, {QStringLiteral("f"), plain}}},
+        {"inside a run in its own font", 3, 0, "z", true, {{QStringLiteral("ab"), plain}, {QStringLiteral("CzD"), big}, {QStringLiteral("ef"), plain}}},
+        {"inside a run in another font", 3, 0, "z", false, {{QStringLiteral("ab"), plain}, {QStringLiteral("C"), big}, {QStringLiteral("z"), plain}, {QStringLiteral("D"), big}, {QStringLiteral("ef"), plain}}},
+        {"everything taken out", 0, 6, "", false, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        rich->setRuns(start);
+        rich->setSelStart(c.selStart);
+        rich->setSelLength(c.selLength);
+        rich->setSelAttributes(c.bigInsert ? big : plain);
+        rich->setSelText(QString::fromLatin1(c.inserted));
+        EXPECT_EQ(rich->runs(), c.runs);
+        QString all;
+        for (const TextRun& run : c.runs)
+            all += run.text;
+        EXPECT_EQ(rich->text(), all);
+    }
+}
+
 TEST_F(ControlsTest, ARichEditScrolledToItsEndShowsItsStartAgainAfterTheNextChange)
 {
     auto* log = add<RichEdit>("RichEdit7", QRect(0, 0, 74, 82));
