@@ -39,10 +39,9 @@ ReturnedCopy returnedCopy(const QString& codeField)
     return {text::Trim(codeField), std::nullopt};
 }
 
-void openRows(db::Query& q, const QString& where)
+void openRows(db::Query& q, const QString& where, const db::Params& params)
 {
-    q.close();
-    q.setSql(QStringLiteral("SELECT * FROM table1 WHERE ") + where);
+    q.setSql(QStringLiteral("SELECT * FROM table1 WHERE ") + where, params);
     q.open();
 }
 
@@ -130,12 +129,11 @@ void JournalReplay::replayLine(const QString& line, const QDate& from, const QDa
 void JournalReplay::replayReturn(const QStringList& fields, qint64 borrower)
 {
     const ReturnedCopy copy = returnedCopy(field(fields, 3));
-    const QString ofBorrower = QStringLiteral(" AND NumEmprunteur = ") + QString::number(borrower);
     db::Query q(m_connection);
     if (copy.numLivre)
-        openRows(q, QStringLiteral("NumLivre = ") + QString::number(*copy.numLivre) + ofBorrower);
+        openRows(q, QStringLiteral("NumLivre = ? AND NumEmprunteur = ?"), {*copy.numLivre, borrower});
     else
-        openRows(q, QStringLiteral("Isbn13 = ") + text::QuotedStr(copy.code) + ofBorrower);
+        openRows(q, QStringLiteral("Isbn13 = ? AND NumEmprunteur = ?"), {copy.code, borrower});
     if (q.recordCount() != 1)
         return;
     m_log(QStringLiteral("1") + kSeparator + field(fields, 3) + kSeparator + field(fields, 9) + kSeparator);
@@ -145,14 +143,14 @@ void JournalReplay::replayReturn(const QStringList& fields, qint64 borrower)
 
 void JournalReplay::replayLoan(const QStringList& fields, qint64 borrower)
 {
-    const QString code = text::QuotedStr(text::Trim(field(fields, 3)));
+    const QString code = text::Trim(field(fields, 3));
     db::Query q(m_connection);
-    openRows(q, QStringLiteral("Isbn13 = ") + code + QStringLiteral(" AND NumEmprunteur = ") + QString::number(borrower));
+    openRows(q, QStringLiteral("Isbn13 = ? AND NumEmprunteur = ?"), {code, borrower});
     if (!q.isEmpty()) {
         m_log(QStringLiteral("Ce livre est déjà enregistré ") + field(fields, 4));
         return;
     }
-    openRows(q, QStringLiteral("Isbn13 = ") + code);
+    openRows(q, QStringLiteral("Isbn13 = ?"), {code});
     if (q.isEmpty()) {
         m_log(QStringLiteral("pas de livre disponible à emprunter"));
         return;

@@ -20,6 +20,8 @@ void givePlatformTheProgramsTexts()
     texts.duplicateDestination = QStringLiteral("le champ de destination '%1' est nommé deux fois");
     texts.valueCountMismatch =
         QStringLiteral("le nombre de valeurs de la requête et le nombre de champs de destination diffèrent");
+    texts.missingParameterValue = QStringLiteral("aucune valeur n'est donnée pour le paramètre %1");
+    texts.unusedParameterValue = QStringLiteral("une valeur est donnée pour le paramètre %1, que le texte n'a pas");
     texts.fieldNotUpdatable = QStringLiteral("le champ %1 ne peut pas être mis à jour");
     texts.fieldNotModifiable = QStringLiteral("Le champ '%1' ne peut pas être modifié");
     texts.noSuchColumn = QStringLiteral("champ inconnu : %1");

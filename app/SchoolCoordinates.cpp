@@ -75,8 +75,7 @@ void SchoolCoordinates::Button67Click()
 
     db::Query& q = f.db.ars;
     q.close();
-    q.clearSql();
-    q.addSql(QStringLiteral("SELECT * FROM identification WHERE NUMERO =") + text::QuotedStr(id));
+    q.setSql(QStringLiteral("SELECT * FROM identification WHERE NUMERO = ?"), {id});
     q.open();
     q.first();
     const bool found = !q.eof();

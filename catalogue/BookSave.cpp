@@ -48,8 +48,6 @@ QString separatorsToSpaces(QString s)
     return s;
 }
 
-QString bookSqlText(const QString& value) { return text::QuotedStr(text::Trim(value)); }
-
 bool startsWithAny(const QString& code, std::initializer_list<const char*> prefixes)
 {
     for (const char* p : prefixes)
@@ -177,17 +175,14 @@ void BookSave::insertCopy(Press& press, int copyNumber)
     db::Query& ars = f.db.ars;
     const QString& code = press.code;
 
-    ars.clearSql();
-    ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + bookSqlText(code) + QStringLiteral("ORDER BY NbrExemplaire"));
+    ars.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? ORDER BY NbrExemplaire"), {text::Trim(code)});
     ars.open();
     int count = ars.recordCount();
     ars.close();
     c.copyCount.setCaption(QString::number(count + 1));
     // A 5-character code is a group of its own per copy: every such copy is the last.
-    ars.clearSql();
-    ars.addSql(code.size() == 5 ? QStringLiteral("UPDATE table1 SET MaxExemplaire = True")
-                                : QStringLiteral("UPDATE table1 SET MaxExemplaire = False"));
-    ars.addSql(QStringLiteral("WHERE Isbn13 =") + text::QuotedStr(code));
+    ars.setSql(QStringLiteral("UPDATE table1 SET MaxExemplaire = ? WHERE Isbn13 = ?"),
+               {db::Value::boolean(code.size() == 5), code});
     ars.execSql();
     ++count;
 
@@ -218,19 +213,20 @@ void BookSave::insertCopy(Press& press, int copyNumber)
     const QString copy = QString::number(code.size() == 5 ? 1 : count);
     const QString recordType = cut(ControlCharsToSpaces(text::Trim(RecordType)), 50);
     const QString type = recordType.isEmpty() ? QStringLiteral("LIVRE") : recordType;
-    const QStringList values = {
-        bookSqlText(c.isbn10.text()), bookSqlText(c.author.text()), bookSqlText(c.genre.text()),
-        bookSqlText(type), bookSqlText(c.publisher.text()), QStringLiteral("True"),
-        QStringLiteral("True"), press.labelFlag, bookSqlText(DescriptorText), text::QuotedStr(copy),
-        bookSqlText(c.coverName.text()), bookSqlText(c.title.text()), bookSqlText(c.pageCount.text()), bookSqlText(c.published.text()),
-        bookSqlText(code), bookSqlText(c.barcode.text()), bookSqlText(c.theme.text()), bookSqlText(SummaryText), bookSqlText(language),
-        bookSqlText(c.price.text()), bookSqlText(c.storagePlace.text()), bookSqlText(c.owner.text()), f.ScannedCoverFlag,
+    // The flags are "True" / "False", read as Booleans by their columns.
+    const db::Params values = {
+        text::Trim(c.isbn10.text()), text::Trim(c.author.text()), text::Trim(c.genre.text()),
+        text::Trim(type), text::Trim(c.publisher.text()), db::Value::boolean(true),
+        db::Value::boolean(true), press.labelFlag, text::Trim(DescriptorText), copy,
+        text::Trim(c.coverName.text()), text::Trim(c.title.text()), text::Trim(c.pageCount.text()), text::Trim(c.published.text()),
+        text::Trim(code), text::Trim(c.barcode.text()), text::Trim(c.theme.text()), text::Trim(SummaryText), text::Trim(language),
+        text::Trim(c.price.text()), text::Trim(c.storagePlace.text()), text::Trim(c.owner.text()), f.ScannedCoverFlag,
     };
-    ars.clearSql();
-    ars.addSql(QStringLiteral("Insert into table1 (Isbn10,Auteur,Genre,type,Editeur,Maxexemplaire,Empruntable,"
+    ars.setSql(QStringLiteral("Insert into table1 (Isbn10,Auteur,Genre,type,Editeur,Maxexemplaire,Empruntable,"
                               "IMP_CodeBarres,Descripteur,NbrExemplaire,Images,Titre,Pages,Date_parution,Isbn13,"
-                              "CodeBarres,Mot_Cle,Resume,Langue,Prix_Client,LieuRangement,Proprio,Emprunte) Values (") +
-               values.join(u',') + u')');
+                              "CodeBarres,Mot_Cle,Resume,Langue,Prix_Client,LieuRangement,Proprio,Emprunte)"
+                              " Values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+               values);
     ars.execSql();
     ++press.inserted;
 
@@ -345,8 +341,7 @@ void BookSave::AssignInternalCode(Press& press)
     app::TFrmPrin& f = m_frm;
     const BookEntryControls& c = m_screen.controls();
     db::Query& ars = f.db.ars;
-    ars.clearSql();
-    ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre = ") + QString::number(press.lastNumLivre));
+    ars.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre = ?"), {press.lastNumLivre});
     ars.open();
     const bool unnumbered = !ars.isEmpty() && ars.fieldByName(QStringLiteral("Isbn13")).asString() == QStringLiteral("00000");
     ars.close();
@@ -359,11 +354,10 @@ void BookSave::AssignInternalCode(Press& press)
     if (!isbn10.startsWith(u'B'))
         if (const QString isbn13 = isbn13Of(isbn10); !isbn13.isEmpty())
             cover = isbn13 + QStringLiteral(".jpg");
-    ars.clearSql();
-    ars.addSql(QStringLiteral("UPDATE table1 SET Isbn13 =") + bookSqlText(code) + QStringLiteral(",CodeBarres =") +
-               bookSqlText(QStringLiteral("*") + code + QStringLiteral("*")) + QStringLiteral(",Images =") + bookSqlText(cover) +
-               QStringLiteral(",IMP_CodeBarres = True"));
-    ars.addSql(QStringLiteral("WHERE numlivre =") + QString::number(press.lastNumLivre));
+    ars.setSql(QStringLiteral("UPDATE table1 SET Isbn13 = ?, CodeBarres = ?, Images = ?, IMP_CodeBarres = True"
+                              " WHERE numlivre = ?"),
+               {text::Trim(code), text::Trim(QStringLiteral("*") + code + QStringLiteral("*")), text::Trim(cover),
+                press.lastNumLivre});
     ars.execSql();
     // The next copy of the same save gets a number of its own.
     c.isbn13.setText(QStringLiteral("00000"));

@@ -70,7 +70,7 @@ void BooksGrid::Button96Click()
     case DirectAccess::Outcome::Filter: break;
     }
     books.open();
-    books.setFilter(access.criteria);
+    books.setFilter(access.criteria, {access.value});
     if (access.choosesBookNumberField)
         field.setText(QStringLiteral("NumLivre"));
     books.setFiltered(true);
@@ -126,7 +126,7 @@ BooksGrid::Searched BooksGrid::searchField(const GridSearchControls& panel, bool
     if (search.operatorText)
         operatorText.setText(*search.operatorText);
     if (search.criteria)
-        books.setFilter(*search.criteria);
+        books.setFilter(*search.criteria, {search.value});
     books.setSort(fieldName + QStringLiteral(" ASC"));
     books.setFiltered(true);
     books.setActive(true);
@@ -266,9 +266,7 @@ void BooksGrid::deleteCurrentCopy(bool onlyCopy)
 void BooksGrid::renumberGroupOf(const QString& isbn13)
 {
     db::Query& ars = m_frm.db.ars;
-    ars.clearSql();
-    ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(isbn13) +
-               QStringLiteral("ORDER BY NbrExemplaire"));
+    ars.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? ORDER BY NbrExemplaire"), {isbn13});
     ars.open();
     db::BulkScope scope(ars.connection());
     int number = 0;

@@ -2,9 +2,9 @@
 
 #include "app/TextRoutines.h"
 #include "catalogue/IsbnConversions.h"
-#include "platform/text/PascalText.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace catalogue {
 
@@ -14,7 +14,21 @@ const QString kAzertyDigits = QStringLiteral("à&é\"'(-è_ç");
 
 bool startsAzertyIsbn(const QString& s) { return s.startsWith(QStringLiteral("çè_")); }
 
-QString codeCriteria(QString code)
+// A field list's text goes into the criteria as the name of a column: only a plain name can.
+bool isFieldName(const QString& field)
+{
+    return !field.isEmpty() &&
+           std::all_of(field.begin(), field.end(), [](QChar c) { return c.isLetterOrNumber() || c == u'_'; });
+}
+
+void setCriteria(DirectAccess& r, const QString& criteria, const QString& value)
+{
+    r.outcome = DirectAccess::Outcome::Filter;
+    r.criteria = criteria;
+    r.value = value;
+}
+
+void codeCriteria(DirectAccess& r, QString code)
 {
     code = FixAzertyDigits(code);
     if (code.size() == 6 && code.startsWith(u'0'))
@@ -22,13 +36,14 @@ QString codeCriteria(QString code)
     const bool asin = code.startsWith(QStringLiteral("B0"));
     if (code.size() == 10 && !asin)
         code = Isbn10To13(code);
-    if (code.startsWith(QStringLiteral("B0")))
-        return QStringLiteral("ISBN13 like ") + text::QuotedStr(code + u'*');
+    if (code.startsWith(QStringLiteral("B0"))) {
+        setCriteria(r, QStringLiteral("ISBN13 like ?"), code + u'*');
+        return;
+    }
     if (code.size() < 5)
         code = code.rightJustified(5, u'0');
     if (code.size() == 13 || code.size() == 5)
-        return QStringLiteral("ISBN13=") + text::QuotedStr(code);
-    return {};
+        setCriteria(r, QStringLiteral("ISBN13 = ?"), code);
 }
 
 }  // namespace
@@ -43,9 +58,12 @@ DirectAccess directAccess(const QString& field, const QString& boxText)
 {
     DirectAccess r;
     if (!field.isEmpty()) {
-        r.outcome = DirectAccess::Outcome::Filter;
-        r.criteria = isNumericGridField(field) ? field + QStringLiteral(" =") + text::QuotedStr(boxText)
-                                               : field + QStringLiteral(" like ") + text::QuotedStr(boxText + u'*');
+        if (!isFieldName(field))
+            return r;
+        if (isNumericGridField(field))
+            setCriteria(r, field + QStringLiteral(" = ?"), boxText);
+        else
+            setCriteria(r, field + QStringLiteral(" like ?"), boxText + u'*');
         return r;
     }
     QString s = boxText;
@@ -58,43 +76,43 @@ DirectAccess directAccess(const QString& field, const QString& boxText)
     const bool copyLabel = s.size() > 1 && s[0] == u'I' &&
                            ((s[1] >= u'0' && s[1] <= u'9') || kAzertyDigits.contains(s[1]));
     if (copyLabel) {
-        r.outcome = DirectAccess::Outcome::Filter;
-        r.criteria = QStringLiteral("NumLivre =") + text::QuotedStr(FixAzertyDigits(s.mid(1)));
+        setCriteria(r, QStringLiteral("NumLivre = ?"), FixAzertyDigits(s.mid(1)));
         r.choosesBookNumberField = true;
         return r;
     }
     if (s[0] > u'@' && !s.startsWith(QStringLiteral("B0"))) {
-        r.outcome = DirectAccess::Outcome::Filter;
-        r.criteria = QStringLiteral("Titre like ") + text::QuotedStr(s + u'*');
+        setCriteria(r, QStringLiteral("Titre like ?"), s + u'*');
         return r;
     }
-    r.criteria = codeCriteria(s);
-    if (!r.criteria.isEmpty())
-        r.outcome = DirectAccess::Outcome::Filter;
+    codeCriteria(r, s);
     return r;
 }
 
 FieldSearch fieldSearch(const QString& field, const QString& operatorText, const QString& value, SearchPanel panel)
 {
     const bool numeric = isNumericGridField(field);
-    const QString quoted = text::QuotedStr(value);
     FieldSearch r;
+    if (!isFieldName(field))
+        return r;
+    r.value = value;
     if (operatorText == QStringLiteral("=") || operatorText == QStringLiteral("<") ||
         operatorText == QStringLiteral(">") || operatorText == QStringLiteral("<>")) {
-        r.criteria = field + u' ' + operatorText + u' ' + quoted;
+        r.criteria = field + u' ' + operatorText + QStringLiteral(" ?");
     } else if (operatorText == QStringLiteral("Contient")) {
         if (numeric) {
-            r.criteria = field + QStringLiteral(" = ") + quoted;
+            r.criteria = field + QStringLiteral(" = ?");
             r.operatorText = QStringLiteral(" =");
         } else {
-            r.criteria = field + QStringLiteral(" like ") + text::QuotedStr(u'%' + value + u'%');
+            r.criteria = field + QStringLiteral(" like ?");
+            r.value = u'%' + value + u'%';
         }
     } else if (operatorText == QStringLiteral("Commence")) {
         if (numeric) {
-            r.criteria = field + QStringLiteral(" = ") + quoted;
+            r.criteria = field + QStringLiteral(" = ?");
             r.operatorText = panel == SearchPanel::InField ? QStringLiteral(" = ") : QStringLiteral(" like ");
         } else {
-            r.criteria = field + QStringLiteral(" like ") + text::QuotedStr(value + u'%');
+            r.criteria = field + QStringLiteral(" like ?");
+            r.value = value + u'%';
         }
     }
     return r;

@@ -48,15 +48,14 @@ void OtherMediaGrid::Button10Click()
         code = code.rightJustified(5, u'0');
     if (code.size() != 13 && code.size() != 5)
         return;
-    // The code is quoted: the column holds text, and whatever was typed stays a value.
-    applyFilter(QStringLiteral("ISBN13=") + text::QuotedStr(code));
+    applyFilter(QStringLiteral("ISBN13 = ?"), {code});
     box.clear();
 }
 
-void OtherMediaGrid::applyFilter(const QString& criteria)
+void OtherMediaGrid::applyFilter(const QString& criteria, const db::Params& params)
 {
     db::Table& items = m_frm.db.ADOTable1;
-    items.setFilter(criteria);
+    items.setFilter(criteria, params);
     items.setFiltered(true);
     items.setActive(true);
     items.last();
@@ -98,8 +97,7 @@ void OtherMediaGrid::Button37Click()
     items.remove();
     // Other copies of the code show the same cover.
     db::Query& ars = f.db.ars;
-    ars.clearSql();
-    ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE Images =") + text::QuotedStr(cover));
+    ars.setSql(QStringLiteral("SELECT * FROM table1 WHERE Images = ?"), {cover});
     ars.open();
     const bool shared = !ars.isEmpty();
     ars.close();

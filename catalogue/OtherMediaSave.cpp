@@ -25,8 +25,6 @@ namespace {
 
 const QString kNoCode = QStringLiteral("00000");
 
-QString mediaSqlText(const QString& value) { return text::QuotedStr(text::Trim(value)); }
-
 // Semicolons and tildes would break the journal and the exports.
 QString cleaned(const QString& s, int length)
 {
@@ -75,7 +73,7 @@ void OtherMediaSave::Button33Click()
 
 int OtherMediaSave::listStoredCopies(app::TFrmPrin& frm, db::Query& copies, const QString& code)
 {
-    copies.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + mediaSqlText(code) + QStringLiteral(" ORDER BY NbrExemplaire"));
+    copies.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? ORDER BY NbrExemplaire"), {text::Trim(code)});
     copies.open();
     ui::RichEdit& list = frm.findPart<OtherMediaScreen>()->controls().storedCopies;
     list.clear();
@@ -116,27 +114,24 @@ void OtherMediaSave::insertItem(const QString& code, int copyNumber)
 {
     app::TFrmPrin& f = m_frm;
     const OtherMediaControls& c = m_controls;
-    const QStringList values = {
-        mediaSqlText(c.title.text()), mediaSqlText(c.author.text()), mediaSqlText(code), mediaSqlText(c.ean10.text()), mediaSqlText(c.publisher.text()),
-        c.printBarcode.checked() ? QStringLiteral("True") : QStringLiteral("False"),
-        mediaSqlText(c.type.text()), mediaSqlText(code + QStringLiteral(".jpg")), text::QuotedStr(QString::number(copyNumber)),
-        QStringLiteral("True"), mediaSqlText(c.barcodeText.text()), mediaSqlText(c.owner.text()), mediaSqlText(c.price.text()),
+    const db::Params values = {
+        text::Trim(c.title.text()), text::Trim(c.author.text()), text::Trim(code), text::Trim(c.ean10.text()), text::Trim(c.publisher.text()),
+        db::Value::boolean(c.printBarcode.checked()),
+        text::Trim(c.type.text()), text::Trim(code + QStringLiteral(".jpg")), copyNumber,
+        db::Value::boolean(true), text::Trim(c.barcodeText.text()), text::Trim(c.owner.text()), text::Trim(c.price.text()),
     };
     db::Query& ars = f.db.ars;
-    ars.clearSql();
-    ars.addSql(QStringLiteral("Insert into table1 (Titre,Auteur,Isbn13,Isbn10,Editeur,Imp_Codebarres,Type,Images,"
-                              "NbrExemplaire,Maxexemplaire,CodeBarres,proprio,Prix_Client) Values (") +
-               values.join(u',') + u')');
+    ars.setSql(QStringLiteral("Insert into table1 (Titre,Auteur,Isbn13,Isbn10,Editeur,Imp_Codebarres,Type,Images,"
+                              "NbrExemplaire,Maxexemplaire,CodeBarres,proprio,Prix_Client) Values (?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+               values);
     ars.execSql();
     if (code != kNoCode)
         return;
     // An item without a code is known by its number.
     const qint64 numLivre = f.db.ADOConnection1.lastInsertKey();
     const QString internal = QString::number(numLivre).rightJustified(5, u'0');
-    ars.clearSql();
-    ars.addSql(QStringLiteral("UPDATE table1 SET Isbn13 =") + mediaSqlText(internal) + QStringLiteral(",CodeBarres =") +
-               mediaSqlText(u'*' + internal + u'*') + QStringLiteral(",images =") + mediaSqlText(internal + QStringLiteral(".jpg")));
-    ars.addSql(QStringLiteral("WHERE numlivre =") + QString::number(numLivre));
+    ars.setSql(QStringLiteral("UPDATE table1 SET Isbn13 = ?, CodeBarres = ?, images = ? WHERE numlivre = ?"),
+               {internal, u'*' + internal + u'*', internal + QStringLiteral(".jpg"), numLivre});
     ars.execSql();
 }
 

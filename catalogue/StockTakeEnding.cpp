@@ -185,9 +185,10 @@ void StockTakeEnding::SpeedButton53Click()
         scope.boxText());
     db::Table& table = f.db.ADOTable1;
     table.setActive(true);
-    table.setFilter((genre.isEmpty() ? QString() : QStringLiteral("Genre =") + text::QuotedStr(genre) +
-                                                       QStringLiteral("And  ")) +
-                    QStringLiteral("NbrExemplaire = ") + text::QuotedStr(QStringLiteral("0")));
+    if (genre.isEmpty())
+        table.setFilter(QStringLiteral("NbrExemplaire = '0'"));
+    else
+        table.setFilter(QStringLiteral("Genre = ? And NbrExemplaire = '0'"), {genre});
     table.setFiltered(true);
     table.first();
     table.refresh();

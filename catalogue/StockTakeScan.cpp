@@ -50,13 +50,13 @@ void StockTakeScan::RecordInventoryScan()
             f.application().showMessage(kNotInCatalogue);
             return;
         }
-        ars.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre =") + number);
+        ars.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre = ? ORDER BY NbrExemplaire"), {number});
     } else {
         m_entry.isbn13.setText(code.text());
         m_entry.title.clear();
-        ars.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(text::Trim(code.text())));
+        ars.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? ORDER BY NbrExemplaire"),
+                   {text::Trim(code.text())});
     }
-    ars.addSql(QStringLiteral("ORDER BY NbrExemplaire"));
     ars.open();
     code.clear();
     if (ars.isEmpty()) {
@@ -88,9 +88,8 @@ void StockTakeScan::RecordIssueScan()
     if (isPressCode(code.text()) && !issue.text().isEmpty()) {
         // Stored as the issue's entry stores it, so that an issue typed "12a" is the one saved.
         issue.setText(u'*' + normalisedIssueNumber(issue.text()) + u'*');
-        ars.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(text::Trim(code.text())) +
-                   QStringLiteral(" AND Isbn10 =") + text::QuotedStr(text::Trim(issue.text())));
-        ars.addSql(QStringLiteral("ORDER BY NumLivre"));
+        ars.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? AND Isbn10 = ? ORDER BY NumLivre"),
+                   {text::Trim(code.text()), text::Trim(issue.text())});
         ars.open();
         found = !ars.isEmpty();
     }

@@ -1,11 +1,14 @@
 #include "catalogue/StockTakeScope.h"
 
 #include "app/FrmPrin.h"
+#include "platform/db/Query.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
+
+#include <QStringList>
 
 namespace catalogue {
 
@@ -25,19 +28,22 @@ QString StockTakeScope::name()
     return box.isEmpty() ? kWholeTableName : box;
 }
 
-QString StockTakeScope::where(const QString& more)
+db::DataSet& StockTakeScope::select(bool foundOnly)
 {
     const QString g = genre();
-    if (g.isEmpty())
-        return more.isEmpty() ? QString() : QStringLiteral(" WHERE ") + more;
-    return QStringLiteral(" WHERE ") + (more.isEmpty() ? QString() : more + QStringLiteral(" AND ")) +
-           QStringLiteral("Genre =") + text::QuotedStr(g);
-}
-
-db::DataSet& StockTakeScope::select(const QString& sql)
-{
+    QStringList conditions;
+    db::Params params;
+    if (foundOnly)
+        conditions << QStringLiteral("DateEmprunt>=0");
+    if (!g.isEmpty()) {
+        conditions << QStringLiteral("Genre = ?");
+        params.add(g);
+    }
+    QString sql = QStringLiteral("SELECT * FROM table1");
+    if (!conditions.isEmpty())
+        sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
     db::Query& ars = m_frm.db.ars;
-    ars.setSql(sql);
+    ars.setSql(sql, params);
     ars.open();
     return ars;
 }
@@ -46,12 +52,9 @@ int StockTakeScope::countAll() { return selectAll().recordCount(); }
 
 int StockTakeScope::countFound() { return selectFound().recordCount(); }
 
-db::DataSet& StockTakeScope::selectAll() { return select(QStringLiteral("SELECT * FROM table1") + where()); }
+db::DataSet& StockTakeScope::selectAll() { return select(false); }
 
-db::DataSet& StockTakeScope::selectFound()
-{
-    return select(QStringLiteral("SELECT * FROM table1") + where(QStringLiteral("DateEmprunt>=0")));
-}
+db::DataSet& StockTakeScope::selectFound() { return select(true); }
 
 bool StockTakeScope::isMissing(db::DataSet& rows) const
 {

@@ -46,9 +46,8 @@ public:
     bool isMissing(db::DataSet& rows) const;
 
 private:
-    db::DataSet& select(const QString& sql);
-    // " WHERE Genre = 'genre'" (with `more` before the genre's test), or `more` alone.
-    QString where(const QString& more = {});
+    // The rows of the genre (every row for the whole table), only those marked found when asked.
+    db::DataSet& select(bool foundOnly);
 
     app::TFrmPrin& m_frm;
     const StockTakeControls& m_controls;

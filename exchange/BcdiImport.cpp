@@ -91,20 +91,20 @@ std::optional<BcdiRecord> readBcdiLine(const QString& line, BcdiCodes codes)
 ImportReport importBcdiLines(db::Connection& connection, const QStringList& lines, BcdiCodes codes,
                              const std::function<void()>& progress)
 {
-    const QString head = QStringLiteral("Insert into Table1 (") + bcdiColumns() + QStringLiteral(") Values (");
-    const auto insertFor = [&head, codes](const QString& line) -> std::optional<QString> {
+    const QString insert = insertStatement(QStringLiteral("Table1"), bcdiColumns().split(u','));
+    const auto valuesFor = [codes](const QString& line) -> std::optional<db::Params> {
         const std::optional<BcdiRecord> record = readBcdiLine(line, codes);
         if (!record)
             return std::nullopt;
-        QStringList quoted;
+        db::Params values;
         for (const QString& value : record->values)
-            quoted << text::QuotedStr(value);
-        return head + quoted.join(u',') + u')';
+            values.add(value);
+        return values;
     };
     // The markup around the records is no record of anyone's: only records refused are counted.
     const auto isRecord = [](const QString& line) { return line.contains(u'~'); };
     return insertLines(
-        connection, lines, insertFor,
+        connection, insert, lines, valuesFor,
         [&progress](const QString&) {
             if (progress)
                 progress();
@@ -124,9 +124,9 @@ void numberPendingBooks(db::Connection& connection)
     db::Transaction transaction(connection);
     for (const QString& number : numbers) {
         const QString code = number.rightJustified(5, u'0');
-        connection.execute(QStringLiteral("UPDATE table1 SET Isbn13 =") + text::QuotedStr(code) +
-                           QStringLiteral(",CodeBarres =") + text::QuotedStr(code39Text(code)) +
-                           QStringLiteral(",IMP_CodeBarres = True\r\nWHERE numlivre =") + number);
+        connection.execute(QStringLiteral("UPDATE table1 SET Isbn13 = ?, CodeBarres = ?, IMP_CodeBarres = True"
+                                          " WHERE numlivre = ?"),
+                           {code, code39Text(code), number});
     }
     transaction.commit();
 }

@@ -1,29 +1,32 @@
 #include "exchange/BookCatalogue.h"
 
 #include "exchange/HtmlPage.h"
-#include "platform/text/PascalText.h"
 
 namespace exchange {
 
-QString bookCatalogueQuery(const BookCatalogueOptions& o)
+db::Command bookCatalogueQuery(const BookCatalogueOptions& o)
 {
     const QString books = QStringLiteral("Select * FROM table1 WHERE Type = 'LIVRE'");
-    const QString theme = QStringLiteral(" AND Mot_Cle = ") + text::QuotedStr(o.theme);
-    const QString owner = QStringLiteral(" AND Proprio = ") + text::QuotedStr(o.owner);
-    const QString byNumber = QStringLiteral(" ORDER BY NumLivre");
-    if (!o.theme.isEmpty() && !o.owner.isEmpty())
-        return books + theme + owner + byNumber;
-    if (!o.theme.isEmpty())
-        return books + theme + byNumber;
-    if (!o.owner.isEmpty())
-        return books + owner + byNumber;
+    if (!o.theme.isEmpty() || !o.owner.isEmpty()) {
+        db::Command c{books, {}};
+        if (!o.theme.isEmpty()) {
+            c.sql += QStringLiteral(" AND Mot_Cle = ?");
+            c.params.add(o.theme);
+        }
+        if (!o.owner.isEmpty()) {
+            c.sql += QStringLiteral(" AND Proprio = ?");
+            c.params.add(o.owner);
+        }
+        c.sql += QStringLiteral(" ORDER BY NumLivre");
+        return c;
+    }
     switch (o.order) {
-    case BookCatalogueOptions::Order::Title: return books + QStringLiteral(" ORDER BY titre");
-    case BookCatalogueOptions::Order::StoragePlace: return books + QStringLiteral(" ORDER BY LieuRangement");
-    case BookCatalogueOptions::Order::Isbn13: return books + QStringLiteral(" ORDER BY Isbn13");
+    case BookCatalogueOptions::Order::Title: return {books + QStringLiteral(" ORDER BY titre"), {}};
+    case BookCatalogueOptions::Order::StoragePlace: return {books + QStringLiteral(" ORDER BY LieuRangement"), {}};
+    case BookCatalogueOptions::Order::Isbn13: return {books + QStringLiteral(" ORDER BY Isbn13"), {}};
     case BookCatalogueOptions::Order::Entry: break;
     }
-    return books;
+    return {books, {}};
 }
 
 BookCataloguePage::BookCataloguePage(const BookCatalogueOptions& options)

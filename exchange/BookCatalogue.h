@@ -2,6 +2,8 @@
 // The HTML catalogue of the books: which rows it takes (order, open range of book numbers,
 // theme and owner filters, one row per title) and how each row is written, with a sheet break
 // after every N rows for printing.
+#include "platform/db/Params.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,7 +29,7 @@ struct BookCatalogueOptions {
 };
 
 // The query of the rows (the filters, when set, order by book number).
-QString bookCatalogueQuery(const BookCatalogueOptions& options);
+db::Command bookCatalogueQuery(const BookCatalogueOptions& options);
 
 // The values of a book row the catalogue shows.
 struct CatalogueBook {

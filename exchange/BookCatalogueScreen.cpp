@@ -171,7 +171,8 @@ void BookCatalogueScreen::Button12Click()
     BookCataloguePage page(o);
     // A query of its own: a command run between two rows may use the scratch query.
     db::Query books(f.db.ADOConnection1);
-    books.setSql(bookCatalogueQuery(o));
+    const db::Command query = bookCatalogueQuery(o);
+    books.setSql(query.sql, query.params);
     books.open();
     const int rows = books.recordCount();
     const auto field = [&books](const char* name) { return books.fieldByName(QString::fromLatin1(name)); };

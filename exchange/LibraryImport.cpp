@@ -41,11 +41,6 @@ std::optional<QString> converted(Convert convert, const QString& code)
     }
 }
 
-QString booleanLiteral(bool value)
-{
-    return value ? QStringLiteral("True") : QStringLiteral("False");
-}
-
 }  // namespace
 
 bool libraryBoolean(const QString& text, bool defaultValue)
@@ -112,26 +107,25 @@ std::optional<LibraryRecord> readLibraryLine(const QString& line)
 ImportReport importLibraryLines(db::Connection& connection, const QStringList& lines,
                                 const std::function<void(const QString&)>& progress)
 {
-    const QString head = QStringLiteral("Insert into Table1 (") + app::backupCsvHeader().replace(u';', u',') +
-                         QStringLiteral(") Values (");
-    const auto insertFor = [&head](const QString& line) -> std::optional<QString> {
+    const QString insert = insertStatement(QStringLiteral("Table1"), app::backupCsvHeader().split(u';'));
+    const auto valuesFor = [](const QString& line) -> std::optional<db::Params> {
         const std::optional<LibraryRecord> record = readLibraryLine(line);
         if (!record)
             return std::nullopt;
-        QStringList values;
+        db::Params values;
         for (int i = 0; i < ColumnCount; ++i) {
             if (i == MaxExemplaire)
-                values << booleanLiteral(record->maxCopy);
+                values.add(db::Value::boolean(record->maxCopy));
             else if (i == ImpCodeBarres)
-                values << booleanLiteral(record->printLabel);
+                values.add(db::Value::boolean(record->printLabel));
             else if (i == Empruntable)
-                values << booleanLiteral(record->lendable);
+                values.add(db::Value::boolean(record->lendable));
             else
-                values << text::QuotedStr(record->values[i]);
+                values.add(record->values[i]);
         }
-        return head + values.join(u',') + u')';
+        return values;
     };
-    return insertLines(connection, lines, insertFor, progress);
+    return insertLines(connection, insert, lines, valuesFor, progress);
 }
 
 OwnCodes ownCodes(db::Connection& connection)
@@ -161,8 +155,8 @@ int recodeCollidingCopies(db::Connection& connection, const OwnCodes& before)
         QString title;
     };
     db::Query q(connection);
-    q.setSql(QStringLiteral("Select NumLivre, Isbn13, Titre From Table1 WHERE NumLivre > ") +
-             QString::number(before.lastBook) + QStringLiteral(" ORDER BY NumLivre"));
+    q.setSql(QStringLiteral("Select NumLivre, Isbn13, Titre From Table1 WHERE NumLivre > ? ORDER BY NumLivre"),
+             {before.lastBook});
     q.open();
     std::vector<Copy> added;
     QSet<QString> taken = before.codes;
@@ -188,9 +182,8 @@ int recodeCollidingCopies(db::Connection& connection, const OwnCodes& before)
             }
             taken.insert(fresh);
         }
-        connection.execute(QStringLiteral("UPDATE table1 SET Isbn13 =") + text::QuotedStr(fresh) +
-                           QStringLiteral(",CodeBarres =") + text::QuotedStr(u'*' + fresh + u'*') +
-                           QStringLiteral(" WHERE NumLivre =") + QString::number(c.number));
+        connection.execute(QStringLiteral("UPDATE table1 SET Isbn13 = ?, CodeBarres = ? WHERE NumLivre = ?"),
+                           {fresh, u'*' + fresh + u'*', c.number});
     }
     return int(added.size());
 }

@@ -6,8 +6,14 @@
 
 namespace exchange {
 
-ImportReport insertLines(db::Connection& connection, const QStringList& lines,
-                         const std::function<std::optional<QString>(const QString&)>& insertFor,
+QString insertStatement(const QString& table, const QStringList& columns)
+{
+    const QStringList marks(columns.size(), QStringLiteral("?"));
+    return QStringLiteral("Insert into %1 (%2) Values (%3)").arg(table, columns.join(u','), marks.join(u','));
+}
+
+ImportReport insertLines(db::Connection& connection, const QString& insert, const QStringList& lines,
+                         const std::function<std::optional<db::Params>(const QString&)>& valuesFor,
                          const std::function<void(const QString&)>& progress,
                          const std::function<bool(const QString&)>& isRecord)
 {
@@ -18,13 +24,13 @@ ImportReport insertLines(db::Connection& connection, const QStringList& lines,
             progress(line);
         if (isRecord && !isRecord(line))
             continue;
-        const std::optional<QString> insert = insertFor(line);
-        if (!insert) {
+        const std::optional<db::Params> values = valuesFor(line);
+        if (!values) {
             ++report.skipped;
             continue;
         }
         try {
-            connection.execute(*insert);
+            connection.execute(insert, *values);
             ++report.added;
         } catch (const db::Error&) {
             ++report.skipped;

@@ -2,6 +2,8 @@
 // The inserts of an import, one per line of its file, all in one transaction: a line that gives
 // no insert, or whose insert the database refuses (too long for its column, no number where one
 // is needed), is skipped and counted, and the others go in.
+#include "platform/db/Params.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -19,11 +21,15 @@ struct ImportReport {
     int recoded = 0;  // copies whose internal code was taken here and that got a fresh one
 };
 
-// `insertFor` gives a line's statement, or nothing for a record it refuses. `progress` is called
-// with each line before it is read. Lines that `isRecord` turns down (markup around the records)
-// are passed over and not counted.
-ImportReport insertLines(db::Connection& connection, const QStringList& lines,
-                         const std::function<std::optional<QString>(const QString&)>& insertFor,
+// "Insert into Table1 (a,b) Values (?,?)": the one statement of an import, run for each record
+// with its values.
+QString insertStatement(const QString& table, const QStringList& columns);
+
+// `valuesFor` gives the values of a line's record for `insert`, or nothing for a record it
+// refuses. `progress` is called with each line before it is read. Lines that `isRecord` turns
+// down (markup around the records) are passed over and not counted.
+ImportReport insertLines(db::Connection& connection, const QString& insert, const QStringList& lines,
+                         const std::function<std::optional<db::Params>(const QString&)>& valuesFor,
                          const std::function<void(const QString&)>& progress = {},
                          const std::function<bool(const QString&)>& isRecord = {});
 

@@ -66,15 +66,14 @@ void BorrowerScreen::Button4Click()
         fee.setText(QStringLiteral("0"));
     fee.setText(QString::number(text::StrToInt(fee.text())));
 
-    QString values = text::QuotedStr(text::UpperCase(text::Trim(text("Edit9"))));
+    db::Params values{text::UpperCase(text::Trim(text("Edit9")))};
     for (const char* name : {"Edit11", "Edit13", "Edit105", "Edit106", "Edit141", "Edit142", "Edit143", "Edit144"})
-        values += u',' + text::QuotedStr(text::Trim(text(name)));
-    values += u',' + text::Trim(fee.text());
+        values.add(text::Trim(text(name)));
+    values.add(text::Trim(fee.text()));
     f.db.ars.close();
-    f.db.ars.clearSql();
-    f.db.ars.addSql(QStringLiteral("Insert into Emprunteurs (EmpNom,EmpPrenom,Classe,Etablissement,Mail,NumRNE,"
-                                   "NumINE_EAN13,RNE,Niveau,NbrEmpruntsMax) Values (") +
-                    values + u')');
+    f.db.ars.setSql(QStringLiteral("Insert into Emprunteurs (EmpNom,EmpPrenom,Classe,Etablissement,Mail,NumRNE,"
+                                   "NumINE_EAN13,RNE,Niveau,NbrEmpruntsMax) Values (?,?,?,?,?,?,?,?,?,?)"),
+                    values);
     f.db.ars.execSql();
 
     f.db.ars.close();
@@ -140,7 +139,7 @@ bool BorrowerScreen::mayDeleteCurrentBorrower()
     if (borrowers.state() == db::DataSetState::Insert || number <= 0)
         return true;
     db::Query held(f.db.ADOConnection1);
-    held.setSql(QStringLiteral("SELECT * FROM Table1 WHERE NumEmprunteur = ") + QString::number(number));
+    held.setSql(QStringLiteral("SELECT * FROM Table1 WHERE NumEmprunteur = ?"), {number});
     held.open();
     if (held.isEmpty())
         return true;

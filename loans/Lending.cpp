@@ -60,9 +60,8 @@ void Lending::Button40Click()
     const bool byCopyNumber = !copyNumber.isEmpty() && code.text().isEmpty();
     db::Query rows(f.db.ADOConnection1);
     if (byCopyNumber) {
-        rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre =") +
-                    QString::number(text::StrToInt(text::Trim(copyNumber))));
-        rows.addSql(QStringLiteral("ORDER BY NumLivre"));
+        rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre = ? ORDER BY NumLivre"),
+                    {text::StrToInt(text::Trim(copyNumber))});
     } else {
         code.setText(text::Trim(code.text()));
         auto& issue = c.issue;
@@ -73,12 +72,10 @@ void Lending::Button40Click()
                 issue.setFocus();
                 return;
             }
-            rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(code.text()) +
-                        QStringLiteral("AND Isbn10 =") + text::QuotedStr(text::Trim(issue.text())));
-            rows.addSql(QStringLiteral("ORDER BY NumLivre"));
+            rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? AND Isbn10 = ? ORDER BY NumLivre"),
+                        {code.text(), text::Trim(issue.text())});
         } else {
-            rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(code.text()) +
-                        QStringLiteral("ORDER BY NumLivre"));
+            rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? ORDER BY NumLivre"), {code.text()});
         }
     }
     rows.open();
@@ -123,7 +120,7 @@ void Lending::lend(db::Query& rows, bool byCopyNumber)
     app::TFrmPrin& f = m_frm;
     const int borrowerNo = m_screen.BorrowerNo();
     db::Query borrowerRow(f.db.ADOConnection1);
-    borrowerRow.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE NumEmprunteur =") + QString::number(borrowerNo));
+    borrowerRow.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE NumEmprunteur = ?"), {borrowerNo});
     borrowerRow.open();
     // A borrower deleted since the search gets no loan at all.
     if (borrowerRow.isEmpty()) {
@@ -148,22 +145,18 @@ void Lending::lend(db::Query& rows, bool byCopyNumber)
     {
         db::Transaction unit(f.db.ADOConnection1);
         db::Query write(f.db.ADOConnection1);
-        write.setSql(QStringLiteral("UPDATE table1 SET EmpNom =") + text::QuotedStr(text::Trim(surname)) +
-                     QStringLiteral(",EmpPrenom=") + text::QuotedStr(text::Trim(firstName)) +
-                     QStringLiteral(",EmpClasse=") + text::QuotedStr(text::Trim(className)) +
-                     QStringLiteral(",NumEmprunteur=") + QString::number(borrowerNo) + QStringLiteral(",DateRetour=") +
-                     text::QuotedStr(text::shortDateText(m_screen.ReturnDate())) + QStringLiteral(",DateEmprunt=") +
-                     text::QuotedStr(text::shortDateText(today)) + QStringLiteral(",Photo_rangement=") +
-                     text::QuotedStr(m_screen.BorrowerMail()) + QStringLiteral(",NbreFoisEmprunte=") +
-                     text::QuotedStr(loanCount));
-        write.addSql(QStringLiteral("WHERE NumLivre =") + QString::number(numLivre));
+        write.setSql(QStringLiteral("UPDATE table1 SET EmpNom = ?, EmpPrenom = ?, EmpClasse = ?, NumEmprunteur = ?,"
+                                    " DateRetour = ?, DateEmprunt = ?, Photo_rangement = ?, NbreFoisEmprunte = ?"
+                                    " WHERE NumLivre = ?"),
+                     {text::Trim(surname), text::Trim(firstName), text::Trim(className), borrowerNo,
+                      db::Value::date(m_screen.ReturnDate()), db::Value::date(today), m_screen.BorrowerMail(), loanCount,
+                      numLivre});
         write.execSql();
         const int total = countOf(fieldText(borrowerRow, "NbrEmpruntsTotal"));
         const int current = countOf(fieldText(borrowerRow, "NbrEmpruntsEnCours"));
-        write.setSql(QStringLiteral("UPDATE Emprunteurs SET NbrEmpruntsTotal =") + QString::number(total + 1) +
-                     QStringLiteral(",NbrEmpruntsEnCours=") + QString::number(current + 1) + QStringLiteral(",NumINE=") +
-                     text::QuotedStr(text::shortDateText(today)));
-        write.addSql(QStringLiteral("WHERE NumEmprunteur =") + QString::number(borrowerNo));
+        write.setSql(QStringLiteral("UPDATE Emprunteurs SET NbrEmpruntsTotal = ?, NbrEmpruntsEnCours = ?, NumINE = ?"
+                                    " WHERE NumEmprunteur = ?"),
+                     {total + 1, current + 1, text::shortDateText(today), borrowerNo});
         write.execSql();
         unit.commit();
     }

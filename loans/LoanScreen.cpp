@@ -33,9 +33,9 @@ namespace {
 
 // A number typed or scanned into a field that the look-ups use as a number: anything else is the
 // standard conversion error, and no statement is run.
-QString numberText(const QString& field)
+int typedNumber(const QString& field)
 {
-    return QString::number(text::StrToInt(text::Trim(field)));
+    return text::StrToInt(text::Trim(field));
 }
 
 // A picture of a folder by the name a row gives, else the folder's placeholder. A name that
@@ -278,8 +278,8 @@ bool LoanScreen::searchBody()
     db::Query rows(f.db.ADOConnection1);
     int found = 0;
     if (!copyNumber.text().isEmpty() && code.text().isEmpty()) {
-        rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre =") + numberText(copyNumber.text()));
-        rows.addSql(QStringLiteral("ORDER BY NbrExemplaire"));
+        rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre = ? ORDER BY NbrExemplaire"),
+                    {typedNumber(copyNumber.text())});
         rows.open();
         found = rows.recordCount();
         if (found == 0) {
@@ -292,15 +292,15 @@ bool LoanScreen::searchBody()
     borrower.setText(FixAzertyDigits(borrower.text()));
 
     if (code.text().isEmpty() && copyNumber.text().isEmpty() && !borrower.text().isEmpty()) {
-        rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumEmprunteur =") + numberText(borrower.text()) +
-                    QStringLiteral(" ORDER BY DateRetour"));
+        rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumEmprunteur = ? ORDER BY DateRetour"),
+                    {typedNumber(borrower.text())});
         rows.open();
         showBorrowerAlone(rows);
         return false;
     }
     if (!code.text().isEmpty() && code.text().size() <= 5 && copyNumber.text().isEmpty()) {
-        rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(text::Trim(code.text())));
-        rows.addSql(QStringLiteral("ORDER BY NbrExemplaire"));
+        rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? ORDER BY NbrExemplaire"),
+                    {text::Trim(code.text())});
         rows.open();
         code.setText(rows.isEmpty() ? QString() : fieldText(rows, "Isbn13"));
         copyNumber.setText(rows.isEmpty() ? QString() : fieldText(rows, "NumLivre"));
@@ -338,15 +338,13 @@ bool LoanScreen::findBookAndBorrower()
             issue.setFocus();
             return false;
         }
-        rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(code.text()) +
-                    QStringLiteral("AND Isbn10 =") + text::QuotedStr(text::Trim(issue.text())));
-        rows.addSql(QStringLiteral("ORDER BY NumLivre"));
+        rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? AND Isbn10 = ? ORDER BY NumLivre"),
+                    {code.text(), text::Trim(issue.text())});
     } else if (!copyNumber.text().isEmpty() && code.text().isEmpty()) {
-        rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre =") + numberText(copyNumber.text()));
-        rows.addSql(QStringLiteral("ORDER BY NumLivre"));
+        rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre = ? ORDER BY NumLivre"),
+                    {typedNumber(copyNumber.text())});
     } else {
-        rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(code.text()) +
-                    QStringLiteral("ORDER BY NbrExemplaire"));
+        rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? ORDER BY NbrExemplaire"), {code.text()});
     }
     rows.open();
     rows.last();
@@ -356,8 +354,7 @@ bool LoanScreen::findBookAndBorrower()
     takeBook(rows, true, cover, lendable);
     if (title.text().isEmpty() && code.text().size() < 5) {
         code.setText(padInternalCode(code.text()));
-        rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(code.text()) +
-                    QStringLiteral("ORDER BY NbrExemplaire"));
+        rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? ORDER BY NbrExemplaire"), {code.text()});
         rows.open();
         rows.last();
         takeBook(rows, false, cover, lendable);
@@ -370,7 +367,7 @@ bool LoanScreen::findBookAndBorrower()
     ShowBorrowerLoans();
     if (borrower.text().isEmpty())
         return false;
-    rows.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE NumEmprunteur =") + numberText(borrower.text()));
+    rows.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE NumEmprunteur = ?"), {typedNumber(borrower.text())});
     rows.open();
     rows.last();
     return takeBorrower(rows);
@@ -575,8 +572,7 @@ void LoanScreen::ShowBorrowerLoans()
     const QString typed = borrower.text();
     if (typed.size() >= 3 && typed.front() >= u'A' && typed.front() <= u'Z') {
         db::Query names(f.db.ADOConnection1);
-        names.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE EmpNom >=") + text::QuotedStr(text::Trim(typed)) +
-                     QStringLiteral(" ORDER BY EmpNom"));
+        names.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE EmpNom >= ? ORDER BY EmpNom"), {text::Trim(typed)});
         names.open();
         borrower.setText(names.isEmpty() ? QString() : fieldText(names, "NumEmprunteur"));
     }
@@ -588,8 +584,8 @@ void LoanScreen::ShowBorrowerLoans()
         return;
     }
     db::Query loans(f.db.ADOConnection1);
-    loans.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumEmprunteur =") + numberText(borrower.text()) +
-                 QStringLiteral(" ORDER by DateRetour"));
+    loans.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumEmprunteur = ? ORDER by DateRetour"),
+                 {typedNumber(borrower.text())});
     loans.open();
     const QDate today = f.application().clock().currentDateTime().date();
     for (ui::Image* slot : c.stripCovers)
@@ -675,11 +671,14 @@ void LoanScreen::Button43Click()
         return;
     }
     db::Query matches(f.db.ADOConnection1);
-    QString sql = QStringLiteral("SELECT * FROM Emprunteurs WHERE EmpNom LIKE ") +
-                  text::QuotedStr(text::UpperCase(surname) + u'%');
-    if (!firstName.isEmpty())
-        sql += QStringLiteral(" AND EmpPrenom LIKE ") + text::QuotedStr(text::Trim(firstName) + u'%');
-    matches.setSql(sql + QStringLiteral(" ORDER BY NumEmprunteur"));
+    if (firstName.isEmpty()) {
+        matches.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE EmpNom LIKE ? ORDER BY NumEmprunteur"),
+                       {text::UpperCase(surname) + u'%'});
+    } else {
+        matches.setSql(
+            QStringLiteral("SELECT * FROM Emprunteurs WHERE EmpNom LIKE ? AND EmpPrenom LIKE ? ORDER BY NumEmprunteur"),
+            {text::UpperCase(surname) + u'%', text::Trim(firstName) + u'%'});
+    }
     matches.open();
     matches.last();
     // The names found go on screen; the borrower the loan goes to is set by the search that follows.

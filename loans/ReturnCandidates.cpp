@@ -69,8 +69,7 @@ void ReturnCandidates::ListBorrowerLoans(const QString& borrowerNo)
     const QString number = text::Trim(borrowerNo);
     if (catalogue::isAllDigits(number)) {
         db::Query loans(m_frm.db.ADOConnection1);
-        loans.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumEmprunteur =") + number +
-                     QStringLiteral(" ORDER BY DateRetour"));
+        loans.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumEmprunteur = ? ORDER BY DateRetour"), {number});
         loans.open();
         int i = 1;
         for (loans.first(); !loans.eof() && i <= int(c.listRows.size()); loans.next(), ++i) {
@@ -103,8 +102,7 @@ void ReturnCandidates::ShowLoanStrip(const QString& borrowerNo, StripVariant var
     if (!catalogue::isAllDigits(number))
         return;
     db::Query loans(m_frm.db.ADOConnection1);
-    loans.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumEmprunteur =") + number +
-                 QStringLiteral(" ORDER BY DateRetour"));
+    loans.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumEmprunteur = ? ORDER BY DateRetour"), {number});
     loans.open();
     int i = 1;
     for (loans.first(); !loans.eof() && i <= int(c.stripCovers.size()); loans.next(), ++i) {

@@ -64,8 +64,7 @@ void ReturnCopy::Button48Click()
     db::Query row(f.db.ADOConnection1);
     if (!number.isEmpty()) {
         if (catalogue::isAllDigits(number)) {
-            row.addSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre =") + number);
-            row.addSql(QStringLiteral("ORDER BY NumLivre"));
+            row.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre = ? ORDER BY NumLivre"), {number});
         }
     } else {
         if (codeText.isEmpty())
@@ -86,10 +85,13 @@ void ReturnCopy::Button48Click()
         }
         if (!catalogue::isAllDigits(borrowerText))
             return;
-        row.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(codeText) +
-                   (isPressCode(codeText) ? QStringLiteral("AND Isbn10 =") + text::QuotedStr(text::Trim(issue.text()))
-                                          : QString()) +
-                   QStringLiteral("AND NumEmprunteur =") + borrowerText);
+        if (isPressCode(codeText)) {
+            row.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? AND Isbn10 = ? AND NumEmprunteur = ?"),
+                       {codeText, text::Trim(issue.text()), borrowerText});
+        } else {
+            row.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? AND NumEmprunteur = ?"),
+                       {codeText, borrowerText});
+        }
     }
     if (!row.sql().isEmpty())
         row.open();
@@ -128,15 +130,14 @@ void ReturnCopy::giveBack(db::Query& row, qint64 holder, const ReturnedCopy& cop
         row.fieldByName(QStringLiteral("NumEmprunteur")).setAsString(QStringLiteral("0"));
         row.post();
         db::Query person(f.db.ADOConnection1);
-        person.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE NumEmprunteur =") + QString::number(holder));
+        person.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE NumEmprunteur = ?"), {holder});
         person.open();
         // A borrower removed since the loan has no counter left to lower.
         if (!person.isEmpty()) {
             const qint64 current = person.fieldByName(QStringLiteral("NbrEmpruntsEnCours")).asInteger();
             db::Query lower(f.db.ADOConnection1);
-            lower.addSql(QStringLiteral("UPDATE Emprunteurs SET NbrEmpruntsEnCours=") +
-                         QString::number(current > 0 ? current - 1 : current));
-            lower.addSql(QStringLiteral("WHERE NumEmprunteur =") + QString::number(holder));
+            lower.setSql(QStringLiteral("UPDATE Emprunteurs SET NbrEmpruntsEnCours = ? WHERE NumEmprunteur = ?"),
+                         {current > 0 ? current - 1 : current, holder});
             lower.execSql();
         }
         unit.commit();

@@ -168,12 +168,11 @@ void ReturnScreen::FindReturnCandidates()
             f.MovePointer(70, 550);
             return;
         }
-        rows.addSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(text::Trim(code.text())) +
-                    QStringLiteral("AND Isbn10 =") + text::QuotedStr(text::Trim(issue.text())));
+        rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? AND Isbn10 = ? ORDER BY NumLivre"),
+                    {text::Trim(code.text()), text::Trim(issue.text())});
     } else {
-        rows.addSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(text::Trim(code.text())));
+        rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? ORDER BY NumLivre"), {text::Trim(code.text())});
     }
-    rows.addSql(QStringLiteral("ORDER BY NumLivre"));
     rows.open();
 
     if (rows.isEmpty()) {

@@ -21,6 +21,8 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/Panel.h"
 
+#include <optional>
+
 namespace loans {
 
 namespace {
@@ -110,8 +112,8 @@ void ReturnSearch::Button46Click()
     int count = 0;
     if (code.text().size() < 6 && borrower.text().isEmpty() && copyNumber.text().isEmpty()) {
         db::Query internal(f.db.ADOConnection1);
-        internal.addSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(text::Trim(code.text())));
-        internal.addSql(QStringLiteral("ORDER BY NumLivre"));
+        internal.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? ORDER BY NumLivre"),
+                        {text::Trim(code.text())});
         internal.open();
         code.setText(internal.isEmpty() ? QString() : fieldText(internal, "Isbn13"));
         count = internal.recordCount();
@@ -135,11 +137,16 @@ void ReturnSearch::findHeldCopies()
     int count = 0;
 
     db::Query rows(f.db.ADOConnection1);
-    auto search = [&](const QString& codeText, const QString& issueCondition, bool onlyOut) {
-        rows.clearSql();
-        rows.addSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(text::Trim(codeText)) +
-                    issueCondition + (onlyOut ? QStringLiteral("AND NumEmprunteur <> 0") : QString()));
-        rows.addSql(QStringLiteral("ORDER BY NumLivre"));
+    auto search = [&](const QString& codeText, const std::optional<QString>& issueNumber, bool onlyOut) {
+        QString sql = QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ?");
+        db::Params params{text::Trim(codeText)};
+        if (issueNumber) {
+            sql += QStringLiteral(" AND Isbn10 = ?");
+            params.add(*issueNumber);
+        }
+        if (onlyOut)
+            sql += QStringLiteral(" AND NumEmprunteur <> 0");
+        rows.setSql(sql + QStringLiteral(" ORDER BY NumLivre"), params);
         rows.open();
         return rows.recordCount();
     };
@@ -153,15 +160,15 @@ void ReturnSearch::findHeldCopies()
         if (issue.text().startsWith(u'0'))
             f.MovePointer(70, 670);
         issue.setText(NormaliseIssueNumber(issue.text(), false));
-        const QString issueCondition = QStringLiteral("AND Isbn10 =") + text::QuotedStr(text::Trim(issue.text()));
-        count = search(code.text(), issueCondition, true);
+        const QString issueNumber = text::Trim(issue.text());
+        count = search(code.text(), issueNumber, true);
         if (count == 0)
-            count = search(padToFive(code.text()), issueCondition, false);
+            count = search(padToFive(code.text()), issueNumber, false);
     } else {
-        count = search(code.text(), QString(), true);
+        count = search(code.text(), std::nullopt, true);
         if (count == 0 && code.text().size() < 5) {
             code.setText(padToFive(code.text()));
-            count = search(code.text(), QString(), true);
+            count = search(code.text(), std::nullopt, true);
         }
     }
     // Several holders and no borrower number: the number is asked for.
@@ -178,8 +185,7 @@ void ReturnSearch::findHeldCopies()
             // A periodical's issue is matched among that borrower's loans.
             fillBookFields(rows);
             const qint64 holder = rows.fieldByName(QStringLiteral("NumEmprunteur")).asInteger();
-            rows.clearSql();
-            rows.addSql(QStringLiteral("SELECT * FROM table1 WHERE NumEmprunteur =") + QString::number(holder));
+            rows.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumEmprunteur = ?"), {holder});
             rows.open();
             for (ui::Image* slot : m_controls.stripCovers)
                 slot->clearPicture();
@@ -275,7 +281,7 @@ void ReturnSearch::matchBorrower(db::DataSet& rows)
     const QString number = text::Trim(borrower.text());
     if (catalogue::isAllDigits(number)) {
         db::Query person(f.db.ADOConnection1);
-        person.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE NumEmprunteur =") + number);
+        person.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE NumEmprunteur = ?"), {number});
         person.open();
         if (!person.isEmpty()) {
             c.className.setText(fieldText(person, "Classe"));
@@ -341,7 +347,7 @@ void ReturnSearch::FindCopyByNumber()
     db::Query row(f.db.ADOConnection1);
     // Only a number can be a copy number: any other text names no copy.
     if (catalogue::isAllDigits(number)) {
-        row.setSql(QStringLiteral("SELECT * FROM table1 WHERE numlivre =") + number);
+        row.setSql(QStringLiteral("SELECT * FROM table1 WHERE numlivre = ?"), {number});
         row.open();
     }
     const bool exists = row.active() && !row.isEmpty();
@@ -357,8 +363,8 @@ void ReturnSearch::FindCopyByNumber()
     borrower.setText(fieldText(row, "NumEmprunteur"));
     showReturnCover(f, c.cover, fieldText(row, "Images"));
     db::Query person(f.db.ADOConnection1);
-    person.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE NumEmprunteur =") +
-                  QString::number(row.fieldByName(QStringLiteral("NumEmprunteur")).asInteger()));
+    person.setSql(QStringLiteral("SELECT * FROM Emprunteurs WHERE NumEmprunteur = ?"),
+                  {row.fieldByName(QStringLiteral("NumEmprunteur")).asInteger()});
     person.open();
     if (!person.isEmpty())
         showBorrowerPhoto(f, c.photo, fieldText(person, "EmpNom"), fieldText(person, "EmpPrenom"));

@@ -99,18 +99,16 @@ CopyLabelResolution ResolveCopyLabel(db::Connection& connection, const QString& 
     db::Query query(connection);
     // Only a number can name a copy; anything else goes straight to the code look-ups.
     if (catalogue::isAllDigits(n)) {
-        query.setSql(QStringLiteral("SELECT * FROM table1 WHERE Numlivre =") + n);
+        query.setSql(QStringLiteral("SELECT * FROM table1 WHERE Numlivre = ?"), {n});
         query.open();
         if (!query.isEmpty() && !query.fieldByName(QStringLiteral("Numlivre")).asString().isEmpty())
             return {rest, false};
     }
-    query.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(n) +
-                 QStringLiteral("ORDER BY NumLivre"));
+    query.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? ORDER BY NumLivre"), {n});
     query.open();
     if (!query.isEmpty() && !query.fieldByName(QStringLiteral("Isbn13")).asString().isEmpty())
         return {rest, false};
-    query.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(u'I' + n) +
-                 QStringLiteral("ORDER BY NumLivre"));
+    query.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? ORDER BY NumLivre"), {u'I' + n});
     query.open();
     if (query.isEmpty())
         return {QString(), true};

@@ -188,7 +188,7 @@ void LoanListsScreen::SpeedButton57Click()
     m_controls.screen.show();
     clearLoanScreenCode();
     db::Query q(f.db.ADOConnection1);
-    q.setSql(QStringLiteral("Select * FROM Emprunteurs WHERE classe =") + text::QuotedStr(text::Trim(className())));
+    q.setSql(QStringLiteral("Select * FROM Emprunteurs WHERE classe = ?"), {text::Trim(className())});
     q.open();
     const QString todayText = text::shortDateText(today());
     QStringList lines;

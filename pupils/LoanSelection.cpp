@@ -6,24 +6,22 @@
 
 namespace pupils {
 
-QString listSelection(const QString& defaultSql, const ListFilters& filters)
+db::Command listSelection(const QString& defaultSql, const ListFilters& filters)
 {
-    QString sql = defaultSql;
-    if (!filters.bookCode.isEmpty())
-        sql = QStringLiteral("Select * FROM table1 WHERE Isbn13 = ") + text::QuotedStr(text::Trim(filters.bookCode));
-    if (!filters.title.isEmpty())
-        sql = QStringLiteral("Select * FROM table1 WHERE Titre like ") +
-              text::QuotedStr(text::Trim(filters.title) + u'%');
     if (!filters.borrowerNumber.isEmpty())
-        sql = QStringLiteral("Select * FROM table1 WHERE NumEmprunteur = ") +
-              text::IntToStr(text::StrToInt(text::Trim(filters.borrowerNumber)));
-    return sql;
+        return {QStringLiteral("Select * FROM table1 WHERE NumEmprunteur = ?"),
+                {text::StrToInt(text::Trim(filters.borrowerNumber))}};
+    if (!filters.title.isEmpty())
+        return {QStringLiteral("Select * FROM table1 WHERE Titre like ?"), {text::Trim(filters.title) + u'%'}};
+    if (!filters.bookCode.isEmpty())
+        return {QStringLiteral("Select * FROM table1 WHERE Isbn13 = ?"), {text::Trim(filters.bookCode)}};
+    return {defaultSql, {}};
 }
 
-std::vector<LoanRow> loanRows(db::Connection& connection, const QString& sql)
+std::vector<LoanRow> loanRows(db::Connection& connection, const db::Command& selection)
 {
     db::Query q(connection);
-    q.setSql(sql);
+    q.setSql(selection.sql, selection.params);
     q.open();
     const auto value = [&q](const char* name) { return q.fieldByName(QString::fromLatin1(name)).asString(); };
     std::vector<LoanRow> rows;

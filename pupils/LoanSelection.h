@@ -1,6 +1,8 @@
 #pragma once
 // The copies the lists of the desk read: the selection rule of their three filters, the copy
 // rows with the values the lists print, the class filter of the pages and the due date.
+#include "platform/db/Params.h"
+
 #include <QDate>
 #include <QString>
 #include <vector>
@@ -20,7 +22,7 @@ struct ListFilters {
 // The last non-empty filter replaces the list's own statement (book code, then title, then
 // borrower number); the filters are not limited to copies out. A borrower number that is not a
 // whole number is refused with the conversion error, before any statement runs.
-QString listSelection(const QString& defaultSql, const ListFilters& filters);
+db::Command listSelection(const QString& defaultSql, const ListFilters& filters);
 
 struct LoanRow {
     QString numLivre;
@@ -38,7 +40,7 @@ struct LoanRow {
     QString mail;  // the borrower's mail copied into the copy at the loan
 };
 
-std::vector<LoanRow> loanRows(db::Connection& connection, const QString& sql);
+std::vector<LoanRow> loanRows(db::Connection& connection, const db::Command& selection);
 
 // An empty class picker takes every row; otherwise the copy's class must be the same text.
 bool inClass(const LoanRow& row, const QString& className);

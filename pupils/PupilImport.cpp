@@ -12,7 +12,6 @@ namespace pupils {
 
 namespace {
 
-using text::QuotedStr;
 
 QString nameKey(const QString& surname, const QString& firstName)
 {
@@ -57,9 +56,8 @@ QSet<qint64> borrowersHoldingCopies(db::Connection& connection)
 void insertPupil(db::Connection& connection, const PupilValues& p, const QString& mark)
 {
     connection.execute(QStringLiteral("Insert into Emprunteurs (EmpNom,EmpPrenom,NumINE,Classe,Etablissement,Mail) "
-                                      "Values (%1,%2,%3,%4,%5,%6)")
-                           .arg(QuotedStr(p.surname), QuotedStr(p.firstName), QuotedStr(mark),
-                                QuotedStr(p.className), QuotedStr(p.school), QuotedStr(p.mail)));
+                                      "Values (?,?,?,?,?,?)"),
+                       {p.surname, p.firstName, mark, p.className, p.school, p.mail});
 }
 
 }  // namespace
@@ -105,14 +103,12 @@ ImportOutcome updatePupils(db::Connection& connection, const PupilFile& file, co
         for (const Borrower* b : matches)
             found.insert(b->number);
         if (matches.size() == 1) {
-            connection.execute(QStringLiteral("UPDATE Emprunteurs SET Classe=%1, NumINE='' WHERE NumEmprunteur=%2")
-                                   .arg(QuotedStr(pupil.className))
-                                   .arg(matches.first()->number));
+            connection.execute(QStringLiteral("UPDATE Emprunteurs SET Classe = ?, NumINE = '' WHERE NumEmprunteur = ?"),
+                               {pupil.className, matches.first()->number});
             ++outcome.updated;
         } else {
             for (const Borrower* b : matches)
-                connection.execute(
-                    QStringLiteral("UPDATE Emprunteurs SET NumINE='' WHERE NumEmprunteur=%1").arg(b->number));
+                connection.execute(QStringLiteral("UPDATE Emprunteurs SET NumINE = '' WHERE NumEmprunteur = ?"), {b->number});
         }
     }
 
@@ -125,7 +121,7 @@ ImportOutcome updatePupils(db::Connection& connection, const PupilFile& file, co
             outcome.keptHolders << QStringLiteral("%1 %2 (%3)").arg(b.surname, b.firstName, b.className);
             continue;
         }
-        connection.execute(QStringLiteral("DELETE FROM Emprunteurs WHERE NumEmprunteur=%1").arg(b.number));
+        connection.execute(QStringLiteral("DELETE FROM Emprunteurs WHERE NumEmprunteur = ?"), {b.number});
         ++outcome.deleted;
     }
     transaction.commit();

@@ -290,9 +290,7 @@ void BookLookup::lookUpLocally()
 db::Query& BookLookup::selectCopiesOf(const QString& code)
 {
     db::Query& ars = m_frm.db.ars;
-    ars.clearSql();
-    ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 =") + text::QuotedStr(text::Trim(code)) +
-               QStringLiteral("ORDER BY NumLivre"));
+    ars.setSql(QStringLiteral("SELECT * FROM table1 WHERE Isbn13 = ? ORDER BY NumLivre"), {text::Trim(code)});
     ars.open();
     m_book.copyCount.setCaption(QString::number(ars.recordCount()));
     return ars;

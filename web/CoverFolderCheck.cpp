@@ -67,8 +67,7 @@ void CoverFolderCheck::checkCoverFile(const QString& name)
     const QString single = ReplaceAll(name, QStringLiteral("__"), QStringLiteral("_"));
     if (single != name && !files::fileExists(folder + single) && files::renameFile(folder + name, folder + single)) {
         // Books named after the old file follow it.
-        f.db.ADOConnection1.execute(QStringLiteral("UPDATE table1 SET Images = %1 WHERE Images = %2")
-                                        .arg(text::QuotedStr(single), text::QuotedStr(name)));
+        f.db.ADOConnection1.execute(QStringLiteral("UPDATE table1 SET Images = ? WHERE Images = ?"), {single, name});
         current = single;
     }
     const QString path = folder + current;

@@ -119,9 +119,7 @@ bool TitleSearch::CheckDuplicateTitle(const QString& title)
 {
     app::TFrmPrin& f = m_frm;
     db::Query& ars = f.db.ars;
-    ars.clearSql();
-    ars.addSql(QStringLiteral("SELECT * FROM table1 WHERE Titre =") + text::QuotedStr(title) +
-               QStringLiteral(" ORDER BY NbrExemplaire"));
+    ars.setSql(QStringLiteral("SELECT * FROM table1 WHERE Titre = ? ORDER BY NbrExemplaire"), {title});
     ars.open();
     QString list;
     int row = 0;

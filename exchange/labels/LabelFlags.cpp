@@ -16,7 +16,7 @@ void clearLabelFlags(app::TFrmPrin& frm, const QList<qint64>& copies)
             continue;
         done.insert(copy);
         frm.db.ADOConnection1.execute(
-            QStringLiteral("UPDATE table1 SET Imp_Codebarres = False WHERE Imp_Codebarres = True and NumLivre = %1").arg(copy));
+            QStringLiteral("UPDATE table1 SET Imp_Codebarres = False WHERE Imp_Codebarres = True and NumLivre = ?"), {copy});
     }
 }
 

@@ -158,6 +158,10 @@ Value coerceLiteral(const Literal& literal, const Column& column)
         if (column.type != FieldType::Boolean)
             refuse(literal.boolean ? QStringLiteral("True") : QStringLiteral("False"), column);
         return Value::boolean(literal.boolean);
+    case Literal::Kind::Bound:
+        return coerce(literal.value, column);
+    case Literal::Kind::Parameter:
+        break;
     }
     return Value();
 }

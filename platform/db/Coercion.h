@@ -11,7 +11,8 @@ namespace db {
 
 // Throws Error of kind Conversion (wrong type or range) or TooLong.
 Value coerce(const Value& value, const Column& column);
-// A number written unquoted stays the text as written for a text column ("00012").
+// A number written unquoted stays the text as written for a text column ("00012"); a bound
+// parameter's value converts as a field assignment does. A parameter not yet bound is none.
 Value coerceLiteral(const Literal& literal, const Column& column);
 // As coerceLiteral, for the value a column is compared with: a text longer than the column
 // holds is no error there, it just matches nothing the column can hold.

@@ -138,10 +138,23 @@ const Schema& Connection::schema()
     return *schema_;
 }
 
-int Connection::execute(const QString& jetSql)
+Statement Connection::boundStatement(const QString& jetSql, const Params& params)
+{
+    auto cached = parsed_.constFind(jetSql);
+    if (cached == parsed_.cend()) {
+        if (parsed_.size() >= kStatementCacheLimit)
+            parsed_.clear();
+        cached = parsed_.insert(jetSql, parseStatement(jetSql));
+    }
+    Statement statement = *cached;
+    params.bind(statement);
+    return statement;
+}
+
+int Connection::execute(const QString& jetSql, const Params& params)
 {
     open();
-    const Statement statement = parseStatement(jetSql);
+    const Statement statement = boundStatement(jetSql, params);
     const NativeSql native = compileStatement(statement, *schema_);
     if (std::holds_alternative<SelectStatement>(statement)) {
         Prepared select(*this, native.text, native.binds);

@@ -3,7 +3,9 @@
 // statement that needs it), never creates a missing file, and registers the JET collation
 // and LIKE on its handle. Statements are the Jet subset the program writes, parsed and
 // bound (SqlParser, SqlCompiler). A connection outlives the data sets that use it.
+#include "platform/db/Params.h"
 #include "platform/db/Schema.h"
+#include "platform/db/SqlAst.h"
 #include "platform/db/Value.h"
 
 #include <QHash>
@@ -44,8 +46,8 @@ public:
     void close();
     bool connected() const { return handle_ != nullptr; }
 
-    // One statement of the Jet subset; returns the rows it changed.
-    int execute(const QString& jetSql);
+    // One statement of the Jet subset with its parameters' values; returns the rows it changed.
+    int execute(const QString& jetSql, const Params& params = {});
     qint64 lastInsertKey() const;
 
     const Schema& schema();
@@ -60,6 +62,9 @@ public:
     void setClock(Clock clock) { clock_ = std::move(clock); }
 
     // ---- used by the layer's own classes ----
+    // The statement read from its text, its parameters bound; texts are read once and kept,
+    // so that a statement run again with other values is not parsed again.
+    Statement boundStatement(const QString& jetSql, const Params& params);
     // A prepared statement of native SQLite text, cached by its text; reset after use by
     // the Prepared that runs it.
     sqlite3_stmt* prepare(const QString& nativeSql);
@@ -82,6 +87,7 @@ private:
     sqlite3* handle_ = nullptr;
     std::optional<Schema> schema_;
     QHash<QString, sqlite3_stmt*> statements_;
+    QHash<QString, Statement> parsed_;
     std::vector<DataSet*> dataSets_;
     int bulkDepth_ = 0;
     qint64 lastCommit_ = 0;

@@ -79,7 +79,11 @@ void DataSet::readRows(qint64 keepKey)
 {
     const SelectStatement select = selectStatement();
     const TableSchema& table = connection_->table(select.table);
-    const std::optional<Condition> filter = filtered_ ? parseFilter(filter_) : std::nullopt;
+    std::optional<Condition> filter;
+    if (filtered_) {
+        filter = parseFilter(filter_);
+        filterParams_.bind(filter);
+    }
     std::vector<OrderTerm> order = parseSort(sort_);
     if (order.empty())
         order = select.order;
@@ -497,12 +501,21 @@ void DataSet::reapply(Setting& setting, const Setting& value, bool keepRow)
     notifyDataSetChanged();
 }
 
-void DataSet::setFilter(const QString& criteria)
+void DataSet::setFilter(const QString& criteria, const Params& params)
 {
-    if (filtered_)
-        reapply(filter_, criteria, false);
-    else
+    if (!filtered_) {
         filter_ = criteria;
+        filterParams_ = params;
+        return;
+    }
+    const Params previous = filterParams_;
+    filterParams_ = params;
+    try {
+        reapply(filter_, criteria, false);
+    } catch (...) {
+        filterParams_ = previous;
+        throw;
+    }
 }
 
 void DataSet::setFiltered(bool filtered)

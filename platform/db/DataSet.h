@@ -5,6 +5,7 @@
 // sort applied by the database.
 #include "platform/db/DataLink.h"
 #include "platform/db/Field.h"
+#include "platform/db/Params.h"
 #include "platform/db/RowStore.h"
 #include "platform/db/Schema.h"
 #include "platform/db/SqlAst.h"
@@ -86,12 +87,14 @@ public:
     bool editing() const { return state_ == DataSetState::Edit || state_ == DataSetState::Insert; }
     bool modified() const { return modified_; }
 
-    // ADO criteria ("Type='LIVRE' and Numemprunteur<>'0'"), applied while filtered is on.
-    // While open, setting the filter (filtered on) or switching filtering on or off posts a
-    // pending edit and moves to the first row of the new view; text that cannot be read is
-    // refused with an Error and leaves the view as it was. Both survive close and open.
-    void setFilter(const QString& criteria);
+    // ADO criteria ("Type='LIVRE' and Numemprunteur<>?") with the values of their parameters,
+    // applied while filtered is on. While open, setting the filter (filtered on) or switching
+    // filtering on or off posts a pending edit and moves to the first row of the new view; text
+    // that cannot be read is refused with an Error and leaves the view as it was. Both survive
+    // close and open.
+    void setFilter(const QString& criteria, const Params& params = {});
     const QString& filter() const { return filter_; }
+    const Params& filterParams() const { return filterParams_; }
     void setFiltered(bool filtered);
     bool filtered() const { return filtered_; }
     // "Titre DESC, NumLivre"; empty = the data set's own order. Keeps the current row.
@@ -150,6 +153,7 @@ private:
     bool modified_ = false;
     int beforeInsert_ = -1;
     QString filter_;
+    Params filterParams_;
     bool filtered_ = false;
     QString sort_;
     std::optional<NativeSql> filterSql_;  // does one row still match the filter

@@ -14,6 +14,8 @@ struct ErrorTexts {
     QString syntaxNear = QStringLiteral("syntax error near \"%1\"");
     QString duplicateDestination = QStringLiteral("duplicate output destination '%1'");
     QString valueCountMismatch = QStringLiteral("number of query values and destination fields are not the same");
+    QString missingParameterValue = QStringLiteral("no value given for the parameter %1");  // ?n or :name
+    QString unusedParameterValue = QStringLiteral("a value is given for the parameter %1, which the text does not have");
     QString fieldNotUpdatable = QStringLiteral("the field %1 cannot be updated");
     QString fieldNotModifiable = QStringLiteral("Field '%1' cannot be modified");
     QString noSuchColumn = QStringLiteral("no such column: %1");

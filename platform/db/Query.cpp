@@ -3,7 +3,6 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/Error.h"
-#include "platform/db/SqlParser.h"
 
 namespace db {
 
@@ -13,6 +12,7 @@ void Query::clearSql()
 {
     close();
     lines_.clear();
+    params_ = {};
 }
 
 void Query::addSql(const QString& line)
@@ -21,19 +21,26 @@ void Query::addSql(const QString& line)
     lines_ << line;
 }
 
-void Query::setSql(const QString& text)
+void Query::setSql(const QString& text, Params params)
 {
     close();
     lines_ = QStringList{text};
+    params_ = std::move(params);
+}
+
+void Query::setParams(Params params)
+{
+    close();
+    params_ = std::move(params);
 }
 
 QString Query::sql() const { return lines_.join(QStringLiteral("\r\n")); }
 
-int Query::execSql() { return connection().execute(sql()); }
+int Query::execSql() { return connection().execute(sql(), params_); }
 
 SelectStatement Query::selectStatement() const
 {
-    Statement statement = parseStatement(sql());
+    Statement statement = connection().boundStatement(sql(), params_);
     if (auto* select = std::get_if<SelectStatement>(&statement))
         return std::move(*select);
     throw Error(Error::Kind::State, errorTexts().noResultSet);

@@ -1,8 +1,10 @@
 #pragma once
-// A query object: SQL text set line by line, executed, or opened and walked. Changing the
-// text closes the query. The text is one statement of the Jet subset the program writes
-// (SqlParser); its values are bound, never pasted into SQLite's text.
+// A query object: SQL text set line by line with the values of its parameters, executed, or
+// opened and walked. Changing the text or the values closes the query. The text is one
+// statement of the Jet subset the program writes (SqlParser); values belong in parameters
+// ("?", ":name"), never in the text, and are bound, never pasted into SQLite's text.
 #include "platform/db/DataSet.h"
+#include "platform/db/Params.h"
 
 #include <QStringList>
 
@@ -12,10 +14,13 @@ class Query : public DataSet {
 public:
     explicit Query(Connection& connection);
 
+    // Setting or clearing the text clears the values, as a new text has its own parameters.
     void clearSql();
     void addSql(const QString& line);
-    void setSql(const QString& text);
+    void setSql(const QString& text, Params params = {});
     QString sql() const;  // lines joined with CR LF
+    void setParams(Params params);
+    const Params& params() const { return params_; }
 
     // Runs the statement; returns the rows changed (0 for a SELECT, which is run and discarded).
     int execSql();
@@ -25,6 +30,7 @@ protected:
 
 private:
     QStringList lines_;
+    Params params_;
 };
 
 }  // namespace db

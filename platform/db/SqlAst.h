@@ -1,6 +1,8 @@
 #pragma once
 // The statements, conditions and sort orders of the Jet subset the program writes, as read
 // by SqlParser, before their names are resolved and their values converted (SqlCompiler).
+#include "platform/db/Value.h"
+
 #include <QString>
 #include <optional>
 #include <variant>
@@ -8,15 +10,22 @@
 
 namespace db {
 
+// A value written in the text, a parameter ("?" or ":name") still to be given its value, or a
+// parameter's value once bound (Params).
 struct Literal {
-    enum class Kind { Text, Number, Boolean };
+    enum class Kind { Text, Number, Boolean, Parameter, Bound };
     Kind kind = Kind::Text;
-    QString text;          // quoted text without its quotes, or a number as written ("00012")
+    QString text;          // quoted text without its quotes, a number as written ("00012"), a parameter's name
     bool boolean = false;  // True / False
+    int position = -1;     // a "?": its place among the statement's "?", from 0
+    Value value;           // Bound
 
-    static Literal quoted(const QString& t) { return {Kind::Text, t, false}; }
-    static Literal number(const QString& t) { return {Kind::Number, t, false}; }
-    static Literal truth(bool b) { return {Kind::Boolean, {}, b}; }
+    static Literal quoted(const QString& t) { return {Kind::Text, t, false, -1, {}}; }
+    static Literal number(const QString& t) { return {Kind::Number, t, false, -1, {}}; }
+    static Literal truth(bool b) { return {Kind::Boolean, {}, b, -1, {}}; }
+    static Literal positional(int p) { return {Kind::Parameter, {}, false, p, {}}; }
+    static Literal named(const QString& name) { return {Kind::Parameter, name, false, -1, {}}; }
+    static Literal bound(const Value& v) { return {Kind::Bound, {}, false, -1, v}; }
 };
 
 enum class CompareOp { Equal, NotEqual, Less, Greater, LessOrEqual, GreaterOrEqual, Like };

@@ -3,6 +3,7 @@
 
 #include "platform/db/Coercion.h"
 #include "platform/db/Error.h"
+#include "platform/db/TextForm.h"
 
 #include <QSet>
 
@@ -43,9 +44,13 @@ QString likePattern(const Literal& literal, const Column& column, PatternStyle s
                     errorTexts().invalidPattern
                         .arg(literal.boolean ? QStringLiteral("True") : QStringLiteral("False"), column.name));
     }
+    // A bound pattern is a text; other values are no pattern.
+    if (literal.kind == Literal::Kind::Bound && literal.value.kind() != Value::Kind::Text)
+        throw Error(Error::Kind::Conversion, errorTexts().invalidPattern.arg(textform::format(literal.value, column.type), column.name));
+    const QString& pattern = literal.kind == Literal::Kind::Bound ? literal.value.text() : literal.text;
     if (style == PatternStyle::Statement)
-        return escapedForLike(literal.text, true);
-    QStringView text = literal.text;
+        return escapedForLike(pattern, true);
+    QStringView text = pattern;
     const auto isWildcard = [](QChar c) { return c == u'*' || c == u'%'; };
     const bool leading = !text.isEmpty() && isWildcard(text.front());
     if (leading)

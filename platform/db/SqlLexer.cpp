@@ -66,6 +66,16 @@ std::vector<Token> tokenize(const QString& text)
             token.bracketed = true;
             token.text = text.mid(i + 1, close - i - 1);
             i = close + 1;
+        } else if (c == u'?') {
+            token.kind = Token::Kind::Parameter;
+            ++i;
+        } else if (c == u':' && i + 1 < n && isNameChar(text[i + 1])) {
+            qsizetype j = i + 1;
+            while (j < n && isNameChar(text[j]))
+                ++j;
+            token.kind = Token::Kind::Parameter;
+            token.text = text.mid(i + 1, j - i - 1);
+            i = j;
         } else if (c.isDigit() && c.unicode() < 0x80) {
             qsizetype j = i;
             while (j < n && text[j].isDigit() && text[j].unicode() < 0x80)

@@ -8,9 +8,9 @@
 namespace db {
 
 struct Token {
-    enum class Kind { End, Name, Text, Number, Symbol };
+    enum class Kind { End, Name, Text, Number, Parameter, Symbol };
     Kind kind = Kind::End;
-    QString text;          // name, text without quotes, number or symbol as written
+    QString text;          // name, text without quotes, number or symbol as written, parameter's name ("" for "?")
     bool bracketed = false;  // a [name], never a keyword
 
     bool isKeyword(const char* keyword) const;

@@ -56,7 +56,11 @@ private:
         const Token& t = peek();
         if (t.kind == Token::Kind::End)
             throw Error(Error::Kind::Syntax, errorTexts().incompleteStatement);
-        const QString shown = t.kind == Token::Kind::Text ? u'\'' + t.text + u'\'' : t.text;
+        QString shown = t.text;
+        if (t.kind == Token::Kind::Text)
+            shown = u'\'' + t.text + u'\'';
+        else if (t.kind == Token::Kind::Parameter)
+            shown = t.text.isEmpty() ? QStringLiteral("?") : u':' + t.text;
         throw Error(Error::Kind::Syntax, errorTexts().syntaxNear.arg(shown));
     }
 
@@ -116,6 +120,10 @@ private:
     {
         if (peek().kind == Token::Kind::Text)
             return Literal::quoted(take().text);
+        if (peek().kind == Token::Kind::Parameter) {
+            const QString name = take().text;
+            return name.isEmpty() ? Literal::positional(positionals_++) : Literal::named(name);
+        }
         if (accept("TRUE"))
             return Literal::truth(true);
         if (accept("FALSE"))
@@ -278,6 +286,7 @@ private:
 
     std::vector<Token> tokens_;
     size_t pos_ = 0;
+    int positionals_ = 0;
 };
 
 }  // namespace

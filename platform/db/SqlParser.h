@@ -5,7 +5,7 @@
 //   INSERT INTO t (col {, col}) VALUES (lit {, lit})
 //   DELETE [*] FROM t [WHERE cond]
 // with cond := col op lit {AND col op lit}, op one of = <> < > <= >= LIKE, and lit a quoted
-// text, a number or True/False; one statement, an optional ";" after it and nothing else.
+// text, a number, True/False or a parameter ("?" in order, or ":name"); one statement, an optional ";" after it and nothing else.
 // ADO filter criteria also take OR and parentheses.
 #include "platform/db/SqlAst.h"
 

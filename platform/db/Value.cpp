@@ -1,6 +1,10 @@
 #include "platform/db/Value.h"
 
+#include "platform/text/DateText.h"
+
 namespace db {
+
+Value Value::date(const QDate& d) { return d.isValid() ? Value(text::toJetSerial(d)) : Value(); }
 
 qint64 Value::integer() const
 {

@@ -2,6 +2,7 @@
 // A value as the database stores it: nothing, a whole number, a real number or a text.
 // Booleans are stored as 0/1 and dates as day serials counted from 30/12/1899; the
 // column's FieldType says how a stored value reads (see TextForm).
+#include <QDate>
 #include <QString>
 #include <variant>
 
@@ -16,7 +17,10 @@ public:
     Value(int v) : data_(qint64(v)) {}
     Value(double v) : data_(v) {}
     Value(const QString& v) : data_(v) {}
+    Value(const char* utf8) : data_(QString::fromUtf8(utf8)) {}
     static Value boolean(bool b) { return Value(qint64(b ? 1 : 0)); }
+    // The day serial of the date, counted from 30/12/1899; no value for an invalid date.
+    static Value date(const QDate& d);
 
     Kind kind() const { return Kind(data_.index()); }
     bool isNull() const { return kind() == Kind::Null; }

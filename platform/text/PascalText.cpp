@@ -132,11 +132,4 @@ int StrToInt(const QString& s)
 
 QString IntToStr(qint64 value) { return QString::number(value); }
 
-QString QuotedStr(const QString& s)
-{
-    QString r = s;
-    r.replace(u'\'', QStringLiteral("''"));
-    return u'\'' + r + u'\'';
-}
-
 }  // namespace text

@@ -37,7 +37,4 @@ public:
 int StrToInt(const QString& s);
 QString IntToStr(qint64 value);
 
-// Single-quoted SQL literal with inner quotes doubled.
-QString QuotedStr(const QString& s);
-
 }  // namespace text

@@ -39,7 +39,7 @@ protected:
     QString stored(qint64 numLivre, const char* field)
     {
         db::Query q(frm().db.ADOConnection1);
-        q.setSql(QStringLiteral("SELECT * FROM Table1 WHERE NumLivre = %1").arg(numLivre));
+        q.setSql(QStringLiteral("SELECT * FROM Table1 WHERE NumLivre = ?"), {numLivre});
         q.open();
         return q.fieldByName(QString::fromLatin1(field)).asString();
     }

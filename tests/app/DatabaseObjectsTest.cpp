@@ -64,8 +64,7 @@ TEST_F(DatabaseObjectsTest, TablesAreSetUpAsTheScreensUseThem)
     ars.addSql("Insert into Table1 (Titre,Type) Values ('Disque','CD')");
     ars.execSql();
     for (const char* title : {"Deux", "Un"}) {
-        ars.clearSql();
-        ars.addSql(QStringLiteral("Insert into Table1 (Titre,Type) Values ('%1','LIVRE')").arg(title));
+        ars.setSql(QStringLiteral("Insert into Table1 (Titre,Type) Values (?,'LIVRE')"), {title});
         ars.execSql();
     }
     ars.clearSql();

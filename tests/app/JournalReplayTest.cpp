@@ -69,8 +69,8 @@ protected:
         db::Connection c(app::buildConnectionString(files::appDir()), [](const QString& p) { return files::nativePath(p); });
         for (int i = 1; i <= 8; ++i)
             c.execute(QStringLiteral("INSERT INTO Table1 (Titre, Auteur, Isbn13, NbreFoisEmprunte, Genre) "
-                                     "VALUES ('Livre %1', 'Auteur', '97820000000%1', '00002', 'Roman')")
-                          .arg(i * 10));
+                                     "VALUES (?, 'Auteur', ?, '00002', 'Roman')"),
+                      {QStringLiteral("Livre %1").arg(i * 10), QStringLiteral("97820000000%1").arg(i * 10)});
     }
     app::TFrmPrin& startAsAdministrator()
     {
@@ -80,7 +80,7 @@ protected:
     void lend(app::TFrmPrin& w, int book, int borrower)
     {
         db::Query q(w.db.ADOConnection1);
-        q.setSql(QStringLiteral("SELECT * FROM Table1 WHERE NumLivre = %1").arg(book));
+        q.setSql(QStringLiteral("SELECT * FROM Table1 WHERE NumLivre = ?"), {book});
         q.open();
         q.edit();
         q.fieldByName("EmpNom").setAsString(QStringLiteral("Nom%1").arg(borrower));
@@ -96,7 +96,7 @@ protected:
     void giveBack(app::TFrmPrin& w, int book)
     {
         db::Query q(w.db.ADOConnection1);
-        q.setSql(QStringLiteral("SELECT * FROM Table1 WHERE NumLivre = %1").arg(book));
+        q.setSql(QStringLiteral("SELECT * FROM Table1 WHERE NumLivre = ?"), {book});
         q.open();
         journal::appendJournalLine(w.OutputFile, w.AppDir,
                                    journal::returnLine(kReplayDay, q.fieldByName("Isbn13").asString(), book,

@@ -63,8 +63,8 @@ TEST_F(MainWindowStartup, CoverNamesFollowTheCodeButTitleNamedCoversStay)
         files::setProgramFolder(program.folder());
         db::Connection c(app::buildConnectionString(files::appDir()), [](const QString& p) { return files::nativePath(p); });
         for (const Row& r : rows)
-            c.execute(QStringLiteral("Insert into Table1 (Titre, Isbn13, Isbn10, Images) Values ('t', %1, %2, %3)")
-                          .arg(text::QuotedStr(r.isbn13), text::QuotedStr(r.isbn10), text::QuotedStr(r.images)));
+            c.execute(QStringLiteral("Insert into Table1 (Titre, Isbn13, Isbn10, Images) Values ('t', ?, ?, ?)"),
+                      {r.isbn13, r.isbn10, r.images});
     }
     app::TFrmPrin& w = start();
     db::Query q(w.db.ADOConnection1);

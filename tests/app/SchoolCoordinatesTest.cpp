@@ -10,8 +10,8 @@ protected:
     void addSchool(const char* id, const char* name, const char* town, const char* mail)
     {
         frm().db.ADOConnection1.execute(QStringLiteral("INSERT INTO identification (NUMERO, Nom, Ville, F5) VALUES "
-                                                       "('%1', '%2', '%3', '%4')")
-                                            .arg(id, name, town, mail));
+                                                       "(?, ?, ?, ?)"),
+                                        {id, name, town, mail});
     }
     // Opens the screen and looks the id up as typed.
     void lookUp(const QString& typed)

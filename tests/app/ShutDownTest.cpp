@@ -29,10 +29,8 @@ protected:
     void addBooks(const std::vector<std::optional<QString>>& titles)
     {
         for (const auto& title : titles)
-            frm().db.ADOConnection1.execute(
-                title ? QStringLiteral("INSERT INTO Table1 (Titre, Isbn13) VALUES (%1, '9782070612758')")
-                            .arg(text::QuotedStr(*title))
-                      : QStringLiteral("INSERT INTO Table1 (Isbn13) VALUES ('9782070612758')"));
+            frm().db.ADOConnection1.execute(QStringLiteral("INSERT INTO Table1 (Titre, Isbn13) VALUES (?, '9782070612758')"),
+                                            {title ? db::Value(*title) : db::Value()});
     }
     QString daily(const QString& name) const { return program.drive(QStringLiteral("Sauvegardes_journalieres/") + name); }
     QString lastDialog() const { return dialogTexts().isEmpty() ? QString() : dialogTexts().last(); }

@@ -21,29 +21,33 @@ TEST(BooksGridFilter, DirectAccessReadsTheBoxAsAFieldValueCopyLabelTitleOrCode)
         const char* box;
         O outcome;
         const char* criteria;
+        const char* value;
     };
     const Case cases[] = {
-        {"NumLivre", "12", O::Filter, "NumLivre ='12'"},
-        {"Auteur", "Hergé", O::Filter, "Auteur like 'Hergé*'"},
-        {"", "", O::ShowAll, ""},
-        {"", "I42", O::Filter, "NumLivre ='42'"},
-        {"", "I&é", O::Filter, "NumLivre ='12'"},
-        {"", "Il était", O::Filter, "Titre like 'Il était*'"},
-        {"", "l'école", O::Filter, "Titre like 'l''école*'"},
-        {"", "çè_2070612758", O::Filter, "ISBN13='9782070612758'"},
-        {"", "2070612759", O::Filter, "ISBN13='9782070612758'"},
-        {"", "012345", O::Filter, "ISBN13='12345'"},
-        {"", "123", O::Filter, "ISBN13='00123'"},
-        {"", "B00TEST", O::Filter, "ISBN13 like 'B00TEST*'"},
-        {"", "123456789", O::Unchanged, ""},
-        // A code is quoted: nothing it holds can add a condition.
-        {"", "12345 OR x=x1", O::Filter, "ISBN13='12345 OR x=x1'"},
+        {"NumLivre", "12", O::Filter, "NumLivre = ?", "12"},
+        {"Auteur", "Hergé", O::Filter, "Auteur like ?", "Hergé*"},
+        {"", "", O::ShowAll, "", ""},
+        {"", "I42", O::Filter, "NumLivre = ?", "42"},
+        {"", "I&é", O::Filter, "NumLivre = ?", "12"},
+        {"", "Il était", O::Filter, "Titre like ?", "Il était*"},
+        {"", "l'école", O::Filter, "Titre like ?", "l'école*"},
+        {"", "çè_2070612758", O::Filter, "ISBN13 = ?", "9782070612758"},
+        {"", "2070612759", O::Filter, "ISBN13 = ?", "9782070612758"},
+        {"", "012345", O::Filter, "ISBN13 = ?", "12345"},
+        {"", "123", O::Filter, "ISBN13 = ?", "00123"},
+        {"", "B00TEST", O::Filter, "ISBN13 like ?", "B00TEST*"},
+        {"", "123456789", O::Unchanged, "", ""},
+        // A code is the criteria's value: nothing it holds can add a condition.
+        {"", "12345 OR x=x1", O::Filter, "ISBN13 = ?", "12345 OR x=x1"},
+        // Only a plain name goes in as the field's.
+        {"Titre like 'a' or Genre", "x", O::Unchanged, "", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.box);
         const catalogue::DirectAccess d = catalogue::directAccess(QString::fromUtf8(c.field), QString::fromUtf8(c.box));
         EXPECT_EQ(d.outcome, c.outcome);
         EXPECT_EQ(d.criteria, QString::fromUtf8(c.criteria));
+        EXPECT_EQ(d.value, QString::fromUtf8(c.value));
         EXPECT_EQ(d.choosesBookNumberField, !*c.field && QByteArray(c.criteria).startsWith("NumLivre"));
     }
 }
@@ -56,25 +60,29 @@ TEST(BooksGridFilter, FieldSearchesFollowTheOperatorAndTheKindOfField)
         const char* op;
         SearchPanel panel;
         std::optional<QString> criteria;
+        const char* value;
         std::optional<QString> operatorText;
     };
     const Case cases[] = {
-        {"Titre", "=", SearchPanel::InField, "Titre = 'A''b'", {}},
-        {"NumLivre", "<>", SearchPanel::InField, "NumLivre <> 'A''b'", {}},
-        {"Titre", "Contient", SearchPanel::InField, "Titre like '%A''b%'", {}},
-        {"NumLivre", "Contient", SearchPanel::InField, "NumLivre = 'A''b'", " ="},
-        {"Titre", "Commence", SearchPanel::SearchAndReplace, "Titre like 'A''b%'", {}},
-        {"NumLivre", "Commence", SearchPanel::InField, "NumLivre = 'A''b'", " = "},
-        {"NumLivre", "Commence", SearchPanel::SearchAndReplace, "NumLivre = 'A''b'", " like "},
+        {"Titre", "=", SearchPanel::InField, "Titre = ?", "A'b", {}},
+        {"NumLivre", "<>", SearchPanel::InField, "NumLivre <> ?", "A'b", {}},
+        {"Titre", "Contient", SearchPanel::InField, "Titre like ?", "%A'b%", {}},
+        {"NumLivre", "Contient", SearchPanel::InField, "NumLivre = ?", "A'b", " ="},
+        {"Titre", "Commence", SearchPanel::SearchAndReplace, "Titre like ?", "A'b%", {}},
+        {"NumLivre", "Commence", SearchPanel::InField, "NumLivre = ?", "A'b", " = "},
+        {"NumLivre", "Commence", SearchPanel::SearchAndReplace, "NumLivre = ?", "A'b", " like "},
         // Only the exact spelling is numeric.
-        {"numlivre", "Contient", SearchPanel::InField, "numlivre like '%A''b%'", {}},
-        {"Titre", "= ", SearchPanel::InField, {}, {}},
+        {"numlivre", "Contient", SearchPanel::InField, "numlivre like ?", "%A'b%", {}},
+        {"Titre", "= ", SearchPanel::InField, {}, "A'b", {}},
+        // Only a plain name goes in as the field's.
+        {"Titre = 'x' or Genre", "=", SearchPanel::InField, {}, "", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " " + c.op);
         const catalogue::FieldSearch s =
             catalogue::fieldSearch(QString::fromLatin1(c.field), QString::fromLatin1(c.op), "A'b", c.panel);
         EXPECT_EQ(s.criteria, c.criteria);
+        EXPECT_EQ(s.value, QString::fromLatin1(c.value));
         EXPECT_EQ(s.operatorText, c.operatorText);
     }
 }
@@ -98,12 +106,8 @@ protected:
     {
         frm().db.ADOConnection1.execute(
             QStringLiteral("Insert into Table1 (Isbn13, Titre, Auteur, Editeur, Images, Type, NbrExemplaire, "
-                           "MaxExemplaire, EmpNom) Values (%1, %2, 'Auteur', %3, %4, 'LIVRE', %5, %6, %7)")
-                .arg(text::QuotedStr(code), text::QuotedStr(title), text::QuotedStr(publisher),
-                     text::QuotedStr(code + ".jpg"))
-                .arg(number)
-                .arg(last ? "True" : "False")
-                .arg(text::QuotedStr(borrower)));
+                           "MaxExemplaire, EmpNom) Values (?, ?, 'Auteur', ?, ?, 'LIVRE', ?, ?, ?)"),
+            {code, title, publisher, code + ".jpg", number, db::Value::boolean(last), borrower});
         return frm().db.ADOConnection1.lastInsertKey();
     }
     void openGrid()
@@ -134,7 +138,8 @@ TEST_F(BooksGridTest, EnterInTheDirectAccessBoxClicksTheButtonAndTheGridStandsOn
     openGrid();
     goTo(first);
     auto& grid = frm().get<ui::DBGrid>(QStringLiteral("DBGrid1"));
-    EXPECT_EQ(frm().db.ADOTable1.filter(), QStringLiteral("NumLivre ='%1'").arg(first));
+    EXPECT_EQ(frm().db.ADOTable1.filter(), QStringLiteral("NumLivre = ?"));
+    EXPECT_EQ(frm().db.ADOTable1.filterParams(), db::Params{QString::number(first)});
     EXPECT_EQ(grid.rowCount(), 1);
     EXPECT_EQ(grid.cellText(0, 0), "Le Petit Prince");
     EXPECT_EQ(edit("Edit67").text(), "");
@@ -148,7 +153,8 @@ TEST_F(BooksGridTest, EnterInTheDirectAccessBoxClicksTheButtonAndTheGridStandsOn
     EXPECT_EQ(grid.rowCount(), 2);
     input.click(QStringLiteral("Edit67"));
     input.scan(QStringLiteral("2211000000"));
-    EXPECT_EQ(frm().db.ADOTable1.filter(), "ISBN13='9782211000000'");
+    EXPECT_EQ(frm().db.ADOTable1.filter(), "ISBN13 = ?");
+    EXPECT_EQ(frm().db.ADOTable1.filterParams(), db::Params{QStringLiteral("9782211000000")});
     EXPECT_EQ(grid.cellText(grid.currentRow(), 0), "Babar");
 }
 
@@ -172,6 +178,28 @@ TEST_F(BooksGridTest, TheFieldSearchFiltersSortsAndCountsAndAnEmptyValueShowsEve
     EXPECT_EQ(control("Label245").text(), "3 éléments trouvés");
     EXPECT_EQ(edit("ComboBox15").text(), "");
     EXPECT_EQ(frm().db.ADOTable1.sort(), "NumLivre ASC");
+}
+
+TEST_F(BooksGridTest, ValuesWithQuotesDashesAndSemicolonsAreSearchedAsTyped)
+{
+    addCopy("1", "L'été -- ; DELETE FROM Table1", 1, true, "O'Reilly");
+    addCopy("2", "L'été", 1, true, "Hachette");
+    addCopy("3", "Zorro", 1, true, "O'");
+    openGrid();
+    auto& grid = frm().get<ui::DBGrid>(QStringLiteral("DBGrid1"));
+    input.selectItem(frm().get<ui::ComboBox>(QStringLiteral("ComboBox15")), 7);  // Editeur
+    input.selectItem(frm().get<ui::ComboBox>(QStringLiteral("ComboBox19")), 5);  // Commence
+    fill("Edit160", QStringLiteral("o'reilly"));
+    input.click(QStringLiteral("Button38"));
+    EXPECT_EQ(control("Label245").text(), "1 éléments trouvés");
+    EXPECT_EQ(grid.cellText(0, 0), "L'été -- ; DELETE FROM Table1");
+
+    input.selectItem(frm().get<ui::ComboBox>(QStringLiteral("ComboBox15")), 0);
+    fill("Edit67", QStringLiteral("L'été -- ;"));
+    input.click(QStringLiteral("Button96"));
+    EXPECT_EQ(grid.rowCount(), 1);
+    EXPECT_EQ(grid.cellText(0, 0), "L'été -- ; DELETE FROM Table1");
+    EXPECT_EQ(column("Titre"), (QStringList{"L'été -- ; DELETE FROM Table1", "L'été", "Zorro"}));
 }
 
 TEST_F(BooksGridTest, TheReplaceChangesOnlyTheMatchingPartOfEachValueOnce)

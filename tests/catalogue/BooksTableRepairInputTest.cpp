@@ -28,9 +28,8 @@ protected:
     {
         frm().db.ADOConnection1.execute(
             QStringLiteral("Insert into Table1 (Isbn13, Titre, Type, NbrExemplaire, MaxExemplaire) "
-                           "Values (%1, %2, 'LIVRE', %3, True)")
-                .arg(text::QuotedStr(code), text::QuotedStr(title))
-                .arg(copyNumber));
+                           "Values (?, ?, 'LIVRE', ?, True)"),
+            {code, title, copyNumber});
     }
 };
 

@@ -14,9 +14,8 @@ protected:
     }
     void setStored(int copy, const char* field, const QString& value)
     {
-        frm().db.ADOConnection1.execute(QStringLiteral("UPDATE Table1 SET %1 = %2 WHERE Titre = 'Livre %3'")
-                                            .arg(QString::fromLatin1(field), text::QuotedStr(value))
-                                            .arg(copy));
+        frm().db.ADOConnection1.execute(QStringLiteral("UPDATE Table1 SET %1 = ? WHERE Titre = ?").arg(QString::fromLatin1(field)),
+                                        {value, QStringLiteral("Livre %1").arg(copy)});
     }
 };
 

@@ -40,9 +40,8 @@ protected:
     {
         frm().db.ADOConnection1.execute(
             QStringLiteral("Insert into Table1 (Isbn13, Titre, Images, Type, NbrExemplaire, MaxExemplaire, EmpNom) "
-                           "Values (%1, %2, %3, 'DVD', %4, True, %5)")
-                .arg(text::QuotedStr(code), text::QuotedStr(title), text::QuotedStr(cover), QString::number(copy),
-                     text::QuotedStr(borrower)));
+                           "Values (?, ?, ?, 'DVD', ?, True, ?)"),
+            {code, title, cover, copy, borrower});
     }
     QStringList itemsColumn(const char* field)
     {
@@ -246,7 +245,7 @@ TEST_F(OtherMediaTest, EveryTabChangeWritesTheCoverPageWithItsNamesEscaped)
               QStringLiteral("file:") + program.folder("livres/Biblio_zantor.html"));
 }
 
-TEST_F(OtherMediaTest, DirectAccessQuotesTheCodeItFilters)
+TEST_F(OtherMediaTest, DirectAccessFiltersOnTheCodeAsAValue)
 {
     startAndOpen();
     addItem(QStringLiteral("00012"), QStringLiteral("Douze"), 1);
@@ -257,19 +256,21 @@ TEST_F(OtherMediaTest, DirectAccessQuotesTheCodeItFilters)
     struct Case {
         const char* typed;
         const char* filter;
+        db::Params params;
         int rows;
     };
     const Case cases[] = {
-        {"12", "ISBN13='00012'", 1},
-        {"3700000000017", "ISBN13='3700000000017'", 1},
-        {"a b", "ISBN13='00a b'", 0},
-        {"O'Neil", "ISBN13='00a b'", 0},  // other lengths change nothing
-        {"", "Type<>'LIVRE'", 2},
+        {"12", "ISBN13 = ?", {"00012"}, 1},
+        {"3700000000017", "ISBN13 = ?", {"3700000000017"}, 1},
+        {"a b", "ISBN13 = ?", {"00a b"}, 0},
+        {"O'Neil", "ISBN13 = ?", {"00a b"}, 0},  // other lengths change nothing
+        {"", "Type<>'LIVRE'", {}, 2},
     };
     for (const Case& c : cases) {
         fill("Edit128", QString::fromUtf8(c.typed));
         input.click(QStringLiteral("Button10"));
         EXPECT_EQ(items().filter(), QString::fromUtf8(c.filter)) << c.typed;
+        EXPECT_EQ(items().filterParams(), c.params) << c.typed;
         EXPECT_EQ(items().recordCount(), c.rows) << c.typed;
     }
 }

@@ -180,12 +180,10 @@ protected:
             frm().db.ADOConnection1.execute(
                 QStringLiteral("Insert into Table1 (Isbn13, Titre, Type, NbrExemplaire, MaxExemplaire, Auteur, "
                                "Descripteur, Resume, Mot_Cle, Genre, Images, LieuRangement) Values "
-                               "('9782000000001', %1, %2, %3, False, %4, %5, %6, %7, %8, 'cover.jpg', 'Bac A')")
-                    .arg(text::QuotedStr(QString::fromUtf8(c.title)), text::QuotedStr(QString::fromLatin1(c.type)))
-                    .arg(c.number)
-                    .arg(text::QuotedStr(QString::fromUtf8(c.author)), text::QuotedStr(QString::fromUtf8(c.descriptors)),
-                         text::QuotedStr(QString::fromUtf8(c.summary)), text::QuotedStr(QString::fromUtf8(c.theme)),
-                         text::QuotedStr(QString::fromUtf8(c.genre))));
+                               "('9782000000001', ?, ?, ?, False, ?, ?, ?, ?, ?, 'cover.jpg', 'Bac A')"),
+                {QString::fromUtf8(c.title), QString::fromLatin1(c.type), c.number, QString::fromUtf8(c.author),
+                 QString::fromUtf8(c.descriptors), QString::fromUtf8(c.summary), QString::fromUtf8(c.theme),
+                 QString::fromUtf8(c.genre)});
         }
         logIn();
         input.menu(QStringLiteral("Livres > Rechercher"));
@@ -302,11 +300,10 @@ TEST_F(SearchScreenTest, AnswersComeInTitleOrderEqualTitlesInStorageOrder)
         {"zebre", "A"}, {"", "B"}, {"Zèbre", "C"}, {"ZEBRE", "D"}, {nullptr, "E"}, {"Âne", "F"}, {"ane", "G"},
     };
     for (const auto& [title, author] : copies) {
-        const QString values = QStringLiteral("'LIVRE', 1, 'Ordre %1'").arg(QString::fromLatin1(author));
         frm().db.ADOConnection1.execute(
-            title ? QStringLiteral("Insert into Table1 (Type, NbrExemplaire, Auteur, Titre) Values (%1, %2)")
-                        .arg(values, text::QuotedStr(QString::fromUtf8(title)))
-                  : QStringLiteral("Insert into Table1 (Type, NbrExemplaire, Auteur) Values (%1)").arg(values));
+            QStringLiteral("Insert into Table1 (Type, NbrExemplaire, Auteur, Titre) Values ('LIVRE', 1, ?, ?)"),
+            {QStringLiteral("Ordre %1").arg(QString::fromLatin1(author)),
+             title ? db::Value(QString::fromUtf8(title)) : db::Value()});
     }
     const QStringList expected{"E", "B", "G", "F", "A", "D", "C"};
 

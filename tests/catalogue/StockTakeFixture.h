@@ -23,11 +23,9 @@ protected:
     {
         frm().db.ADOConnection1.execute(
             QStringLiteral("Insert into Table1 (Isbn13, Titre, Images, Type, Genre, NbrExemplaire, MaxExemplaire, "
-                           "EmpNom, EmpPrenom, EmpClasse) Values (%1, %2, %3, 'LIVRE', %4, %5, True, %6, %7, %8)")
-                .arg(text::QuotedStr(code), text::QuotedStr(title), text::QuotedStr(cover), text::QuotedStr(genre))
-                .arg(copyNumber)
-                .arg(text::QuotedStr(lentTo), text::QuotedStr(lentTo.isEmpty() ? QString() : QStringLiteral("Léa")),
-                     text::QuotedStr(lentTo.isEmpty() ? QString() : QStringLiteral("CM1"))));
+                           "EmpNom, EmpPrenom, EmpClasse) Values (?, ?, ?, 'LIVRE', ?, ?, True, ?, ?, ?)"),
+            {code, title, cover, genre, copyNumber, lentTo, lentTo.isEmpty() ? QString() : QStringLiteral("Léa"),
+             lentTo.isEmpty() ? QString() : QStringLiteral("CM1")});
     }
     void answer(std::initializer_list<const char*> answers)
     {

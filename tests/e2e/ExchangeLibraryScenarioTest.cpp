@@ -168,15 +168,13 @@ void fillLibrary(const ProgramFolder& program, int copies)
                               [](const QString& p) { return files::nativePath(p); });
     db::BulkScope bulk(connection);
     const QString columns = kLayout.join(u',');
+    const QString marks = QStringList(kLayout.size(), QStringLiteral("?")).join(u',');
     for (int i = 0; i < copies; ++i) {
         const LibraryCopy c = fixtureCopy(i);
-        QStringList values;
+        db::Params values;
         for (const QString& name : kLayout)
-            values << (name == u"MaxExemplaire" || name == u"IMP_CodeBarres" || name == u"Empruntable" ||
-                               name == u"NbrExemplaire" || name == u"NumEmprunteur"
-                           ? c[name]
-                           : text::QuotedStr(c[name]));
-        connection.execute(QStringLiteral("Insert into Table1 (%1) Values (%2)").arg(columns, values.join(u',')));
+            values.add(c[name]);
+        connection.execute(QStringLiteral("Insert into Table1 (%1) Values (%2)").arg(columns, marks), values);
     }
 }
 

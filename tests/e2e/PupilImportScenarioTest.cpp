@@ -64,11 +64,15 @@ QStringList storedBorrowers(const ProgramFolder& program)
                         {"NumEmprunteur", "EmpNom", "EmpPrenom", "Classe", "NumINE"});
 }
 
-void executeStatements(const ProgramFolder& program, const QStringList& statements)
+// The statements with values first, then the plain ones.
+void executeStatements(const ProgramFolder& program, const QStringList& statements,
+                       const std::vector<db::Command>& withValues = {})
 {
     files::setProgramFolder(program.folder());
     db::Connection connection(app::buildConnectionString(files::appDir()),
                               [](const QString& p) { return files::nativePath(p); });
+    for (const db::Command& c : withValues)
+        connection.execute(c.sql, c.params);
     for (const QString& s : statements)
         connection.execute(s);
 }
@@ -149,14 +153,15 @@ TEST(PupilImportScenario, UpdatingModeKeepsTheSchoolInStep)
 {
     ProgramFolder program;
     const QList<SchoolPupil> lastYear = schoolOf600();
-    QStringList setUp;
+    std::vector<db::Command> pupils;
     for (const SchoolPupil& p : lastYear)
-        setUp << QStringLiteral("Insert into Emprunteurs (EmpNom,EmpPrenom,Classe) Values (%1,%2,%3)")
-                     .arg(text::QuotedStr(p.surname), text::QuotedStr(p.firstName), text::QuotedStr(p.className));
+        pupils.push_back({QStringLiteral("Insert into Emprunteurs (EmpNom,EmpPrenom,Classe) Values (?,?,?)"),
+                          {p.surname, p.firstName, p.className}});
+    QStringList setUp;
     // SchoolPupil 1 (number 1) has left but still holds a book.
     setUp << "Insert into Table1 (Titre,Type,EmpNom,EmpPrenom,EmpClasse,NumEmprunteur,DateRetour) "
              "Values ('Babar','LIVRE','MARTIN','Léa','CP A',1,'01/12/2025')";
-    executeStatements(program, setUp);
+    executeStatements(program, setUp, pupils);
 
     // This year: the first 20 have left, 15 have changed class, 30 are new.
     QList<SchoolPupil> thisYear = lastYear.mid(20);

@@ -15,10 +15,8 @@ namespace {
 void addCopy(db::Connection& c, const QString& title, const QString& type, int number, const QString& author)
 {
     c.execute(QStringLiteral("Insert into Table1 (Isbn13, Titre, Type, NbrExemplaire, Auteur, Images) "
-                             "Values ('9782000000001', %1, %2, %3, %4, 'cover.jpg')")
-                  .arg(text::QuotedStr(title), text::QuotedStr(type))
-                  .arg(number)
-                  .arg(text::QuotedStr(author)));
+                             "Values ('9782000000001', ?, ?, ?, ?, 'cover.jpg')"),
+              {title, type, number, author});
 }
 
 }  // namespace

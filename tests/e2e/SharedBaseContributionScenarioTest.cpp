@@ -64,10 +64,9 @@ TEST(SharedBaseContributionScenario, QuitterSendsTheNewRecordsAndCoversOnce)
     {
         db::Connection c = openCatalogue(program);
         for (int n = 1; n <= 30; ++n)
-            c.execute(QStringLiteral("INSERT INTO Table1 (Titre, Isbn13, Auteur, Type, Resume) VALUES (%1, %2, %3, 'LIVRE', %4)")
-                          .arg(text::QuotedStr(QString::fromUtf8("Élément n°%1").arg(n)), text::QuotedStr(bookCode(n)),
-                               text::QuotedStr(QStringLiteral("Auteur  %1").arg(n)),
-                               text::QuotedStr(QStringLiteral("Un;résumé\r\nsur deux lignes"))));
+            c.execute(QStringLiteral("INSERT INTO Table1 (Titre, Isbn13, Auteur, Type, Resume) VALUES (?, ?, ?, 'LIVRE', ?)"),
+                      {QString::fromUtf8("Élément n°%1").arg(n), bookCode(n), QStringLiteral("Auteur  %1").arg(n),
+                       QStringLiteral("Un;résumé\r\nsur deux lignes")});
         // Sent at an earlier quit.
         c.execute(QStringLiteral("INSERT INTO Table1 (Titre, Isbn13, Type, Photo_rangement) VALUES ('Ancien', '9782071099999', 'LIVRE', '&@')"));
         // Its folder on the host is taken by a file: its transfer fails.

@@ -35,8 +35,8 @@ public:
         files::setProgramFolder(m_program.folder());
         db::Connection c(app::buildConnectionString(files::appDir()), [](const QString& p) { return files::nativePath(p); });
         for (int n = 1; n <= kBooks; ++n) {
-            c.execute(QStringLiteral("INSERT INTO Table1 (Titre, Isbn13, Type) VALUES (%1, %2, 'LIVRE')")
-                          .arg(text::QuotedStr(QStringLiteral("Livre %1").arg(n)), text::QuotedStr(searchCode(n))));
+            c.execute(QStringLiteral("INSERT INTO Table1 (Titre, Isbn13, Type) VALUES (?, ?, 'LIVRE')"),
+                      {QStringLiteral("Livre %1").arg(n), searchCode(n)});
             if (onDecitre(n))
                 m_sites.serve(QStringLiteral("image/a/") + searchCode(n) + QStringLiteral("-475x500-1.jpg"),
                               BookSites::cover("JPEG"));

@@ -71,8 +71,8 @@ void addBook(const ProgramFolder& program, const QString& title)
     files::setProgramFolder(program.folder());
     db::Connection connection(app::buildConnectionString(files::appDir()),
                               [](const QString& p) { return files::nativePath(p); });
-    connection.execute(QStringLiteral("Insert into Table1 (Titre, Isbn13, Images) Values (%1, '9782070612758', 'x.JPG')")
-                           .arg(text::QuotedStr(title)));
+    connection.execute(QStringLiteral("Insert into Table1 (Titre, Isbn13, Images) Values (?, '9782070612758', 'x.JPG')"),
+                       {title});
 }
 
 }  // namespace

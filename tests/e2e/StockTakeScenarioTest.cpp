@@ -49,12 +49,10 @@ void prepare(const ProgramFolder& program, const std::vector<Copy>& copies)
     db::BulkScope bulk(c);
     for (const Copy& copy : copies)
         c.execute(QStringLiteral("Insert into Table1 (Isbn13, Titre, Auteur, Type, Genre, NbrExemplaire, "
-                                 "MaxExemplaire, EmpNom, DateEmprunt) Values (%1, %2, 'Auteur; du~livre', 'LIVRE', "
-                                 "%3, %4, True, %5, '01/09/2025')")
-                      .arg(text::QuotedStr(isbn(copy.title)), text::QuotedStr(QStringLiteral("Titre %1").arg(copy.title)),
-                           text::QuotedStr(copy.genre))
-                      .arg(copy.number)
-                      .arg(text::QuotedStr(copy.lent ? QStringLiteral("DUPONT") : QString())));
+                                 "MaxExemplaire, EmpNom, DateEmprunt) Values (?, ?, 'Auteur; du~livre', 'LIVRE', "
+                                 "?, ?, True, ?, '01/09/2025')"),
+                  {isbn(copy.title), QStringLiteral("Titre %1").arg(copy.title), copy.genre, copy.number,
+                   copy.lent ? QStringLiteral("DUPONT") : QString()});
 }
 
 QString logIn()

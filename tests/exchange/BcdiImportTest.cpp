@@ -90,7 +90,7 @@ class BcdiImport : public ExchangeDatabase {};
 TEST_F(BcdiImport, EveryPendingBookIsNumbered)
 {
     for (const char* title : {"a", "b", "c"})
-        connection->execute(QStringLiteral("Insert into Table1 (Titre,Isbn13) Values ('%1','00000')").arg(title));
+        connection->execute(QStringLiteral("Insert into Table1 (Titre,Isbn13) Values (?,'00000')"), {title});
     numberPendingBooks(*connection);
     EXPECT_EQ(rows(QStringLiteral("Select * From Table1 ORDER BY numlivre"), {"Isbn13", "CodeBarres", "IMP_CodeBarres"}),
               (QStringList{"00001|*00001*|Vrai", "00002|*00002*|Vrai", "00003|*00003*|Vrai"}));

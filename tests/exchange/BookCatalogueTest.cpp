@@ -28,13 +28,16 @@ CatalogueBook book(int number, const QString& title, bool last = true)
 TEST(BookCatalogue, QueryFollowsOrderAndFilters)
 {
     BookCatalogueOptions o;
-    EXPECT_EQ(exchange::bookCatalogueQuery(o), QStringLiteral("Select * FROM table1 WHERE Type = 'LIVRE' ORDER BY titre"));
+    EXPECT_EQ(exchange::bookCatalogueQuery(o).sql, QStringLiteral("Select * FROM table1 WHERE Type = 'LIVRE' ORDER BY titre"));
     o.order = BookCatalogueOptions::Order::Entry;
-    EXPECT_EQ(exchange::bookCatalogueQuery(o), QStringLiteral("Select * FROM table1 WHERE Type = 'LIVRE'"));
+    EXPECT_EQ(exchange::bookCatalogueQuery(o).sql, QStringLiteral("Select * FROM table1 WHERE Type = 'LIVRE'"));
+    EXPECT_TRUE(exchange::bookCatalogueQuery(o).params.isEmpty());
     o.theme = QStringLiteral("L'eau");
     o.owner = QStringLiteral("BCD");
-    EXPECT_EQ(exchange::bookCatalogueQuery(o), QStringLiteral("Select * FROM table1 WHERE Type = 'LIVRE' AND Mot_Cle = "
-                                                              "'L''eau' AND Proprio = 'BCD' ORDER BY NumLivre"));
+    const db::Command filtered = exchange::bookCatalogueQuery(o);
+    EXPECT_EQ(filtered.sql, QStringLiteral("Select * FROM table1 WHERE Type = 'LIVRE' AND Mot_Cle = ? AND Proprio = ? "
+                                           "ORDER BY NumLivre"));
+    EXPECT_EQ(filtered.params, (db::Params{QStringLiteral("L'eau"), QStringLiteral("BCD")}));
 }
 
 TEST(BookCatalogue, RangeIsOpenAndUniqueTitleKeepsTheLastCopy)

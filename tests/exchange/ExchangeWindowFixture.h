@@ -25,9 +25,9 @@ protected:
     }
     void sql(const QString& statement) { frm().db.ADOConnection1.execute(statement); }
     QString text(const char* control) { return frm().get<ui::CustomEdit>(QString::fromLatin1(control)).text(); }
-    QStringList column(const QString& statement, const char* field)
+    QStringList column(const QString& statement, const char* field, const db::Params& params = {})
     {
-        return columnValues(frm().db.ADOConnection1, statement, field);
+        return columnValues(frm().db.ADOConnection1, statement, field, params);
     }
     QStringList fileLines(const QString& name)
     {

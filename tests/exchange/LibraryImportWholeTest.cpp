@@ -101,12 +101,12 @@ TEST_F(LibraryImportWhole, TitlesCarryingThisSchoolsCodesGetFreshOnesAndAreCount
     for (int g = 0; g < kImportedTitles; g += kTitlesPerClash) {
         const QString title = QStringLiteral("Titre %1").arg(g);
         const QStringList numbers =
-            column(QStringLiteral("Select * From Table1 WHERE Titre = %1 ORDER BY numlivre").arg(text::QuotedStr(title)), "NumLivre");
+            column(QStringLiteral("Select * From Table1 WHERE Titre = ? ORDER BY numlivre"), "NumLivre", {title});
         ASSERT_EQ(numbers.size(), 3) << title.toStdString();
         const QString fresh = numbers.first().rightJustified(5, u'0');
-        EXPECT_EQ(column(QStringLiteral("Select * From Table1 WHERE Titre = %1").arg(text::QuotedStr(title)), "Isbn13"),
+        EXPECT_EQ(column(QStringLiteral("Select * From Table1 WHERE Titre = ?"), "Isbn13", {title}),
                   QStringList(3, fresh));
-        EXPECT_EQ(column(QStringLiteral("Select * From Table1 WHERE Titre = %1").arg(text::QuotedStr(title)), "CodeBarres"),
+        EXPECT_EQ(column(QStringLiteral("Select * From Table1 WHERE Titre = ?"), "CodeBarres", {title}),
                   QStringList(3, u'*' + fresh + u'*'));
     }
     EXPECT_EQ(column(QStringLiteral("Select * From Table1 WHERE Titre = 'Titre 7' ORDER BY numlivre"), "Auteur"),

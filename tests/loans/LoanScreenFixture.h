@@ -5,7 +5,7 @@
 
 #include "ColumnValues.h"
 #include "loans/LoanInstaller.h"
-#include "platform/text/PascalText.h"
+#include "platform/db/Query.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 
@@ -23,19 +23,18 @@ protected:
     {
         input.click(QStringLiteral("ToolButton3"));
     }
-    void run(const QString& sql) { frm().db.ADOConnection1.execute(sql); }
+    void run(const QString& sql, const db::Params& params = {}) { frm().db.ADOConnection1.execute(sql, params); }
     void addCopy(const QString& code, const QString& title, bool lendable = true)
     {
         run(QStringLiteral("Insert into Table1 (Isbn13, Titre, Auteur, Genre, Type, Empruntable, Images, LieuRangement) "
-                           "Values (%1, %2, 'Saint-Exupéry', 'Roman', 'LIVRE', %3, 'cover.jpg', 'Etagere_A')")
-                .arg(text::QuotedStr(code), text::QuotedStr(title), lendable ? "True" : "False"));
+                           "Values (?, ?, 'Saint-Exupéry', 'Roman', 'LIVRE', ?, 'cover.jpg', 'Etagere_A')"),
+            {code, title, db::Value::boolean(lendable)});
     }
     void addBorrower(int number, const QString& surname, const QString& firstName, const QString& className)
     {
         run(QStringLiteral("Insert into Emprunteurs (NumEmprunteur, EmpNom, EmpPrenom, Classe, Mail) "
-                           "Values (%1, %2, %3, %4, 'famille@example.org')")
-                .arg(number)
-                .arg(text::QuotedStr(surname), text::QuotedStr(firstName), text::QuotedStr(className)));
+                           "Values (?, ?, ?, ?, 'famille@example.org')"),
+            {number, surname, firstName, className});
     }
     QStringList rows(const QString& sql, const QStringList& fields)
     {

@@ -164,6 +164,22 @@ TEST_F(DeskTest, PupilFoundByTheFirstLettersOfTheSurname)
     EXPECT_EQ(borrowers()[1], QStringLiteral("13|1|1|08/12/2025"));
 }
 
+TEST_F(DeskTest, NamesWithQuotesDashesAndSemicolonsAreFoundAndLentAsTheyAre)
+{
+    addBorrower(14, QStringLiteral("D'ARC -- ;"), QStringLiteral("Jo');--"), QStringLiteral("CM1;"));
+    input.click(QStringLiteral("Button42"));
+    input.type(QStringLiteral("d'arc -- ;"));
+    input.click(QStringLiteral("Button43"));
+    EXPECT_EQ(edit("Edit41").text(), QStringLiteral("14"));
+    input.click(QStringLiteral("Edit39"));
+    input.scan(kPrince);
+    ASSERT_TRUE(focused("Button40"));
+    input.key(ui::vk::Return);
+    EXPECT_EQ(copies(), (QStringList{"1|D'ARC -- ;|Jo');--|CM1;|14|08/12/2025|22/12/2025|famille@example.org|00001",
+                                     "2||||0||||"}));
+    EXPECT_EQ(borrowers(), (QStringList{"12|||", "13|||", "14|1|1|08/12/2025"}));
+}
+
 TEST_F(DeskTest, ForgottenNumberFillsTheBorrowerButASearchMustFollow)
 {
     input.click(QStringLiteral("Button42"));

@@ -29,32 +29,25 @@ protected:
         input.click(QStringLiteral("ToolButton2"));
     }
 
-    void run(const QString& sql) { frm().db.ADOConnection1.execute(sql); }
+    void run(const QString& sql, const db::Params& params = {}) { frm().db.ADOConnection1.execute(sql, params); }
     void addBorrower(int number, const char* surname, const char* firstName, const char* className, int current)
     {
         run(QStringLiteral("Insert into Emprunteurs (NumEmprunteur, EmpNom, EmpPrenom, Classe, NbrEmpruntsTotal, "
-                           "NbrEmpruntsEnCours) Values (%1, %2, %3, %4, 5, %5)")
-                .arg(number)
-                .arg(text::QuotedStr(QString::fromUtf8(surname)), text::QuotedStr(QString::fromUtf8(firstName)),
-                     text::QuotedStr(QString::fromUtf8(className)))
-                .arg(current));
+                           "NbrEmpruntsEnCours) Values (?, ?, ?, ?, 5, ?)"),
+            {number, QString::fromUtf8(surname), QString::fromUtf8(firstName), QString::fromUtf8(className), current});
     }
     void addCopy(int number, const char* code, const char* title, int borrower, const char* surname,
                  const char* firstName, const char* className)
     {
         run(QStringLiteral("Insert into Table1 (NumLivre, Isbn13, Titre, Auteur, Genre, Type, Empruntable, Images, "
                            "LieuRangement, NumEmprunteur) "
-                           "Values (%1, %2, %3, 'Auteur', 'Roman', 'LIVRE', True, 'cover.jpg', 'Etagere_A.jpg', %4)")
-                .arg(number)
-                .arg(text::QuotedStr(QString::fromLatin1(code)), text::QuotedStr(QString::fromUtf8(title)))
-                .arg(borrower));
+                           "Values (?, ?, ?, 'Auteur', 'Roman', 'LIVRE', True, 'cover.jpg', 'Etagere_A.jpg', ?)"),
+            {number, QString::fromLatin1(code), QString::fromUtf8(title), borrower});
         if (borrower == 0)
             return;
-        run(QStringLiteral("UPDATE Table1 SET EmpNom =%1,EmpPrenom=%2,EmpClasse=%3,DateEmprunt='01/12/2025',"
-                           "DateRetour='15/12/2025' WHERE NumLivre =%4")
-                .arg(text::QuotedStr(QString::fromUtf8(surname)), text::QuotedStr(QString::fromUtf8(firstName)),
-                     text::QuotedStr(QString::fromUtf8(className)))
-                .arg(number));
+        run(QStringLiteral("UPDATE Table1 SET EmpNom = ?, EmpPrenom = ?, EmpClasse = ?, DateEmprunt='01/12/2025',"
+                           "DateRetour='15/12/2025' WHERE NumLivre = ?"),
+            {QString::fromUtf8(surname), QString::fromUtf8(firstName), QString::fromUtf8(className), number});
     }
     QString column(const QString& sql, const char* field)
     {

@@ -10,9 +10,8 @@ protected:
     void addBorrower(const QString& surname, const QString& firstName, const QString& className,
                      const QString& mark = {})
     {
-        connection->execute(QStringLiteral("Insert into Emprunteurs (EmpNom,EmpPrenom,Classe,NumINE) Values (%1,%2,%3,%4)")
-                                .arg(text::QuotedStr(surname), text::QuotedStr(firstName), text::QuotedStr(className),
-                                     text::QuotedStr(mark)));
+        connection->execute(QStringLiteral("Insert into Emprunteurs (EmpNom,EmpPrenom,Classe,NumINE) Values (?,?,?,?)"),
+                            {surname, firstName, className, mark});
     }
     // A copy; lent when `borrower` is not 0, to that borrower's names as stored.
     void addCopy(const QString& title, const QString& code, int borrower = 0, const QString& due = {},
@@ -28,10 +27,8 @@ protected:
         }
         connection->execute(
             QStringLiteral("Insert into Table1 (Titre,Isbn13,Type,EmpNom,EmpPrenom,EmpClasse,NumEmprunteur,DateRetour,"
-                           "Photo_rangement,Images) Values (%1,%2,'LIVRE',%3,%4,%5,%6,%7,%8,%9)")
-                .arg(text::QuotedStr(title), text::QuotedStr(code), text::QuotedStr(surname), text::QuotedStr(firstName),
-                     text::QuotedStr(className), QString::number(borrower), text::QuotedStr(due),
-                     text::QuotedStr(mail), text::QuotedStr(code + QStringLiteral(".jpg"))));
+                           "Photo_rangement,Images) Values (?,?,'LIVRE',?,?,?,?,?,?,?)"),
+            {title, code, surname, firstName, className, borrower, due, mail, code + QStringLiteral(".jpg")});
     }
     QStringList borrowers()
     {

@@ -47,8 +47,8 @@ protected:
     {
         frm().db.ADOConnection1.execute(
             QStringLiteral("Insert into Table1 (Isbn13, Titre, Images, Type, NbrExemplaire, MaxExemplaire) "
-                           "Values (%1, %2, %3, 'LIVRE', 1, True)")
-                .arg(text::QuotedStr(code), text::QuotedStr(title), text::QuotedStr(cover)));
+                           "Values (?, ?, ?, 'LIVRE', 1, True)"),
+            {code, title, cover});
     }
     QStringList column(const QString& sql, const char* field)
     {

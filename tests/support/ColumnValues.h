@@ -6,10 +6,11 @@
 #include <QStringList>
 
 // Each row's `fields` joined by "|".
-inline QStringList rowValues(db::Connection& connection, const QString& sql, const QStringList& fields)
+inline QStringList rowValues(db::Connection& connection, const QString& sql, const QStringList& fields,
+                             const db::Params& params = {})
 {
     db::Query q(connection);
-    q.setSql(sql);
+    q.setSql(sql, params);
     q.open();
     QStringList rows;
     for (q.first(); !q.eof(); q.next()) {
@@ -22,7 +23,8 @@ inline QStringList rowValues(db::Connection& connection, const QString& sql, con
 }
 
 // One field of every row.
-inline QStringList columnValues(db::Connection& connection, const QString& sql, const char* field)
+inline QStringList columnValues(db::Connection& connection, const QString& sql, const char* field,
+                                const db::Params& params = {})
 {
-    return rowValues(connection, sql, {QString::fromLatin1(field)});
+    return rowValues(connection, sql, {QString::fromLatin1(field)}, params);
 }

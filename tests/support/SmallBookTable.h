@@ -20,7 +20,7 @@ struct SmallBookTable {
             " IMP_CodeBarres BIT NOT NULL DEFAULT 0 CHECK (IMP_CodeBarres IN (0, 1)));"));
         connection = std::make_unique<db::Connection>("Provider=x;Data Source=" + path + ";");
         for (const char* title : {"Alice", "Babar", "Caillou"})
-            connection->execute(QStringLiteral("Insert into Table1 (Titre) Values ('%1')").arg(title));
+            connection->execute(QStringLiteral("Insert into Table1 (Titre) Values (?)"), {title});
         table = std::make_unique<db::Table>(*connection, QStringLiteral("Table1"), QStringLiteral("numlivre"));
         source.setDataSet(table.get());
         table->open();

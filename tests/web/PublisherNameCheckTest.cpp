@@ -25,10 +25,9 @@ protected:
     void addBook(const QString& code, const QString& author, const QString& publisher, const QString& date)
     {
         BookScreenTest::addBook(code, QStringLiteral("Livre ") + code, code + QStringLiteral(".jpg"));
-        frm().db.ADOConnection1.execute(QStringLiteral("UPDATE Table1 SET Auteur = %1, Editeur = %2, Date_parution = %3 "
-                                                       "WHERE Isbn13 = %4")
-                                            .arg(text::QuotedStr(author), text::QuotedStr(publisher),
-                                                 text::QuotedStr(date), text::QuotedStr(code)));
+        frm().db.ADOConnection1.execute(QStringLiteral("UPDATE Table1 SET Auteur = ?, Editeur = ?, Date_parution = ? "
+                                                       "WHERE Isbn13 = ?"),
+                                        {author, publisher, date, code});
     }
     void answer(const QString& code, const char* fixture)
     {

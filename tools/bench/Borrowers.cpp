@@ -39,9 +39,9 @@ void addBorrowers(const QString& path, int count)
     db::BulkScope scope(c);
     for (int n = 1; n <= count; ++n)
         c.execute(QStringLiteral("Insert into Emprunteurs (EmpNom,EmpPrenom,Classe,Mail,Etablissement) "
-                                 "Values ('%1','%2','%3','eleve%4@ecole.example','Ecole du centre')")
-                      .arg(borrowerSurname(n), borrowerFirstName(n), borrowerClass(n))
-                      .arg(n));
+                                 "Values (?,?,?,?,'Ecole du centre')"),
+                  {borrowerSurname(n), borrowerFirstName(n), borrowerClass(n),
+                   QStringLiteral("eleve%1@ecole.example").arg(n)});
 }
 
 }  // namespace bench

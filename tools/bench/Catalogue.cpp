@@ -43,15 +43,12 @@ void addCatalogueCopies(const QString& path, int copies)
         const QString code = copyCode(i);
         c.execute(QStringLiteral("Insert into Table1 (Titre,Isbn13,Isbn10,Auteur,Editeur,Type,Genre,Empruntable,"
                                  "NbrExemplaire,MaxExemplaire,Images,Pages,CodeBarres,IMP_CodeBarres,Descripteur,"
-                                 "Proprio,NbreFoisEmprunte,Prix_Client,Langue) Values ('Élément de titre n°%1',"
-                                 "'%2','2070%3','Auteur %4','Éditeur %5','%6','Roman',True,'1',True,'%2.JPG',"
-                                 "'Broché 128','*%2*',True,'.Dewey 843 .AVENTURE','BCD','00000','12,50','francais.txt')")
-                      .arg(i)
-                      .arg(code)
-                      .arg(i % 100000, 6, 10, QChar(u'0'))
-                      .arg(i % 700)
-                      .arg(i % 90)
-                      .arg(types[i % 5]));
+                                 "Proprio,NbreFoisEmprunte,Prix_Client,Langue) Values (?,?,?,?,?,?,'Roman',True,'1',True,?,"
+                                 "'Broché 128',?,True,'.Dewey 843 .AVENTURE','BCD','00000','12,50','francais.txt')"),
+                  {QStringLiteral("Élément de titre n°%1").arg(i), code,
+                   QStringLiteral("2070%1").arg(i % 100000, 6, 10, QChar(u'0')), QStringLiteral("Auteur %1").arg(i % 700),
+                   QStringLiteral("Éditeur %1").arg(i % 90), types[i % 5], code + QStringLiteral(".JPG"),
+                   u'*' + code + u'*'});
     }
 }
 

@@ -76,7 +76,7 @@ struct LabelScreen {
     {
         db::Connection& connection = program.frm().db.ADOConnection1;
         connection.execute(QStringLiteral("UPDATE Table1 SET IMP_CodeBarres = False"));
-        connection.execute(QStringLiteral("UPDATE Table1 SET IMP_CodeBarres = True WHERE NumLivre <= %1").arg(flagged));
+        connection.execute(QStringLiteral("UPDATE Table1 SET IMP_CodeBarres = True WHERE NumLivre <= ?"), {flagged});
     }
 
     static bool enter(const bench::BenchProgramFolder& folder)

@@ -53,8 +53,8 @@ QVL_BENCHMARK(overdue_list)
     bench::LoggedInProgram program;
     program.frm().db.ADOConnection1.execute(
         QStringLiteral("UPDATE Table1 SET EmpNom='MARTIN',EmpPrenom='Léa',EmpClasse='CM1',NumEmprunteur=1,"
-                       "DateRetour='01/12/2025',Photo_rangement='lea@example.org' WHERE NumLivre <= %1")
-            .arg(kCopiesOut));
+                       "DateRetour='01/12/2025',Photo_rangement='lea@example.org' WHERE NumLivre <= ?"),
+        {kCopiesOut});
     program.input.menu(QStringLiteral("Livres > Retours en retard"));
     const double ms = bench::timeMs([&] {
         program.p.dialogs.answer(QStringLiteral("OK"));

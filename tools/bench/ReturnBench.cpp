@@ -28,11 +28,9 @@ void lendOneCopyOfEachCode(const QString& database)
 {
     db::Connection c(QStringLiteral("Data Source=") + database);
     for (int k = 1; k <= kReturns; ++k)
-        c.execute(QStringLiteral("UPDATE Table1 SET EmpNom ='%1',EmpPrenom='%2',EmpClasse='%3',NumEmprunteur=%4,"
-                                 "DateEmprunt='01/12/2025',DateRetour='15/12/2025' WHERE NumLivre =%5")
-                      .arg(bench::borrowerSurname(k), bench::borrowerFirstName(k), bench::borrowerClass(k))
-                      .arg(k)
-                      .arg(300 + k));
+        c.execute(QStringLiteral("UPDATE Table1 SET EmpNom = ?, EmpPrenom = ?, EmpClasse = ?, NumEmprunteur = ?,"
+                                 "DateEmprunt='01/12/2025',DateRetour='15/12/2025' WHERE NumLivre = ?"),
+                  {bench::borrowerSurname(k), bench::borrowerFirstName(k), bench::borrowerClass(k), k, 300 + k});
 }
 
 }  // namespace

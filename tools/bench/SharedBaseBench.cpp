@@ -122,9 +122,8 @@ qint64 prepareCatalogue(bench::LoggedInProgram& program, const LocalHosts& hosts
     c.execute(QStringLiteral("DELETE FROM Table1"));
     qint64 first = 0;
     for (int n = 1; n <= books; ++n) {
-        c.execute(QStringLiteral("INSERT INTO Table1 (Titre, Isbn13, Auteur, Type, Images) VALUES (%1, %2, 'Auteur', 'LIVRE', %3)")
-                      .arg(text::QuotedStr(QStringLiteral("Livre %1").arg(n)), text::QuotedStr(benchCode(n)),
-                           text::QuotedStr(benchCode(n) + QStringLiteral(".jpg"))));
+        c.execute(QStringLiteral("INSERT INTO Table1 (Titre, Isbn13, Auteur, Type, Images) VALUES (?, ?, 'Auteur', 'LIVRE', ?)"),
+                  {QStringLiteral("Livre %1").arg(n), benchCode(n), benchCode(n) + QStringLiteral(".jpg")});
         if (n == 1)
             first = c.lastInsertKey();
     }

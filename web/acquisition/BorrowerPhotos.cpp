@@ -43,9 +43,8 @@ void BorrowerPhotos::takePhoto(const char* picture, const QString& surname, cons
                                            ScanSequence::countText(count)))
         return;
     db::Query& ars = f.db.ars;
-    ars.clearSql();
-    ars.addSql(QStringLiteral("UPDATE Emprunteurs SET NimImage =") + text::QuotedStr(photo));
-    ars.addSql(QStringLiteral("WHERE NumEmprunteur =") + QString::number(text::StrToInt(text::Trim(number))));
+    ars.setSql(QStringLiteral("UPDATE Emprunteurs SET NimImage = ? WHERE NumEmprunteur = ?"),
+               {photo, text::StrToInt(text::Trim(number))});
     ars.execSql();
     // The borrower screen's grid shows the name just written.
     if (f.db.ADOTable3.active())

@@ -75,9 +75,8 @@ void CoverScanning::SpeedButton23Click()
         else
             uploadByTitle(f.CoverName, field("Titre"));
     }
-    f.db.ars.clearSql();
-    f.db.ars.addSql(QStringLiteral("UPDATE table1 SET Emprunte = True"));
-    f.db.ars.addSql(QStringLiteral("WHERE NumLivre = ") + QString::number(books.fieldByName(QStringLiteral("numlivre")).asInteger()));
+    f.db.ars.setSql(QStringLiteral("UPDATE table1 SET Emprunte = True WHERE NumLivre = ?"),
+                    {books.fieldByName(QStringLiteral("numlivre")).asInteger()});
     f.db.ars.execSql();
 }
 

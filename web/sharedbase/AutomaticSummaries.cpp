@@ -99,7 +99,7 @@ void AutomaticSummaries::SpeedButton51Click()
         }
         if (!resume.isEmpty() || !descriptors.isEmpty()) {
             db::Query row(f.db.ADOConnection1);
-            row.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre = ") + QString::number(book.numLivre));
+            row.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre = ?"), {book.numLivre});
             row.open();
             if (!row.isEmpty()) {
                 row.edit();

@@ -348,7 +348,7 @@ void BatchCoverSearch::setImages(Book& book, const QString& name)
 {
     book.images = name;
     db::Query row(m_frm.db.ADOConnection1);
-    row.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre = ") + QString::number(book.numLivre));
+    row.setSql(QStringLiteral("SELECT * FROM table1 WHERE NumLivre = ?"), {book.numLivre});
     row.open();
     if (row.isEmpty())
         return;

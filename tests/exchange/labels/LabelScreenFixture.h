@@ -56,10 +56,8 @@ protected:
     {
         frm().db.ADOConnection1.execute(
             QStringLiteral("Insert into Table1 (Isbn13, Titre, CodeBarres, Type, IMP_CodeBarres, NbrExemplaire, Images, "
-                           "Auteur, LieuRangement) Values (%1, %2, %3, %4, %5, 1, %6, %7, %8)")
-                .arg(text::QuotedStr(c.isbn13), text::QuotedStr(c.title), text::QuotedStr(c.codeBarres),
-                     text::QuotedStr(c.type), c.flagged ? QStringLiteral("True") : QStringLiteral("False"),
-                     text::QuotedStr(c.cover), text::QuotedStr(c.author), text::QuotedStr(c.place)));
+                           "Auteur, LieuRangement) Values (?, ?, ?, ?, ?, 1, ?, ?, ?)"),
+            {c.isbn13, c.title, c.codeBarres, c.type, db::Value::boolean(c.flagged), c.cover, c.author, c.place});
         return booksColumn("NumLivre").constLast().toLongLong();
     }
     QStringList flags() { return booksColumn("IMP_CodeBarres"); }

@@ -1,7 +1,6 @@
 // The statement shapes the program writes, read and bound as Jet would run them.
 #include "platform/db/Error.h"
 #include "platform/db/Query.h"
-#include "platform/db/SqlText.h"
 #include "tests/platform/db/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -310,15 +309,6 @@ TEST_F(Statements, RefusedStatementsRaiseAndChangeNothing)
         }
     }
     EXPECT_EQ(dump(), before);
-}
-
-TEST(SqlInteger, LetsOnlyWholeNumbersIntoStatementText)
-{
-    EXPECT_EQ(db::sqlInteger(" 12 "), "12");
-    EXPECT_EQ(db::sqlInteger("-3"), "-3");
-    EXPECT_EQ(db::sqlInteger("007"), "7");
-    for (const char* bad : {"", "I12a", "1 OR 1=1", "1; DELETE FROM Table1", "1.5", "99999999999999999999"})
-        EXPECT_THROW(db::sqlInteger(QString::fromUtf8(bad)), db::Error) << bad;
 }
 
 }  // namespace

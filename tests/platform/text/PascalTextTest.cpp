@@ -75,8 +75,3 @@ TEST(PascalText, StrToIntRefusesWhatParseIntRefusesWithTheLibraryMessage)
     }
 }
 
-TEST(PascalText, QuotedStrDoublesQuotes)
-{
-    EXPECT_EQ(QuotedStr("L'école"), "'L''école'");
-    EXPECT_EQ(QuotedStr(""), "''");
-}

@@ -48,16 +48,15 @@ protected:
         dialogs.clearLog();
     }
 
-    void run(const QString& sql) { frm().db.ADOConnection1.execute(sql); }
+    void run(const QString& sql, const db::Params& params = {}) { frm().db.ADOConnection1.execute(sql, params); }
     QStringList column(const QString& sql, const char* field)
     {
         return columnValues(frm().db.ADOConnection1, sql, field);
     }
     void addBorrower(int number, const QString& surname, const QString& firstName)
     {
-        run(QStringLiteral("Insert into Emprunteurs (NumEmprunteur, EmpNom, EmpPrenom, Classe) Values (%1, %2, %3, 'CM1')")
-                .arg(number)
-                .arg(text::QuotedStr(surname), text::QuotedStr(firstName)));
+        run(QStringLiteral("Insert into Emprunteurs (NumEmprunteur, EmpNom, EmpPrenom, Classe) Values (?, ?, ?, 'CM1')"),
+            {number, surname, firstName});
     }
 
     // The size of a picture file of the program folder; none when it is missing or no picture.

@@ -27,8 +27,8 @@ protected:
     void addBook(const QString& code, const QString& isbn10, const QString& title, const QString& cover)
     {
         run(QStringLiteral("Insert into Table1 (Isbn13, Isbn10, Titre, Images, Type, Emprunte) "
-                           "Values (%1, %2, %3, %4, 'LIVRE', False)")
-                .arg(text::QuotedStr(code), text::QuotedStr(isbn10), text::QuotedStr(title), text::QuotedStr(cover)));
+                           "Values (?, ?, ?, ?, 'LIVRE', False)"),
+            {code, isbn10, title, cover});
     }
     // The book screen's Compléments tab on the last book entered.
     void scanOnComplements()

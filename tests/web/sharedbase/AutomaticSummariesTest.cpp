@@ -24,9 +24,8 @@ protected:
     void addSummaryBook(const QString& code, const QString& resume, const QString& descriptors)
     {
         addBook(code, QStringLiteral("Livre ") + code, code + QStringLiteral(".jpg"));
-        frm().db.ADOConnection1.execute(QStringLiteral("UPDATE Table1 SET Resume = %1, Descripteur = %2 WHERE NumLivre = %3")
-                                            .arg(text::QuotedStr(resume), text::QuotedStr(descriptors))
-                                            .arg(frm().db.ADOConnection1.lastInsertKey()));
+        frm().db.ADOConnection1.execute(QStringLiteral("UPDATE Table1 SET Resume = ?, Descripteur = ? WHERE NumLivre = ?"),
+                                        {resume, descriptors, frm().db.ADOConnection1.lastInsertKey()});
     }
     void runFrom(const QString& start)
     {

@@ -30,9 +30,8 @@ protected:
     void addItem(const QString& code, const QString& title, const QString& type)
     {
         addBook(code, title, code + QStringLiteral(".jpg"));
-        frm().db.ADOConnection1.execute(QStringLiteral("UPDATE Table1 SET Type = %1 WHERE NumLivre = %2")
-                                            .arg(text::QuotedStr(type))
-                                            .arg(frm().db.ADOConnection1.lastInsertKey()));
+        frm().db.ADOConnection1.execute(QStringLiteral("UPDATE Table1 SET Type = ? WHERE NumLivre = ?"),
+                                        {type, frm().db.ADOConnection1.lastInsertKey()});
     }
 
     BookSites sites;

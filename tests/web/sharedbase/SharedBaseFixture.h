@@ -24,9 +24,8 @@ protected:
     void addRow(const QString& code, const QString& title, const QString& images, const QString& marks = {})
     {
         addBook(code, title, images);
-        frm().db.ADOConnection1.execute(QStringLiteral("UPDATE Table1 SET Photo_rangement = %1 WHERE NumLivre = %2")
-                                            .arg(text::QuotedStr(marks))
-                                            .arg(frm().db.ADOConnection1.lastInsertKey()));
+        frm().db.ADOConnection1.execute(QStringLiteral("UPDATE Table1 SET Photo_rangement = ? WHERE NumLivre = ?"),
+                                        {marks, frm().db.ADOConnection1.lastInsertKey()});
     }
     void addCover(const QString& name) { program.write(QStringLiteral("livres/Jaquettes/") + name, BookSites::cover("JPEG")); }
     QStringList marks() { return booksColumn("Photo_rangement"); }
