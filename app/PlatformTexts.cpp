@@ -2,6 +2,7 @@
 
 #include "platform/db/ErrorTexts.h"
 #include "platform/files/ErrorTexts.h"
+#include "platform/net/ErrorTexts.h"
 #include "platform/shell/ErrorTexts.h"
 #include "platform/text/ErrorTexts.h"
 #include "platform/ui/DBNavigator.h"
@@ -54,6 +55,29 @@ void givePlatformTheProgramsTexts()
     lockTexts.notRegularFile = QStringLiteral("ce n'est pas un fichier ordinaire");
     lockTexts.otherUsersFile = QStringLiteral("il appartient à un autre utilisateur");
     shell::setErrorTexts(lockTexts);
+
+    net::ErrorTexts netTexts;
+    netTexts.libraryFailed = QStringLiteral("bibliothèque réseau : %1");
+    netTexts.noConnectionHandle = QStringLiteral("bibliothèque réseau : impossible de créer une connexion");
+    netTexts.closeWhileRunning = QStringLiteral("impossible de fermer une connexion pendant qu'une requête l'utilise");
+    netTexts.anotherRequestRunning = QStringLiteral("%1 : une autre requête utilise déjà cette connexion");
+    netTexts.cannotStart = QStringLiteral("%1 : impossible de lancer la requête");
+    netTexts.noAnswer = QStringLiteral("%1 : pas de réponse au bout de %2 s");
+    netTexts.answerTooLarge = QStringLiteral("%1 : la réponse dépasse les %2 octets attendus au plus");
+    netTexts.repliesTooLong = QStringLiteral("%1 : les réponses du serveur dépassent %2 octets");
+    netTexts.failed = QStringLiteral("%1 : %2");
+    netTexts.noFtpHost = QStringLiteral("FTP connect : aucun serveur n'est indiqué");
+    netTexts.invalidHostAndPort = QStringLiteral("%1 : le serveur ou le port n'est pas correct");
+    netTexts.notConnected = QStringLiteral("%1 : pas de connexion au serveur");
+    netTexts.controlCharacterInName = QStringLiteral("FTP : le nom distant \"%1\" contient un caractère de contrôle");
+    netTexts.notWebAddress = QStringLiteral("GET %1 : ce n'est pas une adresse http ou https");
+    netTexts.cannotWrite = QStringLiteral("impossible d'écrire %1 : %2");
+    netTexts.badStatus = QStringLiteral("%1 : le serveur a répondu avec le code %2%3");
+    netTexts.redirectNotFollowed = QStringLiteral(" (redirection non suivie)");
+    netTexts.invalidSmtpServer = QStringLiteral("SMTP : \"%1\" n'est pas un nom de serveur (suivi au besoin d'un port)");
+    netTexts.noSmtpServer = QStringLiteral("SMTP : aucun serveur n'est indiqué");
+    netTexts.lineBreakInMail = QStringLiteral("SMTP : une adresse ou un objet contient un saut de ligne");
+    net::setErrorTexts(netTexts);
 }
 
 }  // namespace app

@@ -1,6 +1,7 @@
 #include "platform/net/CurlSession.h"
 
 #include "platform/net/Error.h"
+#include "platform/net/ErrorTexts.h"
 
 #include <QIODevice>
 #include <QScopeGuard>
@@ -16,7 +17,7 @@ void initialiseLibraryOnce()
 {
     static const CURLcode code = curl_global_init(CURL_GLOBAL_DEFAULT);
     if (code != CURLE_OK)
-        throw Error(QStringLiteral("network library: %1").arg(curl_easy_strerror(code)));
+        throw Error(errorTexts().libraryFailed.arg(curl_easy_strerror(code)));
 }
 
 // How long to wait for libcurl's sockets before the next call. libcurl can stop between two steps
@@ -66,7 +67,7 @@ void CurlSession::open()
     multi_ = curl_multi_init();
     if (!easy_ || !multi_) {
         close();
-        throw Error(QStringLiteral("network library: cannot create a connection handle"));
+        throw Error(errorTexts().noConnectionHandle);
     }
 }
 
@@ -83,7 +84,7 @@ void CurlSession::close()
 void CurlSession::closeConnections()
 {
     if (running_)
-        throw Error(QStringLiteral("cannot close a connection while a request is running on it"));
+        throw Error(errorTexts().closeWhileRunning);
     close();
     open();
 }
@@ -91,7 +92,7 @@ void CurlSession::closeConnections()
 CURL* CurlSession::prepare(const QString& what, const QByteArray& url, const char* protocols)
 {
     if (running_)
-        throw Error(QStringLiteral("%1: another request is running on this connection").arg(what));
+        throw Error(errorTexts().anotherRequestRunning.arg(what));
     what_ = what;
     // libcurl 7.88 loses the list of cookie files at a reset (a leak on every request of a
     // cookie-keeping caller). Dropping it first keeps the cookies of a share, where the program
@@ -194,7 +195,7 @@ size_t CurlSession::reply(char* data, size_t size, size_t count, void* session) 
 void CurlSession::run()
 {
     if (curl_multi_add_handle(multi_, easy_) != CURLM_OK)
-        throw Error(QStringLiteral("%1: cannot start the request").arg(what_));
+        throw Error(errorTexts().cannotStart.arg(what_));
     running_ = true;
     const auto finish = qScopeGuard([this] {
         curl_multi_remove_handle(multi_, easy_);
@@ -219,9 +220,7 @@ void CurlSession::run()
             lastBytes = bytes;
             lastMove = waiting_.now();
         } else if (waiting_.now() - lastMove >= waiting_.limit.count()) {
-            throw Error(QStringLiteral("%1: no answer within %2 s")
-                            .arg(what_)
-                            .arg(double(waiting_.limit.count()) / 1000.0));
+            throw Error(errorTexts().noAnswer.arg(what_, QString::number(double(waiting_.limit.count()) / 1000.0)));
         }
         if (waiting_.processMessages)
             waiting_.processMessages();
@@ -236,15 +235,15 @@ void CurlSession::check(CURLcode code)
     if (code == CURLE_OK)
         return;
     if (tooLarge_ || code == CURLE_FILESIZE_EXCEEDED)
-        throw Error(QStringLiteral("%1: the answer is larger than the %2 bytes expected at most").arg(what_).arg(maxBytes_));
+        throw Error(errorTexts().answerTooLarge.arg(what_, QString::number(maxBytes_)));
     if (repliesTooLong_)
-        throw Error(QStringLiteral("%1: the server's replies pass %2 bytes").arg(what_).arg(kReplyLimit));
+        throw Error(errorTexts().repliesTooLong.arg(what_, QString::number(kReplyLimit)));
     QString reason = QString::fromUtf8(errorText_).trimmed();
     if (code == CURLE_WRITE_ERROR && sink_)
         reason = sink_->errorString();
     if (reason.isEmpty())
         reason = QString::fromUtf8(curl_easy_strerror(code));
-    throw Error(QStringLiteral("%1: %2").arg(what_, reason));
+    throw Error(errorTexts().failed.arg(what_, reason));
 }
 
 }  // namespace net

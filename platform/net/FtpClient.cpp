@@ -2,6 +2,7 @@
 
 #include "platform/net/CurlSession.h"
 #include "platform/net/Error.h"
+#include "platform/net/ErrorTexts.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -70,14 +71,14 @@ void FtpClient::connect(const FtpAccount& account)
 {
     disconnect();
     if (account.host.isEmpty())
-        throw Error(QStringLiteral("FTP connect: no host given"));
+        throw Error(errorTexts().noFtpHost);
     const QString what = QStringLiteral("FTP connect to %1 port %2").arg(account.host).arg(account.port);
     QUrl server;
     server.setScheme(QStringLiteral("ftp"));
     server.setHost(account.host, QUrl::StrictMode);
     server.setPort(account.port);
     if (!server.isValid() || account.port < 1 || account.port > 65535)
-        throw Error(QStringLiteral("%1: not a valid host and port").arg(what));
+        throw Error(errorTexts().invalidHostAndPort.arg(what));
     account_ = account;
     server_ = server.toString(QUrl::FullyEncoded);
 
@@ -139,7 +140,7 @@ void FtpClient::put(const QString& localPath, const QString& remotePath)
     requireConnection(what);
     QFile source(localPath);
     if (!source.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("%1: %2").arg(what, source.errorString()));
+        throw Error(errorTexts().failed.arg(what, source.errorString()));
     prepareRequest(*session_, account_, what, urlOf(target));
     session_->sendFrom(source, source.size());
     run(what);
@@ -152,24 +153,24 @@ void FtpClient::get(const QString& remotePath, const QString& localPath, qint64 
     requireConnection(what);
     QSaveFile file(localPath);
     if (!file.open(QIODevice::WriteOnly))
-        throw Error(QStringLiteral("%1: %2").arg(what, file.errorString()));
+        throw Error(errorTexts().failed.arg(what, file.errorString()));
     prepareRequest(*session_, account_, what, urlOf(target));
     session_->receiveInto(file, maxBytes);
     run(what);
     if (!file.commit())
-        throw Error(QStringLiteral("%1: %2").arg(what, file.errorString()));
+        throw Error(errorTexts().failed.arg(what, file.errorString()));
 }
 
 void FtpClient::requireConnection(const QString& what) const
 {
     if (!connected_)
-        throw Error(QStringLiteral("%1: not connected").arg(what));
+        throw Error(errorTexts().notConnected.arg(what));
 }
 
 QString FtpClient::absolute(const QString& path) const
 {
     if (hasControlCharacter(path))
-        throw Error(QStringLiteral("FTP: the remote name \"%1\" holds a control character").arg(path.simplified()));
+        throw Error(errorTexts().controlCharacterInName.arg(path.simplified()));
     return normalised(path.startsWith(u'/') ? path : currentDir_ + u'/' + path);
 }
 
@@ -208,7 +209,7 @@ QByteArrayList FtpClient::run(const QString& what)
         });
         if (refusal == replies.crend())
             throw;
-        throw Error(QStringLiteral("%1: %2").arg(what, QString::fromUtf8(*refusal)));
+        throw Error(errorTexts().failed.arg(what, QString::fromUtf8(*refusal)));
     }
     return replies;
 }

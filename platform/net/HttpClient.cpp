@@ -2,6 +2,7 @@
 
 #include "platform/net/CurlSession.h"
 #include "platform/net/Error.h"
+#include "platform/net/ErrorTexts.h"
 
 #include <QBuffer>
 #include <QSaveFile>
@@ -18,7 +19,7 @@ QUrl webAddress(const QString& url)
     const QUrl parsed(url, QUrl::TolerantMode);
     const QString scheme = parsed.scheme().toLower();
     if (!parsed.isValid() || parsed.host().isEmpty() || (scheme != u"http" && scheme != u"https"))
-        throw Error(QStringLiteral("GET %1: not an http or https address").arg(parsed.toDisplayString(QUrl::RemovePassword)));
+        throw Error(errorTexts().notWebAddress.arg(parsed.toDisplayString(QUrl::RemovePassword)));
     return parsed;
 }
 
@@ -41,10 +42,10 @@ void HttpClient::download(const QString& url, const QString& localPath, qint64 m
 {
     QSaveFile file(localPath);
     if (!file.open(QIODevice::WriteOnly))
-        throw Error(QStringLiteral("cannot write %1: %2").arg(localPath, file.errorString()));
+        throw Error(errorTexts().cannotWrite.arg(localPath, file.errorString()));
     fetch(url, file, maxBytes, options);
     if (!file.commit())
-        throw Error(QStringLiteral("cannot write %1: %2").arg(localPath, file.errorString()));
+        throw Error(errorTexts().cannotWrite.arg(localPath, file.errorString()));
 }
 
 void HttpClient::fetch(const QString& url, QIODevice& sink, qint64 maxBytes, const HttpOptions& options)
@@ -62,9 +63,9 @@ void HttpClient::fetch(const QString& url, QIODevice& sink, qint64 maxBytes, con
     curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
     if (status < 200 || status > 299) {
         const QString redirect = status >= 300 && status <= 399 && !options.followRedirects
-                                     ? QStringLiteral(" (redirect not followed)")
+                                     ? errorTexts().redirectNotFollowed
                                      : QString();
-        throw Error(QStringLiteral("%1: the server answered with status %2%3").arg(what).arg(status).arg(redirect));
+        throw Error(errorTexts().badStatus.arg(what, QString::number(status), redirect));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/net/CurlSession.h"
 #include "platform/net/Error.h"
+#include "platform/net/ErrorTexts.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -80,7 +81,7 @@ QByteArray serverUrl(const QString& server)
     url.setHost(host, QUrl::StrictMode);
     url.setPort(port);
     if (host.isEmpty() || !url.isValid() || port < 1 || port > 65535)
-        throw Error(QStringLiteral("SMTP: \"%1\" is not a server name with an optional port").arg(server));
+        throw Error(errorTexts().invalidSmtpServer.arg(server));
     return url.toEncoded();
 }
 
@@ -111,10 +112,10 @@ QByteArray SmtpSender::compose(const QString& from, const MailMessage& message, 
 void SmtpSender::send(const MailMessage& message)
 {
     if (account_.server.trimmed().isEmpty())
-        throw Error(QStringLiteral("SMTP: no server given"));
+        throw Error(errorTexts().noSmtpServer);
     for (const QString* value : std::initializer_list<const QString*>{&account_.address, &message.to, &message.subject})
         if (hasLineBreak(*value))
-            throw Error(QStringLiteral("SMTP: a line break inside an address or subject"));
+            throw Error(errorTexts().lineBreakInMail);
     const QString what = QStringLiteral("SMTP mail to %1").arg(message.to);
     CURL* easy = session_->prepare(what, serverUrl(account_.server), "smtp");
     curl_easy_setopt(easy, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));

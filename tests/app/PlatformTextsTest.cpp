@@ -4,6 +4,9 @@
 
 #include "platform/db/Error.h"
 #include "platform/files/TextFileRecord.h"
+#include "platform/net/Error.h"
+#include "platform/net/HttpClient.h"
+#include "platform/net/SmtpSender.h"
 #include "platform/text/PascalText.h"
 
 #include <functional>
@@ -46,4 +49,28 @@ TEST_F(PlatformTexts, TheConversionAndFileErrorsAreFrenchOnceTheProgramStarts)
     EXPECT_EQ(shown([&file] { file.reset(); }), QStringLiteral("Erreur d'E/S : impossible de lire le fichier ") + missing);
     EXPECT_EQ(shown([&file] { file.write(QStringLiteral("x")); }),
               QStringLiteral("Erreur d'E/S : le fichier ") + missing + QStringLiteral(" n'est pas ouvert en écriture"));
+}
+
+TEST_F(PlatformTexts, TheNetworkErrorsAreFrenchOnceTheProgramStarts)
+{
+    app::TFrmPrin& w = start();
+    net::FtpClient& ftp = w.IdFTP1;
+    const std::pair<std::function<void()>, QString> cases[] = {
+        {[&ftp] { ftp.connect({}); }, QStringLiteral("FTP connect : aucun serveur n'est indiqué")},
+        {[&ftp] { ftp.makeDir(QStringLiteral("Listes")); },
+         QStringLiteral("FTP make folder /Listes : pas de connexion au serveur")},
+        {[&ftp] { ftp.put(QStringLiteral("Liste.txt"), QStringLiteral("a\nb")); },
+         QStringLiteral("FTP : le nom distant \"a b\" contient un caractère de contrôle")},
+        {[&w] { net::HttpClient(w.networkWaiting()).get(QStringLiteral("ftp://exemple.fr/"), 10); },
+         QStringLiteral("GET ftp://exemple.fr/ : ce n'est pas une adresse http ou https")},
+        {[&w] { net::SmtpSender(w.networkWaiting(), {}).send({}); }, QStringLiteral("SMTP : aucun serveur n'est indiqué")},
+    };
+    for (const auto& [failing, shown] : cases) {
+        try {
+            failing();
+            ADD_FAILURE() << shown.toStdString();
+        } catch (const net::Error& error) {
+            EXPECT_EQ(error.message(), shown);
+        }
+    }
 }

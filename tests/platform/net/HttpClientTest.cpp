@@ -58,6 +58,9 @@ TEST_F(HttpClientTest, DownloadStoresBinaryContentReplacingTheFile)
 TEST_F(HttpClientTest, StatusOutsideSuccessIsAnErrorAndLeavesTheFileAlone)
 {
     EXPECT_TRUE(errorOf([&] { client.get(url("/missing.html"), kAnyPage); }).contains("404"));
+    // An address holding what looks like a placeholder is shown as given.
+    const QString message = errorOf([&] { client.get(url("/a%2B.html"), kAnyPage); });
+    EXPECT_TRUE(message.endsWith("/a%2B.html: the server answered with status 404")) << message.toStdString();
     const QString target = local.filePath("cover.jpg");
     writeFile(target, "old");
     EXPECT_TRUE(errorOf([&] { client.download(url("/missing.jpg"), target, kAnyPage); }).contains("404"));
