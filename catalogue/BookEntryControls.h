@@ -19,6 +19,7 @@ class PageControl;
 class Panel;
 class RichEdit;
 class SpeedButton;
+class StatusBar;
 class TabSheet;
 class WebBrowser;
 }  // namespace ui
@@ -88,6 +89,9 @@ struct BookEntryControls {
     ui::Edit& coverAddress;           // Edit116
     // The log of the page fetches and of the books table repair.
     ui::RichEdit& log;                // RichEdit7
+    // A page view with its status bar, right of the tabs.
+    ui::WebBrowser& downloadView;     // WebBrowser13
+    ui::StatusBar& downloadStatus;    // StatusBar2
 };
 
 }  // namespace catalogue

@@ -233,6 +233,8 @@ BookEntryControls buildBookEntryControls(app::TFrmPrin& frm)
         .theme = edit("Edit26"),
         .coverAddress = edit("Edit116"),
         .log = frm.get<ui::RichEdit>(QStringLiteral("RichEdit7")),
+        .downloadView = frm.get<ui::WebBrowser>(QStringLiteral("WebBrowser13")),
+        .downloadStatus = frm.get<ui::StatusBar>(QStringLiteral("StatusBar2")),
     };
 }
 

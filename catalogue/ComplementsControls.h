@@ -43,6 +43,8 @@ struct ComplementsControls {
     ui::DBCheckBox& printBarcode;           // DBCheckBox4
     ui::Image& placePicture;                // Image2
     ui::Panel& coverFrame;                  // Panel27
+    // The cover tools' scratch picture, under the cover.
+    ui::Image& coverScratch;                // Image87
     ui::Image& cover;                       // Image3
     ui::Button& tip;                        // Button88 "Astuce"
     ui::SpeedButton& amazonCover;           // SpeedButton33 "Image Amazon"

@@ -207,6 +207,7 @@ ComplementsControls buildComplementsTab(app::TFrmPrin& frm, ui::TabSheet* tab)
         .printBarcode = frm.get<ui::DBCheckBox>(QStringLiteral("DBCheckBox4")),
         .placePicture = frm.get<ui::Image>(QStringLiteral("Image2")),
         .coverFrame = frm.get<ui::Panel>(QStringLiteral("Panel27")),
+        .coverScratch = frm.get<ui::Image>(QStringLiteral("Image87")),
         .cover = frm.get<ui::Image>(QStringLiteral("Image3")),
         .tip = frm.get<ui::Button>(QStringLiteral("Button88")),
         .amazonCover = button("SpeedButton33"),
