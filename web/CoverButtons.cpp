@@ -64,8 +64,8 @@ ui::Image* deskCover(const app::TFrmPrin& frm)
 
 }  // namespace
 
-CoverButtons::CoverButtons(app::TFrmPrin& frm, const catalogue::BookEntryControls& entry, const WebResultControls& panel,
-                           PageFetch& pages, CoverDownload& covers)
+CoverButtons::CoverButtons(app::TFrmPrin& frm, const catalogue::BookEntryControls& entry,
+                           const WebResultControls& panel, PageFetch& pages, CoverDownload& covers)
     : m_frm(frm), m_entry(entry), m_panel(panel), m_pages(pages), m_covers(covers)
 {
     frm.handlers.bind(QStringLiteral("SpeedButton33Click"), [this] { SpeedButton33Click(); });
@@ -301,9 +301,8 @@ void CoverButtons::setLink(const QString& address)
 void CoverButtons::SpeedButton58Click()
 {
     const QString isbn13 = bookField("Isbn13");
-    const QString query = isbn13.size() == 13
-                              ? isbn13 + QStringLiteral("&catalog=fr")
-                              : m_panel.titleWords.text() + u'+' + m_panel.authorWords.text();
+    const QString query = isbn13.size() == 13 ? isbn13 + QStringLiteral("&catalog=fr")
+                                              : m_panel.titleWords.text() + u'+' + m_panel.authorWords.text();
     const QString address = kChasseSite + QStringLiteral("/search?query=") + query;
     m_panel.view.navigate(address);
     m_panel.address.setText(address);
@@ -315,8 +314,8 @@ void CoverButtons::OpenWebPanelForBook()
 {
     m_panel.panel.bringToFront();
     m_panel.panel.show();
-    for (ui::Control* control : std::initializer_list<ui::Control*>{&m_panel.signInWarning, &m_panel.readPage,
-                                                                   &m_panel.schoolPublisher})
+    for (ui::Control* control :
+         std::initializer_list<ui::Control*>{&m_panel.signInWarning, &m_panel.readPage, &m_panel.schoolPublisher})
         control->hide();
     const std::pair<ui::Edit&, const char*> words[] = {{m_panel.coverWords, "Images"},
                                                        {m_panel.publisherWords, "Editeur"},

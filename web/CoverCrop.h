@@ -14,7 +14,7 @@ namespace ui {
 class Edit;
 class FocusFrame;
 class Image;
-}
+}  // namespace ui
 
 namespace web {
 

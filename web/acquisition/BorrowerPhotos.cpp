@@ -28,8 +28,7 @@ constexpr int kPhotoOther = 240;
 BorrowerPhotos::BorrowerPhotos(app::TFrmPrin& frm, ScanSequence& sequence, const loans::BorrowerControls* borrower,
                                const loans::LoanControls* loan)
     : m_frm(frm), m_sequence(sequence), m_borrower(borrower), m_loan(loan)
-{
-}
+{}
 
 void BorrowerPhotos::takePhoto(ui::Image& image, const QString& surname, const QString& firstName,
                                const QString& number)
@@ -110,8 +109,8 @@ void BorrowerPhotos::Button80Click()
         f.application().showMessage(app::borrowerPhotoRefusal(surname, firstName));
         return;
     }
-    const std::optional<QString> chosen =
-        f.application().dialogs().openFile(ui::OpenFileRequest{QString(), QStringLiteral("*.jpg"), f.AppDir, QString()});
+    const std::optional<QString> chosen = f.application().dialogs().openFile(
+        ui::OpenFileRequest{QString(), QStringLiteral("*.jpg"), f.AppDir, QString()});
     if (!chosen)
         return;
     if (!files::fileExists(*chosen)) {

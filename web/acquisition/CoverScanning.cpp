@@ -41,8 +41,7 @@ QString digitsOf(const QString& text)
 CoverScanning::CoverScanning(app::TFrmPrin& frm, ScanSequence& sequence, const catalogue::BookEntryControls* entry,
                              const catalogue::OtherMediaControls* otherMedia)
     : m_frm(frm), m_sequence(sequence), m_entry(entry), m_otherMedia(otherMedia)
-{
-}
+{}
 
 void CoverScanning::SpeedButton23Click()
 {
@@ -84,7 +83,8 @@ void CoverScanning::SpeedButton23Click()
     }
     f.db.ars.clearSql();
     f.db.ars.addSql(QStringLiteral("UPDATE table1 SET Emprunte = True"));
-    f.db.ars.addSql(QStringLiteral("WHERE NumLivre = ") + QString::number(books.fieldByName(QStringLiteral("numlivre")).asInteger()));
+    f.db.ars.addSql(QStringLiteral("WHERE NumLivre = ") +
+                    QString::number(books.fieldByName(QStringLiteral("numlivre")).asInteger()));
     f.db.ars.execSql();
 }
 
@@ -120,14 +120,15 @@ void CoverScanning::Image59Click()
         f.CoverName = code.text() + u'_' + digitsOf(c.issueNumber.text());
         f.CoverFileName = f.CoverName + QStringLiteral(".jpg");
     }
-    if (!m_sequence.ScanToJpegFile(c.foundCover, kCovers, f.CoverName, kCoverWide,
-                                   kCoverOther, f.tables.message(89), false))
+    if (!m_sequence.ScanToJpegFile(c.foundCover, kCovers, f.CoverName, kCoverWide, kCoverOther, f.tables.message(89),
+                                   false))
         return;
     if (f.CoverName.size() >= kCodeLength)
         UploadScannedCover(f.CoverName + QStringLiteral(".jpg"));
     else
         uploadByTitle(f.CoverName, title.text());
-    c.coverView.navigate(QStringLiteral("file:") + files::nativePath(f.AppDir + kCovers + f.CoverName + QStringLiteral(".jpg")));
+    c.coverView.navigate(QStringLiteral("file:") +
+                         files::nativePath(f.AppDir + kCovers + f.CoverName + QStringLiteral(".jpg")));
     f.ScannedCoverFlag = QStringLiteral("True");
 }
 

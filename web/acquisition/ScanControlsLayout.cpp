@@ -73,8 +73,8 @@ ScanControls buildScanControls(app::TFrmPrin& frm, const catalogue::BookEntryCon
     }
     // Under the other medium's pictures.
     if (otherMedia)
-        std::tie(controls.scanOtherMedia, controls.otherMediaSource) = scanButtons(
-            frm, &otherMedia->complementsTab, "SpeedButton25", "SpeedButton26", QRect(505, 580, 123, 26));
+        std::tie(controls.scanOtherMedia, controls.otherMediaSource) =
+            scanButtons(frm, &otherMedia->complementsTab, "SpeedButton25", "SpeedButton26", QRect(505, 580, 123, 26));
     return controls;
 }
 
