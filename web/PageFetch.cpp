@@ -10,8 +10,7 @@
 
 namespace web {
 
-PageFetch::PageFetch(app::TFrmPrin& frm, browser::WebLimits limits)
-    : m_frm(frm), m_view(frm.networkWaiting(), limits)
+PageFetch::PageFetch(app::TFrmPrin& frm, browser::WebLimits limits) : m_frm(frm), m_view(frm.networkWaiting(), limits)
 {
     // RichEdit7Change: the log field shows its last lines.
     if (const auto* entry = frm.findPart<catalogue::BookEntryScreen>()) {
