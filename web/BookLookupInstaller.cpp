@@ -58,9 +58,9 @@ void installBookLookup(app::TFrmPrin& frm)
     auto& shown = frm.addPart<ShownPage>();
     frm.addPart<TitleSearch>(frm, entry->controls(), panel, covers, shown);
     frm.addPart<ShownPageReader>(frm, entry->controls(), panel, shown, pages, covers);
-    frm.addPart<CoverButtons>(frm, pages, covers);
-    frm.addPart<CoverCrop>(frm);
-    frm.addPart<DownloadNotice>(frm);
+    frm.addPart<CoverButtons>(frm, entry->controls(), panel, pages, covers);
+    frm.addPart<CoverCrop>(frm, entry->controls());
+    frm.addPart<DownloadNotice>(frm, entry->controls());
 }
 
 }  // namespace web

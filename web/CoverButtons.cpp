@@ -2,8 +2,12 @@
 
 #include "app/FrmPrin.h"
 #include "catalogue/BookCodes.h"
+#include "catalogue/BookEntryControls.h"
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/IsbnConversions.h"
+#include "catalogue/OtherMediaScreen.h"
+#include "loans/LoanScreen.h"
+#include "loans/ReturnScreen.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/FolderFileName.h"
 #include "platform/files/WindowsPath.h"
@@ -11,16 +15,20 @@
 #include "platform/picture/PictureFile.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/PageControl.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/RichEdit.h"
 #include "platform/ui/SpeedButton.h"
 #include "platform/ui/WebBrowser.h"
 #include "web/CoverDownload.h"
 #include "web/PageFetch.h"
 #include "web/ReaderScreen.h"
 #include "web/SiteAddresses.h"
+#include "web/WebResultControls.h"
 #include "web/sharedbase/SharedBaseHost.h"
 
 namespace web {
@@ -38,18 +46,33 @@ bool isPlainAddress(const QString& address)
     return address.size() > 1 && address.indexOf(QStringLiteral(".jpg")) > 0;
 }
 
+// The code typed on the loan or the return screen, where that screen is built and shown.
+template <class DeskScreen>
+const ui::Edit* shownDeskCode(const app::TFrmPrin& frm)
+{
+    const auto* desk = frm.findPart<DeskScreen>();
+    return desk && desk->controls().screen.visible() ? &desk->controls().code : nullptr;
+}
+
+// The cover shown on the loan or the return screen, where that screen is built.
+template <class DeskScreen>
+ui::Image* deskCover(const app::TFrmPrin& frm)
+{
+    const auto* desk = frm.findPart<DeskScreen>();
+    return desk ? &desk->controls().cover : nullptr;
+}
+
 }  // namespace
 
-CoverButtons::CoverButtons(app::TFrmPrin& frm, PageFetch& pages, CoverDownload& covers)
-    : m_frm(frm), m_pages(pages), m_covers(covers)
+CoverButtons::CoverButtons(app::TFrmPrin& frm, const catalogue::BookEntryControls& entry,
+                           const WebResultControls& panel, PageFetch& pages, CoverDownload& covers)
+    : m_frm(frm), m_entry(entry), m_panel(panel), m_pages(pages), m_covers(covers)
 {
     frm.handlers.bind(QStringLiteral("SpeedButton33Click"), [this] { SpeedButton33Click(); });
-    if (auto* complements = frm.find<ui::TabSheet>(QStringLiteral("TabSheet2"))) {
-        auto* chasse = frm.create<ui::SpeedButton>(QStringLiteral("SpeedButton58"), complements);
-        chasse->setBounds(QRect(820, 420, 150, 24));
-        chasse->setText(QStringLiteral("ChasseLivresISBN"));
-        chasse->onClick = [this] { SpeedButton58Click(); };
-    }
+    auto* chasse = frm.create<ui::SpeedButton>(QStringLiteral("SpeedButton58"), &entry.complementsTab);
+    chasse->setBounds(QRect(820, 420, 150, 24));
+    chasse->setText(QStringLiteral("ChasseLivresISBN"));
+    chasse->onClick = [this] { SpeedButton58Click(); };
 }
 
 QString CoverButtons::bookField(const char* name) const
@@ -58,12 +81,6 @@ QString CoverButtons::bookField(const char* name) const
     if (!books.active() || books.isEmpty())
         return {};
     return const_cast<db::Table&>(books).fieldByName(QString::fromLatin1(name)).asString();
-}
-
-bool CoverButtons::screenVisible(const char* panel) const
-{
-    const ui::Control* c = m_frm.control(QString::fromLatin1(panel));
-    return c && c->visible();
 }
 
 void CoverButtons::SpeedButton33Click()
@@ -99,10 +116,10 @@ void CoverButtons::SpeedButton33Click()
 bool CoverButtons::selectBookOnScreen()
 {
     QString code;
-    if (screenVisible("Panel14"))
-        code = m_frm.get<ui::CustomEdit>(QStringLiteral("Edit39")).text();
-    if (screenVisible("Panel15"))
-        code = m_frm.get<ui::CustomEdit>(QStringLiteral("Edit48")).text();
+    if (const ui::Edit* loanCode = shownDeskCode<loans::LoanScreen>(m_frm))
+        code = loanCode->text();
+    if (const ui::Edit* returnCode = shownDeskCode<loans::ReturnScreen>(m_frm))
+        code = returnCode->text();
     db::Table& books = m_frm.db.ADOTable1;
     if (!books.active() || books.isEmpty())
         return false;
@@ -121,12 +138,12 @@ void CoverButtons::LoadCurrentCover()
     app::TFrmPrin& f = m_frm;
     m_currentCover.reset();
     QString name = bookField("Images");
-    if (screenVisible("Panel14"))
-        name = f.get<ui::CustomEdit>(QStringLiteral("Edit39")).text() + QStringLiteral(".jpg");
-    if (screenVisible("Panel4"))
+    if (const ui::Edit* loanCode = shownDeskCode<loans::LoanScreen>(f))
+        name = loanCode->text() + QStringLiteral(".jpg");
+    if (m_entry.screen.visible())
         name = bookField("Isbn13") + QStringLiteral(".jpg");
-    if (screenVisible("Panel15"))
-        name = f.get<ui::CustomEdit>(QStringLiteral("Edit48")).text() + QStringLiteral(".jpg");
+    if (const ui::Edit* returnCode = shownDeskCode<loans::ReturnScreen>(f))
+        name = returnCode->text() + QStringLiteral(".jpg");
     f.CoverName = name;
     const QString path = files::folderFilePath(f.AppDir + catalogue::kCoversFolder, name);
     if (path.isEmpty() || !files::fileExists(path))
@@ -134,11 +151,10 @@ void CoverButtons::LoadCurrentCover()
     m_currentCover = picture::loadPictureFile(files::nativePath(path));
     if (!m_currentCover)
         return;
-    if (auto* scratch = f.find<ui::Image>(QStringLiteral("Image87"));
-        scratch && (screenVisible("Panel4") || screenVisible("Panel27")))
-        scratch->setPicture(m_currentCover);
-    for (const char* image : {"Image31", "Image45"})
-        if (auto* shown = f.find<ui::Image>(QString::fromLatin1(image)))
+    if (m_entry.screen.visible() || m_entry.complements.coverFrame.visible())
+        m_entry.complements.coverScratch.setPicture(m_currentCover);
+    for (ui::Image* shown : {deskCover<loans::LoanScreen>(f), deskCover<loans::ReturnScreen>(f)})
+        if (shown)
             shown->setPicture(m_currentCover);
     if (auto* entry = f.findPart<catalogue::BookEntryScreen>())
         entry->recordCoverCropScale(m_currentCover->size());
@@ -192,8 +208,8 @@ void CoverButtons::fetchFromPageText(const QString& productNumber)
     }
     const QString html = m_pages.page().innerHtml();
     const QString bodyText = m_pages.page().innerText();
-    if (auto* copies = f.find<ui::CustomEdit>(QStringLiteral("RichEdit5")))
-        copies->setText(html);
+    if (const auto* otherMedia = f.findPart<catalogue::OtherMediaScreen>())
+        otherMedia->controls().storedCopies.setText(html);
     m_pages.dump(QStringLiteral("ImageAmazon_InnerTEXT.txt"), bodyText);
     m_pages.dump(QStringLiteral("ImageAmazon_InnerHTML.txt"), html);
 
@@ -236,28 +252,29 @@ void CoverButtons::FetchCoverPicture(const QString& url)
     app::TFrmPrin& f = m_frm;
     if (url.size() < 10) {
         const QString placeholder = files::nativePath(f.AppDir + catalogue::kCoversFolder + catalogue::kNoPicture);
-        for (const char* image : {"Image3", "Image31"})
-            if (auto* shown = f.find<ui::Image>(QString::fromLatin1(image)))
+        for (ui::Image* shown : {&m_entry.complements.cover, deskCover<loans::LoanScreen>(f)})
+            if (shown)
                 shown->setPicture(picture::loadPictureFile(placeholder));
-        if (auto* returnCover = f.find<ui::Image>(QStringLiteral("Image45")))
+        if (ui::Image* returnCover = deskCover<loans::ReturnScreen>(f))
             returnCover->setPicture(m_currentCover);
         f.ShowMessageEntry(173);
         return;
     }
     const QString images = bookField("Images");
     QString name = images.size() == 17 ? coverFileOfCode(images.left(13)) : coverFileOfCode(bookField("Isbn13"));
-    if (screenVisible("Panel14"))
-        name = coverFileOfCode(f.get<ui::CustomEdit>(QStringLiteral("Edit39")).text());
-    if (screenVisible("Panel15"))
-        name = coverFileOfCode(f.get<ui::CustomEdit>(QStringLiteral("Edit48")).text());
+    if (const ui::Edit* loanCode = shownDeskCode<loans::LoanScreen>(f))
+        name = coverFileOfCode(loanCode->text());
+    if (const ui::Edit* returnCode = shownDeskCode<loans::ReturnScreen>(f))
+        name = coverFileOfCode(returnCode->text());
     m_coverFound = !name.isEmpty() && m_covers.DownloadCover(url, name);
     if (!m_coverFound)
         return;
     f.CoverFileName = name;
     const ui::PicturePtr cover =
         picture::loadPictureFile(files::nativePath(f.AppDir + catalogue::kCoversFolder + name));
-    for (const char* image : {"Image3", "Image31", "Image45"})
-        if (auto* shown = f.find<ui::Image>(QString::fromLatin1(image)))
+    for (ui::Image* shown :
+         {&m_entry.complements.cover, deskCover<loans::LoanScreen>(f), deskCover<loans::ReturnScreen>(f)})
+        if (shown)
             shown->setPicture(cover);
 }
 
@@ -283,34 +300,33 @@ void CoverButtons::setLink(const QString& address)
 
 void CoverButtons::SpeedButton58Click()
 {
-    app::TFrmPrin& f = m_frm;
     const QString isbn13 = bookField("Isbn13");
-    const QString query = isbn13.size() == 13
-                              ? isbn13 + QStringLiteral("&catalog=fr")
-                              : fieldText(f, "Edit155") + u'+' + fieldText(f, "Edit154");
+    const QString query = isbn13.size() == 13 ? isbn13 + QStringLiteral("&catalog=fr")
+                                              : m_panel.titleWords.text() + u'+' + m_panel.authorWords.text();
     const QString address = kChasseSite + QStringLiteral("/search?query=") + query;
-    f.get<ui::WebBrowser>(QStringLiteral("EdgeBrowser3")).navigate(address);
-    setFieldText(f, "Edit99", address);
+    m_panel.view.navigate(address);
+    m_panel.address.setText(address);
     postPlaceholderName();
     OpenWebPanelForBook();
 }
 
 void CoverButtons::OpenWebPanelForBook()
 {
-    app::TFrmPrin& f = m_frm;
-    auto& panel = f.get<ui::Control>(QStringLiteral("Panel21"));
-    panel.bringToFront();
-    panel.show();
-    for (const char* name : {"Panel22", "BitBtn2", "BitBtn3"})
-        f.get<ui::Control>(QString::fromLatin1(name)).hide();
-    const std::pair<const char*, const char*> words[] = {
-        {"Edit152", "Images"}, {"Edit153", "Editeur"}, {"Edit154", "Auteur"}, {"Edit155", "Titre"}};
+    m_panel.panel.bringToFront();
+    m_panel.panel.show();
+    for (ui::Control* control :
+         std::initializer_list<ui::Control*>{&m_panel.signInWarning, &m_panel.readPage, &m_panel.schoolPublisher})
+        control->hide();
+    const std::pair<ui::Edit&, const char*> words[] = {{m_panel.coverWords, "Images"},
+                                                       {m_panel.publisherWords, "Editeur"},
+                                                       {m_panel.authorWords, "Auteur"},
+                                                       {m_panel.titleWords, "Titre"}};
     for (const auto& [edit, field] : words)
-        setFieldText(f, edit, bookField(field));
+        edit.setText(bookField(field));
     // The librarian pastes the cover's name into the picture's save dialog of the browser.
-    ui::clipboard().setText(fieldText(f, "Edit152"));
-    f.get<ui::Control>(QStringLiteral("EdgeBrowser3")).bringToFront();
-    f.get<ui::Control>(QStringLiteral("SpeedButton3")).show();
+    ui::clipboard().setText(m_panel.coverWords.text());
+    m_panel.view.bringToFront();
+    m_panel.takePage.show();
     postPlaceholderName();
 }
 

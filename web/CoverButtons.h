@@ -10,15 +10,20 @@
 namespace app {
 class TFrmPrin;
 }
+namespace catalogue {
+struct BookEntryControls;
+}
 
 namespace web {
 
 class CoverDownload;
 class PageFetch;
+struct WebResultControls;
 
 class CoverButtons {
 public:
-    CoverButtons(app::TFrmPrin& frm, PageFetch& pages, CoverDownload& covers);
+    CoverButtons(app::TFrmPrin& frm, const catalogue::BookEntryControls& entry, const WebResultControls& panel,
+                 PageFetch& pages, CoverDownload& covers);
 
     void SpeedButton33Click();
     void SpeedButton58Click();
@@ -36,11 +41,12 @@ private:
     void repairCoverName();
     void setLink(const QString& address);
     QString bookField(const char* name) const;
-    bool screenVisible(const char* panel) const;
     void OpenWebPanelForBook();
     void postPlaceholderName();
 
     app::TFrmPrin& m_frm;
+    const catalogue::BookEntryControls& m_entry;
+    const WebResultControls& m_panel;
     PageFetch& m_pages;
     CoverDownload& m_covers;
     bool m_coverFound = false;

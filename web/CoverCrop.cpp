@@ -2,6 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "catalogue/BookCodes.h"
+#include "catalogue/BookEntryControls.h"
 #include "catalogue/BookEntryScreen.h"
 #include "platform/files/FileError.h"
 #include "platform/files/FolderFileName.h"
@@ -15,6 +16,7 @@
 #include "platform/ui/Image.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/PageControl.h"
+#include "platform/ui/Panel.h"
 #include "platform/ui/SpeedButton.h"
 
 #include <QFile>
@@ -27,7 +29,6 @@ namespace web {
 namespace {
 
 const QString kUndoCopy = QStringLiteral("temp.jpg");
-const QString kSelectionFrame = QStringLiteral("CropSelection");
 
 // The rectangle spanned by a and b, edges in order, clipped to the control's own rectangle.
 QRect NormaliseSelection(QPoint a, QPoint b, const ui::Control& control)
@@ -66,29 +67,26 @@ ui::PicturePtr stretchedSelection(const ui::Picture& source, QPoint from, QPoint
 
 }  // namespace
 
-CoverCrop::CoverCrop(app::TFrmPrin& frm) : m_frm(frm)
+CoverCrop::CoverCrop(app::TFrmPrin& frm, const catalogue::BookEntryControls& entry)
+    : m_frm(frm), m_cover(entry.complements.cover), m_scratch(entry.complements.coverScratch)
 {
-    auto* cover = frm.find<ui::Image>(QStringLiteral("Image3"));
-    auto* complements = frm.find<ui::TabSheet>(QStringLiteral("TabSheet2"));
-    if (!cover || !complements)
-        return;
-    cover->onMouseEnter = [this] { Image3MouseEnter(); };
-    cover->onMouseDown = [this](ui::MouseButton, ui::ShiftState, int x, int y) { Image3MouseDown(x, y); };
-    cover->onMouseMove = [this](ui::ShiftState, int x, int y) { Image3MouseMove(x, y); };
-    cover->onMouseUp = [this](ui::MouseButton, ui::ShiftState, int x, int y) { Image3MouseUp(x, y); };
+    m_cover.onMouseEnter = [this] { Image3MouseEnter(); };
+    m_cover.onMouseDown = [this](ui::MouseButton, ui::ShiftState, int x, int y) { Image3MouseDown(x, y); };
+    m_cover.onMouseMove = [this](ui::ShiftState, int x, int y) { Image3MouseMove(x, y); };
+    m_cover.onMouseUp = [this](ui::MouseButton, ui::ShiftState, int x, int y) { Image3MouseUp(x, y); };
+    ui::TabSheet* complements = &entry.complementsTab;
     auto* undo = frm.create<ui::SpeedButton>(QStringLiteral("SpeedButton44"), complements);
     undo->setBounds(QRect(660, 420, 150, 24));
     undo->setText(QStringLiteral("Annuler image recadrée"));
     undo->onClick = [this] { SpeedButton44Click(); };
-    for (const auto& [name, top] : {std::pair("Edit35", 366), std::pair("Edit36", 391)})
-        if (!frm.find<ui::Edit>(QString::fromLatin1(name)))
-            frm.create<ui::Edit>(QString::fromLatin1(name), complements)->setBounds(QRect(272, top, 70, 21));
+    m_firstCorner = frm.create<ui::Edit>(QStringLiteral("Edit35"), complements);
+    m_firstCorner->setBounds(QRect(272, 366, 70, 21));
+    m_secondCorner = frm.create<ui::Edit>(QStringLiteral("Edit36"), complements);
+    m_secondCorner->setBounds(QRect(272, 391, 70, 21));
     // Made after the cover, on its frame, so that it lies over the picture.
-    if (ui::WinControl* frame = cover->parent()) {
-        auto* selection = frm.create<ui::FocusFrame>(kSelectionFrame, frame);
-        selection->setEnabled(false);
-        selection->hide();
-    }
+    m_selection = frm.create<ui::FocusFrame>(QStringLiteral("CropSelection"), &entry.complements.coverFrame);
+    m_selection->setEnabled(false);
+    m_selection->hide();
 }
 
 QString CoverCrop::ownCoverName() const
@@ -104,39 +102,36 @@ QString CoverCrop::ownCoverName() const
 
 void CoverCrop::showSelection()
 {
-    const auto& cover = m_frm.get<ui::Control>(QStringLiteral("Image3"));
-    auto& frame = m_frm.get<ui::Control>(kSelectionFrame);
-    frame.setBounds(NormaliseSelection(StartPlace, EndPlace, cover).translated(cover.bounds().topLeft()));
-    frame.show();
+    m_selection->setBounds(NormaliseSelection(StartPlace, EndPlace, m_cover).translated(m_cover.bounds().topLeft()));
+    m_selection->show();
 }
 
 void CoverCrop::showCoordinates(const QString& first, const QString& second)
 {
-    m_frm.get<ui::CustomEdit>(QStringLiteral("Edit35")).setText(first);
-    m_frm.get<ui::CustomEdit>(QStringLiteral("Edit36")).setText(second);
+    m_firstCorner->setText(first);
+    m_secondCorner->setText(second);
 }
 
 void CoverCrop::Image3MouseEnter()
 {
-    m_frm.get<ui::Control>(QStringLiteral("Image3")).setCursor(ui::Cursor::Cross);
+    m_cover.setCursor(ui::Cursor::Cross);
     const QRect window = m_frm.bounds();
     showCoordinates(QString::number(window.left()), QString::number(window.top()));
 }
 
 void CoverCrop::Image3MouseDown(int x, int y)
 {
-    if (!m_frm.get<ui::Image>(QStringLiteral("Image3")).picture() || ownCoverName().isEmpty())
+    if (!m_cover.picture() || ownCoverName().isEmpty())
         return;
     StartPlace = EndPlace = QPoint(x, y);
     Capturing = true;
     showSelection();
-    const auto& image = m_frm.get<ui::Control>(QStringLiteral("Image3"));
-    showCoordinates(pointText(image.clientToScreen(StartPlace)), pointText(image.clientToScreen(EndPlace)));
+    showCoordinates(pointText(m_cover.clientToScreen(StartPlace)), pointText(m_cover.clientToScreen(EndPlace)));
 }
 
 void CoverCrop::Image3MouseMove(int x, int y)
 {
-    m_frm.get<ui::Control>(QStringLiteral("Image3")).setCursor(ui::Cursor::Cross);
+    m_cover.setCursor(ui::Cursor::Cross);
     if (Capturing) {
         EndPlace = QPoint(x, y);
         showSelection();
@@ -148,16 +143,15 @@ void CoverCrop::Image3MouseUp(int x, int y)
     if (!Capturing)
         return;
     Capturing = false;
-    m_frm.get<ui::Control>(kSelectionFrame).hide();
+    m_selection->hide();
     showCoordinates(QString::number(x), QString::number(y));
     EndPlace = QPoint(qMin(x, kReleaseLimit.x()), qMin(y, kReleaseLimit.y()));
     if (std::abs(EndPlace.x() - StartPlace.x()) <= kSmallestSelection ||
         std::abs(EndPlace.y() - StartPlace.y()) <= kSmallestSelection)
         return;
     auto* entry = m_frm.findPart<catalogue::BookEntryScreen>();
-    auto& image = m_frm.get<ui::Image>(QStringLiteral("Image3"));
     const QString cover = ownCoverName();
-    if (!entry || !image.picture() || cover.isEmpty())
+    if (!entry || !m_cover.picture() || cover.isEmpty())
         return;
     // Display coordinates to the picture's; halves round to even.
     auto scaled = [scale = entry->CoverCropScale](QPoint p) {
@@ -167,22 +161,21 @@ void CoverCrop::Image3MouseUp(int x, int y)
     const QPoint b = scaled(EndPlace);
     const QPoint from(qMin(a.x(), b.x()), qMin(a.y(), b.y()));
     const QPoint to(qMax(a.x(), b.x()), qMax(a.y(), b.y()));
-    auto& scratch = m_frm.get<ui::Image>(QStringLiteral("Image87"));
     const ui::PicturePtr cropped =
-        stretchedSelection(*image.picture(), from, to, kStretchedCorner, scratch.bounds().size());
+        stretchedSelection(*m_cover.picture(), from, to, kStretchedCorner, m_scratch.bounds().size());
     // The undo copy keeps the cover as it was before its first crop: neither a stray click nor
     // a second crop replaces it.
     if (m_undoCover != cover) {
         writeCoverFile(files::nativePath(m_frm.AppDir + catalogue::kCoversFolder + kUndoCopy),
-                       picture::encodeJpeg(*image.picture(), picture::kConvertedQuality));
+                       picture::encodeJpeg(*m_cover.picture(), picture::kConvertedQuality));
         m_undoCover = cover;
     }
     writeCoverFile(files::nativePath(m_frm.AppDir + catalogue::kCoversFolder + cover),
                    picture::encodeJpeg(*cropped, picture::kConvertedQuality));
-    image.setPicture(cropped);
+    m_cover.setPicture(cropped);
     // A further crop cuts from the cropped picture.
     entry->recordCoverCropScale(cropped->size());
-    scratch.clearPicture();
+    m_scratch.clearPicture();
 }
 
 void CoverCrop::SpeedButton44Click()
@@ -198,7 +191,7 @@ void CoverCrop::SpeedButton44Click()
         return;
     m_undoCover.clear();
     const ui::PicturePtr restored = picture::loadPictureFile(target);
-    m_frm.get<ui::Image>(QStringLiteral("Image3")).setPicture(restored);
+    m_cover.setPicture(restored);
     if (auto* entry = m_frm.findPart<catalogue::BookEntryScreen>(); entry && restored)
         entry->recordCoverCropScale(restored->size());
 }

@@ -7,12 +7,20 @@
 namespace app {
 class TFrmPrin;
 }
+namespace catalogue {
+struct BookEntryControls;
+}
+namespace ui {
+class Edit;
+class FocusFrame;
+class Image;
+}  // namespace ui
 
 namespace web {
 
 class CoverCrop {
 public:
-    explicit CoverCrop(app::TFrmPrin& frm);
+    CoverCrop(app::TFrmPrin& frm, const catalogue::BookEntryControls& entry);
 
     void Image3MouseEnter();
     void Image3MouseDown(int x, int y);
@@ -37,6 +45,12 @@ private:
     void showCoordinates(const QString& first, const QString& second);
 
     app::TFrmPrin& m_frm;
+    ui::Image& m_cover;
+    ui::Image& m_scratch;
+    // Made here, on the Compléments tab and over the cover.
+    ui::Edit* m_firstCorner = nullptr;
+    ui::Edit* m_secondCorner = nullptr;
+    ui::FocusFrame* m_selection = nullptr;
     bool Capturing = false;
     QPoint StartPlace;
     QPoint EndPlace;

@@ -3,6 +3,7 @@
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
+#include "loans/LoanScreen.h"
 #include "platform/db/Query.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/FolderFileName.h"
@@ -12,6 +13,7 @@
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/Panel.h"
 
 #include <QFile>
 
@@ -26,7 +28,8 @@ void CoverFolderCheck::VrifImages1Click()
 {
     app::TFrmPrin& f = m_frm;
     f.HideAllScreens();
-    f.setVisibleIfBuilt(QStringLiteral("Panel14"), true);
+    if (const auto* loan = f.findPart<loans::LoanScreen>())
+        loan->controls().screen.setVisible(true);
     f.application().messageBox(f.tables.message(202) + QStringLiteral("..\\livres\\Jaquettes\\"),
                                f.application().title(), ui::MessageButtons::Ok, ui::MessageIcon::None);
     repairCoverNames();
@@ -88,8 +91,8 @@ void CoverFolderCheck::checkCoverFile(const QString& name)
     }
     if (picture::detectFormat(bytes) != picture::Format::Jpeg)
         picture::convertToJpeg(native, native);
-    if (auto* shown = f.find<ui::Image>(QStringLiteral("Image31")))
-        shown->setPicture(cover);
+    if (const auto* loan = f.findPart<loans::LoanScreen>())
+        loan->controls().cover.setPicture(cover);
 }
 
 }  // namespace web

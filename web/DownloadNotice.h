@@ -3,17 +3,24 @@
 namespace app {
 class TFrmPrin;
 }
+namespace catalogue {
+struct BookEntryControls;
+}
+namespace ui {
+class StatusBar;
+}
 
 namespace web {
 
 class DownloadNotice {
 public:
-    explicit DownloadNotice(app::TFrmPrin& frm);
+    DownloadNotice(app::TFrmPrin& frm, const catalogue::BookEntryControls& entry);
 
     void WebBrowser13DownloadComplete();
 
 private:
     app::TFrmPrin& m_frm;
+    ui::StatusBar& m_status;
 };
 
 }  // namespace web

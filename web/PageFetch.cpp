@@ -1,6 +1,8 @@
 #include "web/PageFetch.h"
 
 #include "app/FrmPrin.h"
+#include "catalogue/BookEntryControls.h"
+#include "catalogue/BookEntryScreen.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/ui/RichEdit.h"
 
@@ -8,20 +10,22 @@
 
 namespace web {
 
-PageFetch::PageFetch(app::TFrmPrin& frm, browser::WebLimits limits)
-    : m_frm(frm), m_view(frm.networkWaiting(), limits)
+PageFetch::PageFetch(app::TFrmPrin& frm, browser::WebLimits limits) : m_frm(frm), m_view(frm.networkWaiting(), limits)
 {
     // RichEdit7Change: the log field shows its last lines.
-    if (auto* log = frm.find<ui::RichEdit>(QStringLiteral("RichEdit7")))
+    if (const auto* entry = frm.findPart<catalogue::BookEntryScreen>()) {
+        ui::RichEdit* log = &entry->controls().log;
         log->onChange = [log] { log->scrollToEnd(); };
+    }
 }
 
 void PageFetch::NavigateSniffAndWait(const QString& url)
 {
     m_frm.DownloadDone = false;
-    if (auto* progress = m_frm.find<ui::CustomEdit>(QStringLiteral("RichEdit7"))) {
-        progress->clear();
-        progress->show();
+    if (const auto* entry = m_frm.findPart<catalogue::BookEntryScreen>()) {
+        ui::RichEdit& progress = entry->controls().log;
+        progress.clear();
+        progress.show();
     }
     m_view.navigate(url);
 }

@@ -8,21 +8,10 @@
 #include "platform/files/WindowsPath.h"
 #include "platform/picture/PictureFile.h"
 #include "platform/text/PascalText.h"
-#include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
 
 namespace web {
-
-QString fieldText(const app::TFrmPrin& frm, const char* name)
-{
-    return frm.get<ui::CustomEdit>(QString::fromLatin1(name)).text();
-}
-
-void setFieldText(app::TFrmPrin& frm, const char* name, const QString& text)
-{
-    frm.get<ui::CustomEdit>(QString::fromLatin1(name)).setText(text);
-}
 
 void showStep(app::TFrmPrin& frm, const QString& text)
 {

@@ -1,6 +1,6 @@
 #pragma once
-// What every page reader does on the book-entry screen: read the code, write the fields, say
-// which step runs, show the cover it stored.
+// What every page reader does on the book-entry screen: say which step runs, show the cover it
+// stored.
 #include <QString>
 
 namespace app {
@@ -9,8 +9,6 @@ class TFrmPrin;
 
 namespace web {
 
-QString fieldText(const app::TFrmPrin& frm, const char* name);
-void setFieldText(app::TFrmPrin& frm, const char* name, const QString& text);
 // The step text of the "Recherche en cours" panel.
 void showStep(app::TFrmPrin& frm, const QString& text);
 // Shows the stored cover `fileName` of the covers folder and records it as the look-up's cover.

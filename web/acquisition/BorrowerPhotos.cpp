@@ -2,12 +2,15 @@
 
 #include "app/BorrowerPhotoFile.h"
 #include "app/FrmPrin.h"
+#include "loans/BorrowerControls.h"
+#include "loans/LoanControls.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/picture/PictureFile.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/DBControls.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Image.h"
@@ -22,9 +25,12 @@ constexpr int kPhotoOther = 240;
 
 }  // namespace
 
-BorrowerPhotos::BorrowerPhotos(app::TFrmPrin& frm, ScanSequence& sequence) : m_frm(frm), m_sequence(sequence) {}
+BorrowerPhotos::BorrowerPhotos(app::TFrmPrin& frm, ScanSequence& sequence, const loans::BorrowerControls* borrower,
+                               const loans::LoanControls* loan)
+    : m_frm(frm), m_sequence(sequence), m_borrower(borrower), m_loan(loan)
+{}
 
-void BorrowerPhotos::takePhoto(const char* picture, const QString& surname, const QString& firstName,
+void BorrowerPhotos::takePhoto(ui::Image& image, const QString& surname, const QString& firstName,
                                const QString& number)
 {
     app::TFrmPrin& f = m_frm;
@@ -37,7 +43,6 @@ void BorrowerPhotos::takePhoto(const char* picture, const QString& surname, cons
         return;
     }
     const QString name = photo.left(photo.size() - 4);
-    auto& image = f.get<ui::Image>(QString::fromLatin1(picture));
     const int count = m_sequence.acquireInto(image);
     if (count < 1 || !m_sequence.storeScan(image, app::kBorrowerPhotosFolder, name, kPhotoWide, kPhotoOther,
                                            ScanSequence::countText(count)))
@@ -53,14 +58,14 @@ void BorrowerPhotos::takePhoto(const char* picture, const QString& surname, cons
 
 void BorrowerPhotos::Image10Click()
 {
-    auto text = [this](const char* name) { return m_frm.get<ui::CustomEdit>(QString::fromLatin1(name)).text(); };
-    takePhoto("Image11", text("DBEdit22"), text("DBEdit23"), text("DBEdit25"));
+    const loans::BorrowerControls& c = *m_borrower;
+    takePhoto(c.photo, c.currentSurname.text(), c.currentFirstName.text(), c.currentNumber.text());
 }
 
 void BorrowerPhotos::Image33Click()
 {
-    auto text = [this](const char* name) { return m_frm.get<ui::CustomEdit>(QString::fromLatin1(name)).text(); };
-    takePhoto("Image32", text("Edit43"), text("Edit42"), text("Edit41"));
+    const loans::LoanControls& c = *m_loan;
+    takePhoto(c.photo, c.surname.text(), c.firstName.text(), c.borrower.text());
 }
 
 void BorrowerPhotos::Button79Click()
@@ -96,15 +101,15 @@ void BorrowerPhotos::Button80Click()
 {
     app::TFrmPrin& f = m_frm;
     f.db.ADOTable3.refresh();
-    const QString surname = f.get<ui::CustomEdit>(QStringLiteral("DBEdit22")).text();
-    const QString firstName = f.get<ui::CustomEdit>(QStringLiteral("DBEdit23")).text();
+    const QString surname = m_borrower->currentSurname.text();
+    const QString firstName = m_borrower->currentFirstName.text();
     const QString photo = app::borrowerPhotoPath(surname, firstName);
     if (photo.isEmpty()) {
         f.application().showMessage(app::borrowerPhotoRefusal(surname, firstName));
         return;
     }
-    const std::optional<QString> chosen =
-        f.application().dialogs().openFile(ui::OpenFileRequest{QString(), QStringLiteral("*.jpg"), f.AppDir, QString()});
+    const std::optional<QString> chosen = f.application().dialogs().openFile(
+        ui::OpenFileRequest{QString(), QStringLiteral("*.jpg"), f.AppDir, QString()});
     if (!chosen)
         return;
     if (!files::fileExists(*chosen)) {
@@ -117,7 +122,7 @@ void BorrowerPhotos::Button80Click()
                                    f.application().title(), ui::MessageButtons::Ok, ui::MessageIcon::Error);
         return;
     }
-    f.get<ui::Image>(QStringLiteral("Image11")).setPicture(chosenPicture);
+    m_borrower->photo.setPicture(chosenPicture);
     files::forceDirectories(f.AppDir + app::kBorrowerPhotosFolder);
     files::copyFile(*chosen, f.AppDir + photo);
 }

@@ -9,6 +9,13 @@
 namespace app {
 class TFrmPrin;
 }
+namespace loans {
+struct BorrowerControls;
+struct LoanControls;
+}  // namespace loans
+namespace ui {
+class Image;
+}
 
 namespace acquisition {
 
@@ -16,7 +23,9 @@ class ScanSequence;
 
 class BorrowerPhotos {
 public:
-    BorrowerPhotos(app::TFrmPrin& frm, ScanSequence& sequence);
+    // Either screen may be null where it is not built: its photos are never asked for.
+    BorrowerPhotos(app::TFrmPrin& frm, ScanSequence& sequence, const loans::BorrowerControls* borrower,
+                   const loans::LoanControls* loan);
 
     // Borrower screen: "Prendre une photo".
     void Image10Click();
@@ -33,10 +42,12 @@ public:
 private:
     // The scan stored as the borrower's photo, then NimImage; nothing without a surname or with
     // names that cannot make a file name in the folder.
-    void takePhoto(const char* picture, const QString& surname, const QString& firstName, const QString& number);
+    void takePhoto(ui::Image& image, const QString& surname, const QString& firstName, const QString& number);
 
     app::TFrmPrin& m_frm;
     ScanSequence& m_sequence;
+    const loans::BorrowerControls* m_borrower;
+    const loans::LoanControls* m_loan;
 };
 
 }  // namespace acquisition

@@ -3,11 +3,14 @@
 #include "app/FrmPrin.h"
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
+#include "catalogue/BookEntryControls.h"
+#include "catalogue/OtherMediaControls.h"
 #include "platform/db/Table.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/net/Error.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/DBControls.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/WebBrowser.h"
@@ -35,7 +38,10 @@ QString digitsOf(const QString& text)
 
 }  // namespace
 
-CoverScanning::CoverScanning(app::TFrmPrin& frm, ScanSequence& sequence) : m_frm(frm), m_sequence(sequence) {}
+CoverScanning::CoverScanning(app::TFrmPrin& frm, ScanSequence& sequence, const catalogue::BookEntryControls* entry,
+                             const catalogue::OtherMediaControls* otherMedia)
+    : m_frm(frm), m_sequence(sequence), m_entry(entry), m_otherMedia(otherMedia)
+{}
 
 void CoverScanning::SpeedButton23Click()
 {
@@ -43,7 +49,7 @@ void CoverScanning::SpeedButton23Click()
     db::Table& books = f.db.ADOTable1;
     if (!books.active() || books.isEmpty())
         return;
-    auto& cover = f.get<ui::Image>(QStringLiteral("Image3"));
+    ui::Image& cover = m_entry->complements.cover;
     const int count = m_sequence.acquireInto(cover);
     if (count < 1)
         return;
@@ -83,15 +89,16 @@ void CoverScanning::SpeedButton23Click()
 void CoverScanning::Image59Click()
 {
     app::TFrmPrin& f = m_frm;
-    auto& title = f.get<ui::CustomEdit>(QStringLiteral("Edit4"));
-    auto& code = f.get<ui::CustomEdit>(QStringLiteral("Edit10"));
+    const catalogue::BookEntryControls& c = *m_entry;
+    ui::Edit& title = c.title;
+    ui::Edit& code = c.isbn13;
     if (title.text().isEmpty()) {
         f.ShowMessageEntry(88);
         return;
     }
     if (!code.text().isEmpty() && code.text().size() <= 5) {
         code.setText((QStringLiteral("00000") + code.text()).right(5));
-        f.get<ui::CustomEdit>(QStringLiteral("Edit61")).setText(code.text() + QStringLiteral(".jpg"));
+        c.coverName.setText(code.text() + QStringLiteral(".jpg"));
     }
     if (code.text().isEmpty()) {
         db::Query& ars = f.db.ars;
@@ -108,29 +115,30 @@ void CoverScanning::Image59Click()
     f.CoverName = code.text();
     f.CoverFileName = code.text() + QStringLiteral(".jpg");
     if (catalogue::isPressCode(code.text())) {
-        f.CoverName = code.text() + u'_' + digitsOf(f.get<ui::CustomEdit>(QStringLiteral("Edit97")).text());
+        f.CoverName = code.text() + u'_' + digitsOf(c.issueNumber.text());
         f.CoverFileName = f.CoverName + QStringLiteral(".jpg");
     }
-    if (!m_sequence.ScanToJpegFile(f.get<ui::Image>(QStringLiteral("Image99")), kCovers, f.CoverName, kCoverWide,
-                                   kCoverOther, f.tables.message(89), false))
+    if (!m_sequence.ScanToJpegFile(c.foundCover, kCovers, f.CoverName, kCoverWide, kCoverOther, f.tables.message(89),
+                                   false))
         return;
     if (f.CoverName.size() >= kCodeLength)
         UploadScannedCover(f.CoverName + QStringLiteral(".jpg"));
     else
         uploadByTitle(f.CoverName, title.text());
-    f.get<ui::WebBrowser>(QStringLiteral("WebBrowser1"))
-        .navigate(QStringLiteral("file:") + files::nativePath(f.AppDir + kCovers + f.CoverName + QStringLiteral(".jpg")));
+    c.coverView.navigate(QStringLiteral("file:") +
+                         files::nativePath(f.AppDir + kCovers + f.CoverName + QStringLiteral(".jpg")));
     f.ScannedCoverFlag = QStringLiteral("True");
 }
 
 void CoverScanning::SpeedButton25Click()
 {
     app::TFrmPrin& f = m_frm;
-    if (f.get<ui::CustomEdit>(QStringLiteral("DBEdit26")).text().isEmpty())
+    const catalogue::OtherMediaControls& c = *m_otherMedia;
+    if (c.storedTitle.text().isEmpty())
         return;
-    f.CoverName = f.get<ui::CustomEdit>(QStringLiteral("DBEdit27")).text();
-    f.get<ui::CustomEdit>(QStringLiteral("DBEdit34")).setText(f.CoverName + QStringLiteral(".jpg"));
-    auto& picture = f.get<ui::Image>(QStringLiteral("Image12"));
+    f.CoverName = c.storedCode.text();
+    c.coverName.setText(f.CoverName + QStringLiteral(".jpg"));
+    ui::Image& picture = c.cover;
     const int count = m_sequence.acquireInto(picture);
     if (count >= 1)
         m_sequence.storeScan(picture, kCovers, f.CoverName, kCoverWide, kCoverOther, ScanSequence::countText(count));

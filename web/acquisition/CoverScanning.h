@@ -7,6 +7,10 @@
 namespace app {
 class TFrmPrin;
 }
+namespace catalogue {
+struct BookEntryControls;
+struct OtherMediaControls;
+}  // namespace catalogue
 
 namespace acquisition {
 
@@ -14,7 +18,9 @@ class ScanSequence;
 
 class CoverScanning {
 public:
-    CoverScanning(app::TFrmPrin& frm, ScanSequence& sequence);
+    // Either screen may be null where it is not built: its scans are never asked for.
+    CoverScanning(app::TFrmPrin& frm, ScanSequence& sequence, const catalogue::BookEntryControls* entry,
+                  const catalogue::OtherMediaControls* otherMedia);
 
     // Book record, Compléments tab.
     void SpeedButton23Click();
@@ -36,6 +42,8 @@ private:
 
     app::TFrmPrin& m_frm;
     ScanSequence& m_sequence;
+    const catalogue::BookEntryControls* m_entry;
+    const catalogue::OtherMediaControls* m_otherMedia;
 };
 
 }  // namespace acquisition

@@ -1,10 +1,16 @@
 #include "web/acquisition/ScanControlsLayout.h"
 
 #include "app/FrmPrin.h"
+#include "catalogue/BookEntryControls.h"
+#include "catalogue/OtherMediaControls.h"
 #include "platform/ui/ControlPlacement.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/PageControl.h"
 #include "platform/ui/SpeedButton.h"
 #include "web/acquisition/AcquisitionIcons.h"
+
+#include <tuple>
+#include <utility>
 
 namespace acquisition {
 
@@ -12,9 +18,11 @@ namespace {
 
 using ui::placeControl;
 
-// An icon, and the control it offers while the pointer is on it, in the same place.
-void iconOffering(app::TFrmPrin& frm, ui::WinControl* tab, const char* iconName, const char* offeredName, QRect place,
-                  const ui::PicturePtr& picture, const QString& iconHint, const QString& offeredHint)
+// An icon, and the control it offers while the pointer is on it, in the same place; the icon
+// first.
+std::pair<ui::Image*, ui::Image*> iconOffering(app::TFrmPrin& frm, ui::WinControl* tab, const char* iconName,
+                                               const char* offeredName, QRect place, const ui::PicturePtr& picture,
+                                               const QString& iconHint, const QString& offeredHint)
 {
     auto* icon = placeControl<ui::Image>(frm, iconName, tab, place);
     auto* offered = placeControl<ui::Image>(frm, offeredName, tab, place);
@@ -28,13 +36,13 @@ void iconOffering(app::TFrmPrin& frm, ui::WinControl* tab, const char* iconName,
     offered->hide();
     icon->onMouseEnter = [offered] { offered->show(); };
     offered->onMouseLeave = [offered] { offered->hide(); };
+    return {icon, offered};
 }
 
-void scanButtons(app::TFrmPrin& frm, const char* tabName, const char* scanName, const char* sourceName, QRect place)
+// The scan button and the source button beside it.
+std::pair<ui::SpeedButton*, ui::SpeedButton*> scanButtons(app::TFrmPrin& frm, ui::WinControl* tab, const char* scanName,
+                                                          const char* sourceName, QRect place)
 {
-    auto* tab = frm.find<ui::WinControl>(QString::fromLatin1(tabName));
-    if (!tab)
-        return;
     auto* scan = placeControl<ui::SpeedButton>(frm, scanName, tab, place);
     scan->setCaption(QStringLiteral("Scanner"));
     scan->setHint(QStringLiteral("Scanner la jaquette"));
@@ -43,22 +51,31 @@ void scanButtons(app::TFrmPrin& frm, const char* tabName, const char* scanName, 
     source->setCaption(QStringLiteral("Choix scanner"));
     source->setHint(QStringLiteral("Choix scanner webcam"));
     source->setShowHint(true);
+    return {scan, source};
 }
 
 }  // namespace
 
-void buildScanControls(app::TFrmPrin& frm)
+ScanControls buildScanControls(app::TFrmPrin& frm, const catalogue::BookEntryControls* entry,
+                               const catalogue::OtherMediaControls* otherMedia)
 {
-    // Screens this program is built without are passed over.
-    if (auto* entry = frm.find<ui::WinControl>(QStringLiteral("TabSheet7"))) {
-        iconOffering(frm, entry, "Image8", "Image59", QRect(800, 72, 32, 32), scannerIcon(),
-                     QStringLiteral("Scanner un livre"), QStringLiteral("Scanner"));
-        iconOffering(frm, entry, "Image7", "Image58", QRect(840, 72, 32, 32), sourceChoiceIcon(),
-                     QStringLiteral("Choix scanner webcam"), QStringLiteral("Choisir le scanner"));
+    ScanControls controls{};
+    if (entry) {
+        std::tie(controls.scannerIcon, controls.scan) =
+            iconOffering(frm, &entry->entryTab, "Image8", "Image59", QRect(800, 72, 32, 32), scannerIcon(),
+                         QStringLiteral("Scanner un livre"), QStringLiteral("Scanner"));
+        std::tie(controls.sourceIcon, controls.chooseSource) =
+            iconOffering(frm, &entry->entryTab, "Image7", "Image58", QRect(840, 72, 32, 32), sourceChoiceIcon(),
+                         QStringLiteral("Choix scanner webcam"), QStringLiteral("Choisir le scanner"));
+        // Under the storage place's picture.
+        std::tie(controls.scanCover, controls.coverSource) =
+            scanButtons(frm, &entry->complementsTab, "SpeedButton23", "SpeedButton24", QRect(348, 398, 94, 26));
     }
-    // Under the storage place's picture, and under the other medium's pictures.
-    scanButtons(frm, "TabSheet2", "SpeedButton23", "SpeedButton24", QRect(348, 398, 94, 26));
-    scanButtons(frm, "TabSheet5", "SpeedButton25", "SpeedButton26", QRect(505, 580, 123, 26));
+    // Under the other medium's pictures.
+    if (otherMedia)
+        std::tie(controls.scanOtherMedia, controls.otherMediaSource) =
+            scanButtons(frm, &otherMedia->complementsTab, "SpeedButton25", "SpeedButton26", QRect(505, 580, 123, 26));
+    return controls;
 }
 
 }  // namespace acquisition
