@@ -1,12 +1,6 @@
 #pragma once
 // The configuration screen's controls, made once by buildConfigurationControls.
-namespace ui {
-class Button;
-class CheckBox;
-class ComboBox;
-class Edit;
-class Panel;
-}  // namespace ui
+#include "platform/ui/ControlClasses.h"
 
 namespace app {
 

@@ -1,10 +1,6 @@
 #pragma once
 // The "Coordonnées" screen's controls, made once by buildSchoolCoordinatesControls.
-namespace ui {
-class Button;
-class Edit;
-class Panel;
-}  // namespace ui
+#include "platform/ui/ControlClasses.h"
 
 namespace app {
 

@@ -3,26 +3,9 @@
 // tabs, the entry tab "Essentiel", the "Compléments" tab, and below the tabs the cover strip and
 // the fields that persist from one book to the next.
 #include "catalogue/ComplementsControls.h"
+#include "platform/ui/ControlClasses.h"
 
 #include <array>
-
-namespace ui {
-class Button;
-class CheckBox;
-class ComboBox;
-class Edit;
-class Gauge;
-class Image;
-class Label;
-class Memo;
-class PageControl;
-class Panel;
-class RichEdit;
-class SpeedButton;
-class StatusBar;
-class TabSheet;
-class WebBrowser;
-}  // namespace ui
 
 namespace catalogue {
 

@@ -1,15 +1,6 @@
 #pragma once
 // The books grid's controls on the tab "Tableau", made once by buildBooksGridControls.
-namespace ui {
-class Button;
-class ComboBox;
-class DBGrid;
-class DBNavigator;
-class Edit;
-class Label;
-class Panel;
-class SpeedButton;
-}  // namespace ui
+#include "platform/ui/ControlClasses.h"
 
 namespace catalogue {
 

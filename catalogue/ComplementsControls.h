@@ -1,20 +1,9 @@
 #pragma once
 // The "Compléments" tab's controls, made once by buildComplementsTab: the current copy's fields,
 // its summary and descriptors, the keyword boxes, the pictures and the navigation bar.
-#include <array>
+#include "platform/ui/ControlClasses.h"
 
-namespace ui {
-class Button;
-class ComboBox;
-class DBCheckBox;
-class DBComboBox;
-class DBEdit;
-class DBMemo;
-class Image;
-class Panel;
-class RichEdit;
-class SpeedButton;
-}  // namespace ui
+#include <array>
 
 namespace catalogue {
 

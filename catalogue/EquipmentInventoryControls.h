@@ -1,11 +1,6 @@
 #pragma once
 // The equipment inventory's controls, made once by buildEquipmentInventoryControls.
-namespace ui {
-class Button;
-class DBEdit;
-class Image;
-class Panel;
-}  // namespace ui
+#include "platform/ui/ControlClasses.h"
 
 namespace catalogue {
 

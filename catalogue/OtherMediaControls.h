@@ -1,21 +1,6 @@
 #pragma once
 // The other-media screen's controls, made once by buildOtherMediaControls.
-namespace ui {
-class Button;
-class CheckBox;
-class ComboBox;
-class DBCheckBox;
-class DBComboBox;
-class DBEdit;
-class DBGrid;
-class Edit;
-class Image;
-class PageControl;
-class Panel;
-class RichEdit;
-class TabSheet;
-class WebBrowser;
-}  // namespace ui
+#include "platform/ui/ControlClasses.h"
 
 namespace catalogue {
 

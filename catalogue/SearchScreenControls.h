@@ -1,16 +1,8 @@
 #pragma once
 // The search screen's controls, made once by buildSearchScreenControls.
-#include <vector>
+#include "platform/ui/ControlClasses.h"
 
-namespace ui {
-class Button;
-class CheckBox;
-class Edit;
-class Image;
-class Panel;
-class SpeedButton;
-class WebBrowser;
-}  // namespace ui
+#include <vector>
 
 namespace catalogue {
 

@@ -1,11 +1,6 @@
 #pragma once
 // The stock-take panel's controls, made once by buildStockTakeControls.
-namespace ui {
-class CheckBox;
-class ComboBox;
-class Edit;
-class SpeedButton;
-}  // namespace ui
+#include "platform/ui/ControlClasses.h"
 
 namespace catalogue {
 

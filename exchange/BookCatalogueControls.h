@@ -5,17 +5,7 @@
 namespace app {
 class TFrmPrin;
 }
-namespace ui {
-class Button;
-class CheckBox;
-class Edit;
-class Gauge;
-class Image;
-class Panel;
-class RadioButton;
-class SpeedButton;
-class WebBrowser;
-}  // namespace ui
+#include "platform/ui/ControlClasses.h"
 
 namespace exchange {
 

@@ -8,13 +8,7 @@ class TFrmPrin;
 namespace catalogue {
 struct BookEntryControls;
 }
-namespace ui {
-class Button;
-class Gauge;
-class Memo;
-class Panel;
-class RadioButton;
-}  // namespace ui
+#include "platform/ui/ControlClasses.h"
 
 namespace exchange {
 

@@ -3,11 +3,7 @@
 namespace app {
 class TFrmPrin;
 }
-namespace ui {
-class Button;
-class Memo;
-class Panel;
-}  // namespace ui
+#include "platform/ui/ControlClasses.h"
 
 namespace exchange {
 

@@ -3,12 +3,7 @@
 namespace app {
 class TFrmPrin;
 }
-namespace ui {
-class Button;
-class Image;
-class Panel;
-class WebBrowser;
-}  // namespace ui
+#include "platform/ui/ControlClasses.h"
 
 namespace exchange {
 

@@ -3,15 +3,7 @@
 namespace app {
 class TFrmPrin;
 }
-namespace ui {
-class Button;
-class Edit;
-class Image;
-class Label;
-class Memo;
-class Panel;
-class WebBrowser;
-}  // namespace ui
+#include "platform/ui/ControlClasses.h"
 
 namespace exchange {
 

@@ -5,13 +5,7 @@
 namespace app {
 class TFrmPrin;
 }
-namespace ui {
-class ComboBox;
-class Edit;
-class Panel;
-class SpeedButton;
-class WebBrowser;
-}  // namespace ui
+#include "platform/ui/ControlClasses.h"
 
 namespace exchange {
 

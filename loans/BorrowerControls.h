@@ -1,15 +1,6 @@
 #pragma once
 // The borrower screen's controls, made once by buildBorrowerScreen.
-namespace ui {
-class Button;
-class DBEdit;
-class DBGrid;
-class DBNavigator;
-class Edit;
-class Gauge;
-class Image;
-class Panel;
-}  // namespace ui
+#include "platform/ui/ControlClasses.h"
 
 namespace loans {
 

@@ -1,16 +1,8 @@
 #pragma once
 // The loan screen's controls, made once by buildLoanScreen.
-#include <array>
+#include "platform/ui/ControlClasses.h"
 
-namespace ui {
-class Button;
-class CheckBox;
-class ComboBox;
-class Edit;
-class Image;
-class Label;
-class Panel;
-}  // namespace ui
+#include <array>
 
 namespace loans {
 

@@ -1,16 +1,8 @@
 #pragma once
 // The return screen's controls, made once by buildReturnScreen.
-#include <array>
+#include "platform/ui/ControlClasses.h"
 
-namespace ui {
-class Button;
-class CheckBox;
-class Control;
-class Edit;
-class Image;
-class Label;
-class Panel;
-}  // namespace ui
+#include <array>
 
 namespace loans {
 

@@ -1,14 +1,6 @@
 #pragma once
 // The borrower cards screen's controls, made once by buildBorrowerCardsControls.
-namespace ui {
-class Button;
-class CheckBox;
-class ComboBox;
-class Edit;
-class Image;
-class Panel;
-class WebBrowser;
-}  // namespace ui
+#include "platform/ui/ControlClasses.h"
 
 namespace pupils {
 

@@ -1,15 +1,6 @@
 #pragma once
 // The lists screen's controls, made once by buildLoanListsControls.
-namespace ui {
-class Button;
-class CheckBox;
-class ComboBox;
-class Edit;
-class Image;
-class Panel;
-class SpeedButton;
-class WebBrowser;
-}  // namespace ui
+#include "platform/ui/ControlClasses.h"
 
 namespace pupils {
 

@@ -1,11 +1,6 @@
 #pragma once
 // The pupil import screen's controls, made once by buildPupilImportControls.
-namespace ui {
-class Button;
-class Panel;
-class RadioButton;
-class WebBrowser;
-}  // namespace ui
+#include "platform/ui/ControlClasses.h"
 
 namespace pupils {
 

@@ -1,18 +1,8 @@
 #pragma once
 // The web result panel's controls, made once by buildWebResultPanel.
-#include <array>
+#include "platform/ui/ControlClasses.h"
 
-namespace ui {
-class BitBtn;
-class CheckBox;
-class Edit;
-class Image;
-class Label;
-class Memo;
-class Panel;
-class SpeedButton;
-class WebBrowser;
-}  // namespace ui
+#include <array>
 
 namespace web {
 

@@ -1,23 +1,9 @@
 #pragma once
 // The label screen's controls (Panel8 and its three tabs), made once by buildLabelScreen.
 #include "catalogue/BooksGridControls.h"
+#include "platform/ui/ControlClasses.h"
 
 #include <array>
-
-namespace ui {
-class Button;
-class CheckBox;
-class ComboBox;
-class Edit;
-class Image;
-class PageControl;
-class RadioButton;
-class RichEdit;
-class SpeedButton;
-class TabSheet;
-class WebBrowser;
-class WinControl;
-}  // namespace ui
 
 namespace labels {
 

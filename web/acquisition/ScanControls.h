@@ -1,10 +1,7 @@
 #pragma once
 // The scanning controls, made once by buildScanControls on the screens this program is built
 // with (null where the screen is not built).
-namespace ui {
-class Image;
-class SpeedButton;
-}  // namespace ui
+#include "platform/ui/ControlClasses.h"
 
 namespace acquisition {
 

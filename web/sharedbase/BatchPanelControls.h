@@ -1,14 +1,7 @@
 #pragma once
 // The batch panel's controls, made once by buildBatchPanel (the library import shares the panel
 // and its gauge).
-namespace ui {
-class Button;
-class Edit;
-class Gauge;
-class Label;
-class Panel;
-class SpeedButton;
-}  // namespace ui
+#include "platform/ui/ControlClasses.h"
 
 namespace sharedbase {
 
