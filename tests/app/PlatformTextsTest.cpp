@@ -2,6 +2,7 @@
 // "'Mon' is not a valid value for the field numlivre."). Once the program starts they are French.
 #include "MainWindowFixture.h"
 
+#include "platform/browser/PageDocument.h"
 #include "platform/db/Error.h"
 #include "platform/files/TextFileRecord.h"
 #include "platform/text/PascalText.h"
@@ -46,4 +47,10 @@ TEST_F(PlatformTexts, TheConversionAndFileErrorsAreFrenchOnceTheProgramStarts)
     EXPECT_EQ(shown([&file] { file.reset(); }), QStringLiteral("Erreur d'E/S : impossible de lire le fichier ") + missing);
     EXPECT_EQ(shown([&file] { file.write(QStringLiteral("x")); }),
               QStringLiteral("Erreur d'E/S : le fichier ") + missing + QStringLiteral(" n'est pas ouvert en écriture"));
+}
+
+TEST_F(PlatformTexts, TheCancelledNavigationPageIsFrenchOnceTheProgramStarts)
+{
+    start();
+    EXPECT_EQ(browser::PageDocument::cancelledNavigation().title(), QStringLiteral("Navigation annulée"));
 }
