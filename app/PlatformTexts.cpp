@@ -1,13 +1,24 @@
 #include "app/PlatformTexts.h"
 
+#include "platform/browser/Texts.h"
 #include "platform/db/ErrorTexts.h"
 #include "platform/files/ErrorTexts.h"
 #include "platform/net/ErrorTexts.h"
+#include "platform/richtext/ErrorTexts.h"
+#include "platform/scan/Texts.h"
 #include "platform/shell/ErrorTexts.h"
 #include "platform/text/ErrorTexts.h"
 #include "platform/ui/DBNavigator.h"
 
 namespace app {
+
+void givePrintingTheProgramsTexts()
+{
+    richtext::ErrorTexts printTexts;
+    printTexts.printNotStarted = QStringLiteral("L'impression n'a pas pu commencer.");
+    printTexts.printFailed = QStringLiteral("L'impression a échoué.");
+    richtext::setErrorTexts(printTexts);
+}
 
 void givePlatformTheProgramsTexts()
 {
@@ -78,6 +89,33 @@ void givePlatformTheProgramsTexts()
     netTexts.noSmtpServer = QStringLiteral("SMTP : aucun serveur n'est indiqué");
     netTexts.lineBreakInMail = QStringLiteral("SMTP : une adresse ou un objet contient un saut de ligne");
     net::setErrorTexts(netTexts);
+
+    givePrintingTheProgramsTexts();
+
+    scan::Texts scanTexts;
+    scanTexts.chooseSource = QStringLiteral("Choisir une source");
+    scanTexts.sourcesHeading = QStringLiteral("Scanners et webcams :");
+    scanTexts.noSource = QStringLiteral("Aucun scanner ni webcam n'a été trouvé.");
+    scanTexts.noCamera = QStringLiteral("Aucune webcam n'a été trouvée.");
+    scanTexts.select = QStringLiteral("Sélectionner");
+    scanTexts.cancel = QStringLiteral("Annuler");
+    scanTexts.takePhoto = QStringLiteral("Prendre la photo");
+    scanTexts.scan = QStringLiteral("Numériser");
+    scanTexts.resolution = QStringLiteral("Résolution (ppp)");
+    scanTexts.mode = QStringLiteral("Mode");
+    scanTexts.area = QStringLiteral("Zone (%1)");
+    scanTexts.left = QStringLiteral("Gauche");
+    scanTexts.top = QStringLiteral("Haut");
+    scanTexts.right = QStringLiteral("Droite");
+    scanTexts.bottom = QStringLiteral("Bas");
+    scanTexts.noCameraImage = QStringLiteral("la webcam n'a pas donné d'image");
+    scanTexts.unknownImageFormat = QStringLiteral("format d'image inconnu");
+    scanTexts.imageTooLarge = QStringLiteral("image trop grande : choisissez une résolution plus basse ou une surface plus petite");
+    scan::setTexts(scanTexts);
+
+    browser::Texts browserTexts;
+    browserTexts.cancelledNavigation = QStringLiteral("Navigation annulée");
+    browser::setTexts(browserTexts);
 }
 
 }  // namespace app

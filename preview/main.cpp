@@ -1,4 +1,5 @@
 // The preview program: the label sheet "Etiquettes.RTF" of its working folder, page by page.
+#include "app/PlatformTexts.h"
 #include "exchange/labels/BarcodeFonts.h"
 #include "platform/richtext/PreviewEngine.h"
 #include "platform/ui/Application.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
 {
     QApplication qt(argc, argv);
     ui::installToolkitTranslation(QStringLiteral("fr"));
+    app::givePrintingTheProgramsTexts();
     ui::SystemClock clock;
     uiqt::QtDialogs dialogs;
     ui::Application application(clock, dialogs);

@@ -6,6 +6,7 @@
 #include "catalogue/IsbnConversions.h"
 #include "platform/text/PascalText.h"
 #include "platform/browser/PageDocument.h"
+#include "platform/browser/Texts.h"
 #include "web/CoverDownload.h"
 #include "web/PageFetch.h"
 #include "web/ReaderScreen.h"
@@ -94,7 +95,7 @@ bool AmazonReader::isMissingProduct(const QString& site, const QString& pageTitl
         markers = {QStringLiteral("ne correspond à aucun produit"), QStringLiteral("cette page n’existe pas"),
                    QStringLiteral("Page introuvable"),           QStringLiteral("page non trouvée"),
                    QStringLiteral("pas une page fonctionnelle"), QStringLiteral("404"),
-                   QStringLiteral("Navigation annulée")};
+                   browser::texts().cancelledNavigation};
     for (const QString& marker : markers)
         if (pageTitle.contains(marker))
             return true;

@@ -3,6 +3,7 @@
 #include "platform/browser/HtmlSerialiser.h"
 #include "platform/browser/InnerText.h"
 #include "platform/browser/PageNesting.h"
+#include "platform/browser/Texts.h"
 
 #include <gumbo.h>
 #include <memory>
@@ -128,7 +129,7 @@ PageDocument PageDocument::fromPlainText(const QString& text)
 PageDocument PageDocument::cancelledNavigation()
 {
     PageDocument page;
-    page.m_title = QStringLiteral("Navigation annulée");
+    page.m_title = texts().cancelledNavigation;
     page.m_innerText = page.m_title;
     page.m_innerHtml = QStringLiteral("<h1>") + page.m_title + QStringLiteral("</h1>");
     return page;

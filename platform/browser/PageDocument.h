@@ -15,7 +15,7 @@ public:
     // A plain-text file: no title, the text as it is, and the text in a <pre> as HTML.
     static PageDocument fromPlainText(const QString& text);
     // The page shown when no answer came: the readers find none of their markers in it, and
-    // the ones that look for a cancelled navigation find "Navigation annulée".
+    // the ones that look for a cancelled navigation find the text the program gave (Texts.h).
     static PageDocument cancelledNavigation();
 
     const QString& title() const { return m_title; }

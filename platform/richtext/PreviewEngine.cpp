@@ -1,5 +1,6 @@
 #include "platform/richtext/PreviewEngine.h"
 
+#include "platform/richtext/ErrorTexts.h"
 #include "platform/richtext/PageLayout.h"
 #include "platform/richtext/RichEditContent.h"
 
@@ -103,14 +104,14 @@ void PreviewEngine::print(const QString& title, const ui::RichEdit& edit, const 
     const QRect printable = printer->pageLayout().paintRectPixels(dpi);
     QPainter painter;
     if (!painter.begin(printer))
-        throw std::runtime_error("L'impression n'a pas pu commencer.");
+        throw std::runtime_error(errorTexts().printNotStarted.toStdString());
     try {
         // The painter starts at the printable area's corner; page coordinates start at the paper's.
         painter.translate(-printable.left(), -printable.top());
         painter.scale(double(dpi) / kTwipsPerInch, double(dpi) / kTwipsPerInch);
         for (size_t i = 0; i < pages.size(); ++i) {
             if (i > 0 && !printer->newPage())
-                throw std::runtime_error("L'impression a échoué.");
+                throw std::runtime_error(errorTexts().printFailed.toStdString());
             paint(edit, pages[i], painter);
             printed(i);
         }

@@ -1,6 +1,7 @@
 #include "platform/scan/CameraSource.h"
 
 #include "platform/scan/Dib.h"
+#include "platform/scan/Texts.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Image.h"
@@ -96,7 +97,7 @@ SourceDialog& CameraSource::dialog()
         m_view->setStretch(true);
         auto* take = d.create<ui::Button>(QStringLiteral("TakeButton"));
         take->setBounds(QRect(250, 380, 120, 30));
-        take->setCaption(QStringLiteral("Prendre la photo"));
+        take->setCaption(texts().takePhoto);
         take->setDefault(true);
         take->onClick = [this] {
             if (m_dialog->onTransferReady)
@@ -104,7 +105,7 @@ SourceDialog& CameraSource::dialog()
         };
         auto* cancel = d.create<ui::Button>(QStringLiteral("CancelButton"));
         cancel->setBounds(QRect(376, 380, 114, 30));
-        cancel->setCaption(QStringLiteral("Annuler"));
+        cancel->setCaption(texts().cancel);
         cancel->setModalResult(ui::ModalResult::Cancel);
         showFrames();
     }
@@ -151,7 +152,7 @@ TransferResult CameraSource::transfer(QByteArray& dib)
     QObject::disconnect(refused);
     if (still.isNull()) {
         if (m_failure.isEmpty())
-            m_failure = QStringLiteral("la webcam n'a pas donné d'image");
+            m_failure = texts().noCameraImage;
         return TransferResult::Failed;
     }
     const QImage rgb = still.convertToFormat(QImage::Format_RGB888);

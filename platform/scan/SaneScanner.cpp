@@ -1,6 +1,7 @@
 #include "platform/scan/SaneScanner.h"
 
 #include "platform/scan/Dib.h"
+#include "platform/scan/Texts.h"
 #include "platform/ui/Application.h"
 
 #include <sane/sane.h>
@@ -425,13 +426,13 @@ TransferResult SaneScanner::transfer(QByteArray& dib)
     const std::optional<Raster> raster = rasterOf(frames, dotsPerInch);
     if (!raster) {
         sane_cancel(h);
-        m_failure = QStringLiteral("format d'image inconnu");
+        m_failure = texts().unknownImageFormat;
         return TransferResult::Failed;
     }
     // Only a page longer than it was taken for can pass the bound.
     if (qint64(raster->width) * raster->height > ui::kMaxPicturePixels) {
         sane_cancel(h);
-        m_failure = QStringLiteral("image trop grande : choisissez une résolution plus basse ou une surface plus petite");
+        m_failure = texts().imageTooLarge;
         return TransferResult::Failed;
     }
     dib = packDib(*raster);

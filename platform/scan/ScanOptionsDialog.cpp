@@ -1,5 +1,6 @@
 #include "platform/scan/ScanOptionsDialog.h"
 
+#include "platform/scan/Texts.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
@@ -35,7 +36,7 @@ ScanOptionsDialog::ScanOptionsDialog(ui::Application& application, const QString
     };
     int top = 16;
     if (choices.resolutions) {
-        label("ResolutionLabel", QPoint(16, top + 3), QStringLiteral("Résolution (ppp)"));
+        label("ResolutionLabel", QPoint(16, top + 3), texts().resolution);
         ResolutionBox = create<ui::ComboBox>(QStringLiteral("ResolutionBox"));
         ResolutionBox->setBounds(QRect(176, top, 120, 23));
         ResolutionBox->setItems(*choices.resolutions);
@@ -43,7 +44,7 @@ ScanOptionsDialog::ScanOptionsDialog(ui::Application& application, const QString
         top += 34;
     }
     if (choices.modes) {
-        label("ModeLabel", QPoint(16, top + 3), QStringLiteral("Mode"));
+        label("ModeLabel", QPoint(16, top + 3), texts().mode);
         ModeBox = create<ui::ComboBox>(QStringLiteral("ModeBox"));
         ModeBox->setBounds(QRect(176, top, 120, 23));
         ModeBox->setItems(*choices.modes);
@@ -51,13 +52,13 @@ ScanOptionsDialog::ScanOptionsDialog(ui::Application& application, const QString
         top += 34;
     }
     if (choices.area) {
-        label("AreaLabel", QPoint(16, top), QStringLiteral("Zone (") + choices.areaUnit + u')');
+        label("AreaLabel", QPoint(16, top), texts().area.arg(choices.areaUnit));
         top += 22;
         static const char* const edges[] = {"AreaLeft", "AreaTop", "AreaRight", "AreaBottom"};
-        static const char* const captions[] = {"Gauche", "Haut", "Droite", "Bas"};
+        const QString captions[] = {texts().left, texts().top, texts().right, texts().bottom};
         for (int i = 0; i < 4; ++i) {
             const int left = 16 + i * 98;
-            label((QByteArray(edges[i]) + "Label").constData(), QPoint(left, top), QString::fromUtf8(captions[i]));
+            label((QByteArray(edges[i]) + "Label").constData(), QPoint(left, top), captions[i]);
             AreaEdits[size_t(i)] = create<ui::Edit>(QString::fromLatin1(edges[i]));
             AreaEdits[size_t(i)]->setBounds(QRect(left, top + 18, 80, 23));
             AreaEdits[size_t(i)]->setText(areaText((*choices.area)[size_t(i)]));
@@ -67,7 +68,7 @@ ScanOptionsDialog::ScanOptionsDialog(ui::Application& application, const QString
 
     ScanButton = create<ui::Button>(QStringLiteral("ScanButton"));
     ScanButton->setBounds(QRect(176, top + 8, 110, 30));
-    ScanButton->setCaption(QStringLiteral("Numériser"));
+    ScanButton->setCaption(texts().scan);
     ScanButton->setDefault(true);
     ScanButton->onClick = [this] {
         if (onTransferReady)
@@ -75,7 +76,7 @@ ScanOptionsDialog::ScanOptionsDialog(ui::Application& application, const QString
     };
     CancelButton = create<ui::Button>(QStringLiteral("CancelButton"));
     CancelButton->setBounds(QRect(294, top + 8, 110, 30));
-    CancelButton->setCaption(QStringLiteral("Annuler"));
+    CancelButton->setCaption(texts().cancel);
     CancelButton->setModalResult(ui::ModalResult::Cancel);
     setClientSize(QSize(420, top + 54));
 }

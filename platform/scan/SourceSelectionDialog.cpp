@@ -1,5 +1,6 @@
 #include "platform/scan/SourceSelectionDialog.h"
 
+#include "platform/scan/Texts.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Label.h"
@@ -10,14 +11,14 @@ SourceSelectionDialog::SourceSelectionDialog(ui::Application& application, const
                                              int cameraCount, const QString& selectedId)
     : ui::Form(application, QStringLiteral("SourceSelection")), m_sources(sources)
 {
-    setCaption(QStringLiteral("Choisir une source"));
+    setCaption(texts().chooseSource);
     setBounds(QRect(380, 220, 440, 320));
     setVisible(false);
     setClientSize(QSize(440, 280));
 
     auto* heading = create<ui::Label>(QStringLiteral("SourcesLabel"));
     heading->setBounds(QRect(12, 10, 416, 17));
-    heading->setCaption(QStringLiteral("Scanners et webcams :"));
+    heading->setCaption(texts().sourcesHeading);
     SourceList = create<ui::ListBox>(QStringLiteral("SourceList"));
     SourceList->setBounds(QRect(12, 30, 416, 170));
     QStringList labels;
@@ -32,19 +33,18 @@ SourceSelectionDialog::SourceSelectionDialog(ui::Application& application, const
 
     NoCameraLabel = create<ui::Label>(QStringLiteral("NoCameraLabel"));
     NoCameraLabel->setBounds(QRect(12, 206, 416, 17));
-    NoCameraLabel->setCaption(sources.isEmpty() ? QStringLiteral("Aucun scanner ni webcam n'a été trouvé.")
-                                                : QStringLiteral("Aucune webcam n'a été trouvée."));
+    NoCameraLabel->setCaption(sources.isEmpty() ? texts().noSource : texts().noCamera);
     NoCameraLabel->setVisible(cameraCount == 0);
 
     SelectButton = create<ui::Button>(QStringLiteral("SelectButton"));
     SelectButton->setBounds(QRect(196, 236, 112, 30));
-    SelectButton->setCaption(QStringLiteral("Sélectionner"));
+    SelectButton->setCaption(texts().select);
     SelectButton->setModalResult(ui::ModalResult::Ok);
     SelectButton->setDefault(true);
     SelectButton->setEnabled(!sources.isEmpty());
     CancelButton = create<ui::Button>(QStringLiteral("CancelButton"));
     CancelButton->setBounds(QRect(316, 236, 112, 30));
-    CancelButton->setCaption(QStringLiteral("Annuler"));
+    CancelButton->setCaption(texts().cancel);
     CancelButton->setModalResult(ui::ModalResult::Cancel);
 }
 

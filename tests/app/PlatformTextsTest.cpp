@@ -2,6 +2,7 @@
 // "'Mon' is not a valid value for the field numlivre."). Once the program starts they are French.
 #include "MainWindowFixture.h"
 
+#include "platform/browser/PageDocument.h"
 #include "platform/db/Error.h"
 #include "platform/files/TextFileRecord.h"
 #include "platform/net/Error.h"
@@ -73,4 +74,10 @@ TEST_F(PlatformTexts, TheNetworkErrorsAreFrenchOnceTheProgramStarts)
             EXPECT_EQ(error.message(), shown);
         }
     }
+}
+
+TEST_F(PlatformTexts, TheCancelledNavigationPageIsFrenchOnceTheProgramStarts)
+{
+    start();
+    EXPECT_EQ(browser::PageDocument::cancelledNavigation().title(), QStringLiteral("Navigation annulée"));
 }

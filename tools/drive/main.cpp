@@ -4,6 +4,7 @@
 // without Xvfb), so that `screenshot` can write pictures of them. With
 // --preview the preview program runs instead, in the same folder as its working folder, and
 // prints to Preview.pdf there.
+#include "app/PlatformTexts.h"
 #include "exchange/labels/BarcodeFonts.h"
 #include "platform/browser/EngineWebPages.h"
 #include "platform/richtext/PreviewEngine.h"
@@ -85,6 +86,7 @@ int main(int argc, char** argv)
     richtext::PreviewEngine previewEngine([&pdf] { return &pdf; });
     if (preview) {
         richtext::setUpPdfPrinter(pdf, QDir(folder).filePath(QStringLiteral("Preview.pdf")));
+        app::givePrintingTheProgramsTexts();
         ui::PrintPreviewEngine::install(&previewEngine);
         runner.setStart([](ui::Application& application) {
             auto window = std::make_unique<preview::TFrmMain>(application);

@@ -3,6 +3,7 @@
 #include "app/FrmPrin.h"
 #include "catalogue/BookEntryControls.h"
 #include "catalogue/DescriptorExtraction.h"
+#include "platform/browser/Texts.h"
 #include "platform/db/Query.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
@@ -127,7 +128,7 @@ QString AutomaticSummaries::FetchDecitreSummary()
     const browser::PageView& page = m_pages.page();
     for (int attempt = 0; attempt < kPageAttempts; ++attempt) {
         m_pages.NavigateSniffAndWait(address);
-        if (!page.title().isEmpty() && page.title() != QStringLiteral("Navigation annulée"))
+        if (!page.title().isEmpty() && page.title() != browser::texts().cancelledNavigation)
             break;
     }
     showPictureAddress(f, page.title());
@@ -135,7 +136,7 @@ QString AutomaticSummaries::FetchDecitreSummary()
     const QString text = page.innerText();
     m_pages.dump(QStringLiteral("dialogue_InnerHTML.txt"), text);
     m_book.coverName.setText(QStringLiteral("Decitre"));
-    if (page.title().isEmpty() || page.title() == QStringLiteral("Navigation annulée")) {
+    if (page.title().isEmpty() || page.title() == browser::texts().cancelledNavigation) {
         countFailedPage();
         return {};
     }

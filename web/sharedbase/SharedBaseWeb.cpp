@@ -3,6 +3,7 @@
 #include "app/FrmPrin.h"
 #include "web/CoverDownload.h"
 #include "web/PageFetch.h"
+#include "platform/browser/Texts.h"
 #include "platform/ui/Edit.h"
 
 namespace sharedbase {
@@ -22,7 +23,7 @@ SharedBaseWeb::Answer SharedBaseWeb::readRecord(const QString& path, QString& te
     m_pages.NavigateSniffAndWait(address(path));
     const browser::PageView& page = m_pages.page();
     text = page.innerText();
-    if (page.title() == QStringLiteral("Navigation annulée"))
+    if (page.title() == browser::texts().cancelledNavigation)
         return Answer::Unreachable;
     if (text.contains(QLatin1String("ERREUR 404")) || !text.contains(u';'))
         return Answer::Missing;
@@ -37,7 +38,7 @@ bool SharedBaseWeb::hasCover(const QString& path, QString& url)
     m_pages.NavigateSniffAndWait(url);
     const QString title = m_pages.page().title();
     return !title.contains(QLatin1String("404")) && !title.contains(QLatin1String("Exception en GetImage")) &&
-           title != QStringLiteral("Navigation annulée");
+           title != browser::texts().cancelledNavigation;
 }
 
 bool SharedBaseWeb::downloadCover(const QString& path, const QString& fileName, QString& url)

@@ -83,9 +83,9 @@ TEST(PageDocument, PlainTextIsItsOwnTextAndAPreformattedHtml)
 TEST(PageDocument, CancelledNavigationNamesItselfInTitleAndText)
 {
     const PageDocument page = PageDocument::cancelledNavigation();
-    EXPECT_EQ(page.title(), QStringLiteral("Navigation annulée"));
-    EXPECT_TRUE(page.innerText().contains(QStringLiteral("Navigation annulée")));
-    EXPECT_TRUE(page.innerHtml().contains(QStringLiteral("Navigation annulée")));
+    EXPECT_EQ(page.title(), QStringLiteral("Navigation cancelled"));
+    EXPECT_TRUE(page.innerText().contains(QStringLiteral("Navigation cancelled")));
+    EXPECT_TRUE(page.innerHtml().contains(QStringLiteral("Navigation cancelled")));
 }
 
 }  // namespace

@@ -116,8 +116,8 @@ TEST_F(PageViewTest, NoAnswerWithinTheLimitsShowsTheCancelledPage)
     for (const QString& address : addresses) {
         view.navigate(page(QStringLiteral("livre.html")));
         view.navigate(address);
-        EXPECT_EQ(view.title(), QStringLiteral("Navigation annulée")) << address.toStdString();
-        EXPECT_EQ(view.innerText(), QStringLiteral("Navigation annulée")) << address.toStdString();
+        EXPECT_EQ(view.title(), QStringLiteral("Navigation cancelled")) << address.toStdString();
+        EXPECT_EQ(view.innerText(), QStringLiteral("Navigation cancelled")) << address.toStdString();
     }
 }
 
@@ -127,7 +127,7 @@ TEST_F(PageViewTest, ReadsFilesFromTheDisk)
     view.navigate(QUrl::fromLocalFile(site.filePath(QStringLiteral("livre.html"))).toString());
     EXPECT_EQ(view.title(), QStringLiteral("Le Petit Prince"));
     view.navigate(QUrl::fromLocalFile(site.filePath(QStringLiteral("absent.html"))).toString());
-    EXPECT_EQ(view.title(), QStringLiteral("Navigation annulée"));
+    EXPECT_EQ(view.title(), QStringLiteral("Navigation cancelled"));
 }
 
 TEST_F(PageViewTest, ANavigationDuringTheWaitIsRefused)
@@ -170,7 +170,7 @@ TEST(PageViewRouting, TestRoutingSendsEveryHostToTheFixtureServerOverTls)
     // A certificate nobody vouches for is no answer.
     browser::setTestRouting({{QStringLiteral(":443:127.0.0.1:%1").arg(server.port()).toLatin1()}, {}});
     view.navigate(QStringLiteral("https://www.librairie.fr/dp.html"));
-    EXPECT_EQ(view.title(), QStringLiteral("Navigation annulée"));
+    EXPECT_EQ(view.title(), QStringLiteral("Navigation cancelled"));
     browser::clearTestRouting();
 }
 

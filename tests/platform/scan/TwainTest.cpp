@@ -71,7 +71,7 @@ protected:
 TEST_F(TwainTest, OnePageWithTheScannersDefaults)
 {
     SaneTestBackend sane;
-    dialogs.answer(QStringLiteral("Numériser"));
+    dialogs.answer(QStringLiteral("Scan"));
     scan::ImageHandle image = twain.TWAIN_AcquireImages(window);
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(twain.TWAIN_ImageCount(), 1);
@@ -81,7 +81,7 @@ TEST_F(TwainTest, OnePageWithTheScannersDefaults)
     const ui::DialogRecord* dialog = shown(ui::DialogRecord::Kind::Form);
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(dialog->caption.contains(QStringLiteral("test:0"))) << dialog->caption.toStdString();
-    EXPECT_EQ(dialog->buttons, (QStringList{QStringLiteral("Numériser"), QStringLiteral("Annuler")}));
+    EXPECT_EQ(dialog->buttons, (QStringList{QStringLiteral("Scan"), QStringLiteral("Cancel")}));
 }
 
 TEST_F(TwainTest, TheDialogsValuesDecideThePage)
@@ -110,7 +110,7 @@ TEST_F(TwainTest, TheDialogsValuesDecideThePage)
 TEST_F(TwainTest, ClosingTheDialogGivesNoImage)
 {
     SaneTestBackend sane;
-    dialogs.answer(QStringLiteral("Annuler"));
+    dialogs.answer(QStringLiteral("Cancel"));
     EXPECT_EQ(twain.TWAIN_AcquireImages(window), nullptr);
     EXPECT_EQ(twain.TWAIN_ImageCount(), 0);
     EXPECT_EQ(twain.TwainState(), 1);
@@ -120,10 +120,10 @@ TEST_F(TwainTest, ClosingTheDialogGivesNoImage)
 TEST_F(TwainTest, ASecondAcquisitionStartsWithAnEmptyList)
 {
     SaneTestBackend sane;
-    dialogs.answer(QStringLiteral("Numériser"));
+    dialogs.answer(QStringLiteral("Scan"));
     scan::ImageHandle first = twain.TWAIN_AcquireImages(window);
     ASSERT_NE(first, nullptr);
-    dialogs.answer(QStringLiteral("Annuler"));
+    dialogs.answer(QStringLiteral("Cancel"));
     EXPECT_EQ(twain.TWAIN_AcquireImages(window), nullptr);
     EXPECT_EQ(twain.TWAIN_ImageCount(), 0);
     Twain::TWAIN_ReleaseImage(first);
@@ -181,7 +181,7 @@ TEST_F(TwainTest, TheSourceChosenIsOpenedByLaterAcquisitions)
         EXPECT_EQ(d.SourceList->items().size(), 2);
         EXPECT_EQ(d.SourceList->itemIndex(), 0);
         EXPECT_TRUE(d.NoCameraLabel->visible());
-        EXPECT_EQ(d.NoCameraLabel->caption(), QStringLiteral("Aucune webcam n'a été trouvée."));
+        EXPECT_EQ(d.NoCameraLabel->caption(), QStringLiteral("No webcam was found."));
         app.post([&d] { d.SourceList->userSelectItem(1); });
         input.click(*d.SelectButton);
     }));
@@ -189,12 +189,12 @@ TEST_F(TwainTest, TheSourceChosenIsOpenedByLaterAcquisitions)
     EXPECT_EQ(scan::storedDefaultSource(), QStringLiteral("sane:test:1"));
     EXPECT_EQ(twain.TwainState(), 1);
 
-    dialogs.answer(QStringLiteral("Annuler"));
+    dialogs.answer(QStringLiteral("Cancel"));
     EXPECT_FALSE(twain.TWAIN_SelectImageSource(window));
     EXPECT_EQ(scan::storedDefaultSource(), QStringLiteral("sane:test:1")) << "a cancelled choice keeps the default";
 
     dialogs.clearLog();
-    dialogs.answer(QStringLiteral("Annuler"));
+    dialogs.answer(QStringLiteral("Cancel"));
     twain.TWAIN_AcquireImages(window);
     const ui::DialogRecord* dialog = shown(ui::DialogRecord::Kind::Form);
     ASSERT_TRUE(dialog);
@@ -207,7 +207,7 @@ TEST_F(TwainTest, NothingToChooseFrom)
     dialogs.answer(ui::DialogAnswer::action([](ui::Form& form) {
         auto& d = dynamic_cast<scan::SourceSelectionDialog&>(form);
         EXPECT_TRUE(d.SourceList->items().isEmpty());
-        EXPECT_EQ(d.NoCameraLabel->caption(), QStringLiteral("Aucun scanner ni webcam n'a été trouvé."));
+        EXPECT_EQ(d.NoCameraLabel->caption(), QStringLiteral("No scanner or webcam was found."));
         EXPECT_FALSE(d.SelectButton->enabled());
         d.setModalResult(ui::ModalResult::Cancel);
     }));
