@@ -1,34 +1,19 @@
 // The database layer against bare SQLite on a 50,000-copy catalogue: a bulk walk posting one
 // field per row against one UPDATE, and the filtered book table walked against one SELECT.
 #include "platform/db/BulkScope.h"
-#include "platform/db/JetCollation.h"
 #include "platform/db/Query.h"
 #include "platform/db/Table.h"
+#include "tools/bench/BareSqlite.h"
 #include "tools/bench/Benchmark.h"
 #include "tools/bench/Catalogue.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <sqlite3.h>
 
 namespace {
 
 QString connectionStringFor(const QString& path) { return QStringLiteral("Data Source=") + path; }
-
-class BareSqlite {
-public:
-    explicit BareSqlite(const QString& path)
-    {
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &handle_, SQLITE_OPEN_READWRITE, nullptr);
-        db::jet::registerOn(handle_);
-    }
-    ~BareSqlite() { sqlite3_close_v2(handle_); }
-    sqlite3* handle() const { return handle_; }
-
-private:
-    sqlite3* handle_ = nullptr;
-};
 
 }  // namespace
 
@@ -57,7 +42,7 @@ QVL_BENCHMARK(db_bulk_edit_post)
         5);
     const double bareMs = bench::timeMs(
         [&] {
-            BareSqlite bare(path);
+            bench::BareSqlite bare(path);
             const QByteArray update = QStringLiteral("UPDATE Table1 SET Pages = 'Relié %1'").arg(++pass).toUtf8();
             sqlite3_exec(bare.handle(), update.constData(), nullptr, nullptr, nullptr);
         },
@@ -94,7 +79,7 @@ QVL_BENCHMARK(db_filtered_table_walk)
         5);
     const double bareMs = bench::timeMs(
         [&] {
-            BareSqlite bare(path);
+            bench::BareSqlite bare(path);
             sqlite3_stmt* select = nullptr;
             sqlite3_prepare_v2(bare.handle(), "SELECT * FROM Table1 WHERE Type = 'LIVRE' ORDER BY numlivre", -1,
                                &select, nullptr);
