@@ -162,63 +162,62 @@ QByteArray plainSheet(const std::vector<std::pair<QByteArray, std::vector<PlainL
     return rtf;
 }
 
+// The labels of a sheet as its sections take them: EAN-13 codes, the other codes in Code 39,
+// and every copy's number.
+struct PlainSections {
+    std::vector<PlainLabel> ean13, code39, numbers;
+
+    void add(const QString& code, const QString& isbn13, const QString& number, const QString& title)
+    {
+        if (labels::isEan13FontText(code))
+            ean13.push_back({code, title});
+        else
+            code39.push_back({code.isEmpty() ? QStringLiteral("*") + isbn13 + QStringLiteral("*") : code, title});
+        numbers.push_back({QStringLiteral("*I") + number + QStringLiteral("*"), title});
+    }
+
+    size_t size() const { return ean13.size() + code39.size() + numbers.size(); }
+
+    QStringList labelTexts() const
+    {
+        QStringList texts;
+        for (const auto* section : {&ean13, &code39, &numbers})
+            for (const PlainLabel& label : *section)
+                texts << label.code + label.title;
+        return texts;
+    }
+};
+
 QString columnText(sqlite3_stmt* statement, int column)
 {
     return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
-                             sqlite3_column_bytes(statement, column));
+                             sqlite3_column_bytes(statement, column)).trimmed();
 }
 
-// The flagged copies' labels as the sheet's sections take them: EAN-13 codes, the other codes
-// in Code 39, and every copy's number.
-void readPlainLabels(const QString& database, std::vector<PlainLabel>& ean13, std::vector<PlainLabel>& code39,
-                     std::vector<PlainLabel>& numbers)
+// The flagged copies, in title order as the sheet takes them.
+PlainSections readPlainLabels(const QString& database)
 {
-    ean13.clear();
-    code39.clear();
-    numbers.clear();
+    PlainSections sections;
     bench::BareSqlite bare(database);
     sqlite3_stmt* select = nullptr;
     sqlite3_prepare_v2(bare.handle(),
                        "SELECT CodeBarres, Isbn13, NumLivre, Titre FROM Table1 "
                        "WHERE Type <> '' AND IMP_CodeBarres = 1 ORDER BY Titre",
                        -1, &select, nullptr);
-    while (sqlite3_step(select) == SQLITE_ROW) {
-        const QString code = columnText(select, 0).trimmed();
-        const QString title = columnText(select, 3);
-        if (labels::isEan13FontText(code))
-            ean13.push_back({code, title});
-        else
-            code39.push_back({code.isEmpty() ? QStringLiteral("*") + columnText(select, 1).trimmed() + QStringLiteral("*") : code, title});
-        numbers.push_back({QStringLiteral("*I") + QString::number(sqlite3_column_int64(select, 2)) + QStringLiteral("*"), title});
-    }
+    while (sqlite3_step(select) == SQLITE_ROW)
+        sections.add(columnText(select, 0), columnText(select, 1), columnText(select, 2), columnText(select, 3));
     sqlite3_finalize(select);
-}
-
-QStringList plainLabelCodes(const std::vector<PlainLabel>& ean13, const std::vector<PlainLabel>& code39,
-                            const std::vector<PlainLabel>& numbers)
-{
-    QStringList codes;
-    for (const auto* section : {&ean13, &code39, &numbers})
-        for (const PlainLabel& label : *section)
-            codes << label.code + label.title;
-    return codes;
+    return sections;
 }
 
 // The labels of the rows the program's sheet was built from, in the same order.
-QStringList placedLabelCodes(db::DataSet& rows)
+PlainSections placedLabels(db::DataSet& rows)
 {
-    std::vector<PlainLabel> ean13, code39, numbers;
-    for (rows.first(); !rows.eof(); rows.next()) {
-        const QString code = text::Trim(rows.fieldByName(QStringLiteral("CodeBarres")).asString());
-        const QString title = rows.fieldByName(QStringLiteral("Titre")).asString();
-        const QString number = text::Trim(rows.fieldByName(QStringLiteral("NumLivre")).asString());
-        if (labels::isEan13FontText(code))
-            ean13.push_back({code, title});
-        else
-            code39.push_back({code.isEmpty() ? QStringLiteral("*") + text::Trim(rows.fieldByName(QStringLiteral("Isbn13")).asString()) + QStringLiteral("*") : code, title});
-        numbers.push_back({QStringLiteral("*I") + number + QStringLiteral("*"), title});
-    }
-    return plainLabelCodes(ean13, code39, numbers);
+    PlainSections sections;
+    const auto field = [&rows](const char* name) { return text::Trim(rows.fieldByName(QString::fromLatin1(name)).asString()); };
+    for (rows.first(); !rows.eof(); rows.next())
+        sections.add(field("CodeBarres"), field("Isbn13"), field("NumLivre"), field("Titre"));
+    return sections;
 }
 
 }  // namespace
@@ -282,22 +281,22 @@ QVL_BENCHMARK(label_sheet_10000)
     // order as the sheet takes them, and the RTF text written directly.
     const QString plainPath = QDir(folder.folder()).filePath(QStringLiteral("Plain.RTF"));
     const QString database = QDir(folder.folder()).filePath(QStringLiteral("Test1.bib"));
-    std::vector<PlainLabel> ean13, code39, numbers;
+    PlainSections plain;
     qsizetype plainBytes = 0;
     double plainReadMs = 0;
     const double plainMs = bench::timeMs([&] {
-        plainReadMs = bench::timeMs([&] { readPlainLabels(database, ean13, code39, numbers); });
-        const QByteArray rtf = plainSheet({{"\\plain\\f0\\fs80 ", ean13}, {"\\plain\\f1\\fs60 ", code39},
-                                           {"\\plain\\f1\\fs60 ", numbers}},
+        plainReadMs = bench::timeMs([&] { plain = readPlainLabels(database); });
+        const QByteArray rtf = plainSheet({{"\\plain\\f0\\fs80 ", plain.ean13}, {"\\plain\\f1\\fs60 ", plain.code39},
+                                           {"\\plain\\f1\\fs60 ", plain.numbers}},
                                           3, 2, 1);
         QFile file(plainPath);
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             plainBytes = file.write(rtf);
     });
-    if (plainLabelCodes(ean13, code39, numbers) != placedLabelCodes(frm.db.ars))
+    if (plain.labelTexts() != placedLabels(frm.db.ars).labelTexts())
         std::fprintf(stderr, "label_sheet_10000: the plain sheet holds other labels than the program's\n");
 
-    bench::print(QStringLiteral("label_sheet_10000 labels"), double(ean13.size() + code39.size() + numbers.size()));
+    bench::print(QStringLiteral("label_sheet_10000 labels"), double(plain.size()));
     bench::print(QStringLiteral("label_sheet_10000 build_and_save_ms"), buildMs, "ms");
     bench::print(QStringLiteral("label_sheet_10000 preview_open_ms"), showMs, "ms");
     bench::print(QStringLiteral("label_sheet_10000 ours_ms"), oursMs, "ms");
