@@ -1,5 +1,6 @@
 #include "platform/richtext/PageLayout.h"
 
+#include "platform/richtext/GlyphSubstitutions.h"
 #include "platform/ui/qt/Appearance.h"
 
 #include <QHash>
@@ -83,9 +84,43 @@ int quickIndex(char16_t c)
                : -1;
 }
 
-// A line whose characters' advances add up to this part of its width, with an em to spare, fits
-// whatever kerning, ligatures and overhanging glyphs make of it.
+// A line whose characters' widths add up to this part of its width, with an em to spare, fits
+// whatever kerning and overhanging glyphs make of it.
 constexpr qreal kSureShare = 0.8;
+
+// The widest that `face` may draw each quick character, by its glyphs' advances and what its
+// substitutions may put in their place.
+std::vector<qreal> measureQuickCharacters(const QRawFont& face)
+{
+    std::vector<qreal> widths(kQuickCount, -1);
+    const QByteArray gsub = face.fontTable("GSUB");
+    const std::optional<GlyphSubstitutes> substitutes =
+        gsub.isEmpty() ? GlyphSubstitutes() : readGlyphSubstitutes(gsub);
+    // Substitutions of the other kind of table are not told.
+    if (!substitutes || !face.fontTable("morx").isEmpty() || !face.fontTable("mort").isEmpty())
+        return widths;
+    QString characters;
+    for (char16_t c = kQuickFirst; c < kQuickLatinEnd; ++c)
+        if (quickIndex(c) >= 0)
+            characters += QChar(c);
+    for (char16_t c : kQuickPunctuation)
+        characters += QChar(c);
+    const QList<quint32> glyphs = face.glyphIndexesForString(characters);
+    QList<quint32> named = glyphs;
+    for (auto it = substitutes->cbegin(); it != substitutes->cend(); ++it)
+        named << it.key() << it.value();
+    const QList<QPointF> advances = face.advancesForGlyphIndexes(named);
+    QHash<quint32, qreal> advanceOf;
+    for (qsizetype i = 0; i < named.size() && i < advances.size(); ++i)
+        advanceOf.insert(named[i], advances[i].x());
+    const std::optional<QHash<quint32, qreal>> widest = widestSubstitutes(*substitutes, advanceOf);
+    if (!widest)
+        return widths;
+    for (qsizetype i = 0; i < characters.size() && i < glyphs.size(); ++i)
+        if (glyphs[i] != 0)
+            widths[size_t(quickIndex(characters[i].unicode()))] = widest->value(glyphs[i]);
+    return widths;
+}
 
 }  // namespace
 
@@ -105,28 +140,16 @@ struct PageLayout::Fonts {
         QFont font;
         QTextCharFormat format;
         int id;
-        // The advance of each quick character in the face itself; -1 where the face has none
-        // (another face would draw it). Taken when first asked.
-        std::vector<qreal> advances;
+        // The widest that the face itself may draw each quick character, its substitutions
+        // allowed for; -1 where the face has no glyph for it (another face would draw it), and for
+        // every character when the face's substitutions cannot be told. Taken when first asked.
+        std::vector<qreal> widths;
 
-        const std::vector<qreal>& quickAdvances()
+        const std::vector<qreal>& quickWidths()
         {
-            if (advances.empty()) {
-                QString characters;
-                for (char16_t c = kQuickFirst; c < kQuickLatinEnd; ++c)
-                    if (quickIndex(c) >= 0)
-                        characters += QChar(c);
-                for (char16_t c : kQuickPunctuation)
-                    characters += QChar(c);
-                const QRawFont face = QRawFont::fromFont(font);
-                const QList<quint32> glyphs = face.glyphIndexesForString(characters);
-                const QList<QPointF> glyphAdvances = face.advancesForGlyphIndexes(glyphs);
-                advances.assign(kQuickCount, -1);
-                for (qsizetype i = 0; i < characters.size() && i < glyphs.size() && i < glyphAdvances.size(); ++i)
-                    if (glyphs[i] != 0)
-                        advances[size_t(quickIndex(characters[i].unicode()))] = glyphAdvances[i].x();
-            }
-            return advances;
+            if (widths.empty())
+                widths = measureQuickCharacters(QRawFont::fromFont(font));
+            return widths;
         }
     };
     QHash<QString, std::vector<std::pair<CharFormat, Made>>> byFace;
@@ -284,7 +307,6 @@ std::span<const PageLayout::Line> PageLayout::linesOf(size_t index, int width, b
 
 // Whether the paragraph certainly fits on one line of the width; its formats are left in
 // m_formatSet, the mark's first (negative when it holds no text), then the text's, each once.
-
 bool PageLayout::fitsOnOneLine(const Paragraph& p, int width)
 {
     if (p.format.alignment == Alignment::Justify)
@@ -293,7 +315,7 @@ bool PageLayout::fitsOnOneLine(const Paragraph& p, int width)
     m_formatSet.assign(1, p.runs.empty() ? -1 - mark.id : mark.id);
     const qint64 x = qint64(clampedIndent(p.format.leftIndent)) + clampedIndent(p.format.firstLineIndent);
     const qint64 lineWidth = std::max<qint64>(1, width - x - clampedIndent(p.format.rightIndent));
-    qreal advance = 0;
+    qreal textWidth = 0;
     int em = 0;
     int length = 0;
     for (const Run& run : p.runs) {
@@ -301,18 +323,18 @@ bool PageLayout::fitsOnOneLine(const Paragraph& p, int width)
         if (length > kLongWord)
             return false;
         Fonts::Made& made = m_fonts->of(run.format);
-        const std::vector<qreal>& advances = made.quickAdvances();
+        const std::vector<qreal>& widths = made.quickWidths();
         for (QChar c : run.text) {
             const int index = quickIndex(c.unicode());
-            if (index < 0 || advances[size_t(index)] < 0)
+            if (index < 0 || widths[size_t(index)] < 0)
                 return false;
-            advance += advances[size_t(index)];
+            textWidth += widths[size_t(index)];
         }
         em = std::max(em, made.font.pixelSize());
         if (std::find(m_formatSet.begin() + 1, m_formatSet.end(), made.id) == m_formatSet.end())
             m_formatSet.insert(std::upper_bound(m_formatSet.begin() + 1, m_formatSet.end(), made.id), made.id);
     }
-    return advance + em <= kSureShare * qreal(lineWidth);
+    return textWidth + em <= kSureShare * qreal(lineWidth);
 }
 
 int PageLayout::walk(const FormatRange& range, QPainter* painter)
