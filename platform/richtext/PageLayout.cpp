@@ -1,9 +1,11 @@
 #include "platform/richtext/PageLayout.h"
 
+#include "platform/richtext/GlyphSubstitutions.h"
 #include "platform/ui/qt/Appearance.h"
 
 #include <QHash>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextLayout>
 #include <algorithm>
 
@@ -60,6 +62,66 @@ bool hasLongWord(const QString& text)
     return false;
 }
 
+// The characters whose line is known without laying it out: the letters, digits and punctuation
+// of the Windows code page, none of which joins, combines, breaks or turns the direction of a line.
+constexpr char16_t kQuickFirst = 0x20, kQuickAsciiEnd = 0x7F, kQuickLatinFirst = 0xA1, kQuickLatinEnd = 0x180;
+constexpr char16_t kQuickPunctuation[] = {0x2013, 0x2014, 0x2018, 0x2019, 0x201A, 0x201C, 0x201D, 0x201E, 0x2020,
+                                          0x2021, 0x2022, 0x2026, 0x2030, 0x2039, 0x203A, 0x20AC, 0x2122};
+constexpr int kQuickLatinAt = kQuickAsciiEnd - kQuickFirst;
+constexpr int kQuickPunctuationAt = kQuickLatinAt + kQuickLatinEnd - kQuickLatinFirst;
+constexpr int kQuickCount = kQuickPunctuationAt + int(std::size(kQuickPunctuation));
+
+// The character's place among them; -1 for any other.
+int quickIndex(char16_t c)
+{
+    if (c >= kQuickFirst && c < kQuickAsciiEnd)
+        return c - kQuickFirst;
+    if (c >= kQuickLatinFirst && c < kQuickLatinEnd)
+        return c == 0xAD ? -1 : kQuickLatinAt + c - kQuickLatinFirst;
+    const char16_t* found = std::lower_bound(std::begin(kQuickPunctuation), std::end(kQuickPunctuation), c);
+    return found != std::end(kQuickPunctuation) && *found == c
+               ? kQuickPunctuationAt + int(found - std::begin(kQuickPunctuation))
+               : -1;
+}
+
+// A line whose characters' widths add up to this part of its width, with an em to spare, fits
+// whatever kerning and overhanging glyphs make of it.
+constexpr qreal kSureShare = 0.8;
+
+// The widest that `face` may draw each quick character, by its glyphs' advances and what its
+// substitutions may put in their place.
+std::vector<qreal> measureQuickCharacters(const QRawFont& face)
+{
+    std::vector<qreal> widths(kQuickCount, -1);
+    const QByteArray gsub = face.fontTable("GSUB");
+    const std::optional<GlyphSubstitutes> substitutes =
+        gsub.isEmpty() ? GlyphSubstitutes() : readGlyphSubstitutes(gsub);
+    // Substitutions of the other kind of table are not told.
+    if (!substitutes || !face.fontTable("morx").isEmpty() || !face.fontTable("mort").isEmpty())
+        return widths;
+    QString characters;
+    for (char16_t c = kQuickFirst; c < kQuickLatinEnd; ++c)
+        if (quickIndex(c) >= 0)
+            characters += QChar(c);
+    for (char16_t c : kQuickPunctuation)
+        characters += QChar(c);
+    const QList<quint32> glyphs = face.glyphIndexesForString(characters);
+    QList<quint32> named = glyphs;
+    for (auto it = substitutes->cbegin(); it != substitutes->cend(); ++it)
+        named << it.key() << it.value();
+    const QList<QPointF> advances = face.advancesForGlyphIndexes(named);
+    QHash<quint32, qreal> advanceOf;
+    for (qsizetype i = 0; i < named.size() && i < advances.size(); ++i)
+        advanceOf.insert(named[i], advances[i].x());
+    const std::optional<QHash<quint32, qreal>> widest = widestSubstitutes(*substitutes, advanceOf);
+    if (!widest)
+        return widths;
+    for (qsizetype i = 0; i < characters.size() && i < glyphs.size(); ++i)
+        if (glyphs[i] != 0)
+            widths[size_t(quickIndex(characters[i].unicode()))] = widest->value(glyphs[i]);
+    return widths;
+}
+
 }  // namespace
 
 QFont layoutFont(const CharFormat& format)
@@ -77,26 +139,34 @@ struct PageLayout::Fonts {
     struct Made {
         QFont font;
         QTextCharFormat format;
+        int id;
+        // The widest that the face itself may draw each quick character, its substitutions
+        // allowed for; -1 where the face has no glyph for it (another face would draw it), and for
+        // every character when the face's substitutions cannot be told. Taken when first asked.
+        std::vector<qreal> widths;
+
+        const std::vector<qreal>& quickWidths()
+        {
+            if (widths.empty())
+                widths = measureQuickCharacters(QRawFont::fromFont(font));
+            return widths;
+        }
     };
     QHash<QString, std::vector<std::pair<CharFormat, Made>>> byFace;
+    int count = 0;
 
-    const Made& of(const CharFormat& format)
+    Made& of(const CharFormat& format)
     {
         std::vector<std::pair<CharFormat, Made>>& made = byFace[format.face];
-        for (const auto& [known, fonts] : made)
+        for (auto& [known, fonts] : made)
             if (known == format)
                 return fonts;
-        made.push_back({format, Made{layoutFont(format), textFormat(format)}});
+        made.push_back({format, Made{layoutFont(format), textFormat(format), count++, {}}});
         return made.back().second;
     }
 };
 
 struct PageLayout::Laid {
-    struct Line {
-        const QTextLayout* layout;
-        int index;
-        int start;  // from the paragraph's start
-    };
     std::vector<std::unique_ptr<QTextLayout>> layouts;
     std::vector<Line> lines;
     int width = -1;
@@ -211,12 +281,60 @@ void PageLayout::layOut(Laid& laid, const Paragraph& p, int width)
         }
         const int kept = toTheEnd ? count : count - 1;
         for (int i = 0; i < kept; ++i) {
-            laid.lines.push_back({layout.get(), i, from + layout->lineAt(i).textStart()});
-            y += layout->lineAt(i).height();
+            const QTextLine line = layout->lineAt(i);
+            laid.lines.push_back({layout.get(), i, from + line.textStart(), line.height()});
+            y += line.height();
         }
         from = toTheEnd ? length : from + layout->lineAt(kept).textStart();
         laid.layouts.push_back(std::move(layout));
     } while (from < length);
+}
+
+std::span<const PageLayout::Line> PageLayout::linesOf(size_t index, int width, bool drawn)
+{
+    if (drawn || !fitsOnOneLine(m_document.paragraphs()[index], width))
+        return laid(index, width).lines;
+    const auto known = m_oneLineHeights.find(m_formatSet);
+    if (known != m_oneLineHeights.end()) {
+        m_oneLine = Line{nullptr, 0, 0, known->second};
+        return {&m_oneLine, 1};
+    }
+    const std::vector<Line>& lines = laid(index, width).lines;
+    if (lines.size() == 1)
+        m_oneLineHeights.emplace(m_formatSet, lines.front().height);
+    return lines;
+}
+
+// Whether the paragraph certainly fits on one line of the width; its formats are left in
+// m_formatSet, the mark's first (negative when it holds no text), then the text's, each once.
+bool PageLayout::fitsOnOneLine(const Paragraph& p, int width)
+{
+    if (p.format.alignment == Alignment::Justify)
+        return false;
+    const Fonts::Made& mark = m_fonts->of(p.markFormat);
+    m_formatSet.assign(1, p.runs.empty() ? -1 - mark.id : mark.id);
+    const qint64 x = qint64(clampedIndent(p.format.leftIndent)) + clampedIndent(p.format.firstLineIndent);
+    const qint64 lineWidth = std::max<qint64>(1, width - x - clampedIndent(p.format.rightIndent));
+    qreal textWidth = 0;
+    int em = 0;
+    int length = 0;
+    for (const Run& run : p.runs) {
+        length += int(run.text.size());
+        if (length > kLongWord)
+            return false;
+        Fonts::Made& made = m_fonts->of(run.format);
+        const std::vector<qreal>& widths = made.quickWidths();
+        for (QChar c : run.text) {
+            const int index = quickIndex(c.unicode());
+            if (index < 0 || widths[size_t(index)] < 0)
+                return false;
+            textWidth += widths[size_t(index)];
+        }
+        em = std::max(em, made.font.pixelSize());
+        if (std::find(m_formatSet.begin() + 1, m_formatSet.end(), made.id) == m_formatSet.end())
+            m_formatSet.insert(std::upper_bound(m_formatSet.begin() + 1, m_formatSet.end(), made.id), made.id);
+    }
+    return textWidth + em <= kSureShare * qreal(lineWidth);
 }
 
 int PageLayout::walk(const FormatRange& range, QPainter* painter)
@@ -248,18 +366,19 @@ int PageLayout::place(const FormatRange& range, QPainter* painter)
         const Paragraph& paragraph = m_document.paragraphs()[p];
         if (paragraph.format.pageBreakBefore && offset == 0 && placedAny)
             return m_starts[p];
-        const std::vector<Laid::Line>& lines = laid(p, width).lines;
+        const std::span<const Line> lines = linesOf(p, width, painter != nullptr);
         // The line holding the range's start.
         const auto after = std::upper_bound(lines.begin(), lines.end(), offset,
-                                            [](int position, const Laid::Line& line) { return position < line.start; });
+                                            [](int position, const Line& line) { return position < line.start; });
         for (auto it = after == lines.begin() ? after : after - 1; it != lines.end(); ++it) {
-            const QTextLine line = it->layout->lineAt(it->index);
             const int lineStart = m_starts[p] + it->start;
-            if (placedAny && (y + line.height() > height || lineStart >= end))
+            if (placedAny && (y + it->height > height || lineStart >= end))
                 return lineStart;
-            if (painter)
+            if (painter) {
+                const QTextLine line = it->layout->lineAt(it->index);
                 line.draw(painter, QPointF(range.textRect.left(), range.textRect.top() + y - line.y()));
-            y += line.height();
+            }
+            y += it->height;
             placedAny = true;
         }
     }

@@ -9,7 +9,9 @@
 
 #include <QFont>
 #include <QRect>
+#include <map>
 #include <memory>
+#include <span>
 #include <vector>
 
 class QPainter;
@@ -49,9 +51,17 @@ public:
     std::vector<int> paginate(const QRect& textRect);
 
 private:
+    struct Line {
+        const QTextLayout* layout;  // none for a line measured without laying it out
+        int index;
+        int start;  // from the paragraph's start
+        qreal height;
+    };
     struct Laid;
     int walk(const FormatRange& range, QPainter* painter);
     int place(const FormatRange& range, QPainter* painter);
+    std::span<const Line> linesOf(size_t paragraph, int width, bool drawn);
+    bool fitsOnOneLine(const Paragraph& paragraph, int width);
     Laid& laid(size_t paragraph, int width);
     struct Fonts;
     void layOut(Laid& laid, const Paragraph& paragraph, int width);
@@ -66,6 +76,11 @@ private:
     std::unique_ptr<Fonts> m_fonts;
     std::vector<size_t> m_held;
     unsigned m_walk = 0;
+    // A paragraph that certainly fits on one line is one line as high as its formats make it:
+    // measured once for each set of formats, by laying out the first paragraph that has it.
+    std::map<std::vector<int>, qreal> m_oneLineHeights;
+    std::vector<int> m_formatSet;
+    Line m_oneLine{};
     QRect m_paginatedRect;
     std::vector<int> m_pageEnds;
 };

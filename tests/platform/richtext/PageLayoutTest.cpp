@@ -148,6 +148,92 @@ TEST_F(PageLayoutTest, AVeryLongWordBreaksWhereTheWholeParagraphLaidOutAtOnceBre
     }
 }
 
+// Paragraphs whose one line is known without laying them out are measured so: the pages end
+// where drawing them, every line laid out by Qt, ends them.
+TEST_F(PageLayoutTest, PagesEndWhereDrawingThemLineByLineEndsThem)
+{
+    const CharFormat arial = testing::format("Arial", 10);
+    CharFormat timesBold = testing::format("Times New Roman", 24);
+    timesBold.bold = true;
+    CharFormat courierItalic = testing::format("Courier New", 8);
+    courierItalic.italic = true;
+    CharFormat underlined = testing::format("Lato", 14, qRgb(0x80, 0, 0));
+    underlined.underline = true;
+    CharFormat tiny = testing::format("Arial", 1);
+    tiny.halfPoints = 1;
+    const QString words = QStringLiteral("Le petit prince demanda au renard apprivoisé ce que voulait dire créer des "
+                                         "liens, et le renard répondit longuement. ");
+
+    // Paragraphs of one word more each: their lines go from far within the width to past it.
+    Document growing;
+    for (int i = 1; i <= 160; ++i)
+        growing.append(words.repeated(3).section(u' ', 0, i - 1) + QStringLiteral("\r\n"), i % 3 ? arial : timesBold);
+    Document mixed;
+    for (int i = 0; i < 120; ++i) {
+        // The same formats in another order, and each alone.
+        const CharFormat* formats[] = {&arial, &timesBold, &courierItalic, &underlined};
+        for (int k = 0; k <= i % 4; ++k)
+            mixed.append(QStringLiteral("mot%1 ").arg(i * k), *formats[(i + k) % 4]);
+        mixed.append(QStringLiteral("\r\n"), *formats[i % 4]);
+    }
+    Document emptyParagraphs;
+    for (int points : {72, 6, 10, 72, 200, 8}) {
+        emptyParagraphs.append(QStringLiteral("\r\n\r\n"), testing::format("Arial", points));
+        emptyParagraphs.append(QStringLiteral("Court"), arial);
+        emptyParagraphs.append(QStringLiteral("\r\n"), testing::format("Arial", points));
+    }
+    Document tabsAndBreaks;
+    for (int i = 0; i < 60; ++i)
+        tabsAndBreaks.append(QStringLiteral("Nom\tPrénom\tClasse %1\r\nLigne\u2028coupée\r\n%2")
+                                 .arg(i)
+                                 .arg(i % 7 ? QString() : QStringLiteral("\f")),
+                             arial);
+    Document longWords;
+    longWords.append(QString(3000, u'W') + QStringLiteral("\r\ncourt\r\n"), arial);
+    longWords.append(QString(1100, u'i') + QStringLiteral("\r\n"), tiny);
+    longWords.append(QStringLiteral("fin"), arial);
+    Document otherCharacters;
+    for (const char16_t* text :
+         {u"« L'été — 5 € … » ‘Œuvres’ ƒ™", u"Ελληνικά κείμενα", u"עברית מימין לשמאל", u"e\u0301te\u0301 combine\u0301",
+          u"漢字の段落", u"insé\u00ADcable\u00A0espace", u"\U0001F600 souriant", u"Ende\u200Fmarque"}) {
+        for (const CharFormat* format : std::initializer_list<const CharFormat*>{&arial, &timesBold, &courierItalic})
+            otherCharacters.append(QString::fromUtf16(text) + QStringLiteral("\r\n"), *format);
+    }
+    Document aligned;
+    for (int i = 0; i < 90; ++i) {
+        ParagraphFormat format;
+        format.alignment = Alignment(i % 4);
+        format.leftIndent = (i % 5) * 700 - 700;
+        format.firstLineIndent = (i % 3 - 1) * 500;
+        format.rightIndent = (i % 7) * 900;
+        aligned.setParagraphFormat(format);
+        aligned.append(words.left(i * 3 + 1) + QStringLiteral("\r\n"), i % 2 ? arial : underlined);
+    }
+
+    const struct {
+        const char* name;
+        const Document& document;
+    } documents[] = {
+        {"lines of one format", testing::lines(300)},
+        {"lines that wrap", growing},
+        {"formats mixed in lines", mixed},
+        {"empty paragraphs of large marks", emptyParagraphs},
+        {"tabs, line breaks and page breaks", tabsAndBreaks},
+        {"long words", longWords},
+        {"characters of other scripts and faces", otherCharacters},
+        {"aligned and indented", aligned},
+    };
+    const QRect rects[] = {kA4Text, QRect(0, 0, 3000, 5000), QRect(500, 300, kA4Text.width(), 1500)};
+    for (const auto& d : documents) {
+        for (const QRect& rect : rects) {
+            SCOPED_TRACE(::testing::Message() << d.name << " in " << rect.width() << "x" << rect.height());
+            const std::vector<int> ends = PageLayout(d.document).paginate(rect);
+            expectCovers(ends, d.document);
+            EXPECT_EQ(ends, testing::drawnPageEnds(d.document, rect));
+        }
+    }
+}
+
 TEST_F(PageLayoutTest, ExtremeIndentsOfAFileStillLayOutEveryLine)
 {
     const char* const rtfs[] = {

@@ -1,8 +1,11 @@
 #pragma once
 // What the rich-text tests share: one graphical application (fonts need it) and small documents.
 #include "platform/richtext/Document.h"
+#include "platform/richtext/PageLayout.h"
 
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <ostream>
 
 namespace richtext {
@@ -62,6 +65,24 @@ inline Document lines(int count)
         d.append(QStringLiteral("Ligne %1%2").arg(i).arg(i < count ? QStringLiteral("\r\n") : QString()),
                  format("Courier New", 10));
     return d;
+}
+
+// The page ends that drawing the pages one after another finds: every paragraph of a page drawn
+// is laid out by Qt, line by line.
+inline std::vector<int> drawnPageEnds(const Document& document, const QRect& textRect)
+{
+    PageLayout layout(document);
+    QImage page(1, 1, QImage::Format_RGB32);
+    QPainter painter(&page);
+    std::vector<int> ends;
+    int start = 0;
+    do {
+        ends.push_back(layout.render(FormatRange{start, -1, textRect}, painter));
+        if (ends.back() <= start)
+            break;
+        start = ends.back();
+    } while (start < document.length());
+    return ends;
 }
 
 }  // namespace richtext::testing
