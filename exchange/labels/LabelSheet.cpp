@@ -22,19 +22,37 @@ ui::Font blackFont(const char* face, int size)
     return font;
 }
 
-struct LabelRow {
-    QString codeBarres;
-    QString isbn13;
-    QString numLivre;
-    QString titre;
+// The fields a label is made of, looked up once for the whole walk.
+struct LabelFields {
+    db::Field flag;
+    db::Field codeBarres;
+    db::Field isbn13;
+    db::Field numLivre;
+    db::Field titre;
+
+    explicit LabelFields(db::DataSet& rows)
+        : flag(rows.fieldByName(QStringLiteral("IMP_CodeBarres"))),
+          codeBarres(rows.fieldByName(QStringLiteral("CodeBarres"))),
+          isbn13(rows.fieldByName(QStringLiteral("Isbn13"))),
+          numLivre(rows.fieldByName(QStringLiteral("NumLivre"))),
+          titre(rows.fieldByName(QStringLiteral("Titre")))
+    {
+    }
 };
 
-QString titleCell(const QString& title) { return (title + Spaces(kTitleCellWidth)).left(kTitleCellWidth); }
+// A row's code, read first as it decides whether the row has a label in the section; the other
+// fields are read as the label needs them.
+struct LabelRow {
+    const LabelFields& fields;
+    QString codeBarres;
+};
+
+QString titleCell(const QString& title) { return title.leftJustified(kTitleCellWidth, u' ', true); }
 
 }  // namespace
 
 struct LabelSheet::Section {
-    bool (*takes)(const LabelRow&);
+    bool (*takes)(const QString& codeBarres);
     QString (*barcodeText)(const LabelRow&);
     ui::Font barcodeFont;
     int titleGapTimes;  // the title cell is followed by this many times the column gap
@@ -46,7 +64,7 @@ LabelSheet::LabelSheet(ui::RichEdit& sheet, db::DataSet& rows) : m_sheet(sheet),
 void LabelSheet::BuildEan13Labels(int columns, int columnGap, int rowGap)
 {
     static const Section ean13{
-        [](const LabelRow& r) { return isEan13FontText(r.codeBarres); },
+        [](const QString& code) { return isEan13FontText(code); },
         [](const LabelRow& r) { return text::Trim(r.codeBarres); },
         blackFont("Code EAN13", 40), 2, 1};
     // Emptied as by the rebuild without it: the librarian's Tab goes into the sheet either way.
@@ -57,10 +75,11 @@ void LabelSheet::BuildEan13Labels(int columns, int columnGap, int rowGap)
 void LabelSheet::BuildCode39Labels(int columns, int columnGap, int rowGap)
 {
     static const Section code39{
-        [](const LabelRow& r) { return !isEan13FontText(r.codeBarres); },
+        [](const QString& code) { return !isEan13FontText(code); },
         [](const LabelRow& r) {
             const QString code = text::Trim(r.codeBarres);
-            return code.isEmpty() ? QStringLiteral("*") + text::Trim(r.isbn13) + QStringLiteral("*") : code;
+            return code.isEmpty() ? QStringLiteral("*") + text::Trim(r.fields.isbn13.asString()) + QStringLiteral("*")
+                                  : code;
         },
         blackFont("c39hrp36dltt", 30), 2, 3};
     build(code39, columns, columnGap, rowGap);
@@ -69,8 +88,10 @@ void LabelSheet::BuildCode39Labels(int columns, int columnGap, int rowGap)
 void LabelSheet::BuildNumberLabels(int columns, int columnGap, int rowGap)
 {
     static const Section copyNumbers{
-        [](const LabelRow&) { return true; },
-        [](const LabelRow& r) { return QStringLiteral("*I") + text::Trim(r.numLivre) + QStringLiteral("*"); },
+        [](const QString&) { return true; },
+        [](const LabelRow& r) {
+            return QStringLiteral("*I") + text::Trim(r.fields.numLivre.asString()) + QStringLiteral("*");
+        },
         blackFont("c39hrp36dltt", 30), 3, 3};
     build(copyNumbers, columns, columnGap, rowGap);
 }
@@ -94,21 +115,23 @@ void LabelSheet::build(const Section& section, int columns, int columnGap, int r
     if (!m_rows.active())
         m_rows.open();
     m_rows.first();
+    const LabelFields fields(m_rows);
+    const QString barcodeGap = Spaces(columnGap);
+    const QString titleGap = Spaces(section.titleGapTimes * columnGap);
     QString barcodes, titles;
     int k = 0;
     for (; !m_rows.eof(); m_rows.next()) {
-        if (m_rows.fieldByName(QStringLiteral("IMP_CodeBarres")).asString() != QLatin1String("Vrai"))
+        if (fields.flag.asString() != QLatin1String("Vrai"))
             continue;
-        const LabelRow row{m_rows.fieldByName(QStringLiteral("CodeBarres")).asString(),
-                           m_rows.fieldByName(QStringLiteral("Isbn13")).asString(),
-                           m_rows.fieldByName(QStringLiteral("NumLivre")).asString(),
-                           m_rows.fieldByName(QStringLiteral("Titre")).asString()};
-        if (!section.takes(row))
+        const LabelRow row{fields, fields.codeBarres.asString()};
+        if (!section.takes(row.codeBarres))
             continue;
         ++k;
-        barcodes += section.barcodeText(row) + Spaces(columnGap);
-        titles += titleCell(row.titre) + Spaces(section.titleGapTimes * columnGap);
-        m_placed << text::Trim(row.numLivre).toLongLong();
+        barcodes += section.barcodeText(row);
+        barcodes += barcodeGap;
+        titles += titleCell(fields.titre.asString());
+        titles += titleGap;
+        m_placed << fields.numLivre.asInteger();
         if (k == columns) {
             k = 0;
             append(barcodes, section.barcodeFont);

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QVarLengthArray>
+#include <cstring>
 #include <memory>
 #include <sqlite3.h>
 #include <vector>
@@ -110,7 +111,9 @@ using Units = QVarLengthArray<char16_t, 256>;
 
 void decodeUtf8(const unsigned char* p, int size, Units& out)
 {
-    out.clear();
+    // Never more units than bytes: a four-byte sequence gives two.
+    out.resize(size);
+    char16_t* unit = out.data();
     const unsigned char* end = p + size;
     while (p < end) {
         char32_t c = *p++;
@@ -121,12 +124,13 @@ void decodeUtf8(const unsigned char* p, int size, Units& out)
                 c = (c << 6) | (*p++ & 0x3F);
         }
         if (c >= 0x10000) {
-            out.append(QChar::highSurrogate(c));
-            out.append(QChar::lowSurrogate(c));
+            *unit++ = QChar::highSurrogate(c);
+            *unit++ = QChar::lowSurrogate(c);
         } else {
-            out.append(char16_t(c));
+            *unit++ = char16_t(c);
         }
     }
+    out.resize(unit - out.data());
 }
 
 QStringView view(const Units& units) { return QStringView(units.constData(), units.size()); }
@@ -137,12 +141,30 @@ QStringView textArgument(sqlite3_value* value, Units& units)
     return view(units);
 }
 
+// Most texts compared are the same or differ within plain ASCII (types, codes, names): those
+// are decided on the bytes, where a unit's base letter is its folding. The rest is decoded from
+// the first byte that is not ASCII, the equal prefix changing neither comparison.
 int collate(void*, int lengthA, const void* a, int lengthB, const void* b)
 {
+    if (lengthA == lengthB && (lengthA == 0 || std::memcmp(a, b, size_t(lengthA)) == 0))
+        return 0;
+    const auto* bytesA = static_cast<const unsigned char*>(a);
+    const auto* bytesB = static_cast<const unsigned char*>(b);
+    const int n = std::min(lengthA, lengthB);
+    const auto& fold = folding().fold;
+    int i = 0;
+    for (; i < n && bytesA[i] < 0x80 && bytesB[i] < 0x80; ++i) {
+        const char16_t x = fold[bytesA[i]];
+        const char16_t y = fold[bytesB[i]];
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    if (i == n)
+        return lengthA == lengthB ? 0 : (lengthA < lengthB ? -1 : 1);
     Units unitsA;
     Units unitsB;
-    decodeUtf8(static_cast<const unsigned char*>(a), lengthA, unitsA);
-    decodeUtf8(static_cast<const unsigned char*>(b), lengthB, unitsB);
+    decodeUtf8(bytesA + i, lengthA - i, unitsA);
+    decodeUtf8(bytesB + i, lengthB - i, unitsB);
     return compare(view(unitsA), view(unitsB));
 }
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <sqlite3.h>
 
 namespace {
 
@@ -49,6 +50,37 @@ TEST(JetCollation, LikeMatchesWholeValuesWithPercentAndUnderscore)
         EXPECT_EQ(like(pattern, value), expected) << QString::fromUtf16(pattern).toStdString();
     EXPECT_TRUE(like(u"50\\%", u"50%", u'\\'));
     EXPECT_FALSE(like(u"50\\%", u"500", u'\\'));
+}
+
+// The database compares UTF-8 texts, deciding ASCII on the bytes: it orders every pair as
+// compare() does, whether the texts differ in ASCII, after it, or only in length.
+TEST(JetCollation, TheDatabaseComparesAsCompareDoes)
+{
+    sqlite3* handle = nullptr;
+    ASSERT_EQ(sqlite3_open(":memory:", &handle), SQLITE_OK);
+    db::jet::registerOn(handle);
+    sqlite3_stmt* statement = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(handle,
+                                 "SELECT CASE WHEN ?1 = ?2 COLLATE JET THEN 0 WHEN ?1 < ?2 COLLATE JET THEN -1 "
+                                 "ELSE 1 END",
+                                 -1, &statement, nullptr),
+              SQLITE_OK);
+    const char* const texts[] = {"", "a", "A", "b", "LIVRE", "livre", "LIVRES", "LIVRÉ", "Livre", "DVD", "abc", "Zoo",
+                                 "école", "Ecole", "ÉCOLE", "Écoles", "Eléphant", "ecole", "eau", "n°12", "n°120",
+                                 "N°2", "Élément de titre n°1", "Élément de titre n°2", "élément de titre n°1", "ae",
+                                 "a\U0001F600", "a\U0001F601", "aé", "aÉ", "af", "[a]", "_", "~"};
+    for (const char* a : texts) {
+        for (const char* b : texts) {
+            sqlite3_bind_text(statement, 1, a, -1, SQLITE_STATIC);
+            sqlite3_bind_text(statement, 2, b, -1, SQLITE_STATIC);
+            ASSERT_EQ(sqlite3_step(statement), SQLITE_ROW);
+            const int expected = db::jet::compare(QString::fromUtf8(a), QString::fromUtf8(b));
+            EXPECT_EQ(sqlite3_column_int(statement, 0), (expected > 0) - (expected < 0)) << a << " / " << b;
+            sqlite3_reset(statement);
+        }
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(handle);
 }
 
 TEST(JetCollation, OrdersAndEqualityInTheDatabaseUseIt)
