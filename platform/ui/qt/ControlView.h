@@ -50,6 +50,8 @@ public:
     virtual void apply(ui::Property property);
     // A property of a child control changed (page controls name their tabs after their sheets).
     virtual void childChanged(ui::Control& child, ui::Property property) {}
+    // Shows now the changes that the view gathers until the next turn of the event loop.
+    virtual void showPending() {}
 
     // receiver is the widget the press reached: this view's widget or one of its parts.
     virtual MouseRouting mouseRouting(const QWidget* receiver) const { return MouseRouting::ModelOnly; }

@@ -83,9 +83,21 @@ FormView* Renderer::formViewOf(const ui::Control& control)
 
 FormWindow* Renderer::windowFor(const ui::Form& form) { return ensureFormView(const_cast<ui::Form&>(form)).window(); }
 
-QWidget* Renderer::widgetFor(const ui::Control& control) { return viewOf(control).widget(); }
+QWidget* Renderer::widgetFor(const ui::Control& control)
+{
+    ControlView& view = viewOf(control);
+    view.showPending();
+    return view.widget();
+}
 
-QImage Renderer::grab(const ui::Form& form) { return windowFor(form)->renderImage(); }
+QImage Renderer::grab(const ui::Form& form)
+{
+    FormWindow* window = windowFor(form);
+    for (const auto& [control, view] : m_views)
+        if (view->formAddress() == &form)
+            view->showPending();
+    return window->renderImage();
+}
 
 ControlView* Renderer::viewHolding(const QWidget* receiver) const
 {

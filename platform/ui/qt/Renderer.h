@@ -42,10 +42,10 @@ public:
 
     // The window of a form.
     FormWindow* windowFor(const ui::Form& form);
-    // The widget of a control (of a form: its window).
+    // The widget of a control (of a form: its window), showing the control as it is now.
     QWidget* widgetFor(const ui::Control& control);
     // The form as it is on the screen: its whole outer rectangle with frame, caption bar, menu
-    // bar and the client area at the form's scroll position.
+    // bar and the client area at the form's scroll position, every control shown as it is now.
     QImage grab(const ui::Form& form);
 
     // The view of the control whose widget is receiver or holds it; nullptr outside every form.

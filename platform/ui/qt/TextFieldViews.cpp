@@ -6,8 +6,10 @@
 #include "platform/ui/qt/Appearance.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -149,6 +151,30 @@ MouseRouting documentRouting(const QWidget* receiver)
     return isScrollBarPart(receiver) ? MouseRouting::WidgetOnly : MouseRouting::Shared;
 }
 
+// Runs catchUp before the watched widget paints or handles the mouse.
+class CatchUpFilter : public QObject {
+public:
+    explicit CatchUpFilter(std::function<void()> catchUp) : m_catchUp(std::move(catchUp)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::Paint:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonRelease:
+        case QEvent::Wheel: m_catchUp(); break;
+        default: break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_catchUp;
+};
+
 }  // namespace
 
 EditView::EditView(Renderer& renderer, ui::CustomEdit& edit) : ControlView(renderer, edit, new QLineEdit)
@@ -239,46 +265,97 @@ void MemoView::apply(ui::Property property)
 
 MouseRouting MemoView::mouseRouting(const QWidget* receiver) const { return documentRouting(receiver); }
 
-RichEditView::RichEditView(Renderer& renderer, ui::RichEdit& edit) : ControlView(renderer, edit, new QTextEdit)
+RichEditView::RichEditView(Renderer& renderer, ui::RichEdit& edit)
+    : ControlView(renderer, edit, new QTextEdit), m_catchUp(std::make_unique<CatchUpFilter>([this] { showPending(); }))
 {
-    auto* editor = static_cast<QTextEdit*>(widget());
-    editor->setAcceptRichText(false);
+    editor()->setAcceptRichText(false);
     // The model keeps the history of edits; the document would keep every edit it follows.
-    editor->document()->setUndoRedoEnabled(false);
-    followDocumentEditor(editor, edit);
+    editor()->document()->setUndoRedoEnabled(false);
+    editor()->viewport()->installEventFilter(m_catchUp.get());
+    followDocumentEditor(editor(), edit);
 }
+
+QTextEdit* RichEditView::editor() const { return static_cast<QTextEdit*>(widget()); }
 
 void RichEditView::apply(ui::Property property)
 {
-    auto* editor = static_cast<QTextEdit*>(widget());
     auto& edit = static_cast<ui::RichEdit&>(control());
     switch (property) {
     case ui::Property::Text: break;  // the runs follow
     case ui::Property::RichText: {
-        const QSignalBlocker blocker(editor);
+        openBlock();
         const bool followsEdit = m_shownRevision && *m_shownRevision + 1 == edit.runsRevision() && edit.lastEdit();
         if (!followsEdit || !showEdit(*edit.lastEdit()))
             showRuns();
         m_shownRevision = edit.runsRevision();
         // A changed content shows from its start down to the caret, as when shown anew.
-        editor->verticalScrollBar()->setValue(0);
-        showSelection();
+        m_scrollToStart = true;
+        m_selections.clear();
+        keepSelection();
         break;
     }
     case ui::Property::Selection:
-        showSelection();
-        if (edit.scrolledToEnd())
-            editor->verticalScrollBar()->setValue(editor->verticalScrollBar()->maximum());
+        keepSelection();
+        if (edit.scrolledToEnd()) {
+            // Like the scroll message it stands for, a scroll to the end is done at once.
+            showPending();
+            editor()->verticalScrollBar()->setValue(editor()->verticalScrollBar()->maximum());
+        }
         break;
     default: ControlView::apply(property); break;
     }
 }
 
+void RichEditView::openBlock()
+{
+    if (!m_openBlock) {
+        m_openBlock.emplace(editor()->document());
+        m_openBlock->beginEditBlock();
+    }
+    showAtNextTurn();
+}
+
+void RichEditView::keepSelection()
+{
+    const auto& edit = static_cast<const ui::CustomEdit&>(control());
+    const std::pair<int, int> selection{edit.selStart(), edit.selStart() + edit.selLength()};
+    if (m_selections.empty() || m_selections.back() != selection)
+        m_selections.push_back(selection);
+    showAtNextTurn();
+}
+
+void RichEditView::showAtNextTurn()
+{
+    if (m_showPosted)
+        return;
+    m_showPosted = true;
+    QMetaObject::invokeMethod(
+        m_catchUp.get(),
+        [this] {
+            m_showPosted = false;
+            showPending();
+        },
+        Qt::QueuedConnection);
+}
+
+void RichEditView::showPending()
+{
+    if (!m_openBlock && m_selections.empty())
+        return;
+    const QSignalBlocker blocker(editor());
+    if (std::optional<QTextCursor> block = std::exchange(m_openBlock, std::nullopt))
+        block->endEditBlock();
+    if (std::exchange(m_scrollToStart, false))
+        editor()->verticalScrollBar()->setValue(0);
+    for (const auto& [start, end] : std::exchange(m_selections, {}))
+        showSelection(editor(), shownPosition(start), shownPosition(end));
+}
+
 void RichEditView::showRuns()
 {
-    auto* editor = static_cast<QTextEdit*>(widget());
-    editor->clear();
-    QTextCursor cursor(editor->document());
+    QTextCursor cursor(editor()->document());
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
     bool afterCr = false;
     for (const ui::TextRun& run : static_cast<ui::RichEdit&>(control()).runs()) {
         cursor.insertText(displayedPiece(run.text, afterCr), runFormat(run.font));
@@ -306,21 +383,12 @@ bool RichEditView::showEdit(const ui::RichTextEdit& edit)
             m_anchor = {};
     }
     const int from = shownPosition(edit.start);
-    QTextCursor cursor(static_cast<QTextEdit*>(widget())->document());
-    cursor.beginEditBlock();
+    QTextCursor cursor(editor()->document());
     cursor.setPosition(from);
     cursor.setPosition(from + removedShown, QTextCursor::KeepAnchor);
     cursor.insertText(displayedPiece(inserted, afterCr), runFormat(edit.font));
-    cursor.endEditBlock();
     m_anchor = {end, from + insertedShown};
     return true;
-}
-
-void RichEditView::showSelection()
-{
-    const auto& edit = static_cast<const ui::CustomEdit&>(control());
-    const int end = shownPosition(edit.selStart() + edit.selLength());
-    uiqt::showSelection(static_cast<QTextEdit*>(widget()), shownPosition(edit.selStart()), end);
 }
 
 int RichEditView::shownPosition(int position)

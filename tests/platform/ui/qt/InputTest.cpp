@@ -11,6 +11,7 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/RichEdit.h"
 #include "platform/ui/qt/Appearance.h"
 #include "platform/ui/qt/BalloonTip.h"
 #include "platform/ui/qt/FormWindow.h"
@@ -32,6 +33,7 @@
 #include <QTabBar>
 #include <QTextBlock>
 #include <QTest>
+#include <QTextEdit>
 
 namespace uiqt {
 namespace {
@@ -158,6 +160,30 @@ TEST_F(InputTest, TheCaretPlacedInAMemoCountsItsLineEnds)
     QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, endOfBabar);
     handle();
     EXPECT_EQ(memo->selStart(), 12);  // "Alice" CR LF "Babar"
+}
+
+TEST_F(InputTest, TheCaretPlacedInARichEditFindsTheTextTheModelHasThen)
+{
+    auto* log = add<ui::RichEdit>("RichEdit7", QRect(10, 10, 200, 100), panel);
+    log->setRuns({ui::TextRun{QStringLiteral("Alice\r\nBabar"), ui::Font{}}});
+    auto* editor = widget<QTextEdit>(*log);
+    // A first line comes in the turn the click comes in.
+    log->setSelStart(0);
+    log->setSelText(QStringLiteral("Zo\u00e9\r\n"));
+    auto* shownAnew = add<ui::RichEdit>("RichEdit8", QRect(10, 115, 200, 100), panel);
+    shownAnew->setRuns(log->runs());
+    auto* expected = widget<QTextEdit>(*shownAnew);
+    QTextCursor second(expected->document()->findBlockByNumber(1));
+    second.movePosition(QTextCursor::EndOfBlock);
+    // Delivered at once, as Qt may deliver the user's input before the view's turn comes.
+    const QPointF at = expected->cursorRect(second).center() + QPoint(30, 0);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, editor->viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(editor->viewport(), &event);
+    }
+    handle();
+    EXPECT_EQ(log->selStart(), 10);  // "Zoé" CR LF "Alice"
 }
 
 TEST_F(InputTest, PastingIntoAnEditIsTheUsersEdit)

@@ -39,6 +39,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QToolButton>
+#include <functional>
 
 namespace uiqt {
 namespace {
@@ -341,6 +342,130 @@ TEST_F(RendererTest, ARichEditScrolledToItsEndShowsItsLastLine)
     log->scrollToEnd();
     ASSERT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), bar->maximum());
+}
+
+// The warnings Qt gives while it lives.
+class QtWarnings {
+public:
+    QtWarnings() : m_previous(qInstallMessageHandler(&QtWarnings::keep)) { s_kept.clear(); }
+    ~QtWarnings() { qInstallMessageHandler(m_previous); }
+    QtWarnings(const QtWarnings&) = delete;
+    QtWarnings& operator=(const QtWarnings&) = delete;
+
+    const QStringList& kept() const { return s_kept; }
+
+private:
+    static void keep(QtMsgType type, const QMessageLogContext&, const QString& message)
+    {
+        if (type == QtWarningMsg)
+            s_kept << message;
+    }
+
+    static inline QStringList s_kept;
+    QtMessageHandler m_previous;
+};
+
+TEST_F(RendererTest, ARichEditWithTextShownAnewShowsItsCaretWithinItsText)
+{
+    auto* log = add<ui::RichEdit>("RichEdit7", QRect(0, 0, 300, 100));
+    log->setRuns({ui::TextRun{QStringLiteral("Pr\u00eat\r\nRetour\r\nFin"), ui::Font{}}});
+    log->setSelStart(int(log->text().size()));
+    const QtWarnings warnings;
+    Renderer another(app);
+    auto* editor = static_cast<QTextEdit*>(another.widgetFor(*log));
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("Pr\u00eat\nRetour\nFin"));
+    EXPECT_EQ(editor->textCursor().position(), 15);
+    EXPECT_TRUE(warnings.kept().isEmpty()) << warnings.kept().join(u'\n').toStdString();
+}
+
+// The model position where line `line` (from 1) of a rich edit's text starts.
+int lineStart(const ui::RichEdit& edit, int line)
+{
+    int at = 0;
+    for (int i = 1; i < line; ++i)
+        at = int(edit.text().indexOf(QStringLiteral("\r\n"), at)) + 2;
+    return at;
+}
+
+TEST_F(RendererTest, ARichEditsChangesOfOneTurnShowAsIfEachHadShownInItsOwnTurn)
+{
+    // The view scrolls each caret of the turn into view in turn, so the scroll position is the one
+    // the changes leave one by one.
+    const struct {
+        const char* what;
+        std::function<void(ui::RichEdit&)> changes;
+    } cases[] = {
+        {"lines added, the caret at the start, then at the end",
+         [](ui::RichEdit& e) {
+             for (int line = 41; line <= 60; ++line)
+                 e.addLine(QString::number(line));
+             e.setSelStart(0);
+             e.setSelStart(int(e.text().size()));
+         }},
+        {"the caret at the top, further down, then up on a line left in view",
+         [](ui::RichEdit& e) {
+             e.setSelStart(lineStart(e, 1));
+             e.setSelStart(lineStart(e, 9));
+             e.setSelStart(lineStart(e, 6));
+         }},
+        {"a selection down the text, then the caret up in view of it",
+         [](ui::RichEdit& e) {
+             e.setSelStart(lineStart(e, 20));
+             e.setSelLength(lineStart(e, 30) - lineStart(e, 20));
+             e.setSelStart(lineStart(e, 27));
+         }},
+        {"a line inserted at the start, then the caret on a line further down",
+         [](ui::RichEdit& e) {
+             e.setSelStart(0);
+             e.setSelText(QStringLiteral("D\u00e9but\r\n"));
+             e.setSelStart(lineStart(e, 12));
+         }},
+        {"lines added, a scroll to the end, then the caret at the start",
+         [](ui::RichEdit& e) {
+             e.addLine(QStringLiteral("41"));
+             e.scrollToEnd();
+             e.setSelStart(0);
+         }},
+        {"the whole content replaced, then a line edited",
+         [](ui::RichEdit& e) {
+             ui::Font red;
+             red.color = ui::colors::red;
+             e.setRuns({ui::TextRun{QStringLiteral("Pr\u00eat\r\nRetour\r\n"), ui::Font{}},
+                        ui::TextRun{QStringLiteral("Fin\r\n"), red}});
+             e.setSelStart(4);
+             e.setSelText(QStringLiteral("s"));
+         }},
+    };
+    form.show();
+    int number = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ++number;
+        auto* oneTurn = form.create<ui::RichEdit>(QStringLiteral("RichEditA%1").arg(number));
+        auto* turnByTurn = form.create<ui::RichEdit>(QStringLiteral("RichEditB%1").arg(number));
+        oneTurn->setBounds(QRect(0, 0, 90, 82));
+        turnByTurn->setBounds(QRect(100, 0, 90, 82));
+        for (ui::RichEdit* edit : {oneTurn, turnByTurn})
+            for (int line = 1; line <= 40; ++line)
+                edit->addLine(QString::number(line));
+        const auto* shown = widget<QTextEdit>(*oneTurn);
+        const auto* expected = widget<QTextEdit>(*turnByTurn);
+
+        c.changes(*oneTurn);
+        QCoreApplication::processEvents();
+        const int eachInItsTurn = app.notifications().subscribe([](const ui::Notification&) {
+            QCoreApplication::processEvents();
+        });
+        c.changes(*turnByTurn);
+        app.notifications().unsubscribe(eachInItsTurn);
+
+        EXPECT_EQ(shownCharacters(*shown), shownCharacters(*expected));
+        EXPECT_EQ(shown->textCursor().selectionStart(), expected->textCursor().selectionStart());
+        EXPECT_EQ(shown->textCursor().selectionEnd(), expected->textCursor().selectionEnd());
+        EXPECT_EQ(shown->verticalScrollBar()->value(), expected->verticalScrollBar()->value());
+        oneTurn->hide();
+        turnByTurn->hide();
+    }
 }
 
 TEST_F(RendererTest, TheProgramsClipboardTextReachesTheDesktopsClipboard)
