@@ -72,6 +72,8 @@ public:
     // Appends at the end in `format`: a CR LF pair, a lone CR and a lone LF each end a paragraph
     // (the new one takes the last paragraph's format); a form feed starts a new page.
     void append(const QString& text, const CharFormat& format);
+    // Makes room for `paragraphs` paragraphs in all, for a builder that knows about how many.
+    void reserve(qsizetype paragraphs) { m_paragraphs.reserve(size_t(paragraphs)); }
     // Sets the format of the last paragraph, the one appended text goes into.
     void setParagraphFormat(const ParagraphFormat& format);
 

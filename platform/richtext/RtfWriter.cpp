@@ -6,7 +6,8 @@
 #include "platform/text/Windows1252.h"
 
 #include <QFile>
-#include <optional>
+#include <charconv>
+#include <functional>
 
 namespace richtext {
 
@@ -14,37 +15,55 @@ namespace {
 
 class RtfOut {
 public:
-    explicit RtfOut(const Document& document) : m_document(document) { collectTables(); }
+    // Takes the text written so far, a part at a time, so that a large document's whole text is
+    // never held: what write() returns is the rest.
+    using Sink = std::function<void(QByteArrayView)>;
+
+    explicit RtfOut(const Document& document, Sink sink = {}) : m_document(document), m_sink(std::move(sink))
+    {
+        collectTables();
+    }
 
     QByteArray write()
     {
         m_out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1036{\\fonttbl";
         for (int i = 0; i < int(m_faces.size()); ++i) {
-            m_out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
-            writeEscaped(m_faces[i]);
+            word("{\\f", i);
+            m_out += "\\fnil\\fcharset0 ";
+            writeText(m_faces[i], false);
             m_out += ";}";
         }
         m_out += "}\r\n{\\colortbl ;";
-        for (QRgb c : m_colors)
-            m_out += "\\red" + QByteArray::number(qRed(c)) + "\\green" + QByteArray::number(qGreen(c)) + "\\blue" +
-                     QByteArray::number(qBlue(c)) + ';';
+        for (QRgb c : m_colors) {
+            word("\\red", qRed(c));
+            word("\\green", qGreen(c));
+            word("\\blue", qBlue(c));
+            m_out += ';';
+        }
         m_out += "}\r\n";
         const PageSetup& page = m_document.page;
-        m_out += "\\paperw" + QByteArray::number(page.paperWidth) + "\\paperh" + QByteArray::number(page.paperHeight) +
-                 "\\margl" + QByteArray::number(page.marginLeft) + "\\margr" + QByteArray::number(page.marginRight) +
-                 "\\margt" + QByteArray::number(page.marginTop) + "\\margb" + QByteArray::number(page.marginBottom) +
-                 "\\viewkind4\\uc1";
+        word("\\paperw", page.paperWidth);
+        word("\\paperh", page.paperHeight);
+        word("\\margl", page.marginLeft);
+        word("\\margr", page.marginRight);
+        word("\\margt", page.marginTop);
+        word("\\margb", page.marginBottom);
+        m_out += "\\viewkind4\\uc1";
         const auto& paragraphs = m_document.paragraphs();
         for (size_t i = 0; i < paragraphs.size(); ++i) {
             const Paragraph& p = paragraphs[i];
             writeParagraphFormat(p.format);
             for (const Run& run : p.runs) {
                 writeCharFormat(run.format);
-                writeText(run.text);
+                writeText(run.text, true);
             }
             writeCharFormat(p.markFormat);
             if (i + 1 < paragraphs.size())
                 m_out += "\\par\r\n";
+            if (m_sink && m_out.size() >= kPart) {
+                m_sink(m_out);
+                m_out.resize(0);  // keeps its room for the next part
+            }
         }
         m_out += "}\r\n";
         return m_out;
@@ -66,6 +85,15 @@ private:
         }
     }
 
+    // A control word and its value: \fs16.
+    void word(const char* name, int value)
+    {
+        m_out += name;
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        m_out.append(digits, end - digits);
+    }
+
     void writeParagraphFormat(const ParagraphFormat& f)
     {
         m_out += "\\pard";
@@ -76,16 +104,16 @@ private:
         case Alignment::Justify: m_out += "\\qj"; break;
         }
         if (f.leftIndent != 0)
-            m_out += "\\li" + QByteArray::number(f.leftIndent);
+            word("\\li", f.leftIndent);
         if (f.rightIndent != 0)
-            m_out += "\\ri" + QByteArray::number(f.rightIndent);
+            word("\\ri", f.rightIndent);
         if (f.firstLineIndent != 0)
-            m_out += "\\fi" + QByteArray::number(f.firstLineIndent);
+            word("\\fi", f.firstLineIndent);
         for (int stop : f.tabStops)
-            m_out += "\\tx" + QByteArray::number(stop);
+            word("\\tx", stop);
         if (f.pageBreakBefore)
             m_out += "\\pagebb";
-        m_current.reset();
+        m_current = nullptr;
         m_out += ' ';
     }
 
@@ -93,8 +121,10 @@ private:
     {
         if (m_current && *m_current == f)
             return;
-        m_out += "\\plain\\f" + QByteArray::number(m_faces.indexOf(f.face)) + "\\fs" + QByteArray::number(f.halfPoints) +
-                 "\\cf" + QByteArray::number(m_colors.indexOf(f.color) + 1);
+        m_out += "\\plain";
+        word("\\f", int(m_faces.indexOf(f.face)));
+        word("\\fs", f.halfPoints);
+        word("\\cf", int(m_colors.indexOf(f.color)) + 1);
         if (f.bold)
             m_out += "\\b";
         if (f.italic)
@@ -102,52 +132,70 @@ private:
         if (f.underline)
             m_out += "\\ul";
         m_out += ' ';
-        m_current = f;
+        m_current = &f;
     }
+
+    static bool isPlainAscii(char16_t u) { return u >= 0x20 && u < 0x80 && u != u'\\' && u != u'{' && u != u'}'; }
 
     // LibreOffice reads blanks written side by side as wider ones (a six-per-em space before each,
-    // drawn in a fallback face), and its label rows wrap sooner than ours: a blank after a blank
-    // goes behind an empty group and stays a single blank of the run's face.
-    void writeText(const QString& text)
+    // drawn in a fallback face), and its label rows wrap sooner than ours: in a run's text
+    // (`splitBlanks`), a blank after a blank goes behind an empty group and stays a single blank
+    // of the run's face. Stretches that need no escape are copied whole.
+    void writeText(QStringView text, bool splitBlanks)
     {
         qsizetype from = 0;
-        for (qsizetype i = 1; i < text.size(); ++i) {
-            if (text[i] == u' ' && text[i - 1] == u' ') {
-                writeEscaped(QStringView(text).mid(from, i - from));
-                m_out += "{}";
-                from = i;
-            }
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t u = text[i].unicode();
+            const bool blankAfterBlank = splitBlanks && u == u' ' && i > 0 && text[i - 1] == u' ';
+            if (isPlainAscii(u) && !blankAfterBlank)
+                continue;
+            writeAscii(text.mid(from, i - from));
+            from = i + 1;
+            if (blankAfterBlank)
+                m_out += "{} ";
+            else
+                writeEscaped(u);
         }
-        writeEscaped(QStringView(text).mid(from));
+        writeAscii(text.mid(from));
     }
 
-    void writeEscaped(QStringView text)
+    void writeAscii(QStringView text)
     {
-        for (QChar c : text) {
-            const char16_t u = c.unicode();
-            if (u == u'\\' || u == u'{' || u == u'}') {
-                m_out += '\\';
-                m_out += char(u);
-            } else if (u == u'\t') {
-                m_out += "\\tab ";
-            } else if (u == 0x2028) {
-                m_out += "\\line ";
-            } else if (u >= 0x20 && u < 0x80) {
-                m_out += char(u);
-            } else if (u >= 0x80 && text::isInWindows1252(c)) {
-                m_out += "\\'" + text::encodeWindows1252(QString(c)).toHex();
-            } else {
-                // RTF's \u takes a signed 16-bit value; "?" is what a reader without Unicode shows.
-                m_out += "\\u" + QByteArray::number(qint16(u)) + '?';
-            }
+        const qsizetype at = m_out.size();
+        m_out.resize(at + text.size());
+        char* out = m_out.data() + at;
+        for (const QChar c : text)
+            *out++ = char(c.unicode());
+    }
+
+    void writeEscaped(char16_t u)
+    {
+        static constexpr char kHex[] = "0123456789abcdef";
+        if (u == u'\\' || u == u'{' || u == u'}') {
+            m_out += '\\';
+            m_out += char(u);
+        } else if (u == u'\t') {
+            m_out += "\\tab ";
+        } else if (u == 0x2028) {
+            m_out += "\\line ";
+        } else if (const int byte = u >= 0x80 ? text::windows1252Byte(QChar(u)) : -1; byte >= 0) {
+            const char escape[] = {'\\', '\'', kHex[byte >> 4], kHex[byte & 0xF]};
+            m_out.append(escape, sizeof escape);
+        } else {
+            // RTF's \u takes a signed 16-bit value; "?" is what a reader without Unicode shows.
+            word("\\u", qint16(u));
+            m_out += '?';
         }
     }
+
+    static constexpr qsizetype kPart = 64 * 1024;
 
     const Document& m_document;
+    Sink m_sink;
     QStringList m_faces;
     QList<QRgb> m_colors;
     QByteArray m_out;
-    std::optional<CharFormat> m_current;
+    const CharFormat* m_current = nullptr;  // the format written last in this paragraph, if any
 };
 
 }  // namespace
@@ -157,9 +205,14 @@ QByteArray writeRtf(const Document& document) { return RtfOut(document).write();
 void saveRtf(const Document& document, const QString& path)
 {
     QFile file(files::nativePath(path));
-    const QByteArray bytes = writeRtf(document);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        throw files::FileError(files::errorTexts().cannotWrite.arg(path));
+    const auto cannotWrite = [&path] { return files::FileError(files::errorTexts().cannotWrite.arg(path)); };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw cannotWrite();
+    const auto put = [&](QByteArrayView part) {
+        if (file.write(part.data(), part.size()) != part.size())
+            throw cannotWrite();
+    };
+    put(RtfOut(document, put).write());
 }
 
 }  // namespace richtext

@@ -12,4 +12,9 @@ QString decodeWindows1252(const QByteArray& bytes);
 QByteArray encodeWindows1252(const QString& s);
 bool isInWindows1252(QChar c);
 
+// One byte's character, and one character's byte (-1 outside the code page), for readers and
+// writers that go a character at a time.
+QChar windows1252Char(uchar byte);
+int windows1252Byte(QChar c);
+
 }  // namespace text

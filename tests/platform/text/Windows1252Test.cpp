@@ -25,6 +25,8 @@ TEST(Windows1252, KnownMappings)
     for (const Case& c : cases) {
         EXPECT_EQ(decodeWindows1252(QByteArray(1, char(c.byte)))[0].unicode(), c.ch) << int(c.byte);
         EXPECT_EQ(encodeWindows1252(QString(QChar(c.ch))), QByteArray(1, char(c.byte)));
+        EXPECT_EQ(windows1252Char(c.byte).unicode(), c.ch) << int(c.byte);
+        EXPECT_EQ(windows1252Byte(QChar(c.ch)), int(c.byte)) << int(c.byte);
     }
 }
 
@@ -32,4 +34,5 @@ TEST(Windows1252, CharactersOutsideBecomeQuestionMarks)
 {
     EXPECT_EQ(encodeWindows1252(QString::fromUtf8("a\u4E2Dé\u2603")), QByteArray("a?\xE9?"));
     EXPECT_FALSE(isInWindows1252(QChar(0x0100)));
+    EXPECT_EQ(windows1252Byte(QChar(0x0100)), -1);
 }
