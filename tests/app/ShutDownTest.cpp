@@ -193,7 +193,7 @@ TEST_F(ShutDownTest, CloudBackupIsAnnouncedOnlyOnceSentOrSaysWhyNot)
         w.settings.ftpbool = c.sharing;
         w.settings.RNE = QStringLiteral("0750001A");
         ASSERT_TRUE(app::SettingsFile().writeCoordinates(w.settings));
-        w.settings.maker = {QString(), QStringLiteral("127.0.0.1"), c.port, QStringLiteral("qvl"), QStringLiteral("secret")};
+        w.settings.maker = {QString(), QStringLiteral("127.0.0.1"), c.port, QStringLiteral("qvl"), QStringLiteral("secret"), QString()};
         dialogs.clearLog();
         const qsizetype exitsBefore = shell.records().count("exit");
         for (int i = 0; i < 2; ++i)

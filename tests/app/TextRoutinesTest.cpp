@@ -69,8 +69,9 @@ TEST(TextRoutines, FrenchAccentRemovalCases)
             handled += c.s;
     for (char32_t u = 0; u < 0x10000; ++u) {
         const QString one{QChar(char16_t(u))};
-        if (!handled.contains(one))
+        if (!handled.contains(one)) {
             ASSERT_EQ(RemoveFrenchAccents(one), one) << int(u);
+        }
     }
 }
 

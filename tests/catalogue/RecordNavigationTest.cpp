@@ -45,8 +45,9 @@ TEST_F(RecordNavigationTest, EveryButtonEndsOnTheCopyAskedForWithItsStripAndCove
         EXPECT_EQ(strip(), run(m.stripFirst));
         EXPECT_EQ(copyShown("Image3"), m.current);
         ASSERT_EQ(dialogs.log().size(), shown + (m.message ? 1 : 0));
-        if (m.message)
+        if (m.message) {
             EXPECT_EQ(dialogs.log().back().text, frm().tables.message(m.message));
+        }
     }
 }
 

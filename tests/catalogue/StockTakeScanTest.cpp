@@ -108,8 +108,9 @@ TEST_F(StockTakeScanTest, CodesAreTakenAsTheScannerSendsThemAndCopyNumbersOnlyAs
         input.scan(QString::fromUtf8(c.scanned));
         EXPECT_EQ(marks(), c.marked) << c.scanned;
         ASSERT_EQ(dialogs.log().size(), shown + (c.message.isEmpty() ? 0 : 1)) << c.scanned;
-        if (!c.message.isEmpty())
+        if (!c.message.isEmpty()) {
             EXPECT_EQ(lastDialogText(), c.message) << c.scanned;
+        }
         EXPECT_TRUE(dialogs.errors().isEmpty()) << c.scanned;
     }
     EXPECT_EQ(edit("Edit1").text(), "");

@@ -79,8 +79,9 @@ TEST_F(StockTakeStepsTest, EachStepThatChangesTheStockTakeAsksTheAdministratorsP
             input.click(QString::fromLatin1(button));
             const size_t expected = *typed ? 1 : 2;
             ASSERT_EQ(dialogs.log().size(), shown + expected) << button << typed;
-            if (!*typed)
+            if (!*typed) {
                 EXPECT_EQ(lastDialogText(), "Le mot de passe ne peut être vide") << button;
+            }
         }
     }
     EXPECT_EQ(marks(), before);

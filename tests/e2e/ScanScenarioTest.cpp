@@ -80,9 +80,10 @@ TEST(ScanScenario, APupilsPhotoIsTakenAndRecordedOrGivenUpWithoutTrace)
             EXPECT_FALSE(QFile::exists(program.folder(photo)));
             EXPECT_EQ(names, (QStringList{QString(), QString()}));
         }
-        if (!c.scanner)
+        if (!c.scanner) {
             EXPECT_TRUE(run.has(QStringLiteral("dialog: TWAIN Error | TWAIN_ReportLastError: an error occurred | OK")))
                 << run.joined().toStdString();
+        }
     }
 }
 

@@ -50,8 +50,9 @@ TEST(ScannedCodeTest, BorrowerNumbersHaveAtMostFourCharacters)
     for (const auto& c : cases) {
         const QString text = loans::withoutCardPrefix(QString::fromLatin1(c.field));
         EXPECT_EQ(loans::isTooLongForBorrower(text), c.refused) << c.field;
-        if (!c.refused)
+        if (!c.refused) {
             EXPECT_EQ(loans::borrowerNumber(text), c.number) << c.field;
+        }
     }
     EXPECT_THROW(loans::borrowerNumber(QStringLiteral("AB")), text::ConversionError);
     EXPECT_THROW(loans::borrowerNumber(QString()), text::ConversionError);

@@ -11,8 +11,9 @@ TEST_F(ProgramScreensTest, EveryMenuEntryAndToolbarButtonRunsABoundHandler)
 {
     start({"Cancel"}, program::programScreens());
     for (const layout::ToolbarButton& button : layout::toolbarButtons())
-        if (*button.handler)
+        if (*button.handler) {
             EXPECT_TRUE(frm().handlers.bound(QString::fromLatin1(button.handler))) << button.name << " " << button.handler;
+        }
     for (const layout::Menu& menu : layout::mainMenu())
         for (const layout::MenuEntry& entry : menu.entries)
             EXPECT_TRUE(frm().handlers.bound(QString::fromLatin1(entry.handler))) << entry.name << " " << entry.handler;

@@ -89,7 +89,7 @@ TEST_F(AmazonSiteChoiceTest, TheChosenSiteDecidesWhichTitlesOfTheFrenchProductPa
         const bool found = *c.title != 0;
         if (!found)
             dialogs.answer(QStringLiteral("OK"));
-        const qsizetype dialogsBefore = dialogs.log().size();
+        const size_t dialogsBefore = dialogs.log().size();
 
         input.scan(kSiteChoiceCode);
 

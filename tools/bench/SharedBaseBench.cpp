@@ -40,7 +40,7 @@ public:
                                                               QStringLiteral("products-images.di-static.com"),
                                                               QStringLiteral("www.amazon.fr")});
         m_maker = {QStringLiteral("http://") + kBaseHost, QStringLiteral("127.0.0.1"), ftp, QStringLiteral("ecole"),
-                   QStringLiteral("essai")};
+                   QStringLiteral("essai"), QString()};
         browser::setTestRouting({{QStringLiteral(":80:127.0.0.1:%1").arg(http).toLatin1(),
                                   QStringLiteral(":443:127.0.0.1:%1").arg(https).toLatin1()},
                                  m_certificates.filePath(QStringLiteral("ca.pem"))});

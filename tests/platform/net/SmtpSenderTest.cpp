@@ -36,7 +36,8 @@ TEST(SmtpSender, TheMailIsUtf8QuotedPrintableWithAnEncodedSubject)
 TEST(SmtpSender, UnsetOrUnreachableServersAndInjectedHeadersAreErrors)
 {
     DeadPort refusing(DeadPort::Refusing);
-    const net::Waiting waiting{[] {}};
+    net::Waiting waiting;
+    waiting.processMessages = [] {};
     const MailMessage mail{QStringLiteral("lea@example.org"), QStringLiteral("Livre en retard"), QStringLiteral("Merci")};
     EXPECT_TRUE(errorOf([&] { SmtpSender(waiting, {QString(), "bib@example.org", "x"}).send(mail); })
                     .contains(QStringLiteral("no server")));

@@ -133,7 +133,7 @@ TEST(Rtf, UnknownAndIgnorableGroupsAreSkippedAndBrokenInputNeverThrows)
                            "{\\stylesheet{\\s1 Heading;}}{\\*\\unknown zzz}\\f0\\fs20 Bonjour\\unknownword42  "
                            "{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt lien}}\\'e9\\u8364?\\par fin}";
     EXPECT_EQ(readRtf(rtf).plainText(), QStringLiteral("Bonjour lien\u00e9\u20ac\r\nfin"));
-    for (const QByteArray broken : {QByteArray("{\\rtf1 abc"), QByteArray("{\\rtf1}}}} x"), QByteArray("{\\rtf1 \\'"),
+    for (const QByteArray& broken : {QByteArray("{\\rtf1 abc"), QByteArray("{\\rtf1}}}} x"), QByteArray("{\\rtf1 \\'"),
                                     QByteArray("{\\rtf1 \\u"), QByteArray("{\\rtf1 \\"), QByteArray("")})
         EXPECT_NO_THROW(readRtf(broken));
     EXPECT_EQ(readRtf("{\\rtf1 abc").plainText(), QStringLiteral("abc"));

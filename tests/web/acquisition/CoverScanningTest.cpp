@@ -180,7 +180,7 @@ TEST_F(CoverScanningTest, ScansAreSharedWithTheMakersBase)
     frm().settings.Qvlbool = true;
 
     frm().settings.maker = {QString(), QStringLiteral("127.0.0.1"), server.port(), QStringLiteral("qvl"),
-                            QStringLiteral("secret")};
+                            QStringLiteral("secret"), QString()};
     addBook(QStringLiteral("9782070612758"), QString(), QStringLiteral("Le Petit Prince"), QStringLiteral("No_picture.jpg"));
     dialogs.answer(QStringLiteral("Numériser"));
     dialogs.answer(QStringLiteral("OK"));

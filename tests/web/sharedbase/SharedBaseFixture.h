@@ -15,7 +15,7 @@ protected:
         logIn();
         app::Settings& s = frm().settings;
         s.maker = {servers.webSite(), QStringLiteral("127.0.0.1"), servers.ftpPort(), SharedBaseServers::kUser,
-                   SharedBaseServers::kPassword};
+                   SharedBaseServers::kPassword, QString()};
         s.ftpbool = true;
         s.Qvlbool = true;
     }
