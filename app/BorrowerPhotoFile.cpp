@@ -13,8 +13,8 @@ QString borrowerPhotoName(const QString& surname, const QString& firstName)
 QString borrowerPhotoRefusal(const QString& surname, const QString& firstName)
 {
     return QStringLiteral("Pas de photo pour « ") + surname + u' ' + firstName +
-           QStringLiteral(" » : ce nom ne peut pas servir de nom de fichier (il contient \\, /, :, .. ou un "
-                          "caractère de contrôle). Corrigez le nom de l'emprunteur.");
+           QStringLiteral(" » : ce nom ne peut pas servir de nom de fichier (il contient \\, /, : ou un caractère "
+                          "de contrôle). Corrigez le nom de l'emprunteur.");
 }
 
 QString borrowerPhotoPath(const QString& surname, const QString& firstName)

@@ -6,7 +6,8 @@ namespace files {
 
 QString folderFileName(const QString& name)
 {
-    if (name == u'.' || name.contains(QLatin1String("..")))
+    // Without separators a name is one component: only "." and ".." themselves lead elsewhere.
+    if (name == u'.' || name == QLatin1String(".."))
         return {};
     for (QChar c : name)
         if (c == u'\\' || c == u'/' || c == u':' || c.category() == QChar::Other_Control)

@@ -1,8 +1,9 @@
 #pragma once
 // File names that come from data (the database, an import, a web page, a borrower's names) are
 // joined to the folder meant to hold them. Such a name may only name a file of that folder: a
-// separator, a "..", a drive or a control character would reach elsewhere, so a name carrying one
-// is no file at all. Every place that reads, writes or deletes a file by such a name asks here.
+// separator, a drive or a control character would reach elsewhere, and so would "." or ".." as the
+// whole name, so such a name is no file at all; dots within a name ("DUPONT_J..jpg") are only
+// dots. Every place that reads, writes or deletes a file by such a name asks here.
 #include <QString>
 
 namespace files {

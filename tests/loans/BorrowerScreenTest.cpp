@@ -198,7 +198,8 @@ TEST(BorrowerPhotoName, NamesThatWouldLeaveThePhotoFolderHaveNoPhoto)
         {"DUPONT", "Jean", "DUPONT_Jean.jpg"},
         {"O'BRIEN", "Marie-Ève", "O'BRIEN_Marie-Ève.jpg"},
         {"", "", "_.jpg"},
-        {"..", "x", ""},
+        {"DUPONT", "J.", "DUPONT_J..jpg"},
+        {"..", "x", ".._x.jpg"},
         {"A/B", "Jean", ""},
         {"DUPONT", "..\\..\\Test1", ""},
     };

@@ -70,7 +70,7 @@ TEST_F(LoanLists, PicturePagesLinkThePhotoUnderTheNameTheScreensUse)
 {
     std::vector<LoanRow> rows = out();
     rows.front().surname = QStringLiteral("Martin-Roux");
-    rows.back().surname = QStringLiteral("..");
+    rows.back().surname = QStringLiteral("../..");
     const QString outPage = pupils::booksOutPicturePage(rows, QString(), texts);
     const QString reminders =
         pupils::reminderList(rows, QString(), today, {QStringLiteral("Merci de rendre "), QStringLiteral("prévu le ")}, texts).page;

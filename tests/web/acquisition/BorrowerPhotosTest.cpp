@@ -61,6 +61,21 @@ TEST_F(BorrowerPhotosTest, APhotoTakenOnTheBorrowerScreenIsNamedAfterTheBorrower
     }
 }
 
+// Dots within a first name are no way out of the folder: "J." gets its photo like anyone.
+TEST_F(BorrowerPhotosTest, APupilWhoseFirstNameEndsWithADotGetsHisPhoto)
+{
+    SaneTestBackend sane;
+    addBorrower(12, QStringLiteral("Dupont"), QStringLiteral("J."));
+    openBorrowerScreen();
+    dialogs.answer(QStringLiteral("Numériser"));
+    dialogs.answer(QStringLiteral("OK"));
+    input.click(QStringLiteral("Image10"));
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("1scanner")});
+    EXPECT_EQ(pictureSize(QStringLiteral("Photo_emprunteur/DUPONT_J..jpg")), QSize(192, 240));
+    EXPECT_EQ(photoNames(), QStringList{QStringLiteral("DUPONT_J..jpg")});
+    ASSERT_TRUE(image("Image11").picture());
+}
+
 TEST_F(BorrowerPhotosTest, ACancelledScanWritesNoPhotoAndNoName)
 {
     SaneTestBackend sane;
