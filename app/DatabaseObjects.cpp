@@ -1,5 +1,7 @@
 #include "app/DatabaseObjects.h"
 
+#include "platform/db/Error.h"
+
 namespace app {
 
 QString buildConnectionString(const QString& appDir)
@@ -39,6 +41,18 @@ void DatabaseObjects::setUp(const QString& appDir)
 {
     ConnectionString = buildConnectionString(appDir);
     ADOConnection1.setConnectionString(ConnectionString);
+}
+
+void DatabaseObjects::open()
+{
+    ADOConnection1.open();
+    for (const char* table : {"Table1", "Emprunteurs", "Inventaire", "identification"}) {
+        if (!ADOConnection1.schema().find(QString::fromLatin1(table))) {
+            const QString path = ADOConnection1.nativePath();
+            ADOConnection1.close();
+            throw db::Error(db::Error::Kind::Open, QStringLiteral("no table %1: %2").arg(QString::fromLatin1(table), path));
+        }
+    }
 }
 
 void DatabaseObjects::reopenAfterFileReplaced()

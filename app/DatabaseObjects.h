@@ -22,6 +22,9 @@ public:
     // Start-up: builds ConnectionString from AppDir and gives it to the connection, which
     // opens with the first data set that needs it.
     void setUp(const QString& appDir);
+    // Opens Test1.bib. A database without the program's tables is refused as a file that is no
+    // database: a db::Error, the connection closed again.
+    void open();
     // After Test1.bib was replaced: closes ADOTable3, ars and the connection, and gives the
     // connection the same string again; the next data set that opens reads the new file.
     void reopenAfterFileReplaced();

@@ -87,7 +87,7 @@ void putCoverPlaceholders(const QString& appDir)
 bool databaseOpens(TFrmPrin& frm)
 {
     try {
-        frm.db.ADOConnection1.open();
+        frm.db.open();
         return true;
     } catch (const db::Error&) {
         frm.application().messageBox(QStringLiteral("Le fichier de la base de données est absent ou illisible :\r") +

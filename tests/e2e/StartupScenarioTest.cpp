@@ -8,6 +8,7 @@
 
 #include "app/DatabaseObjects.h"
 #include "app/LanguageFile.h"
+#include "platform/db/DatabaseFile.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/text/DateText.h"
 #include "platform/text/PascalText.h"
@@ -193,6 +194,14 @@ TEST(StartupScenario, AMissingOrUnreadableDatabaseEndsTheStartNamingTheFile)
              QFile::remove(p.folder("Test1.bib"));
              QDir(p.folder()).mkdir("Test1.bib");
          }},
+        // Databases, but not the program's: they showed "table inconnue : table1." and then every screen.
+        {"a database without the books table", [](const ProgramFolder& p) {
+             db::createDatabase(p.folder("Test1.bib"), QStringLiteral("CREATE TABLE Emprunteurs (NumEmprunteur INTEGER);"
+                                                                      "CREATE TABLE Inventaire (NumLivre INTEGER);"
+                                                                      "CREATE TABLE identification (NUMERO INTEGER);"));
+         }},
+        {"another program's database",
+         [](const ProgramFolder& p) { db::createDatabase(p.folder("Test1.bib"), QStringLiteral("CREATE TABLE Clients (Nom TEXT);")); }},
     };
     for (const Case& c : cases) {
         ProgramFolder program;
