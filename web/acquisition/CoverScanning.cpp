@@ -1,7 +1,6 @@
 #include "web/acquisition/CoverScanning.h"
 
 #include "app/FrmPrin.h"
-#include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
 #include "catalogue/BookEntryControls.h"
 #include "catalogue/OtherMediaControls.h"
@@ -15,6 +14,7 @@
 #include "platform/ui/Image.h"
 #include "platform/ui/WebBrowser.h"
 #include "web/acquisition/ScanSequence.h"
+#include "web/sharedbase/SharedBookRecord.h"
 
 namespace acquisition {
 
@@ -151,8 +151,8 @@ void CoverScanning::UploadScannedCover(const QString& fileName)
 
 void CoverScanning::uploadByTitle(const QString& coverName, const QString& title)
 {
-    const QString key = ToSafeFileName(title).replace(QStringLiteral("__"), QStringLiteral("_"));
-    if (!key.isEmpty())
+    const QString key = sharedbase::TitleBankKey(title);
+    if (sharedbase::isSafeRemoteName(key))
         upload(coverName + QStringLiteral(".jpg"), QStringLiteral("/livres/alpha/") + key + QStringLiteral(".jpg"));
 }
 

@@ -36,7 +36,7 @@ public:
 
 private:
     // A shorter name has no code folder in the base: the scan goes to the base's title folder
-    // under the title's file name.
+    // under the title's key, the name the title banks look it up by.
     void uploadByTitle(const QString& coverName, const QString& title);
     void upload(const QString& localName, const QString& remotePath);
 

@@ -193,10 +193,21 @@ TEST_F(CoverScanningTest, ScansAreSharedWithTheMakersBase)
     dialogs.answer(QStringLiteral("OK"));
     input.selectTab(frm().get<ui::TabSheet>(QStringLiteral("TabSheet7")));
     scanNewBook(QStringLiteral("Mon album"), QStringLiteral("7"));
-    EXPECT_EQ(QFile(home.filePath(QStringLiteral("livres/alpha/Mon_album.jpg"))).size(),
-              QFile(program.folder(QStringLiteral("livres/Jaquettes/00007.jpg"))).size())
-        << QDir(home.filePath(QStringLiteral("livres/alpha"))).entryList().join(u' ').toStdString();
+    // Under the title's key, the name the title banks ask the base for.
+    const QDir titles(home.filePath(QStringLiteral("livres/alpha")));
+    EXPECT_EQ(titles.entryList(QDir::Files), QStringList{QStringLiteral("MON_ALBUM.jpg")});
+    EXPECT_EQ(QFile(titles.filePath(QStringLiteral("MON_ALBUM.jpg"))).size(),
+              QFile(program.folder(QStringLiteral("livres/Jaquettes/00007.jpg"))).size());
     input.click(QStringLiteral("SpeedButton19"));
+
+    // A numbered book's record, its title accented: the same key.
+    addBook(QStringLiteral("00042"), QString(), QString::fromUtf8("Le lapin de Noël"), QStringLiteral("00042.jpg"));
+    dialogs.answer(QStringLiteral("Numériser"));
+    dialogs.answer(QStringLiteral("OK"));
+    scanOnComplements();
+    EXPECT_EQ(titles.entryList(QDir::Files), (QStringList{QStringLiteral("LE_LAPIN_DE_NOEL.jpg"), QStringLiteral("MON_ALBUM.jpg")}));
+    EXPECT_EQ(QFile(titles.filePath(QStringLiteral("LE_LAPIN_DE_NOEL.jpg"))).size(),
+              QFile(program.folder(QStringLiteral("livres/Jaquettes/00042.jpg"))).size());
 
     frm().settings.maker.ftpPort = refusing.port();
     addBook(QStringLiteral("9782070612765"), QString(), QStringLiteral("Vol de nuit"), QStringLiteral("No_picture.jpg"));
