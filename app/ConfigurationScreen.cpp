@@ -59,6 +59,7 @@ void ConfigurationScreen::Button63Click()
     s.AccesIE = c.browserAccess.checked();
     s.AnimationOn = c.animation.checked();
     s.ftpbool = c.shareScannedPictures.checked();
+    s.ftpboolOffAtStartup = false;
     s.ValideBool = c.automaticValidation.checked();
 
     if (c.administratorPassword.text() != c.administratorConfirmation.text()) {

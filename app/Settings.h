@@ -56,6 +56,9 @@ struct Settings {
     bool pricebool = false;
     bool decitrebool = false;
     bool ftpbool = false;
+    // Set when the start-up check, not the school, switched ftpbool off for the run: what stays
+    // unsent for that reason waits for a run that reaches the maker's host.
+    bool ftpboolOffAtStartup = false;
     bool ValideBool = false;
     bool ValideRetourBool = false;
 

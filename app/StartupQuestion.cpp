@@ -38,6 +38,7 @@ void TFrmPrin::StartupQuestion()
                                                   ui::MessageIcon::Warning);
     auto networkOff = [this] {
         settings.Qvlbool = false;
+        settings.ftpboolOffAtStartup = settings.ftpbool;
         settings.ftpbool = false;
     };
     const QString site = settings.maker.webSite;

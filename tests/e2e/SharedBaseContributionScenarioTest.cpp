@@ -20,17 +20,24 @@
 
 namespace {
 
-// A program folder past its first start, with the shared base and the FTP exchange on and the
-// maker's host named by `host` (a [Hebergeur] section).
-void startWithHost(const ProgramFolder& program, const QByteArray& host)
+// The shared base on, the FTP exchange as the school chose it, and the maker's host named by
+// `host` (a [Hebergeur] section).
+void setHost(const ProgramFolder& program, const QByteArray& host, bool sharing = true)
 {
-    ASSERT_EQ(play(program, logInScript() + QStringLiteral("answer OK\nquit\n")).exitCode, 0);
     QString settings = text::decodeWindows1252(program.read(QStringLiteral("Fichier.ini")));
     settings.remove(QRegularExpression(QStringLiteral("\\[Hebergeur\\][^\\[]*")));
     settings.remove(QRegularExpression(QStringLiteral("\\[ftpbool\\][^\\[]*")));
     settings.replace(QRegularExpression(QStringLiteral("(?m)^Qvlbool=.*$")), QStringLiteral("Qvlbool=1"));
-    program.write(QStringLiteral("Fichier.ini"),
-                  text::encodeWindows1252(settings) + "\r\n[ftpbool]\r\nftpbool=1\r\n" + host);
+    program.write(QStringLiteral("Fichier.ini"), text::encodeWindows1252(settings) + "\r\n[ftpbool]\r\nftpbool=" +
+                                                     (sharing ? "1" : "0") + "\r\n" + host);
+}
+
+// A program folder past its first start, with the shared base and the FTP exchange on and the
+// maker's host named by `host`.
+void startWithHost(const ProgramFolder& program, const QByteArray& host, bool sharing = true)
+{
+    ASSERT_EQ(play(program, logInScript() + QStringLiteral("answer OK\nquit\n")).exitCode, 0);
+    setHost(program, host, sharing);
 }
 
 db::Connection openCatalogue(const ProgramFolder& program)
@@ -142,4 +149,108 @@ TEST(SharedBaseContributionScenario, WithoutAHostEveryCommandGoesOnAsForAHostOut
               QStringList{QString()});
     const QString day = QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy"));
     EXPECT_TRUE(program.exists(QStringLiteral("Sauvegardes_journalieres/Test1_") + day + QStringLiteral("_.bib")));
+}
+
+namespace {
+
+// Three new books, the first two with their covers.
+void addNewBooks(const ProgramFolder& program)
+{
+    {
+        db::Connection c = openCatalogue(program);
+        for (int n = 1; n <= 3; ++n)
+            c.execute(QStringLiteral("INSERT INTO Table1 (Titre, Isbn13, Type) VALUES (?, ?, 'LIVRE')"),
+                      {QStringLiteral("Livre %1").arg(n), bookCode(n)});
+    }
+    for (int n = 1; n <= 2; ++n)
+        program.write(QStringLiteral("livres/Jaquettes/") + bookCode(n) + QStringLiteral(".jpg"), BookSites::cover("JPEG"));
+}
+
+QStringList marksOf(const ProgramFolder& program)
+{
+    return storedColumn(program, QStringLiteral("SELECT * FROM Table1 ORDER BY NumLivre"), QStringLiteral("Photo_rangement"));
+}
+
+// The section of the shared base's host with another FTP port.
+QByteArray withFtpPort(const SharedBaseServers& servers, int port)
+{
+    return QString::fromLatin1(servers.settingsSection())
+        .replace(QStringLiteral("PortFTP=%1").arg(servers.ftpPort()), QStringLiteral("PortFTP=%1").arg(port))
+        .toLatin1();
+}
+
+// The start-up question answered OK: the version check, whose failure is told.
+QString logInAfterVersionCheck()
+{
+    return QStringLiteral("answer OK\nanswer OK\n") + logInScript().section(u'\n', 1);
+}
+
+}  // namespace
+
+// When only the start-up check switched the exchange off (the host down or unwell, the version
+// page unreadable), "&Quitter" sent nothing and yet marked every new row as sent: the base never
+// got them. They now wait, and the next quit with the host up sends each of them once.
+TEST(SharedBaseContributionScenario, RowsTheStartupCheckKeptFromTheHostGoAtTheNextQuit)
+{
+    const DeadPort refusing(DeadPort::Refusing);
+    const ScriptServer garbage(QStringLiteral("ftp_unwell_server.py"), {QStringLiteral("garbage")});
+    const ScriptServer stalled(QStringLiteral("ftp_unwell_server.py"), {QStringLiteral("stall")});
+    struct Case {
+        const char* what;
+        int ftpPort;  // 0: the host's own
+        bool versionCheck;
+    };
+    const Case cases[] = {
+        {"a refused port", refusing.port(), false},
+        {"a garbage greeting", garbage.port(), false},
+        {"a stalled server", stalled.port(), false},
+        // The host is up, but has no version page.
+        {"a failed version page", 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SharedBaseServers servers;
+        ProgramFolder program;
+        startWithHost(program, c.ftpPort ? withFtpPort(servers, c.ftpPort) : servers.settingsSection());
+        addNewBooks(program);
+
+        const DriverResult down = play(program, (c.versionCheck ? logInAfterVersionCheck() : logInScript()) + kQuit);
+        ASSERT_EQ(down.exitCode, 0) << down.joined().toStdString();
+        EXPECT_TRUE(servers.files().isEmpty());
+        EXPECT_EQ(marksOf(program), QStringList(3, QString()));
+
+        setHost(program, servers.settingsSection());
+        const DriverResult up = play(program, logInScript() + kQuit);
+        ASSERT_EQ(up.exitCode, 0) << up.joined().toStdString();
+        QStringList sent;
+        for (int n = 1; n <= 3; ++n) {
+            const QString record = QStringLiteral("livres/9782071/") + bookCode(n) + QStringLiteral(".txt");
+            sent << record;
+            // Its count is the base's count of schools that sent it: once.
+            EXPECT_TRUE(servers.read(record).endsWith(";1\r\n")) << servers.read(record).toStdString();
+        }
+        sent << QStringLiteral("livres/9782071/") + bookCode(1) + QStringLiteral(".jpg")
+             << QStringLiteral("livres/9782071/") + bookCode(2) + QStringLiteral(".jpg");
+        sent.sort();
+        EXPECT_EQ(servers.files(), sent);
+        EXPECT_EQ(marksOf(program), (QStringList{QStringLiteral("&@"), QStringLiteral("&@"), QStringLiteral("@")}));
+    }
+}
+
+// Sharing switched off in the school's settings keeps the rows at school for good, whether or not
+// the host answers at start-up.
+TEST(SharedBaseContributionScenario, SharingSwitchedOffInTheSettingsMarksTheRowsAndSendsNothing)
+{
+    const DeadPort refusing(DeadPort::Refusing);
+    for (const bool hostUp : {true, false}) {
+        SCOPED_TRACE(hostUp ? "host up" : "host down");
+        SharedBaseServers servers;
+        ProgramFolder program;
+        startWithHost(program, hostUp ? servers.settingsSection() : withFtpPort(servers, refusing.port()), false);
+        addNewBooks(program);
+        const DriverResult run = play(program, logInScript() + kQuit);
+        ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
+        EXPECT_TRUE(servers.files().isEmpty());
+        EXPECT_EQ(marksOf(program), (QStringList{QStringLiteral("&@"), QStringLiteral("&@"), QStringLiteral("@")}));
+    }
 }

@@ -89,7 +89,7 @@ void QuitContribution::recordPass()
         if (!text::writeScratchTextLines(files::nativePath(local), {recordLine(book)}))
             continue;
         note(rows.fieldByName(QStringLiteral("NumLivre")).asString());
-        if (!m_frm.settings.ftpbool || sendRecord(local, place.folder, place.name))
+        if (handled([&] { return sendRecord(local, place.folder, place.name); }))
             mark(rows, u'@');
     }
 }
@@ -153,7 +153,7 @@ void QuitContribution::coverPass(Quit quit)
             continue;
         const QString remote = QStringLiteral("/livres/") + coverFolder(remoteName, quit == Quit::Menu) + u'/' + remoteName;
         note(code);
-        if (!m_frm.settings.ftpbool || sendCover(localFile, remote))
+        if (handled([&] { return sendCover(localFile, remote); }))
             mark(rows, u'&');
     }
 }
@@ -174,6 +174,14 @@ bool QuitContribution::sendCover(const QString& localFile, const QString& remote
     if (coverPauseMs > 0)
         m_frm.Delay(coverPauseMs);
     return true;
+}
+
+bool QuitContribution::handled(const std::function<bool()>& send) const
+{
+    if (m_frm.settings.ftpbool)
+        return send();
+    // Only the school's own choice keeps a row at home for good; a failed start-up check does not.
+    return !m_frm.settings.ftpboolOffAtStartup;
 }
 
 bool QuitContribution::connected()

@@ -4,8 +4,11 @@
 // cover did (a loan rewrites the field, and the row goes again at the next quit). With the FTP
 // exchange on, a row is marked only once its transfer succeeded, or its cover was on the host
 // already; a row whose transfer failed is left for the next quit and the others go on. With the
-// exchange off, the records are only written into the covers folder and the rows marked.
+// exchange switched off in the school's settings, the records are only written into the covers
+// folder and the rows marked; switched off by a failed start-up check, the rows are left for a
+// quit that reaches the host.
 #include <QString>
+#include <functional>
 
 namespace app {
 class TFrmPrin;
@@ -39,6 +42,9 @@ private:
     bool sendRecord(const QString& localFile, const QString& remoteFolder, const QString& name);
     // Sends a cover unless the host has it; whether the host has it afterwards.
     bool sendCover(const QString& localFile, const QString& remotePath);
+    // Whether a row's record or cover is done with: sent by `send` with the exchange on, kept at
+    // the school by its own settings otherwise.
+    bool handled(const std::function<bool()>& send) const;
     // A connection for the next transfer. A host that did not answer the first connection is not
     // asked again; one that answered before is given four failed connections, then left.
     bool connected();
