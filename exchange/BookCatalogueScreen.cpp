@@ -120,7 +120,10 @@ void BookCatalogueScreen::CatalogueHtml1Click()
 {
     app::TFrmPrin& f = m_frm;
     f.HideAllScreens();
-    m_controls.screen.show();
+    ui::Panel& screen = m_controls.screen;
+    screen.show();
+    screen.setCursor(ui::Cursor::HourGlass);
+    const auto normalCursor = qScopeGuard([&screen] { screen.setCursor(ui::Cursor::Default); });
     m_controls.coverPreview.show();
     m_controls.gauge.hide();
     m_book.progress.hide();
@@ -167,6 +170,9 @@ void BookCatalogueScreen::Button12Click()
     ui::Panel& waiting = m_controls.waiting;
     gauge.show();
     waiting.show();
+    ui::Panel& screen = m_controls.screen;
+    screen.setCursor(ui::Cursor::HourGlass);
+    const auto normalCursor = qScopeGuard([&screen] { screen.setCursor(ui::Cursor::Default); });
     const BookCatalogueOptions o = options();
     BookCataloguePage page(o);
     // A query of its own: a command run between two rows may use the scratch query.
