@@ -10,13 +10,13 @@
 
 namespace {
 
-struct Exception {
+struct DesignedOverlap {
     const char* finding;
     const char* reason;
 };
 
 // Overlaps that the designed places of controls make, or that a screen means.
-const Exception kExceptions[] = {
+const DesignedOverlap kDesignedOverlaps[] = {
     {"Image87 under Image3", "designed sizes of the cover crop: the cover lies over its scratch picture"},
     {"Image87 cut by Panel27", "designed sizes of the cover crop: the scratch picture is larger than the cover's frame"},
     {"Image45 under Image47", "designed positions of the return screen: the shelf picture shows where the cover "
@@ -68,7 +68,7 @@ TEST_F(ControlPlacesTest, NoControlShownIsCoveredByASiblingOrCutByItsContainer)
     startLoggedIn();
     onEveryScreenAndTab([this] { collectFindings(); });
     QSet<QString> unexplained = findings;
-    for (const Exception& exception : kExceptions) {
+    for (const DesignedOverlap& exception : kDesignedOverlaps) {
         const QString finding = QString::fromUtf8(exception.finding);
         // An exception that no longer happens leaves the list.
         EXPECT_TRUE(findings.contains(finding)) << exception.finding;
