@@ -30,6 +30,9 @@ struct BookEntryControls {
     ui::Edit& title;               // Edit4
     ui::Edit& author;              // Edit5
     ui::Edit& publisher;           // Edit12
+    // Ticked: the title search on the web also carries the author, the publisher.
+    ui::CheckBox& searchAuthor;    // CheckBox13
+    ui::CheckBox& searchPublisher; // CheckBox14
     ui::Edit& published;           // Edit6
     ui::Edit& pageCount;           // Edit7
     ui::Edit& binding;             // Edit91

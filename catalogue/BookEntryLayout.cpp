@@ -66,6 +66,18 @@ void buildEntryTab(Builder& b, ui::TabSheet* tab)
     b.row("Label3", "Edit4", tab, 68, QStringLiteral("Titre"));
     b.row("Label4", "Edit5", tab, 96, QStringLiteral("Auteur"));
     b.row("Label5", "Edit12", tab, 124, QStringLiteral("Editeur"));
+    // Beside the author and the publisher: add them to the title search on the web.
+    const std::pair<const char*, QString> addedToSearch[] = {
+        {"CheckBox13", QStringLiteral("Ajouter l'auteur à la recherche sur internet")},
+        {"CheckBox14", QStringLiteral("Ajouter l'éditeur à la recherche sur internet")},
+    };
+    int boxTop = 99;
+    for (const auto& [name, hint] : addedToSearch) {
+        auto* box = b.add<ui::CheckBox>(name, tab, QRect(463, boxTop, 16, 16));
+        box->setHint(hint);
+        box->setShowHint(true);
+        boxTop += 28;
+    }
     b.row("Label8", "Edit6", tab, 152, QStringLiteral("Parution"), 150);
     b.row("Label9", "Edit7", tab, 180, QStringLiteral("Pages"), 80);
     b.label("Label149", tab, QPoint(230, 183), QStringLiteral("Reliure"), 55);
@@ -197,6 +209,8 @@ BookEntryControls buildBookEntryControls(app::TFrmPrin& frm)
         .title = edit("Edit4"),
         .author = edit("Edit5"),
         .publisher = edit("Edit12"),
+        .searchAuthor = frm.get<ui::CheckBox>(QStringLiteral("CheckBox13")),
+        .searchPublisher = frm.get<ui::CheckBox>(QStringLiteral("CheckBox14")),
         .published = edit("Edit6"),
         .pageCount = edit("Edit7"),
         .binding = edit("Edit91"),

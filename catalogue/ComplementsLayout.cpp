@@ -132,11 +132,12 @@ void buildPictures(app::TFrmPrin& frm, ui::TabSheet* tab)
     cover->setShowHint(true);
 }
 
-// Under the storage place, left of the cover's own buttons: the tab's help page, the Amazon
-// cover of the copy and the search of the copy at the online booksellers.
+// Along the bottom, left of the cover's own buttons: the tab's help page, the Amazon cover of the
+// copy and the search of the copy at the online booksellers.
 void buildCoverCommands(app::TFrmPrin& frm, ui::TabSheet* tab)
 {
-    placeControl<ui::Button>(frm, "Button88", tab, QRect(348, 420, 64, 24), QStringLiteral("Astuce"));
+    placeControl<ui::Button>(frm, "Button88", tab, QRect(348, layout::kCommandRowTop, 64, layout::kCommandRowHeight),
+                             QStringLiteral("Astuce"));
     const std::pair<const char*, const char*> commands[] = {
         {"SpeedButton33", "Image Amazon"},
         {"SpeedButton11", "Libraires en ligne"},
@@ -144,7 +145,8 @@ void buildCoverCommands(app::TFrmPrin& frm, ui::TabSheet* tab)
     int left = 416;
     for (const auto& [name, caption] : commands) {
         auto* command =
-            placeControl<ui::SpeedButton>(frm, name, tab, QRect(left, 420, 118, 24), QString::fromUtf8(caption));
+            placeControl<ui::SpeedButton>(frm, name, tab, QRect(left, layout::kCommandRowTop, 118, layout::kCommandRowHeight),
+                                          QString::fromUtf8(caption));
         command->setShowHint(true);
         left += 122;
     }

@@ -18,6 +18,9 @@ namespace layout {
 // The navigation bar's buttons are square pictures on one row.
 constexpr int kNavigationTop = 370;
 constexpr int kNavigationButton = 36;
+// The row of commands along the bottom of the tab, under the large cover.
+constexpr int kCommandRowTop = 416;
+constexpr int kCommandRowHeight = 24;
 }  // namespace layout
 
 // Creates the tab's controls; the data-aware ones follow the book screen's table.

@@ -11,6 +11,7 @@
 #include "platform/text/PascalText.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/DBControls.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Panel.h"
@@ -118,6 +119,9 @@ bool PeriodicalIssues::showRecord(const QString& record)
     c.published.setText(fields[Published]);
     c.pageCount.setText(fields[Pages]);
     c.coverName.setText(fields[Cover]);
+    // Shown on the Compléments tab only: its row is not the issue being entered.
+    c.complements.descriptors.showStandIn(fields[Descriptors]);
+    c.complements.type.showStandIn(fields[Type]);
     c.genre.setText(fields[Genre]);
     c.summary.setText(fields[Summary]);
     return true;

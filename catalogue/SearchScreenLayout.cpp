@@ -97,7 +97,8 @@ SearchScreenControls buildSearchScreenControls(app::TFrmPrin& frm)
     }
     // The page of the last search, below the rows.
     placeControl<ui::WebBrowser>(frm, "WebBrowser7", screen, QRect(16, top + 8, 1040, 740 - top - 8));
-    auto* print = placeControl<ui::Image>(frm, "Image100", screen, QRect(left, optionTop + 10, 48, 48));
+    // Right of the cover sizes, clear of the page below the options.
+    auto* print = placeControl<ui::Image>(frm, "Image100", screen, QRect(left + 150, 24, 48, 48));
     print->setHint(QStringLiteral("Imprimer"));
     print->setShowHint(true);
 

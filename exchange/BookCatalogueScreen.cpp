@@ -36,12 +36,13 @@ BookCatalogueControls buildBookCatalogueScreen(app::TFrmPrin& frm)
 {
     using ui::placeControl;
     auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel5"));
-    const auto labelled = [&](const char* label, const char* edit, int left, int top, int width, const QString& caption,
-                              const QString& value) {
-        placeControl<ui::Label>(frm, label, screen, QRect(left, top, width + 120, 16), caption);
+    // A field with its caption above it; the caption may be wider than the field.
+    const auto labelled = [&](const char* label, const char* edit, int left, int top, int width, int labelWidth,
+                              const QString& caption, const QString& value) {
+        placeControl<ui::Label>(frm, label, screen, QRect(left, top, labelWidth, 16), caption);
         return placeControl<ui::Edit>(frm, edit, screen, QRect(left, top + 18, width, 22), value);
     };
-    auto* title = labelled("CatalogueTitleLabel", "Edit59", 16, 8, 260, QStringLiteral("Titre"), QStringLiteral("Titre"));
+    auto* title = labelled("CatalogueTitleLabel", "Edit59", 16, 8, 260, 260, QStringLiteral("Titre"), QStringLiteral("Titre"));
     placeControl<ui::Label>(frm, "CatalogueSizeLabel", screen, QRect(16, 56, 200, 16), QStringLiteral("Taille des images"));
     auto* coverWidth = placeControl<ui::Edit>(frm, "Edit17", screen, QRect(16, 74, 50, 22), QStringLiteral("80"));
     auto* coverHeight = placeControl<ui::Edit>(frm, "Edit8", screen, QRect(72, 74, 50, 22), QStringLiteral("120"));
@@ -50,7 +51,7 @@ BookCatalogueControls buildBookCatalogueScreen(app::TFrmPrin& frm)
     auto* resize = placeControl<ui::Button>(frm, "Button13", screen, QRect(130, 74, 190, 26),
                                             QStringLiteral("Modifier la taille des images"));
     auto* rowsPerSheet =
-        labelled("CatalogueSheetLabel", "Edit115", 130, 110, 60, QStringLiteral("Nombre de livres par page"), QStringLiteral("7"));
+        labelled("CatalogueSheetLabel", "Edit115", 130, 110, 60, 180, QStringLiteral("Nombre de livres par page"), QStringLiteral("7"));
     const struct {
         const char* name;
         const char* caption;
@@ -64,10 +65,10 @@ BookCatalogueControls buildBookCatalogueScreen(app::TFrmPrin& frm)
         top += 24;
     }
     order[0]->setChecked(true);
-    auto* from = labelled("CatalogueFromLabel", "Edit93", 16, 340, 70, QStringLiteral("Début"), QStringLiteral("0"));
-    auto* to = labelled("CatalogueToLabel", "Edit94", 110, 340, 70, QStringLiteral("Fin"), QStringLiteral("99999"));
-    auto* theme = labelled("CatalogueThemeLabel", "Edit62", 16, 388, 200, QStringLiteral("Thème"), QString());
-    auto* owner = labelled("CatalogueOwnerLabel", "Edit64", 16, 436, 200, QStringLiteral("Propriétaire"), QString());
+    auto* from = labelled("CatalogueFromLabel", "Edit93", 16, 340, 70, 90, QStringLiteral("Début"), QStringLiteral("0"));
+    auto* to = labelled("CatalogueToLabel", "Edit94", 110, 340, 70, 90, QStringLiteral("Fin"), QStringLiteral("99999"));
+    auto* theme = labelled("CatalogueThemeLabel", "Edit62", 16, 388, 200, 320, QStringLiteral("Thème"), QString());
+    auto* owner = labelled("CatalogueOwnerLabel", "Edit64", 16, 436, 200, 320, QStringLiteral("Propriétaire"), QString());
     const struct {
         const char* name;
         const char* caption;
@@ -85,7 +86,7 @@ BookCatalogueControls buildBookCatalogueScreen(app::TFrmPrin& frm)
     auto* gauge = placeControl<ui::Gauge>(frm, "Gauge1", screen, QRect(16, 662, 278, 18));
     gauge->hide();
     auto* bookCount =
-        labelled("CatalogueCountLabel", "Edit16", 16, 686, 80, QStringLiteral("Nombre de livres différents:"), QString());
+        labelled("CatalogueCountLabel", "Edit16", 16, 686, 80, 200, QStringLiteral("Nombre de livres différents:"), QString());
     auto* saveName = placeControl<ui::Edit>(frm, "Edit63", screen, QRect(16, 736, 130, 22), QStringLiteral("*.html"));
     auto* saveAs = placeControl<ui::Button>(frm, "Button60", screen, QRect(152, 734, 142, 26), QStringLiteral("Sauvegarder sous"));
     auto* print = placeControl<ui::Button>(frm, "Button84", screen, QRect(224, 686, 70, 26), QStringLiteral("Imprimer"));
@@ -120,7 +121,10 @@ void BookCatalogueScreen::CatalogueHtml1Click()
 {
     app::TFrmPrin& f = m_frm;
     f.HideAllScreens();
-    m_controls.screen.show();
+    ui::Panel& screen = m_controls.screen;
+    screen.show();
+    screen.setCursor(ui::Cursor::HourGlass);
+    const auto normalCursor = qScopeGuard([&screen] { screen.setCursor(ui::Cursor::Default); });
     m_controls.coverPreview.show();
     m_controls.gauge.hide();
     m_book.progress.hide();
@@ -167,6 +171,9 @@ void BookCatalogueScreen::Button12Click()
     ui::Panel& waiting = m_controls.waiting;
     gauge.show();
     waiting.show();
+    ui::Panel& screen = m_controls.screen;
+    screen.setCursor(ui::Cursor::HourGlass);
+    const auto normalCursor = qScopeGuard([&screen] { screen.setCursor(ui::Cursor::Default); });
     const BookCatalogueOptions o = options();
     BookCataloguePage page(o);
     // A query of its own: a command run between two rows may use the scratch query.

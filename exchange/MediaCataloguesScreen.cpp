@@ -31,10 +31,10 @@ MediaCataloguesControls buildMediaCataloguesScreen(app::TFrmPrin& frm)
 {
     using ui::placeControl;
     auto* screen = &frm.get<ui::Panel>(QStringLiteral("Panel9"));
-    auto* heading = placeControl<ui::Label>(frm, "Label113", screen, QRect(16, 8, 400, 30), QStringLiteral(" CD DVD Menu Html "));
+    auto* heading = placeControl<ui::Label>(frm, "Label113", screen, QRect(16, 8, 300, 30), QStringLiteral(" CD DVD Menu Html "));
     heading->setFont(ui::Font{QStringLiteral("MS Sans Serif"), 16, ui::colors::navy, true});
     auto* help = placeControl<ui::Memo>(frm, "Memo2", screen, QRect(16, 44, 300, 120));
-    placeControl<ui::Label>(frm, "MediaSizeLabel", screen, QRect(16, 172, 200, 16), QStringLiteral("Taille des images"));
+    placeControl<ui::Label>(frm, "MediaSizeLabel", screen, QRect(16, 172, 110, 16), QStringLiteral("Taille des images"));
     auto* width = placeControl<ui::Edit>(frm, "Edit14", screen, QRect(16, 190, 50, 22), QStringLiteral("80"));
     auto* height = placeControl<ui::Edit>(frm, "Edit18", screen, QRect(72, 190, 50, 22), QStringLiteral("120"));
     auto* preview = placeControl<ui::Panel>(frm, "Panel10", screen, QRect(16, 220, 80, 120), QStringLiteral("Taille Image"));

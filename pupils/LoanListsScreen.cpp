@@ -6,6 +6,7 @@
 #include "loans/ReturnScreen.h"
 #include "platform/db/Query.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/TextFile.h"
 #include "platform/files/TextFileRecord.h"
 #include "platform/files/WindowsPath.h"
@@ -145,6 +146,12 @@ void LoanListsScreen::showPage(const QString& name, const QString& page)
     m_controls.page.navigate(QStringLiteral("file:") + files::nativePath(m_frm.AppDir + name));
 }
 
+void LoanListsScreen::tellPageReady(const QString& name)
+{
+    m_frm.application().showMessage(m_frm.tables.message(220) + QStringLiteral("\n\r") +
+                                    files::shownPath(m_frm.AppDir + name));
+}
+
 void LoanListsScreen::askToOpen(const QString& windowsPath)
 {
     const ui::ModalResult answer = m_frm.application().messageBox(
@@ -223,7 +230,7 @@ void LoanListsScreen::Button97Click()
     const std::vector<LoanRow> rows = selectedRows(kBooksOutByFirstName);
     showPage(kBooksOutPicturePage,
              booksOutPicturePage(rows, className(), {f.settings.maker.webSite, f.tables.caption(118), f.tables.caption(119)}));
-    f.application().showMessage(f.tables.message(220) + QStringLiteral("\n\r") + f.AppDir + kBooksOutPicturePage);
+    tellPageReady(kBooksOutPicturePage);
     if (m_controls.updateWebPage.checked() && !f.settings.LienPageFTP1.isEmpty())
         UploadBooksOutPage(f.AppDir + kBooksOutPicturePage);
 }
@@ -252,7 +259,7 @@ void LoanListsScreen::Button56Click()
                                         {f.settings.maker.webSite, f.tables.caption(118), f.tables.caption(118)});
     showPage(kOverduePage, list.page);
     writeFile(f.AppDir + kOverdueCsv, list.csv, false);
-    f.application().showMessage(f.tables.message(220) + QStringLiteral("\n\r"));
+    tellPageReady(kOverduePage);
 }
 
 // One mail per overdue copy with a mail address, the subject and body of its page link.

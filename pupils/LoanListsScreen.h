@@ -40,6 +40,8 @@ private:
     ReminderText reminderText() const;
     void writeFile(const QString& windowsPath, const QString& content, bool lineEnd = true);
     void showPage(const QString& name, const QString& page);
+    // "The page is ready", and where it lies.
+    void tellPageReady(const QString& name);
     void askToOpen(const QString& windowsPath);
     void UploadBooksOutPage(const QString& localPath);
 

@@ -20,7 +20,8 @@ using ui::placeControl;
 
 ui::Label* title(app::TFrmPrin& frm, const char* name, ui::WinControl* parent, const QString& caption)
 {
-    auto* label = placeControl<ui::Label>(frm, name, parent, QRect(16, 8, 400, 30), caption);
+    // Left of the screens' pages, which start at 340.
+    auto* label = placeControl<ui::Label>(frm, name, parent, QRect(16, 8, 310, 30), caption);
     label->setFont(ui::Font{QStringLiteral("MS Sans Serif"), 18, ui::colors::navy, true});
     return label;
 }
@@ -127,9 +128,10 @@ LoanListsControls buildLoanListsControls(app::TFrmPrin& frm)
     auto* className = labelled<ui::ComboBox>(frm, "Label_ComboBox10", "ComboBox10", &screen, 16, 44, 200,
                                              QStringLiteral("Classes"));
     className->setHint(QStringLiteral("Sélectionnez une classe pour réduire le nombre de résultats"));
-    auto* bookNumber = labelled<ui::Edit>(frm, "Label_Edit131", "Edit131", &screen, 16, 88, 140, QStringLiteral("N° livre"));
+    auto* bookNumber =
+        labelled<ui::Edit>(frm, "Label_Edit131", "Edit131", &screen, 16, 88, 140, QStringLiteral("N° livre"), {}, 140);
     auto* bookTitle = labelled<ui::Edit>(frm, "Label_Edit130", "Edit130", &screen, 170, 88, 140,
-                                         QStringLiteral("Titre livre"));
+                                         QStringLiteral("Titre livre"), {}, 140);
     auto* borrowerNumber = labelled<ui::Edit>(frm, "Label_Edit117", "Edit117", &screen, 16, 132, 140,
                                               QStringLiteral("N° Emprunteur"));
     auto* booksOut = placeControl<ui::Button>(frm, "BitBtn5", &screen, QRect(16, 182, 300, 30),

@@ -4,6 +4,7 @@
 #include "catalogue/BookCodes.h"
 #include "catalogue/BookEntryControls.h"
 #include "catalogue/BookEntryScreen.h"
+#include "catalogue/ComplementsLayout.h"
 #include "catalogue/IsbnConversions.h"
 #include "catalogue/OtherMediaScreen.h"
 #include "loans/LoanScreen.h"
@@ -70,7 +71,7 @@ CoverButtons::CoverButtons(app::TFrmPrin& frm, const catalogue::BookEntryControl
 {
     frm.handlers.bind(QStringLiteral("SpeedButton33Click"), [this] { SpeedButton33Click(); });
     auto* chasse = frm.create<ui::SpeedButton>(QStringLiteral("SpeedButton58"), &entry.complementsTab);
-    chasse->setBounds(QRect(820, 420, 150, 24));
+    chasse->setBounds(QRect(820, catalogue::layout::kCommandRowTop, 150, catalogue::layout::kCommandRowHeight));
     chasse->setText(QStringLiteral("ChasseLivresISBN"));
     chasse->onClick = [this] { SpeedButton58Click(); };
 }

@@ -4,6 +4,7 @@
 #include "catalogue/BookCodes.h"
 #include "catalogue/BookEntryControls.h"
 #include "catalogue/BookEntryScreen.h"
+#include "catalogue/ComplementsLayout.h"
 #include "platform/files/FileError.h"
 #include "platform/files/FolderFileName.h"
 #include "platform/files/WindowsPath.h"
@@ -76,7 +77,7 @@ CoverCrop::CoverCrop(app::TFrmPrin& frm, const catalogue::BookEntryControls& ent
     m_cover.onMouseUp = [this](ui::MouseButton, ui::ShiftState, int x, int y) { Image3MouseUp(x, y); };
     ui::TabSheet* complements = &entry.complementsTab;
     auto* undo = frm.create<ui::SpeedButton>(QStringLiteral("SpeedButton44"), complements);
-    undo->setBounds(QRect(660, 420, 150, 24));
+    undo->setBounds(QRect(660, catalogue::layout::kCommandRowTop, 150, catalogue::layout::kCommandRowHeight));
     undo->setText(QStringLiteral("Annuler image recadrée"));
     undo->onClick = [this] { SpeedButton44Click(); };
     m_firstCorner = frm.create<ui::Edit>(QStringLiteral("Edit35"), complements);

@@ -6,6 +6,8 @@
 #include "catalogue/BookEntryControls.h"
 #include "catalogue/ComplementsControls.h"
 #include "catalogue/IsbnConversions.h"
+#include "catalogue/OtherMediaControls.h"
+#include "catalogue/OtherMediaScreen.h"
 #include "catalogue/RecordNavigation.h"
 #include "platform/files/FileError.h"
 #include "platform/files/FileOps.h"
@@ -41,12 +43,6 @@ namespace web {
 
 namespace {
 
-bool ticked(const app::TFrmPrin& frm, const char* name)
-{
-    const auto* box = dynamic_cast<const ui::CheckBox*>(frm.control(QString::fromLatin1(name)));
-    return box && box->checked();
-}
-
 QString encodedWords(const QString& words)
 {
     QStringList encoded;
@@ -61,6 +57,8 @@ TitleSearch::TitleSearch(app::TFrmPrin& frm, const catalogue::BookEntryControls&
                          CoverDownload& covers, ShownPage& shown)
     : m_frm(frm), m_book(book), m_panel(panel), m_covers(covers), m_shown(shown)
 {
+    if (const auto* otherMedia = frm.findPart<catalogue::OtherMediaScreen>())
+        m_otherMedia = &otherMedia->controls();
     book.titleSearch.onClick = [this] { SpeedButton2Click(); };
     frm.handlers.bind(QStringLiteral("SpeedButton11Click"), [this] { SpeedButton11Click(); });
     auto& view = panel.view;
@@ -126,18 +124,18 @@ bool TitleSearch::CheckDuplicateTitle(const QString& title)
     for (ars.first(); !ars.eof(); ars.next())
         list += ars.fieldByName(QStringLiteral("Titre")).asString() + u' ' + QString::number(++row) +
                 QStringLiteral("\r\n");
-    if (auto* copies = dynamic_cast<ui::CustomEdit*>(f.control(QStringLiteral("RichEdit5"))))
-        copies->setText(list);
-    if (auto* count = dynamic_cast<ui::CustomEdit*>(f.control(QStringLiteral("Edit27"))))
-        count->setText(QString::number(row));
+    if (m_otherMedia) {
+        m_otherMedia->storedCopies.setText(list);
+        m_otherMedia->copies.setText(QString::number(row));
+    }
     if (row == 0)
         return false;
     f.ShowMessageEntry(18);
     ars.last();
     auto field = [&ars](const char* name) { return ars.fieldByName(QString::fromLatin1(name)).asString(); };
     m_book.copyCount.setCaption(field("NbrExemplaire"));
-    if (auto* type = dynamic_cast<ui::ComboBox*>(f.control(QStringLiteral("ComboBox6"))))
-        type->setText(field("Type"));
+    if (m_otherMedia)
+        m_otherMedia->type.setText(field("Type"));
     const std::pair<ui::Edit*, const char*> fields[] = {
         {&m_book.isbn13, "Isbn13"},     {&m_book.title, "Titre"},   {&m_book.author, "Auteur"},
         {&m_book.publisher, "Editeur"}, {&m_book.isbn10, "Isbn10"}, {&m_book.coverName, "Images"},
@@ -164,8 +162,8 @@ void TitleSearch::openWebSearch(const QString& title)
     // The boxes now hold the entry tab's book: the Compléments tab's search keeps them.
     if (auto* navigation = f.findPart<catalogue::RecordNavigation>())
         navigation->BookTabChanged = false;
-    searchInPanel(searchAddress(title, ticked(f, "CheckBox13") ? author : QString(),
-                                ticked(f, "CheckBox14") ? publisher : QString()));
+    searchInPanel(searchAddress(title, m_book.searchAuthor.checked() ? author : QString(),
+                                m_book.searchPublisher.checked() ? publisher : QString()));
 }
 
 void TitleSearch::SpeedButton11Click()

@@ -10,6 +10,7 @@ class TFrmPrin;
 }
 namespace catalogue {
 struct BookEntryControls;
+struct OtherMediaControls;
 }
 
 namespace web {
@@ -20,7 +21,8 @@ struct WebResultControls;
 
 class TitleSearch {
 public:
-    // Every page the panel's view completes is kept in `shown`.
+    // Every page the panel's view completes is kept in `shown`. The other-media screen, when
+    // built, must be built before.
     TitleSearch(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, const WebResultControls& panel,
                 CoverDownload& covers, ShownPage& shown);
 
@@ -51,6 +53,8 @@ private:
     const WebResultControls& m_panel;
     CoverDownload& m_covers;
     ShownPage& m_shown;
+    // The other-media screen lists the copies of a title already held; nullptr when not built.
+    const catalogue::OtherMediaControls* m_otherMedia = nullptr;
 };
 
 }  // namespace web

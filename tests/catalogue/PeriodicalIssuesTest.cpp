@@ -4,6 +4,7 @@
 
 #include "catalogue/IssueSharedBase.h"
 #include "catalogue/PeriodicalIssues.h"
+#include "platform/ui/DBControls.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -130,6 +131,25 @@ TEST_F(PeriodicalIssuesTest, TheSharedBaseRecordFillsTheEntryTab)
     EXPECT_EQ(image("Image99").picture()->size().width(), 50);
     EXPECT_EQ(edit("Edit61").text(), "Vireo");
     EXPECT_FALSE(edit("Edit4").focused());
+}
+
+// The record's descriptors and type are shown on the Compléments tab, whose row is another copy:
+// the row keeps its own values.
+TEST_F(PeriodicalIssuesTest, TheRecordsDescriptorsAndTypeAreShownButTheCopyOfTheTabKeepsItsOwn)
+{
+    addBook(QStringLiteral("9782070612758"), QStringLiteral("Le Petit Prince"), QStringLiteral("9782070612758.jpg"));
+    frm().db.ADOTable1.open();
+    useSharedBase();
+    base.answer = catalogue::IssueSharedBase::Answer::Found;
+    base.record = QStringLiteral("Le Journal des enfants;%1;;;;;;.PRESSE.ANIMAUX;PERIODIQUE;Presse;;;;;").arg(kPressCode);
+    confirmIssue(QStringLiteral("7"));
+    EXPECT_EQ(edit("DBEdit29").text(), ".PRESSE.ANIMAUX");
+    EXPECT_EQ(edit("DBComboBox7").text(), "PERIODIQUE");
+    EXPECT_FALSE(frm().get<ui::DBEdit>(QStringLiteral("DBEdit29")).modified());
+    EXPECT_FALSE(frm().get<ui::DBComboBox>(QStringLiteral("DBComboBox7")).modified());
+    EXPECT_FALSE(frm().db.ADOTable1.editing());
+    EXPECT_EQ(booksColumn("Descripteur"), QStringList{QString()});
+    EXPECT_EQ(booksColumn("Type"), QStringList{"LIVRE"});
 }
 
 TEST_F(PeriodicalIssuesTest, AnIssueMissingFromTheBaseLeavesTheBaseOnButOneOutOfReachSwitchesItOff)

@@ -1,5 +1,6 @@
 // Through the year: the librarian lists the copies out and the overdue ones, as CSV files and
 // pages, and makes the page of reminders with a mail link per overdue copy.
+#include "DeliveredLanguage.h"
 #include "DriverRun.h"
 #include "QtPrinters.h"
 
@@ -69,6 +70,12 @@ TEST(ListsScenario, CopiesOutAndOverdueCopiesAreListedWithTheirReminderLinks)
                               dayFromToday(-1).replace(u'/', QStringLiteral("%2F"))))
         << page.toStdString();
     EXPECT_EQ(page.count(QStringLiteral("mailto:")), 1);
+    // "The page is ready. It is saved here:" names where.
+    const qsizetype ready =
+        run.lines.indexOf(QStringLiteral("dialog: QvlZantor | ") + deliveredFrench().message(220));
+    ASSERT_GE(ready, 0) << run.joined().toStdString();
+    EXPECT_EQ(run.lines.value(ready + 1), QStringLiteral("\\r") + program.folder("Livres_Retard.html") + " | OK")
+        << run.joined().toStdString();
 }
 
 }  // namespace

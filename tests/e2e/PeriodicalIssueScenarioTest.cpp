@@ -1,7 +1,11 @@
 // A librarian enters the issues of a periodical: its code scanned, the issue number typed into the
 // issue panel, the title typed once; the next issue scanned finds the title already known.
 #include "DriverRun.h"
+#include "tests/web/sharedbase/SharedBaseServers.h"
 
+#include "platform/text/Windows1252.h"
+
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -54,4 +58,34 @@ TEST(PeriodicalIssueScenario, EachIssueIsSavedUnderTheCodeWithItsNumber)
                            {"Isbn13", "Isbn10", "Titre", "Images", "CodeBarres"}),
               (QStringList{kPressCode + "|*00007*|Le Journal des enfants|" + kPressCode + "_00007.jpg|*00007*",
                            kPressCode + "|*00012*|Le Journal des enfants|" + kPressCode + "_00012.jpg|*00012*"}));
+}
+
+// An issue the shared base knows: its descriptors and type show on the Compléments tab, whose
+// row (another copy) keeps its own.
+TEST(PeriodicalIssueScenario, TheSharedBaseRecordShowsItsDescriptorsAndType)
+{
+    SharedBaseServers base;
+    ProgramFolder program;
+    ASSERT_EQ(play(program, logInScript() + QStringLiteral("answer OK\nquit\n")).exitCode, 0);
+    QString settings = text::decodeWindows1252(program.read(QStringLiteral("Fichier.ini")));
+    settings.remove(QRegularExpression(QStringLiteral("\\[Hebergeur\\][^\\[]*")));
+    settings.replace(QRegularExpression(QStringLiteral("(?m)^Qvlbool=.*$")), QStringLiteral("Qvlbool=1"));
+    program.write(QStringLiteral("Fichier.ini"), text::encodeWindows1252(settings) + "\r\n" + base.settingsSection());
+    base.write(QStringLiteral("livres/3791234/%1_00007.txt").arg(kPressCode),
+               QStringLiteral("Le Journal des enfants;%1;;Milan;;;;.PRESSE.ANIMAUX;PERIODIQUE;Presse;;;;;").arg(kPressCode).toLatin1());
+
+    const DriverResult run = play(program, logInScript() + QStringLiteral("answer OK\n"
+                                                                          "scan %1\n"
+                                                                          "expect-visible NumJourno\n"
+                                                                          "type 7\n"
+                                                                          "click Button90\n"
+                                                                          "expect-text Edit4 Le Journal des enfants\n"
+                                                                          "expect-text DBEdit29 .PRESSE.ANIMAUX\n"
+                                                                          "expect-text DBComboBox7 PERIODIQUE\n"
+                                                                          "click SpeedButton20\n")
+                                                             .arg(kPressCode));
+    ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
+    // The issue is saved with its own values; no other row was written.
+    EXPECT_EQ(databaseRows(program, QStringLiteral("SELECT * FROM Table1 ORDER BY NumLivre"), {"Isbn13", "Titre", "Editeur"}),
+              QStringList{kPressCode + "|Le Journal des enfants|Milan"});
 }

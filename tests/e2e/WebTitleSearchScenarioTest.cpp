@@ -49,6 +49,34 @@ TEST(WebTitleSearchScenario, TheSearchPageOfTheTitleGivesItsCoverAndThePanelClos
     EXPECT_TRUE(run.has(panelMessageLine(87))) << run.joined().toStdString();
 }
 
+TEST(WebTitleSearchScenario, TheTickedBoxesAddTheAuthorAndThePublisherToTheSearch)
+{
+    ProgramFolder program;
+    BookSites sites;
+    sites.serveFound("chasse");
+    const DriverResult run = play(program, logInScript() + QStringLiteral(
+        "click Edit4\n"
+        "type Le lion\n"
+        "click Edit5\n"
+        "type Joseph Kessel\n"
+        "click Edit12\n"
+        "type Folio\n"
+        "click CheckBox13\n"
+        "click CheckBox14\n"
+        "click SpeedButton2\n"
+        "wait-page EdgeBrowser3\n"
+        "answer OK\n"
+        "click SpeedButton30\n"
+        "click CheckBox13\n"
+        "click SpeedButton2\n"
+        "wait-page EdgeBrowser3\n"));
+    ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
+    const QStringList searches = sites.requests().filter(QStringLiteral("/search?"));
+    EXPECT_EQ(searches, (QStringList{QStringLiteral("www.chasse-aux-livres.fr /search?query=Le+lion+Joseph+Kessel+Folio"),
+                                     QStringLiteral("www.chasse-aux-livres.fr /search?query=Le+lion+Folio")}))
+        << sites.requests().join(u'\n').toStdString();
+}
+
 TEST(WebTitleSearchScenario, NoTitleAsksForOneAndSearchesNothing)
 {
     ProgramFolder program;

@@ -6,7 +6,9 @@
 
 #include "exchange/BookCatalogue.h"
 #include "platform/text/Windows1252.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/Panel.h"
 #include "platform/ui/WebBrowser.h"
 #include "tools/bench/Catalogue.h"
 
@@ -114,6 +116,53 @@ TEST_F(CatalogueScreen, FiftyThousandCopiesEveryBookOnceAndAStoppedPageStillPars
     EXPECT_LT(stopped.rows().size(), 10);
     EXPECT_EQ(text("Edit16"), QString::number(stopped.rows().size()));
     EXPECT_FALSE(frm().get<ui::Control>(QStringLiteral("Gauge1")).visible());
+}
+
+// What the catalogue screen, the gauge and the page view go through, in order: the hourglass
+// over the screen while it opens and while the page is built, the normal cursor after.
+class CatalogueCursor : public ExchangeWindow {
+protected:
+    void SetUp() override
+    {
+        startLoggedIn();
+        for (const char* title : {"Alice", "Babar", "Caroline"})
+            sql(QStringLiteral("INSERT INTO Table1 (Titre, Type) VALUES ('%1', 'LIVRE')").arg(QString::fromLatin1(title)));
+        const ui::Component* screen = &frm().get<ui::Panel>(QStringLiteral("Panel5"));
+        const ui::Component* gauge = &frm().get<ui::Control>(QStringLiteral("Gauge1"));
+        const ui::Component* page = &frm().get<ui::Control>(QStringLiteral("WebBrowser4"));
+        m_watch = frm().application().notifications().subscribe([=, this](const ui::Notification& n) {
+            QString seen;
+            if (n.component == screen && n.property == ui::Property::Cursor)
+                seen = static_cast<const ui::Control*>(screen)->cursor() == ui::Cursor::HourGlass ? "hourglass" : "normal";
+            else if (n.component == gauge && n.property == ui::Property::Progress)
+                seen = QStringLiteral("progress");
+            else if (n.component == page && n.property == ui::Property::Data)
+                seen = QStringLiteral("page");
+            if (!seen.isEmpty() && (events.isEmpty() || events.last() != seen))
+                events << seen;
+        });
+    }
+    void TearDown() override { frm().application().notifications().unsubscribe(m_watch); }
+
+    QStringList events;
+
+private:
+    int m_watch = 0;
+};
+
+TEST_F(CatalogueCursor, TheHourglassShowsWhileTheScreenOpensAndWhileThePageIsBuilt)
+{
+    input.menu(QStringLiteral("Livres > Catalogue Html Livre"));
+    EXPECT_EQ(events, (QStringList{"hourglass", "page", "normal"}));
+    events.clear();
+    input.click(QStringLiteral("Button12"));
+    EXPECT_EQ(events, (QStringList{"hourglass", "progress", "page", "normal"}));
+    // A build that fails on its options leaves the normal cursor too.
+    events.clear();
+    frm().get<ui::CustomEdit>(QStringLiteral("Edit115")).setText(QStringLiteral("sept"));
+    dialogs.answer(QStringLiteral("OK"));
+    input.click(QStringLiteral("Button12"));
+    EXPECT_EQ(events, (QStringList{"hourglass", "normal"}));
 }
 
 }  // namespace

@@ -78,10 +78,8 @@ void BorrowerPhotos::Button79Click()
         ui::ModalResult::Yes) {
         f.ShowMessageEntry(25);
         qualifies = [&f](const QString& numIne) {
-            auto selected = [&f](const char* name) {
-                const auto* option = f.find<ui::RadioButton>(QString::fromLatin1(name));
-                return option && option->checked();
-            };
+            // The import screen's options: a missing one is a fault, never "not chosen".
+            auto selected = [&f](const char* name) { return f.get<ui::RadioButton>(QString::fromLatin1(name)).checked(); };
             return selected("RadioButton1") || selected("RadioButton2") || numIne == QLatin1String("0");
         };
     } else {

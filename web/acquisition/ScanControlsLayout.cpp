@@ -39,15 +39,15 @@ std::pair<ui::Image*, ui::Image*> iconOffering(app::TFrmPrin& frm, ui::WinContro
     return {icon, offered};
 }
 
-// The scan button and the source button beside it.
+// The scan button and the source button beside it, or below it.
 std::pair<ui::SpeedButton*, ui::SpeedButton*> scanButtons(app::TFrmPrin& frm, ui::WinControl* tab, const char* scanName,
-                                                          const char* sourceName, QRect place)
+                                                          const char* sourceName, QRect place, QPoint sourceOffset)
 {
     auto* scan = placeControl<ui::SpeedButton>(frm, scanName, tab, place);
     scan->setCaption(QStringLiteral("Scanner"));
     scan->setHint(QStringLiteral("Scanner la jaquette"));
     scan->setShowHint(true);
-    auto* source = placeControl<ui::SpeedButton>(frm, sourceName, tab, place.translated(place.width() + 4, 0));
+    auto* source = placeControl<ui::SpeedButton>(frm, sourceName, tab, place.translated(sourceOffset));
     source->setCaption(QStringLiteral("Choix scanner"));
     source->setHint(QStringLiteral("Choix scanner webcam"));
     source->setShowHint(true);
@@ -67,14 +67,15 @@ ScanControls buildScanControls(app::TFrmPrin& frm, const catalogue::BookEntryCon
         std::tie(controls.sourceIcon, controls.chooseSource) =
             iconOffering(frm, &entry->entryTab, "Image7", "Image58", QRect(840, 72, 32, 32), sourceChoiceIcon(),
                          QStringLiteral("Choix scanner webcam"), QStringLiteral("Choisir le scanner"));
-        // Under the storage place's picture.
-        std::tie(controls.scanCover, controls.coverSource) =
-            scanButtons(frm, &entry->complementsTab, "SpeedButton23", "SpeedButton24", QRect(348, 398, 94, 26));
+        // Right of the storage place's picture, under the voice comment's icons.
+        std::tie(controls.scanCover, controls.coverSource) = scanButtons(
+            frm, &entry->complementsTab, "SpeedButton23", "SpeedButton24", QRect(548, 330, 106, 26), QPoint(0, 32));
     }
     // Under the other medium's pictures.
     if (otherMedia)
         std::tie(controls.scanOtherMedia, controls.otherMediaSource) =
-            scanButtons(frm, &otherMedia->complementsTab, "SpeedButton25", "SpeedButton26", QRect(505, 580, 123, 26));
+            scanButtons(frm, &otherMedia->complementsTab, "SpeedButton25", "SpeedButton26", QRect(505, 580, 123, 26),
+                        QPoint(127, 0));
     return controls;
 }
 

@@ -13,6 +13,8 @@
 #include <QTableView>
 #include <qdrawutil.h>
 
+#include <algorithm>
+
 namespace uiqt {
 
 // The grid's rows as a table model; text typed into a cell goes to the grid as the user's edit.
@@ -151,6 +153,7 @@ void DBGridView::refresh()
 {
     m_refreshPending = true;
     m_adapter->reload();
+    fitColumnsToTitles();
     auto& grid = static_cast<ui::DBGrid&>(control());
     const QModelIndex current = m_adapter->index(grid.currentRow(), grid.selectedColumn());
     if (current.isValid()) {
@@ -158,6 +161,14 @@ void DBGridView::refresh()
         table()->scrollTo(current);
     }
     m_refreshPending = false;
+}
+
+void DBGridView::fitColumnsToTitles()
+{
+    // A reload gives every column the default width again, narrower than a long field name.
+    QHeaderView* titles = table()->horizontalHeader();
+    for (int column = 0; column < titles->count(); ++column)
+        titles->resizeSection(column, std::max(titles->sectionSize(column), titles->sectionSizeHint(column)));
 }
 
 MouseRouting DBGridView::mouseRouting(const QWidget* receiver) const

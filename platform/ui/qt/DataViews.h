@@ -43,6 +43,8 @@ public:
 private:
     QPalette::ColorRole backgroundRole() const override { return QPalette::Base; }
     void scheduleRefresh();
+    // Each column at least as wide as its title.
+    void fitColumnsToTitles();
 
     std::unique_ptr<GridAdapter> m_adapter;
     bool m_refreshPending = false;

@@ -80,6 +80,18 @@ TEST_F(DataViewsTest, TextTypedIntoACellEditsTheRow)
     EXPECT_EQ(grid->cellText(0, 1), QStringLiteral("Astérix"));
 }
 
+TEST_F(DataViewsTest, EachColumnIsAtLeastAsWideAsItsTitle)
+{
+    grid->setColumns({QStringLiteral("numlivre"), QStringLiteral("NbrEmpruntsEnCours")});
+    for (int reload = 0; reload < 2; ++reload) {
+        QHeaderView* titles = view()->horizontalHeader();
+        EXPECT_EQ(titles->sectionSize(0), titles->defaultSectionSize());
+        EXPECT_GT(titles->sectionSize(1), titles->fontMetrics().horizontalAdvance(QStringLiteral("NbrEmpruntsEnCours")));
+        EXPECT_GE(titles->sectionSize(1), titles->sectionSizeHint(1));
+        table->last();
+    }
+}
+
 TEST_F(DataViewsTest, TheNavigatorsButtonsAreWhereTheModelLooksForThem)
 {
     auto* navigator = add<ui::DBNavigator>("DBNavigator5", QRect(10, 170, 240, 25));
