@@ -3,6 +3,8 @@
 #include "platform/browser/HtmlSerialiser.h"
 #include "platform/browser/InnerText.h"
 #include "platform/browser/PageNesting.h"
+#include "platform/browser/Texts.h"
+#include "tests/support/HostilePages.h"
 
 #include <QRegularExpression>
 #include <gumbo.h>
@@ -200,3 +202,38 @@ TEST(PageDocument, APageNestedWithinTheBoundIsReadWhole)
     const PageDocument document = PageDocument::fromHtml(page);
     EXPECT_TRUE(document.innerText().endsWith(QStringLiteral("au fond"))) << document.innerText().right(40).toStdString();
 }
+
+struct HostilePageCase {
+    const char* what;
+    QByteArray page;
+};
+
+void PrintTo(const HostilePageCase& c, std::ostream* out)
+{
+    *out << c.what;
+}
+
+class HostilePages : public testing::TestWithParam<HostilePageCase> {};
+
+// Pages whose parse grows far faster than they do, past any depth the tags show or at a bounded
+// one: the parse is abandoned at its budget and the page reads as a cancelled navigation.
+TEST_P(HostilePages, PastTheParsersBudgetReadAsACancelledNavigation)
+{
+    const PageDocument document = PageDocument::fromHtml(QString::fromUtf8(GetParam().page));
+    EXPECT_EQ(document.title(), browser::texts().cancelledNavigation);
+    EXPECT_EQ(document.innerText(), browser::texts().cancelledNavigation);
+}
+
+constexpr qsizetype kHostileBytes = 1024 * 1024;
+
+const HostilePageCase kHostilePages[] = {
+    {"mi", hostile_pages::endTagsIgnored("mi", kHostileBytes)},
+    {"mo", hostile_pages::endTagsIgnored("mo", kHostileBytes)},
+    {"mtext", hostile_pages::endTagsIgnored("mtext", kHostileBytes)},
+    {"desc", hostile_pages::endTagsIgnored("desc", kHostileBytes)},
+    {"foreignobject", hostile_pages::endTagsIgnored("foreignobject", kHostileBytes)},
+    {"annotation-xml", hostile_pages::endTagsIgnored("annotation-xml", kHostileBytes)},
+    {"formatting reopened", hostile_pages::formattingReopened(kHostileBytes)},
+};
+
+INSTANTIATE_TEST_SUITE_P(Pages, HostilePages, testing::ValuesIn(kHostilePages));
