@@ -115,6 +115,7 @@ void givePlatformTheProgramsTexts()
 
     browser::Texts browserTexts;
     browserTexts.cancelledNavigation = QStringLiteral("Navigation annulée");
+    browserTexts.stillLoading = QStringLiteral("%1 : le navigateur interne charge encore une autre page");
     browser::setTexts(browserTexts);
 }
 

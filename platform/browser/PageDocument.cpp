@@ -3,6 +3,7 @@
 #include "platform/browser/HtmlSerialiser.h"
 #include "platform/browser/InnerText.h"
 #include "platform/browser/PageNesting.h"
+#include "platform/browser/PageParse.h"
 #include "platform/browser/Texts.h"
 
 #include <gumbo.h>
@@ -75,30 +76,23 @@ QString escapedText(const QString& s)
     return s.toHtmlEscaped().replace(QStringLiteral("&quot;"), QStringLiteral("\""));
 }
 
+const GumboNode* bodyOf(const PageParse& parsed)
+{
+    return childElement(parsed.output()->root, GUMBO_TAG_BODY);
+}
+
 }  // namespace
-
-struct PageDocument::Parsed {
-    // Gumbo's tree points into the text it parsed.
-    QByteArray utf8;
-    GumboOutput* output = nullptr;
-
-    explicit Parsed(const QString& html) : utf8(html.toUtf8())
-    {
-        utf8.truncate(lengthWithinNesting(utf8));
-        output = gumbo_parse_with_options(&kGumboDefaultOptions, utf8.constData(), size_t(utf8.size()));
-    }
-    ~Parsed() { gumbo_destroy_output(&kGumboDefaultOptions, output); }
-    Parsed(const Parsed&) = delete;
-    Parsed& operator=(const Parsed&) = delete;
-
-    const GumboNode* body() const { return childElement(output->root, GUMBO_TAG_BODY); }
-};
 
 PageDocument PageDocument::fromHtml(const QString& html)
 {
+    QByteArray utf8 = html.toUtf8();
+    utf8.truncate(lengthWithinNesting(utf8));
+    const ParseBudget budget = ParseBudget::forPage(utf8.size());
+    auto parsed = std::make_shared<const PageParse>(std::move(utf8), budget);
+    if (!parsed->output())
+        return cancelledNavigation();
     PageDocument page;
-    auto parsed = std::make_shared<const Parsed>(html);
-    if (const GumboNode* title = findElement(parsed->output->document, GUMBO_TAG_TITLE))
+    if (const GumboNode* title = findElement(parsed->output()->document, GUMBO_TAG_TITLE))
         page.m_title = collapsedText(title);
     page.m_parsed = std::move(parsed);
     return page;
@@ -107,14 +101,14 @@ PageDocument PageDocument::fromHtml(const QString& html)
 const QString& PageDocument::innerText() const
 {
     if (!m_innerText)
-        m_innerText = m_parsed ? browser::innerText(m_parsed->body()) : QString();
+        m_innerText = m_parsed ? browser::innerText(bodyOf(*m_parsed)) : QString();
     return *m_innerText;
 }
 
 const QString& PageDocument::innerHtml() const
 {
     if (!m_innerHtml)
-        m_innerHtml = m_parsed ? browser::innerHtml(m_parsed->body()) : QString();
+        m_innerHtml = m_parsed ? browser::innerHtml(bodyOf(*m_parsed)) : QString();
     return *m_innerHtml;
 }
 

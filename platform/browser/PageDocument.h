@@ -8,9 +8,12 @@
 
 namespace browser {
 
+class PageParse;
+
 class PageDocument {
 public:
     PageDocument() = default;
+    // A page past the parser's budget (PageParse.h) reads as the cancelled navigation.
     static PageDocument fromHtml(const QString& html);
     // A plain-text file: no title, the text as it is, and the text in a <pre> as HTML.
     static PageDocument fromPlainText(const QString& text);
@@ -23,11 +26,9 @@ public:
     const QString& innerHtml() const;
 
 private:
-    struct Parsed;
-
     QString m_title;
     // The parsed page while a body text has not been read yet.
-    std::shared_ptr<const Parsed> m_parsed;
+    std::shared_ptr<const PageParse> m_parsed;
     mutable std::optional<QString> m_innerText;
     mutable std::optional<QString> m_innerHtml;
 };

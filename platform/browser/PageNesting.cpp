@@ -128,6 +128,19 @@ bool closesParagraph(GumboTag tag)
     }
 }
 
+// End tags the parser matches with an element in scope. Any other end tag closes the innermost
+// element of its name only when no special element lies above it.
+bool endsInScope(GumboTag tag)
+{
+    switch (tag) {
+    case GUMBO_TAG_APPLET: case GUMBO_TAG_MARQUEE: case GUMBO_TAG_OBJECT: case GUMBO_TAG_TEMPLATE:
+    case GUMBO_TAG_BUTTON: case GUMBO_TAG_SELECT: case GUMBO_TAG_OPTION: case GUMBO_TAG_OPTGROUP:
+        return true;
+    default:
+        return closesParagraph(tag) || isTablePart(tag);
+    }
+}
+
 // Start tags that leave SVG or MathML content for HTML.
 bool leavesForeignContent(GumboTag tag)
 {
@@ -235,8 +248,8 @@ public:
                 erase(at);
             return;
         }
-        if (tag == GUMBO_TAG_UNKNOWN || isPhrasing(tag) || tag == GUMBO_TAG_SVG || tag == GUMBO_TAG_MATH) {
-            // Passes over phrasing elements only.
+        if (!endsInScope(tag)) {
+            // Passes over phrasing elements only, where the parser passes over any but the special.
             for (int at = int(m_open.size()) - 1; at >= 0; --at) {
                 if (matches(m_open[size_t(at)], tag, name)) {
                     popTo(at);

@@ -1,6 +1,7 @@
 #include "platform/browser/PageView.h"
 
 #include "platform/browser/PageCharset.h"
+#include "platform/browser/Texts.h"
 #include "platform/net/Error.h"
 
 #include <QBuffer>
@@ -57,7 +58,7 @@ PageView::PageView(net::Waiting waiting, WebLimits limits) : transfer_(std::move
 void PageView::navigate(const QString& url)
 {
     if (busy_)
-        throw net::Error(QStringLiteral("%1: the hidden browser is still loading another page").arg(url));
+        throw net::Error(texts().stillLoading.arg(url));
     busy_ = true;
     const auto done = qScopeGuard([this] { busy_ = false; });
     page_ = {};

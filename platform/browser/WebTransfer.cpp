@@ -2,6 +2,7 @@
 
 #include "platform/browser/TestRouting.h"
 #include "platform/net/Error.h"
+#include "platform/net/ErrorTexts.h"
 
 #include <QSaveFile>
 #include <QUrl>
@@ -35,7 +36,7 @@ QUrl webAddress(const QString& url)
     const QUrl parsed(url, QUrl::TolerantMode);
     const QString scheme = parsed.scheme().toLower();
     if (!parsed.isValid() || parsed.host().isEmpty() || (scheme != u"http" && scheme != u"https"))
-        throw net::Error(QStringLiteral("GET %1: not an http or https address").arg(url));
+        throw net::Error(net::errorTexts().notWebAddress.arg(url));
     return parsed;
 }
 
@@ -82,12 +83,13 @@ void WebTransfer::download(const QString& url, const QString& nativePath, const 
 {
     QSaveFile file(nativePath);
     if (!file.open(QIODevice::WriteOnly))
-        throw net::Error(QStringLiteral("cannot write %1: %2").arg(nativePath, file.errorString()));
+        throw net::Error(net::errorTexts().cannotWrite.arg(nativePath, file.errorString()));
     const WebResponse response = get(url, file, limits);
     if (response.status < 200 || response.status > 299)
-        throw net::Error(QStringLiteral("GET %1: the server answered with status %2").arg(url).arg(response.status));
+        throw net::Error(
+            net::errorTexts().badStatus.arg(QStringLiteral("GET ") + url, QString::number(response.status), QString()));
     if (!file.commit())
-        throw net::Error(QStringLiteral("cannot write %1: %2").arg(nativePath, file.errorString()));
+        throw net::Error(net::errorTexts().cannotWrite.arg(nativePath, file.errorString()));
 }
 
 }  // namespace browser

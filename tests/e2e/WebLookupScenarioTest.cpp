@@ -5,6 +5,7 @@
 #include "BookSites.h"
 
 #include "platform/picture/PictureFile.h"
+#include "tests/support/HostilePages.h"
 
 #include <gtest/gtest.h>
 
@@ -141,4 +142,36 @@ TEST(WebLookupScenario, APageNestedPastAnyDepthIsNotFoundAndTheNextSiteFillsTheR
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
     EXPECT_EQ(sites.hostsAsked(), (QStringList{QStringLiteral("www.librairiedialogues.fr"), QStringLiteral("www.bookfinder.com"),
                                                QStringLiteral("pictures.abebooks.com")}));
+}
+
+// Pages of the largest size whose parse would grow past any memory or time, at a depth past any
+// bound or at a bounded one, and tag soups: the first site counts as not having the book, and so
+// do the others.
+TEST(WebLookupScenario, HostilePagesOfTheLargestSizeLeaveTheBookNotFound)
+{
+    ProgramFolder program;
+    startOnce(program);
+    BookSites sites;
+    constexpr qsizetype kBytes = 4 * 1024 * 1024;
+    const std::pair<QString, QByteArray> pages[] = {
+        {QStringLiteral("9782070000012"), hostile_pages::endTagsIgnored("mi", kBytes)},
+        {QStringLiteral("9782070000029"), hostile_pages::formattingReopened(kBytes)},
+        {QStringLiteral("9782070000036"), hostile_pages::tagSoup(1, kBytes)},
+        {QStringLiteral("9782070000043"), hostile_pages::tagSoup(2, kBytes)},
+    };
+    QString script = logInScript();
+    QByteArray notFound;
+    QStringList hostileRequests;
+    for (const auto& [code, page] : pages) {
+        sites.serve(QStringLiteral("livre/") + code, page);
+        script += QStringLiteral("answer OK\nscan %1\nexpect-text Edit4\nexpect-text Edit5\nexpect-focus Edit1\n")
+                      .arg(code);
+        notFound += code.toLatin1() + "\r\n";
+        hostileRequests << QStringLiteral("www.librairiedialogues.fr /livre/") + code;
+    }
+    const DriverResult run = play(program, script);
+    ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
+    EXPECT_EQ(program.read(QStringLiteral("Isbn_non_trouves.csv")), notFound);
+    for (const QString& request : hostileRequests)
+        EXPECT_TRUE(sites.requests().contains(request)) << request.toStdString();
 }

@@ -1,12 +1,14 @@
 // The look-up of a scanned ISBN through the web sources, against the fixture pages served on
 // 127.0.0.1 (every site's host routed there): found at the first site, and found at the last
 // bookshop after the others had nothing. And the hidden browser's page fetch against a plain
-// libcurl transfer of the same page.
+// libcurl transfer of the same page. And the look-up whose first site sends a hostile page of
+// 4 MiB: its time and the process's peak memory during it.
 #include "app/FrmPrin.h"
 #include "platform/browser/PageView.h"
 #include "platform/browser/TestRouting.h"
 #include "platform/picture/JpegWriter.h"
 #include "platform/ui/Edit.h"
+#include "tests/support/HostilePages.h"
 #include "tools/bench/BenchProgram.h"
 #include "tools/bench/Benchmark.h"
 
@@ -14,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <cstring>
 #include <curl/curl.h>
 
 namespace {
@@ -97,6 +100,47 @@ double lookupMs(bench::LoggedInProgram& program)
     return best;
 }
 
+// The process's resident memory in MB: its peak since the last reset, or now.
+double residentMb(const char* field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(qsizetype(std::strlen(field))).trimmed().split(' ').first().toDouble() / 1024;
+    return -1;
+}
+
+void resetPeakMemory()
+{
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    if (clearRefs.open(QIODevice::WriteOnly))
+        clearRefs.write("5");
+}
+
+void hostileLookup(const QString& name, const QByteArray& page)
+{
+    bench::BenchProgramFolder folder;
+    folder.enter();
+    FixtureSite site;
+    bench::LoggedInProgram program;
+    app::Settings& settings = program.frm().settings;
+    settings.dialoguebool = true;
+    settings.bookfinderbool = settings.decitrebool = settings.Amazonbool = false;
+    site.serveBytes(QStringLiteral("livre/") + kLookedUpCode, page);
+    program.frm().get<ui::Control>(QStringLiteral("SpeedButton22")).click();
+    const double before = residentMb("VmRSS:");
+    program.p.dialogs.answer(QStringLiteral("OK"));  // the book was not found
+    resetPeakMemory();
+    const double ms = bench::timeMs([&] { program.input.scan(kLookedUpCode); });
+    const double peak = residentMb("VmHWM:");
+    if (!program.frm().get<ui::CustomEdit>(QStringLiteral("Edit4")).text().isEmpty())
+        std::fprintf(stderr, "%s: the hostile page gave a book\n", qPrintable(name));
+    bench::print(name + QStringLiteral(" ms_lookup"), ms, "ms");
+    bench::print(name + QStringLiteral(" peak_resident_mb"), peak, "MB");
+    bench::print(name + QStringLiteral(" peak_growth_mb"), peak - before, "MB");
+}
+
 size_t collect(char* data, size_t size, size_t count, void* body)
 {
     static_cast<QByteArray*>(body)->append(data, qsizetype(size * count));
@@ -170,4 +214,18 @@ QVL_BENCHMARK(page_fetch)
     bench::print(QStringLiteral("page_fetch ms_per_page"), pageMs / kPages, "ms");
     bench::print(QStringLiteral("page_fetch raw_libcurl_ms_per_page"), rawMs / kPages, "ms");
     bench::printRatio(QStringLiteral("page_fetch"), pageMs / rawMs);
+}
+
+constexpr qsizetype kHostilePageBytes = 4 * 1024 * 1024;
+
+QVL_BENCHMARK(hostile_page_ignored_end_tags)
+{
+    hostileLookup(QStringLiteral("hostile_page_ignored_end_tags"),
+                  hostile_pages::endTagsIgnored("mi", kHostilePageBytes));
+}
+
+QVL_BENCHMARK(hostile_page_reopened_formatting)
+{
+    hostileLookup(QStringLiteral("hostile_page_reopened_formatting"),
+                  hostile_pages::formattingReopened(kHostilePageBytes));
 }

@@ -3,6 +3,8 @@
 #include "platform/browser/HtmlSerialiser.h"
 #include "platform/browser/InnerText.h"
 #include "platform/browser/PageNesting.h"
+#include "platform/browser/Texts.h"
+#include "tests/support/HostilePages.h"
 
 #include <QRegularExpression>
 #include <gumbo.h>
@@ -186,6 +188,12 @@ const DeepPageCase kDeepPages[] = {
     {"list item ended inside its list", "<li><ul></li>", 400000},
     {"formatting reopened at each text", "<div><b id=1><b id=2><b id=3><b id=4></div>x", 400000},
     {"svg left for html", "<svg><p><path/>", 400000},
+    {"mi end ignored inside an address", "<mi><address></mi>", 4 * 1024 * 1024},
+    {"mo end ignored inside an address", "<mo><address></mo>", 400000},
+    {"mtext end ignored inside an address", "<mtext><address></mtext>", 400000},
+    {"desc end ignored inside an address", "<desc><address></desc>", 400000},
+    {"foreignobject end ignored inside an address", "<foreignobject><address></foreignobject>", 400000},
+    {"annotation-xml end ignored inside an address", "<annotation-xml><address></annotation-xml>", 400000},
     {"escaped script hiding no end", "<div><script><!--<script></script>", 400000},
 };
 
@@ -199,4 +207,14 @@ TEST(PageDocument, APageNestedWithinTheBoundIsReadWhole)
                          QStringLiteral("<span>au fond</span>");
     const PageDocument document = PageDocument::fromHtml(page);
     EXPECT_TRUE(document.innerText().endsWith(QStringLiteral("au fond"))) << document.innerText().right(40).toStdString();
+}
+
+// 500 formatting elements reopened at every text: the tree grows by 500 elements a unit at a
+// bounded depth, and the parse is abandoned at its budget.
+TEST(PageDocument, APageWhoseParseGrowsPastItsBudgetReadsAsACancelledNavigation)
+{
+    const PageDocument document =
+        PageDocument::fromHtml(QString::fromUtf8(hostile_pages::formattingReopened(4 * 1024 * 1024)));
+    EXPECT_EQ(document.title(), browser::texts().cancelledNavigation);
+    EXPECT_EQ(document.innerText(), browser::texts().cancelledNavigation);
 }

@@ -97,3 +97,19 @@ TEST_F(AutomaticSummariesTest, APassEndedByAnErrorLetsTheNextOneRun)
     EXPECT_EQ(booksColumn("Resume"), QStringList{QString::fromUtf8("Decitre Une histoire d'amitié.")});
     EXPECT_FALSE(control("Panel20").visible());
 }
+
+// The hidden browser is still reading the look-up's page when the pass asks for its own.
+TEST_F(AutomaticSummariesTest, APassStartedWhileALookUpReadsAPageSaysWhyInFrench)
+{
+    addSummaryBook(QStringLiteral("9782070000001"), QString(), QString());
+    frm().settings.dialoguebool = true;
+    dialogs.answer(QStringLiteral("OK"));
+    input.menu(QStringLiteral("Outils > Recherche automatique Résumés"));
+    dialogs.answer(QStringLiteral("OK"));
+    input.click(QStringLiteral("Edit1"));
+    input.queueScan(QStringLiteral("9782070612758"));
+    input.queueClick(control("SpeedButton51"));
+    input.process();
+    EXPECT_EQ(dialogs.errors(), QStringList{QStringLiteral("http://www.decitre.fr/livres/9782070000001.html : le "
+                                                           "navigateur interne charge encore une autre page.")});
+}

@@ -3,6 +3,7 @@
 #include "SharedBaseFixture.h"
 
 #include "platform/text/Windows1252.h"
+#include "tests/support/HostilePages.h"
 
 namespace {
 
@@ -64,6 +65,19 @@ TEST_F(SharedBaseLookupTest, AHostOutOfReachLeavesTheBaseAloneUntilTheEnd)
     scan(kLookedUpCode);
     EXPECT_EQ(dialogTexts().last(), notFoundText());
     EXPECT_FALSE(frm().settings.Qvlbool);
+}
+
+// The base answers the record's address with a web page of 4 MiB whose parse grows past its
+// budget: the base counts as out of reach, as with a cancelled navigation.
+TEST_F(SharedBaseLookupTest, ARecordPagePastTheParsersBudgetLeavesTheBaseAloneUntilTheEnd)
+{
+    servers.write(QStringLiteral("livres/9782070/9782070612758.txt.moved"), "/grande-page");
+    servers.write(QStringLiteral("grande-page"), hostile_pages::formattingReopened(4 * 1024 * 1024));
+    dialogs.answer(QStringLiteral("OK"));
+    scan(kLookedUpCode);
+    EXPECT_EQ(dialogTexts().last(), notFoundText());
+    EXPECT_FALSE(frm().settings.Qvlbool);
+    EXPECT_EQ(edit("Edit4").text(), "");
 }
 
 TEST_F(SharedBaseLookupTest, TheImageBankIsReadBeforeTheWeb)
