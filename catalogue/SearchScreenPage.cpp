@@ -1,5 +1,6 @@
 #include "catalogue/SearchScreenPage.h"
 
+#include "app/SheetBreak.h"
 #include "platform/text/PascalText.h"
 #include "platform/text/HtmlText.h"
 
@@ -58,8 +59,7 @@ void SearchScreenPage::addAnswer(const SearchAnswer& a, const RowLayout& layout,
 
 void SearchScreenPage::addPageBreak()
 {
-    m_text += QStringLiteral("  </td> </tr> </table> <STYLE> BR.page { page-break-after: always } </STYLE> "
-                             "<BR CLASS=page><HTML><HEAD><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--") +
+    m_text += app::sheetBreak() + QStringLiteral("<HTML><HEAD><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--") +
               kLargeStyle +
               QStringLiteral("--></style></HEAD><BODY><p class=\"Style1\"></p><table width=\"600\" border=\"1\" "
                              "cellspacing=\"10\" >");
