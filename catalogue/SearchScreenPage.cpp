@@ -1,8 +1,8 @@
 #include "catalogue/SearchScreenPage.h"
 
 #include "app/SheetBreak.h"
-#include "platform/text/PascalText.h"
 #include "platform/text/HtmlText.h"
+#include "platform/text/PascalText.h"
 
 namespace catalogue {
 
@@ -59,8 +59,8 @@ void SearchScreenPage::addAnswer(const SearchAnswer& a, const RowLayout& layout,
 
 void SearchScreenPage::addPageBreak()
 {
-    m_text += app::sheetBreak() + QStringLiteral("<HTML><HEAD><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--") +
-              kLargeStyle +
+    m_text += app::sheetBreak() +
+              QStringLiteral("<HTML><HEAD><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--") + kLargeStyle +
               QStringLiteral("--></style></HEAD><BODY><p class=\"Style1\"></p><table width=\"600\" border=\"1\" "
                              "cellspacing=\"10\" >");
 }

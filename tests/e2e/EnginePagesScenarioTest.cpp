@@ -49,14 +49,15 @@ TEST(EnginePagesScenario, TheFolderListingReadsInFrench)
     ProgramFolder program;
     ASSERT_TRUE(QDir().mkpath(program.folder(QStringLiteral("Historique_emprunt/CM1"))));
     const QString picture = program.drive(QStringLiteral("listing.png"));
-    const DriverResult run = play(program,
-                                  logInScript() + QStringLiteral("menu Emprunteurs > Voir tous les livres déjà emprumtés\n"
-                                                                 "expect-page-text EdgeBrowser3 Index de /\n"
-                                                                 "expect-page-text EdgeBrowser3 [répertoire parent]\n"
-                                                                 "expect-page-text EdgeBrowser3 Date de modification\n"
-                                                                 "screenshot %1\n")
-                                                      .arg(picture),
-                                  {QStringLiteral("--render")});
+    const DriverResult run =
+        play(program,
+             logInScript() + QStringLiteral("menu Emprunteurs > Voir tous les livres déjà emprumtés\n"
+                                            "expect-page-text EdgeBrowser3 Index de /\n"
+                                            "expect-page-text EdgeBrowser3 [répertoire parent]\n"
+                                            "expect-page-text EdgeBrowser3 Date de modification\n"
+                                            "screenshot %1\n")
+                                 .arg(picture),
+             {QStringLiteral("--render")});
     ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
     EXPECT_FALSE(QImage(picture).isNull());
 }
@@ -72,9 +73,10 @@ TEST(EnginePagesScenario, BeforeItsPageIsWrittenAScreenShowsABlankPage)
         const char* view;
         QRect place;  // the view in the window's picture
     } cases[] = {
-        {"book catalogue", QStringLiteral("menu Livres > Catalogue Html Livre\n"), "WebBrowser4", QRect(348, 194, 780, 700)},
-        {"label page", QStringLiteral("menu Livres > Etiquettes Codebarre\nanswer OK\ntab TabSheet13\n"), "WebBrowser10",
-         QRect(432, 123, 725, 708)},
+        {"book catalogue", QStringLiteral("menu Livres > Catalogue Html Livre\n"), "WebBrowser4",
+         QRect(348, 194, 780, 700)},
+        {"label page", QStringLiteral("menu Livres > Etiquettes Codebarre\nanswer OK\ntab TabSheet13\n"),
+         "WebBrowser10", QRect(432, 123, 725, 708)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

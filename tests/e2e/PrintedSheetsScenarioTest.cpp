@@ -16,8 +16,8 @@ namespace {
 // Empties the edit and types the text, as a librarian replaces a value.
 QString replaceText(const char* edit, const QString& text)
 {
-    return QStringLiteral("click %1\nkey End\n").arg(QLatin1String(edit)) + QStringLiteral("key Backspace\n").repeated(12) +
-           QStringLiteral("type %1\n").arg(text);
+    return QStringLiteral("click %1\nkey End\n").arg(QLatin1String(edit)) +
+           QStringLiteral("key Backspace\n").repeated(12) + QStringLiteral("type %1\n").arg(text);
 }
 
 // The printing of the page the label tab shows, into `pdf`, its print not confirmed.
@@ -29,7 +29,8 @@ QString printLabelTab(const QString& pdf)
 void addBooksAndBorrowers(const ProgramFolder& program)
 {
     files::setProgramFolder(program.folder());
-    db::Connection c(app::buildConnectionString(files::appDir()), [](const QString& p) { return files::nativePath(p); });
+    db::Connection c(app::buildConnectionString(files::appDir()),
+                     [](const QString& p) { return files::nativePath(p); });
     for (int n = 1; n <= 7; ++n)
         c.execute(QStringLiteral("Insert into Table1 (Isbn13, Titre, Type, NbrExemplaire, Auteur, CodeBarres, "
                                  "IMP_CodeBarres) Values (?, ?, 'LIVRE', 1, 'Lenain', ?, ?)"),
@@ -52,17 +53,18 @@ TEST(PrintedSheetsScenario, EachGroupOfRowsPrintsOnASheetOfItsOwn)
 
     // The card page has no print button: the page's context menu prints it. The label tab, which
     // shows whatever its page file holds, prints it the same way.
-    const DriverResult cards = play(program, logInScript() + QStringLiteral("menu Emprunteurs > Cartes Emprunteurs\n") +
-                                                 replaceText("Edit96", QStringLiteral("2025/2026")) +
-                                                 replaceText("Edit83", QStringLiteral("2")) +
-                                                 QStringLiteral("click Button65\nexpect-page-text WebBrowser9 ELEVE5\n"));
+    const DriverResult cards = play(
+        program, logInScript() + QStringLiteral("menu Emprunteurs > Cartes Emprunteurs\n") +
+                     replaceText("Edit96", QStringLiteral("2025/2026")) + replaceText("Edit83", QStringLiteral("2")) +
+                     QStringLiteral("click Button65\nexpect-page-text WebBrowser9 ELEVE5\n"));
     ASSERT_EQ(cards.exitCode, 0) << cards.joined().toStdString();
     ASSERT_TRUE(QFile::copy(program.folder(QStringLiteral("emprunteurs.html")),
                             program.folder(QStringLiteral("Etiquettes.html"))));
     const QString cardsPdf = program.drive(QStringLiteral("cartes.pdf"));
     const DriverResult cardsPrint =
-        play(program, logInScript() + QStringLiteral("menu Livres > Etiquettes Codebarre\nanswer OK\ntab TabSheet13\n"
-                                                     "expect-page-text WebBrowser10 ELEVE5\n") +
+        play(program, logInScript() +
+                          QStringLiteral("menu Livres > Etiquettes Codebarre\nanswer OK\ntab TabSheet13\n"
+                                         "expect-page-text WebBrowser10 ELEVE5\n") +
                           printLabelTab(cardsPdf));
     ASSERT_EQ(cardsPrint.exitCode, 0) << cardsPrint.joined().toStdString();
     EXPECT_EQ(pdfPages(cardsPdf), 3) << "5 cards, 2 a sheet";
@@ -75,7 +77,8 @@ TEST(PrintedSheetsScenario, EachGroupOfRowsPrintsOnASheetOfItsOwn)
         {"label page, 6 labels, 2 a sheet",
          QStringLiteral("menu Livres > Etiquettes Codebarre\nanswer OK\ntab TabSheet13\n") +
              replaceText("Edit19", QStringLiteral("2")) +
-             QStringLiteral("click SpeedButton36\nexpect-page-text WebBrowser10 Livre 6\n") + printLabelTab(QStringLiteral("%1")),
+             QStringLiteral("click SpeedButton36\nexpect-page-text WebBrowser10 Livre 6\n") +
+             printLabelTab(QStringLiteral("%1")),
          3},
         {"catalogue, 7 books, 1 a sheet",
          QStringLiteral("menu Livres > Catalogue Html Livre\n") + replaceText("Edit115", QStringLiteral("1")) +
@@ -83,8 +86,9 @@ TEST(PrintedSheetsScenario, EachGroupOfRowsPrintsOnASheetOfItsOwn)
          7},
         {"search page, 7 answers, 3 a sheet",
          QStringLiteral("menu Livres > Rechercher\n") + replaceText("Edit86", QStringLiteral("3")) +
-             QStringLiteral("click Edit55\ntype livre\nanswer OK\nclick Button50\nexpect-page-text WebBrowser7 Livre 7\n"
-                            "answer %1\nclick Image100\n"),
+             QStringLiteral(
+                 "click Edit55\ntype livre\nanswer OK\nclick Button50\nexpect-page-text WebBrowser7 Livre 7\n"
+                 "answer %1\nclick Image100\n"),
          3},
     };
     for (const auto& c : cases) {

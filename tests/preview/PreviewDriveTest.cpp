@@ -72,7 +72,9 @@ TEST(PreviewDrive, TheMarginGuidesShowOnTheScreenAndNeverOnThePaper)
     // On the screen's white page the silver guides come and go, smoothed into lighter greys where
     // the page is scaled (the button's look changes too).
     ASSERT_EQ(screen[true].size(), screen[false].size());
-    const auto silver = [](QRgb c) { return qRed(c) == qGreen(c) && qGreen(c) == qBlue(c) && qRed(c) >= 0xC0 && qRed(c) < 0xFF; };
+    const auto silver = [](QRgb c) {
+        return qRed(c) == qGreen(c) && qGreen(c) == qBlue(c) && qRed(c) >= 0xC0 && qRed(c) < 0xFF;
+    };
     int guides = 0;
     for (int y = 0; y < screen[true].height(); ++y)
         for (int x = 0; x < screen[true].width(); ++x)

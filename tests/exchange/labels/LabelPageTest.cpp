@@ -9,10 +9,10 @@
 
 namespace {
 
-const QString kBreak = app::sheetBreak() +
-                       QStringLiteral("<HTML><HEAD><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--.Style1 "
-                                      "{font-size: 36px}--></style></HEAD><BODY><p class=\"Style1\"></p><table "
-                                      "width=\"650\" border=\"1\" cellspacing=\"10\" >");
+const QString kBreak =
+    app::sheetBreak() + QStringLiteral("<HTML><HEAD><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--.Style1 "
+                                       "{font-size: 36px}--></style></HEAD><BODY><p class=\"Style1\"></p><table "
+                                       "width=\"650\" border=\"1\" cellspacing=\"10\" >");
 
 class LabelPageTest : public LabelScreenTest {
 protected:
