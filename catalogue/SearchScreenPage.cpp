@@ -1,7 +1,8 @@
 #include "catalogue/SearchScreenPage.h"
 
-#include "platform/text/PascalText.h"
+#include "app/SheetBreak.h"
 #include "platform/text/HtmlText.h"
+#include "platform/text/PascalText.h"
 
 namespace catalogue {
 
@@ -58,9 +59,8 @@ void SearchScreenPage::addAnswer(const SearchAnswer& a, const RowLayout& layout,
 
 void SearchScreenPage::addPageBreak()
 {
-    m_text += QStringLiteral("  </td> </tr> </table> <STYLE> BR.page { page-break-after: always } </STYLE> "
-                             "<BR CLASS=page><HTML><HEAD><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--") +
-              kLargeStyle +
+    m_text += app::sheetBreak() +
+              QStringLiteral("<HTML><HEAD><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--") + kLargeStyle +
               QStringLiteral("--></style></HEAD><BODY><p class=\"Style1\"></p><table width=\"600\" border=\"1\" "
                              "cellspacing=\"10\" >");
 }

@@ -1,6 +1,7 @@
 #include "exchange/HtmlPage.h"
 
 #include "app/FrmPrin.h"
+#include "app/SheetBreak.h"
 #include "app/WebPagePrinting.h"
 #include "platform/files/FileError.h"
 #include "platform/files/TextFileRecord.h"
@@ -68,8 +69,7 @@ QString listRow(const QString& first, const QStringList& further)
 
 QString pageBreak(int continuationWidth)
 {
-    return QStringLiteral("  </td> </tr> </table> <STYLE> BR.page { page-break-after: always } </STYLE> <BR CLASS=page>") +
-           pageHead(QStringLiteral("Emprunteurs")) + headingParagraph(QString()) + spacedTableStart(continuationWidth);
+    return app::sheetBreak() + pageHead(QStringLiteral("Emprunteurs")) + headingParagraph(QString()) + spacedTableStart(continuationWidth);
 }
 
 bool WriteHtmlPage(app::TFrmPrin& frm, const QString& fileName, const QString& page)

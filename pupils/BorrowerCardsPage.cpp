@@ -1,6 +1,7 @@
 #include "pupils/BorrowerCardsPage.h"
 
 #include "app/BorrowerPhotoFile.h"
+#include "app/SheetBreak.h"
 #include "platform/text/HtmlText.h"
 
 namespace pupils {
@@ -59,8 +60,7 @@ void BorrowerCardsPage::addCard(const CardBorrower& b)
          QStringLiteral(" </b>   ") + htmlText(b.firstName) + kLine + (o.showClass ? htmlText(b.className) : QString()) +
          kLine + htmlText(o.schoolYear) + kLine + htmlText(o.schoolName) + QStringLiteral("</td></tr>");
     if (--m_cardsLeft == 0) {
-        t += QStringLiteral("  </td> </tr> </table> <STYLE> BR.page { page-break-after: always } </STYLE> <BR CLASS=page>") +
-             head();
+        t += app::sheetBreak() + head();
         m_cardsLeft = o.cardsPerPage;
     }
 }

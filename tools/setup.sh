@@ -13,7 +13,7 @@ packages=(
   pulseaudio-utils alsa-utils
   libgtest-dev python3 python3-pyftpdlib python3-aiosmtpd
   xvfb xauth
-  python3-fonttools zbar-tools libreoffice-writer-nogui poppler-utils
+  python3-fonttools zbar-tools libreoffice-writer poppler-utils
   libsane-dev libsane1 sane-utils qt6-multimedia-dev
 )
 missing=()

@@ -3,6 +3,7 @@
 #include "platform/browser/TestRouting.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
@@ -47,6 +48,10 @@ bool trustedByTestAuthority(const QWebEngineCertificateError& error)
     return QSslCertificate::verify(error.certificateChain(), error.url().host()).isEmpty();
 }
 
+// What a local page the program has not written yet shows instead of the engine's error page;
+// its navigation fails all the same.
+QUrl notWrittenPage() { return QUrl(QStringLiteral("about:blank")); }
+
 class EnginePage : public ui::WebEnginePage {
 public:
     EnginePage(QWebEngineProfile* profile, std::function<void(int, bool)> loaded)
@@ -66,8 +71,11 @@ public:
 
     void navigate(const QString& url, int navigation) override
     {
-        request(navigation, QUrl(url));
-        m_page.load(QUrl(url));
+        QUrl address(url);
+        if (address.isLocalFile() && !QFileInfo::exists(address.toLocalFile()))
+            address = notWrittenPage();
+        request(navigation, address);
+        m_page.load(address);
     }
 
     void runScript(const QString& script, std::function<void(const QString&)> done) override
@@ -126,7 +134,8 @@ private:
                 }
             return;
         }
-        m_loaded(m_current, info.status() == QWebEngineLoadingInfo::LoadSucceededStatus && !info.isErrorPage());
+        m_loaded(m_current, info.status() == QWebEngineLoadingInfo::LoadSucceededStatus && !info.isErrorPage() &&
+                                info.url() != notWrittenPage());
     }
 
     QWebEnginePage m_page;
@@ -147,7 +156,13 @@ QWebEngineProfile* EngineWebPages::profile()
         // Chromium's sandbox cannot run as root (as CI runs the tests).
         if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
             qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+        // The engine's own pages (folder listings, error pages) are French whatever the
+        // machine's language. Its flags are read once, when the first profile starts it.
+        const QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+        if (!flags.contains("--lang="))
+            qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags + " --lang=fr");
         m_profile = std::make_unique<QWebEngineProfile>();
+        m_profile->setHttpAcceptLanguage(QStringLiteral("fr-FR,fr"));
     }
     return m_profile.get();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The browser engine of the web views: Qt WebEngine (Chromium), one private profile for the
-// process, pages without windows of their own (the renderer shows them when it draws).
+// process, pages without windows of their own (the renderer shows them when it draws). Its own
+// pages speak French; a local page not written yet shows blank.
 //
 // Tests route the engine through its command-line flags (QTWEBENGINE_CHROMIUM_FLAGS with
 // --host-resolver-rules), set by their harness; with QVL_TEST_CA_FILE set, HTTPS also trusts

@@ -47,7 +47,7 @@ struct PageDrawing {
     QRect textRect;
     QSize pageSize;
     std::vector<BandDrawing> bands;
-    std::vector<QLine> marginLines;  // dashed silver
+    std::vector<QLine> marginLines;  // dashed silver, on the screen's page image only
 };
 
 class PrintPreviewEngine {

@@ -129,7 +129,7 @@ QString RichEditPrintPreview::expandPlaceholders(const QString& text, int page) 
     return s;
 }
 
-PageDrawing RichEditPrintPreview::pageDrawing(int page) const
+PageDrawing RichEditPrintPreview::pageContent(int page) const
 {
     PageDrawing d;
     const QRect text = textRect();
@@ -148,7 +148,16 @@ PageDrawing RichEditPrintPreview::pageDrawing(int page) const
     const int textRight = text.right() + 1;
     band(m_header, QRect(QPoint(text.left(), text.top() - m_header.height), QPoint(textRight - 1, text.top() - 1)), false);
     band(m_footer, QRect(QPoint(text.left(), textBottom), QPoint(textRight - 1, textBottom + m_footer.height - 1)), true);
+    return d;
+}
+
+PageDrawing RichEditPrintPreview::pageDrawing(int page) const
+{
+    PageDrawing d = pageContent(page);
     if (m_showMargin) {
+        const QRect text = d.textRect;
+        const int textBottom = text.bottom() + 1;
+        const int textRight = text.right() + 1;
         const int w = m_geometry.pageWidth, h = m_geometry.pageHeight;
         const auto across = [&d, w](int y) { d.marginLines.emplace_back(0, y, w, y); };
         const auto down = [&d, h](int x) { d.marginLines.emplace_back(x, 0, x, h); };
@@ -269,7 +278,7 @@ void RichEditPrintPreview::print(int fromPage, int toPage)
     toPage = toPage == -1 ? numberOfPages() : std::min(std::max(toPage, fromPage), numberOfPages());
     std::vector<PageDrawing> pages;
     for (int page = fromPage; page <= toPage; ++page)
-        pages.push_back(pageDrawing(page));
+        pages.push_back(pageContent(page));
     engine->print(m_printTitle, *m_richEdit, pages, [this, fromPage](size_t index) {
         if (onPrint)
             onPrint(fromPage + int(index));

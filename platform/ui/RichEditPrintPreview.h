@@ -77,7 +77,8 @@ public:
     // toPage -1: to the end. Nothing without a printer or pages.
     void print(int fromPage, int toPage);
 
-    // What the page shown holds, for drawing it; page from 1.
+    // What the page shown holds, for drawing it on screen: the page as it prints, and the margin
+    // guides when they are shown; page from 1.
     PageDrawing pageDrawing(int page) const;
     QSize pageSize() const { return {m_geometry.pageWidth, m_geometry.pageHeight}; }
 
@@ -116,6 +117,8 @@ private:
     int marginTwips(float value, int minimum) const;
     void readPrinterGeometry();
     QRect textRect() const;
+    // What a page prints: its bands and its text, never the margin guides.
+    PageDrawing pageContent(int page) const;
     void paginate();
     void applyScale(float value);
     void scrollToX(int x);

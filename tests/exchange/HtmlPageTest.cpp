@@ -41,11 +41,13 @@ TEST(HtmlPage, PiecesKeepTheirFixedForm)
               QStringLiteral("<tr><td width=\"130\"><img src=\"Jaquettes/a.jpg\" width=\"80\"height=\"120\"></td>"));
     EXPECT_EQ(textCell(QStringLiteral("T"), {QStringLiteral("a"), QStringLiteral("b")}),
               QStringLiteral("</td><td width=\"600\"><p><b>T</b></p><p>a</p><p>b</p></td></tr>"));
-    EXPECT_EQ(pageBreak(650),
-              QStringLiteral("  </td> </tr> </table> <STYLE> BR.page { page-break-after: always } </STYLE> <BR CLASS=page>"
-                             "<HTML><HEAD><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--.Style1 {font-size: "
-                             "36px}--></style></HEAD><BODY><p class=\"Style1\"></p><table width=\"650\" border=\"1\" "
-                             "cellspacing=\"10\" >"));
+    // The pages' own break stays as it was written; the web engine's follows it.
+    EXPECT_TRUE(pageBreak(650).startsWith(QStringLiteral(
+        "  </td> </tr> </table> <STYLE> BR.page { page-break-after: always } </STYLE> <BR CLASS=page>")));
+    EXPECT_TRUE(pageBreak(650).endsWith(
+        QStringLiteral("<HTML><HEAD><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--.Style1 {font-size: "
+                       "36px}--></style></HEAD><BODY><p class=\"Style1\"></p><table width=\"650\" border=\"1\" "
+                       "cellspacing=\"10\" >")));
 }
 
 TEST(HtmlPage, EmptyPageHasItsHeadingAndAnEmptyTable)

@@ -1,6 +1,7 @@
 #pragma once
 // The preview window on a virtual clock with scripted dialogs, started in a working folder of its
 // own, laying pages out with the rich-text engine and printing to a PDF file of that folder.
+#include "PdfPages.h"
 #include "platform/richtext/PreviewEngine.h"
 #include "platform/richtext/RtfWriter.h"
 #include "platform/ui/Application.h"
@@ -22,18 +23,6 @@
 #include <memory>
 
 namespace preview {
-
-// Pages of a PDF file, as poppler counts them; -1 when it cannot tell.
-inline int pdfPages(const QString& path)
-{
-    QProcess info;
-    info.start(QStandardPaths::findExecutable(QStringLiteral("pdfinfo")), {path});
-    info.waitForFinished(30000);
-    for (const QString& line : QString::fromUtf8(info.readAllStandardOutput()).split(u'\n'))
-        if (line.startsWith(QStringLiteral("Pages:")))
-            return line.mid(6).trimmed().toInt();
-    return -1;
-}
 
 class PreviewFixture : public ::testing::Test {
 protected:

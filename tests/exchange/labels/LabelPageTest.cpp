@@ -1,6 +1,7 @@
 // The HTML label page as the librarian builds and prints it from its tab.
 #include "LabelScreenFixture.h"
 
+#include "app/SheetBreak.h"
 #include "platform/text/Windows1252.h"
 #include "tests/exchange/labels/WebPageScan.h"
 #include "platform/ui/PageControl.h"
@@ -8,10 +9,10 @@
 
 namespace {
 
-const QString kBreak = QStringLiteral(
-    "  </td> </tr> </table> <STYLE> BR.page { page-break-after: always } </STYLE> <BR CLASS=page><HTML><HEAD><TITLE>"
-    "Emprunteurs</TITLE><style type=\"text/css\"><!--.Style1 {font-size: 36px}--></style></HEAD><BODY><p class=\"Style1\">"
-    "</p><table width=\"650\" border=\"1\" cellspacing=\"10\" >");
+const QString kBreak =
+    app::sheetBreak() + QStringLiteral("<HTML><HEAD><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--.Style1 "
+                                       "{font-size: 36px}--></style></HEAD><BODY><p class=\"Style1\"></p><table "
+                                       "width=\"650\" border=\"1\" cellspacing=\"10\" >");
 
 class LabelPageTest : public LabelScreenTest {
 protected:

@@ -109,7 +109,7 @@ TEST_F(LabelSheetDecodeTest, AWordProcessorLaysTheLabelFileOnAsManyPagesWithEver
     const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (soffice.isEmpty() || pdfinfo.isEmpty() || pdftotext.isEmpty())
-        GTEST_SKIP() << "soffice (libreoffice-writer-nogui) or poppler-utils is not installed";
+        GTEST_SKIP() << "soffice (libreoffice-writer) or poppler-utils is not installed";
     // Rows of codes that nearly fill the line, and enough of them for blanks measured wider than
     // the preview's to push rows onto extra pages.
     placeBooks(250, 11);

@@ -133,6 +133,33 @@ TEST_F(WebViewTest, HttpsTrustsOnlyTheTestAuthorityAndAFailedLoadStillCompletes)
     EXPECT_EQ(completions, (std::vector<bool>{true, false}));
 }
 
+TEST_F(WebViewTest, TheEnginesOwnPagesAreFrenchAndAPageNotWrittenYetShowsBlank)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("CM1")));
+    load(QStringLiteral("file:") + folder.path() + u'/');
+    const QString listing = script(QStringLiteral("document.body.innerText"));
+    EXPECT_TRUE(listing.contains(QStringLiteral("Index de"))) << listing.toStdString();
+    EXPECT_TRUE(listing.contains(QStringLiteral("CM1/"))) << listing.toStdString();
+
+    const QString labels = QStringLiteral("file:") + folder.filePath(QStringLiteral("Etiquettes.html"));
+    load(labels);
+    EXPECT_EQ(completions, (std::vector<bool>{true, false}));
+    EXPECT_EQ(script(QStringLiteral("document.body.innerText")), QStringLiteral("\"\""));
+    QFile written(folder.filePath(QStringLiteral("Etiquettes.html")));
+    ASSERT_TRUE(written.open(QIODevice::WriteOnly));
+    written.write("<HTML><BODY>Le Petit Prince</BODY></HTML>");
+    written.close();
+    load(labels);
+    EXPECT_EQ(script(QStringLiteral("document.body.innerText")), QStringLiteral("\"Le Petit Prince\""));
+
+    // A site that cannot be reached still says so, in French.
+    load(QStringLiteral("https://www.autre.test/first.html"));
+    EXPECT_EQ(completions, (std::vector<bool>{true, false, true, false}));
+    const QString refused = script(QStringLiteral("document.body.innerText"));
+    EXPECT_TRUE(refused.contains(QStringLiteral("Ce site est inaccessible"))) << refused.toStdString();
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
