@@ -6,6 +6,7 @@
 #include "loans/ReturnScreen.h"
 #include "platform/db/Query.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/TextFile.h"
 #include "platform/files/TextFileRecord.h"
 #include "platform/files/WindowsPath.h"
@@ -163,8 +164,8 @@ void LoanListsScreen::BitBtn5Click()
     files::forceDirectories(files::nativePath(f.AppDir + QStringLiteral("Listes")));
     writeFile(f.AppDir + kBooksOutCsv, list.csv, false);
     showPage(kBooksOutListPage, list.page);
-    f.application().showMessage(f.tables.message(54) + QStringLiteral("\n\r") + f.tables.message(55) + f.AppDir +
-                                QStringLiteral("Listes\\Livres_sortis.csv \r\n") + f.tables.message(56));
+    f.application().showMessage(f.tables.message(54) + QStringLiteral("\n\r") + f.tables.message(55) +
+                                files::shownPath(f.AppDir + QStringLiteral("Listes\\Livres_sortis.csv")) + QStringLiteral(" \r\n") + f.tables.message(56));
     askToOpen(f.AppDir + kBooksOutCsv);
 }
 
@@ -176,8 +177,8 @@ void LoanListsScreen::BitBtn7Click()
         overdueList(rows, className(), today(), {f.settings.maker.webSite, f.tables.caption(118), f.tables.caption(118)});
     showPage(kOverduePage, list.page);
     writeFile(f.AppDir + kOverdueCsv, list.csv, false);
-    f.application().showMessage(f.tables.message(57) + QStringLiteral("\n\r") + f.tables.message(55) + f.AppDir +
-                                kOverdueCsv + QStringLiteral("\r\n") + f.tables.message(56));
+    f.application().showMessage(f.tables.message(57) + QStringLiteral("\n\r") + f.tables.message(55) +
+                                files::shownPath(f.AppDir + kOverdueCsv) + QStringLiteral("\r\n") + f.tables.message(56));
     askToOpen(f.AppDir + kOverdueCsv);
 }
 
@@ -206,8 +207,8 @@ void LoanListsScreen::SpeedButton57Click()
     writeFile(f.AppDir + kClassCsv, csv, false);
     const QString heading = QStringLiteral("ElEVES N'AYANT RIEN EMPRUNTE CE JOUR");
     showPage(kOverduePage, pupilsWithoutLoanPage(lines, {f.settings.maker.webSite, heading, heading}));
-    f.application().showMessage(f.tables.message(57) + QStringLiteral("\n\r") + f.tables.message(55) + f.AppDir +
-                                kClassCsv + QStringLiteral("\r\n") + f.tables.message(56));
+    f.application().showMessage(f.tables.message(57) + QStringLiteral("\n\r") + f.tables.message(55) +
+                                files::shownPath(f.AppDir + kClassCsv) + QStringLiteral("\r\n") + f.tables.message(56));
 }
 
 // Opens the page's context menu, whose print command prints it.
@@ -223,7 +224,7 @@ void LoanListsScreen::Button97Click()
     const std::vector<LoanRow> rows = selectedRows(kBooksOutByFirstName);
     showPage(kBooksOutPicturePage,
              booksOutPicturePage(rows, className(), {f.settings.maker.webSite, f.tables.caption(118), f.tables.caption(119)}));
-    f.application().showMessage(f.tables.message(220) + QStringLiteral("\n\r") + f.AppDir + kBooksOutPicturePage);
+    f.application().showMessage(f.tables.message(220) + QStringLiteral("\n\r") + files::shownPath(f.AppDir + kBooksOutPicturePage));
     if (m_controls.updateWebPage.checked() && !f.settings.LienPageFTP1.isEmpty())
         UploadBooksOutPage(f.AppDir + kBooksOutPicturePage);
 }
