@@ -3,6 +3,7 @@
 #include "app/FrmPrin.h"
 #include "app/SettingsFile.h"
 #include "platform/files/FileError.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/shell/Shell.h"
 #include "platform/ui/Button.h"
@@ -96,7 +97,7 @@ void ConfigurationScreen::Button63Click()
     stored.SMTPQVL = c.smtp.text();
     SettingsFile file;
     if (!file.writeConfiguration(stored))
-        throw files::FileError(QStringLiteral("Erreur d'E/S : impossible d'\u00e9crire le fichier %1").arg(file.path()));
+        throw files::FileError(QStringLiteral("Erreur d'E/S : impossible d'\u00e9crire le fichier %1").arg(files::shownPath(file.path())));
     c.screen.hide();
 }
 

@@ -202,12 +202,10 @@ void TFrmPrin::applyLanguage()
 {
     SettingsFile settingsFile;
     const LanguageLoad load = loadLanguage(settingsFile, LanguageText, tables);
-    if (load.status == LanguageLoad::Status::FileNotRead) {
-        // The designed captions stay and start-up goes on.
+    if (load.status == LanguageLoad::Status::FileNotRead || load.status == LanguageLoad::Status::DefaultInstead)
         application().showMessage(load.errorText());
-        return;
-    }
-    if (load.status != LanguageLoad::Status::Loaded)
+    // Without any language file the designed captions stay and start-up goes on.
+    if (load.status != LanguageLoad::Status::Loaded && load.status != LanguageLoad::Status::DefaultInstead)
         return;
     for (const layout::Menu& m : layout::mainMenu()) {
         get<ui::MenuItem>(QString::fromUtf8(m.name)).setCaption(tables.menuCaption(m.languageLine));

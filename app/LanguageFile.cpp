@@ -2,6 +2,7 @@
 
 #include "app/SettingsFile.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/TextFile.h"
 #include "platform/files/WindowsPath.h"
 
@@ -42,6 +43,26 @@ void readTable(LineReader& reader, QStringList& table, int firstEntry,
     }
 }
 
+QString languageFilePath(const QString& name)
+{
+    return files::appDir() + QStringLiteral("Languages/") + name;
+}
+
+// Fills `tables` from the language file; false when it is missing, unreadable or no file of the
+// folder.
+bool readLanguageFile(const QString& path, LanguageTables& tables)
+{
+    QStringList lines;
+    try {
+        if (!files::readTextFileLines(files::nativePath(path), lines))
+            return false;
+    } catch (const files::PathError&) {
+        return false;  // a name climbing out of the drive is no language file
+    }
+    tables = parseLanguageLines(lines);
+    return true;
+}
+
 }  // namespace
 
 LanguageTables parseLanguageLines(const QStringList& lines)
@@ -62,7 +83,7 @@ LanguageTables parseLanguageLines(const QStringList& lines)
 
 QString LanguageLoad::errorText() const
 {
-    return QStringLiteral("Le fichier de langue ") + path + QStringLiteral(" est introuvable ou illisible.");
+    return QStringLiteral("Le fichier de langue ") + files::shownPath(path) + QStringLiteral(" est introuvable ou illisible.");
 }
 
 LanguageLoad loadLanguage(SettingsFile& settings, QString& languageText, LanguageTables& tables)
@@ -74,24 +95,19 @@ LanguageLoad loadLanguage(SettingsFile& settings, QString& languageText, Languag
             languageText = settings.writeDefaultLanguage();
     } else {
         // A first start speaks the language the new settings file will name, when it is there.
-        if (!files::fileExists(files::appDir() + QStringLiteral("Languages/") + kDefaultLanguage))
+        if (!files::fileExists(languageFilePath(kDefaultLanguage)))
             return result;
         languageText = kDefaultLanguage;
     }
-    result.path = files::appDir() + QStringLiteral("Languages/") + languageText;
-    QStringList lines;
-    bool read = false;
-    try {
-        read = files::readTextFileLines(files::nativePath(result.path), lines);
-    } catch (const files::PathError&) {
-        read = false;  // a name climbing out of the drive is no language file
-    }
-    if (!read) {
-        result.status = LanguageLoad::Status::FileNotRead;
+    result.path = languageFilePath(languageText);
+    if (readLanguageFile(result.path, tables)) {
+        result.status = LanguageLoad::Status::Loaded;
         return result;
     }
-    tables = parseLanguageLines(lines);
-    result.status = LanguageLoad::Status::Loaded;
+    result.status = LanguageLoad::Status::FileNotRead;
+    // Empty tables would leave the start-up question and the password box without a word.
+    if (languageText != kDefaultLanguage && readLanguageFile(languageFilePath(kDefaultLanguage), tables))
+        result.status = LanguageLoad::Status::DefaultInstead;
     return result;
 }
 

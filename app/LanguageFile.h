@@ -20,19 +20,21 @@ struct LanguageLoad {
     enum class Status {
         Loaded,
         NoSettingsFile,  // a first start without "francais.txt": the designed captions stay
-        FileNotRead,     // the named file is missing or unreadable; the tables stay empty
+        FileNotRead,     // the named file is missing or unreadable, and so is "francais.txt": the tables stay empty
+        DefaultInstead,  // the named file is missing or unreadable: "francais.txt" was read instead
     };
     Status status = Status::NoSettingsFile;
     QString path;  // the language file, as Windows path text
 
-    // The report shown for FileNotRead.
+    // The report shown for FileNotRead and DefaultInstead.
     QString errorText() const;
 };
 
 // Start-up's language step. When the settings file exists: reads the language name (default
 // `languageText`) into `languageText`, giving an empty name "francais.txt" in memory and in the
-// file, then fills `tables` from that file of the "Languages" folder. Without a settings file
-// (a first start) it loads "francais.txt", the name the new file will hold, when it is there.
+// file, then fills `tables` from that file of the "Languages" folder; when that file cannot be
+// read, from "francais.txt" (the name stays as the settings give it). Without a settings file (a
+// first start) it loads "francais.txt", the name the new file will hold, when it is there.
 LanguageLoad loadLanguage(SettingsFile& settings, QString& languageText, LanguageTables& tables);
 
 }  // namespace app

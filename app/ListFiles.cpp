@@ -2,6 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/TextFileRecord.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ComboBox.h"
@@ -26,7 +27,7 @@ void loadListFile(TFrmPrin& frm, const QString& fileName, std::initializer_list<
     try {
         entries = readListFile(frm.OutputFile, path);
     } catch (const files::FileError&) {
-        frm.application().showMessage(QStringLiteral("Le fichier %1 est introuvable ou illisible : sa liste reste vide.").arg(path));
+        frm.application().showMessage(QStringLiteral("Le fichier %1 est introuvable ou illisible : sa liste reste vide.").arg(files::shownPath(path)));
     }
     fillBoxes(frm, boxes, entries);
 }

@@ -13,6 +13,18 @@
 
 namespace app {
 
+namespace {
+
+// Callers hand the desktop native paths of files and folders, or web addresses.
+QString openFailureText(const QString& target)
+{
+    if (target.startsWith(u'/'))
+        return QStringLiteral("Le fichier %1 n'a pas pu être ouvert.").arg(target);
+    return QStringLiteral("La page %1 n'a pas pu être ouverte.").arg(target);
+}
+
+}  // namespace
+
 Program::Program(ProgramServices& services) : m_services(services) {}
 
 Program::~Program() = default;
@@ -35,6 +47,8 @@ void Program::start(const std::vector<ScreenInstaller>& screens)
     loadPictureButtons(main);
     // Whatever ends the program commits and closes the database first.
     m_services.shell.setCleanUp([&main] { main.db.ADOConnection1.close(); });
+    m_services.shell.setOpenFailure(
+        [&application](const QString& target) { application.showMessage(openFailureText(target)); });
     application.guard([&main] { main.FormCreate(); });
 
     m_tips = std::make_unique<TForm2>(application, main);

@@ -3,6 +3,7 @@
 #include "app/FrmPrin.h"
 #include "app/SettingsFile.h"
 #include "platform/files/FileError.h"
+#include "platform/files/ShownPath.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
@@ -118,7 +119,7 @@ void SchoolCoordinates::Button69Click()
     s.MailEcole = text::Trim(c.mail.text());
     SettingsFile file;
     if (!file.writeCoordinates(s))
-        throw files::FileError(QStringLiteral("Erreur d'E/S : impossible d'\u00e9crire le fichier %1").arg(file.path()));
+        throw files::FileError(QStringLiteral("Erreur d'E/S : impossible d'\u00e9crire le fichier %1").arg(files::shownPath(file.path())));
     c.screen.setColor(ui::colors::navy);
 }
 

@@ -1,6 +1,7 @@
 #include "app/TextRoutines.h"
 
 #include "platform/files/FileError.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/WindowsPath.h"
 
 #include <QFile>
@@ -185,7 +186,7 @@ QString FileSizeText(const QString& pattern, const QString& fileName)
         return {};
     QFile f(files::nativePath(fileName));
     if (!f.open(QIODevice::ReadOnly))
-        throw files::FileError(QStringLiteral("Erreur d'E/S : impossible d'ouvrir le fichier %1").arg(fileName));
+        throw files::FileError(QStringLiteral("Erreur d'E/S : impossible d'ouvrir le fichier %1").arg(files::shownPath(fileName)));
     const qint64 size = f.size();
     if (size / 1024 < 1024)
         return formatNumber(pattern, double(size));

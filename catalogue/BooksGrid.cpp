@@ -7,6 +7,7 @@
 #include "catalogue/BooksGridFilter.h"
 #include "catalogue/BookEntryScreen.h"
 #include "platform/db/BulkScope.h"
+#include "platform/files/ShownPath.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
@@ -259,7 +260,7 @@ void BooksGrid::deleteCurrentCopy(bool onlyCopy)
     if (!journal::appendJournalLine(f.OutputFile, f.AppDir, line))
         f.application().messageBox(QStringLiteral("Le livre est effacé, mais la ligne du journal n'a pas pu être "
                                                   "ajoutée au fichier ") +
-                                       f.AppDir + QStringLiteral("Journal.csv"),
+                                       files::shownPath(f.AppDir + QStringLiteral("Journal.csv")),
                                    f.application().title(), ui::MessageButtons::Ok, ui::MessageIcon::Warning);
 }
 

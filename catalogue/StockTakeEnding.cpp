@@ -9,6 +9,7 @@
 #include "catalogue/StockTakeStateFile.h"
 #include "platform/db/BulkScope.h"
 #include "platform/db/FieldText.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/shell/Shell.h"
 #include "platform/text/DateText.h"
@@ -117,7 +118,7 @@ void StockTakeEnding::SpeedButton31Click()
                             scope.name(), m_controls.foundCount.text(), m_controls.missingCount.text()});
     f.application().showMessage(f.tables.message(167) + pageName + f.tables.message(168) +
                                 QString::number(csv.size()) + f.tables.message(169));
-    f.application().showMessage(f.tables.message(170) + f.AppDir + pageName + QStringLiteral(" \r\n") +
+    f.application().showMessage(f.tables.message(170) + files::shownPath(f.AppDir + pageName) + QStringLiteral(" \r\n") +
                                 f.tables.message(171));
     if (f.application().messageBox(f.tables.message(172), QStringLiteral("Navigateur"), ui::MessageButtons::OkCancel,
                                    ui::MessageIcon::Question, 2) == ui::ModalResult::Ok)
@@ -166,7 +167,7 @@ void StockTakeEnding::SpeedButton50Click()
             rows.post();
         }
     }
-    f.application().showMessage(f.tables.message(194) + f.AppDir + QStringLiteral("Bibliotheque.csv \r\n") +
+    f.application().showMessage(f.tables.message(194) + files::shownPath(f.AppDir + QStringLiteral("Bibliotheque.csv")) + QStringLiteral(" \r\n") +
                                 f.tables.message(195));
     f.application().showMessage(QStringLiteral("Les livres à supprimer ont 0 comme nbre exemplaire. Il faut les "
                                                "supprimer manuellement dans l'onglet tableau."));

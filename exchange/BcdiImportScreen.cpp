@@ -5,6 +5,7 @@
 #include "exchange/BcdiImport.h"
 #include "exchange/BookScreenShow.h"
 #include "platform/db/Transaction.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/TextFile.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/shell/Shell.h"
@@ -63,7 +64,7 @@ void BcdiImportScreen::ImporterBibliothqueBCDI31Click()
         ui::OpenFileRequest{QString(), QStringLiteral("Fichier export de BCDi3|*.HTM|Tous|*.*"), f.AppDir, QString()});
     QStringList lines;
     if (chosen && !chosen->isEmpty() && !files::readTextFileLines(files::nativePath(*chosen), lines))
-        throw std::runtime_error(QStringLiteral("Le fichier %1 ne peut pas être lu").arg(*chosen).toStdString());
+        throw std::runtime_error(QStringLiteral("Le fichier %1 ne peut pas être lu").arg(files::shownPath(*chosen)).toStdString());
     ImportReport report;
     {
         // The books, their codes and the copies' numbers go in together: a stop half-way leaves

@@ -4,6 +4,7 @@
 #include "app/SheetBreak.h"
 #include "app/WebPagePrinting.h"
 #include "platform/files/FileError.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/TextFileRecord.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/ui/Application.h"
@@ -84,7 +85,7 @@ bool WriteHtmlPage(app::TFrmPrin& frm, const QString& fileName, const QString& p
     } catch (const files::FileError&) {
         if (f.isOpen())
             f.close();
-        frm.application().showMessage(QStringLiteral("La page ne peut pas être écrite : ") + frm.AppDir + fileName);
+        frm.application().showMessage(QStringLiteral("La page ne peut pas être écrite : ") + files::shownPath(frm.AppDir + fileName));
         return false;
     }
 }

@@ -6,6 +6,7 @@
 #include "exchange/IsbnList.h"
 #include "platform/db/Query.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/TextFile.h"
 #include "platform/files/TextFileRecord.h"
 #include "platform/files/WindowsPath.h"
@@ -111,7 +112,7 @@ void IsbnListScreen::Lsitetouslivresn1Click()
     f.settings.cinquieme.clear();
     QStringList lines;
     if (!files::readTextFileLines(files::nativePath(f.AppDir + kList), lines))
-        f.application().showMessage(QStringLiteral("La liste ") + f.AppDir + kList + QStringLiteral(" est vide ou absente."));
+        f.application().showMessage(QStringLiteral("La liste ") + files::shownPath(f.AppDir + kList) + QStringLiteral(" est vide ou absente."));
     m_book.pageSource.setLines(lines);
     f.settings.cinquieme = QString::number(lines.size() - 1);
     if (lines.isEmpty()) {

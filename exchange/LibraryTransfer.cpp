@@ -8,6 +8,7 @@
 #include "exchange/LibraryExport.h"
 #include "exchange/LibraryImport.h"
 #include "platform/db/Transaction.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/TextFile.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/ui/Application.h"
@@ -34,7 +35,7 @@ LibraryTransfer::LibraryTransfer(app::TFrmPrin& frm, const catalogue::BookEntryC
 
 void LibraryTransfer::showSavedMessage(const QString& fileName)
 {
-    m_frm.application().showMessage(m_frm.tables.message(120) + m_frm.AppDir + fileName + QStringLiteral(" \r\n") +
+    m_frm.application().showMessage(m_frm.tables.message(120) + files::shownPath(m_frm.AppDir + fileName) + QStringLiteral(" \r\n") +
                                     m_frm.tables.message(121));
 }
 
@@ -104,7 +105,7 @@ std::optional<QStringList> LibraryTransfer::chosenLibraryLines()
         return std::nullopt;
     QStringList lines;
     if (!files::readTextFileLines(files::nativePath(*chosen), lines))
-        throw std::runtime_error(QStringLiteral("Le fichier %1 ne peut pas être lu").arg(*chosen).toStdString());
+        throw std::runtime_error(QStringLiteral("Le fichier %1 ne peut pas être lu").arg(files::shownPath(*chosen)).toStdString());
     const QString header = app::backupCsvHeader();
     if (lines.value(0) != header) {
         f.ShowMessageEntry(98);

@@ -4,6 +4,7 @@
 #include "exchange/CsvLists.h"
 #include "exchange/HtmlPage.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/TextFileRecord.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/shell/Shell.h"
@@ -73,7 +74,7 @@ void ListScreen::publish(const CsvList& list, const QString& fileName, const QSt
     file.write(list.csv);
     file.close();
     PublishHtmlPage(f, m_controls.page, pageName, list.page);
-    f.application().showMessage(f.tables.message(messages.first) + f.AppDir + kListsFolder + fileName +
+    f.application().showMessage(f.tables.message(messages.first) + files::shownPath(f.AppDir + kListsFolder + fileName) +
                                 QStringLiteral(" \r\n") + f.tables.message(messages.second));
 }
 

@@ -5,6 +5,7 @@
 #include "exchange/LoanRanking.h"
 #include "platform/db/BulkScope.h"
 #include "platform/db/Query.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/TextFile.h"
 #include "platform/files/TextFileRecord.h"
 #include "platform/files/WindowsPath.h"
@@ -247,7 +248,7 @@ void StatisticsScreen::SpeedButton45Click()
     }
     publish(page);
 
-    f.application().showMessage(f.tables.message(178) + f.AppDir + QStringLiteral("Stat.html \r\n") + f.tables.message(179));
+    f.application().showMessage(f.tables.message(178) + files::shownPath(f.AppDir + QStringLiteral("Stat.html")) + QStringLiteral(" \r\n") + f.tables.message(179));
     if (f.application().messageBox(f.tables.message(180), QStringLiteral("Excel"), ui::MessageButtons::OkCancel,
                                    ui::MessageIcon::Question, 2) == ui::ModalResult::Ok)
         f.services().shell.open(files::nativePath(f.AppDir + QStringLiteral("Journal.csv")));

@@ -8,6 +8,7 @@
 #include "platform/db/FieldText.h"
 #include "platform/db/Query.h"
 #include "platform/db/Transaction.h"
+#include "platform/files/ShownPath.h"
 #include "platform/text/DateText.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
@@ -166,7 +167,7 @@ void Lending::lend(db::Query& rows, bool byCopyNumber)
     if (!journal::appendJournalLine(f.OutputFile, f.AppDir, line))
         f.application().messageBox(QStringLiteral("Le prêt est enregistré, mais la ligne du journal n'a pas pu être "
                                                   "ajoutée au fichier ") +
-                                       f.AppDir + QStringLiteral("Journal.csv"),
+                                       files::shownPath(f.AppDir + QStringLiteral("Journal.csv")),
                                    f.application().title(), ui::MessageButtons::Ok, ui::MessageIcon::Warning);
     resetScreen();
 }

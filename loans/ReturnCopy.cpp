@@ -18,6 +18,7 @@
 #include "platform/db/Transaction.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/FolderFileName.h"
+#include "platform/files/ShownPath.h"
 #include "platform/text/DateText.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Application.h"
@@ -182,7 +183,7 @@ void ReturnCopy::journalReturn(const QDate& today, const ReturnedCopy& copy, qin
     if (!journal::appendJournalLine(f.OutputFile, f.AppDir, line))
         f.application().messageBox(QStringLiteral("Le livre est rendu, mais la ligne du journal n'a pas pu être "
                                                   "ajoutée au fichier ") +
-                                       f.AppDir + QStringLiteral("Journal.csv"),
+                                       files::shownPath(f.AppDir + QStringLiteral("Journal.csv")),
                                    f.application().title(), ui::MessageButtons::Ok, ui::MessageIcon::Warning);
 }
 

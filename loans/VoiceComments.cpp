@@ -8,6 +8,7 @@
 #include "loans/LoanScreen.h"
 #include "loans/ReturnScreen.h"
 #include "loans/VoiceCommentIcons.h"
+#include "platform/files/ShownPath.h"
 #include "platform/media/SoundCommands.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ControlPlacement.h"
@@ -140,7 +141,7 @@ void VoiceComments::saveRecording(const QString& code)
     if (saved == media::Status::NotAvailable)
         m_frm.application().showMessage(kNoDevice);
     else if (saved != media::Status::Ok)
-        m_frm.application().showMessage(kNotSaved + path);
+        m_frm.application().showMessage(kNotSaved + files::shownPath(path));
 }
 
 void VoiceComments::play(const QString& code)

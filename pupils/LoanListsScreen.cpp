@@ -170,8 +170,8 @@ void LoanListsScreen::BitBtn5Click()
     files::forceDirectories(files::nativePath(f.AppDir + QStringLiteral("Listes")));
     writeFile(f.AppDir + kBooksOutCsv, list.csv, false);
     showPage(kBooksOutListPage, list.page);
-    f.application().showMessage(f.tables.message(54) + QStringLiteral("\n\r") + f.tables.message(55) + f.AppDir +
-                                QStringLiteral("Listes\\Livres_sortis.csv \r\n") + f.tables.message(56));
+    f.application().showMessage(f.tables.message(54) + QStringLiteral("\n\r") + f.tables.message(55) +
+                                files::shownPath(f.AppDir + QStringLiteral("Listes\\Livres_sortis.csv")) + QStringLiteral(" \r\n") + f.tables.message(56));
     askToOpen(f.AppDir + kBooksOutCsv);
 }
 
@@ -183,8 +183,8 @@ void LoanListsScreen::BitBtn7Click()
         overdueList(rows, className(), today(), {f.settings.maker.webSite, f.tables.caption(118), f.tables.caption(118)});
     showPage(kOverduePage, list.page);
     writeFile(f.AppDir + kOverdueCsv, list.csv, false);
-    f.application().showMessage(f.tables.message(57) + QStringLiteral("\n\r") + f.tables.message(55) + f.AppDir +
-                                kOverdueCsv + QStringLiteral("\r\n") + f.tables.message(56));
+    f.application().showMessage(f.tables.message(57) + QStringLiteral("\n\r") + f.tables.message(55) +
+                                files::shownPath(f.AppDir + kOverdueCsv) + QStringLiteral("\r\n") + f.tables.message(56));
     askToOpen(f.AppDir + kOverdueCsv);
 }
 
@@ -213,8 +213,8 @@ void LoanListsScreen::SpeedButton57Click()
     writeFile(f.AppDir + kClassCsv, csv, false);
     const QString heading = QStringLiteral("ElEVES N'AYANT RIEN EMPRUNTE CE JOUR");
     showPage(kOverduePage, pupilsWithoutLoanPage(lines, {f.settings.maker.webSite, heading, heading}));
-    f.application().showMessage(f.tables.message(57) + QStringLiteral("\n\r") + f.tables.message(55) + f.AppDir +
-                                kClassCsv + QStringLiteral("\r\n") + f.tables.message(56));
+    f.application().showMessage(f.tables.message(57) + QStringLiteral("\n\r") + f.tables.message(55) +
+                                files::shownPath(f.AppDir + kClassCsv) + QStringLiteral("\r\n") + f.tables.message(56));
 }
 
 // Opens the page's context menu, whose print command prints it.

@@ -4,6 +4,7 @@
 #include "loans/BorrowerScreen.h"
 #include "platform/db/Query.h"
 #include "platform/db/Transaction.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/TextFile.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/ui/Button.h"
@@ -76,7 +77,7 @@ std::optional<QStringList> PupilImportScreen::chooseFile(const QString& filter)
         return std::nullopt;
     QByteArray bytes;
     if (!files::readRegularFile(files::nativePath(*chosen), bytes))
-        throw std::runtime_error(QStringLiteral("Le fichier %1 ne peut pas être lu").arg(*chosen).toStdString());
+        throw std::runtime_error(QStringLiteral("Le fichier %1 ne peut pas être lu").arg(files::shownPath(*chosen)).toStdString());
     return pupilFileLines(bytes);
 }
 

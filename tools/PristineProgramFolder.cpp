@@ -28,7 +28,25 @@ bool copyTree(const QString& from, const QString& to, bool (*skip)(const QString
 
 bool isBuildInput(const QString& relative)
 {
-    return relative == u"CMakeLists.txt" || relative.startsWith(u"schema/") || relative.endsWith(u".keep");
+    return relative == u"CMakeLists.txt" || relative.startsWith(u"schema/") || relative.startsWith(u"guides/") ||
+           relative.endsWith(u".keep");
+}
+
+// The guides the build lays out as PDF from their texts in data/guides/, each at the same place
+// in the program folder.
+bool copyGuides(const QString& guideTexts, const QString& programDir, const QString& target)
+{
+    bool ok = true;
+    QDirIterator it(guideTexts, {QStringLiteral("*.md")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString text = it.next();
+        QString relative = text.mid(guideTexts.size() + 1);
+        relative.replace(relative.size() - 3, 3, QStringLiteral(".pdf"));
+        QDir().mkpath(QFileInfo(target + u'/' + relative).path());
+        QFile::remove(target + u'/' + relative);
+        ok = QFile::copy(programDir + u'/' + relative, target + u'/' + relative) && ok;
+    }
+    return ok;
 }
 
 bool nothing(const QString&) { return false; }
@@ -42,6 +60,7 @@ bool copyPristineProgramFolder(const QString& sourceDir, const QString& programD
     // Reserve/ holds what the build makes and the program only reads: the empty database,
     // the pictures.
     ok = copyTree(programDir + QStringLiteral("/Reserve"), target + QStringLiteral("/Reserve"), nothing) && ok;
+    ok = copyGuides(sourceDir + QStringLiteral("/data/guides"), programDir, target) && ok;
     QFile::remove(target + QStringLiteral("/Test1.bib"));
     ok = QFile::copy(target + QStringLiteral("/Reserve/Test1.bib"), target + QStringLiteral("/Test1.bib")) && ok;
     const QString program = programDir + QStringLiteral("/Qvl_eZantor");

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-webengine-dev qt6-translations-l10n
   libsqlite3-dev libcurl4-openssl-dev libgumbo-dev
   libjpeg-dev libgif-dev libwebp-dev libpng-dev zlib1g-dev
-  p7zip-full fonts-liberation2 adwaita-icon-theme
+  p7zip-full fonts-liberation2 adwaita-icon-theme xdg-utils
   pulseaudio-utils alsa-utils
   libgtest-dev python3 python3-pyftpdlib python3-aiosmtpd
   xvfb xauth

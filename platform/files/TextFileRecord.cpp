@@ -1,6 +1,7 @@
 #include "platform/files/TextFileRecord.h"
 
 #include "platform/files/ErrorTexts.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/TextFile.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/text/TextLines.h"
@@ -18,7 +19,7 @@ void TextFileRecord::assign(const QString& path)
 
 void TextFileRecord::fail(const QString& wording) const
 {
-    throw FileError(wording.arg(m_path));
+    throw FileError(wording.arg(shownPath(m_path)));
 }
 
 void TextFileRecord::openForWriting(QIODevice::OpenMode mode, const QString& failure)

@@ -2,6 +2,7 @@
 
 #include "platform/files/ErrorTexts.h"
 #include "platform/files/FileError.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/text/Windows1252.h"
 
@@ -417,7 +418,7 @@ Document loadDocument(const QString& path, const CharFormat& plainFormat)
 {
     QFile file(files::nativePath(path));
     if (!file.open(QIODevice::ReadOnly))
-        throw files::FileError(files::errorTexts().cannotOpen.arg(path));
+        throw files::FileError(files::errorTexts().cannotOpen.arg(files::shownPath(path)));
     return readDocument(file.readAll(), plainFormat);
 }
 

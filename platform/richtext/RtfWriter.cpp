@@ -2,6 +2,7 @@
 
 #include "platform/files/ErrorTexts.h"
 #include "platform/files/FileError.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/text/Windows1252.h"
 
@@ -205,7 +206,7 @@ QByteArray writeRtf(const Document& document) { return RtfOut(document).write();
 void saveRtf(const Document& document, const QString& path)
 {
     QFile file(files::nativePath(path));
-    const auto cannotWrite = [&path] { return files::FileError(files::errorTexts().cannotWrite.arg(path)); };
+    const auto cannotWrite = [&path] { return files::FileError(files::errorTexts().cannotWrite.arg(files::shownPath(path))); };
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw cannotWrite();
     const auto put = [&](QByteArrayView part) {

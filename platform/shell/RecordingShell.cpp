@@ -2,10 +2,10 @@
 
 namespace shell {
 
-bool RecordingShell::open(const QString& target)
+bool RecordingShell::handOver(const QString& target)
 {
     records_ << QStringLiteral("open: ") + target;
-    return true;
+    return !opensFail_;
 }
 
 bool RecordingShell::start(const QString& program, const QStringList& arguments)
@@ -19,6 +19,11 @@ void RecordingShell::endProcess()
     records_ << QStringLiteral("exit");
     processEnded_ = true;
     runCleanUp();
+}
+
+void RecordingShell::failOpens()
+{
+    opensFail_ = true;
 }
 
 const QStringList& RecordingShell::records() const

@@ -15,8 +15,8 @@ public:
     virtual ~Shell();
 
     // Opens a web address, a document or a folder in its default program; nothing is
-    // waited for. False when it could not be handed over.
-    virtual bool open(const QString& target) = 0;
+    // waited for. False when it could not be handed over, and the open failure is told.
+    bool open(const QString& target);
     // Starts a program, by name (found on the PATH) or by path, with its arguments:
     // detached, its output discarded, never waited for. False when it cannot start.
     virtual bool start(const QString& program, const QStringList& arguments) = 0;
@@ -27,12 +27,17 @@ public:
 
     // The clean-up runs once, at the first endProcess().
     void setCleanUp(std::function<void()> cleanUp);
+    // Told the target of each open() that fails, so that every caller's failure reaches the user.
+    void setOpenFailure(std::function<void(const QString& target)> report);
 
 protected:
+    // Hands the target to the desktop's opener; false when it cannot.
+    virtual bool handOver(const QString& target) = 0;
     void runCleanUp();
 
 private:
     std::function<void()> cleanUp_;
+    std::function<void(const QString&)> openFailure_;
 };
 
 }  // namespace shell

@@ -1,13 +1,17 @@
 #include "platform/shell/SystemShell.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <cstdio>
 #include <cstdlib>
 
 namespace shell {
 
-bool SystemShell::open(const QString& target)
+bool SystemShell::handOver(const QString& target)
 {
+    // The opener would only fail later, out of sight.
+    if (target.startsWith(u'/') && !QFileInfo::exists(target))
+        return false;
     return start(QStringLiteral("xdg-open"), {target});
 }
 

@@ -1,21 +1,29 @@
 #include "platform/ui/ToolkitTranslation.h"
 
 #include "platform/ui/Form.h"
+#include "platform/ui/ToolkitFrenchSupplement.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace ui {
 
 bool installToolkitTranslation(const QString& language)
 {
-    // Lives as long as the process: the application only holds a pointer to it.
+    // Both live as long as the process: the application only holds pointers to them.
     static QTranslator translator;
+    static ToolkitFrenchSupplement supplement;
     if (!translator.isEmpty())
         return true;
+    // Qt's widgets write numbers and dates in it.
+    QLocale::setDefault(QLocale(language));
     if (!translator.load(QStringLiteral("qt_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
+    // Installed first, it is asked last: only for what Qt's own translation lacks.
+    if (language == QLatin1String("fr"))
+        QCoreApplication::installTranslator(&supplement);
     return QCoreApplication::installTranslator(&translator);
 }
 

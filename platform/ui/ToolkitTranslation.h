@@ -7,8 +7,9 @@ namespace ui {
 
 enum class ModalResult;
 
-// Loads Qt's translation for the language ("fr") once for the process; false when none is
-// installed, and Qt's texts stay English.
+// Makes the language ("fr") Qt's default locale and loads Qt's translation for it once for the
+// process, with our own French for the texts Qt's lacks; false when none is installed, and Qt's
+// texts stay English.
 bool installToolkitTranslation(const QString& language);
 // The text a message box shows on the button: Qt's own wording in the installed language,
 // without its mnemonic mark ("OK", "Cancel", "Yes" while none is installed).

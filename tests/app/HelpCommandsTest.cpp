@@ -44,6 +44,17 @@ TEST_F(HelpCommandsTest, EachCommandOpensItsDeliveredDocument)
     EXPECT_TRUE(QFileInfo(program.folder("Documentation/BibeZantor_ecole.html")).isFile());
 }
 
+TEST_F(HelpCommandsTest, ADocumentTheDesktopCannotOpenIsNamed)
+{
+    startAsAdministratorWithEveryScreen();
+    shell.failOpens();
+    dialogs.clearLog();
+    dialogs.answer("OK");
+    input.menu(QStringLiteral("Aide > Aide"));
+    EXPECT_EQ(dialogTexts(), QStringList({"Le fichier " + program.folder("Documentation/QvlZantor_ecole.html") +
+                                          " n'a pas pu être ouvert."}));
+}
+
 TEST_F(HelpCommandsTest, VideosOpenTheMakersPageOnlyWhenAHostIsSet)
 {
     app::TFrmPrin& w = startAsAdministratorWithEveryScreen();

@@ -1,6 +1,7 @@
 #include "app/LanguageFile.h"
 #include "app/SettingsFile.h"
 
+#include "platform/files/ShownPath.h"
 #include "platform/text/TextLines.h"
 #include "platform/text/Windows1252.h"
 #include "tests/platform/files/ProgramFolderFixture.h"
@@ -176,9 +177,37 @@ TEST_F(LanguageLoadTest, MissingOrUnsafeFileIsReportedAndTablesStayEmpty)
         LanguageTables tables;
         const LanguageLoad load = loadLanguage(settings, languageText, tables);
         EXPECT_EQ(load.status, LanguageLoad::Status::FileNotRead) << name;
-        EXPECT_TRUE(load.errorText().contains(load.path)) << name;
+        EXPECT_TRUE(load.errorText().contains(files::shownPath(load.path))) << name;
         EXPECT_EQ(languageText, name);
         EXPECT_EQ(tables.menuCaption(1), "");
         EXPECT_EQ(tables.caption(0), "");
     }
+}
+
+// The report named "C:\Qvlzantor\Languages/absent.txt", then the program ran with empty tables:
+// the start-up question and the password box were empty boxes.
+TEST_F(LanguageLoadTest, AMissingFileIsReportedByItsNativePathAndTheFrenchFileStandsIn)
+{
+    writeLanguageFile("francais.txt", menuLines() + QStringList{"Bonjour", "XXXXXXXXXX"});
+    for (const char* name : {"absent.txt", "../../../etc/passwd"}) {
+        makeFile("Qvlzantor/Fichier.ini", QByteArray("[Language]\r\nLanguage=") + name + "\r\n");
+        SettingsFile settings;
+        QString languageText;
+        LanguageTables tables;
+        const LanguageLoad load = loadLanguage(settings, languageText, tables);
+        EXPECT_EQ(load.status, LanguageLoad::Status::DefaultInstead) << name;
+        EXPECT_EQ(languageText, name);
+        EXPECT_EQ(tables.message(0), "Bonjour") << name;
+        // The settings keep the name chosen.
+        EXPECT_EQ(settings.readLanguage(QString()), name);
+    }
+    const LanguageLoad load = [this] {
+        makeFile("Qvlzantor/Fichier.ini", "[Language]\r\nLanguage=absent.txt\r\n");
+        SettingsFile settings;
+        QString languageText;
+        LanguageTables tables;
+        return loadLanguage(settings, languageText, tables);
+    }();
+    EXPECT_EQ(load.errorText(), "Le fichier de langue " + drive("Qvlzantor/Languages/absent.txt") +
+                                    " est introuvable ou illisible.");
 }

@@ -346,7 +346,7 @@ TEST_F(LoginTest, MissingListFileIsReportedAndTheLoginGoesOn)
 
     ASSERT_EQ(dialogs.log().size(), 3u);
     EXPECT_EQ(dialogs.log()[1].text,
-              QString::fromUtf8("Le fichier C:\\Qvlzantor\\GENRE.txt est introuvable ou illisible : sa liste reste vide."));
+              "Le fichier " + program.folder("GENRE.txt") + " est introuvable ou illisible : sa liste reste vide.");
     EXPECT_EQ(events.mid(2), QStringList({"OpenBookScreen", "Form2"}));
     EXPECT_EQ(mode(), Mode::Administrator);
     EXPECT_TRUE(items("DBComboBox8").isEmpty());

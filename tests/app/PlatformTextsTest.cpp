@@ -47,9 +47,10 @@ TEST_F(PlatformTexts, TheConversionAndFileErrorsAreFrenchOnceTheProgramStarts)
     const QString missing = w.AppDir + QStringLiteral("Absent\\Liste.txt");
     files::TextFileRecord file;
     file.assign(missing);
-    EXPECT_EQ(shown([&file] { file.reset(); }), QStringLiteral("Erreur d'E/S : impossible de lire le fichier ") + missing);
+    const QString shownMissing = program.folder(QStringLiteral("Absent/Liste.txt"));
+    EXPECT_EQ(shown([&file] { file.reset(); }), QStringLiteral("Erreur d'E/S : impossible de lire le fichier ") + shownMissing);
     EXPECT_EQ(shown([&file] { file.write(QStringLiteral("x")); }),
-              QStringLiteral("Erreur d'E/S : le fichier ") + missing + QStringLiteral(" n'est pas ouvert en écriture"));
+              QStringLiteral("Erreur d'E/S : le fichier ") + shownMissing + QStringLiteral(" n'est pas ouvert en écriture"));
 }
 
 TEST_F(PlatformTexts, TheNetworkErrorsAreFrenchOnceTheProgramStarts)

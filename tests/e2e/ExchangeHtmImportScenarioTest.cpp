@@ -5,6 +5,7 @@
 
 #include "platform/text/Windows1252.h"
 
+#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,6 +56,26 @@ TEST(ExchangeHtmImportScenario, RecordsBecomeBooksAndRefusedRecordsAreCounted)
                   .toStdString(),
               "Le loup  gris|Dupré|LIVRE||CONTE.LOUP|9782070540907|9782070540907.jpg|ALBUM|1|Vrai\n"
               "Revue des élèves|Col lectif|LIVRE|PéRIODIQUE||00042|||1|Vrai");
+}
+
+// The command opened a guide the program folder did not hold.
+TEST(ExchangeHtmImportScenario, TheCommandOpensTheDeliveredGuideInFrench)
+{
+    ProgramFolder program;
+    const DriverResult run =
+        play(program, logInScript() + QStringLiteral("answer OK\nmenu Outils > Importer une Bibliothèque de Bcdi3\n"));
+    ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
+    const QString guide = program.folder("Import_Export/Import_BCDi3_QvlZantor.pdf");
+    EXPECT_TRUE(run.has("open: " + guide)) << run.joined().toStdString();
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), guide, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(30'000));
+    ASSERT_EQ(pdftotext.exitCode(), 0) << pdftotext.readAllStandardError().toStdString();
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    for (const char* words : {"Importer un catalogue BCDi3 dans QvlZantor", "Importer une Bibliothèque de Bcdi3",
+                              "Conserver les N° ISBN13 quand ils existent", "Conserver les N° Bcdi3 d'origine",
+                              "Démarrer l'importation", "le numéro d'exemplaire de BCDi3"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(words))) << words << "\n" << text.toStdString();
 }
 
 TEST(ExchangeHtmImportScenario, AFileWithoutRecordsAddsNothing)

@@ -42,7 +42,7 @@ TEST_F(ListScreen, BookListKeepsOneLinePerBookAndNeutralisesFormulas)
     EXPECT_EQ(lines[1], QStringLiteral("2;'-12;A;'@x;;;;;;;;;;"));
     EXPECT_EQ(lines[2], QStringLiteral("1;'9782070540907;B/ deux<b>;'=HYPERLINK(1);;;;;.A  .B;;;;;"));
     EXPECT_EQ(shell.records(), QStringList{"open: " + files::nativePath(frm().AppDir + QStringLiteral("Listes\\Livres.csv"))});
-    EXPECT_TRUE(dialogTexts().contains(frm().tables.message(195) + frm().AppDir + QStringLiteral("Listes\\Livres.csv \r\n") +
+    EXPECT_TRUE(dialogTexts().contains(frm().tables.message(195) + files::nativePath(frm().AppDir + QStringLiteral("Listes\\Livres.csv")) + " \r\n" +
                                        frm().tables.message(196)))
         << dialogTexts().join(u'|').toStdString();
 
@@ -62,14 +62,14 @@ TEST_F(ListScreen, BorrowerAndOtherMediaListsAndAMissingFolder)
     dialogs.answer(QStringLiteral("OK"));
     input.click(QStringLiteral("Button54"));
     EXPECT_EQ(fileLines(QStringLiteral("Listes\\Emprunteurs.csv")).value(1), QStringLiteral("1;MARTIN;Léa;CM1;;;;;'+lea@x"));
-    EXPECT_EQ(dialogTexts().value(dialogTexts().size() - 1), frm().tables.message(195) + frm().AppDir +
-                                                             QStringLiteral("Listes\\Emprunteurs.csv \r\n") +
+    EXPECT_EQ(dialogTexts().value(dialogTexts().size() - 1), frm().tables.message(195) +
+                                                             files::nativePath(frm().AppDir + QStringLiteral("Listes\\Emprunteurs.csv")) + " \r\n" +
                                                              frm().tables.message(196));
     dialogs.answer(QStringLiteral("OK"));
     dialogs.answer(QStringLiteral("Cancel"));
     input.click(QStringLiteral("BitBtn8"));
     EXPECT_EQ(fileLines(QStringLiteral("Listes\\AutreLivres.csv")).value(1), QStringLiteral("1;'00007;Film  long;;;;;;"));
-    EXPECT_TRUE(dialogTexts().contains(frm().tables.message(55) + frm().AppDir + QStringLiteral("Listes\\AutreLivres.csv \r\n") +
+    EXPECT_TRUE(dialogTexts().contains(frm().tables.message(55) + files::nativePath(frm().AppDir + QStringLiteral("Listes\\AutreLivres.csv")) + " \r\n" +
                                        frm().tables.message(56)));
     EXPECT_TRUE(shell.records().isEmpty());
     EXPECT_EQ(ParsedPage(page(QStringLiteral("AutreLivres_Tous.html"))).rows().size(), 1);

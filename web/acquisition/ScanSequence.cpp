@@ -3,6 +3,7 @@
 #include "app/FrmPrin.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/FolderFileName.h"
+#include "platform/files/ShownPath.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/picture/JpegWriter.h"
 #include "platform/picture/PictureConversion.h"
@@ -51,7 +52,7 @@ bool ScanSequence::storeScan(ui::Image& picture, const QString& folder, const QS
     QSaveFile file(files::nativePath(path));
     if (!file.open(QIODevice::WriteOnly) || file.write(picture::encodeJpeg(*scaled, picture::kScaledQuality)) < 0
         || !file.commit()) {
-        m_frm.application().showMessage(QStringLiteral("L'image n'a pas pu être enregistrée : ") + path);
+        m_frm.application().showMessage(QStringLiteral("L'image n'a pas pu être enregistrée : ") + files::shownPath(path));
         return false;
     }
     if (showScaled)

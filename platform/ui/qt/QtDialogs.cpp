@@ -4,6 +4,7 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/PrintDestination.h"
 #include "platform/ui/qt/Appearance.h"
+#include "platform/ui/qt/FileListingInDefaultLocale.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -132,6 +133,7 @@ std::optional<QString> QtDialogs::input(const ui::InputRequest& request)
 std::optional<QString> QtDialogs::openFile(const ui::OpenFileRequest& request)
 {
     QFileDialog dialog(owner(), request.title, nativeOrEmpty(request.initialDir));
+    dialog.setProxyModel(new FileListingInDefaultLocale(&dialog));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     if (const QStringList filters = nameFilters(request.filter); !filters.isEmpty())
@@ -146,6 +148,7 @@ std::optional<QString> QtDialogs::openFile(const ui::OpenFileRequest& request)
 std::optional<QString> QtDialogs::browseFolder(const ui::FolderRequest& request)
 {
     QFileDialog dialog(owner(), request.title, nativeOrEmpty(request.initialDir));
+    dialog.setProxyModel(new FileListingInDefaultLocale(&dialog));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

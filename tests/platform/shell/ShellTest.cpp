@@ -56,6 +56,19 @@ TEST(RecordingShell, WritesDownEachRequestAndCleansUpOnceAtTheEnd)
                                }));
 }
 
+TEST(RecordingShell, StandsForADesktopThatOpensNothing)
+{
+    RecordingShell shell;
+    QStringList told;
+    shell.setOpenFailure([&](const QString& target) { told << target; });
+    EXPECT_TRUE(shell.open("/home/ecole/Qvlzantor/Journal.csv"));
+    shell.failOpens();
+    EXPECT_FALSE(shell.open("/home/ecole/Qvlzantor/Listes/Livres.csv"));
+    EXPECT_EQ(told, QStringList{"/home/ecole/Qvlzantor/Listes/Livres.csv"});
+    EXPECT_EQ(shell.records(), QStringList({"open: /home/ecole/Qvlzantor/Journal.csv",
+                                            "open: /home/ecole/Qvlzantor/Listes/Livres.csv"}));
+}
+
 TEST(SystemShell, StartsProgramsDetachedWithTheirArguments)
 {
     QTemporaryDir dir;
@@ -74,11 +87,48 @@ TEST(SystemShell, OpensTargetsThroughTheDesktopOpener)
     SystemShell shell;
     const QStringList targets = {"http://127.0.0.1:8080/download.php?lng=fr",
                                  dir.filePath("Livres Sortis (liste).html")};
+    QFile page(targets[1]);
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.close();
     for (int i = 0; i < targets.size(); ++i) {
         const QString log = dir.filePath(QStringLiteral("open%1.log").arg(i));
         qputenv("QVL_OPEN_LOG", QFile::encodeName(log));
         ASSERT_TRUE(shell.open(targets[i]));
         EXPECT_EQ(contentOnceWritten(log), targets[i].toUtf8() + '\n');
+    }
+    qputenv("PATH", savedPath);
+}
+
+// Whatever the desktop cannot open is told, by the target, and only that.
+TEST(SystemShell, TellsWhatTheDesktopCannotOpen)
+{
+    QTemporaryDir dir;
+    const QString guide = dir.filePath("Import_BCDi3_QvlZantor.pdf");
+    QFile file(guide);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QByteArray savedPath = qgetenv("PATH");
+    qputenv("QVL_OPEN_LOG", QFile::encodeName(dir.filePath("open.log")));
+    struct Case {
+        const char* what;
+        QByteArray path;
+        QString target;
+        bool opened;
+    };
+    const Case cases[] = {
+        {"no opener on the PATH", QFile::encodeName(dir.path()), guide, false},
+        {"a file that is not there", QByteArray(QVL_FIXTURES_DIR "/shell:") + savedPath, dir.filePath("absent.pdf"), false},
+        {"a folder", QByteArray(QVL_FIXTURES_DIR "/shell:") + savedPath, dir.path(), true},
+        {"a web address", QByteArray(QVL_FIXTURES_DIR "/shell:") + savedPath, "http://127.0.0.1:8080/", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        qputenv("PATH", c.path);
+        SystemShell shell;
+        QStringList told;
+        shell.setOpenFailure([&](const QString& target) { told << target; });
+        EXPECT_EQ(shell.open(c.target), c.opened);
+        EXPECT_EQ(told, c.opened ? QStringList() : QStringList{c.target});
     }
     qputenv("PATH", savedPath);
 }

@@ -5,16 +5,22 @@
 #include "platform/ui/ToolkitTranslation.h"
 #include "platform/ui/qt/QtDialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QAbstractProxyModel>
+#include <QDeadlineTimer>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontDialog>
+#include <QGroupBox>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -186,6 +192,45 @@ TEST_F(DialogsTest, FileDialogsTakeAndGiveThePathsAsTheProgramWritesThem)
     EXPECT_EQ(chosen, QStringLiteral("C:\\Qvlzantor\\Listes\\eleves.txt"));
 }
 
+// The file dialog wrote "Folder", "2.93 KiB" and "11 Dec 2026 14:49:01" in a French program.
+TEST_F(DialogsTest, TheFileDialogListsFoldersSizesAndDatesInFrench)
+{
+    ASSERT_TRUE(ui::installToolkitTranslation(QStringLiteral("fr")));
+    QTemporaryDir root;
+    const QDir folder(root.filePath(QStringLiteral("Qvlzantor")));
+    folder.mkpath(QStringLiteral("Listes"));
+    QFile book(folder.filePath(QStringLiteral("livre.txt")));
+    ASSERT_TRUE(book.open(QIODevice::WriteOnly));
+    book.write(QByteArray(3000, 'x'));
+    book.close();
+    files::setProgramFolder(folder.path());
+    QStringList folderRow, fileRow;
+    whenShown([&](QWidget* dialog) {
+        // What the views show: the dialog's model as its proxy gives it.
+        auto* chooser = static_cast<QFileDialog*>(dialog);
+        auto* files = chooser->findChild<QFileSystemModel*>();
+        QAbstractProxyModel* shown = chooser->proxyModel();
+        ASSERT_TRUE(files && shown);
+        const QModelIndex lists = shown->mapFromSource(files->index(folder.filePath(QStringLiteral("Listes"))));
+        const QModelIndex file = shown->mapFromSource(files->index(folder.filePath(QStringLiteral("livre.txt"))));
+        QDeadlineTimer deadline(10'000);
+        while (files->size(shown->mapToSource(file)) == 0 && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        for (int column = 1; column < 4; ++column) {
+            folderRow << shown->data(lists.siblingAtColumn(column)).toString();
+            fileRow << shown->data(file.siblingAtColumn(column)).toString();
+        }
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    dialogs.openFile(ui::OpenFileRequest{QStringLiteral("Importer"), QString(), QStringLiteral("C:\\Qvlzantor\\"), QString()});
+    ASSERT_EQ(folderRow.size(), 3);
+    EXPECT_EQ(folderRow[1], "Dossier");
+    EXPECT_EQ(fileRow[0], "2,93 Kio");
+    const QRegularExpression frenchDate(QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d$"));
+    EXPECT_TRUE(frenchDate.match(fileRow[2]).hasMatch()) << fileRow[2].toStdString();
+    EXPECT_TRUE(frenchDate.match(folderRow[2]).hasMatch()) << folderRow[2].toStdString();
+}
+
 TEST_F(DialogsTest, ThePrintDialogOffersThePagesAndGivesTheRangeChosen)
 {
     int minPage = 0, maxPage = 0;
@@ -209,6 +254,23 @@ TEST_F(DialogsTest, ThePrintDialogOffersThePagesAndGivesTheRangeChosen)
 
     whenShown([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
     EXPECT_EQ(dialogs.print(ui::PrintRequest{1, 1, false}), std::nullopt);
+}
+
+// Qt's French left the two-sided printing choices in English.
+TEST_F(DialogsTest, ThePrintDialogsTwoSidedPrintingReadsFrench)
+{
+    ASSERT_TRUE(ui::installToolkitTranslation(QStringLiteral("fr")));
+    QStringList texts;
+    whenShown([&](QWidget* dialog) {
+        for (const QGroupBox* box : dialog->findChildren<QGroupBox*>())
+            texts << box->title();
+        for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            texts << button->text();
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    dialogs.print(ui::PrintRequest{1, 4, false});
+    for (const char* french : {"Impression recto verso", "Recto seul", "Reliure sur le bord long", "Reliure sur le bord court"})
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(french))) << french << ": " << texts.join(u'|').toStdString();
 }
 
 TEST_F(DialogsTest, FiltersBecomeQtNameFilters)
