@@ -4,8 +4,11 @@
 #include "tests/support/HostilePictures.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <zlib.h>
 
 using namespace picture;
@@ -129,6 +132,33 @@ TEST(PictureFile, EveryRefusalSaysWhy)
     Refusal refusal = Refusal::None;
     EXPECT_EQ(loadPictureFile("/nonexistent/x.jpg", &refusal), nullptr);
     EXPECT_EQ(refusal, Refusal::Unopened);
+}
+
+// Decodes the bytes with `room` bytes of address space left to this process, and ends it with 0
+// when the picture was refused for memory.
+[[noreturn]] void decodeWithinRoom(const QByteArray& bytes, rlim_t room)
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    statm.open(QIODevice::ReadOnly);
+    const rlim_t inUse = rlim_t(statm.readAll().split(' ').value(0).toULongLong()) * rlim_t(sysconf(_SC_PAGESIZE));
+    const rlimit limit{inUse + room, RLIM_INFINITY};
+    setrlimit(RLIMIT_AS, &limit);
+    Refusal refusal = Refusal::None;
+    decodePicture(bytes, &refusal);
+    std::_Exit(refusal == Refusal::OutOfMemory ? 0 : 1);
+}
+
+// A picture within the bound that the memory left cannot hold is not taken for a broken one.
+TEST(PictureFileDeathTest, APictureTheMemoryLeftCannotHoldIsNotBroken)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than any limit leaves";
+#else
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    // Its 49 million pixels take 196 MB.
+    const QByteArray jpeg = hostile_pictures::jpegDeclaring(sampleJpeg(), 7000, 7000);
+    EXPECT_EXIT(decodeWithinRoom(jpeg, 64u << 20), testing::ExitedWithCode(0), "");
+#endif
 }
 
 // The frames of an animation are not the still picture's business; the first frame of a still
