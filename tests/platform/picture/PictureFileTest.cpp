@@ -134,9 +134,11 @@ TEST(PictureFile, EveryRefusalSaysWhy)
     EXPECT_EQ(refusal, Refusal::Unopened);
 }
 
+namespace {
+
 // Decodes the bytes with `room` bytes of address space left to this process, and ends it with 0
 // when the picture was refused for memory.
-[[noreturn]] void decodeWithinRoom(const QByteArray& bytes, rlim_t room)
+[[noreturn, maybe_unused]] void decodeWithinRoom(const QByteArray& bytes, rlim_t room)
 {
     QFile statm(QStringLiteral("/proc/self/statm"));
     statm.open(QIODevice::ReadOnly);
@@ -147,6 +149,8 @@ TEST(PictureFile, EveryRefusalSaysWhy)
     decodePicture(bytes, &refusal);
     std::_Exit(refusal == Refusal::OutOfMemory ? 0 : 1);
 }
+
+}  // namespace
 
 // A picture within the bound that the memory left cannot hold is not taken for a broken one.
 TEST(PictureFileDeathTest, APictureTheMemoryLeftCannotHoldIsNotBroken)
