@@ -83,8 +83,8 @@ private:
 
 // Loads a cover into a picture, as every cover of the screen is shown: a broken file is deleted
 // and the placeholder shown instead; a picture the decoder refuses for a bound of its own stays,
-// behind the placeholder. The placeholders are never deleted; when one of
-// them cannot be read the picture is left empty. Returns the name finally shown.
+// behind the placeholder. The placeholders are never deleted; when one of them cannot be read
+// the picture is left empty. Returns the name finally shown.
 QString showCoverFile(app::TFrmPrin& frm, ui::Image& image, const QString& folder, const QString& name,
                       const QString& placeholder);
 
