@@ -40,13 +40,14 @@ QString showCoverFile(app::TFrmPrin& frm, ui::Image& image, const QString& folde
 {
     const QString path = files::folderFilePath(frm.AppDir + folder, name);
     ui::PicturePtr picture;
+    picture::Refusal refusal = picture::Refusal::Unopened;
     QString shown = name;
     if (!path.isEmpty() && files::fileExists(path))
-        picture = picture::loadPictureFile(files::nativePath(path));
+        picture = picture::loadPictureFile(files::nativePath(path), &refusal);
     if (!picture) {
-        // A file that is no picture would fail again at every showing. The placeholder itself is
-        // kept whatever happens: the next start puts a good one back.
-        if (!path.isEmpty() && name.compare(placeholder, Qt::CaseInsensitive) != 0)
+        // A broken file would fail again at every showing. The placeholder itself is kept
+        // whatever happens: the next start puts a good one back.
+        if (refusal == picture::Refusal::Broken && name.compare(placeholder, Qt::CaseInsensitive) != 0)
             files::deleteFile(path);
         shown = placeholder;
         picture = picture::loadPictureFile(files::nativePath(frm.AppDir + folder + placeholder));
@@ -158,7 +159,8 @@ void BookEntryScreen::CoverStripRefresh()
     books.moveBy(6);
 }
 
-QString BookEntryScreen::showStripCover(ui::Image& slot, const QString& coverName, StripFile handling)
+QString BookEntryScreen::showStripCover(ui::Image& slot, const QString& coverName, StripFile handling,
+                                        const ui::PicturePtr& loadedBefore)
 {
     const QString name = text::Trim(text::Copy(coverName, 1, 30));
     const QString path = files::folderFilePath(m_frm.AppDir + kCovers, name);
@@ -169,12 +171,16 @@ QString BookEntryScreen::showStripCover(ui::Image& slot, const QString& coverNam
         files::deleteFile(path);
     if (handling == StripFile::UnreadableReported && files::fileExists(path) &&
         name.compare(kNoPicture, Qt::CaseInsensitive) != 0) {
-        if (ui::PicturePtr picture = picture::loadPictureFile(files::nativePath(path))) {
+        picture::Refusal refusal = picture::Refusal::None;
+        if (ui::PicturePtr picture = picture::loadPictureFile(files::nativePath(path), &refusal)) {
             slot.setPicture(picture);
             return name;
         }
+        if (refusal != picture::Refusal::Broken)
+            return showCoverFile(m_frm, slot, kCovers, kNoPicture, kNoPicture);
         files::deleteFile(path);
         m_frm.application().showMessage(m_frm.tables.message(160) + name);
+        slot.setPicture(loadedBefore);
         return name;
     }
     return showCoverFile(m_frm, slot, kCovers, files::fileExists(path) ? name : kNoPicture, kNoPicture);

@@ -3,6 +3,7 @@
 // control words, the entry-mode buttons, the Dewey classification, the hover hints and the
 // cover strip. The save of the tab is BookSave; the look-up of a code is the web look-up's.
 #include "catalogue/BookEntryControls.h"
+#include "platform/ui/Picture.h"
 
 #include <QSizeF>
 #include <QString>
@@ -50,14 +51,16 @@ public:
     void showLargeCover(bool storeCropScale);
     // The picture of the current copy's storage place.
     void showStoragePlace();
-    // How a strip slot treats a cover file that is there but gives no picture. By default it is
-    // deleted and the placeholder shown; an empty file, which a failed download leaves, can be
-    // deleted before it is read; paging back names an unreadable file to the librarian, deletes
-    // it and leaves the slot's picture as it was.
+    // How a strip slot treats a cover file that is there but broken. By default it is deleted and
+    // the placeholder shown; an empty file, which a failed download leaves, can be deleted before
+    // it is read; paging back names a broken file to the librarian, deletes it and gives the slot
+    // the picture loaded before it. A file refused for a bound of the decoder always stays, and
+    // the placeholder is shown.
     enum class StripFile { Plain, EmptyDeleted, UnreadableReported };
     // A strip slot's cover for a copy's cover name (cut to 30 characters). Returns the name
     // finally shown.
-    QString showStripCover(ui::Image& slot, const QString& coverName, StripFile handling = StripFile::Plain);
+    QString showStripCover(ui::Image& slot, const QString& coverName, StripFile handling = StripFile::Plain,
+                           const ui::PicturePtr& loadedBefore = nullptr);
 
     // State the screen keeps between its handlers.
     int ActiveBookTab = 0;
@@ -78,9 +81,10 @@ private:
     BookEntryControls m_controls;
 };
 
-// Loads a cover into a picture, as every cover of the screen is shown: a file that is no picture
-// is deleted and the placeholder shown instead. The placeholders are never deleted; when one of
-// them cannot be read the picture is left empty. Returns the name finally shown.
+// Loads a cover into a picture, as every cover of the screen is shown: a broken file is deleted
+// and the placeholder shown instead; a picture the decoder refuses for a bound of its own stays,
+// behind the placeholder. The placeholders are never deleted; when one of them cannot be read
+// the picture is left empty. Returns the name finally shown.
 QString showCoverFile(app::TFrmPrin& frm, ui::Image& image, const QString& folder, const QString& name,
                       const QString& placeholder);
 

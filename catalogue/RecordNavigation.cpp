@@ -63,12 +63,13 @@ void RecordNavigation::showAt(int row, StripSlot slot, BookEntryScreen::StripFil
     books.setRecNo(row + 1);
     m_frm.CoverName = books.fieldByName(QStringLiteral("Images")).asString();
     m_entry.showLargeCover(true);
+    ui::PicturePtr loadedBefore = m_entry.controls().complements.cover.picture();
     for (int k = 0; k < kStripSize; ++k) {
         const int shown = std::min(first + kStripSize - 1 - k, count - 1);
         ui::Image& image = *m_entry.controls().strip[k];
-        m_entry.showStripCover(image, books.textAt(shown, coverColumn), handling);
+        m_entry.showStripCover(image, books.textAt(shown, coverColumn), handling, loadedBefore);
         m_stripKeys[k] = books.textAt(shown, keyColumn).toLongLong();
-        m_stripPictures[k] = image.picture();
+        m_stripPictures[k] = loadedBefore = image.picture();
     }
     m_entry.showStoragePlace();
 }

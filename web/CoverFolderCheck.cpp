@@ -80,12 +80,15 @@ void CoverFolderCheck::checkCoverFile(const QString& name)
         return;
     }
     QFile file(native);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    bool tooLarge = false;
-    const ui::PicturePtr cover = picture::decodePicture(bytes, &tooLarge);
-    // A picture too large to show is still a picture: it stays.
+    // A file that cannot be opened says nothing against its content.
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = file.readAll();
+    picture::Refusal refusal = picture::Refusal::None;
+    const ui::PicturePtr cover = picture::decodePicture(bytes, &refusal);
+    // A picture the decoder refuses for a bound of its own is still a picture: it stays.
     if (!cover) {
-        if (!tooLarge)
+        if (refusal == picture::Refusal::Broken)
             files::deleteFile(path);
         return;
     }

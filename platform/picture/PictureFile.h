@@ -10,12 +10,22 @@ namespace picture {
 
 enum class Format { Unknown, Jpeg, Png, Gif, Webp };
 
+// Why no picture came. Only Broken speaks against the file itself; the others are bounds of this
+// program or of the machine, and a program without them would show the picture.
+enum class Refusal {
+    None,
+    Unopened,      // the file is missing or cannot be opened
+    Broken,        // no picture of a known format, or one damaged or cut short
+    TooLarge,      // more pixels than ui::kMaxPicturePixels
+    TooManyScans,  // a progressive JPEG refining itself more often than any encoder does
+    NotTaken,      // a kind of picture this decoder does not take, as an animated WebP
+    OutOfMemory,
+};
+
 Format detectFormat(const QByteArray& bytes);
-// nullptr when the bytes are no picture of a known format, cannot be decoded or have more
-// pixels than ui::kMaxPicturePixels.
-// tooLarge, when given, tells whether the picture was refused for its size alone.
-ui::PicturePtr decodePicture(const QByteArray& bytes, bool* tooLarge = nullptr);
-// A native path; nullptr when the file is missing or no picture.
-ui::PicturePtr loadPictureFile(const QString& nativePath);
+// nullptr when the bytes give no picture; refusal, when given, tells why (None for a picture).
+ui::PicturePtr decodePicture(const QByteArray& bytes, Refusal* refusal = nullptr);
+// A native path; as decodePicture.
+ui::PicturePtr loadPictureFile(const QString& nativePath, Refusal* refusal = nullptr);
 
 }  // namespace picture

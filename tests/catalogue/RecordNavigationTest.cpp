@@ -3,8 +3,11 @@
 #include "ComplementsFixture.h"
 
 #include "platform/files/FileOps.h"
+#include "platform/ui/DBControls.h"
+#include "tests/support/HostilePictures.h"
 
 #include <QFile>
+#include <QMap>
 
 namespace {
 
@@ -72,27 +75,65 @@ TEST_F(RecordNavigationTest, SelectingTheTabKeepsTheCopyChosenAndDeletesEmptyCov
     EXPECT_TRUE(frm().findPart<catalogue::RecordNavigation>()->BookTabChanged);
 }
 
-TEST_F(RecordNavigationTest, PagingBackNamesACoverThatCannotBeReadAndItsSlotKeepsItsPicture)
+TEST_F(RecordNavigationTest, PagingBackNamesABrokenCoverAndItsSlotTakesThePictureLoadedBeforeIt)
 {
-    openWithCopies(12);
-    ASSERT_EQ(strip(), run(7));
+    openWithCopies(15);
+    ASSERT_EQ(strip(), run(10));
     ASSERT_FALSE(frm().tables.message(160).isEmpty());
-    program.write(QStringLiteral("livres/Jaquettes/c4.jpg"), "pas une image");
-    // The copy reached has its large cover read first, which drops an unreadable file unsaid.
-    program.write(QStringLiteral("livres/Jaquettes/c6.jpg"), "pas une image");
+    program.write(QStringLiteral("livres/Jaquettes/c7.jpg"), "pas une image");
+    // The copy reached has its large cover read first, which drops a broken file unsaid.
+    program.write(QStringLiteral("livres/Jaquettes/c9.jpg"), "pas une image");
     const qsizetype shown = dialogs.log().size();
     dialogs.answer(QStringLiteral("OK"));
     input.click(QStringLiteral("SpeedButton14"));
-    EXPECT_EQ(currentField("Titre"), "Livre 6");
-    EXPECT_EQ(dialogTexts().mid(shown), QStringList{frm().tables.message(160) + QStringLiteral("c4.jpg")});
-    // Copy 4's slot showed copy 8 before.
-    EXPECT_EQ(strip(), (std::vector<int>{3, 8, 5, 0, 7, 8}));
+    EXPECT_EQ(currentField("Titre"), "Livre 9");
+    EXPECT_EQ(dialogTexts().mid(shown), QStringList{frm().tables.message(160) + QStringLiteral("c7.jpg")});
+    // The strip is read from the right: copy 7's slot, which showed copy 11 before, takes copy 8's
+    // cover.
+    EXPECT_EQ(strip(), (std::vector<int>{6, 8, 8, 0, 10, 11}));
     EXPECT_EQ(copyShown("Image3"), 0);
     EXPECT_EQ(edit("DBEdit39").text(), "No_picture.jpg");
-    for (const char* gone : {"livres/Jaquettes/c4.jpg", "livres/Jaquettes/c6.jpg"})
+    for (const char* gone : {"livres/Jaquettes/c7.jpg", "livres/Jaquettes/c9.jpg"})
         EXPECT_FALSE(QFile::exists(program.folder(QString::fromLatin1(gone)))) << gone;
-    EXPECT_EQ(booksColumn("Images").value(3), "c4.jpg");
-    EXPECT_EQ(frm().CoverName, "c6.jpg");
+    EXPECT_EQ(booksColumn("Images").value(6), "c7.jpg");
+    EXPECT_EQ(frm().CoverName, "c9.jpg");
+}
+
+// Pictures the decoder refuses for a bound of its own, not for their content: the strip, the
+// large cover, paging back and the storage place show the placeholders and keep the files.
+TEST_F(RecordNavigationTest, PicturesRefusedForABoundShowThePlaceholdersAndStay)
+{
+    const QByteArray large = hostile_pictures::jpegDeclaring(program.read(QStringLiteral("livres/Jaquettes/No_picture.jpg")), 9000, 6000);
+    start({"Cancel"}, screens());
+    const QMap<QString, QByteArray> refused = {
+        {QStringLiteral("livres/Jaquettes/c2.jpg"), hostile_pictures::animatedWebp()},
+        {QStringLiteral("livres/Jaquettes/c3.jpg"), large},
+        {QStringLiteral("livres/Jaquettes/c8.jpg"), large},
+        {QStringLiteral("Photo_Rangement/grand.jpg"), large},
+    };
+    for (int n = 1; n <= 8; ++n) {
+        writeCover(QStringLiteral("c%1.jpg").arg(n), 20 + n);
+        addBook(QStringLiteral("97820700000%1").arg(n, 2, 10, QChar(u'0')), QStringLiteral("Livre %1").arg(n),
+                QStringLiteral("c%1.jpg").arg(n));
+    }
+    frm().db.ADOConnection1.execute(QStringLiteral("UPDATE Table1 SET LieuRangement = 'grand.jpg'"));
+    for (auto [path, bytes] : refused.asKeyValueRange())
+        program.write(path, bytes);
+    logIn();
+    selectTab("TabSheet2");
+    EXPECT_EQ(strip(), (std::vector<int>{0, 4, 5, 6, 7, 0}));
+    EXPECT_EQ(copyShown("Image3"), 0);
+    EXPECT_EQ(edit("DBEdit39").text(), "No_picture.jpg");
+    EXPECT_TRUE(image("Image2").picture());
+    EXPECT_EQ(frm().get<ui::DBComboBox>(QStringLiteral("DBComboBox6")).text(), "No_place.jpg");
+
+    const qsizetype shown = dialogs.log().size();
+    input.click(QStringLiteral("SpeedButton14"));
+    EXPECT_EQ(currentField("Titre"), "Livre 2");
+    EXPECT_EQ(dialogs.log().size(), shown);
+    EXPECT_EQ(strip(), (std::vector<int>{1, 0, 0, 4, 5, 6}));
+    for (auto [path, bytes] : refused.asKeyValueRange())
+        EXPECT_EQ(program.read(path), bytes) << path.toStdString();
 }
 
 TEST_F(RecordNavigationTest, AClickOnTheStripMakesThatCopyCurrent)

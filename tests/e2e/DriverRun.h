@@ -34,3 +34,11 @@ inline QString logInScript()
         "answer Terminer\n"
         "menu Fichier > Administrateur\n");
 }
+
+// The import of a library file through the tools menu, its questions answered.
+inline QString libraryImportScript(const QString& file)
+{
+    return QStringLiteral("answer OK\nanswer OK\nanswer OK\nanswer OK\nanswer %1\nanswer OK\nanswer OK\n"
+                          "menu Outils > Importer une bibliothèque\n")
+        .arg(file);
+}

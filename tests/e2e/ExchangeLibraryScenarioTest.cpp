@@ -192,13 +192,6 @@ QStringList asRows(const QList<LibraryCopy>& copies)
 
 const QString kExport = QStringLiteral("answer OK\nanswer OK\nanswer OK\nmenu Outils > Exporter la bibliothèque\n");
 
-QString libraryImportScript(const QString& file)
-{
-    return QStringLiteral("answer OK\nanswer OK\nanswer OK\nanswer OK\nanswer %1\nanswer OK\nanswer OK\n"
-                          "menu Outils > Importer une bibliothèque\n")
-        .arg(file);
-}
-
 TEST(ExchangeLibraryScenario, FiveThousandCopiesComeBackAsTheImportRulesSay)
 {
     constexpr int kCopies = 5000;

@@ -289,11 +289,14 @@ void BatchCoverSearch::showPreview(int start)
         path = placeholder;
     }
     auto& cover = m_book.foundCover;
-    cover.setPicture(picture::loadPictureFile(files::nativePath(path)));
+    picture::Refusal refusal = picture::Refusal::None;
+    cover.setPicture(picture::loadPictureFile(files::nativePath(path), &refusal));
     if (cover.picture() || path == placeholder)
         return;
-    // A cover that does not decode is deleted, so that the search fetches it again.
-    files::deleteFile(path);
+    // A broken cover is deleted, so that the search fetches it again; a picture the decoder
+    // refuses for a bound of its own stays.
+    if (refusal == picture::Refusal::Broken)
+        files::deleteFile(path);
     m_book.code.setText(catalogue::kNoPicture);
     cover.setPicture(picture::loadPictureFile(files::nativePath(placeholder)));
 }
@@ -331,9 +334,10 @@ void BatchCoverSearch::CopyImageBankCover(Book& book)
     if (!files::fileExists(bank) || files::fileExists(path))
         return;
     files::copyFile(bank, path);
-    if (picture::loadPictureFile(files::nativePath(path)))
+    picture::Refusal refusal = picture::Refusal::None;
+    if (picture::loadPictureFile(files::nativePath(path), &refusal))
         web::showStoredCover(m_frm, name);
-    else
+    else if (refusal == picture::Refusal::Broken)
         files::deleteFile(path);
 }
 

@@ -4,8 +4,11 @@
 #include "tests/support/HostilePictures.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <zlib.h>
 
 using namespace picture;
@@ -96,25 +99,81 @@ QByteArray sampleJpeg()
 
 }  // namespace
 
-TEST(PictureFile, PicturesDeclaringMorePixelsThanTheBoundAreRefusedBeforeTheirPixels)
+// Only a file broken by its content is told apart as broken: the callers delete those alone.
+TEST(PictureFile, EveryRefusalSaysWhy)
 {
+    const QByteArray progressive = hostile_pictures::progressiveJpeg(sample().scaled(64, 48));
+    ASSERT_GT(hostile_pictures::jpegScans(progressive).size(), 1u);
     const struct {
         const char* what;
         QByteArray bytes;
+        Refusal refusal;
     } cases[] = {
-        {"GIF of 65535 x 65535", hostile_pictures::hugeGif()},
-        {"JPEG of 20000 x 20000", hostile_pictures::jpegDeclaring(sampleJpeg(), 20000, 20000)},
-        {"PNG of 60000 x 60000", pngDeclaring(encoded(sample(), "PNG"), 60000, 60000)},
+        {"GIF of 65535 x 65535", hostile_pictures::hugeGif(), Refusal::TooLarge},
+        {"JPEG of 20000 x 20000", hostile_pictures::jpegDeclaring(sampleJpeg(), 20000, 20000), Refusal::TooLarge},
+        {"JPEG of 9000 x 6000", hostile_pictures::jpegDeclaring(sampleJpeg(), 9000, 6000), Refusal::TooLarge},
+        {"PNG of 60000 x 60000", pngDeclaring(encoded(sample(), "PNG"), 60000, 60000), Refusal::TooLarge},
+        {"animated WebP", hostile_pictures::animatedWebp(), Refusal::NotTaken},
+        {"progressive JPEG of 3000 scans", hostile_pictures::jpegWithScans(progressive, 3000), Refusal::TooManyScans},
+        {"garbage", "not a picture", Refusal::Broken},
+        {"empty", QByteArray(), Refusal::Broken},
+        {"JPEG cut short", QByteArray("\xFF\xD8\xFF\xE0 truncated"), Refusal::Broken},
+        {"PNG cut short", QByteArray("\x89PNG\r\n\x1A\n broken"), Refusal::Broken},
+        {"WebP cut short", hostile_pictures::animatedWebp().left(20), Refusal::Broken},
+        {"progressive JPEG", progressive, Refusal::None},
+        {"progressive JPEG of 60 scans", hostile_pictures::jpegWithScans(progressive, 60), Refusal::None},
     };
     for (const auto& c : cases) {
-        EXPECT_NE(detectFormat(c.bytes), Format::Unknown) << c.what;
-        bool tooLarge = false;
-        EXPECT_EQ(decodePicture(c.bytes, &tooLarge), nullptr) << c.what;
-        EXPECT_TRUE(tooLarge) << c.what;
+        Refusal refusal = Refusal::Unopened;
+        const ui::PicturePtr picture = decodePicture(c.bytes, &refusal);
+        EXPECT_EQ(picture == nullptr, c.refusal != Refusal::None) << c.what;
+        EXPECT_EQ(refusal, c.refusal) << c.what;
     }
-    bool tooLarge = true;
-    EXPECT_EQ(decodePicture(QByteArray("\xFF\xD8\xFF\xE0 truncated"), &tooLarge), nullptr);
-    EXPECT_FALSE(tooLarge) << "a broken file is not refused for its size";
+    Refusal refusal = Refusal::None;
+    EXPECT_EQ(loadPictureFile("/nonexistent/x.jpg", &refusal), nullptr);
+    EXPECT_EQ(refusal, Refusal::Unopened);
+}
+
+namespace {
+
+// Decodes the bytes with `room` bytes of address space left to this process, and ends it with 0
+// when the picture was refused for memory.
+[[noreturn, maybe_unused]] void decodeWithinRoom(const QByteArray& bytes, rlim_t room)
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    statm.open(QIODevice::ReadOnly);
+    const rlim_t inUse = rlim_t(statm.readAll().split(' ').value(0).toULongLong()) * rlim_t(sysconf(_SC_PAGESIZE));
+    const rlimit limit{inUse + room, RLIM_INFINITY};
+    setrlimit(RLIMIT_AS, &limit);
+    Refusal refusal = Refusal::None;
+    decodePicture(bytes, &refusal);
+    std::_Exit(refusal == Refusal::OutOfMemory ? 0 : 1);
+}
+
+}  // namespace
+
+// A picture within the bound that the memory left cannot hold is not taken for a broken one.
+TEST(PictureFileDeathTest, APictureTheMemoryLeftCannotHoldIsNotBroken)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than any limit leaves";
+#else
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    // Its 49 million pixels take 196 MB.
+    const QByteArray jpeg = hostile_pictures::jpegDeclaring(sampleJpeg(), 7000, 7000);
+    EXPECT_EXIT(decodeWithinRoom(jpeg, 64u << 20), testing::ExitedWithCode(0), "");
+#endif
+}
+
+// The frames of an animation are not the still picture's business; the first frame of a still
+// one is read as ever.
+TEST(PictureFile, AStillWebpIsDecoded)
+{
+    const QByteArray still = QByteArray::fromHex("524946461c000000574542505650384c0f0000002f000000000710fd8ffe0722a2ff0100");
+    const auto webp = decodePicture(still);
+    ASSERT_TRUE(webp);
+    EXPECT_EQ(webp->size(), QSize(1, 1));
+    EXPECT_EQ(webp->pixel(0, 0), 0xFFFF0000u);
 }
 
 TEST(PictureFile, AJpegLackingOnlyItsEndMarkerIsThePictureItHolds)
