@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QObject;
 
@@ -38,8 +39,20 @@ public:
     // The engine's page object once the control has one, for the renderer.
     QObject* enginePage() const;
 
+    // An entry of the page's context menu, which a right click on the view opens.
+    struct PageMenuEntry {
+        QString caption;
+        std::function<void()> choose;
+    };
+    void setPageMenu(std::vector<PageMenuEntry> entries) { m_pageMenu = std::move(entries); }
+
     std::function<void(bool isSuccess)> onNavigationCompleted;
     std::function<void(const QString& resultJson)> onExecuteScript;
+
+protected:
+    // A click into the page gives it the keys.
+    bool takesFocusOnClick() const override { return true; }
+    void contextMenu(QPoint screenPos) override;
 
 private:
     void pageLoaded(int navigation, bool ok);
@@ -53,6 +66,7 @@ private:
     int m_navigation = 0;
     bool m_loading = false;
     int m_scriptsPending = 0;
+    std::vector<PageMenuEntry> m_pageMenu;
 };
 
 }  // namespace ui
