@@ -2,6 +2,7 @@
 // a real right click on the page, the list by the screen's print picture, which opens the same
 // menu; each into the PDF file chosen in the print dialog.
 #include "DriverRun.h"
+#include "PdfText.h"
 
 #include "app/DatabaseObjects.h"
 #include "platform/db/Connection.h"
@@ -9,19 +10,10 @@
 #include "platform/text/DateText.h"
 
 #include <QDate>
-#include <QProcess>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
 namespace {
-
-QString textOfPdf(const QString& pdftotext, const QString& pdf)
-{
-    QProcess text;
-    text.start(pdftotext, {pdf, QStringLiteral("-")});
-    text.waitForFinished();
-    return QString::fromUtf8(text.readAllStandardOutput());
-}
 
 void addPupilsWithLoans(const ProgramFolder& program)
 {
@@ -75,10 +67,10 @@ TEST(WebPageMenuScenario, CardsAndTheListOfBooksOutPrintFromThePagesMenu)
     EXPECT_EQ(run.lines.filter(QStringLiteral("popup: Imprimer… | Aperçu avant impression")).size(), 2)
         << run.joined().toStdString();
     EXPECT_EQ(run.lines.filter(QStringLiteral("dialog: Print")).size(), 2) << run.joined().toStdString();
-    const QString printedCards = textOfPdf(pdftotext, cards);
+    const QString printedCards = pdfText(pdftotext, cards);
     for (const char* shown : {"MARTIN", "Léa", "PETIT", "Hugo", "2025/2026"})
         EXPECT_TRUE(printedCards.contains(QString::fromUtf8(shown))) << shown << "\n" << printedCards.toStdString();
-    const QString printedList = textOfPdf(pdftotext, list);
+    const QString printedList = pdfText(pdftotext, list);
     for (const char* shown : {"MARTIN", "Léa", "PETIT", "Hugo", "Le Petit Prince", "Les Fourmis"})
         EXPECT_TRUE(printedList.contains(QString::fromUtf8(shown))) << shown << "\n" << printedList.toStdString();
 }
