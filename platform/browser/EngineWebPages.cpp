@@ -220,13 +220,16 @@ void EngineWebPages::paint(QObject* page, QPrinter& printer)
 {
     auto* shown = qobject_cast<QWebEnginePage*>(page);
     QWebEngineView* view = shown ? QWebEngineView::forPage(shown) : nullptr;
-    if (!view)
+    // The preview may ask again while the engine is still laying the page out for it.
+    if (!view || m_painting)
         return;
+    m_painting = true;
     // The preview draws its pages as soon as this returns.
     QEventLoop drawn;
     QObject::connect(view, &QWebEngineView::printFinished, &drawn, &QEventLoop::quit);
     view->print(&printer);
     drawn.exec();
+    m_painting = false;
 }
 
 }  // namespace browser

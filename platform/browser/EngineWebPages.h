@@ -26,6 +26,7 @@ private:
     QWebEngineProfile* profile();
 
     std::unique_ptr<QWebEngineProfile> m_profile;
+    bool m_painting = false;
 };
 
 }  // namespace browser
