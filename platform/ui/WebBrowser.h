@@ -2,7 +2,9 @@
 // A web view control: a page of the browser engine inside the control model. navigate() returns
 // at once; the page's completion and the results of its scripts come back later as posted
 // messages, each tied to the navigation it belongs to, so that those of a navigation that
-// another one has replaced are dropped. Without an engine in the process the control keeps the
+// another one has replaced are dropped; a navigation the page starts itself (a link followed)
+// is one of the view's too. A click gives the view the focus, so that its page gets the keys; a
+// right click opens the page's menu. Without an engine in the process the control keeps the
 // address it was sent to and never completes a page.
 #include "platform/ui/WinControl.h"
 
