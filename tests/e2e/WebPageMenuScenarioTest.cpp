@@ -74,3 +74,18 @@ TEST(WebPageMenuScenario, CardsAndTheListOfBooksOutPrintFromThePagesMenu)
     for (const char* shown : {"MARTIN", "Léa", "PETIT", "Hugo", "Le Petit Prince", "Les Fourmis"})
         EXPECT_TRUE(printedList.contains(QString::fromUtf8(shown))) << shown << "\n" << printedList.toStdString();
 }
+
+TEST(WebPageMenuScenario, APreviewBeforeAnyListIsShownSaysThereIsNoPage)
+{
+    ProgramFolder program;
+    const DriverResult run = play(program, logInScript() + QStringLiteral(
+        "menu Livres > Livres sortis\n"
+        "answer Aperçu avant impression\n"
+        "answer OK\n"
+        "click Image101\n"));
+    ASSERT_EQ(run.exitCode, 0) << run.joined().toStdString();
+    EXPECT_TRUE(run.has(QStringLiteral("popup: Imprimer… | Aperçu avant impression"))) << run.joined().toStdString();
+    EXPECT_TRUE(run.has(QStringLiteral("dialog: QvlZantor | L'aperçu avant impression n'a pas pu se faire : la page "
+                                       "n'est pas affichée. | OK")))
+        << run.joined().toStdString();
+}
