@@ -247,14 +247,20 @@ bool ScenarioRunner::perform(const Action& a)
         auto* view = dynamic_cast<ui::WebBrowser*>(&h.input.control(a.control));
         if (!view)
             return fail(a, QStringLiteral("%1 is no web view").arg(a.control));
-        if (!view->waitIdle(kPageWaitMs))
-            return fail(a, QStringLiteral("%1 is still loading its page").arg(a.control));
-        const std::optional<QString> shown = shownPageText(*view);
-        if (!shown)
-            return fail(a, QStringLiteral("%1 shows no page").arg(a.control));
-        if (!shown->contains(a.text))
-            return fail(a, QStringLiteral("%1 shows \"%2\", without \"%3\"").arg(a.control, *shown, a.text));
-        return true;
+        // A page that real input started may not have begun loading yet: it is waited for.
+        QDeadlineTimer deadline(kPageWaitMs);
+        for (;;) {
+            if (!view->waitIdle(kPageWaitMs))
+                return fail(a, QStringLiteral("%1 is still loading its page").arg(a.control));
+            const std::optional<QString> shown = shownPageText(*view);
+            if (!shown)
+                return fail(a, QStringLiteral("%1 shows no page").arg(a.control));
+            if (shown->contains(a.text))
+                return true;
+            if (deadline.hasExpired())
+                return fail(a, QStringLiteral("%1 shows \"%2\", without \"%3\"").arg(a.control, *shown, a.text));
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
     }
     case ActionKind::ExpectFocus: {
         ui::Form* form = h.application.activeForm();
