@@ -7,6 +7,7 @@
 #include "app/PictureButtons.h"
 #include "app/SplashForm.h"
 #include "app/TipsForm.h"
+#include "app/WebPageMenu.h"
 #include "platform/files/WindowsPath.h"
 #include "platform/shell/Shell.h"
 #include "platform/ui/Application.h"
@@ -45,6 +46,7 @@ void Program::start(const std::vector<ScreenInstaller>& screens)
     for (const ScreenInstaller& install : screens)
         install(main);
     loadPictureButtons(main);
+    giveWebViewsTheirPageMenu(main);
     // Whatever ends the program commits and closes the database first.
     m_services.shell.setCleanUp([&main] { main.db.ADOConnection1.close(); });
     m_services.shell.setOpenFailure(

@@ -10,6 +10,8 @@ namespace {
 
 // A long page on a slow printer still reports within this time.
 constexpr int kWebPrintLimitMs = 60000;
+// A page still loading is waited for this long before the preview.
+constexpr int kWebPreviewLimitMs = 30000;
 
 }  // namespace
 
@@ -22,6 +24,12 @@ bool printWebPage(TFrmPrin& frm, ui::WebBrowser& view)
         return true;
     frm.application().showMessage(QStringLiteral("L'impression n'a pas pu se faire : vérifiez l'imprimante choisie."));
     return false;
+}
+
+void previewWebPage(TFrmPrin& frm, ui::WebBrowser& view)
+{
+    if (!ui::previewWebPage(view, QStringLiteral("Aperçu avant impression"), kWebPreviewLimitMs))
+        frm.application().showMessage(QStringLiteral("L'aperçu avant impression n'a pas pu se faire : la page n'est pas affichée."));
 }
 
 }  // namespace app

@@ -3,6 +3,7 @@
 #include "platform/browser/TestRouting.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,6 +19,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
+#include <algorithm>
 #include <deque>
 #include <unistd.h>
 
@@ -97,6 +99,7 @@ public:
 
     QString url() const override { return m_page.url().toString(QUrl::FullyEncoded); }
     QObject* native() override { return &m_page; }
+    void onStartedByPage(std::function<int()> started) override { m_startedByPage = std::move(started); }
 
 private:
     struct Request {
@@ -122,16 +125,25 @@ private:
     }
 
     // A load that starts belongs to the newest navigation asked for its address or for a move in
-    // the history (whose address is not known beforehand).
+    // the history (whose address is not known beforehand), which it uses up with the older ones;
+    // when none is left, the page started it itself.
     void loadingChanged(const QWebEngineLoadingInfo& info)
     {
         if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
-            m_current = m_requests.empty() ? 0 : m_requests.back().navigation;
-            for (auto it = m_requests.rbegin(); it != m_requests.rend(); ++it)
-                if (it->url.isEmpty() || it->url == info.url()) {
-                    m_current = it->navigation;
-                    break;
-                }
+            if (m_requests.empty()) {
+                m_current = m_startedByPage ? m_startedByPage() : 0;
+                return;
+            }
+            const auto matched = std::find_if(m_requests.rbegin(), m_requests.rend(), [&](const Request& r) {
+                return r.url.isEmpty() || r.url == info.url();
+            });
+            if (matched == m_requests.rend()) {
+                m_current = m_requests.back().navigation;
+                m_requests.clear();
+            } else {
+                m_current = matched->navigation;
+                m_requests.erase(m_requests.begin(), matched.base());
+            }
             return;
         }
         m_loaded(m_current, info.status() == QWebEngineLoadingInfo::LoadSucceededStatus && !info.isErrorPage() &&
@@ -142,6 +154,7 @@ private:
     std::function<void(int, bool)> m_loaded;
     std::deque<Request> m_requests;
     int m_current = 0;
+    std::function<int()> m_startedByPage;
 };
 
 }  // namespace
@@ -216,6 +229,22 @@ void EngineWebPages::print(QObject* page, const ui::PrintChoice& choice, const u
         done(ok);
     });
     view->print(printer.get());
+}
+
+void EngineWebPages::paint(QObject* page, QPrinter& printer)
+{
+    auto* shown = qobject_cast<QWebEnginePage*>(page);
+    QWebEngineView* view = shown ? QWebEngineView::forPage(shown) : nullptr;
+    // The preview may ask again while the engine is still laying the page out for it.
+    if (!view || m_painting)
+        return;
+    m_painting = true;
+    // The preview draws its pages as soon as this returns.
+    QEventLoop drawn;
+    QObject::connect(view, &QWebEngineView::printFinished, &drawn, &QEventLoop::quit);
+    view->print(&printer);
+    drawn.exec();
+    m_painting = false;
 }
 
 }  // namespace browser

@@ -21,11 +21,13 @@ public:
     void waitForEvents(int ms) override;
     void print(QObject* page, const ui::PrintChoice& choice, const ui::PrintDestination& destination,
                std::function<void(bool ok)> done) override;
+    void paint(QObject* page, QPrinter& printer) override;
 
 private:
     QWebEngineProfile* profile();
 
     std::unique_ptr<QWebEngineProfile> m_profile;
+    bool m_painting = false;
 };
 
 }  // namespace browser

@@ -121,6 +121,9 @@ protected:
     // Whether the second press of a double click is one more press that clicks on release, so
     // that a double click clicks twice (buttons, check boxes), besides OnDblClick.
     virtual bool clicksOnDoublePress() const { return false; }
+    // A right click released on the control, at a screen point: its context menu, where it has
+    // one (web views).
+    virtual void contextMenu(QPoint screenPos) {}
     // Visible was switched; the stored flag is already the new one.
     virtual void visibilityChanged();
     // The bounds changed (page controls lay their sheets out again).

@@ -5,9 +5,13 @@
 // renderer behind the same interface.
 #include "platform/ui/Font.h"
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
+
+class QPrinter;
 
 namespace ui {
 
@@ -65,6 +69,17 @@ struct PrintChoice {
     int copies = 1;
 };
 
+struct PopupMenuRequest {
+    QStringList captions;
+    QPoint screenPos;  // where the pointer was when the menu was asked for
+};
+
+struct PrintPreviewRequest {
+    QString caption;
+    // Lays the pages out on the printer the preview draws or prints on.
+    std::function<void(QPrinter& printer)> paint;
+};
+
 class DialogService {
 public:
     virtual ~DialogService() = default;
@@ -79,6 +94,10 @@ public:
     virtual std::optional<QString> browseFolder(const FolderRequest& request) = 0;
     virtual std::optional<PrintChoice> print(const PrintRequest& request) = 0;
     virtual std::optional<Font> chooseFont(const Font& initial) = 0;
+    // A context menu: the index of the entry chosen, std::nullopt when it is closed without one.
+    virtual std::optional<int> popupMenu(const PopupMenuRequest& request) = 0;
+    // The pages as they will print, until the user closes the preview (or prints from it).
+    virtual void printPreview(const PrintPreviewRequest& request) = 0;
     // A modal form is shown and its loop is about to run.
     virtual void modalFormShown(Form& form) = 0;
 };

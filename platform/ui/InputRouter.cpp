@@ -94,13 +94,17 @@ void InputRouter::press(Control* control, const MouseMessage& message, MouseButt
 void InputRouter::release(const MouseMessage& message, MouseButton button)
 {
     Control* control = m_captured ? m_captured : target(message.pos);
-    const bool clicks = m_captured != nullptr && m_clickOnRelease;
+    const bool pressed = m_captured != nullptr;
+    const bool clicks = pressed && m_clickOnRelease;
     m_captured = nullptr;
     if (!control || control == &control->form())
         return;
     const QPoint local = message.pos - control->screenRect().topLeft();
     if (control->onMouseUp)
         control->onMouseUp(button, message.shift, local.x(), local.y());
+    if (button == MouseButton::Right && pressed && control->showing() && control->enabled()
+        && control->screenRect().contains(message.pos))
+        control->contextMenu(message.pos);
     if (button == MouseButton::Left && clicks && control->showing() && control->enabled()
         && control->screenRect().contains(message.pos))
         control->userClickAt(local);

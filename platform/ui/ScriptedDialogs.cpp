@@ -200,6 +200,23 @@ std::optional<Font> ScriptedDialogs::chooseFont(const Font& initial)
     return initial;
 }
 
+std::optional<int> ScriptedDialogs::popupMenu(const PopupMenuRequest& request)
+{
+    const DialogAnswer answer = take({DialogRecord::Kind::Menu, QString(), QString(), request.captions, {}});
+    if (answer.m_kind == DialogAnswer::Kind::Word || answer.m_kind == DialogAnswer::Kind::Text)
+        for (int i = 0; i < request.captions.size(); ++i)
+            if (stripAccelerator(request.captions[i]).compare(answer.m_text, Qt::CaseInsensitive) == 0)
+                return i;
+    if (answer.namedButton() != ModalResult::Cancel)
+        misfit(answer);
+    return std::nullopt;
+}
+
+void ScriptedDialogs::printPreview(const PrintPreviewRequest& request)
+{
+    accepts(take({DialogRecord::Kind::Preview, request.caption, QString(), okCancelCaptions(), {}}));
+}
+
 // The button or other control of the form that a script word names (caption or name).
 static Control* controlNamed(Form& form, const QString& word)
 {

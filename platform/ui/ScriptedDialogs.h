@@ -12,11 +12,11 @@
 namespace ui {
 
 struct DialogRecord {
-    enum class Kind { Message, Error, Input, OpenFile, Folder, Print, Font, Form };
+    enum class Kind { Message, Error, Input, OpenFile, Folder, Print, Font, Form, Menu, Preview };
     Kind kind = Kind::Message;
     QString caption;
     QString text;         // message, prompt, filter, initial folder, or the form's name
-    QStringList buttons;  // "OK", "Cancel", ...; a modal form's button captions
+    QStringList buttons;  // "OK", "Cancel", ...; a modal form's button captions; a menu's entries
     QString answer;       // as taken from the script
 };
 
@@ -69,6 +69,9 @@ public:
     std::optional<QString> browseFolder(const FolderRequest& request) override;
     std::optional<PrintChoice> print(const PrintRequest& request) override;
     std::optional<Font> chooseFont(const Font& initial) override;
+    std::optional<int> popupMenu(const PopupMenuRequest& request) override;
+    // Shown and closed again ("OK" or "Cancel"); nothing is drawn.
+    void printPreview(const PrintPreviewRequest& request) override;
     void modalFormShown(Form& form) override;
 
 private:

@@ -36,6 +36,13 @@ WebEnginePage* WebBrowser::page()
             if (const auto alive = self.lock(); alive && *alive)
                 (*alive)->pageLoaded(navigation, ok);
         });
+        m_page->onStartedByPage([self] {
+            const auto alive = self.lock();
+            if (!alive || !*alive)
+                return 0;
+            (*alive)->beginNavigation();
+            return (*alive)->m_navigation;
+        });
         notify(Property::Data);
     }
     return m_page.get();
@@ -127,6 +134,21 @@ bool WebBrowser::waitIdle(int limitMs)
             return false;
         WebEngine::installed()->waitForEvents(20);
     }
+}
+
+void WebBrowser::contextMenu(QPoint screenPos)
+{
+    if (m_pageMenu.empty())
+        return;
+    QStringList captions;
+    for (const PageMenuEntry& entry : m_pageMenu)
+        captions << entry.caption;
+    const std::optional<int> chosen = application().dialogs().popupMenu({captions, screenPos});
+    if (!chosen)
+        return;
+    // The entry's action may give the view another menu.
+    const std::function<void()> choose = m_pageMenu[size_t(*chosen)].choose;
+    guarded(choose);
 }
 
 QObject* WebBrowser::enginePage() const { return m_page ? m_page->native() : nullptr; }

@@ -10,6 +10,7 @@
 #include <memory>
 
 class QObject;
+class QPrinter;
 
 namespace ui {
 
@@ -28,6 +29,9 @@ public:
     virtual QString url() const = 0;
     // The engine's own page object, for the renderer to show.
     virtual QObject* native() = 0;
+    // `started` is called when the page begins a navigation of its own (a link followed, a form
+    // sent, a script's move); it gives the number that navigation's completion is reported with.
+    virtual void onStartedByPage(std::function<int()> started) {}
 };
 
 class WebEngine {
@@ -42,6 +46,8 @@ public:
     // chose; `done` tells whether the printer or the file took it.
     virtual void print(QObject* page, const PrintChoice& choice, const PrintDestination& destination,
                        std::function<void(bool ok)> done) = 0;
+    // Lays the page out on the printer of a print preview; returns once its pages are drawn.
+    virtual void paint(QObject* page, QPrinter& printer) {}
 
     // The engine of this process; none until installed.
     static WebEngine* installed();

@@ -30,4 +30,14 @@ bool printWebPage(WebBrowser& view, const PrintChoice& choice, const PrintDestin
     }
 }
 
+bool previewWebPage(WebBrowser& view, const QString& caption, int limitMs)
+{
+    WebEngine* engine = WebEngine::installed();
+    if (!engine || !view.enginePage() || !view.waitIdle(limitMs))
+        return false;
+    QObject* page = view.enginePage();
+    view.application().dialogs().printPreview({caption, [engine, page](QPrinter& printer) { engine->paint(page, printer); }});
+    return true;
+}
+
 }  // namespace ui

@@ -1,13 +1,13 @@
 // Each print button of a page shown in a web view prints that page through the print dialog,
 // into the PDF file chosen there.
 #include "DriverRun.h"
+#include "PdfText.h"
 
 #include "app/DatabaseObjects.h"
 #include "platform/db/Connection.h"
 #include "platform/files/WindowsPath.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
@@ -25,14 +25,6 @@ struct PrintedPageCase {
 const QString kPrintedBook = QStringLiteral("Le Petit Prince");
 const QString kPrintedDisc = QStringLiteral("Volcans d'Auvergne");
 const QString kPrintFailed = QStringLiteral("L'impression n'a pas pu se faire : vérifiez l'imprimante choisie.");
-
-QString pdfText(const QString& pdftotext, const QString& pdf)
-{
-    QProcess text;
-    text.start(pdftotext, {pdf, QStringLiteral("-")});
-    text.waitForFinished();
-    return QString::fromUtf8(text.readAllStandardOutput());
-}
 
 }  // namespace
 

@@ -11,13 +11,17 @@
 #include "platform/ui/Clock.h"
 #include "platform/ui/WebBrowser.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "platform/ui/testing/InputDriver.h"
+#include "tools/drive/RealInput.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QWebEnginePage>
 #include <optional>
 
@@ -52,6 +56,33 @@ std::optional<QString> shownPageText(const ui::WebBrowser& view)
     while (!shown->has_value() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
     return *shown;
+}
+
+// The middle of the element of the view's page whose text is `text` (the innermost, the last
+// in the page's order), brought into sight first, in pixels from the view's top-left corner.
+std::optional<QPoint> pagePointOf(const ui::WebBrowser& view, const QString& text)
+{
+    auto* page = qobject_cast<QWebEnginePage*>(view.enginePage());
+    if (!page)
+        return std::nullopt;
+    const QString quoted = QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact));
+    const QString script = QStringLiteral(
+        "(() => { const text = %1[0]; let found = null;"
+        " for (const e of document.querySelectorAll('body *'))"
+        "   if (e.innerText && e.innerText.trim() === text) found = e;"
+        " if (!found) return null;"
+        " found.scrollIntoView({block: 'center', inline: 'center'});"
+        " const r = found.getBoundingClientRect();"
+        " return [Math.round(r.left + r.width / 2), Math.round(r.top + r.height / 2)]; })()").arg(quoted);
+    auto answer = std::make_shared<std::optional<QVariant>>();
+    page->runJavaScript(script, [answer](const QVariant& result) { *answer = result; });
+    QDeadlineTimer deadline(kPageWaitMs);
+    while (!answer->has_value() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    const QVariantList xy = answer->value_or(QVariant()).toList();
+    if (xy.size() != 2)
+        return std::nullopt;
+    return QPoint(xy[0].toInt(), xy[1].toInt());
 }
 
 QString describe(const ui::DialogRecord& record)
@@ -106,6 +137,8 @@ int ScenarioRunner::run(const std::vector<Action>& actions)
     m_host->dialogs.onShown = [this](const ui::DialogRecord& record) {
         if (record.kind == ui::DialogRecord::Kind::Error)
             m_out << "error: " << record.text << Qt::endl;
+        else if (record.kind == ui::DialogRecord::Kind::Menu)
+            m_out << "popup: " << record.buttons.join(QStringLiteral(" | ")) << Qt::endl;
         else
             m_out << "dialog: " << describe(record) << Qt::endl;
     };
@@ -214,14 +247,20 @@ bool ScenarioRunner::perform(const Action& a)
         auto* view = dynamic_cast<ui::WebBrowser*>(&h.input.control(a.control));
         if (!view)
             return fail(a, QStringLiteral("%1 is no web view").arg(a.control));
-        if (!view->waitIdle(kPageWaitMs))
-            return fail(a, QStringLiteral("%1 is still loading its page").arg(a.control));
-        const std::optional<QString> shown = shownPageText(*view);
-        if (!shown)
-            return fail(a, QStringLiteral("%1 shows no page").arg(a.control));
-        if (!shown->contains(a.text))
-            return fail(a, QStringLiteral("%1 shows \"%2\", without \"%3\"").arg(a.control, *shown, a.text));
-        return true;
+        // A page that real input started may not have begun loading yet: it is waited for.
+        QDeadlineTimer deadline(kPageWaitMs);
+        for (;;) {
+            if (!view->waitIdle(kPageWaitMs))
+                return fail(a, QStringLiteral("%1 is still loading its page").arg(a.control));
+            const std::optional<QString> shown = shownPageText(*view);
+            if (!shown)
+                return fail(a, QStringLiteral("%1 shows no page").arg(a.control));
+            if (shown->contains(a.text))
+                return true;
+            if (deadline.hasExpired())
+                return fail(a, QStringLiteral("%1 shows \"%2\", without \"%3\"").arg(a.control, *shown, a.text));
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
     }
     case ActionKind::ExpectFocus: {
         ui::Form* form = h.application.activeForm();
@@ -248,8 +287,44 @@ bool ScenarioRunner::perform(const Action& a)
         h.mainWindow->close();
         h.application.processMessages();
         return true;
+    case ActionKind::RealClick:
+    case ActionKind::RealDoubleClick:
+    case ActionKind::RealRightClick:
+    case ActionKind::RealWheel:
+    case ActionKind::RealType:
+    case ActionKind::RealKey: return performReal(a);
     }
     return true;
+}
+
+bool ScenarioRunner::performReal(const Action& a)
+{
+    if (!m_realInput)
+        return fail(a, QStringLiteral("real input needs --render on an X display, and xdotool"));
+    QPoint offset(a.x, a.y);
+    if (!a.control.isEmpty() && a.text.isEmpty()) {
+        const ui::Control& control = m_host->input.control(a.control);
+        offset = ui::Input::centreOf(control) - control.form().bounds().topLeft();
+    } else if (!a.control.isEmpty()) {
+        auto* view = dynamic_cast<ui::WebBrowser*>(&m_host->input.control(a.control));
+        if (!view)
+            return fail(a, QStringLiteral("%1 is no web view").arg(a.control));
+        const std::optional<QPoint> inPage = pagePointOf(*view, a.text);
+        if (!inPage)
+            return fail(a, QStringLiteral("the page of %1 shows nothing that reads \"%2\"").arg(a.control, a.text));
+        offset = view->screenRect().topLeft() + *inPage - view->form().bounds().topLeft();
+    }
+    bool delivered = false;
+    switch (a.kind) {
+    case ActionKind::RealClick: delivered = m_realInput->click(offset, RealInput::Button::Left, 1); break;
+    case ActionKind::RealDoubleClick: delivered = m_realInput->click(offset, RealInput::Button::Left, 2); break;
+    case ActionKind::RealRightClick: delivered = m_realInput->click(offset, RealInput::Button::Right, 1); break;
+    case ActionKind::RealWheel: delivered = m_realInput->wheel(offset, a.notches); break;
+    case ActionKind::RealType: delivered = m_realInput->type(a.text); break;
+    case ActionKind::RealKey: delivered = m_realInput->key(a.text); break;
+    default: break;
+    }
+    return delivered || fail(a, QStringLiteral("xdotool did not deliver the input"));
 }
 
 void ScenarioRunner::reportChanges()

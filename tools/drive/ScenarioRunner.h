@@ -17,6 +17,8 @@ class Form;
 
 namespace drive {
 
+class RealInput;
+
 class ScenarioRunner {
 public:
     // out receives the event lines; a screenshot is taken by `screenshot` when given.
@@ -26,6 +28,8 @@ public:
     ~ScenarioRunner();
 
     void setScreenshot(Screenshot screenshot) { m_screenshot = std::move(screenshot); }
+    // Input through the real display, for the real* actions.
+    void setRealInput(std::shared_ptr<RealInput> input) { m_realInput = std::move(input); }
     // Called once the program's application exists, before start-up; what it returns lives
     // until the program's windows end (a renderer).
     using Attach = std::function<std::shared_ptr<void>(ui::Application&)>;
@@ -41,11 +45,13 @@ public:
 private:
     struct Host;
     bool perform(const Action& action);
+    bool performReal(const Action& action);
     void reportChanges();
     bool fail(const Action& action, const QString& message);
 
     QTextStream& m_out;
     Screenshot m_screenshot;
+    std::shared_ptr<RealInput> m_realInput;
     Attach m_attach;
     Start m_start;
     std::unique_ptr<Host> m_host;

@@ -35,6 +35,9 @@ std::vector<Action> parseScript(const QString& script)
         {"expect-text", ActionKind::ExpectText}, {"expect-page-text", ActionKind::ExpectPageText},
         {"expect-focus", ActionKind::ExpectFocus},
         {"show", ActionKind::Show}, {"screenshot", ActionKind::Screenshot}, {"quit", ActionKind::Quit},
+        {"realclick", ActionKind::RealClick}, {"realdoubleclick", ActionKind::RealDoubleClick},
+        {"realrightclick", ActionKind::RealRightClick}, {"realwheel", ActionKind::RealWheel},
+        {"realtype", ActionKind::RealType}, {"realkey", ActionKind::RealKey},
     };
     std::vector<Action> actions;
     const QStringList lines = text::splitLines(script);
@@ -67,6 +70,8 @@ std::vector<Action> parseScript(const QString& script)
             break;
         case ActionKind::Key:
         case ActionKind::Screenshot:
+        case ActionKind::RealType:
+        case ActionKind::RealKey:
             require(!arg.isEmpty(), "an argument");
             a.text = arg;
             break;
@@ -94,6 +99,37 @@ std::vector<Action> parseScript(const QString& script)
             require(xy.size() == 2, "X and Y");
             a.x = toNumber(xy[0], lineNo);
             a.y = toNumber(xy[1], lineNo);
+            break;
+        }
+        case ActionKind::RealClick:
+        case ActionKind::RealDoubleClick:
+        case ActionKind::RealRightClick: {
+            const QStringList words = arg.split(u' ', Qt::SkipEmptyParts);
+            require(!words.isEmpty(), "X and Y, a control name, or a web view's name and a text");
+            bool xIsNumber = false;
+            bool yIsNumber = false;
+            if (words.size() == 2) {
+                a.x = words[0].toInt(&xIsNumber);
+                a.y = words[1].toInt(&yIsNumber);
+            }
+            if (!xIsNumber || !yIsNumber) {
+                a.control = words[0];
+                a.text = arg.mid(arg.indexOf(u' ') + 1).trimmed();
+                if (words.size() == 1)
+                    a.text.clear();
+            }
+            break;
+        }
+        case ActionKind::RealWheel: {
+            const QStringList words = arg.split(u' ', Qt::SkipEmptyParts);
+            require(words.size() == 2 || words.size() == 3, "X, Y and notches, or a control name and notches");
+            if (words.size() == 2) {
+                a.control = words[0];
+            } else {
+                a.x = toNumber(words[0], lineNo);
+                a.y = toNumber(words[1], lineNo);
+            }
+            a.notches = toNumber(words.back(), lineNo);
             break;
         }
         case ActionKind::Menu:

@@ -10,14 +10,19 @@ namespace drive {
 enum class ActionKind {
     Scan, Type, Key, Click, ClickAt, Tab, Menu, Answer, Wait, WaitPage,
     ExpectVisible, ExpectHidden, ExpectText, ExpectPageText, ExpectFocus, Show, Screenshot, Quit,
+    // Through the real display (--render): Qt's and the web engine's own event handling.
+    RealClick, RealDoubleClick, RealRightClick, RealWheel, RealType, RealKey,
 };
 
 struct Action {
     ActionKind kind = ActionKind::Quit;
-    QString control;     // Click, Tab, Expect*, Show, WaitPage
-    QString text;        // Scan, Type, Key, Answer, ExpectText, ExpectPageText, Screenshot
+    QString control;     // Click, Tab, Expect*, Show, WaitPage; Real*Click at its middle
+    // Scan, Type, Key, Answer, ExpectText, ExpectPageText, Screenshot, RealType, RealKey; Real*Click
+    // on the element of the page of the web view `control` that shows it
+    QString text;
     QStringList path;    // Menu: captions from the menu bar down
-    int x = 0, y = 0;    // ClickAt
+    int x = 0, y = 0;    // ClickAt, RealWheel, Real*Click without a control
+    int notches = 0;     // RealWheel, downwards when positive
     int milliseconds = 0;
     int line = 0;        // in the script, for messages
 };

@@ -15,6 +15,7 @@
 #include "platform/ui/qt/Renderer.h"
 #include "preview/PreviewWindow.h"
 #include "tools/drive/PrivateDisplay.h"
+#include "tools/drive/RealInput.h"
 #include "tools/drive/ScenarioRunner.h"
 
 #include <QApplication>
@@ -98,6 +99,8 @@ int main(int argc, char** argv)
     if (render) {
         runner.setAttach([&runner](ui::Application& application) {
             auto renderer = std::make_shared<uiqt::Renderer>(application);
+            if (QGuiApplication::platformName() == QStringLiteral("xcb") && drive::RealInput::available())
+                runner.setRealInput(std::make_shared<drive::RealInput>(*renderer, application));
             std::weak_ptr<uiqt::Renderer> weak = renderer;
             runner.setScreenshot([weak, &application](const QString& file) {
                 const auto shown = weak.lock();

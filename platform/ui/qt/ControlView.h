@@ -22,7 +22,7 @@ class Renderer;
 // model cannot see.
 enum class MouseRouting {
     ModelOnly,  // buttons, boxes, panels, pictures
-    Shared,     // caret and selection of text fields, the drop-down list of combo boxes
+    Shared,     // caret and selection of text fields, the drop-down list of combo boxes, web pages
     WidgetOnly, // scroll bars: scrolling a list is none of the model's business
 };
 

@@ -3,7 +3,8 @@
 // same path as simulated input: mouse input at the screen point the model hit-tests (window
 // point + the form's outer corner), keys to whatever control has the model's focus when they
 // are handled. Widgets see the mouse only where they do something the model cannot (caret
-// placement, drop-down lists, scroll bars); keys never reach them.
+// placement, drop-down lists, scroll bars, web pages); keys only where their view keeps them (a
+// grid's editors, a web page that has the model's focus).
 #include "platform/ui/qt/KeyMap.h"
 
 #include <QHash>

@@ -7,11 +7,14 @@
 #include "platform/ui/qt/FileListingInDefaultLocale.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace uiqt {
@@ -205,6 +208,26 @@ std::optional<ui::Font> QtDialogs::chooseFont(const ui::Font& initial)
     font.underline = chosen.underline();
     font.strikeOut = chosen.strikeOut();
     return font;
+}
+
+std::optional<int> QtDialogs::popupMenu(const ui::PopupMenuRequest& request)
+{
+    QMenu menu(owner());
+    for (const QString& caption : request.captions)
+        menu.addAction(caption);
+    // The model's pointer follows the real one; a menu the program opens comes where the user is.
+    QAction* chosen = menu.exec(QCursor::pos());
+    const qsizetype index = menu.actions().indexOf(chosen);
+    return index < 0 ? std::nullopt : std::optional<int>(int(index));
+}
+
+void QtDialogs::printPreview(const ui::PrintPreviewRequest& request)
+{
+    QPrintPreviewDialog dialog(&printer(), owner());
+    dialog.setWindowTitle(request.caption);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&request](QPrinter* printer) { request.paint(*printer); });
+    dialog.exec();
 }
 
 }  // namespace uiqt

@@ -25,6 +25,10 @@ public:
     std::optional<QString> browseFolder(const ui::FolderRequest& request) override;
     std::optional<ui::PrintChoice> print(const ui::PrintRequest& request) override;
     std::optional<ui::Font> chooseFont(const ui::Font& initial) override;
+    // A menu at the pointer.
+    std::optional<int> popupMenu(const ui::PopupMenuRequest& request) override;
+    // Qt's print preview; its print button prints on the printer of the print dialog.
+    void printPreview(const ui::PrintPreviewRequest& request) override;
     // Modal forms are windows of the renderer.
     void modalFormShown(ui::Form&) override {}
 

@@ -1,6 +1,7 @@
 #include "platform/ui/qt/WebBrowserView.h"
 
 #include "platform/text/Windows1252.h"
+#include "platform/ui/Form.h"
 #include "platform/ui/WebBrowser.h"
 
 #include <QFile>
@@ -29,6 +30,16 @@ void WebBrowserView::apply(ui::Property property)
         ControlView::apply(property);
 }
 
+MouseRouting WebBrowserView::mouseRouting(const QWidget*) const
+{
+    return m_engineView ? MouseRouting::Shared : MouseRouting::ModelOnly;
+}
+
+bool WebBrowserView::keyToWidget(const QWidget*, const QKeyEvent*) const
+{
+    return m_engineView && control().form().activeControl() == &control();
+}
+
 void WebBrowserView::load()
 {
     auto& browser = static_cast<ui::WebBrowser&>(control());
@@ -37,6 +48,10 @@ void WebBrowserView::load()
         if (!m_engineView) {
             m_engineView = new QWebEngineView;
             m_engineView->setPage(page);
+            // The model opens the page's menu on a right click.
+            m_engineView->setContextMenuPolicy(Qt::NoContextMenu);
+            // The model's focus on the view reaches the page.
+            widget()->setFocusProxy(m_engineView);
             layout->addWidget(m_engineView);
             layout->setCurrentWidget(m_engineView);
         }

@@ -13,6 +13,7 @@
 #include "platform/ui/WebBrowser.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -122,6 +123,22 @@ TEST_F(WebViewTest, GoesBackAndForwardInItsHistoryAndRefusesBeyondIt)
     ASSERT_TRUE(view.waitIdle(20'000));
     EXPECT_EQ(view.locationUrl(), QStringLiteral("http://www.librairie.test/second.html"));
     EXPECT_EQ(completions, (std::vector<bool>{true, true, true, true}));
+}
+
+// A page that moves by itself (a link followed, a script's move) gives the view a navigation of
+// its own, which completes as the program's do, at the page's new address.
+TEST_F(WebViewTest, APageThatMovesByItselfCompletesANavigationOfTheView)
+{
+    load(QStringLiteral("http://www.librairie.test/first.html"));
+    view.executeScript(QStringLiteral("location.href = 'second.html'; null"));
+    QElapsedTimer moved;
+    moved.start();
+    while (completions.size() < 2 && moved.elapsed() < 20'000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        app.processMessages();
+    }
+    EXPECT_EQ(view.locationUrl(), QStringLiteral("http://www.librairie.test/second.html"));
+    EXPECT_EQ(completions, (std::vector<bool>{true, true}));
 }
 
 TEST_F(WebViewTest, HttpsTrustsOnlyTheTestAuthorityAndAFailedLoadStillCompletes)

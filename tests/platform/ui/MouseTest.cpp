@@ -9,6 +9,7 @@
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/SpeedButton.h"
+#include "platform/ui/WebBrowser.h"
 #include "platform/ui/testing/OffsetTable.h"
 
 namespace ui {
@@ -255,6 +256,32 @@ TEST_F(MouseTest, TheDriverRefusesToClickAControlThatCannotBeSeen)
     add<Panel>("Panel99", QRect(280, 370, 200, 200), lend.parent());  // covers it
     EXPECT_THROW(input.click(QStringLiteral("Button40")), ScriptFailure);
     EXPECT_THROW(input.click(QStringLiteral("NoSuchButton")), ScriptFailure);
+}
+
+// A right click on a web view opens its page's menu, the scripted dialogs naming its entries; the
+// entry answered runs, Cancel closes the menu, and a right click beside the view opens none. A
+// left click gives the view the focus, so that the page gets the keys.
+TEST_F(MouseTest, ARightClickOnAWebViewOpensItsPageMenuAndALeftClickGivesItTheFocus)
+{
+    auto* address = add<Edit>("Edit99", QRect(10, 10, 300, 24));
+    auto* view = add<WebBrowser>("WebBrowser11", QRect(10, 50, 600, 400));
+    view->setPageMenu({{QStringLiteral("Imprimer…"), [this] { events.push_back("print"); }},
+                       {QStringLiteral("Aperçu avant impression"), [this] { events.push_back("preview"); }}});
+    address->setFocus();
+    input.click(*view);
+    EXPECT_TRUE(view->focused());
+
+    dialogs.answer(QStringLiteral("aperçu avant impression"));
+    dialogs.answer(QStringLiteral("Cancel"));
+    const QPoint overView = form.clientToScreen(QPoint(300, 250)) - form.bounds().topLeft();
+    input.rightClickAt(overView);
+    input.rightClickAt(overView);
+    input.rightClickAt(form.clientToScreen(QPoint(700, 250)) - form.bounds().topLeft());
+    EXPECT_EQ(events, std::vector<QString>{"preview"});
+    ASSERT_EQ(dialogs.log().size(), 2u);
+    EXPECT_EQ(dialogs.log()[0].kind, DialogRecord::Kind::Menu);
+    EXPECT_EQ(dialogs.log()[0].buttons, (QStringList{"Imprimer…", "Aperçu avant impression"}));
+    EXPECT_EQ(dialogs.pendingAnswers(), 0u);
 }
 
 }  // namespace

@@ -74,3 +74,39 @@ TEST(ScenarioScript, TabNamesOnePage)
     for (const char* line : {"tab", "tab two pages"})
         EXPECT_THROW(parseScript(line), ScriptError) << line;
 }
+
+TEST(ScenarioScript, RealInputNamesAPointAControlOrAPageText)
+{
+    const auto actions = parseScript(
+        "realclick 640 480\n"
+        "realclick Edit99\n"
+        "realclick EdgeBrowser3 Le lion  et la souris\n"
+        "realrightclick WebBrowser9\n"
+        "realdoubleclick 10 -4\n"
+        "realwheel 600 500 -3\n"
+        "realtype  bonjour la classe\n"
+        "realkey ctrl+a\n"
+        "realwheel EdgeBrowser3 5\n");
+    ASSERT_EQ(actions.size(), 9u);
+    EXPECT_EQ(actions[0].kind, ActionKind::RealClick);
+    EXPECT_EQ(actions[0].x, 640);
+    EXPECT_EQ(actions[0].y, 480);
+    EXPECT_EQ(actions[0].control, "");
+    EXPECT_EQ(actions[1].control, "Edit99");
+    EXPECT_EQ(actions[1].text, "");
+    EXPECT_EQ(actions[2].control, "EdgeBrowser3");
+    EXPECT_EQ(actions[2].text, "Le lion  et la souris");
+    EXPECT_EQ(actions[3].kind, ActionKind::RealRightClick);
+    EXPECT_EQ(actions[3].control, "WebBrowser9");
+    EXPECT_EQ(actions[4].kind, ActionKind::RealDoubleClick);
+    EXPECT_EQ(actions[4].y, -4);
+    EXPECT_EQ(actions[5].kind, ActionKind::RealWheel);
+    EXPECT_EQ(actions[5].notches, -3);
+    EXPECT_EQ(actions[6].kind, ActionKind::RealType);
+    EXPECT_EQ(actions[6].text, " bonjour la classe");
+    EXPECT_EQ(actions[7].text, "ctrl+a");
+    EXPECT_EQ(actions[8].control, "EdgeBrowser3");
+    EXPECT_EQ(actions[8].notches, 5);
+    for (const char* line : {"realclick", "realwheel 1", "realwheel View down", "realwheel a b c", "realtype", "realkey"})
+        EXPECT_THROW(parseScript(line), ScriptError) << line;
+}

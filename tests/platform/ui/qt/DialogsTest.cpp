@@ -15,7 +15,9 @@
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -40,6 +42,25 @@ protected:
     }
 
     QtDialogs dialogs;
+    QObject m_menus;  // presses still pending end with the test
+
+    // Once the menu is open: notes its entries, then picks the entry (Enter on it) or closes the
+    // menu (Escape), as the user would.
+    void chooseInMenu(std::optional<int> entry, QStringList& shown)
+    {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) {
+            QTimer::singleShot(5, &m_menus, [this, entry, &shown] { chooseInMenu(entry, shown); });
+            return;
+        }
+        shown.clear();
+        for (const QAction* action : menu->actions())
+            shown << action->text();
+        if (entry)
+            menu->setActiveAction(menu->actions().at(*entry));
+        QKeyEvent press(QEvent::KeyPress, entry ? Qt::Key_Return : Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(menu, &press);
+    }
 
 private:
     void poll()
@@ -306,6 +327,19 @@ TEST_F(DialogsTest, TheFontDialogStartsFromTheGivenFontAndKeepsTheNamedFaceWhenU
     EXPECT_EQ(chosen->name, QStringLiteral("Arial"));
     EXPECT_EQ(chosen->size, 12);
     EXPECT_EQ(chosen->color, ui::colors::red);
+}
+
+// A context menu opens at the pointer with the entries asked; the one the user picks is given,
+// none when the menu is closed with Escape.
+TEST_F(DialogsTest, AContextMenuGivesTheEntryChosenOrNone)
+{
+    const ui::PopupMenuRequest request{{QStringLiteral("Imprimer…"), QStringLiteral("Aperçu avant impression")}, {}};
+    QStringList shown;
+    QTimer::singleShot(0, &m_menus, [this, &shown] { chooseInMenu(1, shown); });
+    EXPECT_EQ(dialogs.popupMenu(request), 1);
+    EXPECT_EQ(shown, request.captions);
+    QTimer::singleShot(0, &m_menus, [this, &shown] { chooseInMenu(std::nullopt, shown); });
+    EXPECT_EQ(dialogs.popupMenu(request), std::nullopt);
 }
 
 }  // namespace
