@@ -12,7 +12,7 @@ packages=(
   p7zip-full fonts-liberation2 adwaita-icon-theme xdg-utils
   pulseaudio-utils alsa-utils
   libgtest-dev python3 python3-pyftpdlib python3-aiosmtpd
-  xvfb xauth
+  xvfb xauth xdotool
   python3-fonttools zbar-tools libreoffice-writer poppler-utils
   libsane-dev libsane1 sane-utils qt6-multimedia-dev
 )
