@@ -8,7 +8,7 @@ namespace catalogue {
 
 namespace {
 
-const QString kHeadStart = QStringLiteral("<HTML><HEAD><TITLE>Bibliothèque</TITLE><style type=\"text/css\"><!--");
+const QString kStyleStart = QStringLiteral("<style type=\"text/css\"><!--");
 const QString kHeadEnd = QStringLiteral("--></style></HEAD><BODY>");
 const QString kLargeStyle = QStringLiteral(".Style1 {font-size: 36px}");
 const QString kRedStyle = QStringLiteral(".Style1 {font-size: 24px;\tcolor: #FF0000;font-weight: bold;}");
@@ -18,7 +18,7 @@ const QString kNext = QStringLiteral("</p><p>");
 
 SearchScreenPage::SearchScreenPage(Style style, const QString& webSite, const QString& term)
 {
-    m_text = kHeadStart + (style == Style::Large ? kLargeStyle : kRedStyle) + kHeadEnd;
+    m_text = text::pageTitleHead(QStringLiteral("Bibliothèque")) + kStyleStart + (style == Style::Large ? kLargeStyle : kRedStyle) + kHeadEnd;
     m_text += QStringLiteral("<p>Page g&eacute;n&eacute;r&eacute;e par QvlZantor : <a href=\"") + text::htmlText(webSite) +
               QStringLiteral("\" target=\"_blank\">") + text::htmlText(webSite) + QStringLiteral("</a>&nbsp;</p>");
     m_text += QStringLiteral("<p class=\"Style1\">Recherche : ") + text::htmlText(term) +
@@ -59,8 +59,7 @@ void SearchScreenPage::addAnswer(const SearchAnswer& a, const RowLayout& layout,
 
 void SearchScreenPage::addPageBreak()
 {
-    m_text += app::sheetBreak() +
-              QStringLiteral("<HTML><HEAD><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--") + kLargeStyle +
+    m_text += app::sheetBreak() + text::pageTitleHead(QStringLiteral("Emprunteurs")) + kStyleStart + kLargeStyle +
               QStringLiteral("--></style></HEAD><BODY><p class=\"Style1\"></p><table width=\"600\" border=\"1\" "
                              "cellspacing=\"10\" >");
 }

@@ -94,8 +94,8 @@ void StockTakeEnding::SpeedButton31Click()
     const QString csvName = kListName + scope.boxText() + QStringLiteral(".csv");
     const QString pageName = kListName + scope.boxText() + QStringLiteral(".html");
     QStringList csv;
-    QString page = QStringLiteral("<HTML><HEAD><TITLE>Inventaire annuel</TITLE><style type=\"text/css\">"
-                                  "<!--.Style1 {font-size: 36px}--></style></HEAD><BODY>") +
+    QString page = text::pageTitleHead(QStringLiteral("Inventaire annuel")) +
+                   QStringLiteral("<style type=\"text/css\"><!--.Style1 {font-size: 36px}--></style></HEAD><BODY>") +
                    QStringLiteral("<p class=\"Style1\">Livres absents (Voir aussi : ") + text::htmlText(csvName) +
                    QStringLiteral("</p><table width=\"600\" border=\"1\">");
     for (rows.first(); !rows.eof(); rows.next()) {

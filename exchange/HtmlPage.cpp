@@ -14,7 +14,7 @@ namespace exchange {
 
 QString pageHead(const QString& title, const QString& style)
 {
-    return QStringLiteral("<HTML><HEAD><TITLE>") + htmlText(title) + QStringLiteral("</TITLE><style type=\"text/css\"><!--") +
+    return text::pageTitleHead(title) + QStringLiteral("<style type=\"text/css\"><!--") +
            style + QStringLiteral("--></style></HEAD><BODY>");
 }
 

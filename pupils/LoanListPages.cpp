@@ -20,8 +20,7 @@ const QString kPictureStyle = QStringLiteral(".Style1 {font-size: 36px;font-fami
 
 QString pageOf(const PageTexts& texts, const QString& style, const QString& rows)
 {
-    return QStringLiteral("<HTML><HEAD><TITLE>") + htmlText(texts.title) +
-           QStringLiteral("</TITLE><style type=\"text/css\"><!--") + style +
+    return text::pageTitleHead(texts.title) + QStringLiteral("<style type=\"text/css\"><!--") + style +
            QStringLiteral("--></style></HEAD><BODY><p>Page g&eacute;n&eacute;r&eacute;e par QvlZantor :<a href=\"") +
            htmlText(texts.webSite) + QStringLiteral("\" target=\"_blank\">") + htmlText(texts.webSite) +
            QStringLiteral("</a>&nbsp;</p><p class=\"Style1\">") + htmlText(texts.heading) +

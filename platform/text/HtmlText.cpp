@@ -29,4 +29,11 @@ QString htmlText(const QString& value)
     return r;
 }
 
+QString pageTitleHead(const QString& title)
+{
+    return QStringLiteral("<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+                          "<TITLE>") +
+           htmlText(title) + QStringLiteral("</TITLE>");
+}
+
 }  // namespace text

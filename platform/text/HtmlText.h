@@ -8,4 +8,8 @@ namespace text {
 // references, so that nothing is lost when the page is written in Windows-1252.
 QString htmlText(const QString& value);
 
+// A generated page's opening up to its title. It names the code page the page is written in, for
+// the programs that do not guess it: a word processor would show "Léa" as "L?a".
+QString pageTitleHead(const QString& title);
+
 }  // namespace text

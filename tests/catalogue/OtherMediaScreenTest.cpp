@@ -233,7 +233,7 @@ TEST_F(OtherMediaTest, EveryTabChangeWritesTheCoverPageWithItsNamesEscaped)
     addBook(QStringLiteral("9782070612758"), QStringLiteral("Un livre"), QStringLiteral("livre.jpg"));
     selectTab("TabSheet14");
     const QString page = text::decodeWindows1252(program.read(QStringLiteral("livres/Biblio_zantor.html")));
-    EXPECT_TRUE(page.startsWith(QStringLiteral("<HTML><HEAD><TITLE>Autres Supports</TITLE>")));
+    EXPECT_TRUE(page.startsWith(QStringLiteral("<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"><TITLE>Autres Supports</TITLE>")));
     EXPECT_TRUE(page.endsWith(QStringLiteral("</BODY></HTML>\r\n")));
     const qsizetype first = page.indexOf(QStringLiteral("src=\"Jaquettes/b&amp;b.jpg\""));
     const qsizetype second = page.indexOf(QStringLiteral("src=\"Jaquettes/a&quot;&gt;&lt;script&gt;x.jpg\""));

@@ -32,7 +32,7 @@ TEST(HtmlPage, HostileValuesStayTextInEveryPiece)
 TEST(HtmlPage, PiecesKeepTheirFixedForm)
 {
     EXPECT_EQ(pageHead(QStringLiteral("Bibliothèque")),
-              QStringLiteral("<HTML><HEAD><TITLE>Bibliothèque</TITLE><style type=\"text/css\"><!--.Style1 {font-size: "
+              QStringLiteral("<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"><TITLE>Bibliothèque</TITLE><style type=\"text/css\"><!--.Style1 {font-size: "
                              "36px}--></style></HEAD><BODY>"));
     EXPECT_EQ(creditLine(QStringLiteral("http://s"), false),
               QStringLiteral("<p>Page g&eacute;n&eacute;r&eacute;e par QvlZantor :<a href=\"http://s\" "
@@ -45,7 +45,7 @@ TEST(HtmlPage, PiecesKeepTheirFixedForm)
     EXPECT_TRUE(pageBreak(650).startsWith(QStringLiteral(
         "  </td> </tr> </table> <STYLE> BR.page { page-break-after: always } </STYLE> <BR CLASS=page>")));
     EXPECT_TRUE(pageBreak(650).endsWith(
-        QStringLiteral("<HTML><HEAD><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--.Style1 {font-size: "
+        QStringLiteral("<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--.Style1 {font-size: "
                        "36px}--></style></HEAD><BODY><p class=\"Style1\"></p><table width=\"650\" border=\"1\" "
                        "cellspacing=\"10\" >")));
 }

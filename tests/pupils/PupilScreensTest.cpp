@@ -12,6 +12,8 @@
 #include "pupils/PupilsInstaller.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gumbo.h>
 
@@ -149,6 +151,32 @@ TEST_F(PupilScreens, TheCardsOfOneClassCarryTheirBorrowersCodes)
     input.click(QStringLiteral("Image78"));
     EXPECT_EQ(shell.records().last(),
               QStringLiteral("start: soffice --writer ") + QDir(program.folder()).filePath(QStringLiteral("emprunteurs.html")));
+}
+
+// "Word" hands the card page to the word processor, which reads a page's accents only in the
+// code page the page declares.
+TEST_F(PupilScreens, TheCardPageReadsInTheWordProcessorWithItsAccents)
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        GTEST_SKIP() << "soffice (libreoffice-writer) is not installed";
+    startLoggedIn();
+    sql(QStringLiteral("Insert into Emprunteurs (EmpNom,EmpPrenom,Classe) Values ('MARTIN','Léa','CM1')"));
+    input.menu(QStringLiteral("Emprunteurs > Cartes Emprunteurs"));
+    fill("Edit96", QStringLiteral("2025/2026"));
+    fill("ComboBox8", QStringLiteral("CM1"));
+    input.click(QStringLiteral("Button65"));
+
+    QTemporaryDir home;
+    QProcess convert;
+    convert.start(soffice, {QStringLiteral("-env:UserInstallation=file://") + home.filePath(QStringLiteral("profile")),
+                            QStringLiteral("--headless"), QStringLiteral("--writer"), QStringLiteral("--convert-to"),
+                            QStringLiteral("txt:Text (encoded):UTF8"), QStringLiteral("--outdir"), home.path(),
+                            program.folder(QStringLiteral("emprunteurs.html"))});
+    ASSERT_TRUE(convert.waitForFinished(180000)) << "soffice did not finish";
+    QFile text(home.filePath(QStringLiteral("emprunteurs.txt")));
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly)) << convert.readAllStandardError().toStdString();
+    EXPECT_TRUE(QString::fromUtf8(text.readAll()).contains(QStringLiteral("Léa"))) << "the page read as another code page";
 }
 
 TEST_F(PupilScreens, GroupMailsReachTheLibrarysServerOnePerOverdueCopyWithAMail)

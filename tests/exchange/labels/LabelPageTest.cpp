@@ -10,7 +10,7 @@
 namespace {
 
 const QString kBreak =
-    app::sheetBreak() + QStringLiteral("<HTML><HEAD><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--.Style1 "
+    app::sheetBreak() + QStringLiteral("<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--.Style1 "
                                        "{font-size: 36px}--></style></HEAD><BODY><p class=\"Style1\"></p><table "
                                        "width=\"650\" border=\"1\" cellspacing=\"10\" >");
 
@@ -52,7 +52,7 @@ TEST_F(LabelPageTest, OneRowPerCopyInTheFixedFragments)
              QStringLiteral("Étagère 1")});
     EXPECT_EQ(build(),
               QStringLiteral(
-                  "<HTML><HEAD><TITLE>Etiquettes</TITLE><style type=\"text/css\"><!--.Style1 {font-size: 36px} .Style2 "
+                  "<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"><TITLE>Etiquettes</TITLE><style type=\"text/css\"><!--.Style1 {font-size: 36px} .Style2 "
                   "{font-family: \"c39hrp36dltt\";font-size: 45px;} .Style3 {font-family: \"Code EAN13\";font-size: 60px;} "
                   ".Style4 {font-family: \"arabtype\";font-size: 60px;--></style></HEAD><BODY><p>Page g&eacute;n&eacute;r"
                   "&eacute;e par QvlZantor :<a href=\"http://example.org\" target=\"_blank\">http://example.org</a>&nbsp;"
