@@ -1,5 +1,6 @@
 #include "platform/picture/PictureFile.h"
 
+#include <QByteArrayList>
 #include <QFile>
 #include <csetjmp>
 #include <cstdio>
@@ -329,6 +330,18 @@ ui::PicturePtr decodeWebp(const QByteArray& bytes, Refusal& refusal)
     return std::make_shared<ui::Picture>(width, height, std::move(pixels));
 }
 
+// Kinds of picture this program never decodes. Such a file, named as a cover or a photo, is still
+// a picture the school may want: it is kept rather than taken for a broken one.
+bool isPictureOfAnotherKind(const QByteArray& bytes)
+{
+    static const QByteArrayList isoImageBrands{"heic", "heix", "mif1", "msf1", "avif", "avis"};
+    return bytes.startsWith("BM")                                                                // BMP
+           || bytes.startsWith(QByteArrayView("II*\0", 4)) || bytes.startsWith(QByteArrayView("MM\0*", 4))  // TIFF
+           || (bytes.mid(4, 4) == "ftyp" && isoImageBrands.contains(bytes.mid(8, 4)))           // HEIF, AVIF
+           || bytes.startsWith(QByteArrayView("\0\0\0\x0CjP  \r\n\x87\n", 12))                 // JPEG 2000
+           || bytes.startsWith("\xFF\x0A") || bytes.startsWith(QByteArrayView("\0\0\0\x0CJXL \r\n\x87\n", 12));  // JPEG XL
+}
+
 }  // namespace
 
 Format detectFormat(const QByteArray& bytes)
@@ -355,7 +368,10 @@ ui::PicturePtr decodePicture(const QByteArray& bytes, Refusal* refusal)
         case Format::Png: picture = decodePng(bytes, why); break;
         case Format::Gif: picture = decodeGif(bytes, why); break;
         case Format::Webp: picture = decodeWebp(bytes, why); break;
-        case Format::Unknown: break;
+        case Format::Unknown:
+            if (isPictureOfAnotherKind(bytes))
+                why = Refusal::NotTaken;
+            break;
         }
     } catch (const std::bad_alloc&) {
         why = Refusal::OutOfMemory;

@@ -15,10 +15,10 @@ enum class Format { Unknown, Jpeg, Png, Gif, Webp };
 enum class Refusal {
     None,
     Unopened,      // the file is missing or cannot be opened
-    Broken,        // no picture of a known format, or one damaged or cut short
+    Broken,        // no picture of any kind known, or one damaged or cut short
     TooLarge,      // more pixels than ui::kMaxPicturePixels
     TooManyScans,  // a progressive JPEG refining itself more often than any encoder does
-    NotTaken,      // a kind of picture this decoder does not take, as an animated WebP
+    NotTaken,      // a kind of picture this decoder does not take, as an animated WebP or a BMP
     OutOfMemory,
 };
 
