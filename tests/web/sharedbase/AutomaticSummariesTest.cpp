@@ -35,6 +35,20 @@ protected:
         input.click(QStringLiteral("SpeedButton51"));
     }
 
+    // Starts the pass while a scanned code's look-up is reading a page, so that the hidden
+    // browser is busy when the pass asks for its own.
+    void startPassWhileALookUpReadsAPage()
+    {
+        frm().settings.dialoguebool = true;
+        dialogs.answer(QStringLiteral("OK"));
+        input.menu(QStringLiteral("Outils > Recherche automatique Résumés"));
+        dialogs.answer(QStringLiteral("OK"));
+        input.click(QStringLiteral("Edit1"));
+        input.queueScan(QStringLiteral("9782070612758"));
+        input.queueClick(control("SpeedButton51"));
+        input.process();
+    }
+
     BookSites sites;
 };
 
@@ -81,16 +95,7 @@ TEST_F(AutomaticSummariesTest, APassEndedByAnErrorLetsTheNextOneRun)
 {
     sites.serve(QStringLiteral("livres/9782070000001.html"), decitrePage("Une histoire d'amitié."));
     addSummaryBook(QStringLiteral("9782070000001"), QString(), QString());
-    frm().settings.dialoguebool = true;
-    dialogs.answer(QStringLiteral("OK"));
-    input.menu(QStringLiteral("Outils > Recherche automatique Résumés"));
-    // The pass is started while a scanned code's look-up is reading a page: the hidden browser
-    // is busy, and the pass ends with the error.
-    dialogs.answer(QStringLiteral("OK"));
-    input.click(QStringLiteral("Edit1"));
-    input.queueScan(QStringLiteral("9782070612758"));
-    input.queueClick(control("SpeedButton51"));
-    input.process();
+    startPassWhileALookUpReadsAPage();  // it ends with the error
     ASSERT_EQ(booksColumn("Resume"), QStringList{QString()});
 
     input.click(QStringLiteral("SpeedButton51"));
@@ -98,18 +103,10 @@ TEST_F(AutomaticSummariesTest, APassEndedByAnErrorLetsTheNextOneRun)
     EXPECT_FALSE(control("Panel20").visible());
 }
 
-// The hidden browser is still reading the look-up's page when the pass asks for its own.
 TEST_F(AutomaticSummariesTest, APassStartedWhileALookUpReadsAPageSaysWhyInFrench)
 {
     addSummaryBook(QStringLiteral("9782070000001"), QString(), QString());
-    frm().settings.dialoguebool = true;
-    dialogs.answer(QStringLiteral("OK"));
-    input.menu(QStringLiteral("Outils > Recherche automatique Résumés"));
-    dialogs.answer(QStringLiteral("OK"));
-    input.click(QStringLiteral("Edit1"));
-    input.queueScan(QStringLiteral("9782070612758"));
-    input.queueClick(control("SpeedButton51"));
-    input.process();
+    startPassWhileALookUpReadsAPage();
     EXPECT_EQ(dialogs.errors(), QStringList{QStringLiteral("http://www.decitre.fr/livres/9782070000001.html : le "
                                                            "navigateur interne charge encore une autre page.")});
 }
