@@ -26,8 +26,8 @@ class BooksTableRepair::Run {
 public:
     Run(TFrmPrin& frm, const EanFontText& eanFontText)
         : m_frm(frm), q(frm.db.ars), m_eanFontText(eanFontText)
-        , m_gauge(frm.find<ui::Gauge>(QStringLiteral("Gauge2")))
-        , m_log(frm.find<ui::RichEdit>(QStringLiteral("RichEdit7")))
+        , m_gauge(frm.get<ui::Gauge>(QStringLiteral("Gauge2")))
+        , m_log(frm.get<ui::RichEdit>(QStringLiteral("RichEdit7")))
     {
     }
 
@@ -94,29 +94,25 @@ private:
         if (!gauged)
             return;
         ++m_counter;
-        if (m_gauge) {
-            m_gauge->setProgress(m_counter / 10);
-            if (m_gauge->progress() >= 100)
-                m_counter = 1;
-        }
+        m_gauge.setProgress(m_counter / 10);
+        if (m_gauge.progress() >= 100)
+            m_counter = 1;
         // The window stays alive, but no other command may run meanwhile: a scan or a menu
         // command would take the scratch query from under the pass.
         m_frm.application().processMessagesRefusingInput();
     }
     void showLog()
     {
-        if (!m_log)
-            return;
         // Kept scrolled to its last line, as the log of the page fetches is.
-        m_log->setText(m_logText);
-        m_log->setSelStart(int(m_logText.size()));
+        m_log.setText(m_logText);
+        m_log.setSelStart(int(m_logText.size()));
     }
 
     TFrmPrin& m_frm;
     db::Query& q;
     const EanFontText& m_eanFontText;
-    ui::Gauge* m_gauge;
-    ui::RichEdit* m_log;
+    ui::Gauge& m_gauge;
+    ui::RichEdit& m_log;
     QString m_label;
     QString m_logText;
     int m_rows = 0;
@@ -252,8 +248,7 @@ void BooksTableRepair::Run::separators()
 void BooksTableRepair::Run::end()
 {
     q.refresh();
-    if (m_gauge)
-        m_gauge->hide();
+    m_gauge.hide();
     m_frm.ShowMessageEntry(201);
 }
 
@@ -270,7 +265,7 @@ void BooksTableRepair::Verif_baseClick()
         if (ui::Control* c = m_frm.control(QString::fromLatin1(name)))
             c->setHeight(40);
     for (const char* name : {"Panel4", "Gauge2", "RichEdit7"})
-        m_frm.setVisibleIfBuilt(QString::fromLatin1(name), true);
+        m_frm.get<ui::Control>(QString::fromLatin1(name)).show();
     Run run(m_frm, m_eanFontText);
     {
         db::BulkScope bulk(m_frm.db.ADOConnection1);

@@ -110,6 +110,7 @@ void TFrmPrin::FormCreate()
     db.setUp(AppDir);
     if (!databaseOpens(*this))
         return;
+    // Quiet: a window built with only some screens may lack the book's cover frame.
     if (auto* image3 = find<ui::Image>(QStringLiteral("Image3")))
         CoverFrameSize = image3->bounds().size();
     else
@@ -173,10 +174,8 @@ void TFrmPrin::FormCreate()
     RepairCoverNames();
     loadThesaurus();
 
-    if (auto* home = find<ui::Panel>(QStringLiteral("Panel13"))) {
-        setVisibleIfBuilt(QStringLiteral("RichEdit7"), false);
-        SlideIn(*home, 50);
-    }
+    setVisibleIfBuilt(QStringLiteral("RichEdit7"), false);
+    SlideIn(get<ui::Panel>(QStringLiteral("Panel13")), 50);
     StartupQuestion();
 }
 
@@ -227,6 +226,7 @@ void TFrmPrin::applyLanguage()
 
 void TFrmPrin::applySettingsToControls()
 {
+    // Quiet: these fields belong to several screens, and a window may be built with only some.
     auto setText = [this](const char* name, const QString& value) {
         if (auto* c = find<ui::CustomEdit>(QString::fromLatin1(name)))
             c->setText(value);
@@ -289,6 +289,7 @@ void TFrmPrin::RepairCoverNames()
 void TFrmPrin::loadThesaurus()
 {
     ThesaurusTable = loadThesaurusFile(AppDir + QStringLiteral("Thesaurus.txt"));
+    // Quiet: a window built with only some screens may lack the book's keyword boxes.
     for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3"})
         if (auto* combo = find<ui::ComboBox>(QString::fromLatin1(name)))
             combo->setItems(ThesaurusTable.lines);

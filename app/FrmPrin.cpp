@@ -96,6 +96,8 @@ net::Waiting TFrmPrin::networkWaiting()
     return waiting;
 }
 
+// Quiet on purpose: the language file and the screens' show/hide lists name controls of screens a
+// window may be built without.
 ui::Control* TFrmPrin::control(const QString& name) const { return find<ui::Control>(name); }
 
 void TFrmPrin::setVisibleIfBuilt(const QString& name, bool visible)

@@ -57,11 +57,12 @@ ui::PicturePtr DBGrid1DrawColumnCell(const TDmImages& images, const ui::DBGrid& 
 
 void bindCheckBoxCells(TFrmPrin& frm, const TDmImages& images)
 {
-    for (const char* name : {"DBGrid1", "DBGrid2"})
-        if (auto* grid = frm.find<ui::DBGrid>(QString::fromLatin1(name)))
-            grid->onDrawColumnCell = [&images, grid](int row, int column) {
-                return DBGrid1DrawColumnCell(images, *grid, row, column);
-            };
+    for (const char* name : {"DBGrid1", "DBGrid2"}) {
+        auto& grid = frm.get<ui::DBGrid>(QString::fromLatin1(name));
+        grid.onDrawColumnCell = [&images, &grid](int row, int column) {
+            return DBGrid1DrawColumnCell(images, grid, row, column);
+        };
+    }
 }
 
 }  // namespace app

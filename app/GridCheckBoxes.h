@@ -24,7 +24,7 @@ public:
 // nullptr for any other field, whose text is drawn.
 ui::PicturePtr DBGrid1DrawColumnCell(const TDmImages& images, const ui::DBGrid& grid, int row, int column);
 
-// Binds the cell drawing of DBGrid1 and DBGrid2, those of them that are built.
+// Binds the cell drawing of DBGrid1 and DBGrid2, which must both be built.
 void bindCheckBoxCells(TFrmPrin& frm, const TDmImages& images);
 
 }  // namespace app

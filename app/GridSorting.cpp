@@ -12,9 +12,10 @@ GridSorting::GridSorting(TFrmPrin& frm)
                                                           {"DBGrid2", &frm.db.ADOTable1},
                                                           {"DBGrid3", &frm.db.ADOTable3},
                                                           {"DBGrid4", &frm.db.ADOTable1}};
-    for (const auto& [name, dataSet] : grids)
-        if (auto* grid = frm.find<ui::DBGrid>(QString::fromLatin1(name)))
-            grid->onTitleClick = [this, grid, dataSet](int column) { sortOnTitle(*grid, *dataSet, column); };
+    for (const auto& [name, dataSet] : grids) {
+        auto& grid = frm.get<ui::DBGrid>(QString::fromLatin1(name));
+        grid.onTitleClick = [this, &grid, dataSet](int column) { sortOnTitle(grid, *dataSet, column); };
+    }
 }
 
 void GridSorting::sortOnTitle(const ui::DBGrid& grid, db::DataSet& dataSet, int column)

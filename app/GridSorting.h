@@ -18,7 +18,7 @@ class TFrmPrin;
 class GridSorting {
 public:
     // Binds the title clicks of DBGrid1, DBGrid2 and DBGrid4 (ADOTable1) and DBGrid3
-    // (ADOTable3), those of them that are built.
+    // (ADOTable3), which must all be built.
     explicit GridSorting(TFrmPrin& frm);
 
     // " ASC" or " DESC": the direction of the last sort.

@@ -12,8 +12,7 @@ HelpCommands::HelpCommands(TFrmPrin& frm) : m_frm(frm)
     auto bind = [&frm](const char* name, std::function<void()> handler) {
         const QString control = QString::fromLatin1(name);
         frm.handlers.bind(control + QStringLiteral("Click"), handler);
-        if (auto* button = frm.find<ui::Control>(control))
-            button->onClick = std::move(handler);
+        frm.get<ui::Control>(control).onClick = std::move(handler);
     };
     frm.handlers.bind(QStringLiteral("Aide2Click"), [this] { Aide2Click(); });
     frm.handlers.bind(QStringLiteral("Vidos1Click"), [this] { Vidos1Click(); });

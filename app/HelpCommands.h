@@ -10,7 +10,8 @@ class TFrmPrin;
 
 class HelpCommands {
 public:
-    // Binds the menu handlers, and the help buttons of the screens already built.
+    // Binds the menu handlers and the help buttons of the book, complements and pupil import
+    // screens, which must be built.
     explicit HelpCommands(TFrmPrin& frm);
 
     void Aide2Click();

@@ -10,6 +10,7 @@ namespace {
 const QString kHelpTitle = QStringLiteral("AIDE ");
 const QString kHelpText = QStringLiteral("Pour \u00e9claicir certains points");
 
+// Quiet, as the bindings below: the label screen is also built with the book screens alone.
 void balloonOver(TFrmPrin& frm, const char* name, const QString& title, const QString& text)
 {
     if (auto* control = frm.find<ui::WinControl>(QString::fromLatin1(name)))

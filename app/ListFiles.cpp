@@ -13,6 +13,7 @@ namespace app {
 
 namespace {
 
+// Quiet: every login loads the lists, also in a window built without the screens of some boxes.
 void fillBoxes(TFrmPrin& frm, std::initializer_list<const char*> names, const QStringList& entries)
 {
     for (const char* name : names)
@@ -57,8 +58,7 @@ void loadListFiles(TFrmPrin& frm)
     QStringList folders;
     if (files::directoryExists(places))
         folders << QStringLiteral(".") << QStringLiteral("..") << files::listDirectories(places);
-    if (auto* list = frm.find<ui::ListBox>(QStringLiteral("ListBox2")))
-        list->setItems(folders);
+    frm.get<ui::ListBox>(QStringLiteral("ListBox2")).setItems(folders);
 }
 
 }  // namespace app

@@ -84,8 +84,7 @@ void Enseignant1Click(TFrmPrin& frm, TForm2& tips)
 void bindLogin(TFrmPrin& frm, TForm2& tips)
 {
     // The sub-folders of the storage places' folder, which the login lists.
-    if (!frm.find<ui::ListBox>(QStringLiteral("ListBox2")))
-        frm.create<ui::ListBox>(QStringLiteral("ListBox2"))->hide();
+    frm.create<ui::ListBox>(QStringLiteral("ListBox2"))->hide();
     frm.handlers.bind(QStringLiteral("Enseignant1Click"), [&frm, &tips] { Enseignant1Click(frm, tips); });
 }
 

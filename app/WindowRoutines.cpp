@@ -19,6 +19,7 @@ void TFrmPrin::HideAllScreens()
         "Recherche", "Identification", "Liste", "NumJourno"};
     for (const char* name : first)
         setVisibleIfBuilt(QString::fromLatin1(name), false);
+    // Quiet: every screen hides the others, also in a window built without the book screen.
     auto* pages = find<ui::PageControl>(QStringLiteral("PageControl1"));
     auto* essentiel = find<ui::TabSheet>(QStringLiteral("TabSheet7"));
     if (pages && essentiel)

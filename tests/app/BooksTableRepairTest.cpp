@@ -3,6 +3,8 @@
 
 #include "app/BooksTableRepair.h"
 #include "app/DatabaseSummary.h"
+#include "catalogue/BookEntryLayout.h"
+#include "catalogue/BookEntryScreen.h"
 #include "platform/db/Query.h"
 #include "platform/text/DateText.h"
 #include "platform/text/PascalText.h"
@@ -14,6 +16,8 @@ protected:
     app::TFrmPrin& startAsAdministrator()
     {
         return AdministratorWindowTest::startAsAdministrator([](app::TFrmPrin& f) {
+            // The book screen holds the repair's gauge and log.
+            f.addPart<catalogue::BookEntryScreen>(f, catalogue::buildBookEntryControls(f));
             // Stands in for the barcode font's text: readable, and refusing what the real one refuses.
             f.addPart<app::BooksTableRepair>(f, [](const QString& code) {
                 for (QChar c : code.left(12))

@@ -1,11 +1,10 @@
 #pragma once
-// The main window with the administrator's set-up screens and the help, logged in as the
-// administrator of a new installation (empty password).
+// The main window with the administrator's set-up screens, logged in as the administrator of a
+// new installation (empty password).
 #include "MainWindowFixture.h"
 
 #include "app/ConfigurationLayout.h"
 #include "app/ConfigurationScreen.h"
-#include "app/HelpCommands.h"
 #include "app/SchoolCoordinates.h"
 #include "app/SchoolCoordinatesLayout.h"
 #include "platform/ui/Edit.h"
@@ -18,7 +17,6 @@ protected:
         screens.push_back([](app::TFrmPrin& f) {
             f.addPart<app::SchoolCoordinates>(f, app::buildSchoolCoordinatesControls(f));
             f.addPart<app::ConfigurationScreen>(f, app::buildConfigurationControls(f));
-            f.addPart<app::HelpCommands>(f);
         });
         app::TFrmPrin& w = start({"Cancel"}, screens);
         dialogs.answer(QString());
