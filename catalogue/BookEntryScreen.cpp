@@ -4,6 +4,7 @@
 #include "app/TextRoutines.h"
 #include "catalogue/BookCodes.h"
 #include "catalogue/BookSave.h"
+#include "loans/LoanScreen.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/FolderFileName.h"
 #include "platform/files/WindowsPath.h"
@@ -136,8 +137,7 @@ void BookEntryScreen::open(Opener opener)
     showStoragePlace();
 
     if (opener == Opener::LoanScreen) {
-        if (auto* loanCode = f.find<ui::CustomEdit>(QStringLiteral("Edit39")))
-            code.setText(loanCode->text());
+        code.setText(f.findPart<loans::LoanScreen>()->controls().code.text());
         code.setFocus();
         // Handled once this handler has returned, so the look-up starts from the message loop.
         f.application().input().keyDown(ui::vk::Return);

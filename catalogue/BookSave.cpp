@@ -11,6 +11,7 @@
 #include "catalogue/Ean13FontText.h"
 #include "catalogue/IsbnConversions.h"
 #include "catalogue/PriceText.h"
+#include "loans/LoanScreen.h"
 #include "platform/db/Transaction.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/FolderFileName.h"
@@ -198,8 +199,7 @@ void BookSave::insertCopy(Press& press, int copyNumber)
     cleanSummary();
     c.price.setText(priceForStorage(c.price.text()));
     if (m_screen.ReturnToLoanScreen)
-        if (auto* loanCode = f.find<ui::CustomEdit>(QStringLiteral("Edit39")))
-            loanCode->setText(code);
+        f.findPart<loans::LoanScreen>()->controls().code.setText(code);
     c.theme.setText(cut(c.theme.text(), 50));
     ExtractDescriptors();
     if (f.ScannedCoverFlag.isEmpty())
@@ -463,25 +463,25 @@ void BookSave::backToLoanScreen()
         return;
     m_screen.ReturnToLoanScreen = false;
     app::TFrmPrin& f = m_frm;
+    const loans::LoanControls& desk = f.findPart<loans::LoanScreen>()->controls();
     for (const char* name : {"Image109", "Panel1", "Panel2", "Panel3", "Panel4", "Panel5", "Panel6", "Panel7",
                              "Panel8", "Panel9", "Panel12", "Panel13", "Panel15", "Panel16", "Panel17", "Panel18",
                              "Panel21", "Panel26", "Edit100"})
         f.setVisibleIfBuilt(QString::fromLatin1(name), false);
-    for (const char* name : {"Image31", "Image105", "Image106", "Image107", "Image108"})
-        if (auto* image = f.find<ui::Image>(QString::fromLatin1(name)))
-            image->clearPicture();
+    desk.cover.clearPicture();
+    for (ui::Image* cover : desk.stripCovers)
+        cover->clearPicture();
     f.setVisibleIfBuilt(QStringLiteral("Panel14"), true);
     for (const char* name : {"Recherche", "Identification", "Liste"})
         f.setVisibleIfBuilt(QString::fromLatin1(name), false);
-    if (auto* borrower = f.find<ui::Edit>(QStringLiteral("Edit41")); borrower && borrower->canFocus())
-        borrower->setFocus();
+    if (desk.borrower.canFocus())
+        desk.borrower.setFocus();
     for (const char* name : {"Edit40", "Edit136", "Edit42", "Edit43", "Edit44", "Image33", "Image34", "Button40",
                              "Button43", "Button44", "Edit45", "Edit47"})
         f.setVisibleIfBuilt(QString::fromLatin1(name), false);
     for (const char* name : {"Button39", "Button41", "Button46"})
         f.setVisibleIfBuilt(QString::fromLatin1(name), true);
-    if (auto* today = f.find<ui::CustomEdit>(QStringLiteral("Edit46")))
-        today->setText(text::shortDateText(f.application().clock().currentDateTime().date()));
+    desk.returnDate.setText(text::shortDateText(f.application().clock().currentDateTime().date()));
 }
 
 }  // namespace catalogue

@@ -17,6 +17,7 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
+#include "pupils/LoanListsScreen.h"
 
 namespace loans {
 
@@ -183,8 +184,9 @@ void Lending::resetScreen()
     const bool batch = c.batch.checked();
     if (!batch) {
         clearTexts({&c.borrower, &c.firstName, &c.surname});
-        if (auto* classFilter = f.find<ui::ComboBox>(QStringLiteral("ComboBox10")))
-            classFilter->setText(c.className.text());
+        // The lists screen is missing only where a test builds the desk alone.
+        if (const auto* lists = f.findPart<pupils::LoanListsScreen>())
+            lists->controls().className.setText(c.className.text());
         setShown({&c.firstName, &c.surname, &c.className}, false);
     } else if (!batchBorrower.isEmpty()) {
         c.borrower.setText(batchBorrower);

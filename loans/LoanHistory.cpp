@@ -9,6 +9,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/WebBrowser.h"
+#include "web/WebResultPanel.h"
 
 namespace loans {
 
@@ -46,16 +47,18 @@ void LoanHistoryButton::SpeedButton42Click()
         f.application().showMessage(f.tables.message(177) + folder);
         return;
     }
-    if (auto* address = f.find<ui::CustomEdit>(QStringLiteral("Edit99")))
-        address->setText(folder);
+    // The web result panel is missing only where a test builds the desk alone.
+    const auto* results = f.findPart<web::WebResultPanel>();
+    if (results)
+        results->controls().address.setText(folder);
     auto& panel = f.get<ui::Control>(QStringLiteral("Panel21"));
     panel.show();
     panel.bringToFront();
     for (const char* name : {"Panel22", "BitBtn2", "BitBtn3", "SpeedButton3"})
         f.setVisibleIfBuilt(QString::fromLatin1(name), false);
     // The panel's large view, the one its back, forward and go buttons drive.
-    if (auto* browser = f.find<ui::WebBrowser>(QStringLiteral("EdgeBrowser3")))
-        browser->navigate(QStringLiteral("file:") + files::nativePath(folder));
+    if (results)
+        results->controls().view.navigate(QStringLiteral("file:") + files::nativePath(folder));
 }
 
 }  // namespace loans

@@ -26,6 +26,7 @@
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
+#include "pupils/LoanListsScreen.h"
 
 namespace loans {
 
@@ -194,8 +195,9 @@ void ReturnCopy::showShelfAndNextLoans(const QString& place, const QString& clas
     if (const QString shelfPicture = files::folderFilePath(catalogue::kPlacePicturesFolder, place);
         !shelfPicture.isEmpty() && showPictureIfExists(f, shelf, shelfPicture))
         shelf.setBounds(returnLayout::kShelfPicture);
-    if (auto* classFilter = f.find<ui::Control>(QStringLiteral("ComboBox10")))
-        classFilter->setText(className);
+    // The lists screen is missing only where a test builds the desk alone.
+    if (const auto* lists = f.findPart<pupils::LoanListsScreen>())
+        lists->controls().className.setText(className);
     m_candidates.ShowLoanStrip(m_screen.ReturnBorrowerNo, ReturnCandidates::StripVariant::AfterReturn);
 }
 

@@ -5,6 +5,7 @@
 #include "platform/ui/Panel.h"
 #include "platform/ui/WebBrowser.h"
 #include "pupils/YearEndReset.h"
+#include "web/WebResultPanel.h"
 
 namespace pupils {
 
@@ -47,8 +48,10 @@ void BorrowersResetScreen::Voirtousleslivresdjemprumts1Click()
     f.get<ui::Panel>(QStringLiteral("Panel21")).show();
     for (const char* name : {"Panel22", "BitBtn2", "BitBtn3", "SpeedButton3"})
         f.setVisibleIfBuilt(QString::fromLatin1(name), false);
-    if (auto* browser = f.find<ui::WebBrowser>(QStringLiteral("EdgeBrowser3")))
-        browser->navigate(QStringLiteral("file:") + files::nativePath(f.AppDir + QStringLiteral("Historique_emprunt\\")));
+    // The web result panel is missing only where a test builds the pupils' screens alone.
+    if (const auto* results = f.findPart<web::WebResultPanel>())
+        results->controls().view.navigate(QStringLiteral("file:") +
+                                          files::nativePath(f.AppDir + QStringLiteral("Historique_emprunt\\")));
 }
 
 }  // namespace pupils

@@ -2,10 +2,10 @@
 #include "BookScreenFixture.h"
 
 #include "catalogue/BookEntryLayout.h"
+#include "loans/LoanInstaller.h"
 #include "platform/files/FileOps.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/PageControl.h"
-#include "platform/ui/Panel.h"
 
 #include <QFile>
 
@@ -162,13 +162,7 @@ TEST_F(BookScreenTest, DeweyClassComesFromTheClipboardOnlyWhenTheProgramStarted)
 
 TEST_F(BookScreenTest, FromTheLoanScreenTheCodeIsLookedUpAndTheSaveReturnsThere)
 {
-    start({"Cancel"}, {[](app::TFrmPrin& frm) {
-                           // The loan screen's code and borrower fields, as far as this path needs them.
-                           auto& loan = frm.get<ui::Panel>(QStringLiteral("Panel14"));
-                           frm.create<ui::Edit>(QStringLiteral("Edit39"), &loan)->setBounds(QRect(10, 10, 100, 20));
-                           frm.create<ui::Edit>(QStringLiteral("Edit41"), &loan)->setBounds(QRect(10, 40, 100, 20));
-                       },
-                       bookScreens()[0]});
+    start({"Cancel"}, {bookScreens()[0], [](app::TFrmPrin& frm) { loans::installLoanScreen(frm); }});
     logIn();
     int enters = 0;
     edit("Edit1").onKeyPress = [&](QChar& key) { enters += key == QChar(u'\r'); };

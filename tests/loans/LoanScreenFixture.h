@@ -11,9 +11,15 @@
 
 class LoanScreenTest : public MainWindowTest {
 protected:
+    // The screens the test builds, in the program's order.
+    virtual std::vector<app::ScreenInstaller> screens() const
+    {
+        return {[](app::TFrmPrin& frm) { loans::installLoanScreen(frm); }};
+    }
+
     void SetUp() override
     {
-        start({"Cancel"}, {[](app::TFrmPrin& frm) { loans::installLoanScreen(frm); }});
+        start({"Cancel"}, screens());
         dialogs.answer(QString());
         dialogs.answer(QStringLiteral("Terminer"));
         input.menu(QStringLiteral("Fichier > Administrateur"));

@@ -4,6 +4,7 @@
 #include "platform/text/Windows1252.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Keys.h"
+#include "pupils/PupilsInstaller.h"
 
 namespace {
 
@@ -60,6 +61,25 @@ TEST_F(DeskTest, CardAndLabelLeadToEmprunterAndEnterLends)
     EXPECT_TRUE(focused("Edit39"));
     EXPECT_EQ(edit("Edit111").text(), QStringLiteral("1"));
     EXPECT_EQ(dialogs.log().size(), shown) << dialogTexts().join(u'\n').toStdString();
+}
+
+// The desk with the lists screen built after it, as the program builds them.
+class DeskWithListsTest : public DeskTest {
+protected:
+    std::vector<app::ScreenInstaller> screens() const override
+    {
+        auto screens = DeskTest::screens();
+        screens.push_back([](app::TFrmPrin& frm) { pupils::installPupilScreens(frm); });
+        return screens;
+    }
+};
+
+TEST_F(DeskWithListsTest, ALoanLeavesTheBorrowersClassChosenOnTheListsScreen)
+{
+    scanCardAndBook(QStringLiteral("E12"), kPrince);
+    input.key(ui::vk::Return);
+    ASSERT_EQ(edit("Edit111").text(), QStringLiteral("1"));
+    EXPECT_EQ(frm().get<ui::ComboBox>(QStringLiteral("ComboBox10")).text(), QStringLiteral("CM1"));
 }
 
 TEST_F(DeskTest, CopiesAreLentInOrderUntilAllAreOut)

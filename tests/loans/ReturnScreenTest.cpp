@@ -8,14 +8,21 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/testing/OffsetTable.h"
+#include "pupils/PupilsInstaller.h"
 
 namespace {
 
 class ReturnScreenTest : public MainWindowTest {
 protected:
+    // The screens the test builds, in the program's order.
+    virtual std::vector<app::ScreenInstaller> screens() const
+    {
+        return {[](app::TFrmPrin& frm) { loans::installReturnScreen(frm); }};
+    }
+
     void SetUp() override
     {
-        start({"Cancel"}, {[](app::TFrmPrin& frm) { loans::installReturnScreen(frm); }});
+        start({"Cancel"}, screens());
         dialogs.answer(QString());
         dialogs.answer(QStringLiteral("Terminer"));
         input.menu(QStringLiteral("Fichier > Administrateur"));
@@ -110,6 +117,25 @@ TEST_F(ReturnScreenTest, ScannedCodeOfOneHolderIsReturnedByEnter)
     EXPECT_TRUE(focused("Edit48"));
     EXPECT_FALSE(control("Button48").visible());
     EXPECT_EQ(edit("Edit49").text(), "");
+}
+
+// The desk with the lists screen built after it, as the program builds them.
+class ReturnWithListsTest : public ReturnScreenTest {
+protected:
+    std::vector<app::ScreenInstaller> screens() const override
+    {
+        auto screens = ReturnScreenTest::screens();
+        screens.push_back([](app::TFrmPrin& frm) { pupils::installPupilScreens(frm); });
+        return screens;
+    }
+};
+
+TEST_F(ReturnWithListsTest, AReturnLeavesTheHoldersClassChosenOnTheListsScreen)
+{
+    input.scan(QStringLiteral("9782070612758"));
+    input.key(ui::vk::Return);
+    ASSERT_EQ(holder(101), "0/");
+    EXPECT_EQ(frm().get<ui::Control>(QStringLiteral("ComboBox10")).text(), QStringLiteral("CM1"));
 }
 
 TEST_F(ReturnScreenTest, CopyLabelReturnsThatCopyAndLowersItsHoldersCount)
