@@ -14,7 +14,6 @@
 #include "web/ReaderScreen.h"
 #include "web/WebResultControls.h"
 #include "web/WebResultPanel.h"
-#include "web/sharedbase/SharedBaseWeb.h"
 
 namespace web {
 
@@ -64,7 +63,8 @@ void showRecordCover(app::TFrmPrin& frm, const BookRecord& record)
     if (record.replacesCover)
         frm.CoverFound = false;
     if (!record.coverAddress.isEmpty())
-        sharedbase::showPictureAddress(frm, record.coverAddress);
+        if (const auto* entry = frm.findPart<catalogue::BookEntryScreen>())
+            entry->controls().coverAddress.setText(record.coverAddress);
     if (record.coverFile.isEmpty())
         return;
     showStoredCover(frm, record.coverFile);

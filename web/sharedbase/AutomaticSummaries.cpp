@@ -14,7 +14,6 @@
 #include "web/ReaderScreen.h"
 #include "web/SiteAddresses.h"
 #include "web/sharedbase/BatchPanel.h"
-#include "web/sharedbase/SharedBaseWeb.h"
 
 #include <QScopeGuard>
 #include <vector>
@@ -121,7 +120,6 @@ void AutomaticSummaries::SpeedButton51Click()
 
 QString AutomaticSummaries::FetchDecitreSummary()
 {
-    app::TFrmPrin& f = m_frm;
     m_book.coverName.setText(QStringLiteral("decitre"));
     const QString address =
         web::kDecitreSite + QStringLiteral("/livres/") + text::Trim(m_book.code.text()) + QStringLiteral(".html");
@@ -131,7 +129,7 @@ QString AutomaticSummaries::FetchDecitreSummary()
         if (!page.title().isEmpty() && page.title() != browser::texts().cancelledNavigation)
             break;
     }
-    showPictureAddress(f, page.title());
+    m_book.coverAddress.setText(page.title());
     m_book.summary.setText(QString());
     const QString text = page.innerText();
     m_pages.dump(QStringLiteral("dialogue_InnerHTML.txt"), text);

@@ -12,8 +12,11 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Control.h"
+#include "platform/ui/DBControls.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Gauge.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/RichEdit.h"
 #include "platform/ui/SpeedButton.h"
 #include "web/CoverDownload.h"
 #include "web/PageFetch.h"
@@ -72,10 +75,11 @@ struct BatchCoverSearch::Book {
     QString images;
 };
 
-BatchCoverSearch::BatchCoverSearch(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, BatchPanel& panel,
-                                   SharedBaseHost& host, SharedBaseWeb& base, web::CoverDownload& covers,
-                                   web::PageFetch& pages)
-    : m_frm(frm), m_book(book), m_panel(panel), m_host(host), m_base(base), m_covers(covers), m_pages(pages)
+BatchCoverSearch::BatchCoverSearch(app::TFrmPrin& frm, const catalogue::BookEntryControls& book,
+                                   ui::RichEdit& productPage, BatchPanel& panel, SharedBaseHost& host,
+                                   SharedBaseWeb& base, web::CoverDownload& covers, web::PageFetch& pages)
+    : m_frm(frm), m_book(book), m_productPage(productPage), m_panel(panel), m_host(host), m_base(base),
+      m_covers(covers), m_pages(pages)
 {
     frm.handlers.bind(QStringLiteral("Commencerlimportationdimage1Click"), [this] { Commencerlimportationdimage1Click(); });
     panel.controls().coversStart.onClick = [this] { Rimporterimages1Click(); };
@@ -130,7 +134,7 @@ void BatchCoverSearch::Rimporterimages1Click()
         m_panel.showProgress(i + 1, total);
         application.processMessages();
     }
-    f.setVisibleIfBuilt(QStringLiteral("Gauge2"), false);
+    m_book.progress.hide();
     m_panel.hide();
     f.ShowMessageEntry(153);
 }
@@ -223,14 +227,13 @@ void BatchCoverSearch::FetchAmazonCover(Book& book)
 {
     const QString address = kAmazonPictureServer + QStringLiteral("/images/P/") + text::Trim(book.isbn10) +
                             QStringLiteral(".jpg");
-    showPictureAddress(m_frm, address);
+    m_book.coverAddress.setText(address);
     const QString source = QStringLiteral("Amazon Etranger");
     if (download(book, address, source))
         return;
     m_pages.NavigateSniffAndWait(web::kAmazonSite + QStringLiteral("/dp/") + text::Trim(book.isbn10));
     QString html = m_pages.page().innerHtml();
-    if (auto* pageBox = m_frm.find<ui::CustomEdit>(QStringLiteral("RichEdit5")))
-        pageBox->setText(html);
+    m_productPage.setText(html);
     m_pages.dump(QStringLiteral("ImageAmazon_InnerHTML.txt"), html);
 
     if (cutAtMarker(html, kPictureViewerMarker) && cutAtMarker(html, kFormerPicturePrefix)) {
@@ -261,8 +264,7 @@ void BatchCoverSearch::FetchAmazonCover(Book& book)
 void BatchCoverSearch::showCandidate(const QString& address)
 {
     // The pedagogical-link field of the Compléments tab shows the address; it is not stored.
-    if (auto* link = m_frm.find<ui::CustomEdit>(QStringLiteral("DBEdit43")))
-        link->setText(address);
+    m_book.complements.teachingLink.setText(address);
 }
 
 void BatchCoverSearch::showPreview(int start)
@@ -308,7 +310,7 @@ void BatchCoverSearch::FetchSharedBaseCoverByCode(Book& book, const QString& pat
     m_book.coverName.setText(QStringLiteral("Vireo"));
     QString url;
     if (m_base.hasCover(path, url) && download(book, url, QStringLiteral("Vireo")))
-        showPictureAddress(m_frm, url);
+        m_book.coverAddress.setText(url);
 }
 
 void BatchCoverSearch::FetchSharedBaseCoverByTitle(Book& book)
@@ -319,7 +321,7 @@ void BatchCoverSearch::FetchSharedBaseCoverByTitle(Book& book)
     QString url;
     if (m_base.hasCover(QStringLiteral("/livres/alpha/") + key + QStringLiteral(".jpg"), url) &&
         download(book, url, QStringLiteral("Vireo2")))
-        showPictureAddress(m_frm, url);
+        m_book.coverAddress.setText(url);
 }
 
 void BatchCoverSearch::CopyImageBankCover(Book& book)

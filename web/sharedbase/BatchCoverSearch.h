@@ -13,6 +13,9 @@ class TFrmPrin;
 namespace catalogue {
 struct BookEntryControls;
 }
+namespace ui {
+class RichEdit;
+}
 namespace web {
 class CoverDownload;
 class PageFetch;
@@ -26,8 +29,10 @@ class SharedBaseWeb;
 
 class BatchCoverSearch {
 public:
-    BatchCoverSearch(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, BatchPanel& panel,
-                     SharedBaseHost& host, SharedBaseWeb& base, web::CoverDownload& covers, web::PageFetch& pages);
+    // The HTML of each Amazon product page read is shown in `productPage`.
+    BatchCoverSearch(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, ui::RichEdit& productPage,
+                     BatchPanel& panel, SharedBaseHost& host, SharedBaseWeb& base, web::CoverDownload& covers,
+                     web::PageFetch& pages);
 
     // The tools menu's "Recherche automatique couvertures": the batch panel.
     void Commencerlimportationdimage1Click();
@@ -57,6 +62,7 @@ private:
 
     app::TFrmPrin& m_frm;
     const catalogue::BookEntryControls& m_book;
+    ui::RichEdit& m_productPage;
     BatchPanel& m_panel;
     SharedBaseHost& m_host;
     SharedBaseWeb& m_base;

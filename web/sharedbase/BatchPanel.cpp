@@ -1,8 +1,10 @@
 #include "web/sharedbase/BatchPanel.h"
 
 #include "app/FrmPrin.h"
+#include "catalogue/BookEntryControls.h"
 #include "platform/text/PascalText.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Gauge.h"
 #include "platform/ui/Label.h"
@@ -12,29 +14,27 @@
 
 namespace sharedbase {
 
-namespace {
-
-// The import's controls share the panel; they belong to the library import.
-const char* const kImportControls[] = {"RadioGroup2", "RadioButton3", "RadioButton4", "Button1"};
-
-}  // namespace
-
-BatchPanel::BatchPanel(app::TFrmPrin& frm, const BatchPanelControls& controls) : m_frm(frm), m_controls(controls)
+BatchPanel::BatchPanel(app::TFrmPrin& frm, const catalogue::BookEntryControls& book,
+                       const exchange::ImportControls& imports, const BatchPanelControls& controls)
+    : m_frm(frm), m_book(book), m_imports(imports), m_controls(controls)
 {
     controls.cancel.onClick = [this] { SpeedButton9Click(); };
 }
 
 void BatchPanel::open(Pass pass)
 {
-    app::TFrmPrin& f = m_frm;
-    f.HideAllScreens();
-    f.setVisibleIfBuilt(QStringLiteral("Panel4"), true);
-    if (auto* pages = f.find<ui::PageControl>(QStringLiteral("PageControl1")))
-        pages->setActivePage(f.find<ui::TabSheet>(QStringLiteral("TabSheet7")));
-    for (const char* name : {"Panel19", "NumJourno", "Button31"})
-        f.setVisibleIfBuilt(QString::fromLatin1(name), false);
-    for (const char* name : kImportControls)
-        f.setVisibleIfBuilt(QString::fromLatin1(name), false);
+    m_frm.HideAllScreens();
+    const catalogue::BookEntryControls& b = m_book;
+    b.screen.show();
+    b.tabs.setActivePage(&b.entryTab);
+    b.searching.hide();
+    b.issuePanel.hide();
+    b.nextIsbn.hide();
+    const exchange::ImportControls& i = m_imports;
+    i.bcdiCodes.hide();
+    i.keepCopyNumbers.hide();
+    i.keepIsbn13.hide();
+    i.bcdiStart.hide();
     const BatchPanelControls& c = m_controls;
     c.panel.show();
     c.startNumber.show();

@@ -2,6 +2,7 @@
 // The book screen's batch panel (Panel20), shared by the batch cover search and the automatic
 // summaries: the start number, the start buttons of both passes, the gauge, and "Annuler",
 // which ends a running pass once its current book is done. Only one pass runs at a time.
+#include "exchange/ImportControls.h"
 #include "web/sharedbase/BatchPanelControls.h"
 
 #include <QString>
@@ -9,12 +10,16 @@
 namespace app {
 class TFrmPrin;
 }
+namespace catalogue {
+struct BookEntryControls;
+}
 
 namespace sharedbase {
 
 class BatchPanel {
 public:
-    BatchPanel(app::TFrmPrin& frm, const BatchPanelControls& controls);
+    BatchPanel(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, const exchange::ImportControls& imports,
+               const BatchPanelControls& controls);
 
     const BatchPanelControls& controls() const { return m_controls; }
 
@@ -39,6 +44,9 @@ public:
 
 private:
     app::TFrmPrin& m_frm;
+    const catalogue::BookEntryControls& m_book;
+    // The import's own controls in the shared panel, hidden while a pass shows it.
+    exchange::ImportControls m_imports;
     BatchPanelControls m_controls;
     bool m_running = false;
     bool m_stopRequested = false;

@@ -62,7 +62,7 @@ void ImageBankReader::fetchCover(const web::LookupQuery& query, web::BookRecord&
         record.coverFile = name;
 }
 
-void fillImageBank(app::TFrmPrin& frm)
+void fillImageBank(app::TFrmPrin& frm, ui::Edit& coverName)
 {
     const QString root = imageBankRoot(frm);
     if (!files::directoryExists(root))
@@ -72,11 +72,9 @@ void fillImageBank(app::TFrmPrin& frm)
     rows.open();
     db::Field isbn13 = rows.fieldByName(QStringLiteral("Isbn13"));
     db::Field images = rows.fieldByName(QStringLiteral("Images"));
-    auto* coverName = frm.find<ui::CustomEdit>(QStringLiteral("Edit61"));
     for (rows.first(); !rows.eof(); rows.next()) {
         const QString name = images.asString();
-        if (coverName)
-            coverName->setText(name);
+        coverName.setText(name);
         const QString code = isbn13.asString();
         if (code.size() != 13 || !isSafeRemoteName(name))
             continue;

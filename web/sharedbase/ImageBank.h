@@ -8,6 +8,9 @@
 namespace app {
 class TFrmPrin;
 }
+namespace ui {
+class Edit;
+}
 
 namespace sharedbase {
 
@@ -35,7 +38,8 @@ private:
 };
 
 // The toolbar quit's first step: every cover of a book with a 13-character code that the bank
-// has not got yet is copied into it (its folder made when missing). Without a bank nothing is done.
-void fillImageBank(app::TFrmPrin& frm);
+// has not got yet is copied into it (its folder made when missing), each row's cover name shown
+// in `coverName` on the way. Without a bank nothing is done.
+void fillImageBank(app::TFrmPrin& frm, ui::Edit& coverName);
 
 }  // namespace sharedbase

@@ -32,7 +32,6 @@ namespace sharedbase {
 
 namespace {
 
-
 QString chasseSearchAddress(const QString& code)
 {
     return web::kChasseSite + QStringLiteral("/search?query=") + QString::fromLatin1(QUrl::toPercentEncoding(code)) +
@@ -49,29 +48,15 @@ QString fromMarker(const QString& text, const QString& marker)
 }  // namespace
 
 OtherMediaLookup::OtherMediaLookup(app::TFrmPrin& frm, const catalogue::OtherMediaControls& media,
-                                   web::PageFetch& pages, web::CoverDownload& covers)
-    : m_frm(frm), m_media(media), m_pages(pages), m_covers(covers)
+                                   const OtherMediaLookupControls& controls, web::PageFetch& pages,
+                                   web::CoverDownload& covers)
+    : m_frm(frm), m_media(media), m_controls(controls), m_pages(pages), m_covers(covers)
 {
     frm.handlers.bind(QStringLiteral("Button32Click"), [this] { Button32Click(); });
-    // "Chasse livres" beside "Rechercher".
-    if (auto* tab = frm.find<ui::WinControl>(QStringLiteral("TabSheet12")); tab && !frm.control(QStringLiteral("Button3"))) {
-        auto* button = frm.create<ui::Button>(QStringLiteral("Button3"), tab);
-        button->setBounds(QRect(345, 192, 115, 26));
-        button->setText(QStringLiteral("Chasse livres"));
-        button->onClick = [this] { Button3Click(); };
-    }
-    if (auto* screen = frm.find<ui::WinControl>(QStringLiteral("Panel7")); screen && !frm.control(QStringLiteral("EdgeBrowser1"))) {
-        auto* view = frm.create<ui::WebBrowser>(QStringLiteral("EdgeBrowser1"), screen);
-        view->setBounds(QRect(810, 350, 80, 40));
-        view->hide();
-        auto* memo = frm.create<ui::Memo>(QStringLiteral("MemoHTML"), screen);
-        memo->setBounds(QRect(900, 350, 80, 40));
-        memo->hide();
-        m_view = view;
-        m_pageText = memo;
-        view->onNavigationCompleted = [view](bool) { view->executeScript(web::kOuterHtmlScript); };
-        view->onExecuteScript = [this](const QString& json) { EdgeBrowser1ExecuteScript(json); };
-    }
+    controls.priceSiteSearch.onClick = [this] { Button3Click(); };
+    ui::WebBrowser& view = controls.priceSiteView;
+    view.onNavigationCompleted = [&view](bool) { view.executeScript(web::kOuterHtmlScript); };
+    view.onExecuteScript = [this](const QString& json) { EdgeBrowser1ExecuteScript(json); };
 }
 
 void OtherMediaLookup::Button32Click()
@@ -136,8 +121,7 @@ void OtherMediaLookup::SearchOtherMediaOnline()
     m_pages.NavigateSniffAndWait(web::kAmazonSite + QStringLiteral("/s?k=") +
                                  QString::fromLatin1(QUrl::toPercentEncoding(code)));
     m_pages.dump(QStringLiteral("dialogue_InnerHTML.Html"), m_pages.page().innerHtml());
-    if (auto* view = m_frm.find<ui::WebBrowser>(QStringLiteral("EdgeBrowser1")))
-        view->navigate(chasseSearchAddress(code));
+    m_controls.priceSiteView.navigate(chasseSearchAddress(code));
 }
 
 void OtherMediaLookup::EdgeBrowser1ExecuteScript(const QString& resultJson)
@@ -147,8 +131,8 @@ void OtherMediaLookup::EdgeBrowser1ExecuteScript(const QString& resultJson)
     if (resultJson == u"null")
         return;
     const QString html = web::pageTextOfScriptResult(resultJson);
-    const QString address = m_view->locationUrl();
-    m_pageText->setText(html);
+    const QString address = m_controls.priceSiteView.locationUrl();
+    m_controls.priceSitePage.setText(html);
     m_pages.dump(QStringLiteral("dialogue_InnerHTML.Html"), html);
     m_pages.dump(QStringLiteral("Title.txt"), address);
     // A price page's address names the book: its ISBN-10, a slash, then its title's words joined by "-".

@@ -5,6 +5,8 @@
 // whose result page is kept as a dump, then on the price site in the screen's web view, whose
 // page fills the fields once it has come. "Chasse livres" opens the price site's search in the
 // desktop's browser.
+#include "web/sharedbase/OtherMediaLookupControls.h"
+
 #include <QString>
 
 namespace app {
@@ -13,10 +15,6 @@ class TFrmPrin;
 namespace catalogue {
 struct OtherMediaControls;
 }
-namespace ui {
-class Memo;
-class WebBrowser;
-}  // namespace ui
 namespace web {
 class CoverDownload;
 class PageFetch;
@@ -26,8 +24,8 @@ namespace sharedbase {
 
 class OtherMediaLookup {
 public:
-    OtherMediaLookup(app::TFrmPrin& frm, const catalogue::OtherMediaControls& media, web::PageFetch& pages,
-                     web::CoverDownload& covers);
+    OtherMediaLookup(app::TFrmPrin& frm, const catalogue::OtherMediaControls& media,
+                     const OtherMediaLookupControls& controls, web::PageFetch& pages, web::CoverDownload& covers);
 
     void Button32Click();
     void Button3Click();
@@ -49,9 +47,7 @@ private:
 
     app::TFrmPrin& m_frm;
     const catalogue::OtherMediaControls& m_media;
-    // The hidden view of the price site's pages and their text, made here: EdgeBrowser1, MemoHTML.
-    ui::WebBrowser* m_view = nullptr;
-    ui::Memo* m_pageText = nullptr;
+    OtherMediaLookupControls m_controls;
     web::PageFetch& m_pages;
     web::CoverDownload& m_covers;
     // Whether the web is still to be asked after the stored copies were looked at.

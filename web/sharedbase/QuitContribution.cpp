@@ -2,6 +2,7 @@
 
 #include "app/FrmPrin.h"
 #include "catalogue/BookCodes.h"
+#include "catalogue/BookEntryControls.h"
 #include "platform/db/BulkScope.h"
 #include "platform/db/Query.h"
 #include "platform/files/FileOps.h"
@@ -10,6 +11,7 @@
 #include "platform/text/TextLines.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/PageControl.h"
+#include "platform/ui/Panel.h"
 #include "web/sharedbase/ImageBank.h"
 #include "web/sharedbase/SharedBaseHost.h"
 #include "web/sharedbase/SharedBookRecord.h"
@@ -53,10 +55,10 @@ void QuitContribution::ContributeToSharedBaseWithImageBank()
     m_quit = Quit::Toolbar;
     m_failedConnections = 0;
     m_reached = false;
-    fillImageBank(m_frm);
+    fillImageBank(m_frm, m_book.coverName);
     m_frm.ShowMessageEntry(197);
     if (!m_frm.settings.Qvlbool) {
-        m_frm.setVisibleIfBuilt(QStringLiteral("NumJourno"), false);
+        m_book.issuePanel.hide();
         return;
     }
     if (!m_host.connect())
@@ -215,21 +217,16 @@ void QuitContribution::mark(db::Query& rows, QChar mark)
 void QuitContribution::showProgress(bool visible)
 {
     if (visible) {
-        m_frm.setVisibleIfBuilt(QStringLiteral("Panel4"), true);
-        if (auto* pages = m_frm.find<ui::PageControl>(QStringLiteral("PageControl1")))
-            if (auto* essentiel = m_frm.find<ui::TabSheet>(QStringLiteral("TabSheet7")))
-                pages->setActivePage(essentiel);
+        m_book.screen.show();
+        m_book.tabs.setActivePage(&m_book.entryTab);
     }
-    m_frm.setVisibleIfBuilt(QStringLiteral("Memo6"), visible);
+    m_progressLine.setVisible(visible);
 }
 
 void QuitContribution::note(const QString& line)
 {
-    auto* memo = m_frm.find<ui::CustomEdit>(QStringLiteral("Memo6"));
-    if (!memo)
-        return;
-    memo->clear();
-    memo->setText(line);
+    m_progressLine.clear();
+    m_progressLine.setText(line);
 }
 
 }  // namespace sharedbase

@@ -13,8 +13,14 @@
 namespace app {
 class TFrmPrin;
 }
+namespace catalogue {
+struct BookEntryControls;
+}
 namespace db {
 class Query;
+}
+namespace ui {
+class Memo;
 }
 
 namespace sharedbase {
@@ -23,7 +29,11 @@ class SharedBaseHost;
 
 class QuitContribution {
 public:
-    QuitContribution(app::TFrmPrin& frm, SharedBaseHost& host) : m_frm(frm), m_host(host) {}
+    // The progress shows on the book screen's entry tab, one line at a time in `progressLine`.
+    QuitContribution(app::TFrmPrin& frm, const catalogue::BookEntryControls& book, ui::Memo& progressLine,
+                     SharedBaseHost& host)
+        : m_frm(frm), m_book(book), m_progressLine(progressLine), m_host(host)
+    {}
 
     // "&Quitter".
     void ContributeToSharedBase();
@@ -53,6 +63,8 @@ private:
     void note(const QString& line);
 
     app::TFrmPrin& m_frm;
+    const catalogue::BookEntryControls& m_book;
+    ui::Memo& m_progressLine;
     SharedBaseHost& m_host;
     Quit m_quit = Quit::Menu;
     int m_failedConnections = 0;

@@ -4,7 +4,6 @@
 #include "web/CoverDownload.h"
 #include "web/PageFetch.h"
 #include "platform/browser/Texts.h"
-#include "platform/ui/Edit.h"
 
 namespace sharedbase {
 
@@ -44,12 +43,6 @@ bool SharedBaseWeb::hasCover(const QString& path, QString& url)
 bool SharedBaseWeb::downloadCover(const QString& path, const QString& fileName, QString& url)
 {
     return hasCover(path, url) && m_covers.DownloadCover(url, fileName);
-}
-
-void showPictureAddress(app::TFrmPrin& frm, const QString& url)
-{
-    if (auto* address = frm.find<ui::CustomEdit>(QStringLiteral("Edit116")))
-        address->setText(url);
 }
 
 }  // namespace sharedbase

@@ -36,7 +36,4 @@ private:
     web::CoverDownload& m_covers;
 };
 
-// The address of the last picture fetched, in Edit116 when the book screen shows it.
-void showPictureAddress(app::TFrmPrin& frm, const QString& url);
-
 }  // namespace sharedbase

@@ -5,6 +5,7 @@
 #include "BookSites.h"
 
 #include "catalogue/IsbnConversions.h"
+#include "platform/ui/PageControl.h"
 #include "program/ProgramScreens.h"
 
 namespace {
@@ -67,9 +68,22 @@ TEST_F(BatchCoverSearchTest, TheProductPageNamesThePictureByTheFirstMarkerFound)
         EXPECT_EQ(QFile::exists(coverFile(QString::fromLatin1(c.code))), c.stored) << c.code;
     // The last page read is kept, and its candidate shown but not stored.
     EXPECT_TRUE(QString::fromUtf8(program.read(QStringLiteral("ImageAmazon_InnerHTML.txt"))).contains(QLatin1String("55Plain")));
+    EXPECT_TRUE(edit("RichEdit5").text().contains(QLatin1String("55Plain")));
     EXPECT_EQ(edit("DBEdit43").text(), QStringLiteral("https://m.media-amazon.com/images/I/55Plain.jpg"));
     for (const QString& link : booksColumn("Lien_pedago"))
         EXPECT_EQ(link, QString());
+}
+
+TEST_F(BatchCoverSearchTest, ThePanelOpensOnTheEntryTabWithoutTheImportsOwnControls)
+{
+    input.selectTab(frm().get<ui::TabSheet>(QStringLiteral("TabSheet1")));
+    dialogs.answer(QStringLiteral("OK"));
+    input.menu(QStringLiteral("Outils > Recherche automatique couvertures"));
+    EXPECT_EQ(frm().get<ui::PageControl>(QStringLiteral("PageControl1")).activePage()->name(), "TabSheet7");
+    for (const char* shown : {"Panel20", "Label159", "Edit98", "Button91"})
+        EXPECT_TRUE(control(shown).showing()) << shown;
+    for (const char* hidden : {"SpeedButton51", "RadioGroup2", "RadioButton3", "RadioButton4", "Button1"})
+        EXPECT_FALSE(control(hidden).visible()) << hidden;
 }
 
 TEST_F(BatchCoverSearchTest, OnlyThePreviewedCoverIsDeletedWhenItDoesNotDecode)

@@ -2,6 +2,7 @@
 #include "SharedBaseFixture.h"
 
 #include "platform/text/Windows1252.h"
+#include "platform/ui/PageControl.h"
 
 namespace {
 
@@ -25,6 +26,20 @@ TEST_F(SharedBaseTest, ARowIsSentOnceAndMarkedForEachThingSent)
     EXPECT_EQ(servers.read(QStringLiteral("livres/9782070/9782070612758.jpg")), program.read("livres/Jaquettes/9782070612758.jpg"));
     // The local copy beside the covers.
     EXPECT_EQ(program.read(QStringLiteral("livres/Jaquettes/9782070612758.txt")), servers.read(kRecord));
+}
+
+TEST_F(SharedBaseTest, TheQuitShowsWhatItSendsOnTheEntryTab)
+{
+    addRow(kCode, QString::fromUtf8("Le Petit Prince"), kCode + ".jpg");
+    addCover(kCode + ".jpg");
+    input.selectTab(frm().get<ui::TabSheet>(QStringLiteral("TabSheet1")));
+    dialogs.answer(QStringLiteral("OK"));
+    run("ContributeToSharedBase");
+    EXPECT_EQ(frm().get<ui::PageControl>(QStringLiteral("PageControl1")).activePage()->name(), "TabSheet7");
+    EXPECT_TRUE(control("Panel4").visible());
+    // The line of the last thing sent stays, its memo hidden once the quit is done.
+    EXPECT_EQ(edit("Memo6").text(), QStringLiteral("/livres/9782070/9782070612758.jpg"));
+    EXPECT_FALSE(control("Memo6").visible());
 }
 
 TEST_F(SharedBaseTest, ATitleTheBaseHasKeepsItsLineWithTheCountRaised)
@@ -128,6 +143,8 @@ TEST_F(SharedBaseTest, TheToolbarQuitFillsTheImageBankWithTheSchoolsCovers)
     EXPECT_TRUE(servers.files().isEmpty());
     EXPECT_EQ(marks(), (QStringList{QString(), QString()}));
     EXPECT_EQ(dialogs.log().back().text, frm().tables.message(197));
+    // The cover-name field showed each row's cover on the way.
+    EXPECT_EQ(edit("Edit61").text(), QStringLiteral("978207061275.jpg"));
 
     // A school without a bank hears the same end of the fill.
     QDir(program.drive(QStringLiteral("Banque_images"))).removeRecursively();
