@@ -25,9 +25,8 @@ bool isPressPrefix(const QString& prefix) { return prefix == QStringLiteral("378
 class BooksTableRepair::Run {
 public:
     Run(TFrmPrin& frm, const EanFontText& eanFontText)
-        : m_frm(frm), q(frm.db.ars), m_eanFontText(eanFontText)
-        , m_gauge(frm.get<ui::Gauge>(QStringLiteral("Gauge2")))
-        , m_log(frm.get<ui::RichEdit>(QStringLiteral("RichEdit7")))
+        : m_frm(frm), q(frm.db.ars), m_eanFontText(eanFontText), m_gauge(frm.get<ui::Gauge>(QStringLiteral("Gauge2"))),
+          m_log(frm.get<ui::RichEdit>(QStringLiteral("RichEdit7")))
     {
     }
 

@@ -10,11 +10,10 @@ namespace {
 const QString kHelpTitle = QStringLiteral("AIDE ");
 const QString kHelpText = QStringLiteral("Pour \u00e9claicir certains points");
 
-// Quiet, as the bindings below: the label screen is also built with the book screens alone.
 void balloonOver(TFrmPrin& frm, const char* name, const QString& title, const QString& text)
 {
-    if (auto* control = frm.find<ui::WinControl>(QString::fromLatin1(name)))
-        frm.ShowBalloonHint(*control, 1, title, text, ui::colors::cream, ui::colors::black);
+    frm.ShowBalloonHint(frm.get<ui::WinControl>(QString::fromLatin1(name)), 1, title, text, ui::colors::cream,
+                        ui::colors::black);
 }
 
 }  // namespace
@@ -22,8 +21,7 @@ void balloonOver(TFrmPrin& frm, const char* name, const QString& title, const QS
 HoverHints::HoverHints(TFrmPrin& frm) : m_frm(frm)
 {
     auto onEnter = [&frm](const char* name, ui::NotifyEvent handler) {
-        if (auto* control = frm.find<ui::Control>(QString::fromLatin1(name)))
-            control->onMouseEnter = std::move(handler);
+        frm.get<ui::Control>(QString::fromLatin1(name)).onMouseEnter = std::move(handler);
     };
     onEnter("Button87", [this] { Button87Hint(); });
     onEnter("Button88", [this] { Button88MouseEnter(); });
@@ -31,11 +29,12 @@ HoverHints::HoverHints(TFrmPrin& frm) : m_frm(frm)
     onEnter("PageControl1", [this] { Button59hint(); });
 
     // A press anywhere on a floating panel moves that panel with the mouse until it is released.
-    for (const char* name : {"Panel19", "Panel20", "Panel21", "Panel25", "RelativePanel1", "RelativePanel2"})
-        if (auto* panel = frm.find<ui::Control>(QString::fromLatin1(name)))
-            panel->onMouseDown = [panel](ui::MouseButton, ui::ShiftState, int, int) { panel->beginMoveDrag(); };
-    if (auto* lookUp = frm.find<ui::Control>(QStringLiteral("Panel21")))
-        lookUp->onClick = [lookUp] { lookUp->bringToFront(); };
+    for (const char* name : {"Panel19", "Panel20", "Panel21", "Panel25", "RelativePanel1", "RelativePanel2"}) {
+        auto& panel = frm.get<ui::Control>(QString::fromLatin1(name));
+        panel.onMouseDown = [&panel](ui::MouseButton, ui::ShiftState, int, int) { panel.beginMoveDrag(); };
+    }
+    auto& lookUp = frm.get<ui::Control>(QStringLiteral("Panel21"));
+    lookUp.onClick = [&lookUp] { lookUp.bringToFront(); };
 }
 
 void HoverHints::Button87Hint() { balloonOver(m_frm, "Button87", kHelpTitle, kHelpText); }

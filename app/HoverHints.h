@@ -7,7 +7,8 @@ class TFrmPrin;
 
 class HoverHints {
 public:
-    // Binds the controls that are built.
+    // Every control it binds must be built (std::out_of_range): the whole program installs it
+    // once its screens are there.
     explicit HoverHints(TFrmPrin& frm);
 
     void Button87Hint();

@@ -13,12 +13,10 @@ namespace app {
 
 namespace {
 
-// Quiet: every login loads the lists, also in a window built without the screens of some boxes.
 void fillBoxes(TFrmPrin& frm, std::initializer_list<const char*> names, const QStringList& entries)
 {
     for (const char* name : names)
-        if (auto* box = frm.find<ui::ComboBox>(QString::fromLatin1(name)))
-            box->setItems(entries);
+        frm.get<ui::ComboBox>(QString::fromLatin1(name)).setItems(entries);
 }
 
 void loadListFile(TFrmPrin& frm, const QString& fileName, std::initializer_list<const char*> boxes)
@@ -45,6 +43,11 @@ QStringList readListFile(files::TextFileRecord& file, const QString& windowsPath
     while (!file.eof());
     file.close();
     return entries;
+}
+
+void bindListFiles(TFrmPrin& frm)
+{
+    frm.handlers.bind(QStringLiteral("LoadListFiles"), [&frm] { loadListFiles(frm); });
 }
 
 void loadListFiles(TFrmPrin& frm)

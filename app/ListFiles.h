@@ -20,7 +20,9 @@ QStringList readListFile(files::TextFileRecord& file, const QString& windowsPath
 // Fills each list's boxes anew, in the order the login does: the three list files, then the
 // storage places, then the sub-folders of "Photo_Rangement\" (with "." and "..") into the hidden
 // ListBox2. A list file that cannot be read is reported by name and leaves its boxes empty; a
-// missing folder leaves the storage places empty. Boxes whose screen is not built are skipped.
+// missing folder leaves the storage places empty. Every box must be there: std::out_of_range.
 void loadListFiles(TFrmPrin& frm);
+// The login runs the loading by name, bound once every screen with a box is built.
+void bindListFiles(TFrmPrin& frm);
 
 }  // namespace app

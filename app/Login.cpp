@@ -1,7 +1,6 @@
 #include "app/Login.h"
 
 #include "app/FrmPrin.h"
-#include "app/ListFiles.h"
 #include "app/TipsForm.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ComboBox.h"
@@ -74,7 +73,7 @@ void Enseignant1Click(TFrmPrin& frm, TForm2& tips)
         frm.get<ui::Control>(QString::fromLatin1(name)).show();
     frm.get<ui::Control>(QStringLiteral("ToolButton8")).hide();
 
-    loadListFiles(frm);
+    frm.handlers.run(QStringLiteral("LoadListFiles"));
     frm.handlers.run(QStringLiteral("OpenBookScreen"));
     tips.showModal();
 }

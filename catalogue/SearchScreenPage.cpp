@@ -18,7 +18,8 @@ const QString kNext = QStringLiteral("</p><p>");
 
 SearchScreenPage::SearchScreenPage(Style style, const QString& webSite, const QString& term)
 {
-    m_text = text::pageTitleHead(QStringLiteral("Bibliothèque")) + kStyleStart + (style == Style::Large ? kLargeStyle : kRedStyle) + kHeadEnd;
+    m_text = text::pageTitleHead(QStringLiteral("Bibliothèque")) + kStyleStart +
+             (style == Style::Large ? kLargeStyle : kRedStyle) + kHeadEnd;
     m_text += QStringLiteral("<p>Page g&eacute;n&eacute;r&eacute;e par QvlZantor : <a href=\"") + text::htmlText(webSite) +
               QStringLiteral("\" target=\"_blank\">") + text::htmlText(webSite) + QStringLiteral("</a>&nbsp;</p>");
     m_text += QStringLiteral("<p class=\"Style1\">Recherche : ") + text::htmlText(term) +

@@ -14,8 +14,8 @@ namespace exchange {
 
 QString pageHead(const QString& title, const QString& style)
 {
-    return text::pageTitleHead(title) + QStringLiteral("<style type=\"text/css\"><!--") +
-           style + QStringLiteral("--></style></HEAD><BODY>");
+    return text::pageTitleHead(title) + QStringLiteral("<style type=\"text/css\"><!--") + style +
+           QStringLiteral("--></style></HEAD><BODY>");
 }
 
 QString creditLine(const QString& webSite, bool blankBeforeLink)

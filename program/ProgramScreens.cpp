@@ -3,32 +3,33 @@
 #include "app/BackupCommands.h"
 #include "app/BooksTableRepair.h"
 #include "app/ConfigurationLayout.h"
-#include "app/DatabaseSummary.h"
 #include "app/ConfigurationScreen.h"
+#include "app/DatabaseSummary.h"
 #include "app/FrmPrin.h"
 #include "app/GridCheckBoxes.h"
 #include "app/GridSorting.h"
 #include "app/HelpCommands.h"
 #include "app/HoverHints.h"
+#include "app/ListFiles.h"
 #include "app/SchoolCoordinates.h"
 #include "app/SchoolCoordinatesLayout.h"
 #include "app/ShutDown.h"
 #include "catalogue/BookEntryLayout.h"
 #include "catalogue/BookEntryScreen.h"
 #include "catalogue/BookSave.h"
+#include "catalogue/BooksGrid.h"
 #include "catalogue/BooksGridLayout.h"
+#include "catalogue/ComplementsTab.h"
+#include "catalogue/CopyRenumbering.h"
+#include "catalogue/Ean13FontText.h"
 #include "catalogue/EquipmentInventoryLayout.h"
 #include "catalogue/EquipmentInventoryScreen.h"
 #include "catalogue/OtherMediaGrid.h"
 #include "catalogue/OtherMediaLayout.h"
 #include "catalogue/OtherMediaSave.h"
 #include "catalogue/OtherMediaScreen.h"
-#include "catalogue/ComplementsTab.h"
-#include "catalogue/CopyRenumbering.h"
-#include "catalogue/Ean13FontText.h"
 #include "catalogue/PeriodicalIssues.h"
 #include "catalogue/RecordNavigation.h"
-#include "catalogue/BooksGrid.h"
 #include "catalogue/SearchScreen.h"
 #include "catalogue/SearchScreenLayout.h"
 #include "catalogue/StockTakeEnding.h"
@@ -91,11 +92,12 @@ std::vector<app::ScreenInstaller> programScreens()
         [](app::TFrmPrin& frm) {
             frm.addPart<app::SchoolCoordinates>(frm, app::buildSchoolCoordinatesControls(frm));
             frm.addPart<app::ConfigurationScreen>(frm, app::buildConfigurationControls(frm));
-            // Last, so that the grids, help buttons and panels of every screen are there to bind.
+            // Last, so that the grids, help buttons, panels and list boxes of every screen are there to bind.
             frm.addPart<app::HelpCommands>(frm);
             frm.addPart<app::GridSorting>(frm);
             app::bindCheckBoxCells(frm, frm.addPart<app::TDmImages>());
             frm.addPart<app::HoverHints>(frm);
+            app::bindListFiles(frm);
         },
     };
 }

@@ -28,8 +28,9 @@ BorrowerCardsPage::BorrowerCardsPage(Kind kind, CardOptions options)
 QString BorrowerCardsPage::head() const
 {
     return text::pageTitleHead(QStringLiteral("Emprunteurs")) +
-           QStringLiteral("<style type=\"text/css\"><!--.Style1 {font-size: 36px}--></style></HEAD><BODY><p class=\"Style1\"></p>"
-                          "<table width=\"%1\" border=\"1\" cellspacing=\"10\" >")
+           QStringLiteral(
+               "<style type=\"text/css\"><!--.Style1 {font-size: 36px}--></style></HEAD><BODY><p class=\"Style1\"></p>"
+               "<table width=\"%1\" border=\"1\" cellspacing=\"10\" >")
                .arg(m_kind == Kind::AllCards ? 600 : 500);
 }
 

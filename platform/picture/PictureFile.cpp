@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstring>
 #include <gif_lib.h>
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 #include <new>
 #include <png.h>
 #include <webp/decode.h>
@@ -335,11 +335,13 @@ ui::PicturePtr decodeWebp(const QByteArray& bytes, Refusal& refusal)
 bool isPictureOfAnotherKind(const QByteArray& bytes)
 {
     static const QByteArrayList isoImageBrands{"heic", "heix", "mif1", "msf1", "avif", "avis"};
-    return bytes.startsWith("BM")                                                                // BMP
-           || bytes.startsWith(QByteArrayView("II*\0", 4)) || bytes.startsWith(QByteArrayView("MM\0*", 4))  // TIFF
-           || (bytes.mid(4, 4) == "ftyp" && isoImageBrands.contains(bytes.mid(8, 4)))           // HEIF, AVIF
-           || bytes.startsWith(QByteArrayView("\0\0\0\x0CjP  \r\n\x87\n", 12))                 // JPEG 2000
-           || bytes.startsWith("\xFF\x0A") || bytes.startsWith(QByteArrayView("\0\0\0\x0CJXL \r\n\x87\n", 12));  // JPEG XL
+    const bool bmp = bytes.startsWith("BM");
+    const bool tiff = bytes.startsWith(QByteArrayView("II*\0", 4)) || bytes.startsWith(QByteArrayView("MM\0*", 4));
+    const bool heifOrAvif = bytes.mid(4, 4) == "ftyp" && isoImageBrands.contains(bytes.mid(8, 4));
+    const bool jpeg2000 = bytes.startsWith(QByteArrayView("\0\0\0\x0CjP  \r\n\x87\n", 12));
+    const bool jpegXl =
+        bytes.startsWith("\xFF\x0A") || bytes.startsWith(QByteArrayView("\0\0\0\x0CJXL \r\n\x87\n", 12));
+    return bmp || tiff || heifOrAvif || jpeg2000 || jpegXl;
 }
 
 }  // namespace

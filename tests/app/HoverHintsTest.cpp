@@ -4,6 +4,9 @@
 
 #include "platform/ui/PageControl.h"
 
+#include <functional>
+#include <optional>
+
 namespace {
 
 class HoverHintsTest : public WholeProgramTest {
@@ -73,16 +76,43 @@ TEST_F(HoverHintsTest, EnteringAHelpButtonOrThePagesShowsItsBalloon)
 TEST_F(HoverHintsTest, AFloatingPanelFollowsTheMouseWhileItsButtonIsDown)
 {
     startAsAdministratorWithEveryScreen();
-    openBookScreen("TabSheet7");
-    ui::Control& panel = searchingPanel();
-    const QRect before = panel.bounds();
-    input.hover(panel);
-    const QPoint start = application.input().cursorPos();
-    application.input().leftDown();
-    application.processMessages();
-    application.input().setCursorPos(start + QPoint(-50, 30));
-    application.processMessages();
-    application.input().leftUp();
-    application.processMessages();
-    EXPECT_EQ(panel.bounds(), before.translated(-50, 30));
+    struct Case {
+        const char* screen;
+        std::function<ui::Control&()> show;
+        std::optional<QPoint> pressed;  // from the panel's top left, on the panel itself; else its middle
+        QPoint moved;
+    };
+    const Case cases[] = {
+        {"book screen's search",
+         [this]() -> ui::Control& {
+             openBookScreen("TabSheet7");
+             return searchingPanel();
+         },
+         std::nullopt, QPoint(-50, 30)},
+        {"label choice's search",
+         [this]() -> ui::Control& {
+             input.menu(QStringLiteral("Livres > Etiquettes Codebarre"));
+             dialogs.answer(QStringLiteral("OK"));  // the tab's reminder to refresh the page
+             input.selectTab(frm().get<ui::TabSheet>(QStringLiteral("TabSheet8")));
+             return control("RelativePanel2");
+         },
+         QPoint(50, 80), QPoint(-200, 300)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.screen);
+        ui::Control& panel = c.show();
+        ASSERT_TRUE(panel.showing());
+        const QRect before = panel.bounds();
+        const QRect onScreen = panel.screenRect();
+        const QPoint start = c.pressed ? onScreen.topLeft() + *c.pressed : onScreen.center();
+        application.input().setCursorPos(start);
+        application.processMessages();
+        application.input().leftDown();
+        application.processMessages();
+        application.input().setCursorPos(start + c.moved);
+        application.processMessages();
+        application.input().leftUp();
+        application.processMessages();
+        EXPECT_EQ(panel.bounds(), before.translated(c.moved));
+    }
 }

@@ -66,6 +66,7 @@ protected:
         for (const char* name : kListBoxes)
             if (!w.find<ui::ComboBox>(name))
                 w.create<ui::DBComboBox>(name);
+        app::bindListFiles(w);
         w.handlers.bind("OpenBookScreen", [this] { events << "OpenBookScreen"; });
         dialogs.onShown = [this](const ui::DialogRecord& r) {
             events << r.text;

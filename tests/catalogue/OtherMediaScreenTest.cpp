@@ -2,6 +2,7 @@
 // the stored items, the cover page, and the grid's direct access, flags and deletion.
 #include "BookScreenFixture.h"
 
+#include "app/ListFiles.h"
 #include "catalogue/Ean13FontText.h"
 #include "catalogue/OtherMediaGrid.h"
 #include "catalogue/OtherMediaLayout.h"
@@ -27,6 +28,7 @@ protected:
             auto& screen = frm.addPart<catalogue::OtherMediaScreen>(frm, catalogue::buildOtherMediaControls(frm));
             frm.addPart<catalogue::OtherMediaSave>(frm, screen);
             frm.addPart<catalogue::OtherMediaGrid>(frm, screen);
+            app::bindListFiles(frm);
         });
         start({"Cancel"}, screens);
         logIn();
@@ -233,7 +235,8 @@ TEST_F(OtherMediaTest, EveryTabChangeWritesTheCoverPageWithItsNamesEscaped)
     addBook(QStringLiteral("9782070612758"), QStringLiteral("Un livre"), QStringLiteral("livre.jpg"));
     selectTab("TabSheet14");
     const QString page = text::decodeWindows1252(program.read(QStringLiteral("livres/Biblio_zantor.html")));
-    EXPECT_TRUE(page.startsWith(QStringLiteral("<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"><TITLE>Autres Supports</TITLE>")));
+    EXPECT_TRUE(page.startsWith(QStringLiteral("<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; "
+                                               "charset=windows-1252\"><TITLE>Autres Supports</TITLE>")));
     EXPECT_TRUE(page.endsWith(QStringLiteral("</BODY></HTML>\r\n")));
     const qsizetype first = page.indexOf(QStringLiteral("src=\"Jaquettes/b&amp;b.jpg\""));
     const qsizetype second = page.indexOf(QStringLiteral("src=\"Jaquettes/a&quot;&gt;&lt;script&gt;x.jpg\""));

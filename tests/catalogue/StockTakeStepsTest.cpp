@@ -149,7 +149,8 @@ TEST_F(StockTakeStepsTest, TheEndingListsExportsAndDeletesOnlyTheCopiesNotFound)
     EXPECT_EQ(fileText(QStringLiteral("Inventaire_Annuel_.csv")),
               "2;Le Petit; Prince~2;'9782070612758;;\r\n4;Contes & <Fables>;'9782070000002;;\r\n");
     const QString page = fileText(QStringLiteral("Inventaire_Annuel_.html"));
-    EXPECT_TRUE(page.startsWith("<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"><TITLE>Inventaire annuel</TITLE>"));
+    EXPECT_TRUE(page.startsWith("<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; "
+                                "charset=windows-1252\"><TITLE>Inventaire annuel</TITLE>"));
     EXPECT_EQ(page.count("<tr>"), 2);
     EXPECT_TRUE(page.contains("<td width=\"600\"><p><b>Contes &amp; &lt;Fables&gt;</b></p><p>9782070000002</p>"));
     EXPECT_TRUE(page.endsWith("</table></BODY></HTML>\r\n") || page.endsWith("</table></BODY></HTML>"));

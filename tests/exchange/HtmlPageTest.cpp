@@ -32,8 +32,10 @@ TEST(HtmlPage, HostileValuesStayTextInEveryPiece)
 TEST(HtmlPage, PiecesKeepTheirFixedForm)
 {
     EXPECT_EQ(pageHead(QStringLiteral("Bibliothèque")),
-              QStringLiteral("<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"><TITLE>Bibliothèque</TITLE><style type=\"text/css\"><!--.Style1 {font-size: "
-                             "36px}--></style></HEAD><BODY>"));
+              QStringLiteral(
+                  "<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; "
+                  "charset=windows-1252\"><TITLE>Bibliothèque</TITLE><style type=\"text/css\"><!--.Style1 {font-size: "
+                  "36px}--></style></HEAD><BODY>"));
     EXPECT_EQ(creditLine(QStringLiteral("http://s"), false),
               QStringLiteral("<p>Page g&eacute;n&eacute;r&eacute;e par QvlZantor :<a href=\"http://s\" "
                              "target=\"_blank\">http://s</a>&nbsp;</p>"));
@@ -44,10 +46,11 @@ TEST(HtmlPage, PiecesKeepTheirFixedForm)
     // The pages' own break stays as it was written; the web engine's follows it.
     EXPECT_TRUE(pageBreak(650).startsWith(QStringLiteral(
         "  </td> </tr> </table> <STYLE> BR.page { page-break-after: always } </STYLE> <BR CLASS=page>")));
-    EXPECT_TRUE(pageBreak(650).endsWith(
-        QStringLiteral("<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--.Style1 {font-size: "
-                       "36px}--></style></HEAD><BODY><p class=\"Style1\"></p><table width=\"650\" border=\"1\" "
-                       "cellspacing=\"10\" >")));
+    EXPECT_TRUE(pageBreak(650).endsWith(QStringLiteral(
+        "<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; "
+        "charset=windows-1252\"><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--.Style1 {font-size: "
+        "36px}--></style></HEAD><BODY><p class=\"Style1\"></p><table width=\"650\" border=\"1\" "
+        "cellspacing=\"10\" >")));
 }
 
 TEST(HtmlPage, EmptyPageHasItsHeadingAndAnEmptyTable)

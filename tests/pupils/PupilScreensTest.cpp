@@ -176,7 +176,8 @@ TEST_F(PupilScreens, TheCardPageReadsInTheWordProcessorWithItsAccents)
     ASSERT_TRUE(convert.waitForFinished(180000)) << "soffice did not finish";
     QFile text(home.filePath(QStringLiteral("emprunteurs.txt")));
     ASSERT_TRUE(text.open(QIODevice::ReadOnly)) << convert.readAllStandardError().toStdString();
-    EXPECT_TRUE(QString::fromUtf8(text.readAll()).contains(QStringLiteral("Léa"))) << "the page read as another code page";
+    EXPECT_TRUE(QString::fromUtf8(text.readAll()).contains(QStringLiteral("Léa")))
+        << "the page read as another code page";
 }
 
 TEST_F(PupilScreens, GroupMailsReachTheLibrarysServerOnePerOverdueCopyWithAMail)

@@ -1,9 +1,9 @@
 #include "web/sharedbase/SharedBaseWeb.h"
 
 #include "app/FrmPrin.h"
+#include "platform/browser/Texts.h"
 #include "web/CoverDownload.h"
 #include "web/PageFetch.h"
-#include "platform/browser/Texts.h"
 
 namespace sharedbase {
 

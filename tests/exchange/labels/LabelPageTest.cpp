@@ -10,9 +10,11 @@
 namespace {
 
 const QString kBreak =
-    app::sheetBreak() + QStringLiteral("<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--.Style1 "
-                                       "{font-size: 36px}--></style></HEAD><BODY><p class=\"Style1\"></p><table "
-                                       "width=\"650\" border=\"1\" cellspacing=\"10\" >");
+    app::sheetBreak() +
+    QStringLiteral("<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; "
+                   "charset=windows-1252\"><TITLE>Emprunteurs</TITLE><style type=\"text/css\"><!--.Style1 "
+                   "{font-size: 36px}--></style></HEAD><BODY><p class=\"Style1\"></p><table "
+                   "width=\"650\" border=\"1\" cellspacing=\"10\" >");
 
 class LabelPageTest : public LabelScreenTest {
 protected:
@@ -50,17 +52,20 @@ TEST_F(LabelPageTest, OneRowPerCopyInTheFixedFragments)
     addCopy({QStringLiteral("9HSKAKA*aaaaac+"), QStringLiteral("Alice & <Bob>"), true, QStringLiteral("LIVRE"),
              QStringLiteral("9780000000002"), QStringLiteral("9780000000002.jpg"), QStringLiteral("Lewis \"C\""),
              QStringLiteral("Étagère 1")});
-    EXPECT_EQ(build(),
-              QStringLiteral(
-                  "<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"><TITLE>Etiquettes</TITLE><style type=\"text/css\"><!--.Style1 {font-size: 36px} .Style2 "
-                  "{font-family: \"c39hrp36dltt\";font-size: 45px;} .Style3 {font-family: \"Code EAN13\";font-size: 60px;} "
-                  ".Style4 {font-family: \"arabtype\";font-size: 60px;--></style></HEAD><BODY><p>Page g&eacute;n&eacute;r"
-                  "&eacute;e par QvlZantor :<a href=\"http://example.org\" target=\"_blank\">http://example.org</a>&nbsp;"
-                  "</p><table width=\"650\" border=\"1\" cellspacing=\"10\"><tr><td width=\"65\"><img src=\"livres/"
-                  "Jaquettes/9780000000002.jpg\" width=\"50\"height=\"75\"></td><td width=\"50\"><img src=\"Photo_"
-                  "Rangement/Étagère 1\" width=\"60\"height=\"50\"></td><td width=\"40\"><span class=\"Style3\">"
-                  "9HSKAKA*aaaaac+</td></td><td width=\"250\"><p><b>Alice &amp; &lt;Bob&gt;</b></p><p>9780000000002 "
-                  "Lewis &quot;C&quot;</p></td></tr></table></BODY></HTML>\r\n"));
+    EXPECT_EQ(
+        build(),
+        QStringLiteral(
+            "<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; "
+            "charset=windows-1252\"><TITLE>Etiquettes</TITLE><style type=\"text/css\"><!--.Style1 {font-size: 36px} "
+            ".Style2 "
+            "{font-family: \"c39hrp36dltt\";font-size: 45px;} .Style3 {font-family: \"Code EAN13\";font-size: 60px;} "
+            ".Style4 {font-family: \"arabtype\";font-size: 60px;--></style></HEAD><BODY><p>Page g&eacute;n&eacute;r"
+            "&eacute;e par QvlZantor :<a href=\"http://example.org\" target=\"_blank\">http://example.org</a>&nbsp;"
+            "</p><table width=\"650\" border=\"1\" cellspacing=\"10\"><tr><td width=\"65\"><img src=\"livres/"
+            "Jaquettes/9780000000002.jpg\" width=\"50\"height=\"75\"></td><td width=\"50\"><img src=\"Photo_"
+            "Rangement/Étagère 1\" width=\"60\"height=\"50\"></td><td width=\"40\"><span class=\"Style3\">"
+            "9HSKAKA*aaaaac+</td></td><td width=\"250\"><p><b>Alice &amp; &lt;Bob&gt;</b></p><p>9780000000002 "
+            "Lewis &quot;C&quot;</p></td></tr></table></BODY></HTML>\r\n"));
     EXPECT_EQ(frm().get<ui::WebBrowser>(QStringLiteral("WebBrowser10")).locationUrl(),
               QStringLiteral("file:") + program.folder(QStringLiteral("Etiquettes.html")));
 }

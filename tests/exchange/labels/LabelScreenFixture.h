@@ -5,7 +5,6 @@
 #include "BookScreenFixture.h"
 #include "catalogue/BooksGridLayout.h"
 
-#include "app/HoverHints.h"
 #include "catalogue/BooksGrid.h"
 #include "exchange/labels/LabelPageTab.h"
 #include "exchange/labels/LabelSheetScreen.h"
@@ -40,7 +39,6 @@ protected:
             frm.addPart<catalogue::BooksGrid>(frm, entry,
                                               catalogue::buildBooksGridControls(frm, entry.controls().tableTab));
             labels::installLabelScreens(frm);
-            frm.addPart<app::HoverHints>(frm);
         });
         start({"Cancel"}, screens);
         logIn();

@@ -1,5 +1,5 @@
 // The search panel of the label screen's choice tab: the copies to label found by one field, the
-// search given up, the panel moved out of the way with the mouse.
+// search given up. Moving it with the mouse is a hover test of the whole program.
 #include "LabelScreenFixture.h"
 
 #include "platform/ui/ComboBox.h"
@@ -64,23 +64,6 @@ TEST_F(LabelSearchPanelTest, ChercherFiltersTheChoiceGridAndAnnulerShowsEveryCop
     EXPECT_EQ(frm().get<ui::ComboBox>(QStringLiteral("ComboBox21")).text(), QString());
     EXPECT_EQ(edit("Edit158").text(), QString());
     EXPECT_TRUE(control("RelativePanel2").showing());
-}
-
-TEST_F(LabelSearchPanelTest, ThePanelFollowsTheMouseWhileItsButtonIsDown)
-{
-    ui::Control& panel = control("RelativePanel2");
-    const QRect before = panel.bounds();
-    // Pressed on the panel itself, left of the operator box.
-    const QPoint start = panel.screenRect().topLeft() + QPoint(50, 80);
-    application.input().setCursorPos(start);
-    application.processMessages();
-    application.input().leftDown();
-    application.processMessages();
-    application.input().setCursorPos(start + QPoint(-200, 300));
-    application.processMessages();
-    application.input().leftUp();
-    application.processMessages();
-    EXPECT_EQ(panel.bounds(), before.translated(-200, 300));
 }
 
 }  // namespace

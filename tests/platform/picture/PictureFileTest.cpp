@@ -117,7 +117,11 @@ TEST(PictureFile, EveryRefusalSaysWhy)
         {"progressive JPEG of 3000 scans", hostile_pictures::jpegWithScans(progressive, 3000), Refusal::TooManyScans},
         {"BMP", encoded(sample(), "BMP"), Refusal::NotTaken},
         {"TIFF", QByteArray("II*\0\x08\0\0\0", 8), Refusal::NotTaken},
-        {"HEIC", QByteArray("\0\0\0\x18" "ftypheic", 12), Refusal::NotTaken},
+        {"HEIC",
+         QByteArray("\0\0\0\x18"
+                    "ftypheic",
+                    12),
+         Refusal::NotTaken},
         {"garbage", "not a picture", Refusal::Broken},
         {"empty", QByteArray(), Refusal::Broken},
         {"JPEG cut short", QByteArray("\xFF\xD8\xFF\xE0 truncated"), Refusal::Broken},
