@@ -11,6 +11,8 @@
 #include "platform/ui/Panel.h"
 #include "platform/ui/ToolBar.h"
 
+#include <stdexcept>
+
 namespace app {
 
 TFrmPrin::TFrmPrin(ProgramServices& services)
@@ -104,6 +106,8 @@ void TFrmPrin::setVisibleIfBuilt(const QString& name, bool visible)
 {
     if (ui::Control* c = control(name))
         c->setVisible(visible);
+    else if (m_everyScreenBuilt)
+        throw std::out_of_range("no control named " + name.toStdString());
 }
 
 void TFrmPrin::ShowMessageEntry(int entry) { application().showMessage(tables.message(entry)); }

@@ -103,7 +103,10 @@ public:
     // Where the window's own controls are looked up by their designed names; nullptr for a
     // control whose screen is not built.
     ui::Control* control(const QString& name) const;
+    // A control of a screen left out of a window built in part (a test of one screen) is skipped;
+    // once every screen is built, a missing one is a programming error: std::out_of_range.
     void setVisibleIfBuilt(const QString& name, bool visible);
+    void everyScreenBuilt() { m_everyScreenBuilt = true; }
 
     static QString programExeName();
 
@@ -135,6 +138,7 @@ private:
     void loadThesaurus();
 
     std::unordered_map<std::type_index, std::shared_ptr<void>> m_parts;
+    bool m_everyScreenBuilt = false;
 };
 
 }  // namespace app

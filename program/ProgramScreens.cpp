@@ -98,6 +98,7 @@ std::vector<app::ScreenInstaller> programScreens()
             app::bindCheckBoxCells(frm, frm.addPart<app::TDmImages>());
             frm.addPart<app::HoverHints>(frm);
             app::bindListFiles(frm);
+            frm.everyScreenBuilt();
         },
     };
 }
