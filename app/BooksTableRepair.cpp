@@ -261,8 +261,7 @@ void BooksTableRepair::Verif_baseClick()
 {
     m_frm.HideAllScreens();
     for (const char* name : {"WebBrowserSniff", "WebBrowser1"})
-        if (ui::Control* c = m_frm.control(QString::fromLatin1(name)))
-            c->setHeight(40);
+        m_frm.get<ui::Control>(QString::fromLatin1(name)).setHeight(40);
     for (const char* name : {"Panel4", "Gauge2", "RichEdit7"})
         m_frm.get<ui::Control>(QString::fromLatin1(name)).show();
     Run run(m_frm, m_eanFontText);

@@ -64,7 +64,7 @@ void WebResultPanel::SpeedButton30Click()
         entry->controls().save.show();
     // The loan and return screens stay in front of the book screen.
     for (const char* screen : {"Panel14", "Panel15"})
-        if (const ui::Control* other = f.control(QString::fromLatin1(screen)); other && other->visible() && entry)
+        if (f.get<ui::Control>(QString::fromLatin1(screen)).visible() && entry)
             entry->controls().screen.hide();
     if (!c.schoolPublisher.visible())
         for (ui::Control* button : std::initializer_list<ui::Control*>{&c.readPage, &c.schoolPublisher, &c.takePage})
