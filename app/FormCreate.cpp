@@ -110,8 +110,7 @@ void TFrmPrin::FormCreate()
     db.setUp(AppDir);
     if (!databaseOpens(*this))
         return;
-    // Quiet: a window built with only some screens may lack the book's cover frame.
-    if (auto* image3 = find<ui::Image>(QStringLiteral("Image3")))
+    if (auto* image3 = builtControl<ui::Image>(QStringLiteral("Image3")))
         CoverFrameSize = image3->bounds().size();
     else
         CoverFrameSize = QSize(310, 406);
@@ -226,13 +225,13 @@ void TFrmPrin::applyLanguage()
 
 void TFrmPrin::applySettingsToControls()
 {
-    // Quiet: these fields belong to several screens, and a window may be built with only some.
+    // These fields belong to several screens.
     auto setText = [this](const char* name, const QString& value) {
-        if (auto* c = find<ui::CustomEdit>(QString::fromLatin1(name)))
+        if (auto* c = builtControl<ui::CustomEdit>(QString::fromLatin1(name)))
             c->setText(value);
     };
     auto setChecked = [this](const char* name, bool value) {
-        if (auto* c = find<ui::CheckBox>(QString::fromLatin1(name)))
+        if (auto* c = builtControl<ui::CheckBox>(QString::fromLatin1(name)))
             c->setChecked(value);
     };
     setText("Edit119", settings.LienPageFTP1);
@@ -289,9 +288,8 @@ void TFrmPrin::RepairCoverNames()
 void TFrmPrin::loadThesaurus()
 {
     ThesaurusTable = loadThesaurusFile(AppDir + QStringLiteral("Thesaurus.txt"));
-    // Quiet: a window built with only some screens may lack the book's keyword boxes.
     for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3"})
-        if (auto* combo = find<ui::ComboBox>(QString::fromLatin1(name)))
+        if (auto* combo = builtControl<ui::ComboBox>(QString::fromLatin1(name)))
             combo->setItems(ThesaurusTable.lines);
 }
 

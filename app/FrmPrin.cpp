@@ -11,8 +11,6 @@
 #include "platform/ui/Panel.h"
 #include "platform/ui/ToolBar.h"
 
-#include <stdexcept>
-
 namespace app {
 
 TFrmPrin::TFrmPrin(ProgramServices& services)
@@ -104,10 +102,8 @@ ui::Control* TFrmPrin::control(const QString& name) const { return find<ui::Cont
 
 void TFrmPrin::setVisibleIfBuilt(const QString& name, bool visible)
 {
-    if (ui::Control* c = control(name))
+    if (auto* c = builtControl<ui::Control>(name))
         c->setVisible(visible);
-    else if (m_everyScreenBuilt)
-        throw std::out_of_range("no control named " + name.toStdString());
 }
 
 void TFrmPrin::ShowMessageEntry(int entry) { application().showMessage(tables.message(entry)); }

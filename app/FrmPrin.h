@@ -103,8 +103,14 @@ public:
     // Where the window's own controls are looked up by their designed names; nullptr for a
     // control whose screen is not built.
     ui::Control* control(const QString& name) const;
-    // A control of a screen left out of a window built in part (a test of one screen) is skipped;
+    // nullptr for a control of a screen left out of a window built in part (a test of one screen);
     // once every screen is built, a missing one is a programming error: std::out_of_range.
+    template <class T>
+    T* builtControl(const QString& name) const
+    {
+        return m_everyScreenBuilt ? &get<T>(name) : find<T>(name);
+    }
+    // Skips, as builtControl() does, a control of a screen left out.
     void setVisibleIfBuilt(const QString& name, bool visible);
     void everyScreenBuilt() { m_everyScreenBuilt = true; }
 

@@ -19,9 +19,8 @@ void TFrmPrin::HideAllScreens()
         "Recherche", "Identification", "Liste", "NumJourno"};
     for (const char* name : first)
         setVisibleIfBuilt(QString::fromLatin1(name), false);
-    // Quiet: every screen hides the others, also in a window built without the book screen.
-    auto* pages = find<ui::PageControl>(QStringLiteral("PageControl1"));
-    auto* essentiel = find<ui::TabSheet>(QStringLiteral("TabSheet7"));
+    auto* pages = builtControl<ui::PageControl>(QStringLiteral("PageControl1"));
+    auto* essentiel = builtControl<ui::TabSheet>(QStringLiteral("TabSheet7"));
     if (pages && essentiel)
         pages->setActivePage(essentiel);
     for (const char* name : rest)
