@@ -13,7 +13,7 @@ packages=(
   pulseaudio-utils alsa-utils
   libgtest-dev python3 python3-pyftpdlib python3-aiosmtpd
   xvfb xauth xdotool
-  python3-fonttools zbar-tools libreoffice-writer poppler-utils
+  python3-fonttools zbar-tools libreoffice-writer libreoffice-l10n-fr poppler-utils
   libsane-dev libsane1 sane-utils qt6-multimedia-dev
 )
 missing=()
