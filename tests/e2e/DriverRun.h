@@ -35,6 +35,22 @@ inline QString logInScript()
         "menu Fichier > Administrateur\n");
 }
 
+// The web result panel, opened by a title search that finds nothing, sent to an address typed into
+// its address box.
+inline QString panelAtAddressScript(const QString& address)
+{
+    return QStringLiteral(
+               "click Edit4\n"
+               "type Le lion\n"
+               "click SpeedButton2\n"
+               "wait-page EdgeBrowser3\n"
+               "click Edit99\n"
+               "type %1\n"
+               "click SpeedButton29\n"
+               "wait-page EdgeBrowser3\n")
+        .arg(address);
+}
+
 // The import of a library file through the tools menu, its questions answered.
 inline QString libraryImportScript(const QString& file)
 {

@@ -17,15 +17,8 @@ TEST(WebShownPageScenario, TheProductPageShownInThePanelFillsTheEntryTabAndItsCo
     sites.serveFixture(QStringLiteral("dp/2070360024"), QStringLiteral("shown/amazon.html"));
     sites.serve(QStringLiteral("images/I/51AbCdEf._SX300_.jpg"), BookSites::cover("JPEG"));
     const QString screenshot = program.drive(QStringLiteral("panel.png"));
-    const DriverResult run = play(program, logInScript() + QStringLiteral(
-        "click Edit4\n"
-        "type Le lion\n"
-        "click SpeedButton2\n"
-        "wait-page EdgeBrowser3\n"
-        "click Edit99\n"
-        "type https://www.amazon.fr/dp/2070360024\n"
-        "click SpeedButton29\n"
-        "wait-page EdgeBrowser3\n"
+    const DriverResult run = play(program, logInScript() +
+        panelAtAddressScript(QStringLiteral("https://www.amazon.fr/dp/2070360024")) + QStringLiteral(
         "screenshot %1\n"
         "click BitBtn2\n"
         "expect-hidden Panel21\n"

@@ -43,6 +43,14 @@ const QHash<QString, quint16>& keyNames()
 // The engine loads in real time, whatever the program's clock.
 constexpr int kPageWaitMs = 30'000;
 
+// Handles events until the engine has answered or the page wait is over.
+void waitForEngine(const std::function<bool()>& answered)
+{
+    QDeadlineTimer deadline(kPageWaitMs);
+    while (!answered() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+}
+
 // The text the web view's page shows, as the engine lays it out; none when it has no page or
 // does not answer in time.
 std::optional<QString> shownPageText(const ui::WebBrowser& view)
@@ -52,9 +60,7 @@ std::optional<QString> shownPageText(const ui::WebBrowser& view)
         return std::nullopt;
     auto shown = std::make_shared<std::optional<QString>>();
     page->toPlainText([shown](const QString& text) { *shown = text; });
-    QDeadlineTimer deadline(kPageWaitMs);
-    while (!shown->has_value() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    waitForEngine([&shown] { return shown->has_value(); });
     return *shown;
 }
 
@@ -76,9 +82,7 @@ std::optional<QPoint> pagePointOf(const ui::WebBrowser& view, const QString& tex
         " return [Math.round(r.left + r.width / 2), Math.round(r.top + r.height / 2)]; })()").arg(quoted);
     auto answer = std::make_shared<std::optional<QVariant>>();
     page->runJavaScript(script, [answer](const QVariant& result) { *answer = result; });
-    QDeadlineTimer deadline(kPageWaitMs);
-    while (!answer->has_value() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    waitForEngine([&answer] { return answer->has_value(); });
     const QVariantList xy = answer->value_or(QVariant()).toList();
     if (xy.size() != 2)
         return std::nullopt;
