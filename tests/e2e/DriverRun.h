@@ -39,15 +39,14 @@ inline QString logInScript()
 // its address box.
 inline QString panelAtAddressScript(const QString& address)
 {
-    return QStringLiteral(
-               "click Edit4\n"
-               "type Le lion\n"
-               "click SpeedButton2\n"
-               "wait-page EdgeBrowser3\n"
-               "click Edit99\n"
-               "type %1\n"
-               "click SpeedButton29\n"
-               "wait-page EdgeBrowser3\n")
+    return QStringLiteral("click Edit4\n"
+                          "type Le lion\n"
+                          "click SpeedButton2\n"
+                          "wait-page EdgeBrowser3\n"
+                          "click Edit99\n"
+                          "type %1\n"
+                          "click SpeedButton29\n"
+                          "wait-page EdgeBrowser3\n")
         .arg(address);
 }
 
